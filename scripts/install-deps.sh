@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kirabel needs to build, test and run, but only
+# those that are missing; quiet and quick when everything is there already.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-noto-cjk xvfb xauth desktop-file-utils
+)
+if [ "${KIRABEL_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q </dev/null
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
