@@ -1,0 +1,48 @@
+#include "ui/about_dialog.h"
+
+#include <QLabel>
+#include <QStringList>
+
+#include "ui/tool_icons.h"
+
+#ifndef KIRABEL_VERSION
+#define KIRABEL_VERSION "0.1.0"
+#endif
+
+namespace kirabel {
+
+namespace {
+
+const int kClientWidth = 293;
+const int kPictureSize = 128;
+
+}  // namespace
+
+TForm6::TForm6(QWidget* parent)
+    : TSmallDialog(parent, QStringLiteral("あばうと"), QSize(kClientWidth, 287)) {
+  setObjectName(QStringLiteral("Form6"));
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry((kClientWidth - kPictureSize) / 2, 12, kPictureSize, kPictureSize);
+  Image1->setPixmap(AboutPicture());
+  addTextLines();
+  BitBtn1 = addOkButton(QStringLiteral("BitBtn1"), QPoint((kClientWidth - 75) / 2, 250));
+}
+
+void TForm6::addTextLines() {
+  const QStringList lines = {
+      QStringLiteral("Kirabel"),
+      QStringLiteral("Version " KIRABEL_VERSION),
+      QStringLiteral("花火を描くプログラム"),
+      QStringLiteral("Thank you for your downloading..."),
+  };
+  int top = 150;
+  for (int i = 0; i < lines.size(); ++i) {
+    QLabel* label = addLabel(QStringLiteral("Label%1").arg(i + 1), lines[i], QPoint(0, top));
+    label->setGeometry(0, top, kClientWidth, 20);
+    label->setAlignment(Qt::AlignCenter);
+    top += 22;
+  }
+}
+
+}  // namespace kirabel

@@ -1,0 +1,17 @@
+#include "ui/form_font.h"
+
+#include <QStringList>
+
+namespace kirabel {
+
+QFont FormFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                    QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("TakaoPGothic"),
+                    QStringLiteral("Sans Serif")});
+  font.setPixelSize(12);
+  return font;
+}
+
+}  // namespace kirabel

@@ -1,0 +1,67 @@
+#include "ui/small_dialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/form_font.h"
+
+namespace kirabel {
+
+namespace {
+
+const QSize kButtonSize(75, 25);
+
+}  // namespace
+
+TSmallDialog::TSmallDialog(QWidget* parent, const QString& caption, QSize clientSize)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle(caption);
+  setFont(FormFont());
+  setFixedSize(clientSize);
+  setModal(true);
+}
+
+QLabel* TSmallDialog::addLabel(const QString& objectName, const QString& text, QPoint topLeft) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(objectName);
+  label->move(topLeft);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* TSmallDialog::addOkButton(const QString& objectName, QPoint topLeft) {
+  auto* button = new QPushButton(QStringLiteral("OK"), this);
+  button->setObjectName(objectName);
+  button->setGeometry(QRect(topLeft, kButtonSize));
+  button->setDefault(true);
+  connect(button, &QPushButton::clicked, this, &QDialog::accept);
+  return button;
+}
+
+QPushButton* TSmallDialog::addCancelButton(const QString& objectName, QPoint topLeft) {
+  auto* button = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  button->setObjectName(objectName);
+  button->setGeometry(QRect(topLeft, kButtonSize));
+  button->setAutoDefault(false);
+  // QDialog already rejects on Esc; the button is the visible form of that.
+  connect(button, &QPushButton::clicked, this, &QDialog::reject);
+  return button;
+}
+
+void TSmallDialog::showEvent(QShowEvent* event) {
+  centreOnScreen();
+  QDialog::showEvent(event);
+}
+
+void TSmallDialog::centreOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->geometry().center());
+  move(frame.topLeft());
+}
+
+}  // namespace kirabel
