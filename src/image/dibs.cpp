@@ -1,0 +1,149 @@
+#include "image/dibs.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <new>
+
+#include "platform/errors.h"
+#include "platform/io_error.h"
+
+namespace kirabel {
+
+const char* const kUnsupportedBitDepthText = "対応していないビットデプスです";
+
+namespace {
+
+constexpr uint32_t kFileHeaderBytes = 14;
+constexpr uint32_t kInfoHeaderBytes = 40;
+constexpr uint32_t kPixelOffset = kFileHeaderBytes + kInfoHeaderBytes;
+
+void Put16(uint8_t* at, uint16_t v) {
+  at[0] = static_cast<uint8_t>(v);
+  at[1] = static_cast<uint8_t>(v >> 8);
+}
+
+void Put32(uint8_t* at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// The 54 bytes in front of the pixels: file header, then info header.
+void BuildFileHeaders(const TBitmapInfoHeader& h, uint8_t* out) {
+  out[0] = 'B';
+  out[1] = 'M';
+  Put32(out + 2, h.biSizeImage + kPixelOffset);
+  Put16(out + 6, 0);
+  Put16(out + 8, 0);
+  Put32(out + 10, kPixelOffset);
+  uint8_t* info = out + kFileHeaderBytes;
+  Put32(info + 0, h.biSize);
+  Put32(info + 4, static_cast<uint32_t>(h.biWidth));
+  Put32(info + 8, static_cast<uint32_t>(h.biHeight));
+  Put16(info + 12, h.biPlanes);
+  Put16(info + 14, h.biBitCount);
+  Put32(info + 16, h.biCompression);
+  Put32(info + 20, h.biSizeImage);
+  Put32(info + 24, static_cast<uint32_t>(h.biXPelsPerMeter));
+  Put32(info + 28, static_cast<uint32_t>(h.biYPelsPerMeter));
+  Put32(info + 32, h.biClrUsed);
+  Put32(info + 36, h.biClrImportant);
+}
+
+// Closes the file on every way out of a save.
+class OutputFile {
+ public:
+  explicit OutputFile(const std::string& name) : name_(name) {
+    errno = 0;
+    file_ = std::fopen(name.c_str(), "wb");
+    if (!file_) Fail();
+  }
+  ~OutputFile() {
+    if (file_) std::fclose(file_);
+  }
+  void Write(const void* data, std::size_t size) {
+    errno = 0;
+    if (size != 0 && std::fwrite(data, 1, size, file_) != size) Fail();
+  }
+  void Close() {
+    errno = 0;
+    std::FILE* f = file_;
+    file_ = nullptr;
+    if (std::fclose(f) != 0) Fail();
+  }
+
+ private:
+  [[noreturn]] void Fail() { throw FileIOError(name_, errno != 0 ? errno : EIO); }
+
+  std::string name_;
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace
+
+TDIBitmap::TDIBitmap() {
+  BitmapInfo_.bmiHeader.biWidth = Width_;
+  BitmapInfo_.bmiHeader.biHeight = Height_;
+  Reallocate();
+}
+
+void TDIBitmap::Reallocate() {
+  Bits_.clear();
+  Bits_.shrink_to_fit();
+  const uint64_t size = static_cast<uint64_t>(RowBytes_) * static_cast<uint64_t>(Height_);
+  try {
+    if (size > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    Bits_.resize(static_cast<std::size_t>(size));
+  } catch (const std::bad_alloc&) {
+    Height_ = 0;
+    BitmapInfo_.bmiHeader.biHeight = 0;
+    BitmapInfo_.bmiHeader.biSizeImage = 0;
+    throw OutOfMemoryError();
+  }
+  BitmapInfo_.bmiHeader.biSizeImage = static_cast<uint32_t>(size);
+}
+
+void TDIBitmap::SetHeight(int32_t h) {
+  Height_ = h < 0 ? 0 : h;
+  BitmapInfo_.bmiHeader.biHeight = Height_;
+  Reallocate();
+}
+
+void TDIBitmap::SetWidth(int32_t w) {
+  Width_ = w < 0 ? 0 : w;
+  const int64_t rowBytes = (3 * static_cast<int64_t>(Width_) + 3) & ~int64_t{3};
+  const bool tooWide = rowBytes > std::numeric_limits<int32_t>::max();
+  if (tooWide) Width_ = 0;
+  RowBytes_ = tooWide ? 0 : static_cast<int32_t>(rowBytes);
+  BitmapInfo_.bmiHeader.biWidth = Width_;
+  Reallocate();
+  if (tooWide) throw OutOfMemoryError();
+}
+
+bool TDIBitmap::SaveToFile(const std::string& fileName, int bitCount,
+                           const WarningHandler& warn) const {
+  if (bitCount != 24) {
+    if (warn) warn(kUnsupportedBitDepthText);
+    return false;
+  }
+  uint8_t headers[kPixelOffset];
+  BuildFileHeaders(BitmapInfo_.bmiHeader, headers);
+  OutputFile file(fileName);
+  file.Write(headers, sizeof headers);
+  for (int32_t row = 0; row < Height_; ++row) {
+    file.Write(Bits_.data() + static_cast<std::size_t>(row) * RowBytes_, RowBytes_);
+  }
+  file.Close();
+  return true;
+}
+
+void TDIBitmap::ColorToPixel(uint32_t color, uint8_t* pixel) {
+  pixel[0] = static_cast<uint8_t>(color >> 16);
+  pixel[1] = static_cast<uint8_t>(color >> 8);
+  pixel[2] = static_cast<uint8_t>(color);
+}
+
+uint32_t TDIBitmap::PixelToColor(const uint8_t* pixel) {
+  return pixel[0] * 65536u + pixel[1] * 256u + pixel[2];
+}
+
+}  // namespace kirabel
