@@ -1,5 +1,7 @@
 #include "model/particle.h"
 
+#include "platform/sjis.h"
+
 namespace kirabel {
 
 void TParticle::Assign(const TParticle& source) {
@@ -28,6 +30,10 @@ void TParticle::Assign(const TParticle& source) {
   rmGT = source.rmGT;
   rmLT = source.rmLT;
   name = source.name;
+}
+
+void TParticle::SetName(const std::string& utf8) {
+  name = CutToFileBytes(utf8, kMaxNameBytes);
 }
 
 }  // namespace kirabel

@@ -9,6 +9,8 @@
 
 namespace kirabel {
 
+class IniFile;
+
 // How a scattered quantity's factor in [-1, 1) is distributed. Stored as a
 // plain 32-bit integer; any value other than 0 and 1 behaves as rmEven.
 using TRandomMode = int32_t;
@@ -61,6 +63,15 @@ class TParticle {
 
   // Copies every field of the source except states.
   void Assign(const TParticle& source);
+
+  // Stores a name cut to kMaxNameBytes (Shift-JIS bytes) without splitting a
+  // character.
+  void SetName(const std::string& utf8);
+
+  // Writes or reads the record as the section "P<index>" of a PCL file; a
+  // missing key takes its default (the default name uses index).
+  void SaveToIni(IniFile& ini, int index) const;
+  void LoadFromIni(const IniFile& ini, int index);
 };
 
 // The main window's ordered list of particle sets; the position is the index
