@@ -1,0 +1,113 @@
+#include "model/settings_file.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/ini_file.h"
+
+namespace kirabel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kDesktop[] = "DESKTOP";
+constexpr char kOption[] = "OPTION";
+constexpr char kFile[] = "FILE";
+constexpr char kResolution[] = "RESOLUTION";
+
+// Reads or writes every key of one record through the same list, so that the
+// two directions can never disagree on names or order.
+template <typename Visitor>
+void VisitKeys(Settings& s, Visitor&& visit) {
+  visit(kDesktop, "Form1Top", s.Form1Top);
+  visit(kDesktop, "Form1Left", s.Form1Left);
+  visit(kDesktop, "Form1Width", s.Form1Width);
+  visit(kDesktop, "Form1Height", s.Form1Height);
+  visit(kDesktop, "Form2Top", s.Form2Top);
+  visit(kDesktop, "Form2Left", s.Form2Left);
+  visit(kDesktop, "Form3Top", s.Form3Top);
+  visit(kDesktop, "Form3Left", s.Form3Left);
+  visit(kDesktop, "Form5Top", s.Form5Top);
+  visit(kDesktop, "Form5Left", s.Form5Left);
+  visit(kFile, "InitialDir", s.InitialDir);
+  visit(kOption, "ColSizing", s.ColSizing);
+  visit(kOption, "DispToolBar", s.DispToolBar);
+  visit(kOption, "AntiA", s.AntiA);
+  visit(kOption, "LoopSpace", s.LoopSpace);
+  visit(kOption, "TooMany", s.TooMany);
+  visit(kResolution, "X", s.X);
+  visit(kResolution, "Y", s.Y);
+}
+
+struct Reader {
+  const IniFile& ini;
+  void operator()(const char* section, const char* key, int32_t& value) const {
+    value = ini.ReadInteger(section, key, value);
+  }
+  void operator()(const char* section, const char* key, bool& value) const {
+    value = ini.ReadBool(section, key, value);
+  }
+  void operator()(const char* section, const char* key, std::string& value) const {
+    value = ini.ReadString(section, key, value);
+  }
+};
+
+struct Writer {
+  IniFile& ini;
+  void operator()(const char* section, const char* key, int32_t value) const {
+    ini.WriteInteger(section, key, value);
+  }
+  void operator()(const char* section, const char* key, bool value) const {
+    ini.WriteBool(section, key, value);
+  }
+  void operator()(const char* section, const char* key, const std::string& value) const {
+    ini.WriteString(section, key, value);
+  }
+};
+
+bool IsWritableFolder(const fs::path& folder) {
+  return !folder.empty() && access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+Settings LoadSettingsFile(const std::string& path) {
+  const IniFile ini(path);
+  Settings settings;
+  VisitKeys(settings, Reader{ini});
+  return settings;
+}
+
+void SaveSettingsFile(const std::string& path, const Settings& settings) {
+  std::error_code ignored;
+  const fs::path folder = fs::path(path).parent_path();
+  if (!folder.empty()) fs::create_directories(folder, ignored);
+  IniFile ini(path);
+  Settings copy = settings;
+  VisitKeys(copy, Writer{ini});
+  ini.Save();
+}
+
+std::string ChooseSettingsFilePath(const std::string& executablePath,
+                                   const std::string& xdgConfigHome, const std::string& home) {
+  fs::path beside(executablePath);
+  beside.replace_extension(".INI");
+  if (!executablePath.empty() && IsWritableFolder(beside.parent_path())) return beside.string();
+  // A relative $XDG_CONFIG_HOME is invalid and ignored.
+  const fs::path xdg(xdgConfigHome);
+  const fs::path config = xdg.is_absolute() ? xdg : fs::path(home) / ".config";
+  return (config / "Kirabel" / "Kirabel.INI").string();
+}
+
+std::string SettingsFilePath() {
+  std::error_code error;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  return ChooseSettingsFilePath(error ? std::string() : executable.string(), xdg ? xdg : "",
+                                home ? home : "");
+}
+
+}  // namespace kirabel

@@ -1,0 +1,54 @@
+#pragma once
+// The program's settings file: window positions, options and the space
+// resolution, kept from one run to the next. The record holds the values with
+// their defaults; reading and writing go through the INI layer.
+#include <cstdint>
+#include <string>
+
+namespace kirabel {
+
+struct Settings {
+  // DESKTOP: window positions and the main window's size [screen pixels].
+  int32_t Form1Top = 10;
+  int32_t Form1Left = 10;
+  int32_t Form1Width = 526;
+  int32_t Form1Height = 292;
+  int32_t Form2Top = 20;
+  int32_t Form2Left = 20;
+  int32_t Form3Top = 30;
+  int32_t Form3Left = 30;
+  int32_t Form5Top = 50;
+  int32_t Form5Left = 50;
+  // OPTION
+  bool ColSizing = true;    // fit the grid's columns to the window width
+  bool DispToolBar = true;  // show the tool bar
+  bool AntiA = false;       // anti-aliasing
+  bool LoopSpace = false;   // join the space's opposite edges
+  int32_t TooMany = 10000;  // particle count from which a launch asks first
+  // FILE
+  std::string InitialDir;  // starting folder of the open and save dialogs (UTF-8)
+  // RESOLUTION: the space resolution [pixels].
+  int32_t X = 512;
+  int32_t Y = 512;
+};
+
+// Reads the settings file; a missing or unreadable file, section or key, or a
+// malformed value, gives the default.
+Settings LoadSettingsFile(const std::string& path);
+
+// Writes every key in the order DESKTOP, FILE, OPTION, RESOLUTION, in place,
+// creating the file's folder when it is missing. Throws WriteError; the old
+// file then stays as it was.
+void SaveSettingsFile(const std::string& path, const Settings& settings);
+
+// The settings file for an executable: its path with the extension ".INI"
+// when the executable's folder is writable, else
+// <xdgConfigHome or home/.config>/Kirabel/Kirabel.INI.
+std::string ChooseSettingsFilePath(const std::string& executablePath,
+                                   const std::string& xdgConfigHome, const std::string& home);
+
+// ChooseSettingsFilePath for this running program (/proc/self/exe,
+// $XDG_CONFIG_HOME, $HOME).
+std::string SettingsFilePath();
+
+}  // namespace kirabel
