@@ -1,0 +1,37 @@
+# Installation layout (the executables' own install rules stand with their targets):
+#   bin/kirabel, bin/kirabel-render
+#   share/kirabel/kirabel.html                 help page (found from bin/ via ../share/kirabel)
+#   share/kirabel/examples/*.pcl               example particle lists
+#   share/applications/<id>.desktop            desktop entry
+#   share/mime/packages/<id>.xml               the .pcl file type
+#   share/metainfo/<id>.metainfo.xml           software centre description
+#   share/icons/hicolor/<size>/apps/<id>.png   application icon, and scalable/apps/<id>.svg
+set(KIRABEL_APP_ID io.github.kirabel.Kirabel)
+set(KIRABEL_LINUX_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
+set(KIRABEL_ICON_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons)
+
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/docs/help/kirabel.html
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel)
+
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/examples)
+  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/examples/
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel/examples
+          FILES_MATCHING PATTERN "*.pcl" PATTERN "*.PCL" PATTERN "*.md")
+endif()
+
+if(KIRABEL_BUILD_UI)
+  install(FILES ${KIRABEL_LINUX_DIR}/${KIRABEL_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${KIRABEL_LINUX_DIR}/${KIRABEL_APP_ID}.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+  install(FILES ${KIRABEL_LINUX_DIR}/${KIRABEL_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  foreach(size 16 32 48 64 128 256)
+    install(FILES ${KIRABEL_ICON_DIR}/kirabel-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${KIRABEL_APP_ID}.png)
+  endforeach()
+  install(FILES ${KIRABEL_ICON_DIR}/kirabel.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${KIRABEL_APP_ID}.svg)
+endif()

@@ -1,0 +1,73 @@
+#include "ui/help_viewer.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+#include "ui/message_box.h"
+
+namespace kirabel {
+
+namespace {
+
+const QString kTopic = QStringLiteral("HID00000001");
+
+HelpViewer::Opener& CurrentOpener() {
+  static HelpViewer::Opener opener;
+  return opener;
+}
+
+bool OpenUrl(const QUrl& url) {
+  const HelpViewer::Opener& opener = CurrentOpener();
+  return opener ? opener(url) : QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+QStringList HelpViewer::Candidates(const QString& executablePath) {
+  const QFileInfo exe(executablePath);
+  const QString page = exe.completeBaseName() + QStringLiteral(".html");
+  const QDir folder = exe.absoluteDir();
+  return {folder.filePath(page),
+          QDir::cleanPath(folder.filePath(QStringLiteral("../share/kirabel/") + page))};
+}
+
+QString HelpViewer::Find(const QString& executablePath) {
+  for (const QString& candidate : Candidates(executablePath)) {
+    if (QFileInfo(candidate).isFile()) return candidate;
+  }
+  return QString();
+}
+
+QUrl HelpViewer::TopicUrl(const QString& helpFile) {
+  QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
+  url.setFragment(kTopic);
+  return url;
+}
+
+bool HelpViewer::Show(QWidget* parent) {
+  return Show(parent, QCoreApplication::applicationFilePath());
+}
+
+bool HelpViewer::Show(QWidget* parent, const QString& executablePath) {
+  const QString helpFile = Find(executablePath);
+  if (helpFile.isEmpty()) {
+    MessageBox::Warning(parent,
+                        QStringLiteral("ヘルプファイル %1 が見つかりません")
+                            .arg(QDir::toNativeSeparators(Candidates(executablePath).first())));
+    return false;
+  }
+  if (!OpenUrl(TopicUrl(helpFile))) {
+    MessageBox::Warning(parent, QStringLiteral("ヘルプファイル %1 を開くことができません")
+                                    .arg(QDir::toNativeSeparators(helpFile)));
+    return false;
+  }
+  return true;
+}
+
+void HelpViewer::SetOpener(Opener opener) {
+  CurrentOpener() = std::move(opener);
+}
+
+}  // namespace kirabel

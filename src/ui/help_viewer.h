@@ -1,0 +1,35 @@
+#pragma once
+// Help: the program's HTML help page opened in the desktop's browser at the
+// topic "HID00000001". The page is the executable's path with the extension
+// ".html"; an installed copy is also found in <prefix>/share/kirabel/.
+// Opening a URL goes through a replaceable opener so tests launch no browser.
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+namespace kirabel {
+
+class HelpViewer {
+ public:
+  using Opener = std::function<bool(const QUrl&)>;
+
+  // The places where the help page is looked for, in order.
+  static QStringList Candidates(const QString& executablePath);
+  // The first candidate that exists, or an empty string.
+  static QString Find(const QString& executablePath);
+  // The page's URL at the help topic.
+  static QUrl TopicUrl(const QString& helpFile);
+
+  // Opens the help of the running program; a missing page or a browser that
+  // cannot be started is reported with a warning. Returns true when opened.
+  static bool Show(QWidget* parent);
+  static bool Show(QWidget* parent, const QString& executablePath);
+
+  // Replaces the URL opener (QDesktopServices::openUrl); an empty one restores it.
+  static void SetOpener(Opener opener);
+};
+
+}  // namespace kirabel
