@@ -45,5 +45,17 @@ TEST(TParticleTest, AssignCopiesEverythingButStates) {
   EXPECT_EQ(target.states.size(), 1u);
 }
 
+TEST(TParticleTest, SetNameKeepsAtMost40ShiftJisBytes) {
+  TParticle p;
+  p.SetName(std::string(41, 'a'));
+  EXPECT_EQ(p.name, std::string(40, 'a'));
+  std::string kanji;
+  for (int i = 0; i < 21; ++i) kanji += "火";
+  p.SetName("x" + kanji);  // 1 + 2 * 19 = 39 bytes; one more would split
+  EXPECT_EQ(p.name, "x" + kanji.substr(0, 19 * 3));
+  p.SetName("火花 1");
+  EXPECT_EQ(p.name, "火花 1");
+}
+
 }  // namespace
 }  // namespace kirabel
