@@ -1,0 +1,136 @@
+#include "simulation/parallel_renderer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <system_error>
+#include <thread>
+
+#include "image/dibs.h"
+#include "simulation/renderer.h"
+#include "simulation/space.h"
+
+namespace kirabel {
+
+namespace {
+
+// Below this many particles a frame is drawn on the calling thread alone.
+constexpr int64_t kParallelThreshold = 4096;
+
+// Runs work(0) .. work(jobs - 1), work(0) on the calling thread; a job whose
+// thread cannot be started runs on the calling thread too.
+void RunJobs(int jobs, const std::function<void(int)>& work) {
+  std::vector<std::thread> threads;
+  std::vector<int> inlineJobs{0};
+  for (int j = 1; j < jobs; ++j) {
+    try {
+      threads.emplace_back(work, j);
+    } catch (const std::system_error&) {
+      inlineJobs.push_back(j);
+    }
+  }
+  for (int j : inlineJobs) work(j);
+  for (std::thread& thread : threads) thread.join();
+}
+
+// The launched sets with particles, and where each starts in the running
+// count of all particles of the frame.
+struct ParticleIndex {
+  explicit ParticleIndex(const LaunchList& launchList) {
+    for (const TParticle& set : launchList) {
+      if (set.states.empty()) continue;
+      sets.push_back(&set);
+      starts.push_back(total);
+      total += static_cast<int64_t>(set.states.size());
+    }
+  }
+  std::vector<const TParticle*> sets;
+  std::vector<int64_t> starts;
+  int64_t total = 0;
+};
+
+void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t, long double g,
+               const RenderOptions& options, TSpace& space) {
+  auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
+  std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
+  while (begin < end) {
+    const TParticle& set = *index.sets[s];
+    const TrailSet trail(set);
+    const int64_t first = begin - index.starts[s];
+    const int64_t stop =
+        std::min<int64_t>(static_cast<int64_t>(set.states.size()), end - index.starts[s]);
+    for (int64_t i = first; i < stop; ++i) {
+      DrawTrail(trail, set.states[static_cast<std::size_t>(i)], t, g, options, space);
+    }
+    begin = index.starts[s] + stop;
+    ++s;
+  }
+}
+
+// Adds the scratch buffers into space, for the picture rows y0 .. y1 - 1.
+void AddRows(TSpace& space, const std::vector<TSpace*>& others, int32_t y0, int32_t y1) {
+  const std::size_t from = static_cast<std::size_t>(y0) * static_cast<std::size_t>(space.Width());
+  const std::size_t to = static_cast<std::size_t>(y1) * static_cast<std::size_t>(space.Width());
+  for (int plane = 0; plane < 3; ++plane) {
+    uint16_t* sum = space.Plane(plane);
+    for (const TSpace* other : others) {
+      const uint16_t* add = other->Plane(plane);
+      for (std::size_t i = from; i < to; ++i) {
+        const uint32_t v = uint32_t{sum[i]} + add[i];
+        sum[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+ParallelRenderer::ParallelRenderer(int jobs) : jobs_(jobs < 1 ? 1 : jobs) {}
+
+ParallelRenderer::~ParallelRenderer() = default;
+
+TSpace& ParallelRenderer::Scratch(int index, const TSpace& like) {
+  auto& slot = scratch_[static_cast<std::size_t>(index)];
+  if (!slot || slot->Width() != like.Width() || slot->Height() != like.Height()) {
+    slot.reset();
+    slot = std::make_unique<TSpace>(like.Width(), like.Height());
+  }
+  slot->Clear();
+  return *slot;
+}
+
+void ParallelRenderer::Render(const LaunchList& launchList, long double t, long double g,
+                              const RenderOptions& options, TSpace& space, TDIBitmap& bitmap) {
+  const ParticleIndex index(launchList);
+  const int jobs = index.total < kParallelThreshold ? 1 : jobs_;
+  if (jobs == 1) {
+    DrawRange(index, 0, index.total, t, g, options, space);
+    CopySpaceToBitmap(space, bitmap);
+    return;
+  }
+  scratch_.resize(static_cast<std::size_t>(jobs - 1));
+  std::vector<TSpace*> targets{&space};
+  for (int j = 0; j < jobs - 1; ++j) targets.push_back(&Scratch(j, space));
+
+  const int64_t chunk = std::max<int64_t>(256, index.total / (int64_t{jobs} * 64));
+  std::atomic<int64_t> next{0};
+  RunJobs(jobs, [&](int job) {
+    for (;;) {
+      const int64_t begin = next.fetch_add(chunk);
+      if (begin >= index.total) return;
+      DrawRange(index, begin, std::min(index.total, begin + chunk), t, g, options,
+                *targets[static_cast<std::size_t>(job)]);
+    }
+  });
+
+  const std::vector<TSpace*> others(targets.begin() + 1, targets.end());
+  const int32_t rows = space.Height();
+  RunJobs(jobs, [&](int job) {
+    const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
+    const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
+    AddRows(space, others, y0, y1);
+    CopySpaceRows(space, bitmap, y0, y1);
+  });
+}
+
+}  // namespace kirabel

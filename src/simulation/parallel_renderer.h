@@ -1,0 +1,38 @@
+#pragma once
+// A frame renderer for several threads. The particles of a frame are dealt
+// out in chunks; each thread draws into a buffer of its own and the buffers
+// are then added with saturation. Saturating sums of non-negative amounts do
+// not depend on their order, so the picture is the same byte for byte for
+// every number of threads and equal to the single-threaded RenderFrame.
+// There are no progress steps: a frame cannot be stopped half-way.
+#include <memory>
+#include <vector>
+
+#include "simulation/population.h"
+#include "simulation/trail.h"
+
+namespace kirabel {
+
+class TSpace;
+class TDIBitmap;
+
+class ParallelRenderer {
+ public:
+  // jobs < 1 counts as 1.
+  explicit ParallelRenderer(int jobs);
+  ~ParallelRenderer();
+  int Jobs() const { return jobs_; }
+
+  // Draws the frame for time t under gravity g into space (cleared by the
+  // caller) and copies the result into bitmap.
+  void Render(const LaunchList& launchList, long double t, long double g,
+              const RenderOptions& options, TSpace& space, TDIBitmap& bitmap);
+
+ private:
+  TSpace& Scratch(int index, const TSpace& like);
+
+  int jobs_;
+  std::vector<std::unique_ptr<TSpace>> scratch_;
+};
+
+}  // namespace kirabel

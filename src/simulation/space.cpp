@@ -1,0 +1,28 @@
+#include "simulation/space.h"
+
+#include <algorithm>
+#include <limits>
+#include <new>
+
+#include "platform/errors.h"
+
+namespace kirabel {
+
+TSpace::TSpace(int32_t width, int32_t height) {
+  Width_ = std::max(width, 0);
+  Height_ = std::max(height, 0);
+  const int64_t planeSize = static_cast<int64_t>(Width_) * Height_;
+  if (planeSize > std::numeric_limits<int32_t>::max()) throw OutOfMemoryError();
+  PlaneSize_ = static_cast<int32_t>(planeSize);
+  try {
+    Data_.resize(3 * static_cast<std::size_t>(PlaneSize_));
+  } catch (const std::bad_alloc&) {
+    throw OutOfMemoryError();
+  }
+}
+
+void TSpace::Clear() {
+  std::fill(Data_.begin(), Data_.end(), uint16_t{0});
+}
+
+}  // namespace kirabel

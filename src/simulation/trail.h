@@ -1,0 +1,46 @@
+#pragma once
+// The drawing of one particle's trail into a space buffer: ns + 1 samples
+// along its recent path, brighter towards its present position, each added
+// to the buffer with saturation.
+#include <cstdint>
+
+#include "model/particle.h"
+
+namespace kirabel {
+
+class TSpace;
+
+struct RenderOptions {
+  bool antiAlias = false;  // spread each sample over four pixels
+  bool wrap = false;       // join the space's opposite edges
+};
+
+// Per-set values of the trail arithmetic, computed once per launched set.
+struct TrailSet {
+  explicit TrailSet(const TParticle& set);
+  long double tv;      // afterimage length
+  long double dt;      // time between samples: tv / ns, 0 when ns is 0
+  int32_t ns;          // afterimage divisions; ns + 1 samples, none when negative
+  uint32_t colour[3];  // full-weight amounts of planes 0, 1, 2: colR, colG, colB x 128
+};
+
+// Adds the light of one sample at pixel (x, y) to the buffer. With wrap the
+// coordinates are taken modulo the space size (a space of width or height 0
+// then takes nothing); without it a sample outside the space is dropped.
+void PlotSample(TSpace& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g, uint32_t b);
+
+// Draws the trail of particle p of set at time t under gravity g.
+//
+// Sample k lies at age a_k, with a_0 = (t - birth) - tv and a_(k+1) = a_k + dt
+// accumulated in extended precision; it is drawn when 0 <= a_k <= death -
+// birth. Its x is the 8.8 fixed-point trunc((a_0 vx + x0) 256) stepped by
+// trunc(dt vx 256); its y is trunc(((a_k vy + y0) + (g a_k a_k) / 2) 256),
+// computed afresh. Its colour is the set's amount x k / ns (integer division),
+// the full amount when ns is 0.
+//
+// A sample whose fixed-point x or y lies outside the 32-bit range is dropped
+// (so is the whole trail when its starting x is beyond 2^61 or not a number).
+void DrawTrail(const TrailSet& set, const TParticleState& p, long double t, long double g,
+               const RenderOptions& options, TSpace& space);
+
+}  // namespace kirabel
