@@ -1,0 +1,145 @@
+#include "image/space_viewer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <cstring>
+
+#include "image/dibs.h"
+#include "ui/form_font.h"
+
+namespace kirabel {
+
+namespace {
+
+const QPoint kDesignPosition(374, 107);
+const QSize kDesignOuterSize(648, 507);
+
+}  // namespace
+
+QString ViewerIdleCaption() {
+  return QStringLiteral("空間ビューワ");
+}
+
+QString ViewerDrawingCaption(int frame, int count) {
+  return QStringLiteral("作画中です...%1/%2").arg(frame).arg(count);
+}
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("PaintBox1"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// Draws the bottom-up picture straight from the bitmap's buffer: the buffer
+// is wrapped, not copied, and a vertical flip puts its first stored row at the
+// bottom.
+void TPaintBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!bitmap_ || !bitmap_->Bits() || bitmap_->Width() <= 0 || bitmap_->Height() <= 0) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  const int width = bitmap_->Width();
+  const int height = bitmap_->Height();
+  const QImage image(bitmap_->Bits(), width, height, bitmap_->RowBytes(), QImage::Format_BGR888);
+  painter.setTransform(QTransform(1, 0, 0, -1, 0, height));
+  painter.drawImage(0, 0, image);
+}
+
+TForm2::TForm2(QWidget* parent)
+    : QScrollArea(parent), PaintBox1(new TPaintBox), bitmap_(std::make_unique<TDIBitmap>()) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(ViewerIdleCaption());
+  setFont(FormFont());
+  setFrameShape(QFrame::NoFrame);
+  setBackgroundRole(QPalette::Dark);
+  setWidgetResizable(false);
+  setWidget(PaintBox1);
+  move(kDesignPosition);
+  resize(kDesignOuterSize - Decoration());
+  show();
+  PaintBox1->SetBitmap(bitmap_.get());
+  const QSize client = viewport()->size();
+  PaintBox1->resize(client);
+  bitmap_->SetHeight(client.height());
+  bitmap_->SetWidth(client.width());
+  UpdateMaximumSize();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::FormPaint() {
+  PaintBox1->repaint();
+}
+
+void TForm2::ClearPicture() {
+  if (bitmap_->Bits())
+    std::memset(bitmap_->Bits(), 0,
+                static_cast<std::size_t>(bitmap_->RowBytes()) *
+                    static_cast<std::size_t>(bitmap_->Height()));
+}
+
+void TForm2::FitToPicture(int32_t width, int32_t height) {
+  width = qMax<int32_t>(0, width);
+  height = qMax<int32_t>(0, height);
+  PaintBox1->resize(width, height);
+  try {
+    bitmap_->SetHeight(height);
+    bitmap_->SetWidth(width);
+  } catch (...) {
+    PaintBox1->resize(0, 0);
+    throw;
+  }
+  ClearPicture();
+  // The window frame only: once the window has the picture's size no scroll
+  // bar is needed.
+  const QSize border = Decoration();
+  const QSize screen = ScreenSize();
+  QSize size = this->size();
+  if (width + border.width() < screen.width()) size.setWidth(width);
+  if (height + border.height() < screen.height()) size.setHeight(height);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  resize(size);
+  UpdateMaximumSize();
+  FormPaint();
+}
+
+QSize TForm2::ScreenSize() const {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+// Window decoration around the widget (title bar and frame) as the window
+// manager draws it; nothing before the window is mapped.
+QSize TForm2::Decoration() const {
+  const QSize decoration = frameGeometry().size() - geometry().size();
+  return decoration.expandedTo(QSize(0, 0));
+}
+
+QSize TForm2::MaximumTrackingSize() const {
+  const QSize border = size() - viewport()->size();
+  QSize wanted = PaintBox1->size() + border;
+  const QSize limit = ScreenSize() - Decoration();
+  return wanted.boundedTo(limit).expandedTo(QSize(1, 1));
+}
+
+void TForm2::UpdateMaximumSize() {
+  setMaximumSize(MaximumTrackingSize());
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  UpdateMaximumSize();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  if (closeAllowed_)
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace kirabel

@@ -1,0 +1,145 @@
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kirabel {
+
+namespace {
+
+struct TestState {
+  bool on = false;
+  std::deque<MsgAnswer> answers;
+  std::vector<ShownMessage> shown;
+  int beeps = 0;
+};
+
+TestState& State() {
+  static TestState state;
+  return state;
+}
+
+QMessageBox::Icon IconOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Warning:
+      return QMessageBox::Warning;
+    case MsgKind::Confirmation:
+      return QMessageBox::Question;
+    case MsgKind::Error:
+      return QMessageBox::Critical;
+    case MsgKind::Information:
+      break;
+  }
+  return QMessageBox::Information;
+}
+
+MsgAnswer DefaultAnswer(MsgButtons buttons) {
+  return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+// Only questions take a queued answer: a box with OK alone has nothing to ask.
+MsgAnswer TakeTestAnswer(MsgButtons buttons) {
+  auto& answers = State().answers;
+  if (buttons == MsgButtons::Ok || answers.empty()) return DefaultAnswer(buttons);
+  const MsgAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QString& text,
+                 MsgButtons buttons) {
+  QMessageBox box(IconOf(kind), title, text, QMessageBox::NoButton, parent);
+  if (buttons == MsgButtons::Ok) {
+    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.exec();
+    return MsgAnswer::Ok;
+  }
+  QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+}  // namespace
+
+QString MessageBox::TitleOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Warning:
+      return QStringLiteral("警告");
+    case MsgKind::Confirmation:
+      return QStringLiteral("確認");
+    case MsgKind::Error:
+      return QStringLiteral("エラー");
+    case MsgKind::Information:
+      break;
+  }
+  return QStringLiteral("情報");
+}
+
+MsgAnswer MessageBox::Show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons) {
+  const QString title = TitleOf(kind);
+  if (State().on) {
+    State().shown.push_back({kind, title, text, buttons});
+    return TakeTestAnswer(buttons);
+  }
+  return RunBox(parent, kind, title, text, buttons);
+}
+
+void MessageBox::Warning(QWidget* parent, const QString& text) {
+  Show(parent, MsgKind::Warning, text, MsgButtons::Ok);
+}
+
+bool MessageBox::Confirm(QWidget* parent, const QString& text) {
+  return Show(parent, MsgKind::Confirmation, text, MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
+QString MessageBox::ErrorText(const QString& text) {
+  if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');
+  return text;
+}
+
+void MessageBox::ShowError(QWidget* parent, const QString& text) {
+  const QString title = QStringLiteral("Kirabel");
+  const QString shown = ErrorText(text);
+  if (State().on) {
+    State().shown.push_back({MsgKind::Error, title, shown, MsgButtons::Ok});
+    return;
+  }
+  RunBox(parent, MsgKind::Error, title, shown, MsgButtons::Ok);
+}
+
+void MessageBox::Beep() {
+  ++State().beeps;
+  if (!State().on) QApplication::beep();
+}
+
+void MessageBox::SetTestMode(bool on) {
+  State().on = on;
+}
+
+bool MessageBox::TestMode() {
+  return State().on;
+}
+
+void MessageBox::setNextAnswer(MsgAnswer answer) {
+  State().answers.push_back(answer);
+}
+
+const std::vector<ShownMessage>& MessageBox::Shown() {
+  return State().shown;
+}
+
+int MessageBox::BeepCount() {
+  return State().beeps;
+}
+
+void MessageBox::ClearRecord() {
+  State().answers.clear();
+  State().shown.clear();
+  State().beeps = 0;
+}
+
+}  // namespace kirabel

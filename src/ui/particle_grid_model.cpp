@@ -1,0 +1,111 @@
+#include "ui/particle_grid_model.h"
+
+#include <QColor>
+#include <cmath>
+#include <cstdio>
+
+namespace kirabel {
+
+namespace {
+
+// A value truncated toward zero, kept inside the range of int so that a huge
+// stored value cannot overflow the conversion.
+long long TruncatedInt(long double value) {
+  if (std::isnan(value)) return 0;
+  const long double t = std::trunc(value);
+  if (t > 2147483647.0L) return 2147483647LL;
+  if (t < -2147483648.0L) return -2147483648LL;
+  return static_cast<long long>(t);
+}
+
+QString Fixed2(long double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.2Lf", value);
+  return QString::fromLatin1(buffer);
+}
+
+QString ChildText(const ParticleList& list, int32_t child) {
+  if (child == -1) return QStringLiteral("(なし)");
+  if (child < 0 || static_cast<std::size_t>(child) >= list.size()) return QString();
+  return QString::fromStdString(list[static_cast<std::size_t>(child)].name);
+}
+
+}  // namespace
+
+const QStringList& GridHeaders() {
+  static const QStringList headers{QStringLiteral("名前"),     QStringLiteral("表示"),
+                                   QStringLiteral("色合い"),   QStringLiteral("初期位置"),
+                                   QStringLiteral("発生時刻"), QStringLiteral("子火花")};
+  return headers;
+}
+
+QString GridCellText(const ParticleList& list, int set, int column) {
+  if (set < 0 || static_cast<std::size_t>(set) >= list.size()) return QString();
+  const TParticle& p = list[static_cast<std::size_t>(set)];
+  switch (column) {
+    case 0:
+      return QString::fromStdString(p.name);
+    case 1:
+      return p.visible ? QStringLiteral("Yes") : QStringLiteral("No");
+    case 3:
+      return QStringLiteral("%1,%2").arg(TruncatedInt(p.P0x)).arg(TruncatedInt(p.P0y));
+    case 4:
+      return Fixed2(p.gt) + QStringLiteral("±") + Fixed2(p.et);
+    case 5:
+      return ChildText(list, p.child);
+    default:
+      return QString();
+  }
+}
+
+ParticleGridModel::ParticleGridModel(const ParticleList& list, QObject* parent)
+    : QAbstractTableModel(parent), list_(list) {}
+
+void ParticleGridModel::SetBodyRows(int rows) {
+  if (rows < 0) rows = 0;
+  if (rows > rows_) {
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (rows < rows_) {
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  }
+}
+
+void ParticleGridModel::Refresh() {
+  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, kGridColumns - 1));
+}
+
+int ParticleGridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+int ParticleGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kGridColumns;
+}
+
+QVariant ParticleGridModel::data(const QModelIndex& index, int role) const {
+  const int set = index.row();
+  if (set < 0 || static_cast<std::size_t>(set) >= list_.size()) return QVariant();
+  if (role == Qt::DisplayRole) return GridCellText(list_, set, index.column());
+  if (role == kColourRole && index.column() == kGridColourColumn) {
+    const TParticle& p = list_[static_cast<std::size_t>(set)];
+    return QColor(p.colR, p.colG, p.colB);
+  }
+  return QVariant();
+}
+
+QVariant ParticleGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+      section < kGridColumns)
+    return GridHeaders().at(section);
+  return QVariant();
+}
+
+Qt::ItemFlags ParticleGridModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+}  // namespace kirabel
