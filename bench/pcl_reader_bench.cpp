@@ -1,0 +1,68 @@
+// Reading (and writing) a PCL file of a few thousand sets.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "model/pcl_file.h"
+
+namespace {
+
+kirabel::ParticleList MakeList(int count) {
+  kirabel::ParticleList list(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    kirabel::TParticle& p = list[static_cast<std::size_t>(i)];
+    p.colR = static_cast<uint8_t>(i);
+    p.N = 100 + i;
+    p.P0x = i / 3.0L;
+    p.P0y = 256;
+    p.b = 10;
+    p.db = 3.14159L;
+    p.lt = 20;
+    p.ns = 100;
+    p.visible = true;
+    p.child = (i + 1) % count;
+    p.am = 2;
+    p.SetName("火花 " + std::to_string(i));
+  }
+  return list;
+}
+
+std::string Folder() {
+  char name[] = "/tmp/kirabel-bench-XXXXXX";
+  return mkdtemp(name) ? name : "/tmp";
+}
+
+void BM_LoadListFromFile(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const std::string folder = Folder();
+  const std::string path = folder + "/sets.pcl";
+  kirabel::SaveListToFile(path, MakeList(count), kirabel::TEnvironment());
+  for (auto _ : state) {
+    kirabel::ParticleList list;
+    kirabel::TEnvironment env;
+    benchmark::DoNotOptimize(kirabel::LoadListFromFile(path, list, env, nullptr));
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+  unlink(path.c_str());
+  rmdir(folder.c_str());
+}
+BENCHMARK(BM_LoadListFromFile)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveListToFile(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const kirabel::ParticleList list = MakeList(count);
+  const std::string folder = Folder();
+  const std::string path = folder + "/sets.pcl";
+  for (auto _ : state) {
+    unlink(path.c_str());
+    kirabel::SaveListToFile(path, list, kirabel::TEnvironment());
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+  unlink(path.c_str());
+  rmdir(folder.c_str());
+}
+BENCHMARK(BM_SaveListToFile)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
