@@ -20,6 +20,7 @@
 #include "model/particle.h"
 #include "model/pcl_file.h"
 #include "simulation/population.h"
+#include "ui/pcl_dialogs.h"
 
 class QAction;
 class QFrame;
@@ -98,6 +99,12 @@ class TForm1 : public QMainWindow, public PclLoadObserver {
   QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
       *SpeedButton6, *SpeedButton7, *SpeedButton8, *SpeedButton9, *SpeedButton10, *SpeedButton11;
 
+  // ------------------------------------------------------------ file dialogs
+  // Their starting folders (InitialDir) are kept in the settings file: read
+  // into both, written from OpenDialog1.
+  TFileDialog OpenDialog1 = MakeOpenDialog();
+  TFileDialog SaveDialog1 = MakeSaveDialog();
+
   // ------------------------------------------------------------ grid
   int Row() const;  // selected grid row; set index = Row() - 1
   int RowCount() const;
@@ -128,6 +135,9 @@ class TForm1 : public QMainWindow, public PclLoadObserver {
   // Set editing through the properties dialog.
   void AddSet();
   void EditSet(int index);
+  // Removes set index with the child renumbering; asks first when another set
+  // names it as child. Returns whether it was removed.
+  bool DeleteSet(int index);
 
   // ------------------------------------------------------------ PclLoadObserver
   void NotPclFile(const std::string& path) override;
