@@ -19,6 +19,7 @@
 #include "simulation/space.h"
 #include "ui/form_font.h"
 #include "ui/particle_grid.h"
+#include "ui/tool_icons.h"
 
 namespace kirabel {
 
@@ -148,6 +149,9 @@ void TForm1::CreatePopupMenu() {
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   K7 = AddItem(PopupMenu1, "K7", QStringLiteral("プロパティ"), &TForm1::BitBtn1Click);
   PopupMenu1->setDefaultAction(K7);
+  QFont bold = K7->font();
+  bold.setBold(true);
+  K7->setFont(bold);  // the default item is shown in bold
   N4 = AddSeparator(PopupMenu1, "N4");
   K8 = AddItem(PopupMenu1, "K8", QStringLiteral("パーティクルセット追加"), &TForm1::BitBtn4Click,
                QKeySequence(Qt::Key_Insert));
@@ -170,6 +174,7 @@ QToolButton* TForm1::AddToolButton(const char* name, int left, const QString& hi
   button->setToolTip(hint);
   button->setAutoRaise(false);
   button->setIconSize(QSize(16, 16));
+  button->setIcon(ToolIcon(button->objectName()));
   connect(button, &QToolButton::clicked, this, handler);
   return button;
 }

@@ -206,6 +206,9 @@ class TForm1 : public QMainWindow, public PclLoadObserver {
   QToolButton* AddToolButton(const char* name, int left, const QString& hint,
                              void (TForm1::*handler)());
   void UpdateBusyControls();
+  bool LaunchTargetsReady() const;
+  void RunLaunchInWindow();
+  void FallBackToEmptySpace();
   bool RunCloseQuery();
   void FinishPendingClose();
 
