@@ -1,36 +1,109 @@
 // File commands of the main window: new, open, merge, save, save as, save
-// image, exit, and files dropped onto the window.
+// image, exit, and files dropped onto the window. There is no modified flag:
+// only New asks before the list is discarded.
 #include <QStringList>
 
+#include "image/space_viewer.h"
 #include "model/environment.h"
+#include "ui/command_errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/picture_export.h"
 
 namespace kirabel {
 
-void TForm1::KN2Click() {}
+namespace {
 
-void TForm1::KR1Click() {}
+const int kEmptyGridRows = 2;  // the header and the new-set row
 
-void TForm1::KM1Click() {}
+// After a use of `from`, both dialogs start in the folder of its file name.
+void StartBothIn(TFileDialog& from, TFileDialog& other) {
+  from.InitialDir = from.FileFolder();
+  other.InitialDir = from.InitialDir;
+}
 
-void TForm1::KA1Click() {}
+}  // namespace
 
-void TForm1::KS1Click() {}
+void TForm1::KN2Click() {
+  if (!List.empty()) {
+    if (!MessageBox::Confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
+    SetFileName(std::string());
+    List.clear();
+    RebuildChildList();
+  }
+  SetRowCount(kEmptyGridRows);
+  RepaintGrid();
+}
 
-void TForm1::KI1Click() {}
+void TForm1::KR1Click() {
+  if (OpenDialog1.Execute(this)) {
+    SetRowCount(kEmptyGridRows);
+    List.clear();
+    RebuildChildList();
+    LoadFile(OpenDialog1.FileName.toStdString());
+  }
+  StartBothIn(OpenDialog1, SaveDialog1);
+  RepaintGrid();
+}
+
+void TForm1::KM1Click() {
+  if (OpenDialog1.Execute(this)) LoadFile(OpenDialog1.FileName.toStdString());
+  StartBothIn(OpenDialog1, SaveDialog1);
+  RepaintGrid();
+}
+
+void TForm1::KA1Click() {
+  if (FileName.empty()) {
+    KS1Click();
+    return;
+  }
+  const QString question =
+      QString::fromStdString(FileName) + QStringLiteral("に上書き保存していいですね");
+  if (!MessageBox::Confirm(this, question)) return;
+  const std::string path = FileName;
+  RunCommand(this, [&] {
+    SaveListToFile(path, List, Environment());
+    SetFileName(path);
+  });
+}
+
+void TForm1::KS1Click() {
+  SaveDialog1.DefaultExt = QStringLiteral("PCL");
+  SaveDialog1.FilterIndex = 1;
+  if (SaveDialog1.Execute(this)) {
+    const std::string path = SaveDialog1.FileName.toStdString();
+    const bool saved = RunCommand(this, [&] {
+      SaveListToFile(path, List, Environment());
+      SetFileName(path);
+    });
+    // A failed save ends the command before the starting folders change.
+    if (!saved) return;
+  }
+  StartBothIn(SaveDialog1, OpenDialog1);
+}
+
+void TForm1::KI1Click() {
+  SaveDialog1.DefaultExt = QStringLiteral("BMP");
+  SaveDialog1.FilterIndex = 2;
+  if (!SaveDialog1.Execute(this) || !Form2) return;
+  const QString name = SaveDialog1.FileName;
+  RunCommand(this, [&] { SavePicture(Form2->Bitmap(), name); });
+}
 
 void TForm1::Exit1Click() {
   EndProgram();
 }
 
 void TForm1::DropFiles(const QStringList& paths) {
+  // Only the first file of a drop is merged.
   if (!paths.isEmpty()) LoadFile(paths.first().toStdString());
   RepaintGrid();
 }
 
 bool TForm1::LoadFile(const std::string& path) {
-  return LoadListFromFile(path, List, Environment(), this);
+  bool loaded = false;
+  RunCommand(this, [&] { loaded = LoadListFromFile(path, List, Environment(), this); });
+  return loaded;
 }
 
 void TForm1::NotPclFile(const std::string&) {
@@ -43,6 +116,7 @@ void TForm1::FileNameChanged(const std::string& fullPath) {
 
 void TForm1::SetsAppended(int, int count) {
   SetRowCount(RowCount() + count);
+  // The names read follow those already in the list.
   RebuildChildList();
 }
 
