@@ -281,7 +281,8 @@ struct IniFile::Document {
 };
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), doc_(std::make_unique<Document>()) {
-  const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: a FIFO must not hang the program; only regular files are read.
+  const int fd = open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     unreadable_ = errno != ENOENT;
     return;
@@ -400,11 +401,14 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Creates a new, empty file beside target; returns its descriptor and name.
+// Creates a new, empty file in the folder of target (a short name, so that
+// a target name near the length limit still works); returns its descriptor
+// and name.
 int CreateTemporary(const std::string& target, std::string& name) {
   static std::atomic<unsigned> counter{0};
+  const std::string prefix = FolderOf(target) + "/.kirabel-save-" + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = target + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(counter++);
+    name = prefix + std::to_string(counter++) + ".tmp";
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

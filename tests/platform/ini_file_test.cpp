@@ -208,6 +208,11 @@ TEST_F(IniFileTest, HostileFilesAreReadQuickly) {
       Write("[s]\nk=" + std::string(50 << 20, 'v') + "\n" + std::string(10, '['), "long.ini"));
   EXPECT_EQ(longLine.ReadString("s", "k", "").size(), 1023u);
   EXPECT_EQ(longLine.ReadInteger("s", "k", 7), 7);
+  // Neither a FIFO without writer nor an endless device is read.
+  const std::string fifo = folder_.File("fifo.ini");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(IniFile(fifo).ReadString("s", "k", "d"), "d");
+  EXPECT_EQ(IniFile("/dev/zero").ReadString("s", "k", "d"), "d");
   IniFile empty(Write("", "empty.ini"));
   EXPECT_EQ(empty.ReadString("s", "k", "d"), "d");
   // Many sections and keys cost linear time: 200,000 sections, each looked up.
