@@ -18,6 +18,7 @@
 #include "model/environment.h"
 #include "simulation/space.h"
 #include "ui/form_font.h"
+#include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/tool_icons.h"
 
@@ -275,7 +276,7 @@ void TForm1::SetFileName(const std::string& fullName) {
 }
 
 TEnvironment& TForm1::Environment() {
-  return *ownEnvironment_;
+  return Form5 ? Form5->Environment() : *ownEnvironment_;
 }
 
 void TForm1::DrawGrid1DblClick() {
