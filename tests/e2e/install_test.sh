@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs the built programs into a temporary prefix and checks the layout:
+# executables, help page where the program looks for it, examples, desktop
+# entry, MIME type and icons; then runs the installed programs briefly.
+set -u
+build=${KIRABEL_BUILD_DIR:?KIRABEL_BUILD_DIR not set}
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+need_file() { [ -f "$prefix/$1" ] || fail "missing $1"; }
+
+if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+  cat "$prefix.log" >&2
+  rm -f "$prefix.log"
+  echo "FAIL: cmake --install" >&2
+  exit 1
+fi
+rm -f "$prefix.log"
+
+id=io.github.kirabel.Kirabel
+share=share
+[ -d "$prefix/share" ] || fail "no share folder"
+
+# Help page: <bindir>/../share/kirabel/<program>.html is where the program looks.
+need_file "$share/kirabel/kirabel.html"
+grep -q 'id="HID00000001"' "$prefix/$share/kirabel/kirabel.html" || fail "help page lacks its topic anchor"
+
+# Examples, when the source tree has some.
+if [ -n "${KIRABEL_SOURCE_DIR:-}" ] && ls "$KIRABEL_SOURCE_DIR"/examples/*.pcl >/dev/null 2>&1; then
+  for example in "$KIRABEL_SOURCE_DIR"/examples/*.pcl; do
+    need_file "$share/kirabel/examples/$(basename "$example")"
+  done
+fi
+
+# kirabel-render, when it was built.
+if [ -x "$build/kirabel-render" ]; then
+  need_file bin/kirabel-render
+  "$prefix/bin/kirabel-render" --version >/dev/null 2>&1 || fail "installed kirabel-render --version"
+fi
+
+# The desktop program and its desktop integration.
+if [ -x "$build/kirabel" ]; then
+  need_file bin/kirabel
+  need_file "$share/applications/$id.desktop"
+  need_file "$share/mime/packages/$id.xml"
+  need_file "$share/metainfo/$id.metainfo.xml"
+  for size in 16 32 48 64 128 256; do
+    need_file "$share/icons/hicolor/${size}x${size}/apps/$id.png"
+  done
+  need_file "$share/icons/hicolor/scalable/apps/$id.svg"
+
+  desktop="$prefix/$share/applications/$id.desktop"
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate"
+  fi
+  grep -qx 'Exec=kirabel %f' "$desktop" || fail "desktop entry Exec"
+  grep -qx "Icon=$id" "$desktop" || fail "desktop entry Icon"
+  grep -q 'MimeType=application/x-kirabel-pcl;' "$desktop" || fail "desktop entry MimeType"
+  grep -q 'glob pattern="\*.pcl"' "$prefix/$share/mime/packages/$id.xml" || fail "MIME glob"
+  if command -v xmllint >/dev/null; then
+    xmllint --noout "$prefix/$share/mime/packages/$id.xml" || fail "MIME XML"
+  fi
+
+  # Start the installed program briefly; it must still be running when stopped.
+  config=$(mktemp -d)
+  HOME="$config" XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen \
+    timeout -s TERM 3 "$prefix/bin/kirabel" >/dev/null 2>&1
+  status=$?
+  rm -rf "$config"
+  [ "$status" -eq 124 ] || [ "$status" -eq 0 ] || fail "installed kirabel exited with $status"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures install check(s) failed" >&2
+  exit 1
+fi
+echo "install layout OK"

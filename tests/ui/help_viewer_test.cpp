@@ -1,0 +1,101 @@
+// The help command: where the page is found, the URL it opens, and the
+// warnings when the page is missing or cannot be opened.
+#include "ui/help_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ui/message_box.h"
+
+namespace kirabel {
+namespace {
+
+class HelpViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root_.isValid());
+    QDir(root_.path()).mkpath(QStringLiteral("bin"));
+    QDir(root_.path()).mkpath(QStringLiteral("share/kirabel"));
+    MessageBox::SetTestMode(true);
+    MessageBox::ClearRecord();
+    HelpViewer::SetOpener([this](const QUrl& url) {
+      opened_.append(url);
+      return openerAnswer_;
+    });
+  }
+  void TearDown() override {
+    HelpViewer::SetOpener(nullptr);
+    MessageBox::ClearRecord();
+  }
+  QString path(const QString& relative) const { return root_.filePath(relative); }
+  static void touch(const QString& file) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html></html>");
+  }
+
+  QTemporaryDir root_;
+  QList<QUrl> opened_;
+  bool openerAnswer_ = true;
+};
+
+TEST_F(HelpViewerTest, PageBesideTheProgramIsOpenedAtTheTopic) {
+  const QString exe = path("bin/kirabel");
+  touch(path("bin/kirabel.html"));
+  touch(path("share/kirabel/kirabel.html"));
+
+  EXPECT_TRUE(HelpViewer::Show(nullptr, exe));
+  ASSERT_EQ(opened_.size(), 1);
+  EXPECT_TRUE(opened_[0].isLocalFile());
+  EXPECT_EQ(opened_[0].toLocalFile(), QFileInfo(path("bin/kirabel.html")).absoluteFilePath());
+  EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
+  EXPECT_TRUE(MessageBox::Shown().empty());
+}
+
+TEST_F(HelpViewerTest, ExtensionOfTheProgramIsReplacedAndInstalledCopyIsFound) {
+  const QStringList candidates = HelpViewer::Candidates(path("bin/kirabel.bin"));
+  ASSERT_EQ(candidates.size(), 2);
+  EXPECT_EQ(candidates[0], path("bin/kirabel.html"));
+  EXPECT_EQ(candidates[1], path("share/kirabel/kirabel.html"));
+
+  touch(path("share/kirabel/kirabel.html"));
+  EXPECT_EQ(HelpViewer::Find(path("bin/kirabel")), path("share/kirabel/kirabel.html"));
+  EXPECT_TRUE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  ASSERT_EQ(opened_.size(), 1);
+  EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
+}
+
+TEST_F(HelpViewerTest, MissingPageIsReportedWithoutOpeningAnything) {
+  EXPECT_FALSE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  EXPECT_TRUE(opened_.isEmpty());
+  ASSERT_EQ(MessageBox::Shown().size(), 1u);
+  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
+  EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("見つかりません")));
+  EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("kirabel.html")));
+}
+
+TEST_F(HelpViewerTest, BrowserThatCannotStartIsReported) {
+  touch(path("bin/kirabel.html"));
+  openerAnswer_ = false;
+  EXPECT_FALSE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  EXPECT_EQ(opened_.size(), 1);
+  ASSERT_EQ(MessageBox::Shown().size(), 1u);
+  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
+}
+
+TEST(HelpPageTest, ShippedPageHasTheTopicAnchor) {
+  QFile page(QStringLiteral(KIRABEL_TEST_DATA "/../../docs/help/kirabel.html"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(page.readAll());
+  EXPECT_TRUE(text.contains(QStringLiteral("id=\"HID00000001\"")));
+  for (const char* topic : {"空間解像度の設定", "警告値", "アンチエイリアシング",
+                            "空間の上下・左右をつなげる", "ツールバーを表示する", "あばうと"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
+  }
+}
+
+}  // namespace
+}  // namespace kirabel
