@@ -1,0 +1,190 @@
+#include "cli/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+
+namespace kirabel::cli {
+
+namespace {
+
+const char kHelpText[] =
+    "Usage: kirabel-render [options] FILE.pcl\n"
+    "Renders the first launch of a particle list file, frame by frame, as the\n"
+    "desktop program's automatic saving writes it.\n"
+    "\n"
+    "  -o, --output PREFIX    frame i is written to PREFIX + %05d + \".BMP\"\n"
+    "                         (PREFIX's extension removed; default: FILE without\n"
+    "                         its extension)\n"
+    "  -s, --size WxH         space resolution, default 512x512 (0..9999 each)\n"
+    "      --antialias        anti-aliasing on\n"
+    "      --wrap             join the space's opposite edges\n"
+    "      --frames N         override the number of frames NF\n"
+    "      --start T          override the start time ST\n"
+    "      --interval T       override the interval IT\n"
+    "      --gravity G        override the gravity G\n"
+    "      --format bmp|png   output format, default bmp (png: PREFIX%05d.png)\n"
+    "      --max-particles N  refuse when the estimated particle count reaches N\n"
+    "      --jobs N           worker threads (default: all cores)\n"
+    "      --dry-run          print what would be rendered and exit\n"
+    "  -q, --quiet            no progress on stderr\n"
+    "  -h, --help             this text\n"
+    "      --version          the program version\n"
+    "\n"
+    "Exit status: 0 done; 1 the file could not be read or a frame not written;\n"
+    "2 bad command line.\n";
+
+// A real in the plain C form ("1.5", "-2e3"), finite, nothing after it.
+std::optional<long double> ParseReal(const QString& text) {
+  const std::string s = text.trimmed().toStdString();
+  if (s.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const long double v = std::strtold(s.c_str(), &end);
+  if (errno == ERANGE || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+std::optional<int64_t> ParseInteger(const QString& text, int64_t low, int64_t high) {
+  bool ok = false;
+  const qlonglong v = text.trimmed().toLongLong(&ok, 10);
+  if (!ok || v < low || v > high) return std::nullopt;
+  return static_cast<int64_t>(v);
+}
+
+bool ParseSize(const QString& text, RenderRequest& request) {
+  const QStringList parts = text.toLower().split('x');
+  if (parts.size() != 2) return false;
+  const auto w = ParseInteger(parts[0], 0, 9999);
+  const auto h = ParseInteger(parts[1], 0, 9999);
+  if (!w || !h) return false;
+  request.width = static_cast<int32_t>(*w);
+  request.height = static_cast<int32_t>(*h);
+  return true;
+}
+
+struct Options {
+  QCommandLineOption output{{"o", "output"}, "", "PREFIX"};
+  QCommandLineOption size{{"s", "size"}, "", "WxH"};
+  QCommandLineOption antialias{"antialias"};
+  QCommandLineOption wrap{"wrap"};
+  QCommandLineOption frames{"frames", "", "N"};
+  QCommandLineOption start{"start", "", "T"};
+  QCommandLineOption interval{"interval", "", "T"};
+  QCommandLineOption gravity{"gravity", "", "G"};
+  QCommandLineOption format{"format", "", "FORMAT"};
+  QCommandLineOption maxParticles{"max-particles", "", "N"};
+  QCommandLineOption jobs{"jobs", "", "N"};
+  QCommandLineOption dryRun{"dry-run"};
+  QCommandLineOption quiet{{"q", "quiet"}};
+  QCommandLineOption help{{"h", "help"}};
+  QCommandLineOption version{"version"};
+
+  void AddTo(QCommandLineParser& parser) const {
+    for (const QCommandLineOption* o :
+         {&output, &size, &antialias, &wrap, &frames, &start, &interval, &gravity, &format,
+          &maxParticles, &jobs, &dryRun, &quiet, &help, &version}) {
+      parser.addOption(*o);
+    }
+  }
+};
+
+ParseResult Error(const std::string& message) {
+  ParseResult result;
+  result.outcome = ParseOutcome::kError;
+  result.message = message;
+  return result;
+}
+
+// Reads an overriding real; false (with the error in result) when malformed.
+bool ReadReal(const QCommandLineParser& parser, const QCommandLineOption& option,
+              std::optional<long double>& into, ParseResult& result) {
+  if (!parser.isSet(option)) return true;
+  into = ParseReal(parser.value(option));
+  if (into) return true;
+  result = Error("--" + option.names().last().toStdString() +
+                 ": not a number: " + parser.value(option).toStdString());
+  return false;
+}
+
+bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  if (parser.isSet(o.size) && !ParseSize(parser.value(o.size), r)) {
+    result = Error("--size: expected WxH with 0..9999 each: " + parser.value(o.size).toStdString());
+    return false;
+  }
+  if (!ReadReal(parser, o.frames, r.frames, result) ||
+      !ReadReal(parser, o.start, r.start, result) ||
+      !ReadReal(parser, o.interval, r.interval, result) ||
+      !ReadReal(parser, o.gravity, r.gravity, result)) {
+    return false;
+  }
+  if (parser.isSet(o.format)) {
+    const QString f = parser.value(o.format).toLower();
+    if (f != "bmp" && f != "png") {
+      result = Error("--format: expected bmp or png: " + parser.value(o.format).toStdString());
+      return false;
+    }
+    r.format = f == "png" ? OutputFormat::kPng : OutputFormat::kBmp;
+  }
+  if (parser.isSet(o.maxParticles)) {
+    r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);
+    if (!r.maxParticles) {
+      result = Error("--max-particles: expected a whole number >= 0");
+      return false;
+    }
+  }
+  if (parser.isSet(o.jobs)) {
+    const auto jobs = ParseInteger(parser.value(o.jobs), 1, 1024);
+    if (!jobs) {
+      result = Error("--jobs: expected a whole number from 1 to 1024");
+      return false;
+    }
+    r.jobs = static_cast<int>(*jobs);
+  }
+  return true;
+}
+
+}  // namespace
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJobs) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+  const Options o;
+  o.AddTo(parser);
+  QStringList list{"kirabel-render"};
+  for (const std::string& a : args) list << QString::fromLocal8Bit(a.c_str());
+  if (!parser.parse(list)) return Error(parser.errorText().toStdString());
+
+  ParseResult result;
+  if (parser.isSet(o.help)) {
+    result.outcome = ParseOutcome::kHelp;
+    result.message = kHelpText;
+    return result;
+  }
+  if (parser.isSet(o.version)) {
+    result.outcome = ParseOutcome::kVersion;
+    return result;
+  }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) {
+    return Error(files.isEmpty() ? "no PCL file given" : "more than one PCL file given");
+  }
+  RenderRequest& r = result.request;
+  r.jobs = defaultJobs < 1 ? 1 : defaultJobs;
+  r.input = files.front().toLocal8Bit().toStdString();
+  r.prefix = parser.isSet(o.output) ? parser.value(o.output).toLocal8Bit().toStdString() : r.input;
+  r.antiAlias = parser.isSet(o.antialias);
+  r.wrap = parser.isSet(o.wrap);
+  r.dryRun = parser.isSet(o.dryRun);
+  r.quiet = parser.isSet(o.quiet);
+  if (!ReadValues(parser, o, result)) return result;
+  result.outcome = ParseOutcome::kRender;
+  return result;
+}
+
+}  // namespace kirabel::cli

@@ -1,0 +1,42 @@
+#pragma once
+// The command line of kirabel-render.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kirabel::cli {
+
+enum class OutputFormat { kBmp, kPng };
+
+struct RenderRequest {
+  std::string input;   // the PCL file
+  std::string prefix;  // frame i goes to prefix (extension removed) + %05d + ".BMP"/".png"
+  int32_t width = 512;
+  int32_t height = 512;
+  bool antiAlias = false;
+  bool wrap = false;
+  std::optional<long double> frames;    // overrides NF
+  std::optional<long double> start;     // overrides ST
+  std::optional<long double> interval;  // overrides IT
+  std::optional<long double> gravity;   // overrides G
+  OutputFormat format = OutputFormat::kBmp;
+  std::optional<int64_t> maxParticles;
+  int jobs = 1;
+  bool dryRun = false;
+  bool quiet = false;
+};
+
+enum class ParseOutcome { kRender, kHelp, kVersion, kError };
+
+struct ParseResult {
+  ParseOutcome outcome = ParseOutcome::kError;
+  RenderRequest request;
+  std::string message;  // the error for kError, the help text for kHelp
+};
+
+// Parses the arguments (without the program name). defaultJobs is the value
+// of --jobs when it is not given.
+ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJobs);
+
+}  // namespace kirabel::cli

@@ -1,0 +1,44 @@
+#include "cli/dry_run.h"
+
+#include <algorithm>
+
+#include "cli/png_writer.h"
+#include "simulation/launch.h"
+
+namespace kirabel::cli {
+
+namespace {
+
+std::string FrameFile(const RenderRequest& r, const TEnvironment& env, int64_t frame) {
+  const std::string name = AutoSaveFileName(env.NAME, frame);
+  return r.format == OutputFormat::kPng ? PngFileName(name) : name;
+}
+
+}  // namespace
+
+void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& list,
+                 const TEnvironment& env, const ParticleEstimate& estimate) {
+  const auto visible =
+      std::count_if(list.begin(), list.end(), [](const TParticle& set) { return set.visible; });
+  const int64_t frames = FrameCount(env.NF);
+  std::fprintf(out, "file: %s\n", r.input.c_str());
+  std::fprintf(out, "sets: %zu\n", list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const TParticle& s = list[i];
+    std::fprintf(out, "  P%zu %s: N=%d child=%d am=%d ns=%d%s\n", i, s.name.c_str(), s.N, s.child,
+                 s.am, s.ns, s.visible ? "" : " (hidden)");
+  }
+  std::fprintf(out, "visible sets: %ld\n", static_cast<long>(visible));
+  std::fprintf(out, "particles: %lld\n", static_cast<long long>(estimate.particles));
+  std::fprintf(out, "launched sets: %lld\n", static_cast<long long>(estimate.launchedSets));
+  std::fprintf(out, "frames: %lld\n", static_cast<long long>(frames));
+  std::fprintf(out, "start: %.15Lg  interval: %.15Lg  gravity: %.15Lg\n", env.ST, env.IT, env.G);
+  std::fprintf(out, "size: %dx%d%s%s\n", r.width, r.height, r.antiAlias ? " antialias" : "",
+               r.wrap ? " wrap" : "");
+  if (frames > 0) {
+    std::fprintf(out, "output: %s .. %s\n", FrameFile(r, env, 1).c_str(),
+                 FrameFile(r, env, frames).c_str());
+  }
+}
+
+}  // namespace kirabel::cli

@@ -1,0 +1,204 @@
+#include "simulation/population.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "simulation/fake_host.h"
+#include "simulation/literal_reference.h"
+#include "simulation/random.h"
+#include "simulation/scene.h"
+
+namespace kirabel {
+namespace {
+
+using testing::FakeHost;
+using testing::MakeSet;
+using testing::StillSet;
+
+std::vector<int32_t> SetSizes(const LaunchList& launched) {
+  std::vector<int32_t> sizes;
+  for (const TParticle& s : launched) sizes.push_back(static_cast<int32_t>(s.states.size()));
+  return sizes;
+}
+
+TEST(PopulationTest, EstimateFollowsChildChainsUpToAm) {
+  ParticleList list{MakeSet(3, 1, 2), MakeSet(2)};
+  list[1].visible = false;
+  EXPECT_EQ(EstimateParticles(list).particles, 3 + 6);
+  EXPECT_EQ(EstimateParticles(list).launchedSets, 1 + 3);
+
+  list[0].am = 3;  // the child's own child is -1: the chain stops after two terms
+  EXPECT_EQ(EstimateParticles(list).particles, 9);
+
+  ParticleList self{MakeSet(2, 0, 3)};
+  EXPECT_EQ(EstimateParticles(self).particles, 2 + 4 + 8);
+  EXPECT_EQ(EstimateParticles(self).launchedSets, 1 + 2 + 4);
+
+  list[0].am = 1;  // am 1, 0 or negative: first generation only
+  EXPECT_EQ(EstimateParticles(list).particles, 3);
+  list[0].am = -4;
+  EXPECT_EQ(EstimateParticles(list).particles, 3);
+
+  list[0].am = 2;
+  list[0].N = -5;  // a negative N counts as no particles
+  EXPECT_EQ(EstimateParticles(list).particles, 0);
+  list[0].N = 3;
+  list[0].child = 9;  // a child naming no set ends the chain
+  EXPECT_EQ(EstimateParticles(list).particles, 3);
+}
+
+TEST(PopulationTest, EstimateOfHugeChainsIsQuickAndSaturates) {
+  ParticleList chain{MakeSet(1, 0, 2000000000)};
+  EXPECT_EQ(EstimateParticles(chain).particles, 2000000000);
+  EXPECT_EQ(EstimateParticles(chain).launchedSets, 2000000000);
+
+  ParticleList loop{MakeSet(1, 1, 1000000001), MakeSet(1, 0)};
+  loop[1].visible = false;
+  EXPECT_EQ(EstimateParticles(loop).particles, 1000000001);
+
+  ParticleList huge{MakeSet(100000, 0, 100)};
+  EXPECT_EQ(EstimateParticles(huge).particles, INT64_MAX);
+  EXPECT_FALSE(FitsInMemory(EstimateParticles(huge), uint64_t{1} << 40));
+  EXPECT_TRUE(FitsInMemory(EstimateParticles(chain), uint64_t{1} << 40));
+}
+
+TEST(PopulationTest, ConfirmationAsksFromTooManyOnAndRefusesWhatCannotFit) {
+  FakeHost host;
+  ParticleList list{MakeSet(3, 1, 2), MakeSet(2)};  // 9 particles
+  list[1].visible = false;
+  host.tooMany = 10;
+  EXPECT_TRUE(ConfirmParticleCount(list, host));
+  EXPECT_TRUE(host.questions.empty());
+  host.tooMany = 9;
+  host.answer = false;
+  EXPECT_FALSE(ConfirmParticleCount(list, host));
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0], "9個の粒子が作られます。計算を続けていいですか？");
+
+  ParticleList huge{MakeSet(2000000000, 0, 4)};
+  host.answer = true;
+  LaunchList launched;
+  RandomSeed = 5;
+  EXPECT_FALSE(BuildLaunchList(huge, 0.5L, host, launched));
+  EXPECT_TRUE(launched.empty());
+  EXPECT_EQ(RandomSeed, 5u);
+  ASSERT_EQ(host.warnings.size(), 1u);
+  EXPECT_NE(host.warnings[0].find("メモリに収まりません"), std::string::npos);
+  EXPECT_EQ(host.questions.size(), 1u);  // refused without asking
+}
+
+TEST(PopulationTest, DeclinedLaunchDrawsNothing) {
+  FakeHost host;
+  host.tooMany = 1;
+  host.answer = false;
+  ParticleList list{MakeSet(5)};
+  LaunchList launched;
+  RandomSeed = 42;
+  EXPECT_FALSE(BuildLaunchList(list, 0.5L, host, launched));
+  EXPECT_TRUE(launched.empty());
+  EXPECT_EQ(RandomSeed, 42u);
+}
+
+TEST(PopulationTest, LaunchListIsDepthFirst) {
+  ParticleList list{MakeSet(3, 1, 2), MakeSet(2)};
+  list[1].visible = false;
+  LaunchList launched;
+  PopulateLaunchList(list, 0.5L, launched);
+  EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{3, 2, 2, 2}));
+
+  ParticleList self{MakeSet(2, 0, 3)};
+  launched.clear();
+  PopulateLaunchList(self, 0.5L, launched);
+  // set, burst of particle 0 with its two bursts, burst of particle 1 with its two
+  EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>(7, 2)));
+
+  ParticleList hidden{MakeSet(4), MakeSet(1)};
+  hidden[0].visible = false;
+  launched.clear();
+  PopulateLaunchList(hidden, 0.5L, launched);
+  EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{1}));
+
+  ParticleList odd{MakeSet(-3, 0, 2), MakeSet(2, 7, 2), MakeSet(0, 1, 3)};
+  launched.clear();
+  PopulateLaunchList(odd, 0.5L, launched);
+  EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{0, 2, 0}));
+  EXPECT_EQ(launched[0].N, 0);
+}
+
+TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    const ParticleList list = testing::RandomScene(seed);
+    RandomSeed = seed * 7919u;
+    const auto expected = literal::Population(list, 0.35L).Build();
+    const uint32_t seedAfter = RandomSeed;
+    RandomSeed = seed * 7919u;
+    LaunchList launched;
+    PopulateLaunchList(list, 0.35L, launched);
+    ASSERT_EQ(RandomSeed, seedAfter) << "scene " << seed;
+    ASSERT_EQ(launched.size(), expected.size()) << "scene " << seed;
+    for (std::size_t s = 0; s < launched.size(); ++s) {
+      ASSERT_EQ(launched[s].states.size(), expected[s].states.size());
+      EXPECT_EQ(launched[s].name, expected[s].set.name);
+      for (std::size_t i = 0; i < launched[s].states.size(); ++i) {
+        const TParticleState& a = launched[s].states[i];
+        const TParticleState& b = expected[s].states[i];
+        ASSERT_EQ(a.birth, b.birth);
+        ASSERT_EQ(a.death, b.death);
+        ASSERT_EQ(a.x0, b.x0);
+        ASSERT_EQ(a.y0, b.y0);
+        ASSERT_EQ(a.vx, b.vx);
+        ASSERT_EQ(a.vy, b.vy);
+      }
+    }
+  }
+}
+
+TEST(PopulationTest, FirstGenerationKinematics) {
+  ParticleList list{StillSet(2, 30, 40)};
+  list[0].b = 10;
+  list[0].gt = 3;
+  list[0].lt = 7;
+  LaunchList launched;
+  PopulateLaunchList(list, 0.5L, launched);
+  const TParticleState& p = launched[0].states[0];
+  EXPECT_EQ(p.birth, 3);
+  EXPECT_EQ(p.death, 10);
+  EXPECT_EQ(p.vx, 0);  // straight up with speed b
+  EXPECT_EQ(p.vy, -10);
+  EXPECT_EQ(p.x0, 30);
+  EXPECT_EQ(p.y0, 40);
+}
+
+TEST(PopulationTest, BurstStartsWhereAndHowTheParentDies) {
+  // A parent falling straight down bursts downwards (direction pi); its
+  // child, with no spread, continues downwards from the parent's death point.
+  ParticleList list{StillSet(1, 100, 50), StillSet(1, 0, 0)};
+  list[0].child = 1;
+  list[0].lt = 4;
+  list[1].visible = false;
+  list[1].b = 2;
+  list[1].lt = 3;
+  LaunchList launched;
+  PopulateLaunchList(list, 0.5L, launched);
+  ASSERT_EQ(launched.size(), 2u);
+  const TParticleState& c = launched[1].states[0];
+  EXPECT_EQ(c.x0, 100);
+  EXPECT_EQ(c.y0, 50 + 0.5L * 16 / 2);
+  EXPECT_EQ(c.birth, 4);
+  EXPECT_EQ(c.death, 7);
+  EXPECT_NEAR(static_cast<double>(c.vy), 2.0, 1e-15);  // cos(pi) * -2
+  EXPECT_NEAR(static_cast<double>(c.vx), 0.0, 1e-15);
+}
+
+TEST(PopulationTest, MillionGenerationChainNeedsNoNativeStack) {
+  ParticleList list{StillSet(1, 10, 10)};
+  list[0].child = 0;
+  list[0].am = 1000000;
+  LaunchList launched;
+  PopulateLaunchList(list, 0.5L, launched);
+  EXPECT_EQ(launched.size(), 1000000u);
+  EXPECT_EQ(launched.back().states[0].birth, 20.0L * 999999);
+}
+
+}  // namespace
+}  // namespace kirabel

@@ -1,0 +1,168 @@
+#include "simulation/renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "image/dibs.h"
+#include "simulation/fake_host.h"
+#include "simulation/literal_reference.h"
+#include "simulation/parallel_renderer.h"
+#include "simulation/random.h"
+#include "simulation/scene.h"
+#include "simulation/space.h"
+
+namespace kirabel {
+namespace {
+
+using testing::FakeHost;
+
+// n resting particles at (x, y), one full-colour sample each.
+LaunchList RestingParticles(int n, long double x, long double y) {
+  ParticleList list{testing::StillSet(n, x, y)};
+  list[0].ns = 0;
+  list[0].tv = 0;
+  LaunchList launched;
+  PopulateLaunchList(list, 0, launched);
+  return launched;
+}
+
+TEST(RendererTest, ProgressStepsAboutAHundredTimesPerFrame) {
+  FakeHost host;
+  host.space.Clear();
+  const LaunchList few = RestingParticles(150, 1, 1);
+  EXPECT_TRUE(RenderFrame(few, 1, 0, host));
+  EXPECT_EQ(host.advances, 150);
+  EXPECT_EQ(host.progress, 0);  // reset at the end
+  EXPECT_TRUE(host.busy);
+  EXPECT_FALSE(host.waitCursor);
+  EXPECT_EQ(host.framesShown, 1);
+
+  host.advances = 0;
+  const LaunchList many = RestingParticles(1000, 1, 1);
+  EXPECT_TRUE(RenderFrame(many, 1, 0, host));
+  EXPECT_EQ(host.advances, 100);
+  EXPECT_EQ(FrameProgress(host, 99).Step(), 1);
+  EXPECT_EQ(FrameProgress(host, 250).Step(), 2);
+}
+
+TEST(RendererTest, StopDuringAFrameKeepsTheOldPicture) {
+  FakeHost host(8, 4);
+  host.space.Clear();
+  std::memset(host.bitmap.Bits(), 0x11, host.bitmap.RowBytes() * 4);
+  host.busy = true;
+  host.onAdvance = [](FakeHost& h) {
+    if (h.advances == 30) h.busy = false;  // the stop button
+  };
+  const LaunchList launched = RestingParticles(1000, 2, 2);
+  EXPECT_FALSE(RenderFrame(launched, 1, 0, host));
+  EXPECT_EQ(host.advances, 30);
+  EXPECT_EQ(host.progress, 0);
+  EXPECT_EQ(host.framesShown, 1);  // repainted with the old picture
+  EXPECT_FALSE(host.waitCursor);
+  EXPECT_EQ(host.bitmap.Bits()[0], 0x11);
+  EXPECT_EQ(host.space.GetValue(0, 2, 2), 65535);  // 300 samples were drawn
+}
+
+TEST(RendererTest, OptionsAreReadWhileTheFrameIsDrawn) {
+  FakeHost host(8, 4);
+  host.space.Clear();
+  host.onAdvance = [](FakeHost& h) { h.antiAlias = true; };
+  ParticleList list{testing::StillSet(2, 2.5L, 1)};
+  list[0].ns = 0;
+  list[0].tv = 0;
+  LaunchList launched;
+  PopulateLaunchList(list, 0, launched);
+  EXPECT_TRUE(RenderFrame(launched, 1, 0, host));
+  EXPECT_EQ(host.space.GetValue(0, 2, 1), 32640 + 16320);  // plain, then anti-aliased
+  EXPECT_EQ(host.space.GetValue(0, 3, 1), 16320);
+}
+
+TEST(RendererTest, BufferBecomesABottomUpPicture) {
+  TSpace space(3, 2);
+  space.Clear();
+  space.SetValue(0, 0, 0, 0x1234);  // red at the top-left
+  space.SetValue(1, 2, 1, 0xFFFF);  // green at the bottom-right
+  space.SetValue(2, 1, 1, 0x0080);  // too little blue to show
+  TDIBitmap bitmap;
+  bitmap.SetHeight(2);
+  bitmap.SetWidth(3);
+  std::memset(bitmap.Bits(), 0xAB, bitmap.RowBytes() * 2);
+  CopySpaceToBitmap(space, bitmap);
+  const uint8_t* bottom = bitmap.Bits();
+  const uint8_t* top = bitmap.Bits() + bitmap.RowBytes();
+  EXPECT_EQ(top[2], 0x12);
+  EXPECT_EQ(bottom[6 + 1], 0xFF);
+  EXPECT_EQ(bottom[3], 0);
+  EXPECT_EQ(bottom[9], 0xAB);  // row padding is not written
+  EXPECT_EQ(top[9], 0xAB);
+}
+
+// The literal reading and both real renderers agree on random scenes.
+TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
+  int litScenes = 0;
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    const ParticleList list = testing::RandomScene(seed);
+    const long double g = seed % 3 == 0 ? 0 : 0.25L * (seed % 5);
+    const long double t = 2 + static_cast<long double>(seed % 17) * 1.37L;
+    const bool aa = seed % 2 == 0;
+    const bool wrap = seed % 4 >= 2;
+    RandomSeed = seed;
+    const auto expected = literal::Population(list, g).Build();
+    literal::Space reference(200, 160);
+    literal::RenderFrame(expected, t, g, aa, wrap, reference);
+    litScenes += std::any_of(reference.data.begin(), reference.data.end(),
+                             [](uint16_t v) { return v != 0; });
+
+    RandomSeed = seed;
+    LaunchList launched;
+    PopulateLaunchList(list, g, launched);
+    FakeHost host(200, 160);
+    host.space.Clear();
+    host.antiAlias = aa;
+    host.wrap = wrap;
+    ASSERT_TRUE(RenderFrame(launched, t, g, host));
+    ASSERT_EQ(0, std::memcmp(host.space.Data(), reference.data.data(),
+                             reference.data.size() * sizeof(uint16_t)))
+        << "scene " << seed;
+
+    for (int jobs : {1, 2, 3}) {
+      TSpace space(200, 160);
+      space.Clear();
+      TDIBitmap bitmap;
+      bitmap.SetHeight(160);
+      bitmap.SetWidth(200);
+      ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, bitmap);
+      ASSERT_EQ(0, std::memcmp(space.Data(), reference.data.data(),
+                               reference.data.size() * sizeof(uint16_t)))
+          << "scene " << seed << " jobs " << jobs;
+      ASSERT_EQ(0, std::memcmp(bitmap.Bits(), host.bitmap.Bits(), bitmap.RowBytes() * 160));
+    }
+  }
+  EXPECT_GT(litScenes, 40);  // the scenes do draw something
+}
+
+TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
+  ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(4)};
+  list[0].P0x = list[0].P0y = 64;
+  list[1].colG = 90;
+  RandomSeed = 3;
+  LaunchList launched;
+  PopulateLaunchList(list, 0.5L, launched);
+  FakeHost host(128, 128);
+  host.space.Clear();
+  ASSERT_TRUE(RenderFrame(launched, 24, 0.5L, host));
+  for (int jobs : {2, 4}) {
+    TSpace space(128, 128);
+    space.Clear();
+    TDIBitmap bitmap;
+    bitmap.SetHeight(128);
+    bitmap.SetWidth(128);
+    ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, bitmap);
+    EXPECT_EQ(0, std::memcmp(space.Data(), host.space.Data(), 3 * 128 * 128 * 2)) << jobs;
+  }
+}
+
+}  // namespace
+}  // namespace kirabel
