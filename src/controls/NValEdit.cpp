@@ -1,6 +1,6 @@
 #include "controls/NValEdit.h"
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include "controls/numeric_entry.h"
 
@@ -31,8 +32,9 @@ class NValEditHost : public NumericEntryHost {
   }
   void SetTextColor(uint32_t argb) override {
     QPalette palette = edit_.palette();
-    palette.setColor(QPalette::Active, QPalette::Text, QColor::fromRgba(argb));
-    palette.setColor(QPalette::Inactive, QPalette::Text, QColor::fromRgba(argb));
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, QPalette::Text, QColor::fromRgba(argb));
+    }
     edit_.setPalette(palette);
   }
   void SelectAll() override { edit_.selectAll(); }
@@ -40,101 +42,318 @@ class NValEditHost : public NumericEntryHost {
   void CopySelection() override {
     if (edit_.hasSelectedText()) QGuiApplication::clipboard()->setText(edit_.selectedText());
   }
-  void Beep() override { QApplication::beep(); }
+  void Beep() override { edit_.beep(); }
   void MoveFocus(bool forward) override { edit_.moveFocus(forward); }
 
  private:
   TNValEdit& edit_;
 };
 
-TNValEdit::TNValEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+uint32_t TextColorOf(const QWidget& widget) {
+  return widget.palette().color(QPalette::Active, QPalette::Text).rgba();
+}
+
+NumericKey ToNumericKey(int key) {
+  switch (key) {
+    case Qt::Key_Backspace:
+      return NumericKey::kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return NumericKey::kEnter;
+    case Qt::Key_Escape:
+      return NumericKey::kEscape;
+    case Qt::Key_Home:
+      return NumericKey::kHome;
+    case Qt::Key_Left:
+      return NumericKey::kLeft;
+    case Qt::Key_Up:
+      return NumericKey::kUp;
+    case Qt::Key_Down:
+      return NumericKey::kDown;
+    case Qt::Key_Delete:
+      return NumericKey::kDelete;
+    default:
+      return NumericKey::kOther;
+  }
+}
+
+bool IsCaretKeyAtEnd(int key) {
+  return key == Qt::Key_Right || key == Qt::Key_End;
+}
+
+bool IsDialogKey(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+}  // namespace
+
+TNValEdit::TNValEdit(QWidget* parent)
+    : QLineEdit(parent), host_(std::make_unique<NValEditHost>(*this)) {
+  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Keys arrive as plain characters, and dropped text never edits the number.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setAcceptDrops(false);
+  NumericProperties properties;
+  properties.minusColor = TextColorOf(*this);
+  entry_ = std::make_unique<NumericEntry>(*host_, properties, properties.minusColor);
+  connect(this, &QLineEdit::textChanged, this, &TNValEdit::onTextChanged);
+  entry_->Loaded();
+}
+
 TNValEdit::~TNValEdit() = default;
 
 long double TNValEdit::Value() const {
-  return 0;
+  return entry_->Value();
 }
-void TNValEdit::setValue(long double) {}
+void TNValEdit::setValue(long double value) {
+  entry_->SetValue(value);
+}
+
 int TNValEdit::MaxDigits() const {
-  return 9;
+  return entry_->Properties().maxDigits;
 }
-void TNValEdit::setMaxDigits(int) {}
+void TNValEdit::setMaxDigits(int digits) {
+  entry_->SetMaxDigits(digits);
+}
 bool TNValEdit::PrmtNegative() const {
-  return true;
+  return entry_->Properties().prmtNegative;
 }
-void TNValEdit::setPrmtNegative(bool) {}
+void TNValEdit::setPrmtNegative(bool permit) {
+  entry_->SetPrmtNegative(permit);
+}
 int TNValEdit::FixDecimal() const {
-  return -1;
+  return entry_->Properties().fixDecimal;
 }
-void TNValEdit::setFixDecimal(int) {}
+void TNValEdit::setFixDecimal(int places) {
+  entry_->SetFixDecimal(places);
+}
 bool TNValEdit::DelAllClear() const {
-  return false;
+  return entry_->Properties().delAllClear;
 }
-void TNValEdit::setDelAllClear(bool) {}
+void TNValEdit::setDelAllClear(bool clear) {
+  entry_->SetDelAllClear(clear);
+}
+
 QChar TNValEdit::LeadingChar() const {
-  return QChar(' ');
+  const char32_t c = entry_->Properties().leadingChar;
+  return c <= 0xFFFF ? QChar(static_cast<char16_t>(c)) : QChar(u' ');
 }
-void TNValEdit::setLeadingChar(QChar) {}
+
+void TNValEdit::setLeadingChar(QChar c) {
+  entry_->SetLeadingChar(c.isSurrogate() ? U' ' : static_cast<char32_t>(c.unicode()));
+}
+
 bool TNValEdit::ZeroDisplay() const {
-  return false;
+  return entry_->Properties().zeroDisplay;
 }
-void TNValEdit::setZeroDisplay(bool) {}
+void TNValEdit::setZeroDisplay(bool show) {
+  entry_->SetZeroDisplay(show);
+}
 bool TNValEdit::PutAComma() const {
-  return true;
+  return entry_->Properties().putAComma;
 }
-void TNValEdit::setPutAComma(bool) {}
+void TNValEdit::setPutAComma(bool put) {
+  entry_->SetPutAComma(put);
+}
 bool TNValEdit::EnterNext() const {
-  return false;
+  return entry_->Properties().enterNext;
 }
-void TNValEdit::setEnterNext(bool) {}
+void TNValEdit::setEnterNext(bool next) {
+  entry_->SetEnterNext(next);
+}
 bool TNValEdit::ArrowNext() const {
-  return false;
+  return entry_->Properties().arrowNext;
 }
-void TNValEdit::setArrowNext(bool) {}
+void TNValEdit::setArrowNext(bool next) {
+  entry_->SetArrowNext(next);
+}
 QColor TNValEdit::MinusColor() const {
-  return QColor();
+  return QColor::fromRgba(entry_->Properties().minusColor);
 }
-void TNValEdit::setMinusColor(const QColor&) {}
+void TNValEdit::setMinusColor(const QColor& color) {
+  entry_->SetMinusColor(color.rgba());
+}
 bool TNValEdit::AutoSelect() const {
-  return true;
+  return entry_->Properties().autoSelect;
 }
-void TNValEdit::setAutoSelect(bool) {}
+void TNValEdit::setAutoSelect(bool select) {
+  entry_->SetAutoSelect(select);
+}
+
 const NumericEntry& TNValEdit::entry() const {
   return *entry_;
 }
-void TNValEdit::paste() {}
-void TNValEdit::cut() {}
-void TNValEdit::undo() {}
-void TNValEdit::deleteSelection() {}
+
+// ------------------------------------------------------------------ clipboard
+
+void TNValEdit::pasteFrom(const QMimeData* mime) {
+  std::optional<std::string> text;
+  if (mime && mime->hasText()) text = mime->text().toStdString();
+  entry_->Paste(text);
+}
+
+void TNValEdit::paste() {
+  pasteFrom(QGuiApplication::clipboard()->mimeData());
+}
+void TNValEdit::cut() {
+  entry_->Cut();
+}
+void TNValEdit::undo() {
+  entry_->Undo();
+}
+void TNValEdit::deleteSelection() {
+  entry_->Clear();
+}
+
+QMenu* TNValEdit::createNumericContextMenu() {
+  auto* menu = new QMenu(this);
+  const bool writable = !isReadOnly();
+  const auto add = [&](const char* name, const QString& text, QKeySequence::StandardKey key,
+                       bool enabled, auto slot) {
+    QAction* action = menu->addAction(text, this, slot);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    action->setEnabled(enabled);
+  };
+  add("edit-undo", QLineEdit::tr("&Undo"), QKeySequence::Undo, writable && entry_->CanUndo(),
+      &TNValEdit::undo);
+  menu->addSeparator();
+  add("edit-cut", QLineEdit::tr("Cu&t"), QKeySequence::Cut, entry_->CanCutOrClear(),
+      &TNValEdit::cut);
+  add("edit-copy", QLineEdit::tr("&Copy"), QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
+  add("edit-paste", QLineEdit::tr("&Paste"), QKeySequence::Paste, writable, &TNValEdit::paste);
+  add("edit-delete", QLineEdit::tr("Delete"), QKeySequence::Delete, entry_->CanCutOrClear(),
+      &TNValEdit::deleteSelection);
+  menu->addSeparator();
+  add("select-all", QLineEdit::tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(),
+      &QLineEdit::selectAll);
+  return menu;
+}
+
+void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createNumericContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+// ------------------------------------------------------------------ keys
+
+bool TNValEdit::handleShortcut(QKeyEvent* event) {
+  if (event == QKeySequence::Copy) {
+    copy();
+  } else if (event == QKeySequence::Paste) {
+    paste();
+  } else if (event == QKeySequence::Cut) {
+    if (!isReadOnly()) cut();
+  } else if (event == QKeySequence::Undo) {
+    undo();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Inside a dialog, Enter presses the default button and Escape the cancel
+// button; a field with EnterNext keeps both for itself.
+bool TNValEdit::dialogTakesKey(const QKeyEvent* event) const {
+  if (!IsDialogKey(event->key()) || EnterNext()) return false;
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+    if (qobject_cast<QDialog*>(w)) return true;
+  }
+  return false;
+}
+
 void TNValEdit::keyPressEvent(QKeyEvent* event) {
-  QLineEdit::keyPressEvent(event);
+  event->accept();
+  if (handleShortcut(event)) return;
+  if (dialogTakesKey(event)) {
+    event->ignore();
+    return;
+  }
+  const NumericKey key = ToNumericKey(event->key());
+  if (key != NumericKey::kOther) {
+    if (entry_->KeyDown(key)) return;
+    // Enter, Up and Down the field does not use: the edit's own handling
+    // (returnPressed for Enter), and then the parent's.
+    QLineEdit::keyPressEvent(event);
+    event->ignore();
+    return;
+  }
+  if (IsCaretKeyAtEnd(event->key())) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  // Every character is consumed; only plain ones (no Ctrl, Alt or Meta) type.
+  const auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (event->modifiers() & commandModifiers) return;
+  for (const char32_t c : text.toUcs4()) entry_->TypeChar(c);
 }
+
+// ------------------------------------------------------------------ focus and mouse
+
 void TNValEdit::focusInEvent(QFocusEvent* event) {
+  setAttribute(Qt::WA_InputMethodEnabled, false);
   QLineEdit::focusInEvent(event);
+  if (event->reason() == Qt::PopupFocusReason) return;  // back from the context menu
+  if (event->reason() == Qt::MouseFocusReason) {
+    entry_->MouseActivate();
+  } else {
+    end(false);  // the entry decides about the selection (AutoSelect)
+  }
+  entry_->FocusGained();
 }
+
 void TNValEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason) return;  // the context menu opened
+  entry_->FocusLost();
 }
+
 void TNValEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    // The selection clipboard pastes as a whole number, never into the text.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && !isReadOnly()) {
+      pasteFrom(clipboard->mimeData(QClipboard::Selection));
+    }
+    return;
+  }
   QLineEdit::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) entry_->MouseReleased();
 }
+
 void TNValEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   QLineEdit::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton) entry_->DoubleClick();
 }
-void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
-  QLineEdit::contextMenuEvent(event);
-}
+
+// ------------------------------------------------------------------ notifications
+
 void TNValEdit::changeEvent(QEvent* event) {
   QLineEdit::changeEvent(event);
+  if (!entry_) return;
+  if (event->type() == QEvent::PaletteChange) entry_->TextColorChanged(TextColorOf(*this));
+  if (event->type() == QEvent::ReadOnlyChange) setAttribute(Qt::WA_InputMethodEnabled, false);
 }
-bool TNValEdit::handleShortcut(QKeyEvent*) {
-  return false;
+
+void TNValEdit::onTextChanged(const QString& text) {
+  entry_->TextSet(text.toStdString());
 }
-bool TNValEdit::dialogTakesKey(const QKeyEvent*) const {
-  return false;
-}
-void TNValEdit::onTextChanged(const QString&) {}
+
 void TNValEdit::moveFocus(bool forward) {
   forward ? focusNextChild() : focusPreviousChild();
+}
+
+void TNValEdit::beep() {
+  QApplication::beep();
+  emit refused();
 }
 
 }  // namespace kirabel

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <memory>
 
+class QMenu;
+class QMimeData;
+
 namespace kirabel {
 
 class NumericEntry;
@@ -52,6 +55,14 @@ class TNValEdit : public QLineEdit {
   // The entry state behind the text (digit counts, point and sign flags).
   const NumericEntry& entry() const;
 
+  // The context menu (undo, cut, copy, paste, delete, select all), whose
+  // commands follow the field's rules. The caller owns it.
+  QMenu* createNumericContextMenu();
+
+ Q_SIGNALS:
+  // A key or command was refused; the system beep has sounded.
+  void refused();
+
  public Q_SLOTS:
   // Clipboard commands with the field's rules; they hide QLineEdit's own,
   // which would edit the text character by character.
@@ -75,6 +86,8 @@ class TNValEdit : public QLineEdit {
   bool dialogTakesKey(const QKeyEvent* event) const;
   void onTextChanged(const QString& text);
   void moveFocus(bool forward);
+  void beep();
+  void pasteFrom(const QMimeData* mime);
   friend class NValEditHost;
 
   std::unique_ptr<NValEditHost> host_;

@@ -76,7 +76,7 @@ class NumericEntry {
   void Cut();
   void Clear();
   void Undo();
-  bool CanUndo() const { return undoText_.has_value(); }
+  bool CanUndo() const { return undoValue_.has_value(); }
   bool CanCutOrClear() const;
 
   // The text was replaced from outside (not by the entry's own rendering).
@@ -97,7 +97,8 @@ class NumericEntry {
   void ApplyColor();
   void PaintColor(uint32_t argb);
   void SetFittedValue(long double x);
-  void SetValueKeepingUndo(long double x, const std::string& undoText);
+  int FreeDecimalCount(long double magnitude) const;
+  void SetValueUndoably(long double x);
 
   NumericEntryHost& host_;
   NumericProperties props_;
@@ -113,7 +114,7 @@ class NumericEntry {
   bool textReady_ = false;
   bool changingColor_ = false;
   std::string text_;
-  std::optional<std::string> undoText_;
+  std::optional<long double> undoValue_;  // the value before the last cut, clear or paste
 };
 
 }  // namespace kirabel
