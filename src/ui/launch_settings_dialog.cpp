@@ -99,7 +99,7 @@ void TForm5::CreateSaveGroup() {
   Label1->move(12, 54);
   Edit1 = new QLineEdit(GroupBox1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setGeometry(72, 50, 190, kRowHeight);
+  Edit1->setGeometry(84, 50, 178, kRowHeight);
   Button1 = new QPushButton(QStringLiteral("参照(&B)..."), GroupBox1);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(268, 49, 76, 23);

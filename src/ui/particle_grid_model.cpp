@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "image/dibs.h"
+
 namespace kirabel {
 
 namespace {
@@ -92,7 +94,9 @@ QVariant ParticleGridModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::DisplayRole) return GridCellText(list_, set, index.column());
   if (role == kColourRole && index.column() == kGridColourColumn) {
     const TParticle& p = list_[static_cast<std::size_t>(set)];
-    return QColor(p.colR, p.colG, p.colB);
+    const uint8_t pixel[3] = {p.colB, p.colG, p.colR};
+    const uint32_t colour = TDIBitmap::PixelToColor(pixel);  // 0x00BBGGRR
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
   }
   return QVariant();
 }

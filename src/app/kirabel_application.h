@@ -1,0 +1,76 @@
+#pragma once
+// Start-up and shut-down of the desktop program: the windows in their order
+// of creation (main window, viewer, properties, resolution, launch settings,
+// about box, warning value), the settings file read and applied at start and
+// written by the main window's close query, the colour-depth question and the
+// PCL file named on the command line.
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "model/settings_file.h"
+
+class QWidget;
+
+namespace kirabel {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+
+// The question asked on a display of 8 bits per pixel or fewer.
+extern const char kColourDepthQuestion[];
+
+// Whether the program may go on with a display of `depth` bits per pixel: on
+// 8 or fewer the question beep sounds and the user is asked.
+bool ConfirmColourDepth(int depth, QWidget* parent);
+
+// The file named by the first command-line argument (after the program),
+// resolved against the current folder; empty when there is none.
+std::string CommandLineFile(const QStringList& arguments);
+
+class KirabelApplication {
+ public:
+  // settingsPath: the settings file to read at start and write at close.
+  explicit KirabelApplication(std::string settingsPath);
+  ~KirabelApplication();
+
+  // Creates the windows in order and links them to the main window.
+  void CreateWindows();
+  // Reads the settings file and applies it (positions, options, resolution),
+  // asks about the colour depth and loads the command-line file.
+  void ReadSettings(const QStringList& arguments, int colourDepth);
+  // The record of the settings as they stand now.
+  Settings CurrentSettings() const;
+  // Writes the settings file; throws WriteError.
+  void WriteSettings() const;
+  // The user declined to start on a low colour depth.
+  bool EndRequested() const { return endRequested_; }
+
+  TForm1& Form1() { return *form1_; }
+  TForm2& Form2() { return *form2_; }
+  const std::string& SettingsPath() const { return settingsPath_; }
+
+ private:
+  void ApplySettings(const Settings& settings);
+  void ApplyWindowPositions(const Settings& settings);
+  void ApplyOptions(const Settings& settings);
+  void ApplyResolution(const Settings& settings);
+
+  std::string settingsPath_;
+  bool endRequested_ = false;
+  // Destroyed in reverse order: the dialogs first, the main window last.
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TForm3> form3_;
+  std::unique_ptr<TForm4> form4_;
+  std::unique_ptr<TForm5> form5_;
+  std::unique_ptr<TForm6> form6_;
+  std::unique_ptr<TForm7> form7_;
+};
+
+}  // namespace kirabel

@@ -1,0 +1,25 @@
+// The desktop program: creates the windows, applies the settings file, loads
+// the PCL file named on the command line and runs the message loop.
+#include <QApplication>
+#include <QScreen>
+
+#include "app/kirabel_application.h"
+#include "ui/form_font.h"
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+  // The windows are laid out in screen pixels, as their sizes are given.
+  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
+  QApplication::setFont(kirabel::FormFont());
+
+  kirabel::KirabelApplication kirabel(kirabel::SettingsFilePath());
+  kirabel.CreateWindows();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  kirabel.ReadSettings(QApplication::arguments(), screen ? screen->depth() : 24);
+  if (kirabel.EndRequested()) return 0;
+  kirabel.Form1().show();
+  return app.exec();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The whole set of windows as the program creates them at start-up, with a
+// settings file in a scratch folder, message boxes and modal dialogs answered
+// by the tests.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+
+#include "app/kirabel_application.h"
+#include "image/space_viewer.h"
+#include "support/scratch_folder.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/modal_runner.h"
+
+namespace kirabel::testing {
+
+class MainWindowFixture : public ::testing::Test {
+ protected:
+  MainWindowFixture() {
+    MessageBox::SetTestMode(true);
+    MessageBox::ClearRecord();
+    ModalRunner::clearHandlers();
+  }
+  ~MainWindowFixture() override {
+    if (app_) app_->Form2().SetCloseAllowed(true);
+    app_.reset();
+    ModalRunner::clearHandlers();
+    MessageBox::ClearRecord();
+  }
+
+  // Creates the windows and reads the settings file (missing unless written
+  // before), with the given command line and colour depth.
+  void Start(const QStringList& arguments = {QStringLiteral("kirabel")}, int depth = 24) {
+    app_ = std::make_unique<KirabelApplication>(SettingsPath());
+    app_->CreateWindows();
+    app_->ReadSettings(arguments, depth);
+  }
+  std::string SettingsPath() const { return scratch_.File("Kirabel.INI"); }
+  TForm1& Form1() { return app_->Form1(); }
+  TForm2& Form2() { return app_->Form2(); }
+
+  ScratchFolder scratch_;
+  std::unique_ptr<KirabelApplication> app_;
+};
+
+}  // namespace kirabel::testing

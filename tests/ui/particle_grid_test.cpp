@@ -1,0 +1,197 @@
+// The particle list grid: cell texts drawn from the list, the colour cell,
+// metrics and column fitting, row count and selection, and its keys.
+#include "ui/particle_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTest>
+#include <QToolButton>
+
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/modal_runner.h"
+#include "ui/particle_grid_model.h"
+
+namespace kirabel {
+namespace {
+
+TParticle Set(const std::string& name) {
+  TParticle p;
+  p.name = name;
+  p.visible = true;
+  p.child = -1;
+  p.P0x = 256;
+  p.P0y = 256;
+  p.et = 5;
+  return p;
+}
+
+TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
+  ParticleList list{Set("火花 1"), Set("b"), Set("c")};
+  list[0].P0x = 255.9L;
+  list[0].P0y = 0.5L;
+  list[0].gt = 12.5L;
+  list[0].et = 0;
+  list[1].visible = false;
+  list[1].gt = -3;
+  list[1].P0x = -1.7L;
+  list[1].child = 1;  // its own child
+  list[2].child = 0;
+
+  EXPECT_EQ(GridCellText(list, 0, 0), QStringLiteral("火花 1"));
+  EXPECT_EQ(GridCellText(list, 0, 1), QStringLiteral("Yes"));
+  EXPECT_EQ(GridCellText(list, 0, 2), QString());
+  EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("255,0"));
+  EXPECT_EQ(GridCellText(list, 0, 4), QStringLiteral("12.50±0.00"));
+  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
+  EXPECT_EQ(GridCellText(list, 1, 1), QStringLiteral("No"));
+  EXPECT_EQ(GridCellText(list, 1, 3), QStringLiteral("-1,256"));
+  EXPECT_EQ(GridCellText(list, 1, 4), QStringLiteral("-3.00±5.00"));
+  EXPECT_EQ(GridCellText(list, 1, 5), QStringLiteral("b"));
+  EXPECT_EQ(GridCellText(list, 2, 5), QStringLiteral("火花 1"));
+  EXPECT_EQ(GridCellText(list, 3, 0), QString());  // beyond the list: nothing
+}
+
+TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
+  ParticleList list{Set("a")};
+  list[0].child = 7;  // names no set
+  list[0].P0x = 1e30L;
+  list[0].P0y = -1e30L;
+  EXPECT_EQ(GridCellText(list, 0, 5), QString());
+  EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("2147483647,-2147483648"));
+  list[0].child = -5;
+  EXPECT_EQ(GridCellText(list, 0, 5), QString());
+}
+
+class GridTest : public ::testing::Test {
+ protected:
+  GridTest() {
+    MessageBox::SetTestMode(true);
+    MessageBox::ClearRecord();
+    ModalRunner::clearHandlers();
+    form_.resize(526, 292);
+    form_.show();
+    grid_ = form_.DrawGrid1;
+  }
+  ~GridTest() override {
+    ModalRunner::clearHandlers();
+    MessageBox::ClearRecord();
+  }
+  void AddSets(int n) {
+    for (int i = 0; i < n; ++i) form_.List.push_back(Set("s" + std::to_string(i)));
+    form_.SetRowCount(form_.RowCount() + n);
+  }
+  QColor PixelAt(int row, int column) {
+    QApplication::processEvents();
+    const QRect cell = grid_->visualRect(grid_->model()->index(row - 1, column));
+    const QImage image = grid_->viewport()->grab().toImage();
+    return image.pixelColor(cell.center());
+  }
+
+  TForm1 form_;
+  TDrawGrid* grid_;
+};
+
+TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
+  EXPECT_EQ(form_.RowCount(), 2);
+  EXPECT_EQ(form_.Row(), 1);
+  const QFontMetrics metrics = grid_->fontMetrics();
+  EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
+  EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
+  TForm1 fresh;  // widths before any fitting: header text + 8
+  for (int i = 0; i < kGridColumns; ++i)
+    EXPECT_EQ(fresh.DrawGrid1->columnWidth(i), metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
+  EXPECT_EQ(grid_->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+            QStringLiteral("色合い"));
+}
+
+TEST_F(GridTest, FittedWidthsFollowTheFormula) {
+  const QFontMetrics metrics = grid_->fontMetrics();
+  for (int client : {300, 526, 1000}) {
+    const auto widths = TDrawGrid::FittedWidths(metrics, client);
+    int nominal[6];
+    nominal[0] = 12 * metrics.horizontalAdvance(QStringLiteral("M")) + 8;
+    int sum = nominal[0];
+    for (int i = 1; i < 6; ++i)
+      sum += nominal[i] = metrics.horizontalAdvance(GridHeaders().at(i)) + 8;
+    int total = 0;
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(widths[i], client * nominal[i] / sum - 2) << client << " column " << i;
+      total += widths[i] + 2;
+    }
+    EXPECT_LE(total, client);
+  }
+}
+
+TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
+  form_.ColSizing = true;
+  form_.resize(700, 300);
+  QApplication::processEvents();
+  const auto fitted = TDrawGrid::FittedWidths(grid_->fontMetrics(), form_.width());
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
+  form_.ColSizing = false;
+  form_.resize(400, 300);
+  QApplication::processEvents();
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
+}
+
+TEST_F(GridTest, ShrinkingBelowTheSelectedRowSelectsTheLastRow) {
+  AddSets(3);
+  EXPECT_EQ(form_.RowCount(), 5);
+  form_.DrawGrid1->SetRow(4);  // the new-set row
+  form_.List.pop_back();
+  form_.SetRowCount(4);
+  EXPECT_EQ(form_.Row(), 3);  // the new-set row again
+  form_.DrawGrid1->SetRow(2);
+  form_.List.pop_back();
+  form_.SetRowCount(3);
+  EXPECT_EQ(form_.Row(), 2);  // unchanged when the row survives
+  form_.SetRowCount(2);
+  EXPECT_EQ(form_.Row(), 1);
+}
+
+TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
+  AddSets(2);
+  form_.List[0].colR = 200;
+  form_.List[0].colG = 30;
+  form_.List[0].colB = 90;
+  form_.List[1].colR = 10;
+  form_.List[1].colG = 250;
+  form_.List[1].colB = 0;
+  form_.DrawGrid1->SetRow(1);
+  form_.RepaintGrid();
+  EXPECT_EQ(PixelAt(1, kGridColourColumn), QColor(200, 30, 90));
+  EXPECT_EQ(PixelAt(2, kGridColourColumn), QColor(10, 250, 0));
+  EXPECT_EQ(grid_->model()->data(grid_->model()->index(0, 0)).toString(), QStringLiteral("s0"));
+}
+
+TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
+  form_.SetBusy(true);
+  grid_->setFocus();
+  QTest::keyClick(grid_, Qt::Key_Escape);
+  EXPECT_FALSE(form_.Busy);
+  EXPECT_FALSE(form_.SpeedButton5->isEnabled());
+
+  int opened = 0;
+  QObject::connect(grid_, &TDrawGrid::RowActivated, [&] { ++opened; });
+  QTest::keyClick(grid_, Qt::Key_Return);
+  const QRect cell = grid_->visualRect(grid_->model()->index(0, 1));
+  QTest::mouseDClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(opened, 2);
+}
+
+TEST_F(GridTest, RightButtonKeepsTheSelection) {
+  AddSets(3);
+  form_.DrawGrid1->SetRow(1);
+  const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
+  QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
+  QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
+  EXPECT_EQ(form_.Row(), 1);
+  QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(form_.Row(), 3);
+}
+
+}  // namespace
+}  // namespace kirabel
