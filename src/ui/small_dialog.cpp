@@ -29,6 +29,13 @@ QLabel* TSmallDialog::addLabel(const QString& objectName, const QString& text, Q
   label->setObjectName(objectName);
   label->move(topLeft);
   label->adjustSize();
+  // A text wider than the dialog (fonts differ between systems) wraps onto
+  // further lines instead of being cut off at the border.
+  const int room = width() - 2 * topLeft.x();
+  if (label->width() > room) {
+    label->setWordWrap(true);
+    label->resize(room, label->heightForWidth(room));
+  }
   return label;
 }
 
