@@ -6,6 +6,7 @@
 #include "app/kirabel_application.h"
 #include "ui/form_font.h"
 #include "ui/main_window.h"
+#include "ui/tool_icons.h"
 
 int main(int argc, char** argv) {
   // The windows are laid out in screen pixels, as their sizes are given.
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
   QApplication::setFont(kirabel::FormFont());
+  QApplication::setWindowIcon(kirabel::AppIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kirabel.Kirabel"));
 
   kirabel::KirabelApplication kirabel(kirabel::SettingsFilePath());
   kirabel.CreateWindows();
