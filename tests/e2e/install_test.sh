@@ -41,6 +41,7 @@ fi
 
 # The desktop program and its desktop integration.
 if [ -x "$build/kirabel" ]; then
+  [ -f "$build/kirabel.html" ] || fail "no help page next to the built kirabel"
   need_file bin/kirabel
   need_file "$share/applications/$id.desktop"
   need_file "$share/mime/packages/$id.xml"

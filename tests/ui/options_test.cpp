@@ -313,6 +313,11 @@ TEST_F(OptionsTest, MenusAndPopupMatchTheirTables) {
       {form_.K10, "Kirabelのヘルプを表示(&F)...", QKeySequence(Qt::Key_F1), false},
       {form_.KA2, "あばうと(&A)...", {}, false},
       {form_.KL1, "パーティクル発射！(&L)", QKeySequence(Qt::Key_F9), false},
+      {form_.Cut1, "切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X), false},
+      {form_.Copy1, "ｺﾋﾟｰ(&C)", QKeySequence(Qt::CTRL | Qt::Key_C), false},
+      {form_.Paste1, "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), false},
+      {form_.KS1, "パーティクルリストに名前を付けて保存(&A)...", {}, false},
+      {form_.Exit1, "終了(&X)", {}, false},
       {form_.K7, "プロパティ", {}, false},
       {form_.K8, "パーティクルセット追加", QKeySequence(Qt::Key_Insert), false},
       {form_.K9, "パーティクルセット削除", QKeySequence(Qt::Key_Delete), false},
@@ -323,8 +328,11 @@ TEST_F(OptionsTest, MenusAndPopupMatchTheirTables) {
     EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.caption;
     EXPECT_EQ(item.action->isCheckable(), item.checkable) << item.caption;
   }
-  EXPECT_EQ(form_.KO1->title(), QStringLiteral("設定(&O)"));
-  EXPECT_EQ(form_.KH1->title(), QStringLiteral("ヘルプ(&H)"));
+  const QStringList titles = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                              QStringLiteral("打ち上げ(&L)"), QStringLiteral("設定(&O)"),
+                              QStringLiteral("ヘルプ(&H)")};
+  const QMenu* menus[] = {form_.K1, form_.Edit1, form_.K4, form_.KO1, form_.KH1};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(menus[i]->title(), titles[i]);
   EXPECT_EQ(form_.PopupMenu1->defaultAction(), form_.K7);
   EXPECT_TRUE(form_.K7->font().bold());
   EXPECT_FALSE(form_.K8->font().bold());
