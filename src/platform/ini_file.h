@@ -16,6 +16,8 @@
 
 namespace kirabel {
 
+class IniDocument;
+
 constexpr std::size_t kMaxIniValueBytes = 1023;
 
 class IniFile {
@@ -64,10 +66,9 @@ class IniFile {
  private:
   void WriteRaw(const std::string& section, const std::string& key, const std::string& bytes);
 
-  struct Document;
   std::string path_;
   bool unreadable_ = false;
-  std::unique_ptr<Document> doc_;
+  std::unique_ptr<IniDocument> doc_;
 };
 
 }  // namespace kirabel

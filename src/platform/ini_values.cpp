@@ -26,7 +26,7 @@ int HexDigit(char c) {
 }
 
 // Hexadecimal digits from pos to the end, up to FFFFFFFF.
-std::optional<int32_t> ParseHex(const std::string& text, std::size_t pos) {
+std::optional<int32_t> ParseHex(std::string_view text, std::size_t pos) {
   if (pos >= text.size()) return std::nullopt;
   uint64_t value = 0;
   for (; pos < text.size(); ++pos) {
@@ -38,7 +38,7 @@ std::optional<int32_t> ParseHex(const std::string& text, std::size_t pos) {
   return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
-std::optional<int32_t> ParseDecimal(const std::string& text) {
+std::optional<int32_t> ParseDecimal(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;
@@ -56,13 +56,13 @@ std::optional<int32_t> ParseDecimal(const std::string& text) {
 }
 
 // True when text[pos..] holds at least one digit; moves pos past them.
-bool SkipDigits(const std::string& text, std::size_t& pos) {
+bool SkipDigits(std::string_view text, std::size_t& pos) {
   const std::size_t start = pos;
   while (pos < text.size() && IsDigit(text[pos])) ++pos;
   return pos > start;
 }
 
-bool IsStrictReal(const std::string& text, std::size_t pos) {
+bool IsStrictReal(std::string_view text, std::size_t pos) {
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
   bool digits = SkipDigits(text, pos);
   if (pos < text.size() && text[pos] == '.') {
@@ -87,7 +87,7 @@ locale_t CLocale() {
 
 }  // namespace
 
-std::optional<int32_t> ParseIniInteger(const std::string& text) {
+std::optional<int32_t> ParseIniInteger(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     return ParseHex(text, 2);
   }
@@ -99,12 +99,13 @@ std::string FormatIniInteger(int32_t value) {
   return std::to_string(value);
 }
 
-std::optional<long double> ParseIniReal(const std::string& text) {
+std::optional<long double> ParseIniReal(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   if (!IsStrictReal(text, pos)) return std::nullopt;
+  const std::string number(text.substr(pos));  // strtold_l needs a terminated text
   errno = 0;
-  const long double value = strtold_l(text.c_str() + pos, nullptr, CLocale());
+  const long double value = strtold_l(number.c_str(), nullptr, CLocale());
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }

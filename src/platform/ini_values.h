@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kirabel {
 
@@ -12,7 +13,7 @@ namespace kirabel {
 // starting with $, is hexadecimal (up to FFFFFFFF, taken as the 32-bit
 // pattern); anything else is decimal with optional leading blanks and sign,
 // within the signed 32-bit range. nullopt for anything else.
-std::optional<int32_t> ParseIniInteger(const std::string& text);
+std::optional<int32_t> ParseIniInteger(std::string_view text);
 
 // Decimal, with a minus sign when negative.
 std::string FormatIniInteger(int32_t value);
@@ -21,7 +22,7 @@ std::string FormatIniInteger(int32_t value);
 // fraction, optional exponent (E or e, optional sign, digits); nothing after.
 // Rounded correctly into long double. nullopt for anything else, and for a
 // value too large for long double.
-std::optional<long double> ParseIniReal(const std::string& text);
+std::optional<long double> ParseIniReal(std::string_view text);
 
 // One digit, ".", 14 digits, "E", the exponent's sign and at least three
 // exponent digits, rounded correctly to 15 significant digits.

@@ -55,7 +55,7 @@ bool IsContinuation(unsigned char c) {
 }
 
 // Length of the UTF-8 character starting at s[i], or 0 when it is not valid.
-std::size_t Utf8CharLength(const std::string& s, std::size_t i) {
+std::size_t Utf8CharLength(std::string_view s, std::size_t i) {
   const auto c = static_cast<unsigned char>(s[i]);
   if (c < 0x80) return 1;
   std::size_t length;
@@ -88,7 +88,7 @@ bool IsSjisLeadByte(unsigned char c) {
 
 }  // namespace
 
-bool IsValidUtf8(const std::string& bytes) {
+bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const std::size_t length = Utf8CharLength(bytes, i);
     if (length == 0) return false;
@@ -97,15 +97,15 @@ bool IsValidUtf8(const std::string& bytes) {
   return true;
 }
 
-bool HasNonAscii(const std::string& bytes) {
+bool HasNonAscii(std::string_view bytes) {
   for (char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
   }
   return false;
 }
 
-std::string SjisToUtf8(const std::string& sjis) {
-  if (!HasNonAscii(sjis)) return sjis;
+std::string SjisToUtf8(std::string_view sjis) {
+  if (!HasNonAscii(sjis)) return std::string(sjis);
   Converter& converter = FromSjis();
   std::string out;
   out.reserve(sjis.size() * 3 / 2);
@@ -118,7 +118,7 @@ std::string SjisToUtf8(const std::string& sjis) {
     ++in;
     --inLeft;
   }
-  if (!converter.ok()) return sjis;
+  if (!converter.ok()) return std::string(sjis);
   return out;
 }
 
@@ -144,26 +144,25 @@ std::string EncodeFileText(const std::string& utf8) {
   return utf8;
 }
 
-std::string DecodeFileText(const std::string& bytes) {
-  if (!HasNonAscii(bytes) || IsValidUtf8(bytes)) return bytes;
-  return SjisToUtf8(bytes);
+std::string DecodeFileText(std::string_view bytes) {
+  return DecodeFileText(bytes, bytes.size());
 }
 
-std::string DecodeFileText(const std::string& bytes, std::size_t maxBytes) {
-  if (!HasNonAscii(bytes)) return bytes.substr(0, maxBytes);
+std::string DecodeFileText(std::string_view bytes, std::size_t maxBytes) {
+  if (!HasNonAscii(bytes)) return std::string(bytes.substr(0, maxBytes));
   if (IsValidUtf8(bytes)) return CutUtf8Bytes(bytes, maxBytes);
   return SjisToUtf8(CutSjisBytes(bytes, maxBytes));
 }
 
-std::string CutSjisBytes(const std::string& sjis, std::size_t maxBytes) {
-  if (sjis.size() <= maxBytes) return sjis;
+std::string CutSjisBytes(std::string_view sjis, std::size_t maxBytes) {
+  if (sjis.size() <= maxBytes) return std::string(sjis);
   std::size_t end = 0;
   while (end < maxBytes) {
     const std::size_t length = IsSjisLeadByte(static_cast<unsigned char>(sjis[end])) ? 2 : 1;
     if (end + length > maxBytes) break;
     end += length;
   }
-  return sjis.substr(0, end);
+  return std::string(sjis.substr(0, end));
 }
 
 std::string CutToFileBytes(const std::string& utf8, std::size_t maxBytes) {
@@ -175,8 +174,8 @@ std::string CutToFileBytes(const std::string& utf8, std::size_t maxBytes) {
   return CutUtf8Bytes(utf8, maxBytes);
 }
 
-std::string CutUtf8Bytes(const std::string& utf8, std::size_t maxBytes) {
-  if (utf8.size() <= maxBytes) return utf8;
+std::string CutUtf8Bytes(std::string_view utf8, std::size_t maxBytes) {
+  if (utf8.size() <= maxBytes) return std::string(utf8);
   std::size_t end = 0;
   while (end < utf8.size()) {
     std::size_t length = Utf8CharLength(utf8, end);
@@ -184,7 +183,7 @@ std::string CutUtf8Bytes(const std::string& utf8, std::size_t maxBytes) {
     if (end + length > maxBytes) break;
     end += length;
   }
-  return utf8.substr(0, end);
+  return std::string(utf8.substr(0, end));
 }
 
 }  // namespace kirabel

@@ -6,18 +6,19 @@
 // characters Shift-JIS lacks.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace kirabel {
 
 // True when bytes form valid UTF-8 (no overlong forms, no surrogates).
-bool IsValidUtf8(const std::string& bytes);
+bool IsValidUtf8(std::string_view bytes);
 
 // True when bytes contain a byte of 0x80 or above.
-bool HasNonAscii(const std::string& bytes);
+bool HasNonAscii(std::string_view bytes);
 
 // Decodes Shift-JIS bytes to UTF-8. A byte sequence that is no Shift-JIS
 // character becomes U+FFFD.
-std::string SjisToUtf8(const std::string& sjis);
+std::string SjisToUtf8(std::string_view sjis);
 
 // Encodes UTF-8 as Shift-JIS. Returns false (and leaves sjis unspecified)
 // when the text is not valid UTF-8 or holds a character Shift-JIS lacks.
@@ -29,11 +30,11 @@ std::string EncodeFileText(const std::string& utf8);
 
 // The UTF-8 text of bytes read from a file: valid UTF-8 with a non-ASCII byte
 // is taken as UTF-8, anything else as Shift-JIS.
-std::string DecodeFileText(const std::string& bytes);
+std::string DecodeFileText(std::string_view bytes);
 
 // Like DecodeFileText, of at most the first maxBytes bytes (never splitting a
 // character of the encoding the whole text is taken in).
-std::string DecodeFileText(const std::string& bytes, std::size_t maxBytes);
+std::string DecodeFileText(std::string_view bytes, std::size_t maxBytes);
 
 // The longest prefix of a UTF-8 text that takes at most maxBytes bytes in a
 // file (as EncodeFileText would store the whole text), never splitting a
@@ -42,10 +43,10 @@ std::string CutToFileBytes(const std::string& utf8, std::size_t maxBytes);
 
 // The longest prefix of a UTF-8 text of at most maxBytes bytes that does not
 // split a character (a byte that starts no valid character counts as one).
-std::string CutUtf8Bytes(const std::string& utf8, std::size_t maxBytes);
+std::string CutUtf8Bytes(std::string_view utf8, std::size_t maxBytes);
 
 // The longest prefix of Shift-JIS bytes of at most maxBytes bytes that does
 // not split a double-byte character.
-std::string CutSjisBytes(const std::string& sjis, std::size_t maxBytes);
+std::string CutSjisBytes(std::string_view sjis, std::size_t maxBytes);
 
 }  // namespace kirabel
