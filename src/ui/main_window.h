@@ -123,6 +123,8 @@ class TForm1 : public QMainWindow, public PclLoadObserver {
   void RebuildChildList();
   // Loads a PCL file into the list (appending), with the window's reactions.
   bool LoadFile(const std::string& path);
+  // Replaces the list by a PCL file's sets (Open); a refused file keeps it.
+  void OpenFile(const std::string& path);
   // Merges the first of the dropped files.
   void DropFiles(const QStringList& paths);
   // Launch settings held by the launch settings dialog.

@@ -16,6 +16,17 @@ namespace {
 
 const int kEmptyGridRows = 2;  // the header and the new-set row
 
+// Collects what a load reports, for a load into a list of its own.
+class LoadRecord : public PclLoadObserver {
+ public:
+  void NotPclFile(const std::string&) override { refused = true; }
+  void FileNameChanged(const std::string& path) override { fullPath = path; }
+  void SetsAppended(int, int) override {}
+
+  bool refused = false;
+  std::string fullPath;
+};
+
 // After a use of `from`, both dialogs start in the folder of its file name.
 void StartBothIn(TFileDialog& from, TFileDialog& other) {
   from.InitialDir = from.FileFolder();
@@ -36,14 +47,31 @@ void TForm1::KN2Click() {
 }
 
 void TForm1::KR1Click() {
-  if (OpenDialog1.Execute(this)) {
-    SetRowCount(kEmptyGridRows);
-    List.clear();
-    RebuildChildList();
-    LoadFile(OpenDialog1.FileName.toStdString());
-  }
+  if (OpenDialog1.Execute(this)) OpenFile(OpenDialog1.FileName.toStdString());
   StartBothIn(OpenDialog1, SaveDialog1);
   RepaintGrid();
+}
+
+// Replaces the list by the file's sets. The file is read before the list is
+// given up, so that choosing a file that is no PCL file keeps the list.
+void TForm1::OpenFile(const std::string& path) {
+  ParticleList sets;
+  TEnvironment settings;
+  LoadRecord record;
+  bool loaded = false;
+  if (!RunCommand(this, [&] { loaded = LoadListFromFile(path, sets, settings, &record); })) {
+    return;
+  }
+  if (!loaded) {
+    NotPclFile(path);
+    return;
+  }
+  SetRowCount(kEmptyGridRows);
+  List = std::move(sets);
+  Environment() = settings;
+  RebuildChildList();
+  SetFileName(record.fullPath);
+  SetRowCount(RowCount() + static_cast<int>(List.size()));
 }
 
 void TForm1::KM1Click() {
