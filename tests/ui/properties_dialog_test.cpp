@@ -13,6 +13,7 @@
 #include "model/particle.h"
 #include "ui/color_dialog_service.h"
 #include "ui/color_swatch.h"
+#include "ui/modal_runner.h"
 #include "ui/properties_exchange.h"
 
 namespace kirabel {
@@ -186,6 +187,16 @@ TEST(PropertiesDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
   ColorDialogService::setNextColor(std::nullopt);
   QTest::mouseClick(dialog.Shape1, Qt::RightButton);
   EXPECT_EQ(dialog.Shape1->brushColor(), QColor(200, 0, 0));
+}
+
+TEST(PropertiesDialogTest, KeepsItsPlaceBetweenUses) {
+  TForm3 dialog;
+  dialog.move(123, 45);
+  for (int use = 0; use < 2; ++use) {
+    ModalRunner::setNextHandler([](QDialog& shown) { shown.accept(); });
+    EXPECT_EQ(ModalRunner::exec(dialog), QDialog::Accepted);
+    EXPECT_EQ(dialog.pos(), QPoint(123, 45));
+  }
 }
 
 }  // namespace
