@@ -8,6 +8,8 @@
 // stands, else a new line at the end of its section, else a new section at
 // the end) and leave every other line as it was; Save() then replaces the file
 // atomically.
+// Reads index sections on first use, so one object must not be used by two
+// threads at once.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
