@@ -1,0 +1,353 @@
+// The numeric field as the dialogs use it: the real widget, driven by keys,
+// the mouse and the clipboard on the offscreen platform.
+#include "controls/NValEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "controls/numeric_entry.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
+
+namespace kirabel {
+namespace {
+
+// A shown window holding one or more fields, the first with the focus.
+class Window {
+ public:
+  explicit Window(int fields = 1) {
+    auto* layout = new QVBoxLayout(&widget_);
+    for (int i = 0; i < fields; ++i) {
+      edits_.push_back(new TNValEdit(&widget_));
+      layout->addWidget(edits_.back());
+    }
+    widget_.show();
+    widget_.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&widget_));
+    edits_.front()->setFocus(Qt::OtherFocusReason);
+  }
+  TNValEdit& edit(int i = 0) { return *edits_[i]; }
+
+ private:
+  QWidget widget_;
+  std::vector<TNValEdit*> edits_;
+};
+
+void Press(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(&w, key, modifiers);
+}
+
+TEST(TNValEditTest, KeysTypeAndEditTheNumber) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
+  EXPECT_EQ(edit.text(), "");
+  QTest::keyClicks(&edit, "1234.5");
+  EXPECT_EQ(edit.text(), "1,234.5");
+  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.cursorPosition(), edit.text().size());
+  Press(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit.text(), "1,234.");
+  Press(edit, Qt::Key_Backspace);  // the point goes with the last digit
+  EXPECT_EQ(edit.text(), "123");
+  Press(edit, Qt::Key_Minus);
+  EXPECT_EQ(edit.text(), "-123");
+  Press(edit, Qt::Key_Left);  // the caret stays at the end
+  QTest::keyClicks(&edit, "x 6");
+  EXPECT_EQ(edit.text(), "-1,236");
+  Press(edit, Qt::Key_Delete);  // nothing selected: nothing happens
+  EXPECT_EQ(edit.Value(), -1236);
+  Press(edit, Qt::Key_Home);
+  EXPECT_EQ(edit.selectedText(), "-1,236");
+  QTest::keyClicks(&edit, "-.5");
+  EXPECT_EQ(edit.text(), "-0.5");
+  Press(edit, Qt::Key_Home);
+  Press(edit, Qt::Key_Delete);
+  EXPECT_EQ(edit.text(), "");
+  EXPECT_EQ(edit.Value(), 0);
+}
+
+TEST(TNValEditTest, RefusedKeysBeep) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setMaxDigits(4);
+  edit.setFixDecimal(1);
+  edit.setPrmtNegative(false);
+  QSignalSpy refused(&edit, &TNValEdit::refused);
+  QTest::keyClicks(&edit, "1234");  // three integer digits fit beside the decimal
+  EXPECT_EQ(edit.text(), "123");
+  EXPECT_EQ(refused.count(), 1);
+  QTest::keyClicks(&edit, ".45-");
+  EXPECT_EQ(edit.text(), "123.4");
+  EXPECT_EQ(refused.count(), 3);
+  QTest::keyClicks(&edit, "ab");  // other characters are dropped silently
+  EXPECT_EQ(refused.count(), 3);
+}
+
+TEST(TNValEditTest, EscapeRestoresTheValueTheFocusFound) {
+  Window window(2);
+  TNValEdit& first = window.edit(0);
+  TNValEdit& second = window.edit(1);
+  second.setValue(250);
+  second.setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(second.selectedText(), "250");  // selected: the first digit replaces
+  QTest::keyClicks(&second, "9");
+  EXPECT_EQ(second.text(), "9");
+  Press(second, Qt::Key_Escape);
+  EXPECT_EQ(second.text(), "250");
+  EXPECT_EQ(second.Value(), 250);
+  // Tab selects the next field's number as well.
+  first.setFocus(Qt::OtherFocusReason);
+  Press(first, Qt::Key_Tab);
+  EXPECT_TRUE(second.hasFocus());
+  EXPECT_EQ(second.selectedText(), "250");
+}
+
+TEST(TNValEditTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
+  Window window(2);
+  TNValEdit& edit = window.edit();
+  edit.setFixDecimal(2);
+  QTest::keyClicks(&edit, "3");
+  EXPECT_EQ(edit.text(), "3");
+  window.edit(1).setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(edit.text(), "3.00");
+}
+
+TEST(TNValEditTest, ValueWritesClampAtTheLimits) {
+  TNValEdit edit;
+  edit.setMaxDigits(4);
+  edit.setValue(9999);
+  EXPECT_EQ(edit.text(), "9,999");
+  edit.setValue(10000);
+  EXPECT_EQ(edit.text(), "9,999");
+  EXPECT_EQ(edit.Value(), 9999);
+  edit.setValue(0.001L);
+  EXPECT_EQ(edit.text(), "0.001");
+  edit.setValue(0.0001L);
+  EXPECT_EQ(edit.text(), "");
+  edit.setFixDecimal(3);
+  edit.setValue(9.9999L);
+  EXPECT_EQ(edit.text(), "9.999");
+  edit.setFixDecimal(7);  // at most MaxDigits - 1
+  EXPECT_EQ(edit.FixDecimal(), 3);
+  edit.setMaxDigits(15);
+  edit.setFixDecimal(14);
+  edit.setValue(0.12345678901234L);
+  EXPECT_EQ(edit.text(), "0.12345678901234");
+  edit.setValue(-12);
+  EXPECT_EQ(edit.text(), "-9.99999999999999");
+  edit.setFixDecimal(0);
+  edit.setValue(123456789012345.0L);
+  EXPECT_EQ(edit.text(), "123,456,789,012,345");
+  edit.setValue(2.5L);
+  EXPECT_EQ(edit.text(), "3");
+  EXPECT_EQ(edit.Value(), 2.5L);
+}
+
+TEST(TNValEditTest, PasteReplacesTheNumberThroughTheParser) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setValue(42);
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setText(QString::fromUtf8("１，２３４．５"));
+  Press(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.text(), "1,234.5");
+  clipboard->setText("12,34");
+  Press(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.Value(), 0);
+  Press(edit, Qt::Key_Z, Qt::ControlModifier);  // undo the paste
+  EXPECT_EQ(edit.Value(), 1234.5L);
+  clipboard->setText("-123,456");
+  Press(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.Value(), -123456);
+  clipboard->setText("abc");
+  edit.setReadOnly(true);
+  Press(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit.Value(), -123456);
+}
+
+TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setValue(-98765);
+  QSignalSpy refused(&edit, &TNValEdit::refused);
+  Press(edit, Qt::Key_X, Qt::ControlModifier);  // nothing selected
+  EXPECT_EQ(refused.count(), 1);
+  EXPECT_EQ(edit.Value(), -98765);
+  Press(edit, Qt::Key_Home);
+  Press(edit, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "-98,765");
+  Press(edit, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "-98,765");
+  Press(edit, Qt::Key_V, Qt::ControlModifier);  // what was cut pastes back
+  EXPECT_EQ(edit.Value(), -98765);
+}
+
+TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setValue(5);
+  std::unique_ptr<QMenu> menu(edit.createNumericContextMenu());
+  const auto action = [&](const char* name) { return menu->findChild<QAction*>(name); };
+  EXPECT_FALSE(action("edit-cut")->isEnabled());
+  EXPECT_FALSE(action("edit-delete")->isEnabled());
+  EXPECT_FALSE(action("edit-undo")->isEnabled());
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("７８"));
+  action("edit-paste")->trigger();
+  EXPECT_EQ(edit.Value(), 78);
+
+  edit.selectAll();
+  menu.reset(edit.createNumericContextMenu());
+  EXPECT_TRUE(action("edit-delete")->isEnabled());
+  EXPECT_TRUE(action("edit-undo")->isEnabled());
+  action("edit-delete")->trigger();
+  EXPECT_EQ(edit.Value(), 0);
+  action("edit-undo")->trigger();
+  EXPECT_EQ(edit.Value(), 78);
+  edit.selectAll();
+  menu.reset(edit.createNumericContextMenu());
+  action("edit-cut")->trigger();
+  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "78");
+}
+
+TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setValue(123456);
+  QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(5, edit.height() / 2));
+  EXPECT_EQ(edit.cursorPosition(), edit.text().size());
+  EXPECT_FALSE(edit.hasSelectedText());
+  QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier,
+                     QPoint(edit.width() - 8, edit.height() / 2));
+  EXPECT_TRUE(edit.hasSelectedText());  // the double click's word stays selected
+}
+
+TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
+  TNValEdit edit;
+  edit.setText("1,234.5");
+  EXPECT_EQ(edit.Value(), 1234.5L);
+  edit.QLineEdit::setText("not a number");
+  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.text(), "");
+  edit.setLeadingChar(QChar(u'$'));
+  edit.setText("$-7");
+  EXPECT_EQ(edit.text(), "$-7");
+  EXPECT_EQ(edit.Value(), -7);
+}
+
+TEST(TNValEditTest, PropertiesReadBackAsWritten) {
+  TNValEdit edit;
+  EXPECT_EQ(edit.MaxDigits(), 9);
+  EXPECT_TRUE(edit.PrmtNegative());
+  EXPECT_EQ(edit.FixDecimal(), -1);
+  EXPECT_FALSE(edit.DelAllClear());
+  EXPECT_EQ(edit.LeadingChar(), QChar(u' '));
+  EXPECT_FALSE(edit.ZeroDisplay());
+  EXPECT_TRUE(edit.PutAComma());
+  EXPECT_FALSE(edit.EnterNext());
+  EXPECT_FALSE(edit.ArrowNext());
+  EXPECT_EQ(edit.MinusColor(), edit.palette().color(QPalette::Active, QPalette::Text));
+  edit.setDelAllClear(true);
+  edit.setZeroDisplay(true);
+  edit.setPutAComma(false);
+  edit.setMinusColor(Qt::red);
+  EXPECT_TRUE(edit.DelAllClear());
+  EXPECT_TRUE(edit.ZeroDisplay());
+  EXPECT_FALSE(edit.PutAComma());
+  EXPECT_EQ(edit.MinusColor(), QColor(Qt::red));
+  EXPECT_EQ(edit.text(), "0");
+  edit.setValue(-1234);
+  EXPECT_EQ(edit.text(), "-1234");
+  EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
+  edit.setValue(1);
+  EXPECT_NE(edit.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
+}
+
+// A dialog with a default OK button and a Cancel button around one field.
+class Dialog {
+ public:
+  Dialog() {
+    auto* layout = new QVBoxLayout(&dialog_);
+    edit_ = new TNValEdit(&dialog_);
+    next_ = new TNValEdit(&dialog_);
+    auto* ok = new QPushButton("OK", &dialog_);
+    auto* cancel = new QPushButton("Cancel", &dialog_);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog_, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog_, &QDialog::reject);
+    for (QWidget* w : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(next_),
+                       static_cast<QWidget*>(ok), static_cast<QWidget*>(cancel)}) {
+      layout->addWidget(w);
+    }
+    dialog_.show();
+    dialog_.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog_));
+    edit_->setFocus(Qt::OtherFocusReason);
+  }
+  QDialog& dialog() { return dialog_; }
+  TNValEdit& edit() { return *edit_; }
+  TNValEdit& next() { return *next_; }
+
+ private:
+  QDialog dialog_;
+  TNValEdit* edit_;
+  TNValEdit* next_;
+};
+
+TEST(TNValEditDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
+  Dialog accepted;
+  QTest::keyClicks(&accepted.edit(), "12");
+  Press(accepted.edit(), Qt::Key_Return);
+  EXPECT_EQ(accepted.dialog().result(), QDialog::Accepted);
+  EXPECT_FALSE(accepted.dialog().isVisible());
+  EXPECT_EQ(accepted.edit().Value(), 12);
+
+  Dialog rejected;
+  QTest::keyClicks(&rejected.edit(), "7");
+  Press(rejected.edit(), Qt::Key_Escape);
+  EXPECT_EQ(rejected.dialog().result(), QDialog::Rejected);
+  EXPECT_FALSE(rejected.dialog().isVisible());
+}
+
+TEST(TNValEditDialogTest, EnterNextFieldsKeepEnterAndEscape) {
+  Dialog d;
+  d.edit().setEnterNext(true);
+  d.edit().setValue(5);
+  d.next().setFocus(Qt::TabFocusReason);
+  d.edit().setFocus(Qt::BacktabFocusReason);
+  QTest::keyClicks(&d.edit(), "8");
+  Press(d.edit(), Qt::Key_Escape);
+  EXPECT_TRUE(d.dialog().isVisible());
+  EXPECT_EQ(d.edit().Value(), 5);
+  Press(d.edit(), Qt::Key_Enter);
+  EXPECT_TRUE(d.dialog().isVisible());
+  EXPECT_TRUE(d.next().hasFocus());
+}
+
+TEST(TNValEditDialogTest, ArrowNextMovesBetweenFields) {
+  Dialog d;
+  d.edit().setArrowNext(true);
+  d.next().setArrowNext(true);
+  Press(d.edit(), Qt::Key_Down);
+  EXPECT_TRUE(d.next().hasFocus());
+  Press(d.next(), Qt::Key_Up);
+  EXPECT_TRUE(d.edit().hasFocus());
+}
+
+}  // namespace
+}  // namespace kirabel
