@@ -53,9 +53,10 @@ void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long doub
                const RenderOptions& options, TSpace& space) {
   auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
   std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
+  TrailSet trail;
   while (begin < end) {
     const TParticle& set = *index.sets[s];
-    const TrailSet trail(set);
+    trail.Load(set);
     const int64_t first = begin - index.starts[s];
     const int64_t stop =
         std::min<int64_t>(static_cast<int64_t>(set.states.size()), end - index.starts[s]);
@@ -64,22 +65,6 @@ void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long doub
     }
     begin = index.starts[s] + stop;
     ++s;
-  }
-}
-
-// Adds the scratch buffers into space, for the picture rows y0 .. y1 - 1.
-void AddRows(TSpace& space, const std::vector<TSpace*>& others, int32_t y0, int32_t y1) {
-  const std::size_t from = static_cast<std::size_t>(y0) * static_cast<std::size_t>(space.Width());
-  const std::size_t to = static_cast<std::size_t>(y1) * static_cast<std::size_t>(space.Width());
-  for (int plane = 0; plane < 3; ++plane) {
-    uint16_t* sum = space.Plane(plane);
-    for (const TSpace* other : others) {
-      const uint16_t* add = other->Plane(plane);
-      for (std::size_t i = from; i < to; ++i) {
-        const uint32_t v = uint32_t{sum[i]} + add[i];
-        sum[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
-      }
-    }
   }
 }
 
@@ -128,7 +113,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
   RunJobs(jobs, [&](int job) {
     const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
     const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
-    AddRows(space, others, y0, y1);
+    for (const TSpace* other : others) space.AddSaturated(*other, y0, y1);
     CopySpaceRows(space, bitmap, y0, y1);
   });
 }

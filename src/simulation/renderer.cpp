@@ -40,17 +40,14 @@ void CopySpaceToBitmap(const TSpace& space, TDIBitmap& bitmap) {
 void CopySpaceRows(const TSpace& space, TDIBitmap& bitmap, int32_t firstRow, int32_t lastRow) {
   const int32_t w = std::min(space.Width(), bitmap.Width());
   const int32_t h = std::min({space.Height(), bitmap.Height(), lastRow});
-  const uint16_t* red = space.Plane(0);
-  const uint16_t* green = space.Plane(1);
-  const uint16_t* blue = space.Plane(2);
   for (int32_t y = std::max(firstRow, 0); y < h; ++y) {
     uint8_t* row = bitmap.Bits() + static_cast<std::size_t>(bitmap.Height() - 1 - y) *
                                        static_cast<std::size_t>(bitmap.RowBytes());
-    const std::size_t base = static_cast<std::size_t>(y) * static_cast<std::size_t>(space.Width());
-    for (int32_t x = 0; x < w; ++x) {
-      row[3 * x + 0] = static_cast<uint8_t>(blue[base + x] >> 8);
-      row[3 * x + 1] = static_cast<uint8_t>(green[base + x] >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(red[base + x] >> 8);
+    const uint16_t* pixel = space.Pixel(0, y);
+    for (int32_t x = 0; x < w; ++x, pixel += TSpace::kValuesPerPixel) {
+      row[3 * x + 0] = static_cast<uint8_t>(pixel[2] >> 8);
+      row[3 * x + 1] = static_cast<uint8_t>(pixel[1] >> 8);
+      row[3 * x + 2] = static_cast<uint8_t>(pixel[0] >> 8);
     }
   }
 }
@@ -60,8 +57,9 @@ bool RenderFrame(const LaunchList& launchList, long double t, long double g, Lau
   host.SetBusy(true);
   TSpace& space = host.Space();
   FrameProgress progress(host, TotalParticles(launchList));
+  TrailSet set;
   for (const TParticle& launched : launchList) {
-    const TrailSet set(launched);
+    set.Load(launched);
     for (const TParticleState& particle : launched.states) {
       const RenderOptions options{host.AntiAliasing(), host.WrapSpace()};
       DrawTrail(set, particle, t, g, options, space);

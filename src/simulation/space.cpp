@@ -15,7 +15,7 @@ TSpace::TSpace(int32_t width, int32_t height) {
   if (planeSize > std::numeric_limits<int32_t>::max()) throw OutOfMemoryError();
   PlaneSize_ = static_cast<int32_t>(planeSize);
   try {
-    Data_.resize(3 * static_cast<std::size_t>(PlaneSize_));
+    Data_.resize(kValuesPerPixel * static_cast<std::size_t>(PlaneSize_));
   } catch (const std::bad_alloc&) {
     throw OutOfMemoryError();
   }
@@ -23,6 +23,15 @@ TSpace::TSpace(int32_t width, int32_t height) {
 
 void TSpace::Clear() {
   std::fill(Data_.begin(), Data_.end(), uint16_t{0});
+}
+
+void TSpace::AddSaturated(const TSpace& other, int32_t firstRow, int32_t lastRow) {
+  const std::size_t from = Offset(0, std::max(firstRow, 0));
+  const std::size_t to = Offset(0, std::min(lastRow, Height_));
+  for (std::size_t i = from; i < to; ++i) {
+    const uint32_t v = uint32_t{Data_[i]} + other.Data_[i];
+    Data_[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
+  }
 }
 
 }  // namespace kirabel

@@ -1,8 +1,11 @@
 #pragma once
-// TSpace: the accumulation buffer of a frame. Three planes (red, green, blue)
-// of 16-bit values that saturate at 65535; a value v becomes the picture byte
-// v / 256. The value of plane p at pixel (x, y), y = 0 at the top, is element
-// p * PlaneSize() + y * Width() + x of Data().
+// TSpace: the accumulation buffer of a frame. Three planes (0 red, 1 green,
+// 2 blue) of 16-bit values that saturate at 65535; a value v becomes the
+// picture byte v / 256. Pixel (x, y) has y = 0 at the top.
+//
+// The planes are stored interleaved: each pixel keeps its red, green and blue
+// values side by side, followed by one unused value that stays 0, so that a
+// sample's light lands in one cache line and one saturating vector add.
 #include <cstdint>
 #include <vector>
 
@@ -10,33 +13,41 @@ namespace kirabel {
 
 class TSpace {
  public:
-  // A new buffer is not cleared. A negative size counts as 0. Raises
-  // OutOfMemoryError when the planes cannot be had.
+  static constexpr int kValuesPerPixel = 4;
+
+  // A negative size counts as 0. Raises OutOfMemoryError when the buffer
+  // cannot be had. The buffer starts cleared.
   TSpace(int32_t width, int32_t height);
   virtual ~TSpace() = default;
 
   int32_t Width() const { return Width_; }
   int32_t Height() const { return Height_; }
+  // Values per plane: Width x Height.
   int32_t PlaneSize() const { return PlaneSize_; }
+
+  // The values of pixel (x, y): red, green, blue, unused. Unchecked.
+  uint16_t* Pixel(int32_t x, int32_t y) { return Data_.data() + Offset(x, y); }
+  const uint16_t* Pixel(int32_t x, int32_t y) const { return Data_.data() + Offset(x, y); }
+  // All pixels, row after row from the top, kValuesPerPixel values each.
   uint16_t* Data() { return Data_.data(); }
   const uint16_t* Data() const { return Data_.data(); }
-  uint16_t* Plane(int plane) { return Data_.data() + static_cast<std::size_t>(plane) * PlaneSize_; }
-  const uint16_t* Plane(int plane) const {
-    return Data_.data() + static_cast<std::size_t>(plane) * PlaneSize_;
-  }
 
   // Unchecked access: plane 0..2, a pixel inside the space.
-  uint16_t GetValue(int plane, int32_t x, int32_t y) const {
-    return Plane(plane)[static_cast<std::size_t>(y) * Width_ + x];
-  }
-  void SetValue(int plane, int32_t x, int32_t y, uint16_t value) {
-    Plane(plane)[static_cast<std::size_t>(y) * Width_ + x] = value;
-  }
+  uint16_t GetValue(int plane, int32_t x, int32_t y) const { return Pixel(x, y)[plane]; }
+  void SetValue(int plane, int32_t x, int32_t y, uint16_t value) { Pixel(x, y)[plane] = value; }
 
   // Every value of the three planes becomes 0.
   void Clear();
+  // Adds other (of the same size) value by value, saturating at 65535.
+  void AddSaturated(const TSpace& other, int32_t firstRow, int32_t lastRow);
 
  private:
+  std::size_t Offset(int32_t x, int32_t y) const {
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width_) +
+            static_cast<std::size_t>(x)) *
+           kValuesPerPixel;
+  }
+
   std::vector<uint16_t> Data_;
   int32_t PlaneSize_ = 0;
   int32_t Width_ = 0;

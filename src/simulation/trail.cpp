@@ -1,8 +1,13 @@
 #include "simulation/trail.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "simulation/space.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kirabel {
 
@@ -19,6 +24,30 @@ bool FitsInt32(int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX;
 }
 
+// trunc(v) for a v whose truncation fits into 32 bits. With kFisttp the x87
+// instruction that truncates by itself is used (SSE3 processors) instead of
+// switching the rounding mode around a rounding store.
+template <bool kFisttp>
+inline int32_t Trunc32(long double v) {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  if (kFisttp) {
+    int32_t result;
+    asm("fisttpl %0" : "=m"(result) : "t"(v) : "st");
+    return result;
+  }
+#endif
+  return static_cast<int32_t>(v);
+}
+
+bool HasFisttp() {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  static const bool has = __builtin_cpu_supports("sse3");
+  return has;
+#else
+  return false;
+#endif
+}
+
 // trunc(v) when |v| < 2^61; false for larger values and NaN.
 bool TruncFixed(long double v, int64_t& out) {
   if (!(v > -static_cast<long double>(kFixedLimit) && v < static_cast<long double>(kFixedLimit))) {
@@ -28,32 +57,56 @@ bool TruncFixed(long double v, int64_t& out) {
   return true;
 }
 
-uint16_t Saturate(uint32_t v) {
-  return v > 65535u ? uint16_t{65535} : static_cast<uint16_t>(v);
-}
-
-// The three planes of a space with its size, for the inner loop.
+// The space's pixels with its size, for the inner loop.
 struct Target {
-  explicit Target(TSpace& space)
-      : r(space.Plane(0)),
-        g(space.Plane(1)),
-        b(space.Plane(2)),
-        w(space.Width()),
-        h(space.Height()) {}
-  uint16_t* r;
-  uint16_t* g;
-  uint16_t* b;
+  explicit Target(TSpace& space) : pixels(space.Data()), w(space.Width()), h(space.Height()) {}
+  uint16_t* pixels;
   int32_t w;
   int32_t h;
 };
+
+// Adds the amounts r | g << 16 | b << 32 to the pixel's values, each
+// saturating at 65535 (the amounts are at most 32640).
+inline void AddLight(uint16_t* pixel, uint64_t amounts) {
+#if defined(__SSE2__)
+  const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixel));
+  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(pixel), _mm_adds_epu16(v, c));
+#else
+  for (int i = 0; i < 3; ++i) {
+    const uint32_t v = uint32_t{pixel[i]} + static_cast<uint32_t>((amounts >> (16 * i)) & 0xFFFF);
+    pixel[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
+  }
+#endif
+}
+
+// (amount x w) >> 16 for each of the three amounts; w <= 65536.
+inline uint64_t Weighted(uint64_t amounts, uint32_t w) {
+  if (w >= 65536) return amounts;
+#if defined(__SSE2__)
+  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
+  const __m128i weight = _mm_set1_epi16(static_cast<short>(w));
+  return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_mulhi_epu16(c, weight)));
+#else
+  uint64_t out = 0;
+  for (int i = 0; i < 3; ++i) out |= ((((amounts >> (16 * i)) & 0xFFFF) * w) >> 16) << (16 * i);
+  return out;
+#endif
+}
 
 int32_t WrapInto(int32_t v, int32_t size) {
   const int32_t m = v % size;
   return m < 0 ? m + size : m;
 }
 
+inline uint16_t* PixelAt(const Target& t, int32_t x, int32_t y) {
+  return t.pixels + (static_cast<std::size_t>(y) * static_cast<std::size_t>(t.w) +
+                     static_cast<std::size_t>(x)) *
+                        TSpace::kValuesPerPixel;
+}
+
 template <bool kWrap>
-inline void Plot(const Target& t, int32_t x, int32_t y, uint32_t r, uint32_t g, uint32_t b) {
+inline void Plot(const Target& t, int32_t x, int32_t y, uint64_t amounts) {
   if (kWrap) {
     if (t.w <= 0 || t.h <= 0) return;
     x = WrapInto(x, t.w);
@@ -61,131 +114,206 @@ inline void Plot(const Target& t, int32_t x, int32_t y, uint32_t r, uint32_t g, 
   } else if (x < 0 || x >= t.w || y < 0 || y >= t.h) {
     return;
   }
-  const std::size_t at =
-      static_cast<std::size_t>(y) * static_cast<std::size_t>(t.w) + static_cast<std::size_t>(x);
-  t.r[at] = Saturate(t.r[at] + r);
-  t.g[at] = Saturate(t.g[at] + g);
-  t.b[at] = Saturate(t.b[at] + b);
+  AddLight(PixelAt(t, x, y), amounts);
 }
 
+// One sample spread over four pixels by bilinear weights of its 8-bit
+// fractions, in the order (ix, iy), (ix + 1, iy), (ix, iy + 1), (ix + 1, iy + 1).
+// A weight of 0 adds nothing and is skipped.
 template <bool kWrap>
-inline void PlotAntiAliased(const Target& t, int32_t px, int32_t py, uint32_t r, uint32_t g,
-                            uint32_t b) {
+inline void PlotAntiAliased(const Target& t, int32_t px, int32_t py, uint64_t amounts) {
   const int32_t ix = px >> 8;
   const int32_t iy = py >> 8;
   const uint32_t fx = static_cast<uint32_t>(px) & 255u;
   const uint32_t fy = static_cast<uint32_t>(py) & 255u;
-  const uint32_t w[4] = {(256 - fx) * (256 - fy), fx * (256 - fy), (256 - fx) * fy, fx * fy};
-  const int32_t dx[4] = {0, 1, 0, 1};
-  const int32_t dy[4] = {0, 0, 1, 1};
-  for (int i = 0; i < 4; ++i) {
-    Plot<kWrap>(t, ix + dx[i], iy + dy[i], (r * w[i]) >> 16, (g * w[i]) >> 16, (b * w[i]) >> 16);
+  const uint32_t w00 = (256 - fx) * (256 - fy);
+  const uint32_t w10 = fx * (256 - fy);
+  const uint32_t w01 = (256 - fx) * fy;
+  const uint32_t w11 = fx * fy;
+  if (!kWrap && ix >= 0 && iy >= 0 && ix < t.w - 1 && iy < t.h - 1) {
+    uint16_t* p = PixelAt(t, ix, iy);
+    const std::size_t down = static_cast<std::size_t>(t.w) * TSpace::kValuesPerPixel;
+    constexpr std::size_t right = TSpace::kValuesPerPixel;
+    AddLight(p, Weighted(amounts, w00));
+    if (w10) AddLight(p + right, Weighted(amounts, w10));
+    if (w01) AddLight(p + down, Weighted(amounts, w01));
+    if (w11) AddLight(p + down + right, Weighted(amounts, w11));
+    return;
   }
+  Plot<kWrap>(t, ix, iy, Weighted(amounts, w00));
+  if (w10) Plot<kWrap>(t, ix + 1, iy, Weighted(amounts, w10));
+  if (w01) Plot<kWrap>(t, ix, iy + 1, Weighted(amounts, w01));
+  if (w11) Plot<kWrap>(t, ix + 1, iy + 1, Weighted(amounts, w11));
 }
 
-// The colour of sample k, colour * k / ns, stepped without dividing.
-class ColourRamp {
- public:
-  ColourRamp(const uint32_t (&full)[3], int32_t ns) {
-    for (int c = 0; c < 3; ++c) {
-      if (ns > 0) {
-        value_[c] = 0;
-        step_[c] = full[c] / static_cast<uint32_t>(ns);
-        remStep_[c] = full[c] % static_cast<uint32_t>(ns);
-      } else {
-        value_[c] = full[c];
-        step_[c] = remStep_[c] = 0;
-      }
-      rem_[c] = 0;
-    }
-    ns_ = ns > 0 ? static_cast<uint32_t>(ns) : 1;
+uint64_t PackColour(uint64_t r, uint64_t g, uint64_t b) {
+  return r | g << 16 | b << 32;
+}
+
+// The samples k in [0, last] whose fixed-point x, px0 + k * dpx, lies in the
+// 32-bit range; false when there are none.
+bool XRange(int64_t px0, int64_t dpx, int64_t last, int64_t& kLo, int64_t& kHi) {
+  if (dpx == 0) {
+    kLo = 0;
+    kHi = last;
+    return FitsInt32(px0);
   }
-  uint32_t operator[](int c) const { return value_[c]; }
-  void Next() {
-    for (int c = 0; c < 3; ++c) {
-      value_[c] += step_[c];
-      rem_[c] += remStep_[c];
-      if (rem_[c] >= ns_) {
-        rem_[c] -= ns_;
-        ++value_[c];
-      }
+  auto floorDiv = [](int64_t n, int64_t d) {
+    const int64_t q = n / d;
+    return (n % d != 0 && ((n < 0) != (d < 0))) ? q - 1 : q;
+  };
+  auto ceilDiv = [](int64_t n, int64_t d) {
+    const int64_t q = n / d;
+    return (n % d != 0 && ((n < 0) == (d < 0))) ? q + 1 : q;
+  };
+  const int64_t toLow = int64_t{INT32_MIN} - px0;
+  const int64_t toHigh = int64_t{INT32_MAX} - px0;
+  kLo = std::max<int64_t>(0, dpx > 0 ? ceilDiv(toLow, dpx) : ceilDiv(toHigh, dpx));
+  kHi = std::min<int64_t>(last, dpx > 0 ? floorDiv(toHigh, dpx) : floorDiv(toLow, dpx));
+  return kLo <= kHi;
+}
+
+// The fixed-point y of a sample at age a: ((a vy + y0) + (g a a) / 2) x 256.
+// The scaled form multiplies vy and y0 by 256 and g by 128 beforehand; as
+// scaling by a power of two commutes with rounding, it gives the same value
+// with two operations fewer per sample. It is used when the scaled factors
+// are finite.
+struct LiteralY {
+  LiteralY(const TParticleState& p, long double g) : vy(p.vy), y0(p.y0), g(g) {}
+  long double operator()(long double a) const { return ((a * vy + y0) + (g * a * a) / 2) * 256; }
+  long double vy, y0, g;
+};
+
+struct ScaledY {
+  ScaledY(const TParticleState& p, long double g) : vy(p.vy * 256), y0(p.y0 * 256), g(g * 128) {}
+  bool Usable() const { return std::isfinite(vy) && std::isfinite(y0) && std::isfinite(g); }
+  long double operator()(long double a) const { return (a * vy + y0) + (g * a) * a; }
+  long double vy, y0, g;
+};
+
+template <bool kAntiAlias, bool kWrap, bool kFisttp, class YOf>
+class TrailDrawer {
+ public:
+  TrailDrawer(const TrailSet& set, const YOf& yOf, const Target& target)
+      : set_(set), yOf_(yOf), target_(target) {}
+
+  // Draws the sample k at age a with fixed-point x px (within 32 bits).
+  void Sample(int64_t k, long double a, int64_t px) const {
+    const long double y = yOf_(a);
+    if (!FitsInt32(y)) return;
+    const uint64_t amounts = set_.SampleColour(k);
+    const int32_t x32 = static_cast<int32_t>(px);
+    const int32_t y32 = Trunc32<kFisttp>(y);
+    if (kAntiAlias) {
+      PlotAntiAliased<kWrap>(target_, x32, y32, amounts);
+    } else {
+      Plot<kWrap>(target_, x32 >> 8, y32 >> 8, amounts);
+    }
+  }
+
+  // Samples k = kLo .. kHi at ages a_k (accumulated from a_0 = a) while the
+  // particle lives. The age moves monotonically, so the living samples form
+  // one run: skip to its start, draw until it ends.
+  void Run(long double a, long double life, long double dt, int64_t px0, int64_t dpx, int64_t kLo,
+           int64_t kHi) const {
+    int64_t k = 0;
+    for (; k < kLo; ++k) a = a + dt;
+    int64_t px = px0 + k * dpx;
+    auto next = [&] {
+      a = a + dt;
+      px += dpx;
+      ++k;
+    };
+    if (dt > 0) {
+      while (k <= kHi && a < 0) next();
+      for (; k <= kHi && a <= life; next()) Sample(k, a, px);
+    } else if (dt < 0) {
+      while (k <= kHi && a > life) next();
+      for (; k <= kHi && a >= 0; next()) Sample(k, a, px);
+    } else if (dt == 0 && a >= 0 && a <= life) {  // every sample at the same age
+      for (; k <= kHi; ++k) Sample(k, a, px);
+    } else if (dt != dt && k == 0 && a >= 0 && a <= life) {  // NaN: only a_0 is a number
+      Sample(0, a, px);
     }
   }
 
  private:
-  uint32_t value_[3], step_[3], rem_[3], remStep_[3];
-  uint32_t ns_;
+  const TrailSet& set_;
+  const YOf& yOf_;
+  const Target& target_;
 };
 
-template <bool kAntiAlias, bool kWrap>
+template <bool kAntiAlias, bool kWrap, bool kFisttp>
 void DrawTrailWith(const TrailSet& set, const TParticleState& p, long double t, long double g,
                    const Target& target) {
   if (set.ns < 0) return;
-  long double a = (t - p.birth) - set.tv;
+  const long double a = (t - p.birth) - set.tv;
   const long double life = p.death - p.birth;
-  int64_t px;
-  if (!TruncFixed((a * p.vx + p.x0) * 256, px)) return;
+  int64_t px0;
+  if (!TruncFixed((a * p.vx + p.x0) * 256, px0)) return;
   int64_t dpx = 0;
-  const bool steps = TruncFixed(set.dt * p.vx * 256, dpx);
-  const long double dt = set.dt;
-  const bool forward = dt >= 0;
-  ColourRamp colour(set.colour, set.ns);
-  const int64_t last = set.ns;
-  for (int64_t k = 0;; ++k) {
-    if (a >= 0 && a <= life) {
-      const long double y = ((a * p.vy + p.y0) + (g * a * a) / 2) * 256;
-      if (FitsInt32(px) && FitsInt32(y)) {
-        const int32_t x32 = static_cast<int32_t>(px);
-        const int32_t y32 = static_cast<int32_t>(y);
-        if (kAntiAlias) {
-          PlotAntiAliased<kWrap>(target, x32, y32, colour[0], colour[1], colour[2]);
-        } else {
-          Plot<kWrap>(target, x32 >> 8, y32 >> 8, colour[0], colour[1], colour[2]);
-        }
-      }
-    } else if (dt == 0 || (forward ? !(a <= life) : !(a >= 0))) {
-      return;  // the age stays or moves further away from the lifetime
-    }
-    if (k == last || !steps) return;
-    a = a + dt;
-    px += dpx;
-    if ((px > INT32_MAX && dpx >= 0) || (px < INT32_MIN && dpx <= 0)) return;
-    colour.Next();
+  int64_t last = set.ns;
+  if (!TruncFixed(set.dt * p.vx * 256, dpx)) last = 0;  // no later sample stays in range
+  int64_t kLo, kHi;
+  if (!XRange(px0, dpx, last, kLo, kHi)) return;
+  const ScaledY scaled(p, g);
+  if (scaled.Usable()) {
+    TrailDrawer<kAntiAlias, kWrap, kFisttp, ScaledY>(set, scaled, target)
+        .Run(a, life, set.dt, px0, dpx, kLo, kHi);
+  } else {
+    const LiteralY literal(p, g);
+    TrailDrawer<kAntiAlias, kWrap, kFisttp, LiteralY>(set, literal, target)
+        .Run(a, life, set.dt, px0, dpx, kLo, kHi);
   }
 }
 
 }  // namespace
 
-TrailSet::TrailSet(const TParticle& set)
-    : tv(set.tv),
-      dt(set.ns != 0 ? set.tv / static_cast<long double>(set.ns) : 0),
-      ns(set.ns),
-      colour{set.colR * 128u, set.colG * 128u, set.colB * 128u} {}
+void TrailSet::Load(const TParticle& set) {
+  const uint32_t full[3] = {set.colR * 128u, set.colG * 128u, set.colB * 128u};
+  const bool sameRamp = set.ns == ns && std::equal(full, full + 3, colour);
+  tv = set.tv;
+  dt = set.ns != 0 ? set.tv / static_cast<long double>(set.ns) : 0;
+  ns = set.ns;
+  std::copy(full, full + 3, colour);
+  if (sameRamp) return;
+  constexpr int32_t kLongestRamp = 65536;
+  ramp_.clear();
+  if (ns < 0 || ns > kLongestRamp) return;
+  ramp_.resize(static_cast<std::size_t>(ns) + 1);
+  for (int32_t k = 0; k <= ns; ++k) ramp_[static_cast<std::size_t>(k)] = ComputeColour(k);
+}
+
+uint64_t TrailSet::ComputeColour(int64_t k) const {
+  if (ns == 0) return PackColour(colour[0], colour[1], colour[2]);
+  const uint64_t n = static_cast<uint64_t>(ns);
+  const uint64_t steps = static_cast<uint64_t>(k);
+  return PackColour(colour[0] * steps / n, colour[1] * steps / n, colour[2] * steps / n);
+}
 
 void PlotSample(TSpace& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
                 uint32_t b) {
   const Target target(space);
+  const uint64_t amounts =
+      PackColour(std::min(r, 65535u), std::min(g, 65535u), std::min(b, 65535u));
   if (wrap) {
-    Plot<true>(target, x, y, r, g, b);
+    Plot<true>(target, x, y, amounts);
   } else {
-    Plot<false>(target, x, y, r, g, b);
+    Plot<false>(target, x, y, amounts);
   }
 }
 
 void DrawTrail(const TrailSet& set, const TParticleState& p, long double t, long double g,
                const RenderOptions& options, TSpace& space) {
-  const Target target(space);
-  if (options.antiAlias) {
-    if (options.wrap) {
-      DrawTrailWith<true, true>(set, p, t, g, target);
-    } else {
-      DrawTrailWith<true, false>(set, p, t, g, target);
-    }
-  } else if (options.wrap) {
-    DrawTrailWith<false, true>(set, p, t, g, target);
-  } else {
-    DrawTrailWith<false, false>(set, p, t, g, target);
-  }
+  using Draw =
+      void (*)(const TrailSet&, const TParticleState&, long double, long double, const Target&);
+  static const Draw kDraw[2][2][2] = {
+      {{DrawTrailWith<false, false, false>, DrawTrailWith<false, false, true>},
+       {DrawTrailWith<false, true, false>, DrawTrailWith<false, true, true>}},
+      {{DrawTrailWith<true, false, false>, DrawTrailWith<true, false, true>},
+       {DrawTrailWith<true, true, false>, DrawTrailWith<true, true, true>}}};
+  static const bool fisttp = HasFisttp();
+  kDraw[options.antiAlias][options.wrap][fisttp](set, p, t, g, Target(space));
 }
 
 }  // namespace kirabel

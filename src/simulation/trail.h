@@ -3,6 +3,7 @@
 // along its recent path, brighter towards its present position, each added
 // to the buffer with saturation.
 #include <cstdint>
+#include <vector>
 
 #include "model/particle.h"
 
@@ -15,13 +16,30 @@ struct RenderOptions {
   bool wrap = false;       // join the space's opposite edges
 };
 
-// Per-set values of the trail arithmetic, computed once per launched set.
-struct TrailSet {
-  explicit TrailSet(const TParticle& set);
-  long double tv;      // afterimage length
-  long double dt;      // time between samples: tv / ns, 0 when ns is 0
-  int32_t ns;          // afterimage divisions; ns + 1 samples, none when negative
-  uint32_t colour[3];  // full-weight amounts of planes 0, 1, 2: colR, colG, colB x 128
+// Per-set values of the trail arithmetic, loaded once per launched set. The
+// colour of every sample is tabulated; consecutive sets of the same colour
+// and division count (the bursts of one child set) share the table.
+class TrailSet {
+ public:
+  TrailSet() = default;
+  explicit TrailSet(const TParticle& set) { Load(set); }
+  void Load(const TParticle& set);
+
+  long double tv = 0;              // afterimage length
+  long double dt = 0;              // time between samples: tv / ns, 0 when ns is 0
+  int32_t ns = -1;                 // afterimage divisions; ns + 1 samples, none when negative
+  uint32_t colour[3] = {0, 0, 0};  // full amounts of planes 0, 1, 2: colR, colG, colB x 128
+
+  // The amounts of sample k (0 <= k <= ns), colour x k / ns in integer
+  // division (the full colour when ns is 0), packed as r | g << 16 | b << 32.
+  uint64_t SampleColour(int64_t k) const {
+    return k < static_cast<int64_t>(ramp_.size()) ? ramp_[static_cast<std::size_t>(k)]
+                                                  : ComputeColour(k);
+  }
+
+ private:
+  uint64_t ComputeColour(int64_t k) const;
+  std::vector<uint64_t> ramp_;
 };
 
 // Adds the light of one sample at pixel (x, y) to the buffer. With wrap the

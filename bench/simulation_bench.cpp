@@ -1,0 +1,96 @@
+// Population (particles per second) and rendering (samples per second) on
+// the heavy scene, the BMP writer, and for comparison a literal reading of
+// the frame rules.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "heavy_scene.h"
+#include "image/dibs.h"
+#include "simulation/literal_reference.h"
+#include "simulation/parallel_renderer.h"
+#include "simulation/population.h"
+#include "simulation/random.h"
+#include "simulation/space.h"
+
+namespace kirabel::bench {
+namespace {
+
+int64_t Samples(const LaunchList& launched) {
+  int64_t samples = 0;
+  for (const TParticle& s : launched) {
+    samples += static_cast<int64_t>(s.states.size()) * (s.ns + 1);
+  }
+  return samples;
+}
+
+void BM_Population(benchmark::State& state) {
+  const ParticleList scene = HeavyScene();
+  int64_t particles = 0;
+  for (auto _ : state) {
+    RandomSeed = 0;
+    LaunchList launched;
+    PopulateLaunchList(scene, kHeavyGravity, launched);
+    particles += static_cast<int64_t>(launched.size()) * 500;
+    benchmark::DoNotOptimize(launched.back().states.data());
+  }
+  state.counters["particles/s"] =
+      benchmark::Counter(static_cast<double>(particles), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Population)->Unit(benchmark::kMillisecond);
+
+void BM_RenderFrame(benchmark::State& state) {
+  const ParticleList scene = HeavyScene();
+  RandomSeed = 0;
+  LaunchList launched;
+  PopulateLaunchList(scene, kHeavyGravity, launched);
+  TSpace space(512, 512);
+  TDIBitmap bitmap;
+  bitmap.SetHeight(512);
+  bitmap.SetWidth(512);
+  ParallelRenderer renderer(static_cast<int>(state.range(0)));
+  const RenderOptions options{state.range(1) != 0, false};
+  for (auto _ : state) {
+    space.Clear();
+    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, bitmap);
+    benchmark::DoNotOptimize(bitmap.Bits());
+  }
+  state.counters["samples/s"] = benchmark::Counter(
+      static_cast<double>(Samples(launched) * state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RenderFrame)
+    ->ArgNames({"jobs", "aa"})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_LiteralFrame(benchmark::State& state) {
+  const ParticleList scene = HeavyScene();
+  RandomSeed = 0;
+  const auto launched = literal::Population(scene, kHeavyGravity).Build();
+  literal::Space space(512, 512);
+  for (auto _ : state) {
+    std::fill(space.data.begin(), space.data.end(), 0);
+    literal::RenderFrame(launched, kHeavyFrameTime, kHeavyGravity, false, false, space);
+    benchmark::DoNotOptimize(space.data.data());
+  }
+}
+BENCHMARK(BM_LiteralFrame)->Unit(benchmark::kMillisecond);
+
+void BM_SaveBmp(benchmark::State& state) {
+  TDIBitmap bitmap;
+  bitmap.SetHeight(512);
+  bitmap.SetWidth(512);
+  std::fill_n(bitmap.Bits(), bitmap.RowBytes() * 512, 7);
+  const std::string name = "/tmp/kirabel_bench.BMP";
+  for (auto _ : state) bitmap.SaveToFile(name, 24);
+  std::remove(name.c_str());
+  state.SetBytesProcessed(state.iterations() * (54 + bitmap.RowBytes() * 512));
+}
+BENCHMARK(BM_SaveBmp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kirabel::bench
