@@ -275,9 +275,9 @@ void TNValEdit::keyPressEvent(QKeyEvent* event) {
   const NumericKey key = ToNumericKey(event->key());
   if (key != NumericKey::kOther) {
     if (entry_->KeyDown(key)) return;
-    // Enter, Up and Down the field does not use: the edit's own handling
-    // (returnPressed for Enter), and then the parent's.
-    QLineEdit::keyPressEvent(event);
+    // Enter, Up and Down the field does not use go on to the parent, Enter
+    // after the edit's own handling (returnPressed).
+    if (key == NumericKey::kEnter) QLineEdit::keyPressEvent(event);
     event->ignore();
     return;
   }
