@@ -59,13 +59,16 @@ TForm2::TForm2(QWidget* parent)
   setWidgetResizable(false);
   setWidget(PaintBox1);
   move(kDesignPosition);
-  resize(kDesignOuterSize - Decoration());
+  resize(kDesignOuterSize);
   show();
+  // The design size is the outer size; the frame is known once shown.
+  resize(kDesignOuterSize - Decoration());
   PaintBox1->SetBitmap(bitmap_.get());
   const QSize client = viewport()->size();
   PaintBox1->resize(client);
   bitmap_->SetHeight(client.height());
   bitmap_->SetWidth(client.width());
+  limitActive_ = true;
   UpdateMaximumSize();
 }
 
@@ -127,12 +130,19 @@ QSize TForm2::MaximumTrackingSize() const {
 }
 
 void TForm2::UpdateMaximumSize() {
-  setMaximumSize(MaximumTrackingSize());
+  if (limitActive_) setMaximumSize(MaximumTrackingSize());
 }
 
 void TForm2::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   UpdateMaximumSize();
+}
+
+// Scroll bars come and go after a resize; the border, and with it the
+// limit, changes with them.
+bool TForm2::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) UpdateMaximumSize();
+  return QScrollArea::viewportEvent(event);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,7 @@ class TForm2 : public QScrollArea {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void ClearPicture();
@@ -59,6 +60,7 @@ class TForm2 : public QScrollArea {
 
   std::unique_ptr<TDIBitmap> bitmap_;
   bool closeAllowed_ = false;
+  bool limitActive_ = false;  // the size limit applies once the picture exists
 };
 
 // The viewer caption while idle.

@@ -1,0 +1,96 @@
+// The space viewer: the bottom-up picture drawn the right way up, fitting to
+// a new picture size, the size limit, and closing only with the program.
+#include "image/space_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "image/dibs.h"
+
+namespace kirabel {
+namespace {
+
+class SpaceViewerTest : public ::testing::Test {
+ protected:
+  ~SpaceViewerTest() override { viewer_.SetCloseAllowed(true); }
+  TForm2 viewer_;
+};
+
+TEST_F(SpaceViewerTest, CreatedShownWithACaptionAndAPictureOfTheClientSize) {
+  EXPECT_TRUE(viewer_.isVisible());
+  EXPECT_EQ(viewer_.pos(), QPoint(374, 107));
+  EXPECT_EQ(viewer_.frameGeometry().size(), QSize(648, 507));
+  EXPECT_EQ(viewer_.windowTitle(), QStringLiteral("空間ビューワ"));
+  EXPECT_EQ(viewer_.Bitmap().Width(), viewer_.viewport()->width());
+  EXPECT_EQ(viewer_.Bitmap().Height(), viewer_.viewport()->height());
+  EXPECT_EQ(ViewerDrawingCaption(3, 10), QStringLiteral("作画中です...3/10"));
+}
+
+TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
+  viewer_.FitToPicture(5, 3);
+  TDIBitmap& bitmap = viewer_.Bitmap();
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) {
+      // Picture row y (0 = top) is stored at row Height - 1 - y.
+      uint8_t* pixel = bitmap.Bits() + (2 - y) * bitmap.RowBytes() + 3 * x;
+      pixel[0] = static_cast<uint8_t>(10 * x);  // blue
+      pixel[1] = static_cast<uint8_t>(50 * y);  // green
+      pixel[2] = 200;                           // red
+    }
+  const QImage shown = viewer_.PaintBox1->grab().toImage();
+  ASSERT_EQ(shown.size(), QSize(5, 3));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x)
+      EXPECT_EQ(shown.pixelColor(x, y), QColor(200, 50 * y, 10 * x)) << x << "," << y;
+}
+
+TEST_F(SpaceViewerTest, NewPictureIsBlackAndTheWindowFitsIt) {
+  viewer_.FitToPicture(64, 48);
+  TDIBitmap& bitmap = viewer_.Bitmap();
+  EXPECT_EQ(bitmap.Width(), 64);
+  EXPECT_EQ(bitmap.Height(), 48);
+  EXPECT_EQ(viewer_.PaintBox1->size(), QSize(64, 48));
+  for (int i = 0; i < bitmap.RowBytes() * bitmap.Height(); ++i) ASSERT_EQ(bitmap.Bits()[i], 0);
+  EXPECT_EQ(viewer_.size(), QSize(64, 48));
+  QApplication::processEvents();  // the scroll bars go once the layout settles
+  // Never larger than picture plus border.
+  EXPECT_EQ(viewer_.maximumSize(), QSize(64, 48));
+  viewer_.resize(200, 200);
+  EXPECT_EQ(viewer_.size(), QSize(64, 48));
+}
+
+TEST_F(SpaceViewerTest, PictureWiderThanTheScreenKeepsTheWidthAndScrolls) {
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+  viewer_.resize(300, 200);
+  viewer_.FitToPicture(screen.width() + 100, 50);
+  EXPECT_EQ(viewer_.width(), 300);
+  EXPECT_EQ(viewer_.height(), 50);
+  EXPECT_LE(viewer_.MaximumTrackingSize().width(), screen.width());
+  QApplication::processEvents();
+  EXPECT_GT(viewer_.horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(SpaceViewerTest, EmptyPictureDrawsNothingAndFailsNothing) {
+  viewer_.FitToPicture(0, 0);
+  EXPECT_EQ(viewer_.Bitmap().Width(), 0);
+  viewer_.FormPaint();
+  viewer_.FitToPicture(-5, 7);
+  EXPECT_EQ(viewer_.Bitmap().Width(), 0);
+  EXPECT_EQ(viewer_.Bitmap().Height(), 7);
+  viewer_.FormPaint();
+}
+
+TEST_F(SpaceViewerTest, RefusesToCloseUntilAllowed) {
+  EXPECT_FALSE(viewer_.close());
+  EXPECT_TRUE(viewer_.isVisible());
+  viewer_.SetCloseAllowed(true);
+  EXPECT_TRUE(viewer_.close());
+  EXPECT_FALSE(viewer_.isVisible());
+}
+
+}  // namespace
+}  // namespace kirabel
