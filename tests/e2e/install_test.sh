@@ -59,8 +59,15 @@ if [ -x "$build/kirabel" ]; then
   grep -qx "Icon=$id" "$desktop" || fail "desktop entry Icon"
   grep -q 'MimeType=application/x-kirabel-pcl;' "$desktop" || fail "desktop entry MimeType"
   grep -q 'glob pattern="\*.pcl"' "$prefix/$share/mime/packages/$id.xml" || fail "MIME glob"
-  if command -v xmllint >/dev/null; then
+  if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/$share/mime" >/dev/null 2>&1 || fail "update-mime-database"
+    grep -q 'application/x-kirabel-pcl:\*.pcl' "$prefix/$share/mime/globs2" || fail "MIME glob not registered"
+  elif command -v xmllint >/dev/null; then
     xmllint --noout "$prefix/$share/mime/packages/$id.xml" || fail "MIME XML"
+  fi
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/$share/metainfo/$id.metainfo.xml" >/dev/null 2>&1 ||
+      fail "appstreamcli validate"
   fi
 
   # Start the installed program briefly; it must still be running when stopped.
