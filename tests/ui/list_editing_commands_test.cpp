@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 #include <QToolButton>
@@ -263,6 +264,21 @@ TEST_F(ListEditingCommandsTest, AChildThatNamesNoSetShowsNoneAndIsClearedByOk) {
   form_.SpeedButton1->click();
   EXPECT_EQ(shownChoice, 0);
   EXPECT_EQ(form_.List[0].child, -1);
+}
+
+TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
+  addSet(QStringLiteral("A"));
+  QApplication::setActiveWindow(&form_);
+  form_.DrawGrid1->setFocus();
+  selectRow(1);
+  QTest::keyClick(form_.DrawGrid1, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_FALSE(form_.Clipboard.empty);
+  QTest::keyClick(form_.DrawGrid1, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(names(), (Strings{"A'", "A"}));
+  selectRow(2);
+  QTest::keyClick(form_.DrawGrid1, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(names(), (Strings{"A'"}));
+  expectInStep();
 }
 
 }  // namespace
