@@ -51,6 +51,7 @@ struct ParticleIndex {
 
 void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t, long double g,
                const RenderOptions& options, TSpace& space) {
+  if (begin >= end) return;
   auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
   std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
   TrailSet trail;

@@ -246,7 +246,7 @@ class TrailDrawer {
 template <bool kAntiAlias, bool kWrap, bool kFisttp>
 void DrawTrailWith(const TrailSet& set, const TParticleState& p, long double t, long double g,
                    const Target& target) {
-  if (set.ns < 0) return;
+  if (set.ns < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0) return;  // no light
   const long double a = (t - p.birth) - set.tv;
   const long double life = p.death - p.birth;
   int64_t px0;

@@ -98,6 +98,14 @@ grep -q "^particles: 4920$" "$work/out" || fail "dry run: particles (120 + 120 x
 grep -q "^frames: 3$" "$work/out" || fail "dry run: frames"
 ls "$work"/*.BMP >/dev/null 2>&1 && fail "dry run wrote files"
 
+# The launch settings pass the launch dialog's field rules: no negative
+# interval or frame count, values beyond nine digits clamped, tiny ones 0.
+sed -e 's/^IT=1.5$/IT=-2.5/' -e 's/^NF=3$/NF=-2.7/' -e 's/^G=0.05$/G=0.000000001/' \
+  "$work/scene.pcl" >"$work/odd.pcl"
+expect_exit 0 --dry-run --start 2e9 "$work/odd.pcl"
+grep -q "^frames: 2$" "$work/out" || fail "dialog rules: frames"
+grep -q "^start: 999999999  interval: 2.5  gravity: 0$" "$work/out" || fail "dialog rules: $(grep start "$work/out")"
+
 # The particle limit refuses the launch.
 expect_exit 1 -q --max-particles 4920 "$work/scene.pcl"
 grep -q "4920" "$work/err" || fail "--max-particles: no clear message"
