@@ -5,12 +5,12 @@
 
 #include "model/particle.h"
 #include "ui/launch_settings_dialog.h"
-#include "ui/main_window_fixture.h"
+#include "ui/started_app_fixture.h"
 
 namespace kirabel::testing {
 namespace {
 
-class ScreenshotTest : public MainWindowFixture {};
+class ScreenshotTest : public StartedAppFixture {};
 
 TEST_F(ScreenshotTest, WindowsForALookByEye) {
   const QString folder = qEnvironmentVariable("KIRABEL_SCREENSHOT_DIR");

@@ -17,14 +17,14 @@
 
 namespace kirabel::testing {
 
-class MainWindowFixture : public ::testing::Test {
+class StartedAppFixture : public ::testing::Test {
  protected:
-  MainWindowFixture() {
+  StartedAppFixture() {
     MessageBox::SetTestMode(true);
     MessageBox::ClearRecord();
     ModalRunner::clearHandlers();
   }
-  ~MainWindowFixture() override {
+  ~StartedAppFixture() override {
     if (app_) app_->Form2().SetCloseAllowed(true);
     app_.reset();
     ModalRunner::clearHandlers();
