@@ -182,6 +182,21 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
   EXPECT_EQ(opened, 2);
 }
 
+TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
+  AddSets(2);
+  form_.DrawGrid1->SetRow(1);
+  form_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+  grid_->setFocus();
+  QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);  // Copy1
+  EXPECT_FALSE(form_.Clipboard.empty);
+  EXPECT_EQ(form_.Clipboard.set.name, "s0");
+  QTest::keyClick(grid_, Qt::Key_Delete);  // K9
+  ASSERT_EQ(form_.List.size(), 1u);
+  EXPECT_EQ(form_.List[0].name, "s1");
+  EXPECT_EQ(form_.RowCount(), 3);
+}
+
 TEST_F(GridTest, RightButtonKeepsTheSelection) {
   AddSets(3);
   form_.DrawGrid1->SetRow(1);

@@ -2,6 +2,7 @@
 // a look by eye: written only when KIRABEL_SCREENSHOT_DIR names a folder.
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
 
 #include "model/particle.h"
 #include "ui/launch_settings_dialog.h"
@@ -25,6 +26,42 @@ TEST_F(ScreenshotTest, WindowsForALookByEye) {
   QApplication::processEvents();
   Form1().Form5->grab().save(QDir(folder).filePath(QStringLiteral("launch_settings.png")));
   Form1().Form5->hide();
+
+  // A launch of one burst, as the viewer shows its last frame.
+  TParticle burst;
+  burst.name = "菊";
+  burst.colR = 255;
+  burst.colG = 160;
+  burst.colB = 60;
+  burst.N = 400;
+  burst.b = 3;
+  burst.eb = 0.3L;
+  burst.db = 3.14159L;
+  burst.P0x = burst.P0y = 128;
+  burst.lt = 40;
+  burst.elt = 5;
+  burst.tv = 10;
+  burst.ns = 20;
+  burst.visible = true;
+  burst.child = -1;
+  Form1().List.assign(1, burst);
+  Form1().SetRowCount(3);
+  Form1().ApplyResolution(256, 256);
+  Form1().Environment().ST = 25;
+  Form1().Environment().G = 0.05L;
+  ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
+  Form1().BitBtn2Click();
+  Form2().grab().save(QDir(folder).filePath(QStringLiteral("viewer_after_launch.png")));
+}
+
+// The whole screen, with whatever program runs on it (for instance the
+// desktop program under Xvfb): needs a real display.
+TEST(ScreenGrabTest, WholeScreenForALookByEye) {
+  const QString folder = qEnvironmentVariable("KIRABEL_SCREENSHOT_DIR");
+  if (folder.isEmpty() || QGuiApplication::platformName() != QStringLiteral("xcb"))
+    GTEST_SKIP() << "needs KIRABEL_SCREENSHOT_DIR and an X display";
+  QScreen* screen = QGuiApplication::primaryScreen();
+  screen->grabWindow(0).save(QDir(folder).filePath(QStringLiteral("screen.png")));
 }
 
 }  // namespace
