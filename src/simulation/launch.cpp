@@ -94,7 +94,7 @@ LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& env, LaunchLis
   host.SetBusy(true);
   LaunchScope scope(launchList, host);
   long double t = env.ST;
-  if (!BuildLaunchList(list, env.G, host, launchList)) return LaunchEnd::Declined;
+  if (!BuildLaunchList(list, env.G, host, launchList, jobs)) return LaunchEnd::Declined;
   std::unique_ptr<ParallelRenderer> parallel;
   if (jobs > 1) parallel = std::make_unique<ParallelRenderer>(jobs);
   const int64_t count = FrameCount(env.NF);

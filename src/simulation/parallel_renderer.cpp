@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
-#include <system_error>
-#include <thread>
 
 #include "image/dibs.h"
+#include "simulation/parallel_jobs.h"
 #include "simulation/renderer.h"
 #include "simulation/space.h"
 
@@ -16,22 +14,6 @@ namespace {
 
 // Below this many particles a frame is drawn on the calling thread alone.
 constexpr int64_t kParallelThreshold = 4096;
-
-// Runs work(0) .. work(jobs - 1), work(0) on the calling thread; a job whose
-// thread cannot be started runs on the calling thread too.
-void RunJobs(int jobs, const std::function<void(int)>& work) {
-  std::vector<std::thread> threads;
-  std::vector<int> inlineJobs{0};
-  for (int j = 1; j < jobs; ++j) {
-    try {
-      threads.emplace_back(work, j);
-    } catch (const std::system_error&) {
-      inlineJobs.push_back(j);
-    }
-  }
-  for (int j : inlineJobs) work(j);
-  for (std::thread& thread : threads) thread.join();
-}
 
 // The launched sets with particles, and where each starts in the running
 // count of all particles of the frame.

@@ -81,8 +81,11 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
 }  // namespace
 
 uint64_t ParticleEstimate::Bytes() const {
-  constexpr uint64_t kPerSet = sizeof(TParticle) + 64;  // record plus allocation overhead
-  const long double bytes = static_cast<long double>(particles) * sizeof(TParticleState) +
+  // The record with its allocation overhead and its plan entries; per
+  // particle the state and the recorded generator state.
+  constexpr uint64_t kPerSet = sizeof(TParticle) + 64 + 48;
+  constexpr uint64_t kPerParticle = sizeof(TParticleState) + sizeof(uint32_t);
+  const long double bytes = static_cast<long double>(particles) * kPerParticle +
                             static_cast<long double>(launchedSets) * kPerSet;
   constexpr long double kLimit = 18446744073709551615.0L;
   return bytes >= kLimit ? std::numeric_limits<uint64_t>::max() : static_cast<uint64_t>(bytes);
@@ -128,9 +131,9 @@ bool ConfirmParticleCount(const ParticleList& list, LaunchHost& host) {
 }
 
 bool BuildLaunchList(const ParticleList& list, long double g, LaunchHost& host,
-                     LaunchList& launchList) {
+                     LaunchList& launchList, int jobs) {
   if (!ConfirmParticleCount(list, host)) return false;
-  PopulateLaunchList(list, g, launchList);
+  PopulateLaunchList(list, g, launchList, jobs);
   return true;
 }
 

@@ -48,12 +48,15 @@ bool ConfirmParticleCount(const ParticleList& list, LaunchHost& host);
 // and no random number drawn. Otherwise appends the launched sets of every
 // visible set (launchList is expected empty) and returns true. g is the
 // gravity of the launch. If memory runs out, launchList is emptied again and
-// OutOfMemoryError is raised.
+// OutOfMemoryError is raised. jobs > 1 computes large generations on that
+// many threads; the result is the same.
 bool BuildLaunchList(const ParticleList& list, long double g, LaunchHost& host,
-                     LaunchList& launchList);
+                     LaunchList& launchList, int jobs = 1);
 
 // The expansion itself, without the confirmation: appends the launched sets
-// of every visible set of list to launchList.
-void PopulateLaunchList(const ParticleList& list, long double g, LaunchList& launchList);
+// of every visible set of list to launchList, drawing from RandomSeed in the
+// depth-first order of the launch.
+void PopulateLaunchList(const ParticleList& list, long double g, LaunchList& launchList,
+                        int jobs = 1);
 
 }  // namespace kirabel

@@ -1,13 +1,28 @@
-// The expansion of the particle list into the launch list. A burst below a
-// particle is expanded completely before the next particle of its parent set
-// is computed; the chain of generations can be a million sets deep, so the
-// depth-first walk keeps its own stack instead of recursing.
+// The expansion of the particle list into the launch list, in two passes.
+//
+// The plan pass walks the launch depth first, exactly as the launch order
+// and the draw order demand: a burst below a particle is planned completely
+// before the next particle of its parent set. Which sets are launched, and
+// how many numbers each particle draws, depend only on the list (N, child,
+// am, modes), never on drawn values, so this pass only records, for every
+// particle, the generator state before its four factors, and advances the
+// generator past them. The chain of generations can be a million sets deep,
+// so the walk keeps its own stack instead of recursing.
+//
+// The compute pass then replays each particle's factors from its recorded
+// state and computes its kinematics. A burst set needs only the state of the
+// particle that spawns it, so all sets of one generation depth can be
+// computed at the same time; large generations are shared out among threads.
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <limits>
 #include <new>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/errors.h"
+#include "simulation/parallel_jobs.h"
 #include "simulation/population.h"
 #include "simulation/random.h"
 
@@ -16,6 +31,9 @@ namespace kirabel {
 namespace {
 
 constexpr long double kPi = 3.1415926535897932385L;
+constexpr std::size_t kNoParent = std::numeric_limits<std::size_t>::max();
+// A generation with fewer particles is computed on the calling thread.
+constexpr int64_t kParallelParticles = 8192;
 
 struct Point {
   long double x;
@@ -45,18 +63,18 @@ Burst BurstOf(const TParticleState& p, long double g) {
   return burst;
 }
 
-// The four factors of particle i, drawn in this order: birth time, lifetime,
-// direction, speed.
+// The four factors of particle i, replayed from the generator state before
+// them, in draw order: birth time, lifetime, direction, speed.
 struct Factors {
   long double r1, r2, r3, r4;
 };
 
-Factors DrawFactors(const TParticle& set, int32_t i) {
+Factors DrawFactors(const TParticle& set, int32_t i, uint32_t seed) {
   Factors f;
-  f.r1 = RandomFactor(set.rmGT, i, set.N);
-  f.r2 = RandomFactor(set.rmLT, i, set.N);
-  f.r3 = RandomFactor(set.rmVB, i, set.N);
-  f.r4 = RandomFactor(set.rmB, i, set.N);
+  f.r1 = RandomFactor(set.rmGT, i, set.N, seed);
+  f.r2 = RandomFactor(set.rmLT, i, set.N, seed);
+  f.r3 = RandomFactor(set.rmVB, i, set.N, seed);
+  f.r4 = RandomFactor(set.rmB, i, set.N, seed);
   return f;
 }
 
@@ -66,8 +84,8 @@ void SetMotion(TParticleState& p, long double theta, long double s) {
 }
 
 // Particle i of a first-generation set.
-void FillFirst(const TParticle& set, int32_t i, TParticleState& p) {
-  const Factors f = DrawFactors(set, i);
+void FillFirst(const TParticle& set, int32_t i, uint32_t seed, TParticleState& p) {
+  const Factors f = DrawFactors(set, i, seed);
   p.birth = f.r1 * set.et + set.gt;
   p.death = (f.r2 * set.elt + set.lt) + p.birth;
   const long double theta = f.r3 * set.db + set.vb;
@@ -77,15 +95,32 @@ void FillFirst(const TParticle& set, int32_t i, TParticleState& p) {
   p.y0 = set.P0y;
 }
 
-// One launched set whose particles are still being computed.
+// Particle i of a set that bursts out of a particle dying at baseTime.
+void FillChild(const TParticle& set, int32_t i, uint32_t seed, const Burst& burst,
+               long double baseTime, TParticleState& p) {
+  const Factors f = DrawFactors(set, i, seed);
+  p.birth = (f.r1 * set.et + baseTime) + set.gt;
+  p.death = (f.r2 * set.elt + set.lt) + p.birth;
+  const long double theta = f.r3 * set.db + (burst.direction + set.vb);
+  const long double s = f.r4 * set.eb + set.b;
+  SetMotion(p, theta, s);
+  p.x0 = burst.origin.x;
+  p.y0 = burst.origin.y;
+}
+
+// What the plan pass records of each launched set.
+struct Planned {
+  std::size_t parentSet;   // the launched set of the spawning particle, or kNoParent
+  int32_t parentParticle;  // its index there
+  uint32_t depth;          // generation - 1
+  std::size_t firstSeed;   // where the set's particles start in the seed list
+};
+
+// A launched set whose particles are still being planned.
 struct Pending {
-  std::size_t launched;  // position in the launch list
-  int32_t next;          // next particle to compute
+  std::size_t launched;
+  int32_t next;
   int32_t generationsLeft;
-  bool firstGeneration;
-  long double baseTime;
-  long double baseDirection;
-  Point origin;
 };
 
 class Expansion {
@@ -93,90 +128,127 @@ class Expansion {
   Expansion(const ParticleList& list, long double g, LaunchList& launchList)
       : list_(list), g_(g), launchList_(launchList) {}
 
-  void LaunchFirstGeneration(std::size_t index) {
-    Pending first{Append(list_[index]), 0, 0, true, 0, 0, {0, 0}};
-    stack_.push_back(first);
-    Run();
+  // The plan pass for one visible set of the list.
+  void PlanFirstGeneration(std::size_t index) {
+    stack_.push_back(Pending{Append(list_[index], kNoParent, 0), 0, 0});
+    Plan();
+  }
+
+  // The compute pass: generation by generation.
+  void Compute(int jobs) {
+    std::vector<std::size_t> order(planned_.size());
+    for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+      return planned_[a].depth < planned_[b].depth;
+    });
+    std::size_t begin = 0;
+    while (begin < order.size()) {
+      std::size_t end = begin;
+      int64_t particles = 0;
+      const uint32_t depth = planned_[order[begin]].depth;
+      for (; end < order.size() && planned_[order[end]].depth == depth; ++end) {
+        particles += launchList_[order[end]].N;
+      }
+      ComputeGeneration(order, begin, end, particles >= kParallelParticles ? jobs : 1);
+      begin = end;
+    }
   }
 
  private:
-  std::size_t Append(const TParticle& source) {
+  std::size_t Append(const TParticle& source, std::size_t parentSet, int32_t parentParticle) {
     launchList_.emplace_back();
     TParticle& launched = launchList_.back();
     launched.Assign(source);
     if (launched.N < 0) launched.N = 0;
     launched.states.resize(static_cast<std::size_t>(launched.N));
+    const uint32_t depth = parentSet == kNoParent ? 0 : planned_[parentSet].depth + 1;
+    planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size()});
+    seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.N));
     return launchList_.size() - 1;
   }
 
-  // Launches one copy of set childIndex as the burst of a dying particle.
-  // Nothing is launched when no generation is left or no such set exists.
-  void LaunchChildren(int32_t generationsLeft, int32_t childIndex, const Burst& burst,
-                      long double baseTime) {
+  // Launches one copy of set childIndex as the burst of particle
+  // parentParticle of launched set parentSet. Nothing is launched when no
+  // generation is left or no such set exists.
+  void LaunchChildren(int32_t generationsLeft, int32_t childIndex, std::size_t parentSet,
+                      int32_t parentParticle) {
     if (generationsLeft < 0) return;
     if (childIndex < 0 || static_cast<std::size_t>(childIndex) >= list_.size()) return;
-    Pending child{Append(list_[static_cast<std::size_t>(childIndex)]),
-                  0,
-                  generationsLeft,
-                  false,
-                  baseTime,
-                  burst.direction,
-                  burst.origin};
-    stack_.push_back(child);
+    const std::size_t launched =
+        Append(list_[static_cast<std::size_t>(childIndex)], parentSet, parentParticle);
+    stack_.push_back(Pending{launched, 0, generationsLeft});
   }
 
-  void FillChild(const Pending& at, const TParticle& set, int32_t i, TParticleState& p) const {
-    const Factors f = DrawFactors(set, i);
-    p.birth = (f.r1 * set.et + at.baseTime) + set.gt;
-    p.death = (f.r2 * set.elt + set.lt) + p.birth;
-    const long double theta = f.r3 * set.db + (at.baseDirection + set.vb);
-    const long double s = f.r4 * set.eb + set.b;
-    SetMotion(p, theta, s);
-    p.x0 = at.origin.x;
-    p.y0 = at.origin.y;
-  }
-
-  // Computes the next particle of the set on top of the stack and pushes its
-  // burst, or pops the set when all its particles are done.
-  void Run() {
+  // Plans the next particle of the set on top of the stack and pushes its
+  // burst, or pops the set when all its particles are planned.
+  void Plan() {
     while (!stack_.empty()) {
       Pending& top = stack_.back();
-      TParticle& set = launchList_[top.launched];
+      const std::size_t launched = top.launched;
+      const TParticle& set = launchList_[launched];
       if (top.next >= set.N) {
         stack_.pop_back();
         continue;
       }
       const int32_t i = top.next++;
-      TParticleState& p = set.states[static_cast<std::size_t>(i)];
-      if (top.firstGeneration) {
-        FillFirst(set, i, p);
-        if (set.am >= 2 && set.child != -1) {
-          LaunchChildren(set.am - 2, set.child, BurstOf(p, g_), p.death);
-        }
-      } else {
-        const Pending at = top;
-        FillChild(at, set, i, p);
-        if (set.child != -1) {
-          LaunchChildren(at.generationsLeft - 1, set.child, BurstOf(p, g_), p.death);
-        }
+      const int32_t generationsLeft = top.generationsLeft;
+      seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = RandomSeed;
+      const int draws =
+          DrawCount(set.rmGT) + DrawCount(set.rmLT) + DrawCount(set.rmVB) + DrawCount(set.rmB);
+      for (int d = 0; d < draws; ++d) NextRandom();
+      if (planned_[launched].parentSet == kNoParent) {
+        if (set.am >= 2 && set.child != -1) LaunchChildren(set.am - 2, set.child, launched, i);
+      } else if (set.child != -1) {
+        LaunchChildren(generationsLeft - 1, set.child, launched, i);
       }
     }
+  }
+
+  void ComputeSet(std::size_t s) {
+    TParticle& set = launchList_[s];
+    const Planned& plan = planned_[s];
+    const uint32_t* seeds = seeds_.data() + plan.firstSeed;
+    if (plan.parentSet == kNoParent) {
+      for (int32_t i = 0; i < set.N; ++i) FillFirst(set, i, seeds[i], set.states[i]);
+      return;
+    }
+    const TParticleState& parent =
+        launchList_[plan.parentSet].states[static_cast<std::size_t>(plan.parentParticle)];
+    const Burst burst = BurstOf(parent, g_);
+    for (int32_t i = 0; i < set.N; ++i) {
+      FillChild(set, i, seeds[i], burst, parent.death, set.states[i]);
+    }
+  }
+
+  void ComputeGeneration(const std::vector<std::size_t>& order, std::size_t begin, std::size_t end,
+                         int jobs) {
+    if (jobs <= 1) {
+      for (std::size_t k = begin; k < end; ++k) ComputeSet(order[k]);
+      return;
+    }
+    std::atomic<std::size_t> next{begin};
+    RunJobs(jobs, [&](int) {
+      for (std::size_t k = next++; k < end; k = next++) ComputeSet(order[k]);
+    });
   }
 
   const ParticleList& list_;
   long double g_;
   LaunchList& launchList_;
   std::vector<Pending> stack_;
+  std::vector<Planned> planned_;
+  std::vector<uint32_t> seeds_;
 };
 
 }  // namespace
 
-void PopulateLaunchList(const ParticleList& list, long double g, LaunchList& launchList) {
+void PopulateLaunchList(const ParticleList& list, long double g, LaunchList& launchList, int jobs) {
   try {
     Expansion expansion(list, g, launchList);
     for (std::size_t i = 0; i < list.size(); ++i) {
-      if (list[i].visible) expansion.LaunchFirstGeneration(i);
+      if (list[i].visible) expansion.PlanFirstGeneration(i);
     }
+    expansion.Compute(jobs);
   } catch (const std::bad_alloc&) {
     launchList.clear();
     throw OutOfMemoryError();

@@ -21,4 +21,14 @@ long double NextRandom();
 //   otherwise   i / (n / 2) - 1, equally spaced      (no draw)
 long double RandomFactor(TRandomMode mode, int32_t i, int32_t n);
 
+// The same generator on a state of the caller's, for replaying a stretch of
+// the sequence later (the population computes particles after it has made
+// all its draws): NextRandom and RandomFactor with `seed` in place of
+// RandomSeed.
+long double NextRandom(uint32_t& seed);
+long double RandomFactor(TRandomMode mode, int32_t i, int32_t n, uint32_t& seed);
+
+// How many draws RandomFactor makes in this mode: 1, 2 or 0.
+int DrawCount(TRandomMode mode);
+
 }  // namespace kirabel

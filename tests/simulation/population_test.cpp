@@ -153,6 +153,35 @@ TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
   }
 }
 
+bool SameState(const TParticleState& a, const TParticleState& b) {
+  return a.birth == b.birth && a.death == b.death && a.x0 == b.x0 && a.y0 == b.y0 && a.vx == b.vx &&
+         a.vy == b.vy;
+}
+
+TEST(PopulationTest, ThreadsComputeTheSameParticles) {
+  // 100 particles, 100 bursts of 30, 3000 bursts of 100 (computed on threads).
+  ParticleList list{MakeSet(100, 1, 3), MakeSet(30, 0)};
+  list[1].visible = false;
+  list[1].rmB = rmCentered;
+  list[1].rmLT = rmEven;
+  RandomSeed = 11;
+  LaunchList one;
+  PopulateLaunchList(list, 0.3L, one, 1);
+  const uint32_t seedAfter = RandomSeed;
+  RandomSeed = 11;
+  LaunchList three;
+  PopulateLaunchList(list, 0.3L, three, 3);
+  EXPECT_EQ(RandomSeed, seedAfter);
+  ASSERT_EQ(one.size(), three.size());
+  ASSERT_EQ(one.size(), 1u + 100 + 100 * 30);
+  for (std::size_t s = 0; s < one.size(); ++s) {
+    ASSERT_EQ(one[s].states.size(), three[s].states.size());
+    for (std::size_t i = 0; i < one[s].states.size(); ++i) {
+      ASSERT_TRUE(SameState(one[s].states[i], three[s].states[i])) << s << " " << i;
+    }
+  }
+}
+
 TEST(PopulationTest, FirstGenerationKinematics) {
   ParticleList list{StillSet(2, 30, 40)};
   list[0].b = 10;
