@@ -102,6 +102,19 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(current.X, 64);
 }
 
+TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
+  Settings stored;
+  stored.X = 2000000000;
+  stored.Y = 2000000000;
+  SaveSettingsFile(SettingsPath(), stored);
+  Start();
+  ASSERT_TRUE(Form1().Space);
+  EXPECT_EQ(Form1().Space->Width(), Form2().Bitmap().Width());
+  EXPECT_EQ(Form1().Space->Height(), Form2().Bitmap().Height());
+  ASSERT_EQ(MessageBox::Shown().size(), 1u);
+  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
+}
+
 TEST_F(KirabelApplicationTest, LowColourDepthAsksBeforeStarting) {
   MessageBox::setNextAnswer(MsgAnswer::No);
   Start({QStringLiteral("kirabel")}, 8);
