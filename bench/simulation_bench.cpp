@@ -26,18 +26,24 @@ int64_t Samples(const LaunchList& launched) {
 
 void BM_Population(benchmark::State& state) {
   const ParticleList scene = HeavyScene();
+  const int jobs = static_cast<int>(state.range(0));
   int64_t particles = 0;
   for (auto _ : state) {
     RandomSeed = 0;
     LaunchList launched;
-    PopulateLaunchList(scene, kHeavyGravity, launched);
-    particles += static_cast<int64_t>(launched.size()) * 500;
+    PopulateLaunchList(scene, kHeavyGravity, launched, jobs);
+    for (const TParticle& s : launched) particles += static_cast<int64_t>(s.states.size());
     benchmark::DoNotOptimize(launched.back().states.data());
   }
   state.counters["particles/s"] =
       benchmark::Counter(static_cast<double>(particles), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_Population)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Population)
+    ->ArgName("jobs")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_RenderFrame(benchmark::State& state) {
   const ParticleList scene = HeavyScene();

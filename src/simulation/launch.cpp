@@ -89,8 +89,11 @@ void FreeLaunchList(LaunchList& launchList) {
   while (!launchList.empty()) launchList.pop_back();
 }
 
-LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& env, LaunchList& launchList,
+LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& settings, LaunchList& launchList,
                     LaunchHost& host, int jobs) {
+  // Commands that run inside a progress step (a file dropped on the window)
+  // may replace the settings; the launch keeps those it started with.
+  const TEnvironment env = settings;
   host.SetBusy(true);
   LaunchScope scope(launchList, host);
   long double t = env.ST;

@@ -45,13 +45,14 @@ int64_t FrameCount(long double nf);
 // Empties the launch list, last launched set first.
 void FreeLaunchList(LaunchList& launchList);
 
-// Runs a launch of list with the confirmed settings env, through host (steps
-// from going busy to going idle again). launchList must be empty; it is empty
+// Runs a launch of list with the confirmed settings, through host (steps
+// from going busy to going idle again). The settings are copied at the start,
+// the particle list is read only before the first frame. launchList must be empty; it is empty
 // again on return, also when an error (for instance OutOfMemoryError) leaves
 // this function. jobs > 1 draws each frame with that many threads (same
 // pictures, no progress steps, frames cannot be stopped half-way); jobs <= 1
 // draws on the calling thread with progress steps and stopping.
-LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& env, LaunchList& launchList,
+LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& settings, LaunchList& launchList,
                     LaunchHost& host, int jobs = 1);
 
 }  // namespace kirabel

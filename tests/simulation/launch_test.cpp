@@ -54,6 +54,12 @@ TEST(LaunchTest, FramesAreDrawnAtTheirTimesAndSaved) {
   env.AUTOSAVE = true;
   env.NAME = "/out/fire.bmp";
   FakeHost host;
+  // A command run inside a progress step replaces the settings; the launch
+  // keeps those it started with.
+  host.onAdvance = [&env](FakeHost&) {
+    env.IT = 100;
+    env.AUTOSAVE = false;
+  };
   LaunchList launched;
   EXPECT_EQ(RunLaunch(list, env, launched, host), LaunchEnd::Completed);
   ASSERT_EQ(host.savedBits.size(), 3u);
