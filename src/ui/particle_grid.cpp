@@ -1,7 +1,6 @@
 #include "ui/particle_grid.h"
 
 #include <QContextMenuEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -41,9 +40,30 @@ void ParticleGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   painter->restore();
 }
 
+ParticleGridHeader::ParticleGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+void ParticleGridHeader::paintSection(QPainter* painter, const QRect& rect,
+                                      int logicalIndex) const {
+  QStyleOptionHeader option;
+  initStyleOption(&option);
+  option.rect = rect;
+  option.section = logicalIndex;
+  option.text.clear();
+  style()->drawControl(QStyle::CE_Header, &option, painter, this);
+  const QString title =
+      model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
+  painter->save();
+  painter->setClipRect(rect);
+  painter->setPen(palette().color(QPalette::ButtonText));
+  painter->drawText(rect.adjusted(kTextOffset, kTextOffset, 0, 0),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title);
+  painter->restore();
+}
+
 TDrawGrid::TDrawGrid(const ParticleList& list, QWidget* parent)
     : QTableView(parent), model_(new ParticleGridModel(list, this)) {
   setObjectName(QStringLiteral("DrawGrid1"));
+  setHorizontalHeader(new ParticleGridHeader(this));
   setModel(model_);
   setItemDelegate(new ParticleGridDelegate(this));
   setSelectionBehavior(QAbstractItemView::SelectRows);

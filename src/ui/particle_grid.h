@@ -3,6 +3,7 @@
 // per set and the new-set row. Rows are numbered as the commands count them:
 // row 0 is the header, row r (1 <= r <= sets) shows set r - 1, the last row
 // is the new-set row, and RowCount() = sets + 2 when the commands keep it so.
+#include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <array>
@@ -23,6 +24,17 @@ class ParticleGridDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+};
+
+// The header row: the fixed-cell background of the style, the title at
+// (left + 2, top + 2).
+class ParticleGridHeader : public QHeaderView {
+  Q_OBJECT
+ public:
+  explicit ParticleGridHeader(QWidget* parent = nullptr);
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
 
 class TDrawGrid : public QTableView {
