@@ -79,6 +79,20 @@ TEST(TrailTest, SampleColoursAndCounts) {
   for (int32_t x = 0; x < 16; ++x) EXPECT_EQ(space.GetValue(0, x, 1), 0);
 }
 
+TEST(TrailTest, SampleColoursOfManyDivisionsUseWideProducts) {
+  TParticle s = Set(200000, 1);
+  s.colR = 255;
+  s.colG = 1;
+  s.colB = 0;
+  const TrailSet set(s);
+  // 32640 x 199999 does not fit into 32 bits.
+  EXPECT_EQ(set.SampleColour(199999), 32639u | uint64_t{127} << 16);
+  EXPECT_EQ(set.SampleColour(200000), 32640u | uint64_t{128} << 16);
+  EXPECT_EQ(set.SampleColour(0), 0u);
+  const TrailSet tabulated(Set(3, 1, 1));
+  EXPECT_EQ(tabulated.SampleColour(2), 85u | uint64_t{85} << 16 | uint64_t{85} << 32);
+}
+
 TEST(TrailTest, OnlyAliveSamplesAreDrawn) {
   TSpace space = SmallSpace();
   TParticleState p = Resting(0, 4);
