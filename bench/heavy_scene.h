@@ -28,7 +28,9 @@ inline TParticle HeavySet(int32_t n, int32_t child) {
   return s;
 }
 
-inline ParticleList HeavyScene() { return {HeavySet(500, 1), HeavySet(500, -1)}; }
+inline ParticleList HeavyScene() {
+  return {HeavySet(500, 1), HeavySet(500, -1)};
+}
 
 // Time of a frame in the middle of the children's lives.
 constexpr long double kHeavyFrameTime = 16;
