@@ -63,7 +63,6 @@ TSpace& ParallelRenderer::Scratch(int index, const TSpace& like) {
     slot.reset();
     slot = std::make_unique<TSpace>(like.Width(), like.Height());
   }
-  slot->Clear();
   return *slot;
 }
 
@@ -83,6 +82,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
   const int64_t chunk = std::max<int64_t>(256, index.total / (int64_t{jobs} * 64));
   std::atomic<int64_t> next{0};
   RunJobs(jobs, [&](int job) {
+    if (job > 0) targets[static_cast<std::size_t>(job)]->Clear();
     for (;;) {
       const int64_t begin = next.fetch_add(chunk);
       if (begin >= index.total) return;

@@ -29,6 +29,7 @@ class ParallelRenderer {
               const RenderOptions& options, TSpace& space, TDIBitmap& bitmap);
 
  private:
+  // The buffer of thread index + 1, of the size of like (not cleared).
   TSpace& Scratch(int index, const TSpace& like);
 
   int jobs_;

@@ -9,10 +9,10 @@
 // generator past them. The chain of generations can be a million sets deep,
 // so the walk keeps its own stack instead of recursing.
 //
-// The compute pass then replays each particle's factors from its recorded
-// state and computes its kinematics. A burst set needs only the state of the
-// particle that spawns it, so all sets of one generation depth can be
-// computed at the same time; large generations are shared out among threads.
+// The compute pass then gives each set its state array, replays each
+// particle's factors from its recorded state and computes its kinematics. A burst set needs only
+// the state of the particle that spawns it, so all sets of one generation depth can be computed at
+// the same time; large generations are shared out among threads.
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -160,7 +160,6 @@ class Expansion {
     TParticle& launched = launchList_.back();
     launched.Assign(source);
     if (launched.N < 0) launched.N = 0;
-    launched.states.resize(static_cast<std::size_t>(launched.N));
     const uint32_t depth = parentSet == kNoParent ? 0 : planned_[parentSet].depth + 1;
     planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size()});
     seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.N));
@@ -206,6 +205,7 @@ class Expansion {
 
   void ComputeSet(std::size_t s) {
     TParticle& set = launchList_[s];
+    set.states.resize(static_cast<std::size_t>(set.N));
     const Planned& plan = planned_[s];
     const uint32_t* seeds = seeds_.data() + plan.firstSeed;
     if (plan.parentSet == kNoParent) {
@@ -227,9 +227,16 @@ class Expansion {
       return;
     }
     std::atomic<std::size_t> next{begin};
+    std::atomic<bool> outOfMemory{false};
     RunJobs(jobs, [&](int) {
-      for (std::size_t k = next++; k < end; k = next++) ComputeSet(order[k]);
+      try {
+        for (std::size_t k = next++; k < end; k = next++) ComputeSet(order[k]);
+      } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+        next = end;
+      }
     });
+    if (outOfMemory) throw std::bad_alloc();
   }
 
   const ParticleList& list_;
