@@ -1,0 +1,64 @@
+// The example lists, read from their files and launched, draw exactly what a
+// straight reading of the rules draws.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "model/pcl_file.h"
+#include "simulation/fake_host.h"
+#include "simulation/launch.h"
+#include "simulation/literal_reference.h"
+#include "simulation/random.h"
+#include "simulation/renderer.h"
+
+namespace kirabel {
+namespace {
+
+constexpr int32_t kW = 512;
+constexpr int32_t kH = 400;
+const std::string kExamples = std::string(KIRABEL_TEST_DATA) + "/../../examples/";
+
+TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
+  for (const char* name : {"chrysanthemum", "willow", "ring", "finale"}) {
+    ParticleList list;
+    TEnvironment env;
+    ASSERT_TRUE(LoadListFromFile(kExamples + name + ".pcl", list, env, nullptr)) << name;
+    env.NF = 2;
+    env.AUTOSAVE = true;
+    env.NAME = name;
+    const bool aa = std::string(name) != "ring";
+
+    RandomSeed = 0;
+    testing::FakeHost host(kW, kH);
+    host.antiAlias = aa;
+    host.tooMany = INT64_MAX;
+    LaunchList launched;
+    ASSERT_EQ(RunLaunch(list, env, launched, host), LaunchEnd::Completed) << name;
+    ASSERT_EQ(host.savedBits.size(), 2u);
+
+    RandomSeed = 0;
+    const auto reference = literal::Population(list, env.G).Build();
+    long double t = env.ST;
+    for (int frame = 0; frame < 2; ++frame, t = t + env.IT) {
+      literal::Space space(kW, kH);
+      literal::RenderFrame(reference, t, env.G, aa, false, space);
+      TSpace copy(kW, kH);
+      for (int plane = 0; plane < 3; ++plane)
+        for (int32_t y = 0; y < kH; ++y)
+          for (int32_t x = 0; x < kW; ++x)
+            copy.SetValue(plane, x, y, space.data[(plane * kH + y) * kW + x]);
+      TDIBitmap expected;
+      expected.SetHeight(kH);
+      expected.SetWidth(kW);
+      CopySpaceToBitmap(copy, expected);
+      const std::vector<uint8_t> bytes(expected.Bits(), expected.Bits() + 3 * kW * kH);
+      EXPECT_TRUE(host.savedBits[frame] == bytes) << name << " frame " << frame + 1;
+      EXPECT_GT(std::count_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b > 40; }), 500)
+          << name << " draws little";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kirabel
