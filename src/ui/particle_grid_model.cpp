@@ -27,8 +27,8 @@ QString Fixed2(long double value) {
 }
 
 QString ChildText(const ParticleList& list, int32_t child) {
-  if (child == -1) return QStringLiteral("(なし)");
-  if (child < 0 || static_cast<std::size_t>(child) >= list.size()) return QString();
+  // A link that names no set (a paste into a shorter list can leave one) reads as none.
+  if (child < 0 || static_cast<std::size_t>(child) >= list.size()) return QStringLiteral("(なし)");
   return QString::fromStdString(list[static_cast<std::size_t>(child)].name);
 }
 

@@ -52,7 +52,7 @@ const QSize kClientSize(423, 403);
 const QSize kButtonSize(75, 25);
 
 // Field properties of one numeric field and its design value.
-struct NumberSpec {
+struct FieldSetup {
   int maxDigits;
   bool negatives;
   int fixDecimal;
@@ -60,12 +60,12 @@ struct NumberSpec {
   long double value;
 };
 
-void Configure(TNValEdit* field, const NumberSpec& spec) {
-  field->setMaxDigits(spec.maxDigits);
-  field->setPrmtNegative(spec.negatives);
-  field->setFixDecimal(spec.fixDecimal);
-  field->setZeroDisplay(spec.zeroDisplay);
-  field->setValue(spec.value);
+void Configure(TNValEdit* field, const FieldSetup& setup) {
+  field->setMaxDigits(setup.maxDigits);
+  field->setPrmtNegative(setup.negatives);
+  field->setFixDecimal(setup.fixDecimal);
+  field->setZeroDisplay(setup.zeroDisplay);
+  field->setValue(setup.value);
 }
 
 QRect FirstField(int y) {

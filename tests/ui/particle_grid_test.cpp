@@ -59,10 +59,10 @@ TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
   list[0].child = 7;  // names no set
   list[0].P0x = 1e30L;
   list[0].P0y = -1e30L;
-  EXPECT_EQ(GridCellText(list, 0, 5), QString());
+  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
   EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("2147483647,-2147483648"));
   list[0].child = -5;
-  EXPECT_EQ(GridCellText(list, 0, 5), QString());
+  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
 }
 
 class GridTest : public ::testing::Test {
