@@ -28,8 +28,10 @@ class LoadRecord : public PclLoadObserver {
 };
 
 // After a use of `from`, both dialogs start in the folder of its file name.
+// A dialog that has never had a file keeps its starting folder, so cancelling
+// the first Open of a run does not forget the folder remembered in the settings.
 void StartBothIn(TFileDialog& from, TFileDialog& other) {
-  from.InitialDir = from.FileFolder();
+  if (!from.FileName.isEmpty()) from.InitialDir = from.FileFolder();
   other.InitialDir = from.InitialDir;
 }
 

@@ -158,8 +158,8 @@ TEST_F(FileCommandsTest, CancelledOpenKeepsTheListAndAlignsTheStartingFolders) {
   form_.KR1->trigger();
   EXPECT_EQ(lastRequest().initialDir, QStringLiteral("/somewhere"));
   EXPECT_EQ(form_.List.size(), 2u);
-  // Never used: the folder of its (empty) file name.
-  EXPECT_EQ(form_.OpenDialog1.InitialDir, QString());
+  // Never used: it keeps the remembered folder, and the save dialog follows it.
+  EXPECT_EQ(form_.OpenDialog1.InitialDir, QStringLiteral("/somewhere"));
   EXPECT_EQ(form_.SaveDialog1.InitialDir, form_.OpenDialog1.InitialDir);
 
   saveAs("pair");
