@@ -11,6 +11,7 @@
 #include "controls/NValEdit.h"
 #include "model/angles.h"
 #include "ui/color_swatch.h"
+#include "ui_support/design_values.h"
 #include "ui_support/main_window_fixture.h"
 
 namespace kirabel {
@@ -38,26 +39,7 @@ TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheDesignValues) {
   answerDialog(nullptr);
   form_.SpeedButton3->click();
   ASSERT_EQ(form_.List.size(), 1u);
-  const TParticle& set = form_.List[0];
-  EXPECT_EQ(set.name, "火花 1");
-  EXPECT_EQ(set.colR + set.colG + set.colB, 3 * 255);
-  EXPECT_EQ(set.N, 200);
-  EXPECT_EQ(set.P0x, 256);
-  EXPECT_EQ(set.P0y, 256);
-  EXPECT_EQ(set.b, 10);
-  EXPECT_EQ(set.eb, 5);
-  EXPECT_EQ(set.vb, 0);
-  EXPECT_EQ(set.db, kPi);
-  EXPECT_EQ(set.gt, 0);
-  EXPECT_EQ(set.et, 5);
-  EXPECT_EQ(set.lt, 20);
-  EXPECT_EQ(set.elt, 5);
-  EXPECT_EQ(set.tv, 5);
-  EXPECT_EQ(set.ns, 100);
-  EXPECT_EQ(set.child, -1);
-  EXPECT_EQ(set.am, 2);
-  EXPECT_TRUE(set.visible);
-  EXPECT_EQ(set.rmB | set.rmVB | set.rmGT | set.rmLT, 0);
+  testing::ExpectFirstNewSet(form_.List[0]);
   expectInStep();
 
   // The next proposal counts the sets, whatever names they bear.

@@ -15,6 +15,7 @@
 #include "ui/color_swatch.h"
 #include "ui/modal_runner.h"
 #include "ui/properties_exchange.h"
+#include "ui_support/design_values.h"
 
 namespace kirabel {
 namespace {
@@ -79,26 +80,7 @@ TEST(PropertiesDialogTest, FrameControlsAndDesignValues) {
   // Confirmed unchanged, the design values make exactly the first new set.
   TParticle set;
   DialogToSet(dialog, set);
-  EXPECT_EQ(set.name, "火花 1");
-  EXPECT_EQ((std::array<int, 3>{set.colR, set.colG, set.colB}),
-            (std::array<int, 3>{255, 255, 255}));
-  EXPECT_EQ(set.N, 200);
-  EXPECT_EQ(set.P0x, 256);
-  EXPECT_EQ(set.P0y, 256);
-  EXPECT_EQ(set.b, 10);
-  EXPECT_EQ(set.eb, 5);
-  EXPECT_EQ(set.vb, 0);
-  EXPECT_EQ(set.db, kPi);
-  EXPECT_EQ(set.gt, 0);
-  EXPECT_EQ(set.et, 5);
-  EXPECT_EQ(set.lt, 20);
-  EXPECT_EQ(set.elt, 5);
-  EXPECT_EQ(set.tv, 5);
-  EXPECT_EQ(set.ns, 100);
-  EXPECT_EQ(set.child, -1);
-  EXPECT_EQ(set.am, 2);
-  EXPECT_TRUE(set.visible);
-  EXPECT_EQ(set.rmB | set.rmVB | set.rmGT | set.rmLT, 0);
+  testing::ExpectFirstNewSet(set);
 }
 
 TEST(PropertiesDialogTest, TabOrderFollowsTheRows) {
