@@ -188,14 +188,11 @@ const NumericEntry& TNValEdit::entry() const {
 
 // ------------------------------------------------------------------ clipboard
 
-void TNValEdit::pasteFrom(const QMimeData* mime) {
+void TNValEdit::paste() {
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
   std::optional<std::string> text;
   if (mime && mime->hasText()) text = mime->text().toStdString();
   entry_->Paste(text);
-}
-
-void TNValEdit::paste() {
-  pasteFrom(QGuiApplication::clipboard()->mimeData());
 }
 void TNValEdit::cut() {
   entry_->Cut();
@@ -241,6 +238,8 @@ void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
 // ------------------------------------------------------------------ keys
 
 bool TNValEdit::handleShortcut(QKeyEvent* event) {
+  // Delete with any modifier (Shift+Delete is also Cut) keeps its own rule.
+  if (event->key() == Qt::Key_Delete) return false;
   if (event == QKeySequence::Copy) {
     copy();
   } else if (event == QKeySequence::Paste) {
@@ -317,16 +316,9 @@ void TNValEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TNValEdit::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::MiddleButton) {
-    // The selection clipboard pastes as a whole number, never into the text.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard->supportsSelection() && !isReadOnly()) {
-      pasteFrom(clipboard->mimeData(QClipboard::Selection));
-    }
-    return;
-  }
-  QLineEdit::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton) entry_->MouseReleased();
+  // The middle button's selection paste would insert text into the number.
+  if (event->button() != Qt::MiddleButton) QLineEdit::mouseReleaseEvent(event);
+  entry_->MouseReleased();
 }
 
 void TNValEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -341,6 +333,16 @@ void TNValEdit::changeEvent(QEvent* event) {
   if (!entry_) return;
   if (event->type() == QEvent::PaletteChange) entry_->TextColorChanged(TextColorOf(*this));
   if (event->type() == QEvent::ReadOnlyChange) setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void TNValEdit::setText(const QString& text) {
+  // Every text set from outside is read back, also one equal to the shown
+  // text (QLineEdit reports no change for it).
+  if (text == this->text()) {
+    onTextChanged(text);
+  } else {
+    QLineEdit::setText(text);
+  }
 }
 
 void TNValEdit::onTextChanged(const QString& text) {

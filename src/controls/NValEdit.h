@@ -9,7 +9,6 @@
 #include <memory>
 
 class QMenu;
-class QMimeData;
 
 namespace kirabel {
 
@@ -71,6 +70,8 @@ class TNValEdit : public QLineEdit {
   void undo();
   // Clears the selected number (the context menu's Delete).
   void deleteSelection();
+  // Text from outside: read as a number (0 when it is none) and re-rendered.
+  void setText(const QString& text);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -87,7 +88,6 @@ class TNValEdit : public QLineEdit {
   void onTextChanged(const QString& text);
   void moveFocus(bool forward);
   void beep();
-  void pasteFrom(const QMimeData* mime);
   friend class NValEditHost;
 
   std::unique_ptr<NValEditHost> host_;

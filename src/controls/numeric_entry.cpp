@@ -13,21 +13,20 @@
 namespace kirabel {
 namespace {
 
-int CountDigits(const std::string& text) {
-  return static_cast<int>(
-      std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
-}
-
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+// The value written as digits: its integer digits, then its fraction digits
+// padded with zeros to the fixed places.
+int WrittenDigits(long double x, int fixDecimal) {
+  const std::string plain = FormatPlain(std::fabs(x));
+  const auto point = plain.find('.');
+  if (point == std::string::npos) return static_cast<int>(plain.size()) + std::max(fixDecimal, 0);
+  const int fraction = static_cast<int>(plain.size() - point - 1);
+  return static_cast<int>(point) + std::max(fraction, fixDecimal);
 }
 
 NumericProperties Normalised(NumericProperties props) {
   props.maxDigits = std::clamp(props.maxDigits, kMinDigits, kMaxDigitsLimit);
   props.fixDecimal = std::clamp(props.fixDecimal, -1, props.maxDigits - 1);
-  if (props.leadingChar < U' ') props.leadingChar = U' ';
+  if (props.leadingChar == U'\0') props.leadingChar = U' ';
   return props;
 }
 
@@ -79,7 +78,7 @@ std::string NumericEntry::RenderText(long double x) {
     // After "1", "2", "." the user sees "12." until the first decimal.
     if (pointEntered_ && decimalCount_ == 0 && digitCount_ < props_.maxDigits) text += '.';
   }
-  text = Trim(text);
+  text = TrimBlanks(text);
   std::string prefix;
   if (props_.leadingChar > U' ') prefix = EncodeUtf8(props_.leadingChar);
   const bool showPrefix = props_.zeroDisplay || x != 0 || isNegative_ || pointEntered_;
@@ -111,17 +110,19 @@ void NumericEntry::SetValue(long double x) {
   // so neither a clamped nor a tiny negative value shows a minus sign.
   if (!props_.prmtNegative) x = std::fabs(x);
   const int maxDigits = props_.maxDigits;
-  const int places = std::max(props_.fixDecimal, 0);
+  const int fixDecimal = props_.fixDecimal;
+  const int places = std::max(fixDecimal, 0);
   isNegative_ = x < 0;
-  pointEntered_ = false;
   decimalCount_ = places;
-  const int smallestPlaces = props_.fixDecimal > 0 ? props_.fixDecimal : maxDigits - 1;
-  if (std::fabs(x) < PowerOfTen(-smallestPlaces)) x = 0;  // keeps IsNegative: "-" zero form
+  pointEntered_ = fixDecimal > 0 && x != 0;
+  const int smallestPlaces = fixDecimal > 0 ? fixDecimal : maxDigits - 1;
+  // A tiny value becomes zero; the sign flag and, with fixed places, the
+  // point stay, so it shows "-" or "0.00".
+  if (std::fabs(x) < PowerOfTen(-smallestPlaces)) x = 0;
   if (x == 0) {
     ShowValue(0);
     return;
   }
-  pointEntered_ = props_.fixDecimal > 0;
   if (std::fabs(x) >= PowerOfTen(maxDigits - places) - PowerOfTen(-places)) {
     x = std::copysign(LargestMagnitude(maxDigits, places), x);
     digitCount_ = maxDigits;
@@ -131,36 +132,45 @@ void NumericEntry::SetValue(long double x) {
   SetFittedValue(x);
 }
 
-// x lies within the field's range: decide how many decimals show, then
-// count the digits the text will hold.
+// x lies within the field's range. Its digits, written as
+// "0.##############" and cut to the field's width, decide how many decimals
+// show and how many digits the entry counts.
 void NumericEntry::SetFittedValue(long double x) {
-  const long double magnitude = std::fabs(x);
-  if (props_.fixDecimal >= 0) {
-    decimalCount_ = props_.fixDecimal;
-  } else {
-    decimalCount_ = FreeDecimalCount(magnitude);
-    pointEntered_ = decimalCount_ > 0;
+  const int maxDigits = props_.maxDigits;
+  const int fixDecimal = props_.fixDecimal;
+  std::string digits = FormatPlain(std::fabs(x));
+  const auto point = digits.find('.');
+  std::string fraction =
+      point == std::string::npos || fixDecimal == 0 ? "" : digits.substr(point + 1);
+  // An integer-only field keeps the point and the fraction among the digits.
+  if (fixDecimal != 0 && point != std::string::npos) {
+    pointEntered_ = true;
+    fraction = CutFraction(digits, point);
+    digits.erase(point, 1);
   }
-  digitCount_ = CountDigits(FormatFixed(magnitude, 0, decimalCount_));
+  const int beforeFraction = static_cast<int>(digits.size() - fraction.size());
+  if (fixDecimal == -1) {
+    // The integer part alone when it already fills the field.
+    decimalCount_ = std::clamp(maxDigits - beforeFraction, 0, static_cast<int>(fraction.size()));
+  }
+  digitCount_ = beforeFraction + decimalCount_;
   ShowValue(x);
 }
 
-// Decimals of a value in a field with free decimals: those of
-// "0.##############" that fit beside the integer digits, without trailing
-// zeros, and fewer when rounding at the shown places would carry into one
-// more integer digit (99.96 in three digits shows 100 rather than 100.0).
-int NumericEntry::FreeDecimalCount(long double magnitude) const {
-  const int maxDigits = props_.maxDigits;
-  const std::string plain = FormatPlain(magnitude);
-  const auto point = plain.find('.');
-  if (point == std::string::npos) return 0;
-  const int room = maxDigits - static_cast<int>(point);
-  if (room <= 0) return 0;  // the integer part fills the field: it shows alone
-  std::string fraction = plain.substr(point + 1, room);
-  fraction.erase(fraction.find_last_not_of('0') + 1);
-  int places = static_cast<int>(fraction.size());
-  while (places > 0 && CountDigits(FormatFixed(magnitude, 0, places)) > maxDigits) --places;
-  return places;
+// Cuts the digits (with their point at `point`) to the field's width and
+// places and returns the fraction digits left, empty when all are zero.
+std::string NumericEntry::CutFraction(std::string& digits, std::size_t point) const {
+  if (static_cast<int>(point) < props_.maxDigits) {
+    digits.resize(std::min<std::size_t>(digits.size(), props_.maxDigits + 1));
+    if (props_.fixDecimal > 0) {
+      digits.resize(std::min<std::size_t>(digits.size(), point + 1 + props_.fixDecimal));
+    } else {
+      digits.erase(digits.find_last_not_of('0') + 1);
+    }
+  }
+  std::string fraction = digits.substr(point + 1);
+  if (fraction.find_first_not_of('0') == std::string::npos) fraction.clear();
+  return fraction;
 }
 
 // ------------------------------------------------------------------ properties
@@ -168,19 +178,20 @@ int NumericEntry::FreeDecimalCount(long double magnitude) const {
 void NumericEntry::SetMaxDigits(int digits) {
   if (digits < kMinDigits || digits > kMaxDigitsLimit || props_.fixDecimal >= digits) return;
   props_.maxDigits = digits;
-  // Set again in every case, so the field shows as one created with these digits.
-  SetValue(value_);
+  if (WrittenDigits(value_, props_.fixDecimal) > digits) SetValue(value_);  // clamps it
 }
 
 void NumericEntry::SetFixDecimal(int places) {
   places = std::clamp(places, -1, props_.maxDigits - 1);
   props_.fixDecimal = places;
-  SetValue(places >= 0 ? TruncateToPlaces(value_, places) : value_);
+  if (places >= 0) SetValue(TruncateToPlaces(value_, places));
 }
 
 void NumericEntry::SetPrmtNegative(bool permit) {
   props_.prmtNegative = permit;
-  if (!permit) SetValue(value_);
+  // The sign flag counts as well: a "-" typed before any digit would
+  // otherwise still give a negative number.
+  if (!permit && ShownNegative()) SetValue(std::fabs(value_));
 }
 
 void NumericEntry::SetPutAComma(bool put) {
@@ -196,7 +207,7 @@ void NumericEntry::SetZeroDisplay(bool show) {
 void NumericEntry::SetLeadingChar(char32_t c) {
   // Stored before rendering and rendered from the value (not re-read from the
   // text), so no prefix and no rounding of the text can change the number.
-  props_.leadingChar = c < U' ' ? U' ' : c;
+  props_.leadingChar = c == U'\0' ? U' ' : c;
   ShowValue(value_);
 }
 

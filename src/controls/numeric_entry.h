@@ -46,7 +46,8 @@ class NumericEntry {
   void SetEnterNext(bool next) { props_.enterNext = next; }
   void SetArrowNext(bool next) { props_.arrowNext = next; }
   void SetAutoSelect(bool select) { props_.autoSelect = select; }
-  void SetMinusColor(uint32_t argb);
+  // Takes effect at the next rendering of the number.
+  void SetMinusColor(uint32_t argb) { props_.minusColor = argb; }
 
   // Entry state.
   int DigitCount() const { return digitCount_; }
@@ -91,13 +92,12 @@ class NumericEntry {
   void TypeMinus();
   void Backspace();
   void ClearKey();
-  long double ShownValue() const;
   bool ShownNegative() const;
   std::string RenderText(long double x);
   void ApplyColor();
   void PaintColor(uint32_t argb);
   void SetFittedValue(long double x);
-  int FreeDecimalCount(long double magnitude) const;
+  std::string CutFraction(std::string& digits, std::size_t point) const;
   void SetValueUndoably(long double x);
 
   NumericEntryHost& host_;

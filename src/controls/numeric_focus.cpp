@@ -41,12 +41,6 @@ void NumericEntry::ApplyColor() {
   PaintColor(ShownNegative() ? props_.minusColor : normalColor_);
 }
 
-void NumericEntry::SetMinusColor(uint32_t argb) {
-  props_.minusColor = argb;
-  // Painted at once, so a negative value already shown takes the new colour.
-  ApplyColor();
-}
-
 void NumericEntry::TextColorChanged(uint32_t argb) {
   if (changingColor_) return;  // our own painting
   const bool negative = ShownNegative();

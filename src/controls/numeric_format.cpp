@@ -61,4 +61,10 @@ std::string FormatPlain(long double x) {
   return Compose(figures, figures.integer);
 }
 
+std::string TrimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace kirabel

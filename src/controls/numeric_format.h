@@ -19,4 +19,7 @@ std::string FormatNumber(long double x, int width, int places);
 // trailing zeros and no point without decimals.
 std::string FormatPlain(long double x);
 
+// The text without the blanks a width padded it with.
+std::string TrimBlanks(const std::string& text);
+
 }  // namespace kirabel

@@ -8,7 +8,6 @@
 #include "controls/numeric_parse.h"
 
 namespace kirabel {
-
 void NumericEntry::ResetNumber() {
   value_ = 0;
   digitCount_ = 0;
@@ -19,13 +18,6 @@ void NumericEntry::ResetNumber() {
 
 bool NumericEntry::ShownNegative() const {
   return value_ < 0 || isNegative_;
-}
-
-// The number as the text shows it. Typing continues from what the user sees,
-// also when a set value carries more decimals than are shown (2.5 in an
-// integer field shows 3, and typing 4 then gives 34).
-long double NumericEntry::ShownValue() const {
-  return RoundToPlaces(value_, decimalCount_);
 }
 
 void NumericEntry::TypeChar(char32_t c) {
@@ -45,14 +37,15 @@ void NumericEntry::TypeDigit(int digit) {
     ResetNumber();
     ShowValue(0);
   }
-  const long double base = ShownValue();
-  const int sign = base < 0 || isNegative_ ? -1 : 1;
+  // The digit joins the held number, which may carry more decimals than the
+  // text shows (2.5 in an integer field shows 3; typing 4 then gives 29).
+  const int sign = ShownNegative() ? -1 : 1;
   long double candidate = 0;
   if (!pointEntered_) {
-    candidate = base * 10 + sign * digit;
+    candidate = value_ * 10 + sign * digit;
   } else {
     ++decimalCount_;
-    candidate = base + sign * digit / PowerOfTen(decimalCount_);
+    candidate = value_ + sign * digit / PowerOfTen(decimalCount_);
   }
   const int oldDigitCount = digitCount_;
   // The leading "0" of "0.5" counts as a digit.
@@ -119,10 +112,12 @@ void NumericEntry::Backspace() {
     ShowValue(0);
     return;
   }
-  std::string text = FormatFixed(value_, 0, decimalCount_);
+  // Written left-justified in DigitCount characters: when the count exceeds
+  // the written number, the character dropped is a padding blank.
+  std::string text = FormatFixed(value_, digitCount_, decimalCount_, Justify::kLeft);
   text.pop_back();
   --digitCount_;
-  const long double shortened = ReadDecimal(text).value_or(0);  // "" and "-" read as 0
+  const long double shortened = ReadDecimal(TrimBlanks(text)).value_or(0);  // "", "-": 0
   if (decimalCount_ > 0) {
     --decimalCount_;
   } else {

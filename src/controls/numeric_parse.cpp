@@ -25,16 +25,24 @@ std::optional<long double> ReadDecimal(std::string_view text) {
 }
 
 char32_t ToHalfWidth(char32_t c) {
+  // The full-width signs U+FFE0..U+FFE6: cent, pound, not, macron, broken
+  // bar, yen, won.
+  static constexpr char32_t kSigns[] = {0xA2, 0xA3, 0xAC, 0xAF, 0xA6, 0xA5, 0x20A9};
   if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFF01 + 0x21;
+  if (c >= 0xFFE0 && c <= 0xFFE6) return kSigns[c - 0xFFE0];
   if (c == 0x3000) return U' ';
   return c;
 }
 
 namespace {
 
+// The prefix is compared in its half-width form, as the text is, so a
+// field's own text with a full-width prefix reads back. Without a prefix of
+// its own (the space), a dollar or yen sign is taken: the yen sign is the
+// backslash's code in the Japanese code page, so both count.
 bool IsPrefixOf(char32_t first, char32_t leadingChar) {
-  if (leadingChar > U' ') return first == ToHalfWidth(leadingChar);
-  return first == U'$' || first == U'\\';
+  if (leadingChar != U' ') return first == ToHalfWidth(leadingChar);
+  return first == U'$' || first == U'\\' || first == 0xA5;
 }
 
 // Commas are accepted only between groups of three integer digits, counted

@@ -15,12 +15,14 @@ namespace kirabel {
 // Independent of the C locale.
 std::optional<long double> ReadDecimal(std::string_view text);
 
-// Full-width ASCII forms (U+FF01..U+FF5E) and the ideographic space (U+3000)
-// to their ASCII counterparts; every other character is kept.
+// Full-width ASCII forms (U+FF01..U+FF5E), full-width signs (U+FFE0..U+FFE6)
+// and the ideographic space (U+3000) to their half-width counterparts; every
+// other character is kept.
 char32_t ToHalfWidth(char32_t c);
 
-// leadingChar is the field's prefix; one up to the space means none, and then a
-// first "$" or "\" is taken as a prefix instead.
+// leadingChar is the field's prefix; a first character equal to it is removed.
+// When it is the space (no prefix), a first "$" or "\" (or yen sign) is
+// removed instead.
 long double ParseNumericText(std::string_view utf8, char32_t leadingChar);
 
 }  // namespace kirabel

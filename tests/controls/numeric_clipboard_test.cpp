@@ -57,12 +57,13 @@ TEST(NumericClipboardTest, UndoRestoresTheValueBeforeTheLastClipboardCommand) {
   EXPECT_EQ(f.entry.Value(), 0);
   f.entry.Undo();
   f.Type("7");  // any other change forgets it
+  EXPECT_EQ(f.entry.Value(), 32);
   EXPECT_FALSE(f.entry.CanUndo());
   f.entry.Undo();
-  EXPECT_EQ(f.entry.Value(), 37);
+  EXPECT_EQ(f.entry.Value(), 32);
   f.entry.Paste(std::string("x"));
   f.entry.Undo();
-  EXPECT_EQ(f.entry.Value(), 37);
+  EXPECT_EQ(f.entry.Value(), 32);
 }
 
 TEST(NumericClipboardTest, AReadOnlyFieldIgnoresClipboardCommands) {
@@ -136,7 +137,9 @@ TEST(NumericColorTest, NegativeValuesShowInMinusColor) {
   Field f;
   f.entry.SetValue(-5);
   EXPECT_TRUE(f.host.colors.empty());  // with the defaults the colour never changes
-  f.entry.SetMinusColor(kRed);
+  f.entry.SetMinusColor(kRed);         // takes effect with the next rendering
+  EXPECT_TRUE(f.host.colors.empty());
+  f.entry.SetValue(-5);
   EXPECT_EQ(f.host.colors.back(), kRed);
   f.Type("-");
   EXPECT_EQ(f.host.colors.back(), kBlack);

@@ -55,6 +55,7 @@ TEST(NumericParseTest, FullWidthFormsReadAsTheirAsciiCounterparts) {
   EXPECT_EQ(Parse("＄１２"), 12);
   EXPECT_EQ(Parse("１２　"), 0);  // the ideographic space becomes a space: not a number
   EXPECT_EQ(ToHalfWidth(U'～'), U'~');
+  EXPECT_EQ(ToHalfWidth(U'￡'), U'£');
   EXPECT_EQ(ToHalfWidth(U'ア'), U'ア');
   EXPECT_EQ(Parse("１２ア"), 0);
 }
@@ -66,7 +67,13 @@ TEST(NumericParseTest, ThePrefixIsRemovedOnce) {
   EXPECT_EQ(Parse("€-5", U'€'), -5);
   EXPECT_EQ(Parse("$5", U'€'), 0);  // with a prefix of its own, "$" is no prefix
   EXPECT_EQ(Parse("＃7", U'＃'), 7);
-  EXPECT_EQ(Parse("$12", U'\t'), 12);  // a control character means no prefix
+  EXPECT_EQ(Parse("＄１２", U'＄'), 12);  // a full-width prefix as the field shows it
+  EXPECT_EQ(Parse("\t12", U'\t'), 12);    // any character but the space is the prefix
+  EXPECT_EQ(Parse("$12", U'\t'), 0);
+  // Without a prefix the yen sign counts as the backslash (the same code
+  // in the Japanese code page), also in its full-width form.
+  EXPECT_EQ(Parse("¥1,234"), 1234);
+  EXPECT_EQ(Parse("￥１２"), 12);
 }
 
 TEST(NumericParseTest, ReadDecimalIsStrict) {

@@ -42,21 +42,30 @@ TEST(NumericSetValueTest, TinyValuesShowTheZeroForm) {
   f.entry.SetValue(1e-8L);
   EXPECT_EQ(f.Text(), "0.00000001");
 
+  // With fixed places a tiny value keeps the point: it shows as 0.00.
   Field fixed(Props(9, true, 2, true));
   fixed.entry.SetValue(0.004L);
-  EXPECT_EQ(fixed.Text(), "0");
-  EXPECT_FALSE(fixed.entry.PointEntered());
+  EXPECT_EQ(fixed.Text(), "0.00");
+  EXPECT_EQ(fixed.entry.Value(), 0);
+  EXPECT_TRUE(fixed.entry.PointEntered());
+  fixed.entry.SetValue(-0.004L);
+  EXPECT_EQ(fixed.Text(), "-0.00");
   fixed.entry.SetValue(0.01L);
   EXPECT_EQ(fixed.Text(), "0.01");
+  fixed.entry.SetValue(0);  // an exact zero shows the zero form
+  EXPECT_EQ(fixed.Text(), "0");
   fixed.entry.SetValue(std::numeric_limits<long double>::quiet_NaN());
   EXPECT_EQ(fixed.Text(), "0");
 }
 
 TEST(NumericSetValueTest, AFieldWithoutNegativesTakesTheMagnitudeFirst) {
+  constexpr uint32_t kRed = 0xFFFF0000;
   Field f(Props(9, false, -1, false));
+  f.entry.SetMinusColor(kRed);
   f.entry.SetValue(-5);
   EXPECT_EQ(f.Text(), "5");
   EXPECT_FALSE(f.entry.IsNegative());
+  EXPECT_EQ(f.host.colors.back(), kDefaultTextColor);  // in the normal colour
   EXPECT_EQ(f.Type("3").Text(), "53");
   f.entry.SetValue(-1e12L);
   EXPECT_EQ(f.Text(), "999,999,999");
@@ -88,14 +97,39 @@ TEST(NumericSetValueTest, ValuesShowRoundedAtTheShownPlacesWithinMaxDigits) {
   EXPECT_EQ(free4.Text(), "1,235");
   EXPECT_EQ(free4.entry.DecimalCount(), 0);
   EXPECT_EQ(free4.entry.DigitCount(), 4);
-  free4.entry.SetValue(99.996L);  // rounding carries: one decimal fewer
-  EXPECT_EQ(free4.Text(), "100.0");
-  free4.entry.SetValue(1.00004L);
-  EXPECT_EQ(free4.Text(), "1");
-  EXPECT_FALSE(free4.entry.PointEntered());
+  EXPECT_TRUE(free4.entry.PointEntered());  // no point shows in a full field
   free4.entry.SetValue(0.25L);
   EXPECT_EQ(free4.Text(), "0.25");
   EXPECT_EQ(free4.entry.DigitCount(), 3);
+}
+
+// The digits of "0.##############", cut to MaxDigits (and to the fixed
+// places), decide the counts; rounding happens only in the shown text.
+TEST(NumericSetValueTest, DigitCountsComeFromTheCutDigitsOfTheValue) {
+  Field free4(Props(4, true, -1, false));
+  free4.entry.SetValue(99.996L);  // two decimals fit; they round up
+  EXPECT_EQ(free4.Text(), "100.00");
+  EXPECT_EQ(free4.entry.DigitCount(), 4);
+  EXPECT_EQ(free4.entry.DecimalCount(), 2);
+  free4.entry.SetValue(1.00004L);  // the fraction cut to 1.000 is all zeros
+  EXPECT_EQ(free4.Text(), "1.");
+  EXPECT_TRUE(free4.entry.PointEntered());
+  EXPECT_EQ(free4.entry.DecimalCount(), 0);
+  EXPECT_EQ(free4.entry.DigitCount(), 1);
+
+  Field fixed(Props(9, true, 2, false));
+  fixed.entry.SetValue(3.456L);
+  EXPECT_EQ(fixed.Text(), "3.46");
+  EXPECT_EQ(fixed.entry.DigitCount(), 3);
+  fixed.entry.SetValue(3.001L);  // the cut zeros stay among the digits
+  EXPECT_EQ(fixed.Text(), "3.00");
+  EXPECT_EQ(fixed.entry.DigitCount(), 5);
+
+  Field integer(Props(4, true, 0, false));
+  integer.entry.SetValue(12.75L);  // the point and fraction count as well
+  EXPECT_EQ(integer.Text(), "13");
+  EXPECT_EQ(integer.entry.DigitCount(), 5);
+  EXPECT_FALSE(integer.entry.PointEntered());
 }
 
 TEST(NumericPropertyWriteTest, MaxDigitsOutsideItsRangeIsIgnored) {
@@ -110,6 +144,21 @@ TEST(NumericPropertyWriteTest, MaxDigitsOutsideItsRangeIsIgnored) {
   EXPECT_EQ(f.entry.Value(), 99.999L);
 }
 
+TEST(NumericPropertyWriteTest, MaxDigitsSetsTheValueAgainOnlyWhenItIsTooLong) {
+  Field f(Props(4, true, -1, false), 1.23456L);
+  EXPECT_EQ(f.Text(), "1.235");
+  f.entry.SetMaxDigits(9);  // six digits fit: the text stays as it was
+  EXPECT_EQ(f.Text(), "1.235");
+  EXPECT_EQ(f.entry.DigitCount(), 4);
+  f.entry.SetMaxDigits(5);  // too long now: set again within five digits
+  EXPECT_EQ(f.Text(), "1.2346");
+  EXPECT_EQ(f.entry.Value(), 1.23456L);
+
+  Field fixed(Props(4, true, 2, false), 12);  // written as 1200 with its places
+  fixed.entry.SetMaxDigits(3);
+  EXPECT_EQ(fixed.Text(), "9.99");
+}
+
 TEST(NumericPropertyWriteTest, FixDecimalCutsTheValue) {
   Field f(Props(9, true, -1, false), -2.678L);
   f.entry.SetFixDecimal(2);
@@ -119,8 +168,11 @@ TEST(NumericPropertyWriteTest, FixDecimalCutsTheValue) {
   EXPECT_EQ(f.entry.Value(), -2);
   f.entry.SetFixDecimal(20);
   EXPECT_EQ(f.entry.Properties().fixDecimal, 8);
-  f.entry.SetFixDecimal(-5);
+  EXPECT_EQ(f.Text(), "-2.00000000");
+  f.entry.SetFixDecimal(-5);  // free decimals: stored only
   EXPECT_EQ(f.entry.Properties().fixDecimal, -1);
+  EXPECT_EQ(f.Text(), "-2.00000000");
+  f.entry.SetValue(-2);
   EXPECT_EQ(f.Text(), "-2");
 }
 
@@ -140,8 +192,9 @@ TEST(NumericPropertyWriteTest, DisplayPropertiesRenderAtOnce) {
   EXPECT_EQ(f.Text(), "$0");
   f.Type("-");
   EXPECT_EQ(f.Text(), "$-0");
-  f.entry.SetPrmtNegative(false);
+  f.entry.SetPrmtNegative(false);  // the lone sign goes too: no digit can make it negative
   EXPECT_EQ(f.Text(), "$0");
+  EXPECT_FALSE(f.entry.IsNegative());
   f.entry.SetValue(-7);
   EXPECT_EQ(f.Text(), "$7");
 }

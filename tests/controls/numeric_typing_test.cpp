@@ -68,13 +68,26 @@ TEST(NumericDigitRuleTest, ASelectionIsReplacedByTheFirstDigit) {
   EXPECT_FALSE(f.entry.PointEntered());
 }
 
-TEST(NumericDigitRuleTest, TypingContinuesFromTheShownNumber) {
+TEST(NumericDigitRuleTest, DigitsJoinTheHeldNumberNotTheShownOne) {
+  // 2.5 shows 3 in an integer field; its digit count is that of "2.5".
   Field integer(Props(9, true, 0, false), 2.5L);
   EXPECT_EQ(integer.Text(), "3");
   EXPECT_EQ(integer.entry.Value(), 2.5L);
-  EXPECT_EQ(integer.entry.DigitCount(), 1);
-  EXPECT_EQ(integer.Type("4").Text(), "34");
-  EXPECT_EQ(integer.entry.Value(), 34);
+  EXPECT_EQ(integer.entry.DigitCount(), 3);
+  EXPECT_EQ(integer.Type("4").Text(), "29");  // 2.5 x 10 + 4, rounded
+  EXPECT_EQ(integer.entry.Value(), 29);
+  EXPECT_EQ(integer.Type("12345").Text(), "2,912,345");
+  EXPECT_EQ(integer.entry.DigitCount(), 9);
+  EXPECT_EQ(integer.host.beeps, 0);
+  EXPECT_EQ(integer.Type("6").Text(), "2,912,345");
+  EXPECT_EQ(integer.host.beeps, 1);
+
+  // A free field shows "1." for 1.00004 in four digits; decimals continue.
+  Field free4(Props(4, true, -1, false), 1.00004L);
+  EXPECT_EQ(free4.Text(), "1.");
+  EXPECT_EQ(free4.Type("5").Text(), "1.5");
+  EXPECT_EQ(free4.entry.Value(), 1.5L);
+
   // Sums such as 0.1 + 0.02 are rounded to the typed places.
   Field f;
   f.Type("0.12");
@@ -150,6 +163,31 @@ TEST(NumericBackspaceTest, BackspaceRemovesTheLastShownCharacter) {
 
   Field zero(Props(9, true, -1, true));
   EXPECT_EQ(zero.Type("5B").Text(), "0");
+}
+
+TEST(NumericBackspaceTest, BackspaceShortensTheNumberWrittenInDigitCountPlaces) {
+  // 2.5 in an integer field counts three digits but writes "3": the first
+  // two Backspaces drop padding blanks and leave the shown 3 as the value.
+  Field integer(Props(9, true, 0, false), 2.5L);
+  EXPECT_EQ(integer.Type("B").Text(), "3");
+  EXPECT_EQ(integer.entry.Value(), 3);
+  EXPECT_EQ(integer.entry.DigitCount(), 2);
+  EXPECT_EQ(integer.Type("B").Text(), "3");
+  EXPECT_EQ(integer.Type("B").Text(), "");
+  EXPECT_EQ(integer.entry.DigitCount(), 0);
+
+  // A set value with more decimals than shown loses the last shown one.
+  Field free4(Props(4, true, -1, false), 1.23456L);
+  EXPECT_EQ(free4.Text(), "1.235");
+  EXPECT_EQ(free4.Type("B").Text(), "1.23");
+  EXPECT_EQ(free4.entry.Value(), 1.23L);
+
+  // Backspace from the largest value of a fixed field.
+  Field fixed(Props(4, false, 2, false), 1e6L);
+  EXPECT_EQ(fixed.Text(), "99.99");
+  EXPECT_EQ(fixed.Type("BB").Text(), "99.");
+  EXPECT_EQ(fixed.Type("B").Text(), "9");
+  EXPECT_FALSE(fixed.entry.PointEntered());
 }
 
 TEST(NumericBackspaceTest, TheSignStaysWhileTheNumberIsNegative) {
