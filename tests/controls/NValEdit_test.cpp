@@ -79,6 +79,90 @@ TEST(TNValEditTest, KeysTypeAndEditTheNumber) {
   EXPECT_EQ(edit.Value(), 0);
 }
 
+// Types each character; "B" presses Backspace, "E" Escape, "H" Home.
+void TypeKeys(TNValEdit& edit, const char* keys) {
+  for (const char* k = keys; *k; ++k) {
+    switch (*k) {
+      case 'B':
+        Press(edit, Qt::Key_Backspace);
+        break;
+      case 'E':
+        Press(edit, Qt::Key_Escape);
+        break;
+      case 'H':
+        Press(edit, Qt::Key_Home);
+        break;
+      default:
+        QTest::keyClick(&edit, *k);
+    }
+  }
+}
+
+// The typing rules as the user meets them, one fresh field per case.
+TEST(TNValEditTest, KeystrokesGiveTheTextAndValueOfTheRules) {
+  struct Case {
+    int maxDigits;
+    int fixDecimal;
+    bool zeroDisplay;
+    const char* keys;
+    const char* text;
+    long double value;
+    int beeps;
+  };
+  const Case cases[] = {
+      {9, -1, false, "1234", "1,234", 1234, 0},
+      {9, -1, false, "1234.", "1,234.", 1234, 0},
+      {9, -1, false, "1234.5", "1,234.5", 1234.5L, 0},
+      {4, -1, false, "12345", "1,234", 1234, 1},
+      {9, 0, false, "1.", "1", 1, 1},
+      {9, 2, false, "1.234", "1.23", 1.23L, 1},
+      {9, -1, false, "0", "", 0, 0},
+      {9, -1, true, "0", "0", 0, 0},
+      {9, -1, false, ".", "0.", 0, 0},
+      {9, -1, false, ".5", "0.5", 0.5L, 0},
+      {9, -1, false, "-", "-", 0, 0},
+      {9, -1, false, "-5", "-5", -5, 0},
+      {9, -1, false, "-5-", "5", 5, 0},
+      {9, -1, false, "12.B", "1", 1, 0},
+      {9, -1, false, "5B", "", 0, 0},
+      {9, -1, true, "5B", "0", 0, 0},
+      {9, -1, false, "-12B-5", "15", 15, 0},
+      {9, -1, false, "12.5..", "12.5", 12.5L, 2},
+  };
+  for (const Case& c : cases) {
+    Window window;
+    TNValEdit& edit = window.edit();
+    edit.setMaxDigits(c.maxDigits);
+    edit.setFixDecimal(c.fixDecimal);
+    edit.setZeroDisplay(c.zeroDisplay);
+    QSignalSpy refused(&edit, &TNValEdit::refused);
+    TypeKeys(edit, c.keys);
+    EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys;
+    EXPECT_EQ(edit.Value(), c.value) << c.keys;
+    EXPECT_EQ(refused.count(), c.beeps) << c.keys;
+  }
+}
+
+// Values written by a dialog, then typed over without selecting them.
+TEST(TNValEditTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
+  Window window;
+  TNValEdit& edit = window.edit();
+  edit.setPrmtNegative(false);
+  edit.setValue(-5);
+  EXPECT_EQ(edit.text(), "5");
+  TypeKeys(edit, "3");
+  EXPECT_EQ(edit.text(), "53");
+  EXPECT_EQ(edit.Value(), 53);
+
+  edit.setFixDecimal(0);
+  edit.setValue(2.5L);
+  EXPECT_EQ(edit.text(), "3");
+  EXPECT_EQ(edit.Value(), 2.5L);
+  TypeKeys(edit, "4");
+  EXPECT_EQ(edit.text(), "29");
+  EXPECT_EQ(edit.Value(), 29);
+}
+
 TEST(TNValEditTest, RefusedKeysBeep) {
   Window window;
   TNValEdit& edit = window.edit();
@@ -195,6 +279,17 @@ TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "-98,765");
   Press(edit, Qt::Key_V, Qt::ControlModifier);  // what was cut pastes back
   EXPECT_EQ(edit.Value(), -98765);
+
+  // Shift+Delete is the Delete key: nothing without a selection, and a
+  // selected number is cleared without being copied.
+  QGuiApplication::clipboard()->setText("1");
+  Press(edit, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(edit.Value(), -98765);
+  EXPECT_EQ(refused.count(), 1);
+  Press(edit, Qt::Key_Home);
+  Press(edit, Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "1");
 }
 
 TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
@@ -229,9 +324,14 @@ TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
   Window window;
   TNValEdit& edit = window.edit();
   edit.setValue(123456);
-  QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(5, edit.height() / 2));
+  const QPoint left(5, edit.height() / 2);
+  QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, left);
   EXPECT_EQ(edit.cursorPosition(), edit.text().size());
   EXPECT_FALSE(edit.hasSelectedText());
+  QGuiApplication::clipboard()->setText("7");
+  QTest::mouseClick(&edit, Qt::MiddleButton, Qt::NoModifier, left);
+  EXPECT_EQ(edit.Value(), 123456);  // no text goes into the number
+  EXPECT_EQ(edit.cursorPosition(), edit.text().size());
   QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier,
                      QPoint(edit.width() - 8, edit.height() / 2));
   EXPECT_TRUE(edit.hasSelectedText());  // the double click's word stays selected
@@ -248,6 +348,11 @@ TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
   edit.setText("$-7");
   EXPECT_EQ(edit.text(), "$-7");
   EXPECT_EQ(edit.Value(), -7);
+  // The shown text set again is read again: a rounded value becomes the shown one.
+  edit.setFixDecimal(0);
+  edit.setValue(2.5L);
+  edit.setText(edit.text());
+  EXPECT_EQ(edit.Value(), 3);
 }
 
 TEST(TNValEditTest, PropertiesReadBackAsWritten) {
