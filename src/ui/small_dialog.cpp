@@ -29,10 +29,10 @@ QLabel* TSmallDialog::addLabel(const QString& objectName, const QString& text, Q
   label->setObjectName(objectName);
   label->move(topLeft);
   label->adjustSize();
-  // A text wider than the dialog (fonts differ between systems) wraps onto
-  // further lines instead of being cut off at the border.
-  const int room = width() - 2 * topLeft.x();
-  if (label->width() > room) {
+  // A text that would run past the dialog's right border (fonts differ
+  // between systems) wraps onto further lines instead of being cut off.
+  const int room = width() - topLeft.x();
+  if (room > 0 && label->width() > room) {
     label->setWordWrap(true);
     label->resize(room, label->heightForWidth(room));
   }

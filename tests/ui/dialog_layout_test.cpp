@@ -1,0 +1,106 @@
+// Every dialog as the user sees it: each text lies wholly inside its dialog
+// and no text runs into another control, with the fonts this system has.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <memory>
+
+#include "ui/about_dialog.h"
+#include "ui/launch_settings_dialog.h"
+#include "ui/properties_dialog.h"
+#include "ui/resolution_dialog.h"
+#include "ui/threshold_dialog.h"
+
+namespace kirabel {
+namespace {
+
+QRect InDialog(const QDialog& dialog, const QWidget& widget, const QRect& local) {
+  return QRect(widget.mapTo(&dialog, local.topLeft()), local.size());
+}
+
+// The area a label's text covers: a one-line label needs its whole text
+// width, whatever size it was given, and the height of its letters; a wrapped
+// one keeps its own box.
+QRect TextArea(const QDialog& dialog, const QLabel& label) {
+  if (!label.pixmap().isNull() || label.wordWrap())
+    return InDialog(dialog, label, label.contentsRect());
+  const QFontMetrics metrics = label.fontMetrics();
+  const int width = metrics.horizontalAdvance(label.text());
+  const QRect ink = metrics.tightBoundingRect(label.text());
+  const QRect box = label.contentsRect();
+  const int left = (label.alignment() & Qt::AlignHCenter) ? box.center().x() - width / 2
+                   : (label.alignment() & Qt::AlignRight) ? box.right() - width
+                                                          : box.left();
+  const int baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+  return InDialog(dialog, label, QRect(left, baseline + ink.top(), width, ink.height()));
+}
+
+// A wrapped label must still show every line of its text, each character whole.
+void ExpectWrappedTextShown(const QDialog& dialog, const QLabel& label) {
+  const QFontMetrics metrics = label.fontMetrics();
+  int widest = 0;
+  for (const QChar c : label.text()) widest = qMax(widest, metrics.horizontalAdvance(c));
+  EXPECT_GE(label.contentsRect().width(), widest) << dialog.windowTitle().toStdString() << ": \""
+                                                  << label.text().toStdString() << "\" has no room";
+  EXPECT_GE(label.contentsRect().height(), label.heightForWidth(label.width()))
+      << dialog.windowTitle().toStdString() << ": \"" << label.text().toStdString()
+      << "\" loses lines";
+}
+
+// The visible controls a text could run into.
+QList<const QWidget*> Controls(const QDialog& dialog) {
+  QList<const QWidget*> controls;
+  for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+    if (!widget->isVisible()) continue;
+    if (qobject_cast<const QLineEdit*>(widget) && qobject_cast<const QComboBox*>(widget->parent()))
+      continue;  // the combo box's own editor
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+        qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLabel*>(widget))
+      controls.append(widget);
+  }
+  return controls;
+}
+
+void ExpectTextsFit(QDialog& dialog) {
+  dialog.show();
+  const QRect client = dialog.rect();
+  const QList<const QWidget*> controls = Controls(dialog);
+  for (const QWidget* widget : controls) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (!label || label->text().isEmpty()) continue;
+    if (label->wordWrap()) ExpectWrappedTextShown(dialog, *label);
+    const QRect text = TextArea(dialog, *label);
+    EXPECT_TRUE(client.contains(text)) << dialog.windowTitle().toStdString() << ": \""
+                                       << label->text().toStdString() << "\" is cut off";
+    for (const QWidget* other : controls) {
+      if (other == widget) continue;
+      const QRect area = InDialog(dialog, *other, other->rect());
+      EXPECT_FALSE(text.intersects(area))
+          << dialog.windowTitle().toStdString() << ": \"" << label->text().toStdString()
+          << "\" runs into " << other->objectName().toStdString();
+    }
+  }
+  dialog.hide();
+}
+
+TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
+  TForm4 resolution;
+  ExpectTextsFit(resolution);
+  TForm7 threshold;
+  ExpectTextsFit(threshold);
+  TForm6 about;
+  ExpectTextsFit(about);
+  TForm3 properties;
+  ExpectTextsFit(properties);
+  TForm5 launch;
+  ExpectTextsFit(launch);
+}
+
+}  // namespace
+}  // namespace kirabel
