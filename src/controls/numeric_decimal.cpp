@@ -79,19 +79,11 @@ long double FiguresToValue(const DecimalFigures& figures) {
   return ReadDecimal(text).value_or(0);
 }
 
-long double ApplyCut(long double x, int places, DecimalCut cut) {
-  if (!std::isfinite(x)) return x;
-  return FiguresToValue(ToDecimalFigures(x, places, cut));
-}
-
 }  // namespace
 
 long double TruncateToPlaces(long double x, int places) {
-  return ApplyCut(x, places, DecimalCut::kTruncate);
-}
-
-long double RoundToPlaces(long double x, int places) {
-  return ApplyCut(x, places, DecimalCut::kRoundHalfAway);
+  if (!std::isfinite(x)) return x;
+  return FiguresToValue(ToDecimalFigures(x, places, DecimalCut::kTruncate));
 }
 
 long double PowerOfTen(int n) {

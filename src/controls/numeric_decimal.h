@@ -23,9 +23,6 @@ DecimalFigures ToDecimalFigures(long double x, int places,
 // x cut (not rounded) to the places, keeping its sign.
 long double TruncateToPlaces(long double x, int places);
 
-// x rounded half away from zero to the places.
-long double RoundToPlaces(long double x, int places);
-
 // 10^n, correctly rounded (as the decimal text "1e<n>" would read).
 long double PowerOfTen(int n);
 

@@ -1,13 +1,12 @@
 // Typed characters and key presses: the digit, point, minus, Backspace and
 // Delete rules, and the keys that move the focus.
-#include <cmath>
-
 #include "controls/numeric_decimal.h"
 #include "controls/numeric_entry.h"
 #include "controls/numeric_format.h"
 #include "controls/numeric_parse.h"
 
 namespace kirabel {
+
 void NumericEntry::ResetNumber() {
   value_ = 0;
   digitCount_ = 0;

@@ -72,8 +72,6 @@ TEST(NumericDecimalTest, TruncateCutsTheDecimalDigitsKeepingTheSign) {
   EXPECT_EQ(TruncateToPlaces(0.29L, 2), 0.29L);  // not 0.28 from 0.28999...
   EXPECT_EQ(TruncateToPlaces(2.999L, 0), 2.0L);
   EXPECT_EQ(TruncateToPlaces(-0.5L, 0), 0.0L);
-  EXPECT_EQ(RoundToPlaces(2.5L, 0), 3.0L);
-  EXPECT_EQ(RoundToPlaces(-0.125L, 2), -0.13L);
   EXPECT_EQ(PowerOfTen(3), 1000.0L);
   EXPECT_EQ(PowerOfTen(-2), 0.01L);
 }
