@@ -104,6 +104,8 @@ void TForm2::FitToPicture(int32_t width, int32_t height) {
   QSize size = this->size();
   if (width + border.width() < screen.width()) size.setWidth(width);
   if (height + border.height() < screen.height()) size.setHeight(height);
+  // A window of no size cannot be shown: an empty picture keeps one pixel.
+  size = size.expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
   UpdateMaximumSize();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 #include "image/dibs.h"
 
@@ -77,6 +78,10 @@ TEST_F(SpaceViewerTest, PictureWiderThanTheScreenKeepsTheWidthAndScrolls) {
 TEST_F(SpaceViewerTest, EmptyPictureDrawsNothingAndFailsNothing) {
   viewer_.FitToPicture(0, 0);
   EXPECT_EQ(viewer_.Bitmap().Width(), 0);
+  // The window stays on the screen (a window of no size would be unmapped).
+  QApplication::processEvents();
+  EXPECT_EQ(viewer_.size(), QSize(1, 1));
+  EXPECT_TRUE(viewer_.windowHandle()->isVisible());
   viewer_.FormPaint();
   viewer_.FitToPicture(-5, 7);
   EXPECT_EQ(viewer_.Bitmap().Width(), 0);
