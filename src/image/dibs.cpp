@@ -1,12 +1,11 @@
 #include "image/dibs.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <limits>
 #include <new>
 
 #include "platform/errors.h"
 #include "platform/io_error.h"
+#include "platform/replacing_file.h"
 
 namespace kirabel {
 
@@ -48,35 +47,6 @@ void BuildFileHeaders(const TBitmapInfoHeader& h, uint8_t* out) {
   Put32(info + 32, h.biClrUsed);
   Put32(info + 36, h.biClrImportant);
 }
-
-// Closes the file on every way out of a save.
-class OutputFile {
- public:
-  explicit OutputFile(const std::string& name) : name_(name) {
-    errno = 0;
-    file_ = std::fopen(name.c_str(), "wb");
-    if (!file_) Fail();
-  }
-  ~OutputFile() {
-    if (file_) std::fclose(file_);
-  }
-  void Write(const void* data, std::size_t size) {
-    errno = 0;
-    if (size != 0 && std::fwrite(data, 1, size, file_) != size) Fail();
-  }
-  void Close() {
-    errno = 0;
-    std::FILE* f = file_;
-    file_ = nullptr;
-    if (std::fclose(f) != 0) Fail();
-  }
-
- private:
-  [[noreturn]] void Fail() { throw FileIOError(name_, errno != 0 ? errno : EIO); }
-
-  std::string name_;
-  std::FILE* file_ = nullptr;
-};
 
 }  // namespace
 
@@ -127,12 +97,13 @@ bool TDIBitmap::SaveToFile(const std::string& fileName, int bitCount,
   }
   uint8_t headers[kPixelOffset];
   BuildFileHeaders(BitmapInfo_.bmiHeader, headers);
-  OutputFile file(fileName);
+  // A save that fails leaves an old file of that name as it was.
+  ReplacingFile file(fileName);
   file.Write(headers, sizeof headers);
   for (int32_t row = 0; row < Height_; ++row) {
     file.Write(Bits_.data() + static_cast<std::size_t>(row) * RowBytes_, RowBytes_);
   }
-  file.Close();
+  file.Commit();
   return true;
 }
 

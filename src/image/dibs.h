@@ -69,8 +69,8 @@ class TDIBitmap {
   // Writes the picture as a BMP file. Only a bit count of 24 is supported;
   // any other shows kUnsupportedBitDepthText through warn (when given),
   // creates no file and returns false. A failing file operation raises
-  // FileIOError with the file name and the system's reason; what was written
-  // before the failure stays on disk.
+  // FileIOError with the file name and the system's reason; an old file of
+  // that name is then left as it was and no partial file is left behind.
   bool SaveToFile(const std::string& fileName, int bitCount,
                   const WarningHandler& warn = nullptr) const;
 
