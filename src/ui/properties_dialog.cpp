@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <iterator>
 #include <optional>
 
@@ -75,6 +78,32 @@ QRect SecondField(int y) {
   return QRect(kSecondFieldX, y, kFieldWidth, kFieldHeight);
 }
 
+// The widest text a nine-digit numeric field shows.
+const char kWidestNumber[] = "-999,999,999";
+
+// Width a numeric field needs to show its widest text whole.
+int NeededFieldWidth(const QLineEdit& field) {
+  QStyleOptionFrame option;
+  option.initFrom(&field);
+  option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+  const QFontMetrics metrics = field.fontMetrics();
+  const QSize text(metrics.horizontalAdvance(QString::fromLatin1(kWidestNumber)) + 4,
+                   metrics.height());  // 4: the edit's own margins
+  return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &field).width();
+}
+
+// Width a selector needs to show its longest item whole.
+int NeededSelectorWidth(const QComboBox& selector) {
+  QStyleOptionComboBox option;
+  option.initFrom(&selector);
+  const QFontMetrics metrics = selector.fontMetrics();
+  int widest = 0;
+  for (int i = 0; i < selector.count(); ++i)
+    widest = qMax(widest, metrics.horizontalAdvance(selector.itemText(i)));
+  const QSize text(widest, metrics.height());
+  return selector.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &selector).width();
+}
+
 }  // namespace
 
 QString TForm3::noChildText() {
@@ -95,6 +124,32 @@ TForm3::TForm3(QWidget* parent)
   createChildRows();
   createButtons();
   arrangeTabOrder();
+  fitToFonts();
+}
+
+// The design sizes suit narrow glyphs. Where the system's font is wider, the
+// numeric fields and the distribution selectors grow until their texts show
+// whole, the columns to their right move along and the dialog widens by as
+// much; with fonts that fit, the design layout stays as it is.
+void TForm3::fitToFonts() {
+  const int field = qMax(0, NeededFieldWidth(*NEditDB) - kFieldWidth);
+  const int selector = qMax(0, NeededSelectorWidth(*ComboBox2) - kSelectorWidth);
+  if (field == 0 && selector == 0) return;
+  for (QWidget* widget : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    QRect g = widget->geometry();
+    const bool number = qobject_cast<TNValEdit*>(widget) && g.width() == kFieldWidth;
+    if (qobject_cast<QPushButton*>(widget)) {
+      g.translate(2 * field + selector, 0);
+    } else if (g.x() >= kUnitX) {
+      g.translate(2 * field, 0);
+      if (qobject_cast<QComboBox*>(widget)) g.setWidth(g.width() + selector);
+    } else if (g.x() >= kSeparatorX) {
+      g.translate(field, 0);
+    }
+    if (number) g.setWidth(g.width() + field);
+    widget->setGeometry(g);
+  }
+  setFixedSize(kClientSize + QSize(2 * field + selector, 0));
 }
 
 QLabel* TForm3::addLabel(const QString& text, int x, int y) {

@@ -63,6 +63,7 @@ class TForm3 : public QDialog {
   void createChildRows();
   void createButtons();
   void arrangeTabOrder();
+  void fitToFonts();
   QLabel* addLabel(const QString& text, int x, int y);
   TNValEdit* addNumber(const QString& objectName, QRect geometry, const QString& hint);
   QComboBox* addDistributionSelector(const QString& objectName, int y);

@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <memory>
 
+#include "controls/NValEdit.h"
 #include "ui/about_dialog.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/properties_dialog.h"
@@ -87,6 +90,41 @@ void ExpectTextsFit(QDialog& dialog) {
     }
   }
   dialog.hide();
+}
+
+// Every item of a selector shows whole when chosen.
+void ExpectItemsFit(const QComboBox& selector) {
+  QStyleOptionComboBox option;
+  option.initFrom(&selector);
+  for (int i = 0; i < selector.count(); ++i) {
+    const QSize text(selector.fontMetrics().horizontalAdvance(selector.itemText(i)),
+                     selector.fontMetrics().height());
+    const int needed =
+        selector.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &selector).width();
+    EXPECT_GE(selector.width(), needed) << selector.objectName().toStdString() << ": \""
+                                        << selector.itemText(i).toStdString() << "\" is cut off";
+  }
+}
+
+// A field shows its whole text (2 pixels of frame and 2 of margin each side).
+void ExpectNumberShown(const TNValEdit& field) {
+  EXPECT_LE(field.fontMetrics().horizontalAdvance(field.text()) + 8, field.width())
+      << field.objectName().toStdString() << ": \"" << field.text().toStdString()
+      << "\" is cut off";
+}
+
+TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
+  TForm3 dialog;
+  for (QComboBox* selector :
+       {dialog.ComboBox2, dialog.ComboBox3, dialog.ComboBox4, dialog.ComboBox5})
+    ExpectItemsFit(*selector);
+  // π as a list file keeps it (15 digits) comes back as 179.99999999999981
+  // degrees, shown as 180.000000.
+  dialog.NEditDB->setValue(3.14159265358979L / 3.1415926535897932385L * 180);
+  ExpectNumberShown(*dialog.NEditDB);
+  dialog.NEditB->setValue(-999999999);
+  ExpectNumberShown(*dialog.NEditB);
+  ExpectTextsFit(dialog);  // the columns moved along with the wider controls
 }
 
 TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
