@@ -7,7 +7,6 @@
 #include "ui/form_font.h"
 #include "ui/main_window.h"
 #include "ui/tool_icons.h"
-#include "ui/tool_icons.h"
 
 int main(int argc, char** argv) {
   // The windows are laid out in screen pixels, as their sizes are given.
@@ -16,7 +15,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
   QApplication::setFont(kirabel::FormFont());
-  QApplication::setWindowIcon(kirabel::AppIcon());
   QApplication::setWindowIcon(kirabel::AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kirabel.Kirabel"));
 
