@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "cli/png_writer.h"
+#include "image/picture_png.h"
 
 namespace kirabel::cli {
 
@@ -38,7 +39,7 @@ void HeadlessHost::ShowFrame() {
 void HeadlessHost::SaveFrame(const TDIBitmap& bitmap, const std::string& fileName) {
   try {
     if (format_ == OutputFormat::kPng) {
-      SavePng(bitmap, PngFileName(fileName));
+      SavePngFile(bitmap, PngFileName(fileName));
     } else {
       LaunchHost::SaveFrame(bitmap, fileName);
     }

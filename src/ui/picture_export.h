@@ -1,15 +1,11 @@
 #pragma once
 // Writing the space picture to a file: a 24-bit BMP file, or a PNG file when
 // the chosen name ends in ".png" (any letter case).
-#include <QImage>
 #include <QString>
 
 namespace kirabel {
 
 class TDIBitmap;
-
-// The picture as a top-down RGB image.
-QImage ToQImage(const TDIBitmap& bitmap);
 
 // Writes the picture; raises WriteError (or the BMP writer's error) when the
 // file cannot be written.

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "platform/errors.h"
+#include "support/file_size_limit.h"
 #include "support/scratch_folder.h"
 
 namespace kirabel {
@@ -170,15 +171,10 @@ TEST_F(IniFileTest, FailedSaveLeavesTheOldFileAsItWas) {
   const std::string path = Write(old, "full.ini");
   IniFile ini(path);
   ini.WriteString("s", "big", std::string(100000, 'x'));
-  rlimit saved;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(ini.Save(), WriteError);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previousHandler);
+  {
+    testing::FileSizeLimit limit(4096);
+    EXPECT_THROW(ini.Save(), WriteError);
+  }
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()),
                           std::filesystem::directory_iterator()),

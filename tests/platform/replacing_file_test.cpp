@@ -13,6 +13,7 @@
 
 #include "image/dibs.h"
 #include "platform/io_error.h"
+#include "support/file_size_limit.h"
 #include "support/scratch_folder.h"
 
 namespace kirabel {
@@ -31,26 +32,7 @@ int FilesIn(const ScratchFolder& folder) {
   return count;
 }
 
-// Limits the size of files this process may write (as a full disk would),
-// turning the limit's signal into a plain write error.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST(ReplacingFileTest, CommitReplacesTheOldFileAndKeepsItsPermissions) {
   ScratchFolder folder;

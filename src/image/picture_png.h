@@ -1,0 +1,20 @@
+#pragma once
+// The space picture as a Qt image and as a PNG file, for the desktop program's
+// "save image" command and the headless renderer's PNG frames (Qt Gui only).
+#include <QImage>
+#include <string>
+
+namespace kirabel {
+
+class TDIBitmap;
+
+// The picture as a top-down RGB image; a null image for an empty picture.
+// Raises OutOfMemoryError when the image cannot be had.
+QImage DibToQImage(const TDIBitmap& bitmap);
+
+// Writes the picture as a PNG file. The file is written beside the old one
+// and put in its place only when complete, so a full disk or an unwritable
+// folder leaves an older file untouched. Raises WriteError on failure.
+void SavePngFile(const TDIBitmap& bitmap, const std::string& fileName);
+
+}  // namespace kirabel
