@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <utility>
 
 #include "platform/errors.h"
 #include "platform/ini_document.h"
 #include "platform/ini_values.h"
+#include "platform/replacing_file.h"
 #include "platform/sjis.h"
 
 namespace kirabel {
@@ -120,81 +119,18 @@ std::string IniFile::Text() const {
   return doc_->Text();
 }
 
-namespace {
-
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// The file a save replaces: the target of a symbolic link, so that the link
-// itself stays.
-std::string ResolveTarget(const std::string& path) {
-  struct stat info;
-  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char* resolved = realpath(path.c_str(), nullptr);
-  if (!resolved) return path;
-  std::string target(resolved);
-  free(resolved);
-  return target;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Creates a new, empty file in the folder of target (a short name, so that
-// a target name near the length limit still works); returns its descriptor
-// and name.
-int CreateTemporary(const std::string& target, std::string& name) {
-  static std::atomic<unsigned> counter{0};
-  const std::string prefix = FolderOf(target) + "/.kirabel-save-" + std::to_string(getpid()) + "-";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    name = prefix + std::to_string(counter++) + ".tmp";
-    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
-}  // namespace
-
 void IniFile::Save() const {
   // A file that exists but could not be read is never replaced by what little
   // this object knows of it.
   if (unreadable_) throw WriteError(path_);
   const std::string text = Text();
-  const std::string target = ResolveTarget(path_);
-  std::string temporary;
-  const int fd = CreateTemporary(target, temporary);
-  if (fd < 0) throw WriteError(path_);
-  struct stat old;
-  bool ok = true;
-  if (stat(target.c_str(), &old) == 0) ok = fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && WriteAll(fd, text) && fsync(fd) == 0;
-  ok = (close(fd) == 0) && ok;
-  ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    unlink(temporary.c_str());
+  try {
+    ReplacingFile file(path_);
+    file.Write(text.data(), text.size());
+    file.Commit(/*sync=*/true);
+  } catch (const KirabelError&) {
     throw WriteError(path_);
   }
-  SyncFolder(FolderOf(target));
 }
 
 }  // namespace kirabel

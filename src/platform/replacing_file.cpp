@@ -34,6 +34,13 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
 bool IsSpecialFile(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
@@ -84,13 +91,15 @@ void ReplacingFile::Write(const void* data, std::size_t size) {
   if (size != 0 && std::fwrite(data, 1, size, file_) != size) Fail(errno);
 }
 
-void ReplacingFile::Commit() {
+void ReplacingFile::Commit(bool sync) {
   errno = 0;
+  if (sync && (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0)) Fail(errno);
   std::FILE* file = std::exchange(file_, nullptr);
   if (std::fclose(file) != 0) Fail(errno);
   if (temporary_.empty()) return;
   if (std::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
   temporary_.clear();
+  if (sync) SyncFolder(FolderOf(target_));
 }
 
 void ReplacingFile::Fail(int code) {

@@ -22,7 +22,8 @@ class ReplacingFile {
   // Throws FileIOError on a failed write.
   void Write(const void* data, std::size_t size);
   // Finishes the file and puts it in place; throws FileIOError on failure.
-  void Commit();
+  // With sync, the bytes and the new name are on the disk when it returns.
+  void Commit(bool sync = false);
 
  private:
   [[noreturn]] void Fail(int code);
