@@ -5,7 +5,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <random>
 
 #include "platform/errors.h"
@@ -187,8 +186,9 @@ TEST_F(IniFileTest, FailedSaveLeavesTheOldFileAsItWas) {
   EXPECT_TRUE(std::filesystem::is_directory(folder_.File("dir.ini")));
 }
 
-TEST_F(IniFileTest, HostileFilesAreReadQuickly) {
-  const auto start = std::chrono::steady_clock::now();
+// Hostile files must not crash or hang; a quadratic reader would run into
+// ctest's time limit here.
+TEST_F(IniFileTest, HostileFilesAreReadSafely) {
   std::mt19937 random(42);
   std::string garbage(1 << 20, '\0');
   const char alphabet[] = "[]=\r\n\"; \t\x81\xFFaZ0";
@@ -219,7 +219,6 @@ TEST_F(IniFileTest, HostileFilesAreReadQuickly) {
   for (int i = 0; i < 200000; i += 997) {
     EXPECT_EQ(big.ReadInteger("p" + std::to_string(i), "K", -1), i);
   }
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 }  // namespace
