@@ -12,6 +12,10 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
+bool IsLineBreak(char c) {
+  return c == '\r' || c == '\n';
+}
+
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
@@ -19,17 +23,23 @@ std::string_view Trim(std::string_view s) {
 }
 
 // One line of the text: [begin, end) without its line break; next is where
-// the following line starts.
+// the following line starts. CR LF, LF and CR alone each end a line.
 struct LineSpan {
   std::size_t begin, end, next;
 };
 
 LineSpan LineAt(const std::string& text, std::size_t pos) {
-  const std::size_t newline = text.find('\n', pos);
-  LineSpan line{pos, newline == npos ? text.size() : newline,
-                newline == npos ? text.size() : newline + 1};
-  if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
-  return line;
+  const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+  std::size_t next = end;
+  if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+  return {pos, end, next};
+}
+
+// The line break the text uses first, kept for the lines a write adds.
+std::string FirstLineBreak(const std::string& text) {
+  const LineSpan first = LineAt(text, 0);
+  if (first.end == first.next) return "\r\n";
+  return text.substr(first.end, first.next - first.end);
 }
 
 std::string_view Content(const std::string& text, const LineSpan& line) {
@@ -60,8 +70,7 @@ IniDocument::IniDocument(std::string text) : text_(std::move(text)) {
 }
 
 void IniDocument::Parse() {
-  const std::size_t firstBreak = text_.find('\n');
-  if (firstBreak != npos && (firstBreak == 0 || text_[firstBreak - 1] != '\r')) newline_ = "\n";
+  newline_ = FirstLineBreak(text_);
   std::size_t current = npos;  // the section whose lines are being passed
   for (std::size_t pos = 0; pos < text_.size();) {
     const LineSpan line = LineAt(text_, pos);
@@ -139,12 +148,11 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
 // blank line before the next section stays where it is.
 std::size_t IniDocument::AppendPoint(const Span& span) const {
   std::size_t end = span.bodyEnd;
-  while (end > span.bodyBegin &&
-         (IsBlank(text_[end - 1]) || text_[end - 1] == '\n' || text_[end - 1] == '\r')) {
+  while (end > span.bodyBegin && (IsBlank(text_[end - 1]) || IsLineBreak(text_[end - 1]))) {
     --end;
   }
   if (end == span.bodyBegin) return end;
-  const std::size_t previousBreak = text_.rfind('\n', end - 1);
+  const std::size_t previousBreak = text_.find_last_of("\r\n", end - 1);
   return LineAt(text_, previousBreak == npos ? 0 : previousBreak + 1).next;
 }
 
@@ -173,7 +181,7 @@ std::vector<IniDocument::Edit> IniDocument::Edits() const {
     if (!keys.appended.empty()) {
       const std::size_t at = AppendPoint(span);
       std::string lines = KeyLines(keys);
-      if (at > 0 && text_[at - 1] != '\n') lines.insert(0, newline_);
+      if (at > 0 && !IsLineBreak(text_[at - 1])) lines.insert(0, newline_);
       edits.push_back({at, at, std::move(lines)});
     }
   }
@@ -195,7 +203,7 @@ std::string IniDocument::Text() const {
   }
   out.append(text_, pos, npos);
   for (std::size_t section : newSections_) {
-    if (!out.empty() && out.back() != '\n') out += newline_;
+    if (!out.empty() && !IsLineBreak(out.back())) out += newline_;
     out += '[';
     out += sections_.Name(section);
     out += ']';

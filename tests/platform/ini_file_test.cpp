@@ -124,6 +124,17 @@ TEST_F(IniFileTest, NewLinesFollowTheFileAndValuesCannotAddLines) {
   IniFile lf(Write("[s]\nk=v\n", "lf.ini"));
   lf.WriteString("s", "n", "line1\r\nline2\n[evil]");
   EXPECT_EQ(lf.Text(), "[s]\nk=v\nn=line1  line2 [evil]\n");
+  // CR alone ends a line too, and lines a write adds keep the file's own line ends.
+  IniFile cr(Write("[section1]\rname1=val1\rname2=\"val2\"\r[section2]\r", "cr.ini"));
+  EXPECT_EQ(cr.ReadString("section1", "name2", "d"), "val2");
+  cr.WriteString("section1", "name3", "val3");
+  cr.WriteString("section3", "k", "v");
+  EXPECT_EQ(cr.Text(),
+            "[section1]\rname1=val1\rname2=\"val2\"\rname3=val3\r[section2]\r[section3]\rk=v\r");
+  IniFile mixed(Write("[a]\r\nx=1\ry=2\n[b]\rz=3", "mixed.ini"));
+  EXPECT_EQ(mixed.ReadInteger("a", "y", 0) + mixed.ReadInteger("b", "z", 0), 5);
+  mixed.WriteString("b", "w", "4");
+  EXPECT_EQ(mixed.Text(), "[a]\r\nx=1\ry=2\n[b]\rz=3\r\nw=4\r\n");
   IniFile fresh(folder_.File("new.ini"));
   fresh.WriteString("s", "name", "火花");
   EXPECT_EQ(fresh.Text(), "[s]\r\nname=\x89\xCE\x89\xD4\r\n");
