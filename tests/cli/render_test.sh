@@ -150,6 +150,14 @@ expect_exit 1 -q --size 16x16 -o "$work/part/x" "$work/scene.pcl"
 [ -f "$work/part/x00003.BMP" ] && fail "the launch went on after a failed frame"
 grep -q "frame 2" "$work/err" || fail "the message does not name frame 2"
 
+# A read-only frame is refused and stays byte for byte; the run exits 1.
+mkdir -p "$work/ro"
+printf 'old frame' >"$work/ro/x00001.BMP"
+chmod 0444 "$work/ro/x00001.BMP"
+expect_exit 1 -q --size 16x16 -o "$work/ro/x" "$work/scene.pcl"
+[ "$(cat "$work/ro/x00001.BMP")" = "old frame" ] || fail "a read-only frame was replaced"
+grep -q "x00001.BMP に書き込めません" "$work/err" || fail "read-only frame: $(cat "$work/err")"
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1

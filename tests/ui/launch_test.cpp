@@ -4,6 +4,8 @@
 // exiting in the middle.
 #include "simulation/launch.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -193,14 +195,22 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00002.BMP")));
   EXPECT_TRUE(MessageBox::Shown().empty());
 
-  env.NAME = scratch_.File("missing/fire.bmp");
-  AnswerLaunchDialog(true);
-  Form1().BitBtn2Click();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
-  EXPECT_EQ(MessageBox::Shown()[0].text,
-            QStringLiteral("ディスクの空き容量が足りないか、指定されたファイルに書き込めません"));
-  ExpectIdle();
+  // A missing folder, and a read-only first frame that stays as it was.
+  const std::string readOnly = scratch_.File("fire00001.BMP");
+  testing::WriteBytes(readOnly, "kept");
+  chmod(readOnly.c_str(), 0444);
+  for (const std::string name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
+    env.NAME = name;
+    AnswerLaunchDialog(true);
+    Form1().BitBtn2Click();
+    ASSERT_EQ(MessageBox::Shown().size(), 1u);
+    EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
+    EXPECT_EQ(MessageBox::Shown()[0].text,
+              QStringLiteral("ディスクの空き容量が足りないか、指定されたファイルに書き込めません"));
+    MessageBox::ClearRecord();
+    ExpectIdle();
+  }
+  EXPECT_EQ(testing::ReadBytes(readOnly), "kept");
 }
 
 TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
