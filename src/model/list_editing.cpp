@@ -91,6 +91,9 @@ PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size
   std::optional<std::string> name = UniqueSetName(list, clipboard.set.name);
   if (!name) return PasteResult::kNamesExhausted;
   if (position > list.size()) position = list.size();
+  // A link that names no set of this list is cut for good, so that sets
+  // added later never become its child by accident.
+  if (!HoldsSet(list, static_cast<std::size_t>(clipboard.set.child))) clipboard.set.child = -1;
 
   TParticle pasted;
   pasted.Assign(clipboard.set);

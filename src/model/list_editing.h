@@ -56,7 +56,8 @@ enum class PasteResult {
 // Inserts a copy of the clipboard set before position `position` (at the end
 // when `position` is the list size or beyond), with a unique name, and shifts
 // every child link at or after the insertion point, the new set's and the
-// clipboard's included.
+// clipboard's included. A clipboard child that names no set of the list (the
+// list was replaced since the copy) becomes -1 first.
 PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t position);
 
 // Text shown when a pasted set cannot be given a unique name.

@@ -166,6 +166,26 @@ TEST(ListEditingTest, PasteInsertsBeforeThePositionAndShiftsEveryLink) {
   EXPECT_EQ(list.back().N, 7);
 }
 
+// A child link copied from another list that names no set of this one is cut
+// on paste, and stays cut however the list grows: A's child E (4) is pasted
+// into a list of one set, then four sets are added.
+TEST(ListEditingTest, APastedLinkThatNamesNoSetIsCutForGood) {
+  ParticleList list{MakeSet("A", 4), MakeSet("B"), MakeSet("C"), MakeSet("D"), MakeSet("E")};
+  ParticleClipboard clip;
+  ASSERT_TRUE(CopySet(list, clip, 0));
+  ParticleList fresh{MakeSet("X")};
+  ASSERT_EQ(PasteSet(fresh, clip, 0), PasteResult::kPasted);
+  EXPECT_EQ(Children(fresh), (std::vector<int32_t>{-1, -1}));
+  EXPECT_EQ(clip.set.child, -1);
+  for (const char* name : {"F", "G", "H", "I"}) fresh.push_back(MakeSet(name));
+  ASSERT_EQ(PasteSet(fresh, clip, 6), PasteResult::kPasted);
+  EXPECT_EQ(Children(fresh), (std::vector<int32_t>(7, -1)));
+  // A link that names a set of the new list counts there.
+  ASSERT_TRUE(CopySet(list, clip, 0));
+  ASSERT_EQ(PasteSet(fresh, clip, 0), PasteResult::kPasted);
+  EXPECT_EQ(fresh[0].child, 5);
+}
+
 TEST(ListEditingTest, UniqueNamesUseApostrophesWithinFortyBytes) {
   ParticleList list{MakeSet("X"), MakeSet("X'"), MakeSet("Y")};
   EXPECT_EQ(UniqueSetName(list, "X"), std::optional<std::string>("X''"));
