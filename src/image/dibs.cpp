@@ -5,6 +5,7 @@
 
 #include "platform/errors.h"
 #include "platform/io_error.h"
+#include "platform/memory_info.h"
 #include "platform/replacing_file.h"
 
 namespace kirabel {
@@ -61,9 +62,11 @@ void TDIBitmap::Reallocate() {
   Bits_.shrink_to_fit();
   const uint64_t size = static_cast<uint64_t>(RowBytes_) * static_cast<uint64_t>(Height_);
   try {
-    if (size > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    if (size > std::numeric_limits<uint32_t>::max()) throw OutOfMemoryError();
+    RequireAvailableMemory(size);
     Bits_.resize(static_cast<std::size_t>(size));
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // std::bad_alloc or OutOfMemoryError
+    // The bitmap stays empty and consistent.
     Height_ = 0;
     BitmapInfo_.bmiHeader.biHeight = 0;
     BitmapInfo_.bmiHeader.biSizeImage = 0;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/errors.h"
+#include "platform/memory_info.h"
 
 namespace kirabel {
 
@@ -14,6 +15,7 @@ TSpace::TSpace(int32_t width, int32_t height) {
   const int64_t planeSize = static_cast<int64_t>(Width_) * Height_;
   if (planeSize > std::numeric_limits<int32_t>::max()) throw OutOfMemoryError();
   PlaneSize_ = static_cast<int32_t>(planeSize);
+  RequireAvailableMemory(static_cast<uint64_t>(planeSize) * kValuesPerPixel * sizeof(uint16_t));
   try {
     Data_.resize(kValuesPerPixel * static_cast<std::size_t>(PlaneSize_));
   } catch (const std::bad_alloc&) {

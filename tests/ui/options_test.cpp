@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
 
 #include "controls/NValEdit.h"
 #include "image/dibs.h"
 #include "image/space_viewer.h"
 #include "platform/errors.h"
+#include "platform/memory_info.h"
 #include "simulation/space.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
@@ -193,17 +195,28 @@ TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   EXPECT_EQ(form_.Space->Height(), 0);
 }
 
+// Beyond what can be addressed, and beyond what the machine has available
+// (checked before anything is touched, so the kernel never has to kill us).
 TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
-  EXPECT_THROW(form_.ApplyResolution(100000, 100000), OutOfMemoryError);
-  ASSERT_NE(form_.Space, nullptr);
-  EXPECT_EQ(form_.Space->Width(), 0);
-  EXPECT_EQ(form_.Space->Height(), 0);
-  EXPECT_EQ(viewer_.Bitmap().Width() * viewer_.Bitmap().Height(), 0);
-  EXPECT_EQ(form_.ResolutionX, 0);
-  EXPECT_EQ(form_.ResolutionY, 0);
-  form_.ApplyResolution(64, 32);
-  EXPECT_EQ(form_.Space->Width(), 64);
-  EXPECT_EQ(viewer_.Bitmap().Height(), 32);
+  const struct {
+    int32_t size;
+    std::optional<uint64_t> available;
+  } cases[] = {{100000, std::nullopt}, {9999, uint64_t{200} << 20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    SetAvailableMemoryForTesting(c.available);
+    EXPECT_THROW(form_.ApplyResolution(c.size, c.size), OutOfMemoryError);
+    SetAvailableMemoryForTesting(std::nullopt);
+    ASSERT_NE(form_.Space, nullptr);
+    EXPECT_EQ(form_.Space->Width(), 0);
+    EXPECT_EQ(form_.Space->Height(), 0);
+    EXPECT_EQ(viewer_.Bitmap().Width() * viewer_.Bitmap().Height(), 0);
+    EXPECT_EQ(form_.ResolutionX, 0);
+    EXPECT_EQ(form_.ResolutionY, 0);
+    form_.ApplyResolution(64, 32);
+    EXPECT_EQ(form_.Space->Width(), 64);
+    EXPECT_EQ(viewer_.Bitmap().Height(), 32);
+  }
 }
 
 TEST_F(OptionsTest, ResolutionCommandIsDisabledDuringALaunch) {
