@@ -4,9 +4,10 @@
 #include <QCommandLineParser>
 #include <QStringList>
 #include <cerrno>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
+
+#include "platform/c_numbers.h"
 
 namespace kirabel::cli {
 
@@ -44,7 +45,7 @@ std::optional<long double> ParseReal(const QString& text) {
   if (s.empty()) return std::nullopt;
   char* end = nullptr;
   errno = 0;
-  const long double v = std::strtold(s.c_str(), &end);
+  const long double v = ReadCReal(s.c_str(), &end);
   if (errno == ERANGE || *end != '\0' || !std::isfinite(v)) return std::nullopt;
   return v;
 }

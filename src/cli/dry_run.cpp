@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/png_writer.h"
+#include "platform/c_numbers.h"
 #include "simulation/launch.h"
 
 namespace kirabel::cli {
@@ -32,7 +33,10 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
   std::fprintf(out, "particles: %lld\n", static_cast<long long>(estimate.particles));
   std::fprintf(out, "launched sets: %lld\n", static_cast<long long>(estimate.launchedSets));
   std::fprintf(out, "frames: %lld\n", static_cast<long long>(frames));
-  std::fprintf(out, "start: %.15Lg  interval: %.15Lg  gravity: %.15Lg\n", env.ST, env.IT, env.G);
+  std::fputs(
+      FormatNumbers("start: %.15Lg  interval: %.15Lg  gravity: %.15Lg\n", env.ST, env.IT, env.G)
+          .c_str(),
+      out);
   std::fprintf(out, "size: %dx%d%s%s\n", r.width, r.height, r.antiAlias ? " antialias" : "",
                r.wrap ? " wrap" : "");
   if (frames > 0) {

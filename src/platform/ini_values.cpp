@@ -1,12 +1,12 @@
 #include "platform/ini_values.h"
 
-#include <locale.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+#include "platform/c_numbers.h"
 
 namespace kirabel {
 namespace {
@@ -78,13 +78,6 @@ bool IsStrictReal(std::string_view text, std::size_t pos) {
   return pos == text.size();
 }
 
-// The "C" locale, so that "." is the decimal point whatever the program's
-// locale is.
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return locale;
-}
-
 }  // namespace
 
 std::optional<int32_t> ParseIniInteger(std::string_view text) {
@@ -103,23 +96,18 @@ std::optional<long double> ParseIniReal(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   if (!IsStrictReal(text, pos)) return std::nullopt;
-  const std::string number(text.substr(pos));  // strtold_l needs a terminated text
+  const std::string number(text.substr(pos));  // strtold needs a terminated text
   errno = 0;
-  const long double value = strtold_l(number.c_str(), nullptr, CLocale());
+  const long double value = ReadCReal(number.c_str(), nullptr);
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }
 
 std::string FormatIniReal(long double value) {
   if (!std::isfinite(value)) value = 0;
-  char buffer[64];
-  // glibc rounds correctly; the "C" locale keeps "." as the decimal point.
-  locale_t previous = uselocale(CLocale());
-  std::snprintf(buffer, sizeof buffer, "%.14LE", value);
-  uselocale(previous);
-  // buffer is "d.ddddddddddddddE+xx" (at least two exponent digits); widen
-  // the exponent to at least three.
-  std::string text(buffer);
+  // glibc rounds correctly. The text is "d.ddddddddddddddE+xx" (at least two
+  // exponent digits); widen the exponent to at least three.
+  std::string text = FormatNumbers("%.14LE", value);
   const std::size_t e = text.find('E');
   std::string exponent = text.substr(e + 2);
   while (exponent.size() < 3) exponent.insert(0, 1, '0');

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "image/dibs.h"
+#include "platform/c_numbers.h"
 
 namespace kirabel {
 
@@ -21,9 +22,7 @@ long long TruncatedInt(long double value) {
 }
 
 QString Fixed2(long double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2Lf", value);
-  return QString::fromLatin1(buffer);
+  return QString::fromStdString(FormatNumbers("%.2Lf", value));
 }
 
 QString ChildText(const ParticleList& list, int32_t child) {
