@@ -29,9 +29,9 @@ void BM_Population(benchmark::State& state) {
   const int jobs = static_cast<int>(state.range(0));
   int64_t particles = 0;
   for (auto _ : state) {
-    RandomSeed = 0;
+    RandomGenerator random;
     LaunchList launched;
-    PopulateLaunchList(scene, kHeavyGravity, launched, jobs);
+    PopulateLaunchList(scene, kHeavyGravity, random, launched, jobs);
     for (const TParticle& s : launched) particles += static_cast<int64_t>(s.states.size());
     benchmark::DoNotOptimize(launched.back().states.data());
   }
@@ -47,9 +47,9 @@ BENCHMARK(BM_Population)
 
 void BM_RenderFrame(benchmark::State& state) {
   const ParticleList scene = HeavyScene();
-  RandomSeed = 0;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(scene, kHeavyGravity, launched);
+  PopulateLaunchList(scene, kHeavyGravity, random, launched);
   TSpace space(512, 512);
   TDIBitmap bitmap;
   bitmap.SetHeight(512);
@@ -75,8 +75,8 @@ BENCHMARK(BM_RenderFrame)
 
 void BM_LiteralFrame(benchmark::State& state) {
   const ParticleList scene = HeavyScene();
-  RandomSeed = 0;
-  const auto launched = literal::Population(scene, kHeavyGravity).Build();
+  RandomGenerator random;
+  const auto launched = literal::Population(scene, kHeavyGravity, random).Build();
   literal::Space space(512, 512);
   for (auto _ : state) {
     std::fill(space.data.begin(), space.data.end(), 0);

@@ -130,7 +130,7 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
       result = Error("--format: expected bmp or png: " + parser.value(o.format).toStdString());
       return false;
     }
-    r.format = f == "png" ? OutputFormat::kPng : OutputFormat::kBmp;
+    r.format = f == "png" ? PictureFormat::kPng : PictureFormat::kBmp;
   }
   if (parser.isSet(o.maxParticles)) {
     r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);

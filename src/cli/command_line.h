@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace kirabel::cli {
+#include "picture_io/frame_writer.h"
 
-enum class OutputFormat { kBmp, kPng };
+namespace kirabel::cli {
 
 struct RenderRequest {
   std::string input;   // the PCL file
@@ -20,7 +20,7 @@ struct RenderRequest {
   std::optional<long double> start;     // overrides ST
   std::optional<long double> interval;  // overrides IT
   std::optional<long double> gravity;   // overrides G
-  OutputFormat format = OutputFormat::kBmp;
+  PictureFormat format = PictureFormat::kBmp;
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   bool dryRun = false;

@@ -2,20 +2,10 @@
 
 #include <algorithm>
 
-#include "cli/png_writer.h"
 #include "platform/c_numbers.h"
 #include "simulation/launch.h"
 
 namespace kirabel::cli {
-
-namespace {
-
-std::string FrameFile(const RenderRequest& r, const TEnvironment& env, int64_t frame) {
-  const std::string name = AutoSaveFileName(env.NAME, frame);
-  return r.format == OutputFormat::kPng ? PngFileName(name) : name;
-}
-
-}  // namespace
 
 void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& list,
                  const TEnvironment& env, const ParticleEstimate& estimate) {
@@ -40,8 +30,8 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
   std::fprintf(out, "size: %dx%d%s%s\n", r.width, r.height, r.antiAlias ? " antialias" : "",
                r.wrap ? " wrap" : "");
   if (frames > 0) {
-    std::fprintf(out, "output: %s .. %s\n", FrameFile(r, env, 1).c_str(),
-                 FrameFile(r, env, frames).c_str());
+    std::fprintf(out, "output: %s .. %s\n", NumberedFrameName(env.NAME, 1, r.format).c_str(),
+                 NumberedFrameName(env.NAME, frames, r.format).c_str());
   }
 }
 

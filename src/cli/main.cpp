@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/confirmed_settings.h"
 #include "cli/dry_run.h"
-#include "cli/headless_host.h"
+#include "image/dibs.h"
+#include "model/launch_limits.h"
 #include "model/pcl_file.h"
+#include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
-#include "simulation/population.h"
+#include "simulation/random.h"
+#include "simulation/space.h"
 
 #ifndef KIRABEL_VERSION
 #define KIRABEL_VERSION "0.1.0"
@@ -40,27 +42,47 @@ TEnvironment LaunchSettings(const TEnvironment& fromFile, const RenderRequest& r
   if (r.start) env.ST = *r.start;
   if (r.interval) env.IT = *r.interval;
   if (r.gravity) env.G = *r.gravity;
-  env = ConfirmedSettings(env);
+  env = WithinLaunchLimits(env);
   env.AUTOSAVE = true;
   env.NAME = r.prefix;
   return env;
 }
 
-int Launch(const ParticleList& list, const TEnvironment& env, const RenderRequest& r) {
-  const bool showProgress = !r.quiet && isatty(STDERR_FILENO);
-  HeadlessHost host(r, showProgress);
-  LaunchList launchList;
-  const LaunchEnd end = RunLaunch(list, env, launchList, host, r.jobs);
-  if (showProgress) std::fputc('\n', stderr);
-  switch (end) {
-    case LaunchEnd::Completed:
-      return kExitDone;
-    case LaunchEnd::SaveFailed:
-      return Fail("frame " + std::to_string(host.FramesWritten() + 1) +
-                  " not written: " + host.SaveError());
-    default:
-      return kExitFailed;  // refused; the reason is already on stderr
+// The space buffer and the picture, black, of the requested size.
+struct Canvas {
+  explicit Canvas(const RenderRequest& r) : space(r.width, r.height) {
+    picture.SetHeight(r.height);
+    picture.SetWidth(r.width);
   }
+  TSpace space;
+  TDIBitmap picture;
+};
+
+// Draws and writes every frame of the first launch after start-up.
+int RenderFrames(const ParticleList& list, const TEnvironment& env, const RenderRequest& r) {
+  const bool showProgress = !r.quiet && isatty(STDERR_FILENO);
+  Canvas canvas(r);
+  RandomGenerator random;
+  const Launch::BuildResult built = Launch::Build(list, env, random, INT64_MAX, {}, r.jobs);
+  if (!built.launch) {
+    return Fail(std::to_string(built.estimate.particles) +
+                " particles do not fit into this machine's memory");
+  }
+  const RenderOptions options{r.antiAlias, r.wrap};
+  const int64_t count = built.launch->FrameCount();
+  for (int64_t frame = 1; frame <= count; ++frame) {
+    if (showProgress)
+      std::fprintf(stderr, "\rframe %lld/%lld ", (long long)frame, (long long)count);
+    built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
+    try {
+      WritePicture(canvas.picture, NumberedFrameName(env.NAME, frame, r.format), r.format);
+    } catch (const std::exception& e) {
+      if (showProgress) std::fputc('\n', stderr);
+      return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
+    }
+  }
+  if (showProgress) std::fputc('\n', stderr);
+  return kExitDone;
 }
 
 int Render(const RenderRequest& r) {
@@ -81,7 +103,7 @@ int Render(const RenderRequest& r) {
     return Fail(std::to_string(estimate.particles) + " particles reach the limit --max-particles " +
                 std::to_string(*r.maxParticles));
   }
-  return Launch(list, env, r);
+  return RenderFrames(list, env, r);
 }
 
 int Main(const std::vector<std::string>& args) {

@@ -102,31 +102,55 @@ long double LargestMagnitude(int maxDigits, int places) {
   return ReadDecimal(nines).value_or(0);
 }
 
+// What a field holds: magnitudes below `smallest` become zero, from `beyond`
+// on they become `largest`.
+struct FieldRange {
+  long double smallest, beyond, largest;
+};
+
+FieldRange RangeOf(const NumericProperties& props) {
+  const int places = std::max(props.fixDecimal, 0);
+  const int smallestPlaces = props.fixDecimal > 0 ? props.fixDecimal : props.maxDigits - 1;
+  return {PowerOfTen(-smallestPlaces), PowerOfTen(props.maxDigits - places) - PowerOfTen(-places),
+          LargestMagnitude(props.maxDigits, places)};
+}
+
+// Not a number counts as 0. A field without negatives takes the magnitude
+// before the range checks, so neither a clamped nor a tiny negative value
+// shows a minus sign.
+long double Prepared(long double x, const NumericProperties& props) {
+  if (std::isnan(x)) return 0;
+  return props.prmtNegative ? x : std::fabs(x);
+}
+
 }  // namespace
 
+long double ValueWithinLimits(long double x, const NumericProperties& properties) {
+  const NumericProperties props = Normalised(properties);
+  x = Prepared(x, props);
+  const FieldRange range = RangeOf(props);
+  if (std::fabs(x) < range.smallest) return 0;
+  if (std::fabs(x) >= range.beyond) return std::copysign(range.largest, x);
+  return x;
+}
+
 void NumericEntry::SetValue(long double x) {
-  if (std::isnan(x)) x = 0;
-  // A field without negatives takes the magnitude before the range checks,
-  // so neither a clamped nor a tiny negative value shows a minus sign.
-  if (!props_.prmtNegative) x = std::fabs(x);
-  const int maxDigits = props_.maxDigits;
+  x = Prepared(x, props_);
+  const FieldRange range = RangeOf(props_);
   const int fixDecimal = props_.fixDecimal;
-  const int places = std::max(fixDecimal, 0);
   isNegative_ = x < 0;
-  decimalCount_ = places;
+  decimalCount_ = std::max(fixDecimal, 0);
   pointEntered_ = fixDecimal > 0 && x != 0;
-  const int smallestPlaces = fixDecimal > 0 ? fixDecimal : maxDigits - 1;
   // A tiny value becomes zero; the sign flag and, with fixed places, the
   // point stay, so it shows "-" or "0.00".
-  if (std::fabs(x) < PowerOfTen(-smallestPlaces)) x = 0;
+  if (std::fabs(x) < range.smallest) x = 0;
   if (x == 0) {
     ShowValue(0);
     return;
   }
-  if (std::fabs(x) >= PowerOfTen(maxDigits - places) - PowerOfTen(-places)) {
-    x = std::copysign(LargestMagnitude(maxDigits, places), x);
-    digitCount_ = maxDigits;
-    ShowValue(x);
+  if (std::fabs(x) >= range.beyond) {
+    digitCount_ = props_.maxDigits;
+    ShowValue(std::copysign(range.largest, x));
     return;
   }
   SetFittedValue(x);

@@ -117,4 +117,10 @@ class NumericEntry {
   std::optional<long double> undoValue_;  // the value before the last cut, clear or paste
 };
 
+// The number a field with these properties holds once x is written to it:
+// not a number counts as 0, a field without negatives takes the magnitude, a
+// magnitude below the smallest place the field shows becomes 0, and one
+// beyond the field's width becomes the largest it holds (with x's sign).
+long double ValueWithinLimits(long double x, const NumericProperties& properties);
+
 }  // namespace kirabel

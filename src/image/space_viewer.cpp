@@ -24,8 +24,8 @@ QString ViewerIdleCaption() {
   return QStringLiteral("空間ビューワ");
 }
 
-QString ViewerDrawingCaption(int frame, int count) {
-  return QStringLiteral("作画中です...%1/%2").arg(frame).arg(count);
+QString ViewerDrawingCaption(int64_t frame, int64_t count) {
+  return QStringLiteral("作画中です...%1/%2").arg(qlonglong(frame)).arg(qlonglong(count));
 }
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {

@@ -66,6 +66,6 @@ class TForm2 : public QScrollArea {
 // The viewer caption while idle.
 QString ViewerIdleCaption();  // "空間ビューワ"
 // The caption while frame `frame` of `count` is drawn: "作画中です...3/10".
-QString ViewerDrawingCaption(int frame, int count);
+QString ViewerDrawingCaption(int64_t frame, int64_t count);
 
 }  // namespace kirabel

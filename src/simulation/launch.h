@@ -1,58 +1,86 @@
 #pragma once
-// The launch driver: from the confirmed launch settings to the last frame.
-// Builds the launch list, draws the frames one after the other at ST,
-// ST + IT, ... (the time accumulated frame by frame), saves each frame when
-// automatic saving is on, and leaves the window idle with an empty launch
-// list however the launch ends.
+// A launch: the particles of a list under a set of launch settings, built
+// once and then drawn frame by frame on request. Frame i shows time
+// ST + (i - 1) x IT (accumulated frame by frame, as a run from the first
+// frame adds the interval). The space is cleared before every frame, so the
+// frames are independent of each other: any frame can be drawn in any order
+// and comes out byte for byte as in a run from the first.
+//
+// The launch knows nothing of windows: it asks its caller for the particle
+// count through a callback, and a frame reports progress (and can be
+// stopped) through a ProgressStep. Captions, message texts, cursors and
+// buttons belong to the callers.
 #include <cstdint>
-#include <string>
+#include <functional>
+#include <memory>
 
 #include "model/environment.h"
 #include "model/particle.h"
 #include "simulation/population.h"
+#include "simulation/renderer.h"
 
 namespace kirabel {
 
-class LaunchHost;
-
-// How a launch ended.
-enum class LaunchEnd {
-  Declined,    // the particle count was declined or refused; nothing drawn
-  Completed,   // every frame drawn (and saved)
-  Stopped,     // the user stopped it during a frame
-  SaveFailed,  // a frame could not be saved; earlier frames stay on disk
-};
-
-// "作画中です...%d/%d"
-std::string DrawingCaption(int64_t frame, int64_t count);
-
-// Shown when a frame cannot be saved:
-// "ディスクの空き容量が足りないか、指定されたファイルに書き込めません"
-extern const char* const kSaveFailedWarning;
-
-// name without its extension: the part from the last period of the file
-// name on (a period in a folder name does not count).
-std::string RemoveExtension(const std::string& name);
-
-// The file of frame number `frame`: "%s%.5d.BMP" with name's extension
-// removed ("fire.bmp", 3 -> "fire00003.BMP"; never cut to five digits).
-std::string AutoSaveFileName(const std::string& name, int64_t frame);
+class ParallelRenderer;
+class RandomGenerator;
+class TDIBitmap;
+class TSpace;
 
 // The number of frames of NF: its integer part, 0 for a value below 1 or
 // not a number.
 int64_t FrameCount(long double nf);
 
-// Empties the launch list, last launched set first.
-void FreeLaunchList(LaunchList& launchList);
+// Asked before a launch of this many particles is built (from the warning
+// threshold on); true builds it.
+using ConfirmParticleCountFn = std::function<bool(int64_t particles)>;
 
-// Runs a launch of list with the confirmed settings, through host (steps
-// from going busy to going idle again). The settings are copied at the start,
-// the particle list is read only before the first frame. launchList must be empty; it is empty
-// again on return, also when an error (for instance OutOfMemoryError) leaves
-// this function. jobs > 1 draws each frame with that many threads (same
-// pictures, no progress steps, frames cannot be stopped half-way); jobs <= 1
-// draws on the calling thread with progress steps and stopping.
-LaunchEnd RunLaunch(const ParticleList& list, const TEnvironment& settings, LaunchList& launchList,
-                    LaunchHost& host, int jobs = 1);
+class Launch {
+ public:
+  enum class Outcome {
+    kBuilt,
+    kDeclined,  // the caller declined the particle count; nothing was drawn
+    kTooLarge,  // the launch list would not fit into memory; nothing was drawn
+  };
+  struct BuildResult {
+    Outcome outcome = Outcome::kDeclined;
+    ParticleEstimate estimate;
+    std::unique_ptr<Launch> launch;  // set for kBuilt
+  };
+
+  // Estimates the particles of list; refuses what cannot fit into the
+  // machine's memory; asks confirm from askFrom particles on; then expands
+  // every visible set, drawing from random (only when built). jobs > 1
+  // builds large generations and draws frames on that many threads (the
+  // same bytes; frames then have no progress steps). Raises
+  // OutOfMemoryError when memory runs out while building.
+  static BuildResult Build(const ParticleList& list, const TEnvironment& settings,
+                           RandomGenerator& random, int64_t askFrom,
+                           const ConfirmParticleCountFn& confirm, int jobs = 1);
+
+  Launch(const TEnvironment& settings, LaunchList sets, int jobs);
+  ~Launch();
+  Launch(const Launch&) = delete;
+  Launch& operator=(const Launch&) = delete;
+
+  // The settings the launch was built with (later edits do not reach it).
+  const TEnvironment& Settings() const { return settings_; }
+  int64_t FrameCount() const;
+  // The time of frame (1-based).
+  long double FrameTime(int64_t frame) const;
+  const LaunchList& Sets() const { return sets_; }
+
+  // Clears space, draws frame into it and copies it into picture (both of
+  // the same size). options is read for every particle. Returns false when
+  // a progress step stopped the frame: picture is then left as it was.
+  bool DrawFrame(int64_t frame, TSpace& space, TDIBitmap& picture, const RenderOptions& options,
+                 const ProgressStep& step = {});
+
+ private:
+  TEnvironment settings_;
+  LaunchList sets_;
+  std::unique_ptr<ParallelRenderer> parallel_;  // null: draw on the calling thread
+  mutable int64_t timedFrame_ = 1;              // the last frame whose time was asked for
+  mutable long double frameTime_;               // its time
+};
 
 }  // namespace kirabel

@@ -1,11 +1,7 @@
 #include "simulation/population.h"
 
-#include <cstdio>
 #include <limits>
 #include <unordered_map>
-
-#include "platform/memory_info.h"
-#include "simulation/launch_host.h"
 
 namespace kirabel {
 
@@ -99,42 +95,11 @@ ParticleEstimate EstimateParticles(const ParticleList& list) {
   return est;
 }
 
-std::string ParticleCountQuestion(int64_t total) {
-  char text[128];
-  std::snprintf(text, sizeof text, "%lld個の粒子が作られます。計算を続けていいですか？",
-                static_cast<long long>(total));
-  return text;
-}
-
-std::string ParticleMemoryRefusal(int64_t total) {
-  char text[160];
-  std::snprintf(text, sizeof text, "%lld個の粒子はメモリに収まりません。粒子の数を減らしてください",
-                static_cast<long long>(total));
-  return text;
-}
-
 bool FitsInMemory(const ParticleEstimate& estimate, uint64_t memoryBytes) {
   // Without a figure from the system, stay within what a 47-bit address
   // space can map at all.
   const uint64_t limit = memoryBytes != 0 ? memoryBytes : (uint64_t{1} << 47);
   return estimate.Bytes() <= limit;
-}
-
-bool ConfirmParticleCount(const ParticleList& list, LaunchHost& host) {
-  const ParticleEstimate estimate = EstimateParticles(list);
-  if (!FitsInMemory(estimate, PhysicalMemoryBytes())) {
-    host.ShowWarning(ParticleMemoryRefusal(estimate.particles));
-    return false;
-  }
-  if (estimate.particles < host.TooMany()) return true;
-  return host.ConfirmParticleCount(ParticleCountQuestion(estimate.particles));
-}
-
-bool BuildLaunchList(const ParticleList& list, long double g, LaunchHost& host,
-                     LaunchList& launchList, int jobs) {
-  if (!ConfirmParticleCount(list, host)) return false;
-  PopulateLaunchList(list, g, launchList, jobs);
-  return true;
 }
 
 }  // namespace kirabel

@@ -70,11 +70,12 @@ struct Factors {
 };
 
 Factors DrawFactors(const TParticle& set, int32_t i, uint32_t seed) {
+  RandomGenerator random(seed);
   Factors f;
-  f.r1 = RandomFactor(set.rmGT, i, set.N, seed);
-  f.r2 = RandomFactor(set.rmLT, i, set.N, seed);
-  f.r3 = RandomFactor(set.rmVB, i, set.N, seed);
-  f.r4 = RandomFactor(set.rmB, i, set.N, seed);
+  f.r1 = RandomFactor(set.rmGT, i, set.N, random);
+  f.r2 = RandomFactor(set.rmLT, i, set.N, random);
+  f.r3 = RandomFactor(set.rmVB, i, set.N, random);
+  f.r4 = RandomFactor(set.rmB, i, set.N, random);
   return f;
 }
 
@@ -125,8 +126,9 @@ struct Pending {
 
 class Expansion {
  public:
-  Expansion(const ParticleList& list, long double g, LaunchList& launchList)
-      : list_(list), g_(g), launchList_(launchList) {}
+  Expansion(const ParticleList& list, long double g, RandomGenerator& random,
+            LaunchList& launchList)
+      : list_(list), g_(g), random_(random), launchList_(launchList) {}
 
   // The plan pass for one visible set of the list.
   void PlanFirstGeneration(std::size_t index) {
@@ -191,10 +193,9 @@ class Expansion {
       }
       const int32_t i = top.next++;
       const int32_t generationsLeft = top.generationsLeft;
-      seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = RandomSeed;
-      const int draws =
-          DrawCount(set.rmGT) + DrawCount(set.rmLT) + DrawCount(set.rmVB) + DrawCount(set.rmB);
-      for (int d = 0; d < draws; ++d) NextRandom();
+      seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = random_.State();
+      random_.Skip(DrawCount(set.rmGT) + DrawCount(set.rmLT) + DrawCount(set.rmVB) +
+                   DrawCount(set.rmB));
       if (planned_[launched].parentSet == kNoParent) {
         if (set.am >= 2 && set.child != -1) LaunchChildren(set.am - 2, set.child, launched, i);
       } else if (set.child != -1) {
@@ -241,6 +242,7 @@ class Expansion {
 
   const ParticleList& list_;
   long double g_;
+  RandomGenerator& random_;
   LaunchList& launchList_;
   std::vector<Pending> stack_;
   std::vector<Planned> planned_;
@@ -249,9 +251,10 @@ class Expansion {
 
 }  // namespace
 
-void PopulateLaunchList(const ParticleList& list, long double g, LaunchList& launchList, int jobs) {
+void PopulateLaunchList(const ParticleList& list, long double g, RandomGenerator& random,
+                        LaunchList& launchList, int jobs) {
   try {
-    Expansion expansion(list, g, launchList);
+    Expansion expansion(list, g, random, launchList);
     for (std::size_t i = 0; i < list.size(); ++i) {
       if (list[i].visible) expansion.PlanFirstGeneration(i);
     }

@@ -13,26 +13,6 @@ int64_t TotalParticles(const LaunchList& launchList) {
   return total;
 }
 
-FrameProgress::FrameProgress(LaunchHost& host, int64_t totalParticles) : host_(host) {
-  const int64_t max = std::max<int64_t>(host.ProgressMax(), 1);
-  step_ = totalParticles / max;
-  if (step_ == 0) step_ = 1;
-}
-
-bool FrameProgress::StepProgress() {
-  if (counter_ % step_ == 0) {
-    host_.AdvanceProgress();
-    if (!host_.IsBusy()) {
-      host_.SetProgress(0);
-      host_.ShowFrame();
-      host_.SetWaitCursor(false);
-      return false;
-    }
-  }
-  ++counter_;
-  return true;
-}
-
 void CopySpaceToBitmap(const TSpace& space, TDIBitmap& bitmap) {
   CopySpaceRows(space, bitmap, 0, space.Height());
 }
@@ -52,24 +32,19 @@ void CopySpaceRows(const TSpace& space, TDIBitmap& bitmap, int32_t firstRow, int
   }
 }
 
-bool RenderFrame(const LaunchList& launchList, long double t, long double g, LaunchHost& host) {
-  host.SetWaitCursor(true);
-  host.SetBusy(true);
-  TSpace& space = host.Space();
-  FrameProgress progress(host, TotalParticles(launchList));
+bool RenderFrame(const LaunchList& launchList, long double t, long double g,
+                 const RenderOptions& options, const ProgressStep& step, TSpace& space) {
+  const int64_t interval =
+      std::max<int64_t>(TotalParticles(launchList) / kProgressStepsPerFrame, 1);
+  int64_t counter = 1;
   TrailSet set;
   for (const TParticle& launched : launchList) {
     set.Load(launched);
     for (const TParticleState& particle : launched.states) {
-      const RenderOptions options{host.AntiAliasing(), host.WrapSpace()};
       DrawTrail(set, particle, t, g, options, space);
-      if (!progress.StepProgress()) return false;
+      if (counter++ % interval == 0 && step && !step()) return false;
     }
   }
-  CopySpaceToBitmap(space, host.Bitmap());
-  host.SetProgress(0);
-  host.ShowFrame();
-  host.SetWaitCursor(false);
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "controls/NValEdit.h"
+#include "model/launch_limits.h"
 #include "platform/sjis.h"
 #include "ui/form_font.h"
 
@@ -76,11 +77,16 @@ void TForm5::CreateNumberRows() {
   NEditST = AddNumber("NEditST", QStringLiteral("開始時間"), QStringLiteral("[Time]"), 40);
   NeditIT = AddNumber("NeditIT", QStringLiteral("出力間隔"), QStringLiteral("[Time]"), 68);
   NEditNF = AddNumber("NEditNF", QStringLiteral("出力コマ数"), QStringLiteral("[フレーム]"), 96);
-  NEditG->setPrmtNegative(true);
-  NEditST->setPrmtNegative(true);
-  NeditIT->setPrmtNegative(false);
-  NEditNF->setPrmtNegative(false);
-  NEditNF->setFixDecimal(0);
+  const std::pair<TNValEdit*, LaunchSetting> limited[] = {{NEditG, LaunchSetting::kGravity},
+                                                          {NEditST, LaunchSetting::kStartTime},
+                                                          {NeditIT, LaunchSetting::kInterval},
+                                                          {NEditNF, LaunchSetting::kFrameCount}};
+  for (const auto& [field, setting] : limited) {
+    const NumericProperties limits = LaunchSettingLimits(setting);
+    field->setMaxDigits(limits.maxDigits);
+    field->setPrmtNegative(limits.prmtNegative);
+    field->setFixDecimal(limits.fixDecimal);
+  }
   NEditG->setValue(0.5L);
   NEditST->setValue(10);
   NeditIT->setValue(1);

@@ -19,7 +19,7 @@
 #include "model/list_editing.h"
 #include "model/particle.h"
 #include "model/pcl_file.h"
-#include "simulation/population.h"
+#include "simulation/random.h"
 #include "ui/pcl_dialogs.h"
 
 class QAction;
@@ -51,11 +51,11 @@ class TForm1 : public QMainWindow, public PclLoadObserver {
   ~TForm1() override;
 
   // ------------------------------------------------------------ owned data
-  ParticleList List;               // the particle list, in grid order
-  kirabel::LaunchList LaunchList;  // the launched sets; empty outside a launch
-  ParticleClipboard Clipboard;     // the one-set clipboard (set + empty flag)
-  std::string FileName;            // current PCL file (UTF-8 full path) or empty
-  std::unique_ptr<TSpace> Space;   // the space buffer, sized like the viewer's picture
+  ParticleList List;              // the particle list, in grid order
+  RandomGenerator Random;         // draws of every launch since start-up
+  ParticleClipboard Clipboard;    // the one-set clipboard (set + empty flag)
+  std::string FileName;           // current PCL file (UTF-8 full path) or empty
+  std::unique_ptr<TSpace> Space;  // the space buffer, sized like the viewer's picture
 
   // ------------------------------------------------------------ options
   bool ColSizing = true;      // fit the grid's columns at every size change

@@ -5,10 +5,10 @@
 
 #include "image/space_viewer.h"
 #include "model/environment.h"
+#include "picture_io/frame_writer.h"
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/picture_export.h"
 
 namespace kirabel {
 
@@ -116,8 +116,8 @@ void TForm1::KI1Click() {
   SaveDialog1.DefaultExt = QStringLiteral("BMP");
   SaveDialog1.FilterIndex = 2;
   if (!SaveDialog1.Execute(this) || !Form2) return;
-  const QString name = SaveDialog1.FileName;
-  RunCommand(this, [&] { SavePicture(Form2->Bitmap(), name); });
+  const std::string name = SaveDialog1.FileName.toStdString();
+  RunCommand(this, [&] { WritePicture(Form2->Bitmap(), name, FormatForName(name)); });
 }
 
 void TForm1::Exit1Click() {

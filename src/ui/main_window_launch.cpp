@@ -9,13 +9,12 @@
 #include "image/space_viewer.h"
 #include "model/environment.h"
 #include "platform/errors.h"
-#include "simulation/launch.h"
 #include "simulation/space.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
-#include "ui/window_launch_host.h"
+#include "ui/window_launch.h"
 
 namespace kirabel {
 
@@ -67,11 +66,10 @@ void TForm1::RunLaunchInWindow() {
   Launching = true;
   UpdateBusyControls();
   {
-    WindowLaunchHost host(*this);
+    WindowLaunch launch(*this);
     try {
-      RunLaunch(List, Environment(), LaunchList, host);
+      launch.Run(Environment(), Random);
     } catch (const std::exception& error) {
-      FreeLaunchList(LaunchList);
       SetBusy(false);
       ProgressBar1->setValue(0);
       MessageBox::ShowError(this, QString::fromUtf8(error.what()));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/pcl_file.h"
-#include "simulation/fake_host.h"
+#include "simulation/canvas.h"
 #include "simulation/launch.h"
 #include "simulation/literal_reference.h"
 #include "simulation/random.h"
@@ -25,20 +25,14 @@ TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
     TEnvironment env;
     ASSERT_TRUE(LoadListFromFile(kExamples + name + ".pcl", list, env, nullptr)) << name;
     env.NF = 2;
-    env.AUTOSAVE = true;
-    env.NAME = name;
     const bool aa = std::string(name) != "ring";
 
-    RandomSeed = 0;
-    testing::FakeHost host(kW, kH);
-    host.antiAlias = aa;
-    host.tooMany = INT64_MAX;
-    LaunchList launched;
-    ASSERT_EQ(RunLaunch(list, env, launched, host), LaunchEnd::Completed) << name;
-    ASSERT_EQ(host.savedBits.size(), 2u);
+    RandomGenerator random;
+    const auto built = Launch::Build(list, env, random, INT64_MAX, {});
+    ASSERT_TRUE(built.launch) << name;
 
-    RandomSeed = 0;
-    const auto reference = literal::Population(list, env.G).Build();
+    RandomGenerator literalRandom;
+    const auto reference = literal::Population(list, env.G, literalRandom).Build();
     long double t = env.ST;
     for (int frame = 0; frame < 2; ++frame, t = t + env.IT) {
       literal::Space space(kW, kH);
@@ -53,7 +47,9 @@ TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
       expected.SetWidth(kW);
       CopySpaceToBitmap(copy, expected);
       const std::vector<uint8_t> bytes(expected.Bits(), expected.Bits() + 3 * kW * kH);
-      EXPECT_TRUE(host.savedBits[frame] == bytes) << name << " frame " << frame + 1;
+      testing::Canvas canvas(kW, kH);
+      ASSERT_TRUE(built.launch->DrawFrame(frame + 1, canvas.space, canvas.picture, {aa, false}));
+      EXPECT_TRUE(canvas.Bytes() == bytes) << name << " frame " << frame + 1;
       EXPECT_GT(std::count_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b > 40; }), 500)
           << name << " draws little";
     }

@@ -19,7 +19,8 @@ struct Launched {
 
 class Population {
  public:
-  Population(const ParticleList& list, long double g) : list_(list), g_(g) {}
+  Population(const ParticleList& list, long double g, RandomGenerator& random)
+      : list_(list), g_(g), random_(random) {}
 
   std::vector<Launched> Build() {
     for (const TParticle& s : list_) {
@@ -27,13 +28,13 @@ class Population {
       std::size_t at = Append(s);
       for (int32_t i = 0; i < s.N; ++i) {
         TParticleState& p = out_[at].states[i];
-        long double r1 = RandomFactor(s.rmGT, i, s.N);
+        long double r1 = RandomFactor(s.rmGT, i, s.N, random_);
         p.birth = r1 * s.et + s.gt;
-        long double r2 = RandomFactor(s.rmLT, i, s.N);
+        long double r2 = RandomFactor(s.rmLT, i, s.N, random_);
         p.death = (r2 * s.elt + s.lt) + p.birth;
-        long double r3 = RandomFactor(s.rmVB, i, s.N);
+        long double r3 = RandomFactor(s.rmVB, i, s.N, random_);
         long double theta = r3 * s.db + s.vb;
-        long double r4 = RandomFactor(s.rmB, i, s.N);
+        long double r4 = RandomFactor(s.rmB, i, s.N, random_);
         long double sp = r4 * s.eb + s.b;
         p.vx = std::sin(theta) * (-sp);
         p.vy = std::cos(theta) * (-sp);
@@ -80,13 +81,13 @@ class Population {
     std::size_t at = Append(c);
     for (int32_t i = 0; i < c.N; ++i) {
       TParticleState p;
-      long double r1 = RandomFactor(c.rmGT, i, c.N);
+      long double r1 = RandomFactor(c.rmGT, i, c.N, random_);
       p.birth = (r1 * c.et + baseTime) + c.gt;
-      long double r2 = RandomFactor(c.rmLT, i, c.N);
+      long double r2 = RandomFactor(c.rmLT, i, c.N, random_);
       p.death = (r2 * c.elt + c.lt) + p.birth;
-      long double r3 = RandomFactor(c.rmVB, i, c.N);
+      long double r3 = RandomFactor(c.rmVB, i, c.N, random_);
       long double theta = r3 * c.db + (baseDir + c.vb);
-      long double r4 = RandomFactor(c.rmB, i, c.N);
+      long double r4 = RandomFactor(c.rmB, i, c.N, random_);
       long double sp = r4 * c.eb + c.b;
       p.vx = std::sin(theta) * (-sp);
       p.vy = std::cos(theta) * (-sp);
@@ -99,6 +100,7 @@ class Population {
 
   const ParticleList& list_;
   long double g_;
+  RandomGenerator& random_;
   std::vector<Launched> out_;
 };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
-#include "simulation/fake_host.h"
 #include "simulation/literal_reference.h"
 #include "simulation/random.h"
 #include "simulation/scene.h"
@@ -11,7 +10,6 @@
 namespace kirabel {
 namespace {
 
-using testing::FakeHost;
 using testing::MakeSet;
 using testing::StillSet;
 
@@ -62,65 +60,29 @@ TEST(PopulationTest, EstimateOfHugeChainsIsQuickAndSaturates) {
   EXPECT_TRUE(FitsInMemory(EstimateParticles(chain), uint64_t{1} << 40));
 }
 
-TEST(PopulationTest, ConfirmationAsksFromTooManyOnAndRefusesWhatCannotFit) {
-  FakeHost host;
-  ParticleList list{MakeSet(3, 1, 2), MakeSet(2)};  // 9 particles
-  list[1].visible = false;
-  host.tooMany = 10;
-  EXPECT_TRUE(ConfirmParticleCount(list, host));
-  EXPECT_TRUE(host.questions.empty());
-  host.tooMany = 9;
-  host.answer = false;
-  EXPECT_FALSE(ConfirmParticleCount(list, host));
-  ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_EQ(host.questions[0], "9個の粒子が作られます。計算を続けていいですか？");
-
-  ParticleList huge{MakeSet(2000000000, 0, 4)};
-  host.answer = true;
-  LaunchList launched;
-  RandomSeed = 5;
-  EXPECT_FALSE(BuildLaunchList(huge, 0.5L, host, launched));
-  EXPECT_TRUE(launched.empty());
-  EXPECT_EQ(RandomSeed, 5u);
-  ASSERT_EQ(host.warnings.size(), 1u);
-  EXPECT_NE(host.warnings[0].find("メモリに収まりません"), std::string::npos);
-  EXPECT_EQ(host.questions.size(), 1u);  // refused without asking
-}
-
-TEST(PopulationTest, DeclinedLaunchDrawsNothing) {
-  FakeHost host;
-  host.tooMany = 1;
-  host.answer = false;
-  ParticleList list{MakeSet(5)};
-  LaunchList launched;
-  RandomSeed = 42;
-  EXPECT_FALSE(BuildLaunchList(list, 0.5L, host, launched));
-  EXPECT_TRUE(launched.empty());
-  EXPECT_EQ(RandomSeed, 42u);
-}
-
 TEST(PopulationTest, LaunchListIsDepthFirst) {
   ParticleList list{MakeSet(3, 1, 2), MakeSet(2)};
   list[1].visible = false;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0.5L, launched);
+  PopulateLaunchList(list, 0.5L, random, launched);
   EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{3, 2, 2, 2}));
 
   ParticleList self{MakeSet(2, 0, 3)};
   launched.clear();
-  PopulateLaunchList(self, 0.5L, launched);
+  PopulateLaunchList(self, 0.5L, random, launched);
   // set, burst of particle 0 with its two bursts, burst of particle 1 with its two
   EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>(7, 2)));
 
   ParticleList hidden{MakeSet(4), MakeSet(1)};
   hidden[0].visible = false;
   launched.clear();
-  PopulateLaunchList(hidden, 0.5L, launched);
+  PopulateLaunchList(hidden, 0.5L, random, launched);
   EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{1}));
 
   ParticleList odd{MakeSet(-3, 0, 2), MakeSet(2, 7, 2), MakeSet(0, 1, 3)};
   launched.clear();
-  PopulateLaunchList(odd, 0.5L, launched);
+  PopulateLaunchList(odd, 0.5L, random, launched);
   EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{0, 2, 0}));
   EXPECT_EQ(launched[0].N, 0);
 }
@@ -128,13 +90,11 @@ TEST(PopulationTest, LaunchListIsDepthFirst) {
 TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     const ParticleList list = testing::RandomScene(seed);
-    RandomSeed = seed * 7919u;
-    const auto expected = literal::Population(list, 0.35L).Build();
-    const uint32_t seedAfter = RandomSeed;
-    RandomSeed = seed * 7919u;
+    RandomGenerator literalRandom(seed * 7919u), random(seed * 7919u);
+    const auto expected = literal::Population(list, 0.35L, literalRandom).Build();
     LaunchList launched;
-    PopulateLaunchList(list, 0.35L, launched);
-    ASSERT_EQ(RandomSeed, seedAfter) << "scene " << seed;
+    PopulateLaunchList(list, 0.35L, random, launched);
+    ASSERT_EQ(random.State(), literalRandom.State()) << "scene " << seed;
     ASSERT_EQ(launched.size(), expected.size()) << "scene " << seed;
     for (std::size_t s = 0; s < launched.size(); ++s) {
       ASSERT_EQ(launched[s].states.size(), expected[s].states.size());
@@ -164,14 +124,12 @@ TEST(PopulationTest, ThreadsComputeTheSameParticles) {
   list[1].visible = false;
   list[1].rmB = rmCentered;
   list[1].rmLT = rmEven;
-  RandomSeed = 11;
+  RandomGenerator forOne(11), forThree(11);
   LaunchList one;
-  PopulateLaunchList(list, 0.3L, one, 1);
-  const uint32_t seedAfter = RandomSeed;
-  RandomSeed = 11;
+  PopulateLaunchList(list, 0.3L, forOne, one, 1);
   LaunchList three;
-  PopulateLaunchList(list, 0.3L, three, 3);
-  EXPECT_EQ(RandomSeed, seedAfter);
+  PopulateLaunchList(list, 0.3L, forThree, three, 3);
+  EXPECT_EQ(forOne.State(), forThree.State());
   ASSERT_EQ(one.size(), three.size());
   ASSERT_EQ(one.size(), 1u + 100 + 100 * 30);
   for (std::size_t s = 0; s < one.size(); ++s) {
@@ -187,8 +145,9 @@ TEST(PopulationTest, FirstGenerationKinematics) {
   list[0].b = 10;
   list[0].gt = 3;
   list[0].lt = 7;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0.5L, launched);
+  PopulateLaunchList(list, 0.5L, random, launched);
   const TParticleState& p = launched[0].states[0];
   EXPECT_EQ(p.birth, 3);
   EXPECT_EQ(p.death, 10);
@@ -207,8 +166,9 @@ TEST(PopulationTest, BurstStartsWhereAndHowTheParentDies) {
   list[1].visible = false;
   list[1].b = 2;
   list[1].lt = 3;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0.5L, launched);
+  PopulateLaunchList(list, 0.5L, random, launched);
   ASSERT_EQ(launched.size(), 2u);
   const TParticleState& c = launched[1].states[0];
   EXPECT_EQ(c.x0, 100);
@@ -223,8 +183,9 @@ TEST(PopulationTest, MillionGenerationChainNeedsNoNativeStack) {
   ParticleList list{StillSet(1, 10, 10)};
   list[0].child = 0;
   list[0].am = 1000000;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0.5L, launched);
+  PopulateLaunchList(list, 0.5L, random, launched);
   EXPECT_EQ(launched.size(), 1000000u);
   EXPECT_EQ(launched.back().states[0].birth, 20.0L * 999999);
 }

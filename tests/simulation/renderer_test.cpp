@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "image/dibs.h"
-#include "simulation/fake_host.h"
+#include "simulation/canvas.h"
 #include "simulation/literal_reference.h"
 #include "simulation/parallel_renderer.h"
 #include "simulation/random.h"
@@ -16,7 +16,8 @@
 namespace kirabel {
 namespace {
 
-using testing::FakeHost;
+using testing::Canvas;
+using testing::StepCounter;
 
 // Whether the space holds the reference's values, plane by plane.
 bool SameValues(const TSpace& space, const literal::Space& reference) {
@@ -42,60 +43,47 @@ LaunchList RestingParticles(int n, long double x, long double y) {
   ParticleList list{testing::StillSet(n, x, y)};
   list[0].ns = 0;
   list[0].tv = 0;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0, launched);
+  PopulateLaunchList(list, 0, random, launched);
   return launched;
 }
 
+// Steps come after every particle up to a hundred particles, then after every
+// hundredth (149 particles: 149 steps; 1000: 100; 250: every second).
 TEST(RendererTest, ProgressStepsAboutAHundredTimesPerFrame) {
-  FakeHost host;
-  host.space.Clear();
-  const LaunchList few = RestingParticles(150, 1, 1);
-  EXPECT_TRUE(RenderFrame(few, 1, 0, host));
-  EXPECT_EQ(host.advances, 150);
-  EXPECT_EQ(host.progress, 0);  // reset at the end
-  EXPECT_TRUE(host.busy);
-  EXPECT_FALSE(host.waitCursor);
-  EXPECT_EQ(host.framesShown, 1);
-
-  host.advances = 0;
-  const LaunchList many = RestingParticles(1000, 1, 1);
-  EXPECT_TRUE(RenderFrame(many, 1, 0, host));
-  EXPECT_EQ(host.advances, 100);
-  EXPECT_EQ(FrameProgress(host, 99).Step(), 1);
-  EXPECT_EQ(FrameProgress(host, 250).Step(), 2);
+  for (const auto& [particles, steps] : {std::pair{149, 149}, {1000, 100}, {250, 125}}) {
+    Canvas canvas;
+    StepCounter counter;
+    EXPECT_TRUE(
+        RenderFrame(RestingParticles(particles, 1, 1), 1, 0, {}, counter.Step(), canvas.space));
+    EXPECT_EQ(counter.steps, steps) << particles;
+  }
 }
 
-TEST(RendererTest, StopDuringAFrameKeepsTheOldPicture) {
-  FakeHost host(8, 4);
-  host.space.Clear();
-  std::memset(host.bitmap.Bits(), 0x11, host.bitmap.RowBytes() * 4);
-  host.busy = true;
-  host.onAdvance = [](FakeHost& h) {
-    if (h.advances == 30) h.busy = false;  // the stop button
-  };
-  const LaunchList launched = RestingParticles(1000, 2, 2);
-  EXPECT_FALSE(RenderFrame(launched, 1, 0, host));
-  EXPECT_EQ(host.advances, 30);
-  EXPECT_EQ(host.progress, 0);
-  EXPECT_EQ(host.framesShown, 1);  // repainted with the old picture
-  EXPECT_FALSE(host.waitCursor);
-  EXPECT_EQ(host.bitmap.Bits()[0], 0x11);
-  EXPECT_EQ(host.space.GetValue(0, 2, 2), 65535);  // 300 samples were drawn
+TEST(RendererTest, AStepCanStopTheFrame) {
+  Canvas canvas(8, 4);
+  StepCounter counter;
+  counter.stopAt = 30;
+  EXPECT_FALSE(RenderFrame(RestingParticles(1000, 2, 2), 1, 0, {}, counter.Step(), canvas.space));
+  EXPECT_EQ(counter.steps, 30);
+  EXPECT_EQ(canvas.space.GetValue(0, 2, 2), 65535);  // 300 samples were drawn
 }
 
 TEST(RendererTest, OptionsAreReadWhileTheFrameIsDrawn) {
-  FakeHost host(8, 4);
-  host.space.Clear();
-  host.onAdvance = [](FakeHost& h) { h.antiAlias = true; };
+  Canvas canvas(8, 4);
+  RenderOptions options;
+  StepCounter counter;
+  counter.onStep = [&options] { options.antiAlias = true; };
   ParticleList list{testing::StillSet(2, 2.5L, 1)};
   list[0].ns = 0;
   list[0].tv = 0;
+  RandomGenerator random;
   LaunchList launched;
-  PopulateLaunchList(list, 0, launched);
-  EXPECT_TRUE(RenderFrame(launched, 1, 0, host));
-  EXPECT_EQ(host.space.GetValue(0, 2, 1), 32640 + 16320);  // plain, then anti-aliased
-  EXPECT_EQ(host.space.GetValue(0, 3, 1), 16320);
+  PopulateLaunchList(list, 0, random, launched);
+  EXPECT_TRUE(RenderFrame(launched, 1, 0, options, counter.Step(), canvas.space));
+  EXPECT_EQ(canvas.space.GetValue(0, 2, 1), 32640 + 16320);  // plain, then anti-aliased
+  EXPECT_EQ(canvas.space.GetValue(0, 3, 1), 16320);
 }
 
 TEST(RendererTest, BufferBecomesABottomUpPicture) {
@@ -127,22 +115,19 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
     const long double t = 2 + static_cast<long double>(seed % 17) * 1.37L;
     const bool aa = seed % 2 == 0;
     const bool wrap = seed % 4 >= 2;
-    RandomSeed = seed;
-    const auto expected = literal::Population(list, g).Build();
+    RandomGenerator literalRandom(seed), random(seed);
+    const auto expected = literal::Population(list, g, literalRandom).Build();
     literal::Space reference(200, 160);
     literal::RenderFrame(expected, t, g, aa, wrap, reference);
     litScenes += std::any_of(reference.data.begin(), reference.data.end(),
                              [](uint16_t v) { return v != 0; });
 
-    RandomSeed = seed;
     LaunchList launched;
-    PopulateLaunchList(list, g, launched);
-    FakeHost host(200, 160);
-    host.space.Clear();
-    host.antiAlias = aa;
-    host.wrap = wrap;
-    ASSERT_TRUE(RenderFrame(launched, t, g, host));
-    ASSERT_TRUE(SameValues(host.space, reference)) << "scene " << seed;
+    PopulateLaunchList(list, g, random, launched);
+    Canvas canvas(200, 160);
+    ASSERT_TRUE(RenderFrame(launched, t, g, {aa, wrap}, {}, canvas.space));
+    ASSERT_TRUE(SameValues(canvas.space, reference)) << "scene " << seed;
+    CopySpaceToBitmap(canvas.space, canvas.picture);
 
     for (int jobs : {1, 2, 3}) {
       TSpace space(200, 160);
@@ -152,7 +137,7 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
       bitmap.SetWidth(200);
       ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, bitmap);
       ASSERT_TRUE(SameValues(space, reference)) << "scene " << seed << " jobs " << jobs;
-      ASSERT_EQ(0, std::memcmp(bitmap.Bits(), host.bitmap.Bits(), bitmap.RowBytes() * 160));
+      ASSERT_EQ(0, std::memcmp(bitmap.Bits(), canvas.picture.Bits(), bitmap.RowBytes() * 160));
     }
   }
   EXPECT_GT(litScenes, 40);  // the scenes do draw something
@@ -162,12 +147,11 @@ TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
   ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(4)};
   list[0].P0x = list[0].P0y = 64;
   list[1].colG = 90;
-  RandomSeed = 3;
+  RandomGenerator random(3);
   LaunchList launched;
-  PopulateLaunchList(list, 0.5L, launched);
-  FakeHost host(128, 128);
-  host.space.Clear();
-  ASSERT_TRUE(RenderFrame(launched, 24, 0.5L, host));
+  PopulateLaunchList(list, 0.5L, random, launched);
+  Canvas canvas(128, 128);
+  ASSERT_TRUE(RenderFrame(launched, 24, 0.5L, {}, {}, canvas.space));
   for (int jobs : {2, 4}) {
     TSpace space(128, 128);
     space.Clear();
@@ -175,7 +159,7 @@ TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
     bitmap.SetHeight(128);
     bitmap.SetWidth(128);
     ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, bitmap);
-    EXPECT_TRUE(SameValues(space, host.space)) << jobs;
+    EXPECT_TRUE(SameValues(space, canvas.space)) << jobs;
   }
 }
 

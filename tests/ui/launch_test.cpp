@@ -15,7 +15,7 @@
 #include <filesystem>
 
 #include "image/dibs.h"
-#include "simulation/fake_host.h"
+#include "simulation/canvas.h"
 #include "simulation/random.h"
 #include "simulation/space.h"
 #include "ui/launch_settings_dialog.h"
@@ -87,7 +87,6 @@ class LaunchTest : public StartedAppFixture {
   void ExpectIdle() {
     EXPECT_FALSE(Form1().Busy);
     EXPECT_FALSE(Form1().Launching);
-    EXPECT_TRUE(Form1().LaunchList.empty());
     EXPECT_TRUE(Form1().SpeedButton4->isEnabled());
     EXPECT_TRUE(Form1().KL1->isEnabled());
     EXPECT_FALSE(Form1().SpeedButton5->isEnabled());
@@ -107,27 +106,30 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
 
   Form1().List.push_back(Burst());
   const std::vector<uint8_t> black = Pixels(Form2().Bitmap());
-  const uint32_t seed = RandomSeed;
+  const uint32_t seed = Form1().Random.State();
   AnswerLaunchDialog(false);
   Form1().KL1->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
   EXPECT_EQ(Pixels(Form2().Bitmap()), black);
-  EXPECT_EQ(RandomSeed, seed);
+  EXPECT_EQ(Form1().Random.State(), seed);
   ExpectIdle();
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
-  RandomSeed = 0;
+  const RandomGenerator before = Form1().Random;
   AnswerLaunchDialog(true);
   Form1().BitBtn2Click();
   ExpectIdle();
   const std::vector<uint8_t> shown = Pixels(Form2().Bitmap());
 
-  RandomSeed = 0;
-  FakeHost host(kWidth, kHeight);
-  LaunchList launchList;
-  EXPECT_EQ(RunLaunch(Form1().List, Form1().Environment(), launchList, host), LaunchEnd::Completed);
-  EXPECT_EQ(shown, Pixels(host.bitmap));
+  RandomGenerator random = before;
+  const auto built = Launch::Build(Form1().List, Form1().Environment(), random, INT64_MAX, {});
+  testing::Canvas canvas(kWidth, kHeight);
+  for (int64_t frame = 1; frame <= built.launch->FrameCount(); ++frame) {
+    ASSERT_TRUE(built.launch->DrawFrame(frame, canvas.space, canvas.picture, {}));
+  }
+  EXPECT_EQ(shown, Pixels(canvas.picture));
+  EXPECT_EQ(random.State(), Form1().Random.State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
 }
 
@@ -155,7 +157,6 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
 }
 
 TEST_F(LaunchTest, EscapeInTheGridStopsTheLaunch) {
-  RandomSeed = 0;
   AnswerLaunchDialog(true);
   const std::vector<uint8_t> black = Pixels(Form2().Bitmap());
   QCoreApplication::postEvent(Form1().DrawGrid1,
@@ -169,13 +170,13 @@ TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
   Form1().TooMany = 40;  // exactly the set's count: asks
   MessageBox::setNextAnswer(MsgAnswer::No);
   AnswerLaunchDialog(true);
-  const uint32_t seed = RandomSeed;
+  const uint32_t seed = Form1().Random.State();
   Form1().BitBtn2Click();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
   EXPECT_EQ(MessageBox::BeepCount(), 1);
-  EXPECT_EQ(RandomSeed, seed);
+  EXPECT_EQ(Form1().Random.State(), seed);
   ExpectIdle();
 
   Form1().TooMany = 41;

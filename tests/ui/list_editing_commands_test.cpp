@@ -229,7 +229,7 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   expectInStep();
 }
 
-TEST_F(ListEditingCommandsTest, AChildThatNamesNoSetShowsNoneAndIsClearedByOk) {
+TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   addABC();
   selectRow(1);
   form_.SpeedButton10->click();  // A with child 2
@@ -238,7 +238,7 @@ TEST_F(ListEditingCommandsTest, AChildThatNamesNoSetShowsNoneAndIsClearedByOk) {
   ASSERT_TRUE(form_.List.empty());
   form_.SpeedButton11->click();
   ASSERT_EQ(form_.List.size(), 1u);
-  EXPECT_EQ(form_.List[0].child, 3);  // names no set
+  EXPECT_EQ(form_.List[0].child, -1);  // C is not in this list
 
   int shownChoice = -2;
   answerDialog([&](TForm3& dialog) { shownChoice = dialog.ComboBox1->currentIndex(); });

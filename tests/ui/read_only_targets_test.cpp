@@ -10,9 +10,9 @@
 #include "model/particle.h"
 #include "model/pcl_file.h"
 #include "model/settings_file.h"
+#include "picture_io/frame_writer.h"
 #include "platform/errors.h"
 #include "support/scratch_folder.h"
-#include "ui/picture_export.h"
 
 namespace kirabel {
 namespace {
@@ -30,10 +30,8 @@ TEST(ReadOnlyTargetsTest, EverySaveRefusesAReadOnlyFile) {
       {"list.pcl", [&](const std::string& f) { SaveListToFile(f, list, TEnvironment()); }},
       {"kirabel.INI", [](const std::string& f) { SaveSettingsFile(f, Settings()); }},
       {"frame.BMP", [&](const std::string& f) { picture.SaveToFile(f, 24); }},
-      {"picture.bmp",
-       [&](const std::string& f) { SavePicture(picture, QString::fromStdString(f)); }},
-      {"picture.png",
-       [&](const std::string& f) { SavePicture(picture, QString::fromStdString(f)); }},
+      {"picture.bmp", [&](const std::string& f) { WritePicture(picture, f, PictureFormat::kBmp); }},
+      {"picture.png", [&](const std::string& f) { WritePicture(picture, f, PictureFormat::kPng); }},
   };
   ScratchFolder folder;
   for (const auto& [file, save] : saves) {

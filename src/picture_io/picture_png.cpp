@@ -1,4 +1,4 @@
-#include "image/picture_png.h"
+#include "picture_io/picture_png.h"
 
 #include <QBuffer>
 #include <QByteArray>

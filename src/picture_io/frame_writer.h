@@ -1,0 +1,33 @@
+#pragma once
+// Writing pictures and numbered frames to files, for the desktop program's
+// "save image" command and automatic saving and for kirabel-render. Every
+// file goes through the safe save path (written beside the old one, put in
+// place only when complete).
+#include <cstdint>
+#include <string>
+
+namespace kirabel {
+
+class TDIBitmap;
+
+enum class PictureFormat { kBmp, kPng };
+
+// The format a chosen picture name asks for: PNG for a name ending in ".png"
+// (any letter case), else BMP.
+PictureFormat FormatForName(const std::string& name);
+
+// name without its extension: the part from the last period of the file
+// name on (a period in a folder name does not count).
+std::string RemoveExtension(const std::string& name);
+
+// The file of frame number `frame`: name without its extension, the number
+// as five digits with leading zeros (never cut), then ".BMP" or ".png"
+// ("fire.bmp", 3 -> "fire00003.BMP").
+std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFormat format);
+
+// Writes picture as a 24-bit BMP or a PNG file. Raises WriteError or
+// FileIOError (naming the file) when it cannot be written; an older file of
+// that name then stays as it was.
+void WritePicture(const TDIBitmap& picture, const std::string& path, PictureFormat format);
+
+}  // namespace kirabel

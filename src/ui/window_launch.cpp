@@ -1,0 +1,112 @@
+#include "ui/window_launch.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <exception>
+
+#include "image/dibs.h"
+#include "image/space_viewer.h"
+#include "model/environment.h"
+#include "picture_io/frame_writer.h"
+#include "simulation/launch.h"
+#include "simulation/space.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+
+namespace kirabel {
+
+namespace {
+
+QString ParticleCountQuestion(int64_t particles) {
+  return QStringLiteral("%1個の粒子が作られます。計算を続けていいですか？")
+      .arg(qlonglong(particles));
+}
+
+QString ParticleMemoryRefusal(int64_t particles) {
+  return QStringLiteral("%1個の粒子はメモリに収まりません。粒子の数を減らしてください")
+      .arg(qlonglong(particles));
+}
+
+const char kSaveFailedWarning[] =
+    "ディスクの空き容量が足りないか、指定されたファイルに書き込めません";
+
+}  // namespace
+
+WindowLaunch::WindowLaunch(TForm1& window) : window_(window) {}
+
+WindowLaunch::~WindowLaunch() {
+  SetWaitCursor(false);
+}
+
+void WindowLaunch::Run(const TEnvironment& settings, RandomGenerator& random) {
+  window_.SetBusy(true);
+  options_ = {window_.AntiA, window_.LoopSpace};
+  Launch::BuildResult built =
+      Launch::Build(window_.List, settings, random, window_.TooMany,
+                    [this](int64_t particles) { return ConfirmParticleCount(particles); });
+  if (built.outcome == Launch::Outcome::kTooLarge) {
+    MessageBox::Warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
+  }
+  if (built.launch) {
+    Launch& launch = *built.launch;
+    const int64_t count = launch.FrameCount();
+    for (int64_t frame = 1; frame <= count; ++frame) {
+      if (!DrawFrame(launch, frame, count)) break;
+      if (launch.Settings().AUTOSAVE && !SaveFrame(launch.Settings(), frame)) break;
+    }
+  }
+  built.launch.reset();
+  window_.SetBusy(false);
+}
+
+bool WindowLaunch::ConfirmParticleCount(int64_t particles) {
+  MessageBox::Beep();
+  return MessageBox::Confirm(&window_, ParticleCountQuestion(particles));
+}
+
+bool WindowLaunch::DrawFrame(Launch& launch, int64_t frame, int64_t count) {
+  if (window_.Form2) window_.Form2->setWindowTitle(ViewerDrawingCaption(frame, count));
+  SetWaitCursor(true);
+  const bool complete = launch.DrawFrame(frame, *window_.Space, window_.Form2->Bitmap(), options_,
+                                         [this] { return Step(); });
+  ShowFrame();
+  return complete;
+}
+
+bool WindowLaunch::SaveFrame(const TEnvironment& settings, int64_t frame) {
+  try {
+    WritePicture(window_.Form2->Bitmap(),
+                 NumberedFrameName(settings.NAME, frame, PictureFormat::kBmp), PictureFormat::kBmp);
+    return true;
+  } catch (const std::exception&) {
+    MessageBox::Warning(&window_, QString::fromUtf8(kSaveFailedWarning));
+    return false;
+  }
+}
+
+bool WindowLaunch::Step() {
+  QProgressBar* bar = window_.ProgressBar1;
+  bar->setValue(qMin(bar->value() + 1, bar->maximum()));
+  QCoreApplication::processEvents();
+  options_ = {window_.AntiA, window_.LoopSpace};
+  return window_.Busy;
+}
+
+// After a frame, complete or stopped: the bar back to 0, the viewer repainted
+// (a stopped frame leaves the picture of the last complete one).
+void WindowLaunch::ShowFrame() {
+  window_.ProgressBar1->setValue(0);
+  if (window_.Form2) window_.Form2->FormPaint();
+  SetWaitCursor(false);
+}
+
+void WindowLaunch::SetWaitCursor(bool wait) {
+  if (wait == waitCursor_) return;
+  waitCursor_ = wait;
+  if (wait)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace kirabel

@@ -1,0 +1,95 @@
+// Pictures and numbered frames as files: names, formats, and a failed write
+// that leaves an older file as it was.
+#include "picture_io/frame_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "image/dibs.h"
+#include "platform/errors.h"
+#include "support/file_size_limit.h"
+#include "support/scratch_folder.h"
+
+namespace kirabel {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+
+// A 3 x 2 picture whose pixel (x, y) is red x * 80, green y * 100, blue 7.
+TDIBitmap SmallPicture() {
+  TDIBitmap bitmap;
+  bitmap.SetHeight(2);
+  bitmap.SetWidth(3);
+  for (int y = 0; y < 2; ++y) {
+    uint8_t* row = bitmap.Bits() + (1 - y) * bitmap.RowBytes();
+    for (int x = 0; x < 3; ++x) {
+      row[3 * x] = 7;
+      row[3 * x + 1] = static_cast<uint8_t>(y * 100);
+      row[3 * x + 2] = static_cast<uint8_t>(x * 80);
+    }
+  }
+  return bitmap;
+}
+
+TEST(FrameWriterTest, NamesAndTheirFormats) {
+  const struct {
+    const char* name;
+    int64_t frame;
+    PictureFormat format;
+    const char* numbered;
+  } cases[] = {
+      {"C:\\work\\fire.bmp", 1, PictureFormat::kBmp, "C:\\work\\fire00001.BMP"},
+      {"/tmp/fire.bmp", 123456, PictureFormat::kBmp, "/tmp/fire123456.BMP"},
+      {"", 1, PictureFormat::kBmp, "00001.BMP"},
+      {"a.b/fire", 3, PictureFormat::kBmp, "a.b/fire00003.BMP"},  // a folder's dot stays
+      {"a.b/fire.x.bmp", 3, PictureFormat::kBmp, "a.b/fire.x00003.BMP"},
+      {"dir/.bmp", 4, PictureFormat::kBmp, "dir/00004.BMP"},
+      {"shot.", 2, PictureFormat::kPng, "shot00002.png"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NumberedFrameName(c.name, c.frame, c.format), c.numbered) << c.name;
+  }
+  for (const char* png : {"a.png", "b.PNG", "c.d/e.Png", ".png"}) {
+    EXPECT_EQ(FormatForName(png), PictureFormat::kPng) << png;
+  }
+  for (const char* bmp : {"a.bmp", "a.png.bmp", "a.pngx", "png", "a.png/b", ""}) {
+    EXPECT_EQ(FormatForName(bmp), PictureFormat::kBmp) << bmp;
+  }
+}
+
+TEST(FrameWriterTest, PngWritesTheSamePixelsTopDown) {
+  ScratchFolder folder;
+  const TDIBitmap bitmap = SmallPicture();
+  const std::string name = folder.File("picture.PNG");
+  WritePicture(bitmap, name, PictureFormat::kPng);
+  const QImage image(QString::fromStdString(name), "PNG");
+  ASSERT_EQ(image.size(), QSize(3, 2));
+  EXPECT_EQ(image.pixel(2, 1), qRgb(160, 100, 7));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 7));
+
+  const std::string bmp = folder.File("picture.bmp");
+  WritePicture(bitmap, bmp, PictureFormat::kBmp);
+  EXPECT_EQ(ReadBytes(bmp).substr(0, 2), "BM");
+}
+
+TEST(FrameWriterTest, FailedPngWriteKeepsTheOldFile) {
+  ScratchFolder folder;
+  const std::string name = folder.File("old.png");
+  testing::WriteBytes(name, "older picture");
+  TDIBitmap big;
+  big.SetHeight(300);
+  big.SetWidth(300);
+  for (int i = 0; i < 300 * big.RowBytes(); ++i) big.Bits()[i] = static_cast<uint8_t>(i * 131);
+  {
+    testing::FileSizeLimit limit(1024);
+    EXPECT_THROW(WritePicture(big, name, PictureFormat::kPng), WriteError);
+  }
+  EXPECT_EQ(ReadBytes(name), "older picture");
+  EXPECT_EQ(testing::FilesIn(folder.path()), 1);
+  EXPECT_THROW(WritePicture(big, folder.File("no/such.png"), PictureFormat::kPng), WriteError);
+}
+
+}  // namespace
+}  // namespace kirabel
