@@ -48,6 +48,9 @@ TForm5::TForm5(QWidget* parent)
   setFixedSize(kClientSize);
   setModal(true);
   SaveDialog1.DefaultExt = QStringLiteral("bmp");
+  // The name is only a prefix: the frames go to NAME00001.BMP, ..., so a file
+  // of the chosen name is never replaced and there is nothing to ask.
+  SaveDialog1.ConfirmOverwrite = false;
   CreateNumberRows();
   CreateSaveGroup();
   CreateButtons();
