@@ -11,6 +11,7 @@
 #include "controls/NValEdit.h"
 #include "platform/sjis.h"
 #include "ui/form_font.h"
+#include "ui/window_placement.h"
 
 namespace kirabel {
 
@@ -161,6 +162,7 @@ void TForm5::Button1Click() {
 }
 
 void TForm5::showEvent(QShowEvent* event) {
+  KeepWindowReachable(*this);
   SettingsToDialog();
   CheckBox1Click();
   QDialog::showEvent(event);

@@ -17,6 +17,7 @@
 #include "ui/color_dialog_service.h"
 #include "ui/color_swatch.h"
 #include "ui/form_font.h"
+#include "ui/window_placement.h"
 
 namespace kirabel {
 
@@ -320,6 +321,12 @@ void TForm3::arrangeTabOrder() {
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget::setTabOrder(order[i], order[i + 1]);
   }
+}
+
+// The remembered place is kept unless no screen shows it any more.
+void TForm3::showEvent(QShowEvent* event) {
+  KeepWindowReachable(*this);
+  QDialog::showEvent(event);
 }
 
 void TForm3::Shape1MouseDown() {

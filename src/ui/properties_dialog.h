@@ -4,7 +4,8 @@
 // window fills the controls from a set, shows the dialog modally and reads the
 // controls back after OK. Created once at start-up and reused, so its controls
 // keep their values between uses. It is not centred: the main window places it
-// (the settings file keeps its position).
+// (the settings file keeps its position), and it opens there unless no screen
+// shows that place any more.
 #include <QDialog>
 
 class QCheckBox;
@@ -55,6 +56,9 @@ class TForm3 : public QDialog {
   // Offers the colour chooser preset with the swatch's colour; a confirmed
   // choice becomes the swatch's colour.
   void Shape1MouseDown();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createNameAndColourRows();
