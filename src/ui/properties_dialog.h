@@ -25,7 +25,7 @@ class TForm3 : public QDialog {
   explicit TForm3(QWidget* parent = nullptr);
 
   QLineEdit* Edit1;      // name, at most 40 bytes
-  TShape* Shape1;        // colour swatch; a press opens the colour chooser
+  TShape* Shape1;        // colour swatch; a press, Space or Enter opens the colour chooser
   TNValEdit* NEditN;     // number of particles
   TNValEdit* NEditP0X;   // origin x [Pixel]
   TNValEdit* NEditP0Y;   // origin y [Pixel]
@@ -54,7 +54,8 @@ class TForm3 : public QDialog {
 
  public slots:
   // Offers the colour chooser preset with the swatch's colour; a confirmed
-  // choice becomes the swatch's colour.
+  // choice becomes the swatch's colour. Named after the mouse press, but
+  // Space and Enter on the focused swatch run it as well.
   void Shape1MouseDown();
 
  protected:
