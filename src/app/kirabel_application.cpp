@@ -14,6 +14,7 @@
 #include "ui/properties_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui/window_placement.h"
 
 namespace kirabel {
 
@@ -82,12 +83,14 @@ void KirabelApplication::ApplySettings(const Settings& settings) {
   ApplyResolution(settings);
 }
 
+// A remembered place that no screen shows any more (a monitor was removed)
+// is moved onto the nearest screen; every other place is used as it is.
 void KirabelApplication::ApplyWindowPositions(const Settings& s) {
-  form1_->move(s.Form1Left, s.Form1Top);
   form1_->resize(s.Form1Width, s.Form1Height);
-  form2_->move(s.Form2Left, s.Form2Top);
-  form3_->move(s.Form3Left, s.Form3Top);
-  form5_->move(s.Form5Left, s.Form5Top);
+  PlaceWindow(*form1_, QPoint(s.Form1Left, s.Form1Top));
+  PlaceWindow(*form2_, QPoint(s.Form2Left, s.Form2Top));
+  PlaceWindow(*form3_, QPoint(s.Form3Left, s.Form3Top));
+  PlaceWindow(*form5_, QPoint(s.Form5Left, s.Form5Top));
 }
 
 void KirabelApplication::ApplyOptions(const Settings& s) {

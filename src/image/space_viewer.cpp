@@ -97,19 +97,44 @@ void TForm2::FitToPicture(int32_t width, int32_t height) {
     throw;
   }
   ClearPicture();
-  // The window frame only: once the window has the picture's size no scroll
-  // bar is needed.
-  const QSize border = Decoration();
-  const QSize screen = ScreenSize();
-  QSize size = this->size();
-  if (width + border.width() < screen.width()) size.setWidth(width);
-  if (height + border.height() < screen.height()) size.setHeight(height);
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  size = size.expandedTo(QSize(1, 1));
+  const QSize size = FittedSize(QSize(width, height)).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
   UpdateMaximumSize();
   FormPaint();
+}
+
+namespace {
+
+// One side of the window fitted to the picture: the picture's length, plus
+// `bar` (the room of the other side's scroll bar) when that still fits on the
+// screen beside the border; the picture's length alone when only that fits;
+// else the side keeps its current length.
+int FittedLength(int current, int picture, int border, int screen, int bar) {
+  if (picture + bar + border < screen) return picture + bar;
+  if (picture + border < screen) return picture;
+  return current;
+}
+
+}  // namespace
+
+// The window size for a new picture. A side that stays shorter than the
+// picture scrolls, and its scroll bar takes room across the other side, which
+// therefore grows by the bar so that the picture still shows whole there.
+QSize TForm2::FittedSize(QSize picture) const {
+  const QSize border = Decoration();
+  const QSize screen = ScreenSize();
+  const int plainWidth = FittedLength(width(), picture.width(), border.width(), screen.width(), 0);
+  const int plainHeight =
+      FittedLength(height(), picture.height(), border.height(), screen.height(), 0);
+  const int verticalBar =
+      plainHeight < picture.height() ? verticalScrollBar()->sizeHint().width() : 0;
+  const int horizontalBar =
+      plainWidth < picture.width() ? horizontalScrollBar()->sizeHint().height() : 0;
+  return QSize(
+      FittedLength(width(), picture.width(), border.width(), screen.width(), verticalBar),
+      FittedLength(height(), picture.height(), border.height(), screen.height(), horizontalBar));
 }
 
 QSize TForm2::ScreenSize() const {

@@ -54,6 +54,7 @@ class TForm2 : public QScrollArea {
 
  private:
   void ClearPicture();
+  QSize FittedSize(QSize picture) const;
   QSize ScreenSize() const;
   QSize Decoration() const;
   void UpdateMaximumSize();

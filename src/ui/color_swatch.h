@@ -1,7 +1,8 @@
 #pragma once
 // A plain colour swatch: a rectangle filled with one colour inside a thin
-// black border. Pressing any mouse button on it is reported, so that its
-// owner can offer the colour chooser.
+// black border. It takes keyboard focus (a dotted rectangle inside the border
+// shows it), and pressing any mouse button on it, or Space or Enter while it
+// has focus, is reported, so that its owner can offer the colour chooser.
 #include <QColor>
 #include <QWidget>
 
@@ -16,11 +17,13 @@ class TShape : public QWidget {
   void setBrushColor(const QColor& color);
 
  signals:
-  void mouseDown();
+  // A mouse button went down on the swatch, or Space or Enter was pressed.
+  void activated();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QColor brushColor_ = Qt::white;

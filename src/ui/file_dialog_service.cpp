@@ -43,6 +43,7 @@ QString QtPatterns(const QString& patterns) {
 std::optional<QString> ShowDialog(QWidget* parent, const FileDialogRequest& request) {
   QFileDialog dialog(parent, request.title, request.initialDir);
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(request.nameFilters);
@@ -108,6 +109,7 @@ TFileDialog::TFileDialog(Kind kind, const QString& filter) : kind_(kind), filter
 bool TFileDialog::Execute(QWidget* parent) {
   FileDialogRequest request;
   request.save = kind_ == Kind::Save;
+  request.confirmOverwrite = ConfirmOverwrite;
   request.title = Title;
   request.initialDir = InitialDir;
   request.fileName = FileName;

@@ -16,13 +16,14 @@ namespace kirabel {
 
 // What one dialog was asked to show.
 struct FileDialogRequest {
-  bool save = false;        // a save dialog (asks before overwriting) or an open dialog
-  QString title;            // window caption
-  QString initialDir;       // starting folder; empty = the current folder
-  QString fileName;         // name proposed in the dialog
-  QStringList nameFilters;  // in Qt's "description (patterns)" form
-  int filterIndex = 1;      // 1-based index of the filter shown first
-  QString defaultExt;       // extension (without the dot) added to a name without one
+  bool save = false;             // a save dialog or an open dialog
+  bool confirmOverwrite = true;  // a save dialog asks before a chosen file is replaced
+  QString title;                 // window caption
+  QString initialDir;            // starting folder; empty = the current folder
+  QString fileName;              // name proposed in the dialog
+  QStringList nameFilters;       // in Qt's "description (patterns)" form
+  int filterIndex = 1;           // 1-based index of the filter shown first
+  QString defaultExt;            // extension (without the dot) added to a name without one
 };
 
 class FileDialogService {
@@ -58,6 +59,9 @@ class TFileDialog {
   QString FileName;    // the name chosen at the last use, proposed at the next
   QString DefaultExt;  // without the dot
   int FilterIndex = 1;
+  // A save dialog asks before an existing file is chosen; off for a dialog
+  // that only picks a name and writes nothing to it.
+  bool ConfirmOverwrite = true;
 
   // Shows the dialog; on a choice FileName becomes the chosen full name.
   bool Execute(QWidget* parent);

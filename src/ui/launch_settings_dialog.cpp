@@ -12,6 +12,7 @@
 #include "model/launch_limits.h"
 #include "platform/sjis.h"
 #include "ui/form_font.h"
+#include "ui/window_placement.h"
 
 namespace kirabel {
 
@@ -49,6 +50,9 @@ TForm5::TForm5(QWidget* parent)
   setFixedSize(kClientSize);
   setModal(true);
   SaveDialog1.DefaultExt = QStringLiteral("bmp");
+  // The name is only a prefix: the frames go to NAME00001.BMP, ..., so a file
+  // of the chosen name is never replaced and there is nothing to ask.
+  SaveDialog1.ConfirmOverwrite = false;
   CreateNumberRows();
   CreateSaveGroup();
   CreateButtons();
@@ -164,6 +168,7 @@ void TForm5::Button1Click() {
 }
 
 void TForm5::showEvent(QShowEvent* event) {
+  KeepWindowReachable(*this);
   SettingsToDialog();
   CheckBox1Click();
   QDialog::showEvent(event);

@@ -2,7 +2,9 @@
 // TForm5, the launch settings dialog ("打ち上げ設定"). It owns the one
 // TEnvironment of the program. Showing it copies the record into the fields;
 // hiding it, whichever button closed it, copies the fields back, so Cancel
-// keeps the edits and only stops the launch from starting.
+// keeps the edits and only stops the launch from starting. It opens where it
+// was placed (the settings file keeps its position) unless no screen shows
+// that place any more.
 #include <QDialog>
 #include <memory>
 

@@ -17,6 +17,7 @@
 #include "ui/color_dialog_service.h"
 #include "ui/color_swatch.h"
 #include "ui/form_font.h"
+#include "ui/window_placement.h"
 
 namespace kirabel {
 
@@ -181,7 +182,7 @@ void TForm3::createNameAndColourRows() {
   Shape1->setGeometry(kFieldX, kColourY, 49, 33);
   Shape1->setBrushColor(Qt::white);
   Shape1->setToolTip(QStringLiteral("粒子が集まると、この色になります"));
-  connect(Shape1, &TShape::mouseDown, this, &TForm3::Shape1MouseDown);
+  connect(Shape1, &TShape::activated, this, &TForm3::Shape1MouseDown);
 }
 
 void TForm3::createNumberRows() {
@@ -313,13 +314,19 @@ void TForm3::createButtons() {
 }
 
 void TForm3::arrangeTabOrder() {
-  QWidget* const order[] = {Edit1,     NEditN,  NEditP0X,  NEditP0Y,  NEditB,  NEditEB,
-                            ComboBox2, NEditVB, NEditDB,   ComboBox3, NEditGT, NEditET,
-                            ComboBox4, NEditLT, NEditELT,  ComboBox5, NEditTV, NEditNS,
-                            ComboBox1, NEditAM, CheckBox1, BitBtn4,   BitBtn1};
+  QWidget* const order[] = {Edit1,   Shape1,    NEditN,  NEditP0X,  NEditP0Y,  NEditB,
+                            NEditEB, ComboBox2, NEditVB, NEditDB,   ComboBox3, NEditGT,
+                            NEditET, ComboBox4, NEditLT, NEditELT,  ComboBox5, NEditTV,
+                            NEditNS, ComboBox1, NEditAM, CheckBox1, BitBtn4,   BitBtn1};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget::setTabOrder(order[i], order[i + 1]);
   }
+}
+
+// The remembered place is kept unless no screen shows it any more.
+void TForm3::showEvent(QShowEvent* event) {
+  KeepWindowReachable(*this);
+  QDialog::showEvent(event);
 }
 
 void TForm3::Shape1MouseDown() {

@@ -4,7 +4,8 @@
 // window fills the controls from a set, shows the dialog modally and reads the
 // controls back after OK. Created once at start-up and reused, so its controls
 // keep their values between uses. It is not centred: the main window places it
-// (the settings file keeps its position).
+// (the settings file keeps its position), and it opens there unless no screen
+// shows that place any more.
 #include <QDialog>
 
 class QCheckBox;
@@ -24,7 +25,7 @@ class TForm3 : public QDialog {
   explicit TForm3(QWidget* parent = nullptr);
 
   QLineEdit* Edit1;      // name, at most 40 bytes
-  TShape* Shape1;        // colour swatch; a press opens the colour chooser
+  TShape* Shape1;        // colour swatch; a press, Space or Enter opens the colour chooser
   TNValEdit* NEditN;     // number of particles
   TNValEdit* NEditP0X;   // origin x [Pixel]
   TNValEdit* NEditP0Y;   // origin y [Pixel]
@@ -53,8 +54,12 @@ class TForm3 : public QDialog {
 
  public slots:
   // Offers the colour chooser preset with the swatch's colour; a confirmed
-  // choice becomes the swatch's colour.
+  // choice becomes the swatch's colour. Named after the mouse press, but
+  // Space and Enter on the focused swatch run it as well.
   void Shape1MouseDown();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createNameAndColourRows();

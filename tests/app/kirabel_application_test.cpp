@@ -3,6 +3,8 @@
 // close query that writes the settings while Exit does not.
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolButton>
 #include <filesystem>
 
@@ -100,6 +102,25 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(current.InitialDir, stored.InitialDir);
   EXPECT_FALSE(current.DispToolBar);
   EXPECT_EQ(current.X, 64);
+}
+
+// Places left on a monitor that is gone: every window comes back onto the
+// screen, top-left corner first.
+TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  Settings stored;
+  stored.Form1Left = area.right() + 800;
+  stored.Form2Top = -3000;
+  stored.Form3Left = -5000;
+  stored.Form5Left = 2000000000;
+  stored.Form5Top = 2000000000;
+  SaveSettingsFile(SettingsPath(), stored);
+  Start();
+  for (QWidget* window :
+       {static_cast<QWidget*>(&Form1()), static_cast<QWidget*>(&Form2()),
+        static_cast<QWidget*>(Form1().Form3), static_cast<QWidget*>(Form1().Form5)})
+    EXPECT_TRUE(area.contains(window->pos())) << window->objectName().toStdString();
+  EXPECT_EQ(Form1().y(), stored.Form1Top);  // moved across only
 }
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {

@@ -64,15 +64,34 @@ TEST_F(SpaceViewerTest, NewPictureIsBlackAndTheWindowFitsIt) {
   EXPECT_EQ(viewer_.size(), QSize(64, 48));
 }
 
-TEST_F(SpaceViewerTest, PictureWiderThanTheScreenKeepsTheWidthAndScrolls) {
+// A picture too long for the screen on one side: that side keeps the window's
+// length and scrolls; the other side leaves room for the scroll bar, so that
+// the picture shows whole across it.
+TEST_F(SpaceViewerTest, PictureLongerThanTheScreenScrollsOneWayAndShowsWholeTheOther) {
   const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-  viewer_.resize(300, 200);
-  viewer_.FitToPicture(screen.width() + 100, 50);
-  EXPECT_EQ(viewer_.width(), 300);
-  EXPECT_EQ(viewer_.height(), 50);
-  EXPECT_LE(viewer_.MaximumTrackingSize().width(), screen.width());
-  QApplication::processEvents();
-  EXPECT_GT(viewer_.horizontalScrollBar()->maximum(), 0);
+  const struct {
+    bool wide;  // too wide for the screen, else too tall
+    QSize picture;
+  } cases[] = {{true, {screen.width() + 100, 50}},
+               {false, {screen.width() / 2, screen.height() * 2}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.wide ? "wide" : "tall");
+    TForm2 viewer;
+    viewer.SetCloseAllowed(true);
+    viewer.resize(300, 200);
+    viewer.FitToPicture(c.picture.width(), c.picture.height());
+    QApplication::processEvents();
+    QScrollBar* along = c.wide ? viewer.horizontalScrollBar() : viewer.verticalScrollBar();
+    QScrollBar* across = c.wide ? viewer.verticalScrollBar() : viewer.horizontalScrollBar();
+    EXPECT_EQ(c.wide ? viewer.width() : viewer.height(), c.wide ? 300 : 200);
+    EXPECT_GT(along->maximum(), 0);
+    EXPECT_FALSE(across->isVisible());
+    const QSize shown = viewer.viewport()->size();
+    EXPECT_EQ(c.wide ? shown.height() : shown.width(),
+              c.wide ? c.picture.height() : c.picture.width());
+    EXPECT_LE(viewer.MaximumTrackingSize().width(), screen.width());
+    EXPECT_LE(viewer.MaximumTrackingSize().height(), screen.height());
+  }
 }
 
 TEST_F(SpaceViewerTest, EmptyPictureDrawsNothingAndFailsNothing) {

@@ -91,6 +91,7 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
 
   const FileDialogRequest& request = lastRequest();
   EXPECT_TRUE(request.save);
+  EXPECT_TRUE(request.confirmOverwrite);
   EXPECT_EQ(request.filterIndex, 1);
   EXPECT_EQ(request.defaultExt, QStringLiteral("PCL"));
   EXPECT_EQ(request.nameFilters.size(), 3);
@@ -232,6 +233,7 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   FileDialogService::setNextFileName(file("picture"));
   form_.SpeedButton8->click();
   EXPECT_EQ(lastRequest().filterIndex, 2);
+  EXPECT_TRUE(lastRequest().confirmOverwrite);
   EXPECT_EQ(lastRequest().defaultExt, QStringLiteral("BMP"));
   const std::string bmp = testing::ReadBytes(scratch_.File("picture.BMP"));
   ASSERT_GE(bmp.size(), 54u);

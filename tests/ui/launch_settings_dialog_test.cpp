@@ -137,6 +137,8 @@ TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) 
   ASSERT_EQ(FileDialogService::requests().size(), 2u);
   const FileDialogRequest& request = FileDialogService::requests().front();
   EXPECT_TRUE(request.save);
+  // Only a name prefix is picked: no question about replacing that file.
+  EXPECT_FALSE(request.confirmOverwrite);
   EXPECT_EQ(request.initialDir, QStringLiteral("/start"));
   EXPECT_EQ(request.defaultExt, QStringLiteral("bmp"));
   EXPECT_EQ(open_.InitialDir, QStringLiteral("/work/out"));

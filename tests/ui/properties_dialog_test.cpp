@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,11 +88,11 @@ TEST(PropertiesDialogTest, FrameControlsAndDesignValues) {
 
 TEST(PropertiesDialogTest, TabOrderFollowsTheRows) {
   TForm3 dialog;
-  const char* const order[] = {"Edit1",     "NEditN",    "NEditP0X",  "NEditP0Y",  "NEditB",
-                               "NEditEB",   "ComboBox2", "NEditVB",   "NEditDB",   "ComboBox3",
-                               "NEditGT",   "NEditET",   "ComboBox4", "NEditLT",   "NEditELT",
-                               "ComboBox5", "NEditTV",   "NEditNS",   "ComboBox1", "NEditAM",
-                               "CheckBox1", "BitBtn4",   "BitBtn1"};
+  const char* const order[] = {"Edit1",     "Shape1",    "NEditN",    "NEditP0X",  "NEditP0Y",
+                               "NEditB",    "NEditEB",   "ComboBox2", "NEditVB",   "NEditDB",
+                               "ComboBox3", "NEditGT",   "NEditET",   "ComboBox4", "NEditLT",
+                               "NEditELT",  "ComboBox5", "NEditTV",   "NEditNS",   "ComboBox1",
+                               "NEditAM",   "CheckBox1", "BitBtn4",   "BitBtn1"};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget* from = dialog.findChild<QWidget*>(QLatin1String(order[i]));
     ASSERT_NE(from, nullptr) << order[i];
@@ -171,6 +172,38 @@ TEST(PropertiesDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
   ColorDialogService::setNextColor(std::nullopt);
   QTest::mouseClick(dialog.Shape1, Qt::RightButton);
   EXPECT_EQ(dialog.Shape1->brushColor(), QColor(200, 0, 0));
+}
+
+// Tabbed to, the swatch shows focus; Space, Return and keypad Enter each open
+// the chooser once, as a click does, and Enter does not close the dialog.
+TEST(PropertiesDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
+  TForm3 dialog;
+  ModalRunner::setNextHandler([&](QDialog&) {
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const QImage unfocused = dialog.Shape1->grab().toImage();
+    dialog.Edit1->setFocus();
+    QTest::keyClick(dialog.Edit1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Shape1);
+    EXPECT_NE(dialog.Shape1->grab().toImage(), unfocused);
+
+    const struct {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+    } keys[] = {{Qt::Key_Space, Qt::NoModifier},
+                {Qt::Key_Return, Qt::NoModifier},
+                {Qt::Key_Enter, Qt::KeypadModifier}};
+    int shade = 0;
+    for (const auto& k : keys) {
+      const int calls = ColorDialogService::callCount();
+      ColorDialogService::setNextColor(QColor(++shade, 0, 0));
+      QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
+      EXPECT_EQ(ColorDialogService::callCount(), calls + 1) << k.key;
+      EXPECT_EQ(dialog.Shape1->brushColor(), QColor(shade, 0, 0)) << k.key;
+      EXPECT_TRUE(dialog.isVisible()) << k.key;
+    }
+  });
+  EXPECT_EQ(ModalRunner::exec(dialog), QDialog::Rejected);
 }
 
 TEST(PropertiesDialogTest, KeepsItsPlaceBetweenUses) {
