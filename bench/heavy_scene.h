@@ -5,25 +5,25 @@
 
 namespace kirabel::bench {
 
-inline TParticle HeavySet(int32_t n, int32_t child) {
-  TParticle s;
-  s.colR = 255;
-  s.colG = 200;
-  s.colB = 120;
-  s.N = n;
-  s.P0x = 256;
-  s.P0y = 200;
-  s.b = 3;
-  s.eb = 1.5L;
-  s.db = 3.1415926535897932385L;
-  s.et = 2;
-  s.lt = 10;
-  s.elt = 3;
-  s.tv = 4;
-  s.ns = 30;
+inline ParticleSet HeavySet(int32_t n, int32_t child) {
+  ParticleSet s;
+  s.red = 255;
+  s.green = 200;
+  s.blue = 120;
+  s.count = n;
+  s.originX = 256;
+  s.originY = 200;
+  s.speed = 3;
+  s.speedSpread = 1.5L;
+  s.directionSpread = 3.1415926535897932385L;
+  s.birthSpread = 2;
+  s.lifetime = 10;
+  s.lifetimeSpread = 3;
+  s.trailLength = 4;
+  s.trailSamples = 30;
   s.visible = child != -1;
   s.child = child;
-  s.am = 2;
+  s.maxGenerations = 2;
   s.name = child != -1 ? "shell" : "star";
   return s;
 }

@@ -12,18 +12,18 @@ namespace {
 kirabel::ParticleList MakeList(int count) {
   kirabel::ParticleList list(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
-    kirabel::TParticle& p = list[static_cast<std::size_t>(i)];
-    p.colR = static_cast<uint8_t>(i);
-    p.N = 100 + i;
-    p.P0x = i / 3.0L;
-    p.P0y = 256;
-    p.b = 10;
-    p.db = 3.14159L;
-    p.lt = 20;
-    p.ns = 100;
+    kirabel::ParticleSet& p = list[static_cast<std::size_t>(i)];
+    p.red = static_cast<uint8_t>(i);
+    p.count = 100 + i;
+    p.originX = i / 3.0L;
+    p.originY = 256;
+    p.speed = 10;
+    p.directionSpread = 3.14159L;
+    p.lifetime = 20;
+    p.trailSamples = 100;
     p.visible = true;
     p.child = (i + 1) % count;
-    p.am = 2;
+    p.maxGenerations = 2;
     p.SetName("火花 " + std::to_string(i));
   }
   return list;
@@ -38,10 +38,10 @@ void BM_LoadListFromFile(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const std::string folder = Folder();
   const std::string path = folder + "/sets.pcl";
-  kirabel::SaveListToFile(path, MakeList(count), kirabel::TEnvironment());
+  kirabel::SaveListToFile(path, MakeList(count), kirabel::LaunchSettings());
   for (auto _ : state) {
     kirabel::ParticleList list;
-    kirabel::TEnvironment env;
+    kirabel::LaunchSettings env;
     benchmark::DoNotOptimize(kirabel::LoadListFromFile(path, list, env, nullptr));
   }
   state.SetItemsProcessed(state.iterations() * count);
@@ -57,7 +57,7 @@ void BM_SaveListToFile(benchmark::State& state) {
   const std::string path = folder + "/sets.pcl";
   for (auto _ : state) {
     unlink(path.c_str());
-    kirabel::SaveListToFile(path, list, kirabel::TEnvironment());
+    kirabel::SaveListToFile(path, list, kirabel::LaunchSettings());
   }
   state.SetItemsProcessed(state.iterations() * count);
   unlink(path.c_str());

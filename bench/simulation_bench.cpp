@@ -18,8 +18,8 @@ namespace {
 
 int64_t Samples(const LaunchList& launched) {
   int64_t samples = 0;
-  for (const TParticle& s : launched) {
-    samples += static_cast<int64_t>(s.states.size()) * (s.ns + 1);
+  for (const LaunchedSet& s : launched) {
+    samples += static_cast<int64_t>(s.states.size()) * (s.trailSamples + 1);
   }
   return samples;
 }
@@ -32,7 +32,7 @@ void BM_Population(benchmark::State& state) {
     RandomGenerator random;
     LaunchList launched;
     PopulateLaunchList(scene, kHeavyGravity, random, launched, jobs);
-    for (const TParticle& s : launched) particles += static_cast<int64_t>(s.states.size());
+    for (const LaunchedSet& s : launched) particles += static_cast<int64_t>(s.states.size());
     benchmark::DoNotOptimize(launched.back().states.data());
   }
   state.counters["particles/s"] =
@@ -50,8 +50,8 @@ void BM_RenderFrame(benchmark::State& state) {
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(scene, kHeavyGravity, random, launched);
-  TSpace space(512, 512);
-  TDIBitmap bitmap;
+  SpaceBuffer space(512, 512);
+  Picture bitmap;
   bitmap.SetHeight(512);
   bitmap.SetWidth(512);
   ParallelRenderer renderer(static_cast<int>(state.range(0)));
@@ -87,7 +87,7 @@ void BM_LiteralFrame(benchmark::State& state) {
 BENCHMARK(BM_LiteralFrame)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBmp(benchmark::State& state) {
-  TDIBitmap bitmap;
+  Picture bitmap;
   bitmap.SetHeight(512);
   bitmap.SetWidth(512);
   std::fill_n(bitmap.Bits(), bitmap.RowBytes() * 512, 7);

@@ -33,15 +33,19 @@ std::string Digits15(long double value) {
   return kirabel::FormatIniReal(value);
 }
 
-void CheckSame(const kirabel::TParticle& a, const kirabel::TParticle& b) {
-  if (a.colR != b.colR || a.colG != b.colG || a.colB != b.colB || a.N != b.N || a.ns != b.ns ||
-      a.visible != b.visible || a.child != b.child || a.am != b.am || a.rmB != b.rmB ||
-      a.rmVB != b.rmVB || a.rmGT != b.rmGT || a.rmLT != b.rmLT)
+void CheckSame(const kirabel::ParticleSet& a, const kirabel::ParticleSet& b) {
+  if (a.red != b.red || a.green != b.green || a.blue != b.blue || a.count != b.count ||
+      a.trailSamples != b.trailSamples || a.visible != b.visible || a.child != b.child ||
+      a.maxGenerations != b.maxGenerations || a.speedDistribution != b.speedDistribution ||
+      a.directionDistribution != b.directionDistribution ||
+      a.birthDistribution != b.birthDistribution ||
+      a.lifetimeDistribution != b.lifetimeDistribution)
     abort();
-  for (auto field : {&kirabel::TParticle::P0x, &kirabel::TParticle::P0y, &kirabel::TParticle::b,
-                     &kirabel::TParticle::eb, &kirabel::TParticle::vb, &kirabel::TParticle::db,
-                     &kirabel::TParticle::gt, &kirabel::TParticle::et, &kirabel::TParticle::lt,
-                     &kirabel::TParticle::elt, &kirabel::TParticle::tv}) {
+  for (auto field :
+       {&kirabel::ParticleSet::P0x, &kirabel::ParticleSet::P0y, &kirabel::ParticleSet::b,
+        &kirabel::ParticleSet::eb, &kirabel::ParticleSet::vb, &kirabel::ParticleSet::db,
+        &kirabel::ParticleSet::gt, &kirabel::ParticleSet::et, &kirabel::ParticleSet::lt,
+        &kirabel::ParticleSet::elt, &kirabel::ParticleSet::tv}) {
     if (Digits15(a.*field) != Digits15(b.*field)) abort();
   }
 }
@@ -54,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string output = Folder() + "/out.pcl";
   WriteFile(input, data, size);
   kirabel::ParticleList list;
-  kirabel::TEnvironment env;
+  kirabel::LaunchSettings env;
   if (!kirabel::LoadListFromFile(input, list, env, nullptr)) return 0;
   for (const auto& set : list) {
     if (set.child < -1 || set.child >= static_cast<int32_t>(list.size())) abort();
@@ -63,10 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   unlink(output.c_str());
   kirabel::SaveListToFile(output, list, env);
   kirabel::ParticleList again;
-  kirabel::TEnvironment envAgain;
+  kirabel::LaunchSettings envAgain;
   if (!kirabel::LoadListFromFile(output, again, envAgain, nullptr)) abort();
   if (again.size() != list.size()) abort();
   for (size_t i = 0; i < list.size(); ++i) CheckSame(list[i], again[i]);
-  if (Digits15(env.G) != Digits15(envAgain.G) || env.AUTOSAVE != envAgain.AUTOSAVE) abort();
+  if (Digits15(env.gravity) != Digits15(envAgain.gravity) || env.autosave != envAgain.autosave)
+    abort();
   return 0;
 }

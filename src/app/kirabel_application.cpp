@@ -37,104 +37,104 @@ KirabelApplication::KirabelApplication(std::string settingsPath)
 
 KirabelApplication::~KirabelApplication() {
   // The dialogs and the viewer go before the main window that points to them.
-  form7_.reset();
-  form6_.reset();
-  form5_.reset();
-  form4_.reset();
-  form3_.reset();
-  if (form1_) form1_->Form2 = nullptr;
-  form2_.reset();
-  form1_.reset();
+  thresholdDialog_.reset();
+  aboutDialog_.reset();
+  launchDialog_.reset();
+  resolutionDialog_.reset();
+  setDialog_.reset();
+  if (mainWindow_) mainWindow_->viewer = nullptr;
+  viewer_.reset();
+  mainWindow_.reset();
 }
 
 void KirabelApplication::CreateWindows() {
-  form1_ = std::make_unique<TForm1>();
-  form2_ = std::make_unique<TForm2>();
-  form3_ = std::make_unique<TForm3>();
-  form4_ = std::make_unique<TForm4>();
-  form5_ = std::make_unique<TForm5>();
-  form6_ = std::make_unique<TForm6>();
-  form7_ = std::make_unique<TForm7>();
-  TForm1& main = *form1_;
-  main.Form2 = form2_.get();
-  main.Form3 = form3_.get();
-  main.Form4 = form4_.get();
-  main.Form5 = form5_.get();
-  main.Form6 = form6_.get();
-  main.Form7 = form7_.get();
-  form5_->MainOpenDialog = &main.OpenDialog1;
-  form5_->MainSaveDialog = &main.SaveDialog1;
-  main.SetSettingsWriter([this] { WriteSettings(); });
-  main.RebuildChildList();
+  mainWindow_ = std::make_unique<MainWindow>();
+  viewer_ = std::make_unique<SpaceViewer>();
+  setDialog_ = std::make_unique<ParticleSetDialog>();
+  resolutionDialog_ = std::make_unique<ResolutionDialog>();
+  launchDialog_ = std::make_unique<LaunchSettingsDialog>();
+  aboutDialog_ = std::make_unique<AboutDialog>();
+  thresholdDialog_ = std::make_unique<ThresholdDialog>();
+  MainWindow& main = *mainWindow_;
+  main.viewer = viewer_.get();
+  main.setDialog = setDialog_.get();
+  main.resolutionDialog = resolutionDialog_.get();
+  main.launchDialog = launchDialog_.get();
+  main.aboutDialog = aboutDialog_.get();
+  main.thresholdDialog = thresholdDialog_.get();
+  launchDialog_->mainOpenDialog = &main.openDialog;
+  launchDialog_->mainSaveDialog = &main.saveDialog;
+  main.setSettingsWriter([this] { WriteSettings(); });
+  main.rebuildChildList();
 }
 
 void KirabelApplication::ReadSettings(const QStringList& arguments, int colourDepth) {
   ApplySettings(LoadSettingsFile(settingsPath_));
-  if (!ConfirmColourDepth(colourDepth, form1_.get())) endRequested_ = true;
+  if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
-  if (!file.empty()) form1_->LoadFile(file);
+  if (!file.empty()) mainWindow_->loadFile(file);
 }
 
 void KirabelApplication::ApplySettings(const Settings& settings) {
   ApplyWindowPositions(settings);
   ApplyOptions(settings);
-  form1_->OpenDialog1.InitialDir = QString::fromStdString(settings.InitialDir);
-  form1_->SaveDialog1.InitialDir = form1_->OpenDialog1.InitialDir;
-  ApplyResolution(settings);
+  mainWindow_->openDialog.initialDir = QString::fromStdString(settings.initialDir);
+  mainWindow_->saveDialog.initialDir = mainWindow_->openDialog.initialDir;
+  applyResolution(settings);
 }
 
 // A remembered place that no screen shows any more (a monitor was removed)
 // is moved onto the nearest screen; every other place is used as it is.
 void KirabelApplication::ApplyWindowPositions(const Settings& s) {
-  form1_->resize(s.Form1Width, s.Form1Height);
-  PlaceWindow(*form1_, QPoint(s.Form1Left, s.Form1Top));
-  PlaceWindow(*form2_, QPoint(s.Form2Left, s.Form2Top));
-  PlaceWindow(*form3_, QPoint(s.Form3Left, s.Form3Top));
-  PlaceWindow(*form5_, QPoint(s.Form5Left, s.Form5Top));
+  mainWindow_->resize(s.mainWindowWidth, s.mainWindowHeight);
+  PlaceWindow(*mainWindow_, QPoint(s.mainWindowLeft, s.mainWindowTop));
+  PlaceWindow(*viewer_, QPoint(s.viewerLeft, s.viewerTop));
+  PlaceWindow(*setDialog_, QPoint(s.setDialogLeft, s.setDialogTop));
+  PlaceWindow(*launchDialog_, QPoint(s.launchDialogLeft, s.launchDialogTop));
 }
 
 void KirabelApplication::ApplyOptions(const Settings& s) {
-  TForm1& main = *form1_;
-  main.ColSizing = s.ColSizing;
-  main.K2->setChecked(s.ColSizing);
-  main.K3->setChecked(s.DispToolBar);
-  main.Panel1->setVisible(s.DispToolBar);
-  main.AntiA = s.AntiA;
-  main.K5->setChecked(s.AntiA);
-  main.LoopSpace = s.LoopSpace;
-  main.KL2->setChecked(s.LoopSpace);
-  main.TooMany = s.TooMany;
+  MainWindow& main = *mainWindow_;
+  main.fitColumns = s.fitColumns;
+  main.actionFitColumns->setChecked(s.fitColumns);
+  main.actionShowToolBar->setChecked(s.showToolBar);
+  main.toolBar->setVisible(s.showToolBar);
+  main.antiAliasing = s.antiAliasing;
+  main.actionAntiAliasing->setChecked(s.antiAliasing);
+  main.wrapSpace = s.wrapSpace;
+  main.actionWrapSpace->setChecked(s.wrapSpace);
+  main.warningThreshold = s.warningThreshold;
 }
 
-void KirabelApplication::ApplyResolution(const Settings& s) {
+void KirabelApplication::applyResolution(const Settings& s) {
   try {
-    form1_->ApplyResolution(s.X, s.Y);
+    mainWindow_->applyResolution(s.resolutionWidth, s.resolutionHeight);
   } catch (const std::exception& error) {
-    MessageBox::ShowError(form1_.get(), QString::fromUtf8(error.what()));
+    MessageBox::ShowError(mainWindow_.get(), QString::fromUtf8(error.what()));
   }
 }
 
 Settings KirabelApplication::CurrentSettings() const {
-  const TForm1& main = *form1_;
+  const MainWindow& main = *mainWindow_;
   Settings s;
-  s.Form1Top = main.y();
-  s.Form1Left = main.x();
-  s.Form1Width = main.width();
-  s.Form1Height = main.height();
-  s.Form2Top = form2_->y();
-  s.Form2Left = form2_->x();
-  s.Form3Top = form3_->y();
-  s.Form3Left = form3_->x();
-  s.Form5Top = form5_->y();
-  s.Form5Left = form5_->x();
-  s.InitialDir = main.OpenDialog1.InitialDir.toStdString();
-  s.ColSizing = main.ColSizing;
-  s.DispToolBar = main.K3->isChecked();
-  s.AntiA = main.K5->isChecked();
-  s.LoopSpace = main.KL2->isChecked();
-  s.TooMany = main.TooMany;
-  s.X = main.ResolutionX;
-  s.Y = main.ResolutionY;
+  s.mainWindowTop = main.y();
+  s.mainWindowLeft = main.x();
+  s.mainWindowWidth = main.width();
+  s.mainWindowHeight = main.height();
+  s.viewerTop = viewer_->y();
+  s.viewerLeft = viewer_->x();
+  s.setDialogTop = setDialog_->y();
+  s.setDialogLeft = setDialog_->x();
+  s.launchDialogTop = launchDialog_->y();
+  s.launchDialogLeft = launchDialog_->x();
+  s.initialDir = main.openDialog.initialDir.toStdString();
+  s.fitColumns = main.fitColumns;
+  s.showToolBar = main.actionShowToolBar->isChecked();
+  s.antiAliasing = main.actionAntiAliasing->isChecked();
+  s.wrapSpace = main.actionWrapSpace->isChecked();
+  s.warningThreshold = main.warningThreshold;
+  s.resolutionWidth = main.resolutionWidth;
+  s.resolutionHeight = main.resolutionHeight;
   return s;
 }
 

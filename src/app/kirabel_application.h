@@ -14,13 +14,13 @@ class QWidget;
 
 namespace kirabel {
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
+class MainWindow;
+class SpaceViewer;
+class ParticleSetDialog;
+class ResolutionDialog;
+class LaunchSettingsDialog;
+class AboutDialog;
+class ThresholdDialog;
 
 // The question asked on a display of 8 bits per pixel or fewer.
 extern const char kColourDepthQuestion[];
@@ -51,26 +51,26 @@ class KirabelApplication {
   // The user declined to start on a low colour depth.
   bool EndRequested() const { return endRequested_; }
 
-  TForm1& Form1() { return *form1_; }
-  TForm2& Form2() { return *form2_; }
+  MainWindow& mainWindow() { return *mainWindow_; }
+  SpaceViewer& viewer() { return *viewer_; }
   const std::string& SettingsPath() const { return settingsPath_; }
 
  private:
   void ApplySettings(const Settings& settings);
   void ApplyWindowPositions(const Settings& settings);
   void ApplyOptions(const Settings& settings);
-  void ApplyResolution(const Settings& settings);
+  void applyResolution(const Settings& settings);
 
   std::string settingsPath_;
   bool endRequested_ = false;
   // Destroyed in reverse order: the dialogs first, the main window last.
-  std::unique_ptr<TForm1> form1_;
-  std::unique_ptr<TForm2> form2_;
-  std::unique_ptr<TForm3> form3_;
-  std::unique_ptr<TForm4> form4_;
-  std::unique_ptr<TForm5> form5_;
-  std::unique_ptr<TForm6> form6_;
-  std::unique_ptr<TForm7> form7_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  std::unique_ptr<SpaceViewer> viewer_;
+  std::unique_ptr<ParticleSetDialog> setDialog_;
+  std::unique_ptr<ResolutionDialog> resolutionDialog_;
+  std::unique_ptr<LaunchSettingsDialog> launchDialog_;
+  std::unique_ptr<AboutDialog> aboutDialog_;
+  std::unique_ptr<ThresholdDialog> thresholdDialog_;
 };
 
 }  // namespace kirabel

@@ -40,6 +40,6 @@ int main(int argc, char** argv) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   kirabel.ReadSettings(QApplication::arguments(), screen ? screen->depth() : 24);
   if (kirabel.EndRequested()) return 0;
-  kirabel.Form1().show();
+  kirabel.mainWindow().show();
   return app.exec();
 }

@@ -8,30 +8,31 @@
 namespace kirabel::cli {
 
 void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& list,
-                 const TEnvironment& env, const ParticleEstimate& estimate) {
+                 const LaunchSettings& env, const ParticleEstimate& estimate) {
   const auto visible =
-      std::count_if(list.begin(), list.end(), [](const TParticle& set) { return set.visible; });
-  const int64_t frames = FrameCount(env.NF);
+      std::count_if(list.begin(), list.end(), [](const ParticleSet& set) { return set.visible; });
+  const int64_t frames = FrameCount(env.frameCount);
   std::fprintf(out, "file: %s\n", r.input.c_str());
   std::fprintf(out, "sets: %zu\n", list.size());
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const TParticle& s = list[i];
-    std::fprintf(out, "  P%zu %s: N=%d child=%d am=%d ns=%d%s\n", i, s.name.c_str(), s.N, s.child,
-                 s.am, s.ns, s.visible ? "" : " (hidden)");
+    const ParticleSet& s = list[i];
+    std::fprintf(out, "  P%zu %s: N=%d child=%d am=%d ns=%d%s\n", i, s.name.c_str(), s.count,
+                 s.child, s.maxGenerations, s.trailSamples, s.visible ? "" : " (hidden)");
   }
   std::fprintf(out, "visible sets: %ld\n", static_cast<long>(visible));
   std::fprintf(out, "particles: %lld\n", static_cast<long long>(estimate.particles));
   std::fprintf(out, "launched sets: %lld\n", static_cast<long long>(estimate.launchedSets));
   std::fprintf(out, "frames: %lld\n", static_cast<long long>(frames));
-  std::fputs(
-      FormatNumbers("start: %.15Lg  interval: %.15Lg  gravity: %.15Lg\n", env.ST, env.IT, env.G)
-          .c_str(),
-      out);
+  std::fputs(FormatNumbers("start: %.15Lg  interval: %.15Lg  gravity: %.15Lg\n", env.startTime,
+                           env.frameInterval, env.gravity)
+                 .c_str(),
+             out);
   std::fprintf(out, "size: %dx%d%s%s\n", r.width, r.height, r.antiAlias ? " antialias" : "",
                r.wrap ? " wrap" : "");
   if (frames > 0) {
-    std::fprintf(out, "output: %s .. %s\n", NumberedFrameName(env.NAME, 1, r.format).c_str(),
-                 NumberedFrameName(env.NAME, frames, r.format).c_str());
+    std::fprintf(out, "output: %s .. %s\n",
+                 NumberedFrameName(env.autosaveName, 1, r.format).c_str(),
+                 NumberedFrameName(env.autosaveName, frames, r.format).c_str());
   }
 }
 

@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "cli/command_line.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "model/particle.h"
 #include "simulation/population.h"
 
 namespace kirabel::cli {
 
 void PrintDryRun(std::FILE* out, const RenderRequest& request, const ParticleList& list,
-                 const TEnvironment& env, const ParticleEstimate& estimate);
+                 const LaunchSettings& env, const ParticleEstimate& estimate);
 
 }  // namespace kirabel::cli

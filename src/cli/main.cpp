@@ -36,15 +36,15 @@ int Fail(const std::string& message) {
   return kExitFailed;
 }
 
-TEnvironment LaunchSettings(const TEnvironment& fromFile, const RenderRequest& r) {
-  TEnvironment env = fromFile;
-  if (r.frames) env.NF = *r.frames;
-  if (r.start) env.ST = *r.start;
-  if (r.interval) env.IT = *r.interval;
-  if (r.gravity) env.G = *r.gravity;
+LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRequest& r) {
+  LaunchSettings env = fromFile;
+  if (r.frames) env.frameCount = *r.frames;
+  if (r.start) env.startTime = *r.start;
+  if (r.interval) env.frameInterval = *r.interval;
+  if (r.gravity) env.gravity = *r.gravity;
   env = WithinLaunchLimits(env);
-  env.AUTOSAVE = true;
-  env.NAME = r.prefix;
+  env.autosave = true;
+  env.autosaveName = r.prefix;
   return env;
 }
 
@@ -54,12 +54,12 @@ struct Canvas {
     picture.SetHeight(r.height);
     picture.SetWidth(r.width);
   }
-  TSpace space;
-  TDIBitmap picture;
+  SpaceBuffer space;
+  Picture picture;
 };
 
 // Draws and writes every frame of the first launch after start-up.
-int RenderFrames(const ParticleList& list, const TEnvironment& env, const RenderRequest& r) {
+int RenderFrames(const ParticleList& list, const LaunchSettings& env, const RenderRequest& r) {
   const bool showProgress = !r.quiet && isatty(STDERR_FILENO);
   Canvas canvas(r);
   RandomGenerator random;
@@ -75,7 +75,7 @@ int RenderFrames(const ParticleList& list, const TEnvironment& env, const Render
       std::fprintf(stderr, "\rframe %lld/%lld ", (long long)frame, (long long)count);
     built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
     try {
-      WritePicture(canvas.picture, NumberedFrameName(env.NAME, frame, r.format), r.format);
+      WritePicture(canvas.picture, NumberedFrameName(env.autosaveName, frame, r.format), r.format);
     } catch (const std::exception& e) {
       if (showProgress) std::fputc('\n', stderr);
       return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
@@ -87,11 +87,11 @@ int RenderFrames(const ParticleList& list, const TEnvironment& env, const Render
 
 int Render(const RenderRequest& r) {
   ParticleList list;
-  TEnvironment fromFile;
+  LaunchSettings fromFile;
   if (!LoadListFromFile(r.input, list, fromFile, nullptr)) {
     return Fail(r.input + ": cannot be read as a PCL file");
   }
-  const TEnvironment env = LaunchSettings(fromFile, r);
+  const LaunchSettings env = SettingsForRequest(fromFile, r);
   const ParticleEstimate estimate = EstimateParticles(list);
   if (r.dryRun) {
     PrintDryRun(stdout, r, list, env, estimate);

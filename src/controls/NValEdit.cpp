@@ -17,9 +17,9 @@
 namespace kirabel {
 
 // Carries out the entry's effects on the line edit.
-class NValEditHost : public NumericEntryHost {
+class NumericFieldHost : public NumericEntryHost {
  public:
-  explicit NValEditHost(TNValEdit& edit) : edit_(edit) {}
+  explicit NumericFieldHost(NumericField& edit) : edit_(edit) {}
 
   SelectionKind Selection() const override {
     if (!edit_.hasSelectedText()) return SelectionKind::kNone;
@@ -46,7 +46,7 @@ class NValEditHost : public NumericEntryHost {
   void MoveFocus(bool forward) override { edit_.moveFocus(forward); }
 
  private:
-  TNValEdit& edit_;
+  NumericField& edit_;
 };
 
 namespace {
@@ -89,8 +89,8 @@ bool IsDialogKey(int key) {
 
 }  // namespace
 
-TNValEdit::TNValEdit(QWidget* parent)
-    : QLineEdit(parent), host_(std::make_unique<NValEditHost>(*this)) {
+NumericField::NumericField(QWidget* parent)
+    : QLineEdit(parent), host_(std::make_unique<NumericFieldHost>(*this)) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // Keys arrive as plain characters, and dropped text never edits the number.
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -98,113 +98,113 @@ TNValEdit::TNValEdit(QWidget* parent)
   NumericProperties properties;
   properties.minusColor = TextColorOf(*this);
   entry_ = std::make_unique<NumericEntry>(*host_, properties, properties.minusColor);
-  connect(this, &QLineEdit::textChanged, this, &TNValEdit::onTextChanged);
+  connect(this, &QLineEdit::textChanged, this, &NumericField::onTextChanged);
   entry_->Loaded();
 }
 
-TNValEdit::~TNValEdit() = default;
+NumericField::~NumericField() = default;
 
-long double TNValEdit::Value() const {
+long double NumericField::Value() const {
   return entry_->Value();
 }
-void TNValEdit::setValue(long double value) {
+void NumericField::setValue(long double value) {
   entry_->SetValue(value);
 }
 
-int TNValEdit::MaxDigits() const {
+int NumericField::MaxDigits() const {
   return entry_->Properties().maxDigits;
 }
-void TNValEdit::setMaxDigits(int digits) {
+void NumericField::setMaxDigits(int digits) {
   entry_->SetMaxDigits(digits);
 }
-bool TNValEdit::PrmtNegative() const {
+bool NumericField::PrmtNegative() const {
   return entry_->Properties().prmtNegative;
 }
-void TNValEdit::setPrmtNegative(bool permit) {
+void NumericField::setPrmtNegative(bool permit) {
   entry_->SetPrmtNegative(permit);
 }
-int TNValEdit::FixDecimal() const {
+int NumericField::FixDecimal() const {
   return entry_->Properties().fixDecimal;
 }
-void TNValEdit::setFixDecimal(int places) {
+void NumericField::setFixDecimal(int places) {
   entry_->SetFixDecimal(places);
 }
-bool TNValEdit::DelAllClear() const {
+bool NumericField::DelAllClear() const {
   return entry_->Properties().delAllClear;
 }
-void TNValEdit::setDelAllClear(bool clear) {
+void NumericField::setDelAllClear(bool clear) {
   entry_->SetDelAllClear(clear);
 }
 
-QChar TNValEdit::LeadingChar() const {
+QChar NumericField::LeadingChar() const {
   const char32_t c = entry_->Properties().leadingChar;
   return c <= 0xFFFF ? QChar(static_cast<char16_t>(c)) : QChar(u' ');
 }
 
-void TNValEdit::setLeadingChar(QChar c) {
+void NumericField::setLeadingChar(QChar c) {
   entry_->SetLeadingChar(c.isSurrogate() ? U' ' : static_cast<char32_t>(c.unicode()));
 }
 
-bool TNValEdit::ZeroDisplay() const {
+bool NumericField::ZeroDisplay() const {
   return entry_->Properties().zeroDisplay;
 }
-void TNValEdit::setZeroDisplay(bool show) {
+void NumericField::setZeroDisplay(bool show) {
   entry_->SetZeroDisplay(show);
 }
-bool TNValEdit::PutAComma() const {
+bool NumericField::PutAComma() const {
   return entry_->Properties().putAComma;
 }
-void TNValEdit::setPutAComma(bool put) {
+void NumericField::setPutAComma(bool put) {
   entry_->SetPutAComma(put);
 }
-bool TNValEdit::EnterNext() const {
+bool NumericField::EnterNext() const {
   return entry_->Properties().enterNext;
 }
-void TNValEdit::setEnterNext(bool next) {
+void NumericField::setEnterNext(bool next) {
   entry_->SetEnterNext(next);
 }
-bool TNValEdit::ArrowNext() const {
+bool NumericField::ArrowNext() const {
   return entry_->Properties().arrowNext;
 }
-void TNValEdit::setArrowNext(bool next) {
+void NumericField::setArrowNext(bool next) {
   entry_->SetArrowNext(next);
 }
-QColor TNValEdit::MinusColor() const {
+QColor NumericField::MinusColor() const {
   return QColor::fromRgba(entry_->Properties().minusColor);
 }
-void TNValEdit::setMinusColor(const QColor& color) {
+void NumericField::setMinusColor(const QColor& color) {
   entry_->SetMinusColor(color.rgba());
 }
-bool TNValEdit::AutoSelect() const {
+bool NumericField::AutoSelect() const {
   return entry_->Properties().autoSelect;
 }
-void TNValEdit::setAutoSelect(bool select) {
+void NumericField::setAutoSelect(bool select) {
   entry_->SetAutoSelect(select);
 }
 
-const NumericEntry& TNValEdit::entry() const {
+const NumericEntry& NumericField::entry() const {
   return *entry_;
 }
 
 // ------------------------------------------------------------------ clipboard
 
-void TNValEdit::paste() {
+void NumericField::paste() {
   const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
   std::optional<std::string> text;
   if (mime && mime->hasText()) text = mime->text().toStdString();
   entry_->Paste(text);
 }
-void TNValEdit::cut() {
+void NumericField::cut() {
   entry_->Cut();
 }
-void TNValEdit::undo() {
+void NumericField::undo() {
   entry_->Undo();
 }
-void TNValEdit::deleteSelection() {
+void NumericField::deleteSelection() {
   entry_->Clear();
 }
 
-QMenu* TNValEdit::createNumericContextMenu() {
+QMenu* NumericField::createNumericContextMenu() {
   auto* menu = new QMenu(this);
   const bool writable = !isReadOnly();
   const auto add = [&](const char* name, const QString& text, QKeySequence::StandardKey key,
@@ -215,21 +215,21 @@ QMenu* TNValEdit::createNumericContextMenu() {
     action->setEnabled(enabled);
   };
   add("edit-undo", QLineEdit::tr("&Undo"), QKeySequence::Undo, writable && entry_->CanUndo(),
-      &TNValEdit::undo);
+      &NumericField::undo);
   menu->addSeparator();
   add("edit-cut", QLineEdit::tr("Cu&t"), QKeySequence::Cut, entry_->CanCutOrClear(),
-      &TNValEdit::cut);
+      &NumericField::cut);
   add("edit-copy", QLineEdit::tr("&Copy"), QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
-  add("edit-paste", QLineEdit::tr("&Paste"), QKeySequence::Paste, writable, &TNValEdit::paste);
+  add("edit-paste", QLineEdit::tr("&Paste"), QKeySequence::Paste, writable, &NumericField::paste);
   add("edit-delete", QLineEdit::tr("Delete"), QKeySequence::Delete, entry_->CanCutOrClear(),
-      &TNValEdit::deleteSelection);
+      &NumericField::deleteSelection);
   menu->addSeparator();
   add("select-all", QLineEdit::tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(),
       &QLineEdit::selectAll);
   return menu;
 }
 
-void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
+void NumericField::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createNumericContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
@@ -237,7 +237,7 @@ void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 // ------------------------------------------------------------------ keys
 
-bool TNValEdit::handleShortcut(QKeyEvent* event) {
+bool NumericField::handleShortcut(QKeyEvent* event) {
   // Delete with any modifier (Shift+Delete is also Cut) keeps its own rule.
   if (event->key() == Qt::Key_Delete) return false;
   if (event == QKeySequence::Copy) {
@@ -256,7 +256,7 @@ bool TNValEdit::handleShortcut(QKeyEvent* event) {
 
 // Inside a dialog, Enter presses the default button and Escape the cancel
 // button; a field with EnterNext keeps both for itself.
-bool TNValEdit::dialogTakesKey(const QKeyEvent* event) const {
+bool NumericField::dialogTakesKey(const QKeyEvent* event) const {
   if (!IsDialogKey(event->key()) || EnterNext()) return false;
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (qobject_cast<QDialog*>(w)) return true;
@@ -264,7 +264,7 @@ bool TNValEdit::dialogTakesKey(const QKeyEvent* event) const {
   return false;
 }
 
-void TNValEdit::keyPressEvent(QKeyEvent* event) {
+void NumericField::keyPressEvent(QKeyEvent* event) {
   event->accept();
   if (handleShortcut(event)) return;
   if (dialogTakesKey(event)) {
@@ -297,7 +297,7 @@ void TNValEdit::keyPressEvent(QKeyEvent* event) {
 
 // ------------------------------------------------------------------ focus and mouse
 
-void TNValEdit::focusInEvent(QFocusEvent* event) {
+void NumericField::focusInEvent(QFocusEvent* event) {
   setAttribute(Qt::WA_InputMethodEnabled, false);
   QLineEdit::focusInEvent(event);
   if (event->reason() == Qt::PopupFocusReason) return;  // back from the context menu
@@ -309,33 +309,33 @@ void TNValEdit::focusInEvent(QFocusEvent* event) {
   entry_->FocusGained();
 }
 
-void TNValEdit::focusOutEvent(QFocusEvent* event) {
+void NumericField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (event->reason() == Qt::PopupFocusReason) return;  // the context menu opened
   entry_->FocusLost();
 }
 
-void TNValEdit::mouseReleaseEvent(QMouseEvent* event) {
+void NumericField::mouseReleaseEvent(QMouseEvent* event) {
   // The middle button's selection paste would insert text into the number.
   if (event->button() != Qt::MiddleButton) QLineEdit::mouseReleaseEvent(event);
   entry_->MouseReleased();
 }
 
-void TNValEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+void NumericField::mouseDoubleClickEvent(QMouseEvent* event) {
   QLineEdit::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton) entry_->DoubleClick();
 }
 
 // ------------------------------------------------------------------ notifications
 
-void TNValEdit::changeEvent(QEvent* event) {
+void NumericField::changeEvent(QEvent* event) {
   QLineEdit::changeEvent(event);
   if (!entry_) return;
   if (event->type() == QEvent::PaletteChange) entry_->TextColorChanged(TextColorOf(*this));
   if (event->type() == QEvent::ReadOnlyChange) setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
-void TNValEdit::setText(const QString& text) {
+void NumericField::setText(const QString& text) {
   // Every text set from outside is read back, also one equal to the shown
   // text (QLineEdit reports no change for it).
   if (text == this->text()) {
@@ -345,15 +345,15 @@ void TNValEdit::setText(const QString& text) {
   }
 }
 
-void TNValEdit::onTextChanged(const QString& text) {
+void NumericField::onTextChanged(const QString& text) {
   entry_->TextSet(text.toStdString());
 }
 
-void TNValEdit::moveFocus(bool forward) {
+void NumericField::moveFocus(bool forward) {
   forward ? focusNextChild() : focusPreviousChild();
 }
 
-void TNValEdit::beep() {
+void NumericField::beep() {
   QApplication::beep();
   emit refused();
 }

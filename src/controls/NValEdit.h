@@ -1,5 +1,5 @@
 #pragma once
-// TNValEdit: the numeric field of every dialog. A right-aligned line edit that
+// NumericField: the numeric field of every dialog. A right-aligned line edit that
 // owns one long double number and behaves like a pocket calculator: every
 // key, focus change, mouse release, clipboard command and outside text change
 // is handed to NumericEntry, which decides the number, and the text is always
@@ -13,14 +13,14 @@ class QMenu;
 namespace kirabel {
 
 class NumericEntry;
-class NValEditHost;
+class NumericFieldHost;
 
-class TNValEdit : public QLineEdit {
+class NumericField : public QLineEdit {
   Q_OBJECT
 
  public:
-  explicit TNValEdit(QWidget* parent = nullptr);
-  ~TNValEdit() override;
+  explicit NumericField(QWidget* parent = nullptr);
+  ~NumericField() override;
 
   // The number. Writing goes through the field's clamping rules: the text
   // shows at most MaxDigits digits, rounded at the shown places, while
@@ -88,9 +88,9 @@ class TNValEdit : public QLineEdit {
   void onTextChanged(const QString& text);
   void moveFocus(bool forward);
   void beep();
-  friend class NValEditHost;
+  friend class NumericFieldHost;
 
-  std::unique_ptr<NValEditHost> host_;
+  std::unique_ptr<NumericFieldHost> host_;
   std::unique_ptr<NumericEntry> entry_;
 };
 

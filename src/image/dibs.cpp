@@ -51,13 +51,13 @@ void BuildFileHeaders(const TBitmapInfoHeader& h, uint8_t* out) {
 
 }  // namespace
 
-TDIBitmap::TDIBitmap() {
+Picture::Picture() {
   BitmapInfo_.bmiHeader.biWidth = Width_;
   BitmapInfo_.bmiHeader.biHeight = Height_;
   Reallocate();
 }
 
-void TDIBitmap::Reallocate() {
+void Picture::Reallocate() {
   Bits_.clear();
   Bits_.shrink_to_fit();
   const uint64_t size = static_cast<uint64_t>(RowBytes_) * static_cast<uint64_t>(Height_);
@@ -75,13 +75,13 @@ void TDIBitmap::Reallocate() {
   BitmapInfo_.bmiHeader.biSizeImage = static_cast<uint32_t>(size);
 }
 
-void TDIBitmap::SetHeight(int32_t h) {
+void Picture::SetHeight(int32_t h) {
   Height_ = h < 0 ? 0 : h;
   BitmapInfo_.bmiHeader.biHeight = Height_;
   Reallocate();
 }
 
-void TDIBitmap::SetWidth(int32_t w) {
+void Picture::SetWidth(int32_t w) {
   Width_ = w < 0 ? 0 : w;
   const int64_t rowBytes = (3 * static_cast<int64_t>(Width_) + 3) & ~int64_t{3};
   const bool tooWide = rowBytes > std::numeric_limits<int32_t>::max();
@@ -92,8 +92,8 @@ void TDIBitmap::SetWidth(int32_t w) {
   if (tooWide) throw OutOfMemoryError();
 }
 
-bool TDIBitmap::SaveToFile(const std::string& fileName, int bitCount,
-                           const WarningHandler& warn) const {
+bool Picture::SaveToFile(const std::string& fileName, int bitCount,
+                         const WarningHandler& warn) const {
   if (bitCount != 24) {
     if (warn) warn(kUnsupportedBitDepthText);
     return false;
@@ -110,13 +110,13 @@ bool TDIBitmap::SaveToFile(const std::string& fileName, int bitCount,
   return true;
 }
 
-void TDIBitmap::ColorToPixel(uint32_t color, uint8_t* pixel) {
+void Picture::ColorToPixel(uint32_t color, uint8_t* pixel) {
   pixel[0] = static_cast<uint8_t>(color >> 16);
   pixel[1] = static_cast<uint8_t>(color >> 8);
   pixel[2] = static_cast<uint8_t>(color);
 }
 
-uint32_t TDIBitmap::PixelToColor(const uint8_t* pixel) {
+uint32_t Picture::PixelToColor(const uint8_t* pixel) {
   return pixel[0] * 65536u + pixel[1] * 256u + pixel[2];
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TDIBitmap: the program's 24-bit picture, a plain block of pixels laid out as
+// Picture: the program's 24-bit picture, a plain block of pixels laid out as
 // an uncompressed bottom-up device-independent bitmap, with the header that a
 // BMP file (and a screen transfer) needs.
 //
@@ -44,11 +44,11 @@ using WarningHandler = std::function<void(const std::string& text)>;
 // Shown when SaveToFile is asked for a bit depth it cannot write.
 extern const char* const kUnsupportedBitDepthText;  // "対応していないビットデプスです"
 
-class TDIBitmap {
+class Picture {
  public:
   // A new bitmap is 4 x 1 pixels; its pixel contents are undefined.
-  TDIBitmap();
-  virtual ~TDIBitmap() = default;
+  Picture();
+  virtual ~Picture() = default;
 
   int32_t Width() const { return Width_; }
   int32_t Height() const { return Height_; }

@@ -28,81 +28,81 @@ QString ViewerDrawingCaption(int64_t frame, int64_t count) {
   return QStringLiteral("作画中です...%1/%2").arg(qlonglong(frame)).arg(qlonglong(count));
 }
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("PaintBox1"));
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("pictureView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 // Draws the bottom-up picture straight from the bitmap's buffer: the buffer
 // is wrapped, not copied, and a vertical flip puts its first stored row at the
 // bottom.
-void TPaintBox::paintEvent(QPaintEvent*) {
+void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (!bitmap_ || !bitmap_->Bits() || bitmap_->Width() <= 0 || bitmap_->Height() <= 0) {
+  if (!picture_ || !picture_->Bits() || picture_->Width() <= 0 || picture_->Height() <= 0) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  const int width = bitmap_->Width();
-  const int height = bitmap_->Height();
-  const QImage image(bitmap_->Bits(), width, height, bitmap_->RowBytes(), QImage::Format_BGR888);
+  const int width = picture_->Width();
+  const int height = picture_->Height();
+  const QImage image(picture_->Bits(), width, height, picture_->RowBytes(), QImage::Format_BGR888);
   painter.setTransform(QTransform(1, 0, 0, -1, 0, height));
   painter.drawImage(0, 0, image);
 }
 
-TForm2::TForm2(QWidget* parent)
-    : QScrollArea(parent), PaintBox1(new TPaintBox), bitmap_(std::make_unique<TDIBitmap>()) {
-  setObjectName(QStringLiteral("Form2"));
+SpaceViewer::SpaceViewer(QWidget* parent)
+    : QScrollArea(parent), pictureView(new PictureView), picture_(std::make_unique<Picture>()) {
+  setObjectName(QStringLiteral("viewer"));
   setWindowTitle(ViewerIdleCaption());
   setFont(FormFont());
   setFrameShape(QFrame::NoFrame);
   setBackgroundRole(QPalette::Dark);
   setWidgetResizable(false);
-  setWidget(PaintBox1);
+  setWidget(pictureView);
   move(kDesignPosition);
   resize(kDesignOuterSize);
   show();
   // The design size is the outer size; the frame is known once shown.
-  resize(kDesignOuterSize - Decoration());
-  PaintBox1->SetBitmap(bitmap_.get());
+  resize(kDesignOuterSize - decoration());
+  pictureView->setPicture(picture_.get());
   const QSize client = viewport()->size();
-  PaintBox1->resize(client);
-  bitmap_->SetHeight(client.height());
-  bitmap_->SetWidth(client.width());
+  pictureView->resize(client);
+  picture_->SetHeight(client.height());
+  picture_->SetWidth(client.width());
   limitActive_ = true;
-  UpdateMaximumSize();
+  updateMaximumSize();
 }
 
-TForm2::~TForm2() = default;
+SpaceViewer::~SpaceViewer() = default;
 
-void TForm2::FormPaint() {
-  PaintBox1->repaint();
+void SpaceViewer::repaintPicture() {
+  pictureView->repaint();
 }
 
-void TForm2::ClearPicture() {
-  if (bitmap_->Bits())
-    std::memset(bitmap_->Bits(), 0,
-                static_cast<std::size_t>(bitmap_->RowBytes()) *
-                    static_cast<std::size_t>(bitmap_->Height()));
+void SpaceViewer::clearPicture() {
+  if (picture_->Bits())
+    std::memset(picture_->Bits(), 0,
+                static_cast<std::size_t>(picture_->RowBytes()) *
+                    static_cast<std::size_t>(picture_->Height()));
 }
 
-void TForm2::FitToPicture(int32_t width, int32_t height) {
+void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
   width = qMax<int32_t>(0, width);
   height = qMax<int32_t>(0, height);
-  PaintBox1->resize(width, height);
+  pictureView->resize(width, height);
   try {
-    bitmap_->SetHeight(height);
-    bitmap_->SetWidth(width);
+    picture_->SetHeight(height);
+    picture_->SetWidth(width);
   } catch (...) {
-    PaintBox1->resize(0, 0);
+    pictureView->resize(0, 0);
     throw;
   }
-  ClearPicture();
+  clearPicture();
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  const QSize size = FittedSize(QSize(width, height)).expandedTo(QSize(1, 1));
+  const QSize size = fittedSize(QSize(width, height)).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
-  UpdateMaximumSize();
-  FormPaint();
+  updateMaximumSize();
+  repaintPicture();
 }
 
 namespace {
@@ -122,9 +122,9 @@ int FittedLength(int current, int picture, int border, int screen, int bar) {
 // The window size for a new picture. A side that stays shorter than the
 // picture scrolls, and its scroll bar takes room across the other side, which
 // therefore grows by the bar so that the picture still shows whole there.
-QSize TForm2::FittedSize(QSize picture) const {
-  const QSize border = Decoration();
-  const QSize screen = ScreenSize();
+QSize SpaceViewer::fittedSize(QSize picture) const {
+  const QSize border = decoration();
+  const QSize screen = screenSize();
   const int plainWidth = FittedLength(width(), picture.width(), border.width(), screen.width(), 0);
   const int plainHeight =
       FittedLength(height(), picture.height(), border.height(), screen.height(), 0);
@@ -137,42 +137,42 @@ QSize TForm2::FittedSize(QSize picture) const {
       FittedLength(height(), picture.height(), border.height(), screen.height(), horizontalBar));
 }
 
-QSize TForm2::ScreenSize() const {
+QSize SpaceViewer::screenSize() const {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   return screen ? screen->geometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 // Window decoration around the widget (title bar and frame) as the window
 // manager draws it; nothing before the window is mapped.
-QSize TForm2::Decoration() const {
+QSize SpaceViewer::decoration() const {
   const QSize decoration = frameGeometry().size() - geometry().size();
   return decoration.expandedTo(QSize(0, 0));
 }
 
-QSize TForm2::MaximumTrackingSize() const {
+QSize SpaceViewer::maximumTrackingSize() const {
   const QSize border = size() - viewport()->size();
-  QSize wanted = PaintBox1->size() + border;
-  const QSize limit = ScreenSize() - Decoration();
+  QSize wanted = pictureView->size() + border;
+  const QSize limit = screenSize() - decoration();
   return wanted.boundedTo(limit).expandedTo(QSize(1, 1));
 }
 
-void TForm2::UpdateMaximumSize() {
-  if (limitActive_) setMaximumSize(MaximumTrackingSize());
+void SpaceViewer::updateMaximumSize() {
+  if (limitActive_) setMaximumSize(maximumTrackingSize());
 }
 
-void TForm2::resizeEvent(QResizeEvent* event) {
+void SpaceViewer::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
-  UpdateMaximumSize();
+  updateMaximumSize();
 }
 
 // Scroll bars come and go after a resize; the border, and with it the
 // limit, changes with them.
-bool TForm2::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Resize) UpdateMaximumSize();
+bool SpaceViewer::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) updateMaximumSize();
   return QScrollArea::viewportEvent(event);
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void SpaceViewer::closeEvent(QCloseEvent* event) {
   if (closeAllowed_)
     event->accept();
   else

@@ -1,6 +1,6 @@
 #pragma once
-// TForm2, the space viewer: a top-level window that owns the space picture
-// (TDIBitmap) and shows it unscaled from its top-left corner, with scroll bars
+// SpaceViewer, the space viewer: a top-level window that owns the space picture
+// (Picture) and shows it unscaled from its top-left corner, with scroll bars
 // when the window is smaller than the picture. It cannot be closed on its own:
 // closing is allowed only once the main window's close query has run.
 #include <QScrollArea>
@@ -9,43 +9,43 @@
 
 namespace kirabel {
 
-class TDIBitmap;
+class Picture;
 
-// PaintBox1: the image area, always the size of the picture.
-class TPaintBox : public QWidget {
+// pictureView: the image area, always the size of the picture.
+class PictureView : public QWidget {
   Q_OBJECT
  public:
-  explicit TPaintBox(QWidget* parent = nullptr);
-  void SetBitmap(const TDIBitmap* bitmap) { bitmap_ = bitmap; }
+  explicit PictureView(QWidget* parent = nullptr);
+  void setPicture(const Picture* bitmap) { picture_ = bitmap; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const TDIBitmap* bitmap_ = nullptr;
+  const Picture* picture_ = nullptr;
 };
 
-class TForm2 : public QScrollArea {
+class SpaceViewer : public QScrollArea {
   Q_OBJECT
  public:
-  explicit TForm2(QWidget* parent = nullptr);
-  ~TForm2() override;
+  explicit SpaceViewer(QWidget* parent = nullptr);
+  ~SpaceViewer() override;
 
-  TDIBitmap& Bitmap() { return *bitmap_; }
-  TPaintBox* PaintBox1;
+  Picture& picture() { return *picture_; }
+  PictureView* pictureView;
 
   // Repaints the picture at once (the renderer calls this after a frame).
-  void FormPaint();
+  void repaintPicture();
   // Gives the picture a new size, cleared to black, and fits the window to
   // it within the screen. Throws OutOfMemoryError when the picture cannot be
   // had; the picture is then empty.
-  void FitToPicture(int32_t width, int32_t height);
+  void fitToPicture(int32_t width, int32_t height);
   // Once allowed, a close request is accepted.
-  void SetCloseAllowed(bool allowed) { closeAllowed_ = allowed; }
-  bool CloseAllowed() const { return closeAllowed_; }
+  void setCloseAllowed(bool allowed) { closeAllowed_ = allowed; }
+  bool closeAllowed() const { return closeAllowed_; }
   // The largest size the user may drag the window to: the picture plus the
   // border as it stands, but no more than the screen.
-  QSize MaximumTrackingSize() const;
+  QSize maximumTrackingSize() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,13 +53,13 @@ class TForm2 : public QScrollArea {
   bool viewportEvent(QEvent* event) override;
 
  private:
-  void ClearPicture();
-  QSize FittedSize(QSize picture) const;
-  QSize ScreenSize() const;
-  QSize Decoration() const;
-  void UpdateMaximumSize();
+  void clearPicture();
+  QSize fittedSize(QSize picture) const;
+  QSize screenSize() const;
+  QSize decoration() const;
+  void updateMaximumSize();
 
-  std::unique_ptr<TDIBitmap> bitmap_;
+  std::unique_ptr<Picture> picture_;
   bool closeAllowed_ = false;
   bool limitActive_ = false;  // the size limit applies once the picture exists
 };

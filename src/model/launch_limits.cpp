@@ -13,15 +13,15 @@ NumericProperties LaunchSettingLimits(LaunchSetting setting) {
   return limits;
 }
 
-TEnvironment WithinLaunchLimits(const TEnvironment& settings) {
+LaunchSettings WithinLaunchLimits(const LaunchSettings& settings) {
   const auto held = [](long double value, LaunchSetting setting) {
     return ValueWithinLimits(value, LaunchSettingLimits(setting));
   };
-  TEnvironment limited = settings;
-  limited.G = held(settings.G, LaunchSetting::kGravity);
-  limited.ST = held(settings.ST, LaunchSetting::kStartTime);
-  limited.IT = held(settings.IT, LaunchSetting::kInterval);
-  limited.NF = held(settings.NF, LaunchSetting::kFrameCount);
+  LaunchSettings limited = settings;
+  limited.gravity = held(settings.gravity, LaunchSetting::kGravity);
+  limited.startTime = held(settings.startTime, LaunchSetting::kStartTime);
+  limited.frameInterval = held(settings.frameInterval, LaunchSetting::kInterval);
+  limited.frameCount = held(settings.frameCount, LaunchSetting::kFrameCount);
   return limited;
 }
 

@@ -5,7 +5,7 @@
 // builds its fields from these limits, and kirabel-render holds the settings
 // of a file to them, so that both launch with the same values.
 #include "controls/numeric_properties.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 
 namespace kirabel {
 
@@ -16,6 +16,6 @@ NumericProperties LaunchSettingLimits(LaunchSetting setting);
 
 // The settings with every number held to its limits (as entering it into
 // its field and confirming does).
-TEnvironment WithinLaunchLimits(const TEnvironment& settings);
+LaunchSettings WithinLaunchLimits(const LaunchSettings& settings);
 
 }  // namespace kirabel

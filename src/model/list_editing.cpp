@@ -20,7 +20,7 @@ int32_t ChildAfterRemoval(int32_t child, int32_t removed) {
 }
 
 void RenumberAfterRemoval(ParticleList& list, ParticleClipboard& clipboard, int32_t removed) {
-  for (TParticle& set : list) set.child = ChildAfterRemoval(set.child, removed);
+  for (ParticleSet& set : list) set.child = ChildAfterRemoval(set.child, removed);
   // The clipboard follows the list whether or not it is empty.
   if (clipboard.set.child == removed) {
     clipboard.empty = true;
@@ -34,7 +34,7 @@ std::size_t FileBytes(const std::string& name) {
 }
 
 bool NameTaken(const ParticleList& list, const std::string& name) {
-  for (const TParticle& set : list) {
+  for (const ParticleSet& set : list) {
     if (set.name == name) return true;
   }
   return false;
@@ -62,7 +62,7 @@ bool DeleteSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t ind
 
 bool CopySet(const ParticleList& list, ParticleClipboard& clipboard, std::size_t index) {
   if (!HoldsSet(list, index)) return false;
-  clipboard.set.Assign(list[index]);
+  clipboard.set = list[index];
   clipboard.empty = false;
   return true;
 }
@@ -70,7 +70,7 @@ bool CopySet(const ParticleList& list, ParticleClipboard& clipboard, std::size_t
 bool CutSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t index,
             const ConfirmDeleteFn& confirm) {
   if (!HoldsSet(list, index)) return false;
-  clipboard.set.Assign(list[index]);
+  clipboard.set = list[index];
   DeleteSet(list, clipboard, index, confirm);
   // Full again even if the deletion emptied it: it holds the set just cut.
   clipboard.empty = false;
@@ -95,13 +95,12 @@ PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size
   // added later never become its child by accident.
   if (!HoldsSet(list, static_cast<std::size_t>(clipboard.set.child))) clipboard.set.child = -1;
 
-  TParticle pasted;
-  pasted.Assign(clipboard.set);
+  ParticleSet pasted = clipboard.set;
   pasted.name = *name;
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), std::move(pasted));
 
   const auto p = static_cast<int32_t>(position);
-  for (TParticle& set : list) {
+  for (ParticleSet& set : list) {
     if (set.child >= p) ++set.child;
   }
   if (clipboard.set.child >= p) ++clipboard.set.child;

@@ -15,7 +15,7 @@ namespace kirabel {
 
 // The internal clipboard: one set, not the system clipboard.
 struct ParticleClipboard {
-  TParticle set;      // the last set cut or copied; its child follows the list
+  ParticleSet set;    // the last set cut or copied; its child follows the list
   bool empty = true;  // true until the first cut or copy
 };
 

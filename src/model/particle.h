@@ -1,8 +1,7 @@
 #pragma once
-// One particle set: a burst of N particles sharing origin, colour, timing and
+// One particle set: a burst of particles sharing origin, colour, timing and
 // random spreads, optionally naming the set that bursts out of each particle
-// when it dies. The same record serves as a launched set, which additionally
-// owns one kinematic state per particle.
+// when it dies.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,57 +11,42 @@ namespace kirabel {
 class IniFile;
 
 // How a scattered quantity's factor in [-1, 1) is distributed. Stored as a
-// plain 32-bit integer; any value other than 0 and 1 behaves as rmEven.
-using TRandomMode = int32_t;
-constexpr TRandomMode rmUniform = 0;
-constexpr TRandomMode rmCentered = 1;
-constexpr TRandomMode rmEven = 2;
-
-// Kinematics of one launched particle, all in extended precision.
-struct TParticleState {
-  long double birth = 0;
-  long double death = 0;
-  long double x0 = 0;
-  long double y0 = 0;
-  long double vx = 0;
-  long double vy = 0;
-};
+// plain 32-bit integer; any value other than 0 and 1 behaves as evenly spaced.
+using Distribution = int32_t;
+constexpr Distribution kUniformDistribution = 0;
+constexpr Distribution kCenteredDistribution = 1;
+constexpr Distribution kEvenDistribution = 2;
 
 // Longest set name, counted in Shift-JIS bytes.
 constexpr std::size_t kMaxNameBytes = 40;
 
-class TParticle {
+class ParticleSet {
  public:
-  // Colour in the byte order of a 24-bit DIB pixel: blue, green, red.
-  uint8_t colB = 0;
-  uint8_t colG = 0;
-  uint8_t colR = 0;
-  long double b = 0;  // mean start speed [pixels/time]
-  int32_t N = 0;      // number of particles
-  long double P0x = 0;
-  long double P0y = 0;
-  long double vb = 0;  // direction [radians], 0 = up, counter-clockwise
-  long double db = 0;  // spread of direction [radians]
-  long double eb = 0;  // spread of speed
-  long double gt = 0;  // birth time
-  long double et = 0;  // spread of birth time
-  long double lt = 0;  // lifetime
-  long double elt = 0; // spread of lifetime
-  long double tv = 0;  // afterimage length [time]
-  int32_t ns = 0;      // afterimage divisions
-  bool visible = false;
-  int32_t child = 0;  // -1 = none, else a 0-based index into the particle list
-  int32_t am = 0;     // maximum generations
-  TRandomMode rmB = 0;
-  TRandomMode rmVB = 0;
-  TRandomMode rmGT = 0;
-  TRandomMode rmLT = 0;
+  // Colour in the byte order of a 24-bit picture pixel: blue, green, red.
+  uint8_t blue = 0;
+  uint8_t green = 0;
+  uint8_t red = 0;
+  int32_t count = 0;        // number of particles
+  long double originX = 0;  // where they start [pixels]
+  long double originY = 0;
+  long double speed = 0;  // mean start speed [pixels/time]
+  long double speedSpread = 0;
+  long double direction = 0;        // [radians], 0 = up, counter-clockwise
+  long double directionSpread = 0;  // [radians]
+  long double birthTime = 0;        // when they appear
+  long double birthSpread = 0;
+  long double lifetime = 0;  // how long they live
+  long double lifetimeSpread = 0;
+  long double trailLength = 0;  // how long a glowing trail each leaves [time]
+  int32_t trailSamples = 0;     // points drawn along the trail
+  bool visible = false;         // takes part in launches
+  int32_t child = 0;            // -1 = none, else the position of the set that bursts out
+  int32_t maxGenerations = 0;   // how many generations of child bursts
+  Distribution speedDistribution = 0;
+  Distribution directionDistribution = 0;
+  Distribution birthDistribution = 0;
+  Distribution lifetimeDistribution = 0;
   std::string name;  // UTF-8; at most kMaxNameBytes once encoded as Shift-JIS
-  // Per-particle kinematics; filled only on launched sets.
-  std::vector<TParticleState> states;
-
-  // Copies every field of the source except states.
-  void Assign(const TParticle& source);
 
   // Stores a name cut to kMaxNameBytes (Shift-JIS bytes) without splitting a
   // character.
@@ -72,10 +56,14 @@ class TParticle {
   // missing key takes its default (the default name uses index).
   void SaveToIni(IniFile& ini, int index) const;
   void LoadFromIni(const IniFile& ini, int index);
+
+  // Every field equal.
+  friend bool operator==(const ParticleSet& a, const ParticleSet& b);
+  friend bool operator!=(const ParticleSet& a, const ParticleSet& b) { return !(a == b); }
 };
 
-// The main window's ordered list of particle sets; the position is the index
-// that child links and the PCL section numbers use.
-using ParticleList = std::vector<TParticle>;
+// The ordered list of particle sets; the position is the index that child
+// links and the PCL section numbers use.
+using ParticleList = std::vector<ParticleSet>;
 
 }  // namespace kirabel

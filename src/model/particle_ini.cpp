@@ -2,7 +2,9 @@
 #include <string>
 
 #include "model/particle.h"
+#include "model/particle_fields.h"
 #include "platform/ini_file.h"
+#include "platform/sjis.h"
 
 namespace kirabel {
 namespace {
@@ -11,67 +13,54 @@ std::string SectionName(int index) {
   return "P" + std::to_string(index);
 }
 
-// Colour components keep the low 8 bits of the integer read.
-uint8_t ReadColour(const IniFile& ini, const std::string& section, const char* key) {
-  return static_cast<uint8_t>(static_cast<uint32_t>(ini.ReadInteger(section, key, 255)) & 0xFFu);
-}
+struct FieldWriter {
+  IniFile& ini;
+  const std::string& section;
+  void operator()(const char* key, uint8_t value) const { ini.WriteInteger(section, key, value); }
+  void operator()(const char* key, int32_t value) const { ini.WriteInteger(section, key, value); }
+  void operator()(const char* key, long double value) const { ini.WriteReal(section, key, value); }
+  void operator()(const char* key, bool value) const { ini.WriteBool(section, key, value); }
+  void operator()(const char* key, const std::string& value) const {
+    ini.WriteString(section, key, value);
+  }
+};
+
+struct FieldReader {
+  const IniFile& ini;
+  const std::string& section;
+  int index;
+  // Colour components keep the low 8 bits of the integer read.
+  void operator()(const char* key, uint8_t& value, int fallback) const {
+    value = static_cast<uint8_t>(static_cast<uint32_t>(ini.ReadInteger(section, key, fallback)));
+  }
+  void operator()(const char* key, int32_t& value, int32_t fallback) const {
+    value = ini.ReadInteger(section, key, fallback);
+  }
+  void operator()(const char* key, long double& value, long double fallback) const {
+    value = ini.ReadReal(section, key, fallback);
+  }
+  void operator()(const char* key, bool& value, bool fallback) const {
+    value = ini.ReadBool(section, key, fallback);
+  }
+  void operator()(const char* key, std::string& value, DefaultName) const {
+    value = CutToFileBytes(ini.ReadString(section, key, "火花 " + std::to_string(index)),
+                           kMaxNameBytes);
+  }
+};
 
 }  // namespace
 
-void TParticle::SaveToIni(IniFile& ini, int index) const {
-  const std::string s = SectionName(index);
-  ini.WriteInteger(s, "colR", colR);
-  ini.WriteInteger(s, "colG", colG);
-  ini.WriteInteger(s, "colB", colB);
-  ini.WriteInteger(s, "N", N);
-  ini.WriteReal(s, "P0x", P0x);
-  ini.WriteReal(s, "P0y", P0y);
-  ini.WriteReal(s, "b", b);
-  ini.WriteReal(s, "eb", eb);
-  ini.WriteReal(s, "vb", vb);
-  ini.WriteReal(s, "db", db);
-  ini.WriteReal(s, "gt", gt);
-  ini.WriteReal(s, "et", et);
-  ini.WriteReal(s, "tv", tv);
-  ini.WriteInteger(s, "ns", ns);
-  ini.WriteReal(s, "lt", lt);
-  ini.WriteReal(s, "elt", elt);
-  ini.WriteString(s, "name", name);
-  ini.WriteBool(s, "visible", visible);
-  ini.WriteInteger(s, "child", child);
-  ini.WriteInteger(s, "am", am);
-  ini.WriteInteger(s, "rmB", rmB);
-  ini.WriteInteger(s, "rmVB", rmVB);
-  ini.WriteInteger(s, "rmGT", rmGT);
-  ini.WriteInteger(s, "rmLT", rmLT);
+void ParticleSet::SaveToIni(IniFile& ini, int index) const {
+  const std::string section = SectionName(index);
+  const FieldWriter write{ini, section};
+  ForEachParticleField([&](const auto& field) { write(field.key, this->*field.member); });
 }
 
-void TParticle::LoadFromIni(const IniFile& ini, int index) {
-  const std::string s = SectionName(index);
-  colR = ReadColour(ini, s, "colR");
-  colG = ReadColour(ini, s, "colG");
-  colB = ReadColour(ini, s, "colB");
-  N = ini.ReadInteger(s, "N", 100);
-  P0x = ini.ReadReal(s, "P0x", 256);
-  P0y = ini.ReadReal(s, "P0y", 256);
-  b = ini.ReadReal(s, "b", 10);
-  eb = ini.ReadReal(s, "eb", 5);
-  vb = ini.ReadReal(s, "vb", 0);
-  db = ini.ReadReal(s, "db", 180);  // radians, as every db value
-  gt = ini.ReadReal(s, "gt", 0);
-  et = ini.ReadReal(s, "et", 5);
-  tv = ini.ReadReal(s, "tv", 5);
-  ns = ini.ReadInteger(s, "ns", 100);
-  lt = ini.ReadReal(s, "lt", 20);
-  elt = ini.ReadReal(s, "elt", 5);
-  SetName(ini.ReadString(s, "name", "火花 " + std::to_string(index)));
-  visible = ini.ReadBool(s, "visible", true);
-  child = ini.ReadInteger(s, "child", -1);
-  am = ini.ReadInteger(s, "am", 2);
-  rmB = ini.ReadInteger(s, "rmB", rmUniform);
-  rmVB = ini.ReadInteger(s, "rmVB", rmUniform);
-  rmGT = ini.ReadInteger(s, "rmGT", rmUniform);
-  rmLT = ini.ReadInteger(s, "rmLT", rmUniform);
+void ParticleSet::LoadFromIni(const IniFile& ini, int index) {
+  const std::string section = SectionName(index);
+  const FieldReader read{ini, section, index};
+  ForEachParticleField(
+      [&](const auto& field) { read(field.key, this->*field.member, field.fallback); });
 }
 
 }  // namespace kirabel

@@ -31,7 +31,7 @@ int32_t AcceptedSetCount(const IniFile& ini) {
 ParticleList ReadSets(const IniFile& ini, int32_t count, int32_t base) {
   ParticleList sets(static_cast<std::size_t>(count));
   for (int32_t i = 0; i < count; ++i) {
-    TParticle& set = sets[static_cast<std::size_t>(i)];
+    ParticleSet& set = sets[static_cast<std::size_t>(i)];
     set.LoadFromIni(ini, i);
     set.child = (set.child < 0 || set.child >= count) ? -1 : set.child + base;
   }
@@ -40,7 +40,7 @@ ParticleList ReadSets(const IniFile& ini, int32_t count, int32_t base) {
 
 }  // namespace
 
-bool LoadListFromFile(const std::string& path, ParticleList& list, TEnvironment& env,
+bool LoadListFromFile(const std::string& path, ParticleList& list, LaunchSettings& env,
                       PclLoadObserver* observer) {
   const IniFile ini(path);
   const int32_t count = AcceptedSetCount(ini);
@@ -50,19 +50,19 @@ bool LoadListFromFile(const std::string& path, ParticleList& list, TEnvironment&
   }
   const auto base = static_cast<int32_t>(list.size());
   ParticleList sets = ReadSets(ini, count, base);
-  TEnvironment read;
+  LaunchSettings read;
   read.LoadFromIni(ini);
   // Everything is read before anything changes, so that a failure (memory)
   // leaves the list and the settings as they were.
   list.reserve(list.size() + sets.size());
   if (observer) observer->FileNameChanged(AbsolutePath(path));
   env = std::move(read);
-  for (TParticle& set : sets) list.push_back(std::move(set));
+  for (ParticleSet& set : sets) list.push_back(std::move(set));
   if (observer && count > 0) observer->SetsAppended(base, count);
   return true;
 }
 
-void SaveListToFile(const std::string& path, const ParticleList& list, const TEnvironment& env) {
+void SaveListToFile(const std::string& path, const ParticleList& list, const LaunchSettings& env) {
   IniFile ini(path);
   ini.WriteString(kHeader, "ID", "PCL");
   ini.WriteString(kHeader, "VER", "0020");

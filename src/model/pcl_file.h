@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "model/particle.h"
 
 namespace kirabel {
@@ -25,7 +25,7 @@ class PclLoadObserver {
   // The file is no PCL file (missing, unreadable, wrong ID, absurd nSET);
   // nothing has changed. The window shows kNotPclFileWarning.
   virtual void NotPclFile(const std::string& path) = 0;
-  // The header was accepted: the file becomes the current file (SetFileName).
+  // The header was accepted: the file becomes the current file (setFileName).
   // fullPath is the absolute path of the file.
   virtual void FileNameChanged(const std::string& fullPath) = 0;
   // count (> 0) sets were appended at list positions firstIndex ..
@@ -38,13 +38,13 @@ class PclLoadObserver {
 // values. Returns false when the file is refused; list and env are then
 // untouched. child indexes that name no set of the file become -1; the others
 // are shifted by the number of sets already in the list. observer may be null.
-bool LoadListFromFile(const std::string& path, ParticleList& list, TEnvironment& env,
+bool LoadListFromFile(const std::string& path, ParticleList& list, LaunchSettings& env,
                       PclLoadObserver* observer);
 
 // Writes list and env into the file, in place: every section and key it does
 // not write (for instance the sets beyond the list of a longer older file)
 // stays. The file is replaced atomically; on failure it is left exactly as it
-// was and WriteError names it. The caller then calls SetFileName.
-void SaveListToFile(const std::string& path, const ParticleList& list, const TEnvironment& env);
+// was and WriteError names it. The caller then calls setFileName.
+void SaveListToFile(const std::string& path, const ParticleList& list, const LaunchSettings& env);
 
 }  // namespace kirabel

@@ -21,24 +21,24 @@ constexpr char kResolution[] = "RESOLUTION";
 // two directions can never disagree on names or order.
 template <typename Visitor>
 void VisitKeys(Settings& s, Visitor&& visit) {
-  visit(kDesktop, "Form1Top", s.Form1Top);
-  visit(kDesktop, "Form1Left", s.Form1Left);
-  visit(kDesktop, "Form1Width", s.Form1Width);
-  visit(kDesktop, "Form1Height", s.Form1Height);
-  visit(kDesktop, "Form2Top", s.Form2Top);
-  visit(kDesktop, "Form2Left", s.Form2Left);
-  visit(kDesktop, "Form3Top", s.Form3Top);
-  visit(kDesktop, "Form3Left", s.Form3Left);
-  visit(kDesktop, "Form5Top", s.Form5Top);
-  visit(kDesktop, "Form5Left", s.Form5Left);
-  visit(kFile, "InitialDir", s.InitialDir);
-  visit(kOption, "ColSizing", s.ColSizing);
-  visit(kOption, "DispToolBar", s.DispToolBar);
-  visit(kOption, "AntiA", s.AntiA);
-  visit(kOption, "LoopSpace", s.LoopSpace);
-  visit(kOption, "TooMany", s.TooMany);
-  visit(kResolution, "X", s.X);
-  visit(kResolution, "Y", s.Y);
+  visit(kDesktop, "Form1Top", s.mainWindowTop);
+  visit(kDesktop, "Form1Left", s.mainWindowLeft);
+  visit(kDesktop, "Form1Width", s.mainWindowWidth);
+  visit(kDesktop, "Form1Height", s.mainWindowHeight);
+  visit(kDesktop, "Form2Top", s.viewerTop);
+  visit(kDesktop, "Form2Left", s.viewerLeft);
+  visit(kDesktop, "Form3Top", s.setDialogTop);
+  visit(kDesktop, "Form3Left", s.setDialogLeft);
+  visit(kDesktop, "Form5Top", s.launchDialogTop);
+  visit(kDesktop, "Form5Left", s.launchDialogLeft);
+  visit(kFile, "InitialDir", s.initialDir);
+  visit(kOption, "ColSizing", s.fitColumns);
+  visit(kOption, "DispToolBar", s.showToolBar);
+  visit(kOption, "AntiA", s.antiAliasing);
+  visit(kOption, "LoopSpace", s.wrapSpace);
+  visit(kOption, "TooMany", s.warningThreshold);
+  visit(kResolution, "X", s.resolutionWidth);
+  visit(kResolution, "Y", s.resolutionHeight);
 }
 
 struct Reader {

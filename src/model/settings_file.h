@@ -9,27 +9,27 @@ namespace kirabel {
 
 struct Settings {
   // DESKTOP: window positions and the main window's size [screen pixels].
-  int32_t Form1Top = 10;
-  int32_t Form1Left = 10;
-  int32_t Form1Width = 526;
-  int32_t Form1Height = 292;
-  int32_t Form2Top = 20;
-  int32_t Form2Left = 20;
-  int32_t Form3Top = 30;
-  int32_t Form3Left = 30;
-  int32_t Form5Top = 50;
-  int32_t Form5Left = 50;
+  int32_t mainWindowTop = 10;
+  int32_t mainWindowLeft = 10;
+  int32_t mainWindowWidth = 526;
+  int32_t mainWindowHeight = 292;
+  int32_t viewerTop = 20;
+  int32_t viewerLeft = 20;
+  int32_t setDialogTop = 30;
+  int32_t setDialogLeft = 30;
+  int32_t launchDialogTop = 50;
+  int32_t launchDialogLeft = 50;
   // OPTION
-  bool ColSizing = true;    // fit the grid's columns to the window width
-  bool DispToolBar = true;  // show the tool bar
-  bool AntiA = false;       // anti-aliasing
-  bool LoopSpace = false;   // join the space's opposite edges
-  int32_t TooMany = 10000;  // particle count from which a launch asks first
+  bool fitColumns = true;            // fit the grid's columns to the window width
+  bool showToolBar = true;           // show the tool bar
+  bool antiAliasing = false;         // anti-aliasing
+  bool wrapSpace = false;            // join the space's opposite edges
+  int32_t warningThreshold = 10000;  // particle count from which a launch asks first
   // FILE
-  std::string InitialDir;  // starting folder of the open and save dialogs (UTF-8)
+  std::string initialDir;  // starting folder of the open and save dialogs (UTF-8)
   // RESOLUTION: the space resolution [pixels].
-  int32_t X = 512;
-  int32_t Y = 512;
+  int32_t resolutionWidth = 512;
+  int32_t resolutionHeight = 512;
 };
 
 // Reads the settings file; a missing or unreadable file, section or key, or a

@@ -29,7 +29,7 @@ std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFor
   return RemoveExtension(name) + number + (format == PictureFormat::kPng ? ".png" : ".BMP");
 }
 
-void WritePicture(const TDIBitmap& picture, const std::string& path, PictureFormat format) {
+void WritePicture(const Picture& picture, const std::string& path, PictureFormat format) {
   if (format == PictureFormat::kPng) {
     SavePngFile(picture, path);
   } else {

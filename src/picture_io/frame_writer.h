@@ -8,7 +8,7 @@
 
 namespace kirabel {
 
-class TDIBitmap;
+class Picture;
 
 enum class PictureFormat { kBmp, kPng };
 
@@ -28,6 +28,6 @@ std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFor
 // Writes picture as a 24-bit BMP or a PNG file. Raises WriteError or
 // FileIOError (naming the file) when it cannot be written; an older file of
 // that name then stays as it was.
-void WritePicture(const TDIBitmap& picture, const std::string& path, PictureFormat format);
+void WritePicture(const Picture& picture, const std::string& path, PictureFormat format);
 
 }  // namespace kirabel

@@ -10,7 +10,7 @@
 
 namespace kirabel {
 
-QImage DibToQImage(const TDIBitmap& bitmap) {
+QImage DibToQImage(const Picture& bitmap) {
   const int width = bitmap.Width();
   const int height = bitmap.Height();
   if (width <= 0 || height <= 0 || !bitmap.Bits()) return QImage();
@@ -29,7 +29,7 @@ QImage DibToQImage(const TDIBitmap& bitmap) {
   return image;
 }
 
-void SavePngFile(const TDIBitmap& bitmap, const std::string& fileName) {
+void SavePngFile(const Picture& bitmap, const std::string& fileName) {
   const QImage image = DibToQImage(bitmap);
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -6,15 +6,15 @@
 
 namespace kirabel {
 
-class TDIBitmap;
+class Picture;
 
 // The picture as a top-down RGB image; a null image for an empty picture.
 // Raises OutOfMemoryError when the image cannot be had.
-QImage DibToQImage(const TDIBitmap& bitmap);
+QImage DibToQImage(const Picture& bitmap);
 
 // Writes the picture as a PNG file. The file is written beside the old one
 // and put in its place only when complete, so a full disk or an unwritable
 // folder leaves an older file untouched. Raises WriteError on failure.
-void SavePngFile(const TDIBitmap& bitmap, const std::string& fileName);
+void SavePngFile(const Picture& bitmap, const std::string& fileName);
 
 }  // namespace kirabel

@@ -16,7 +16,7 @@ int64_t FrameCount(long double nf) {
   return nf >= kMaxFrames ? INT64_MAX : static_cast<int64_t>(nf);
 }
 
-Launch::BuildResult Launch::Build(const ParticleList& list, const TEnvironment& settings,
+Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings& settings,
                                   RandomGenerator& random, int64_t askFrom,
                                   const ConfirmParticleCountFn& confirm, int jobs) {
   BuildResult result;
@@ -31,16 +31,16 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const TEnvironment& 
   }
   // A copy: commands that run while the count is asked (or later, inside a
   // progress step) may replace the settings; the launch keeps these.
-  const TEnvironment kept = settings;
+  const LaunchSettings kept = settings;
   LaunchList sets;
-  PopulateLaunchList(list, kept.G, random, sets, jobs);
+  PopulateLaunchList(list, kept.gravity, random, sets, jobs);
   result.outcome = Outcome::kBuilt;
   result.launch = std::make_unique<Launch>(kept, std::move(sets), jobs);
   return result;
 }
 
-Launch::Launch(const TEnvironment& settings, LaunchList sets, int jobs)
-    : settings_(settings), sets_(std::move(sets)), frameTime_(settings.ST) {
+Launch::Launch(const LaunchSettings& settings, LaunchList sets, int jobs)
+    : settings_(settings), sets_(std::move(sets)), frameTime_(settings.startTime) {
   if (jobs > 1) parallel_ = std::make_unique<ParallelRenderer>(jobs);
 }
 
@@ -50,7 +50,7 @@ Launch::~Launch() {
 }
 
 int64_t Launch::FrameCount() const {
-  return kirabel::FrameCount(settings_.NF);
+  return kirabel::FrameCount(settings_.frameCount);
 }
 
 // The interval is added frame by frame (rounding after every addition), so
@@ -60,21 +60,21 @@ long double Launch::FrameTime(int64_t frame) const {
   frame = std::max<int64_t>(frame, 1);
   if (frame < timedFrame_) {
     timedFrame_ = 1;
-    frameTime_ = settings_.ST;
+    frameTime_ = settings_.startTime;
   }
-  for (; timedFrame_ < frame; ++timedFrame_) frameTime_ = frameTime_ + settings_.IT;
+  for (; timedFrame_ < frame; ++timedFrame_) frameTime_ = frameTime_ + settings_.frameInterval;
   return frameTime_;
 }
 
-bool Launch::DrawFrame(int64_t frame, TSpace& space, TDIBitmap& picture,
+bool Launch::DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture,
                        const RenderOptions& options, const ProgressStep& step) {
   const long double t = FrameTime(frame);
   space.Clear();
   if (parallel_) {
-    parallel_->Render(sets_, t, settings_.G, options, space, picture);
+    parallel_->Render(sets_, t, settings_.gravity, options, space, picture);
     return true;
   }
-  if (!RenderFrame(sets_, t, settings_.G, options, step, space)) return false;
+  if (!RenderFrame(sets_, t, settings_.gravity, options, step, space)) return false;
   CopySpaceToBitmap(space, picture);
   return true;
 }

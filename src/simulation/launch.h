@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "model/particle.h"
 #include "simulation/population.h"
 #include "simulation/renderer.h"
@@ -23,8 +23,8 @@ namespace kirabel {
 
 class ParallelRenderer;
 class RandomGenerator;
-class TDIBitmap;
-class TSpace;
+class Picture;
+class SpaceBuffer;
 
 // The number of frames of NF: its integer part, 0 for a value below 1 or
 // not a number.
@@ -53,17 +53,17 @@ class Launch {
   // builds large generations and draws frames on that many threads (the
   // same bytes; frames then have no progress steps). Raises
   // OutOfMemoryError when memory runs out while building.
-  static BuildResult Build(const ParticleList& list, const TEnvironment& settings,
+  static BuildResult Build(const ParticleList& list, const LaunchSettings& settings,
                            RandomGenerator& random, int64_t askFrom,
                            const ConfirmParticleCountFn& confirm, int jobs = 1);
 
-  Launch(const TEnvironment& settings, LaunchList sets, int jobs);
+  Launch(const LaunchSettings& settings, LaunchList sets, int jobs);
   ~Launch();
   Launch(const Launch&) = delete;
   Launch& operator=(const Launch&) = delete;
 
   // The settings the launch was built with (later edits do not reach it).
-  const TEnvironment& Settings() const { return settings_; }
+  const LaunchSettings& Settings() const { return settings_; }
   int64_t FrameCount() const;
   // The time of frame (1-based).
   long double FrameTime(int64_t frame) const;
@@ -72,11 +72,11 @@ class Launch {
   // Clears space, draws frame into it and copies it into picture (both of
   // the same size). options is read for every particle. Returns false when
   // a progress step stopped the frame: picture is then left as it was.
-  bool DrawFrame(int64_t frame, TSpace& space, TDIBitmap& picture, const RenderOptions& options,
+  bool DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture, const RenderOptions& options,
                  const ProgressStep& step = {});
 
  private:
-  TEnvironment settings_;
+  LaunchSettings settings_;
   LaunchList sets_;
   std::unique_ptr<ParallelRenderer> parallel_;  // null: draw on the calling thread
   mutable int64_t timedFrame_ = 1;              // the last frame whose time was asked for

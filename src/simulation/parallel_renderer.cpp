@@ -19,26 +19,26 @@ constexpr int64_t kParallelThreshold = 4096;
 // count of all particles of the frame.
 struct ParticleIndex {
   explicit ParticleIndex(const LaunchList& launchList) {
-    for (const TParticle& set : launchList) {
+    for (const LaunchedSet& set : launchList) {
       if (set.states.empty()) continue;
       sets.push_back(&set);
       starts.push_back(total);
       total += static_cast<int64_t>(set.states.size());
     }
   }
-  std::vector<const TParticle*> sets;
+  std::vector<const LaunchedSet*> sets;
   std::vector<int64_t> starts;
   int64_t total = 0;
 };
 
 void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t, long double g,
-               const RenderOptions& options, TSpace& space) {
+               const RenderOptions& options, SpaceBuffer& space) {
   if (begin >= end) return;
   auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
   std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
   TrailSet trail;
   while (begin < end) {
-    const TParticle& set = *index.sets[s];
+    const LaunchedSet& set = *index.sets[s];
     trail.Load(set);
     const int64_t first = begin - index.starts[s];
     const int64_t stop =
@@ -57,17 +57,17 @@ ParallelRenderer::ParallelRenderer(int jobs) : jobs_(jobs < 1 ? 1 : jobs) {}
 
 ParallelRenderer::~ParallelRenderer() = default;
 
-TSpace& ParallelRenderer::Scratch(int index, const TSpace& like) {
+SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
   auto& slot = scratch_[static_cast<std::size_t>(index)];
   if (!slot || slot->Width() != like.Width() || slot->Height() != like.Height()) {
     slot.reset();
-    slot = std::make_unique<TSpace>(like.Width(), like.Height());
+    slot = std::make_unique<SpaceBuffer>(like.Width(), like.Height());
   }
   return *slot;
 }
 
 void ParallelRenderer::Render(const LaunchList& launchList, long double t, long double g,
-                              const RenderOptions& options, TSpace& space, TDIBitmap& bitmap) {
+                              const RenderOptions& options, SpaceBuffer& space, Picture& bitmap) {
   const ParticleIndex index(launchList);
   const int jobs = index.total < kParallelThreshold ? 1 : jobs_;
   if (jobs == 1) {
@@ -76,7 +76,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
     return;
   }
   scratch_.resize(static_cast<std::size_t>(jobs - 1));
-  std::vector<TSpace*> targets{&space};
+  std::vector<SpaceBuffer*> targets{&space};
   for (int j = 0; j < jobs - 1; ++j) targets.push_back(&Scratch(j, space));
 
   const int64_t chunk = std::max<int64_t>(256, index.total / (int64_t{jobs} * 64));
@@ -91,12 +91,12 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
     }
   });
 
-  const std::vector<TSpace*> others(targets.begin() + 1, targets.end());
+  const std::vector<SpaceBuffer*> others(targets.begin() + 1, targets.end());
   const int32_t rows = space.Height();
   RunJobs(jobs, [&](int job) {
     const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
     const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
-    for (const TSpace* other : others) space.AddSaturated(*other, y0, y1);
+    for (const SpaceBuffer* other : others) space.AddSaturated(*other, y0, y1);
     CopySpaceRows(space, bitmap, y0, y1);
   });
 }

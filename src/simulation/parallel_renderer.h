@@ -13,8 +13,8 @@
 
 namespace kirabel {
 
-class TSpace;
-class TDIBitmap;
+class SpaceBuffer;
+class Picture;
 
 class ParallelRenderer {
  public:
@@ -26,14 +26,14 @@ class ParallelRenderer {
   // Draws the frame for time t under gravity g into space (cleared by the
   // caller) and copies the result into bitmap.
   void Render(const LaunchList& launchList, long double t, long double g,
-              const RenderOptions& options, TSpace& space, TDIBitmap& bitmap);
+              const RenderOptions& options, SpaceBuffer& space, Picture& bitmap);
 
  private:
   // The buffer of thread index + 1, of the size of like (not cleared).
-  TSpace& Scratch(int index, const TSpace& like);
+  SpaceBuffer& Scratch(int index, const SpaceBuffer& like);
 
   int jobs_;
-  std::vector<std::unique_ptr<TSpace>> scratch_;
+  std::vector<std::unique_ptr<SpaceBuffer>> scratch_;
 };
 
 }  // namespace kirabel

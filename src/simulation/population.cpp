@@ -19,8 +19,8 @@ int64_t SatMul(int64_t a, int64_t b) {
   return __builtin_mul_overflow(a, b, &r) ? kMax : r;
 }
 
-int64_t Count(const TParticle& set) {
-  return set.N > 0 ? set.N : 0;
+int64_t Count(const ParticleSet& set) {
+  return set.count > 0 ? set.count : 0;
 }
 
 bool IsSetIndex(const ParticleList& list, int32_t index) {
@@ -39,12 +39,12 @@ struct Visit {
 // own child with N = 1, say) is summed a whole number of rounds at a time, so
 // that a generation limit of two billion costs no more than a short chain.
 void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est) {
-  const TParticle& first = list[start];
+  const ParticleSet& first = list[start];
   int64_t product = Count(first);
   est.launchedSets = SatAdd(est.launchedSets, 1);
   est.particles = SatAdd(est.particles, product);
-  if (first.am < 2) return;
-  int64_t stepsLeft = static_cast<int64_t>(first.am) - 1;
+  if (first.maxGenerations < 2) return;
+  int64_t stepsLeft = static_cast<int64_t>(first.maxGenerations) - 1;
   std::size_t current = start;
   std::unordered_map<std::size_t, Visit> seen;
   bool looped = false;
@@ -79,8 +79,8 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
 uint64_t ParticleEstimate::Bytes() const {
   // The record with its allocation overhead and its plan entries; per
   // particle the state and the recorded generator state.
-  constexpr uint64_t kPerSet = sizeof(TParticle) + 64 + 48;
-  constexpr uint64_t kPerParticle = sizeof(TParticleState) + sizeof(uint32_t);
+  constexpr uint64_t kPerSet = sizeof(ParticleSet) + 64 + 48;
+  constexpr uint64_t kPerParticle = sizeof(ParticleState) + sizeof(uint32_t);
   const long double bytes = static_cast<long double>(particles) * kPerParticle +
                             static_cast<long double>(launchedSets) * kPerSet;
   constexpr long double kLimit = 18446744073709551615.0L;

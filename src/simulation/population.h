@@ -4,6 +4,7 @@
 // particle that spawns it, depth first, drawing from the launch's generator.
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 #include "model/particle.h"
 
@@ -11,10 +12,27 @@ namespace kirabel {
 
 class RandomGenerator;
 
-// The launched sets of one launch in launch order. Each is a copy of a set of
-// the particle list whose states hold one record per particle. A deque keeps
-// references to its elements valid while sets are appended.
-using LaunchList = std::deque<TParticle>;
+// Kinematics of one launched particle, all in extended precision.
+struct ParticleState {
+  long double birth = 0;
+  long double death = 0;
+  long double x0 = 0;
+  long double y0 = 0;
+  long double vx = 0;
+  long double vy = 0;
+};
+
+// What a launch builds from a particle set: a copy of the set with one state
+// per particle.
+struct LaunchedSet : ParticleSet {
+  LaunchedSet() = default;
+  explicit LaunchedSet(const ParticleSet& set) : ParticleSet(set) {}
+  std::vector<ParticleState> states;
+};
+
+// The launched sets of one launch in launch order. A deque keeps references
+// to its elements valid while sets are appended.
+using LaunchList = std::deque<LaunchedSet>;
 
 // What a launch of the list will create.
 struct ParticleEstimate {

@@ -48,7 +48,7 @@ struct Burst {
 
 // The particle's position at its death and its direction of motion there
 // (0 = up, counter-clockwise; 0, pi, or strictly between pi and 3 pi).
-Burst BurstOf(const TParticleState& p, long double g) {
+Burst BurstOf(const ParticleState& p, long double g) {
   const long double l = p.death - p.birth;
   Burst burst;
   burst.origin.x = p.vx * l + p.x0;
@@ -69,41 +69,41 @@ struct Factors {
   long double r1, r2, r3, r4;
 };
 
-Factors DrawFactors(const TParticle& set, int32_t i, uint32_t seed) {
+Factors DrawFactors(const ParticleSet& set, int32_t i, uint32_t seed) {
   RandomGenerator random(seed);
   Factors f;
-  f.r1 = RandomFactor(set.rmGT, i, set.N, random);
-  f.r2 = RandomFactor(set.rmLT, i, set.N, random);
-  f.r3 = RandomFactor(set.rmVB, i, set.N, random);
-  f.r4 = RandomFactor(set.rmB, i, set.N, random);
+  f.r1 = RandomFactor(set.birthDistribution, i, set.count, random);
+  f.r2 = RandomFactor(set.lifetimeDistribution, i, set.count, random);
+  f.r3 = RandomFactor(set.directionDistribution, i, set.count, random);
+  f.r4 = RandomFactor(set.speedDistribution, i, set.count, random);
   return f;
 }
 
-void SetMotion(TParticleState& p, long double theta, long double s) {
+void SetMotion(ParticleState& p, long double theta, long double s) {
   p.vx = std::sin(theta) * (-s);
   p.vy = std::cos(theta) * (-s);
 }
 
 // Particle i of a first-generation set.
-void FillFirst(const TParticle& set, int32_t i, uint32_t seed, TParticleState& p) {
+void FillFirst(const ParticleSet& set, int32_t i, uint32_t seed, ParticleState& p) {
   const Factors f = DrawFactors(set, i, seed);
-  p.birth = f.r1 * set.et + set.gt;
-  p.death = (f.r2 * set.elt + set.lt) + p.birth;
-  const long double theta = f.r3 * set.db + set.vb;
-  const long double s = f.r4 * set.eb + set.b;
+  p.birth = f.r1 * set.birthSpread + set.birthTime;
+  p.death = (f.r2 * set.lifetimeSpread + set.lifetime) + p.birth;
+  const long double theta = f.r3 * set.directionSpread + set.direction;
+  const long double s = f.r4 * set.speedSpread + set.speed;
   SetMotion(p, theta, s);
-  p.x0 = set.P0x;
-  p.y0 = set.P0y;
+  p.x0 = set.originX;
+  p.y0 = set.originY;
 }
 
 // Particle i of a set that bursts out of a particle dying at baseTime.
-void FillChild(const TParticle& set, int32_t i, uint32_t seed, const Burst& burst,
-               long double baseTime, TParticleState& p) {
+void FillChild(const ParticleSet& set, int32_t i, uint32_t seed, const Burst& burst,
+               long double baseTime, ParticleState& p) {
   const Factors f = DrawFactors(set, i, seed);
-  p.birth = (f.r1 * set.et + baseTime) + set.gt;
-  p.death = (f.r2 * set.elt + set.lt) + p.birth;
-  const long double theta = f.r3 * set.db + (burst.direction + set.vb);
-  const long double s = f.r4 * set.eb + set.b;
+  p.birth = (f.r1 * set.birthSpread + baseTime) + set.birthTime;
+  p.death = (f.r2 * set.lifetimeSpread + set.lifetime) + p.birth;
+  const long double theta = f.r3 * set.directionSpread + (burst.direction + set.direction);
+  const long double s = f.r4 * set.speedSpread + set.speed;
   SetMotion(p, theta, s);
   p.x0 = burst.origin.x;
   p.y0 = burst.origin.y;
@@ -149,7 +149,7 @@ class Expansion {
       int64_t particles = 0;
       const uint32_t depth = planned_[order[begin]].depth;
       for (; end < order.size() && planned_[order[end]].depth == depth; ++end) {
-        particles += launchList_[order[end]].N;
+        particles += launchList_[order[end]].count;
       }
       ComputeGeneration(order, begin, end, particles >= kParallelParticles ? jobs : 1);
       begin = end;
@@ -157,14 +157,12 @@ class Expansion {
   }
 
  private:
-  std::size_t Append(const TParticle& source, std::size_t parentSet, int32_t parentParticle) {
-    launchList_.emplace_back();
-    TParticle& launched = launchList_.back();
-    launched.Assign(source);
-    if (launched.N < 0) launched.N = 0;
+  std::size_t Append(const ParticleSet& source, std::size_t parentSet, int32_t parentParticle) {
+    LaunchedSet& launched = launchList_.emplace_back(source);
+    if (launched.count < 0) launched.count = 0;
     const uint32_t depth = parentSet == kNoParent ? 0 : planned_[parentSet].depth + 1;
     planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size()});
-    seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.N));
+    seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.count));
     return launchList_.size() - 1;
   }
 
@@ -186,18 +184,19 @@ class Expansion {
     while (!stack_.empty()) {
       Pending& top = stack_.back();
       const std::size_t launched = top.launched;
-      const TParticle& set = launchList_[launched];
-      if (top.next >= set.N) {
+      const LaunchedSet& set = launchList_[launched];
+      if (top.next >= set.count) {
         stack_.pop_back();
         continue;
       }
       const int32_t i = top.next++;
       const int32_t generationsLeft = top.generationsLeft;
       seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = random_.State();
-      random_.Skip(DrawCount(set.rmGT) + DrawCount(set.rmLT) + DrawCount(set.rmVB) +
-                   DrawCount(set.rmB));
+      random_.Skip(DrawCount(set.birthDistribution) + DrawCount(set.lifetimeDistribution) +
+                   DrawCount(set.directionDistribution) + DrawCount(set.speedDistribution));
       if (planned_[launched].parentSet == kNoParent) {
-        if (set.am >= 2 && set.child != -1) LaunchChildren(set.am - 2, set.child, launched, i);
+        if (set.maxGenerations >= 2 && set.child != -1)
+          LaunchChildren(set.maxGenerations - 2, set.child, launched, i);
       } else if (set.child != -1) {
         LaunchChildren(generationsLeft - 1, set.child, launched, i);
       }
@@ -205,18 +204,18 @@ class Expansion {
   }
 
   void ComputeSet(std::size_t s) {
-    TParticle& set = launchList_[s];
-    set.states.resize(static_cast<std::size_t>(set.N));
+    LaunchedSet& set = launchList_[s];
+    set.states.resize(static_cast<std::size_t>(set.count));
     const Planned& plan = planned_[s];
     const uint32_t* seeds = seeds_.data() + plan.firstSeed;
     if (plan.parentSet == kNoParent) {
-      for (int32_t i = 0; i < set.N; ++i) FillFirst(set, i, seeds[i], set.states[i]);
+      for (int32_t i = 0; i < set.count; ++i) FillFirst(set, i, seeds[i], set.states[i]);
       return;
     }
-    const TParticleState& parent =
+    const ParticleState& parent =
         launchList_[plan.parentSet].states[static_cast<std::size_t>(plan.parentParticle)];
     const Burst burst = BurstOf(parent, g_);
-    for (int32_t i = 0; i < set.N; ++i) {
+    for (int32_t i = 0; i < set.count; ++i) {
       FillChild(set, i, seeds[i], burst, parent.death, set.states[i]);
     }
   }

@@ -2,11 +2,11 @@
 
 namespace kirabel {
 
-long double RandomFactor(TRandomMode mode, int32_t i, int32_t n, RandomGenerator& random) {
+long double RandomFactor(Distribution mode, int32_t i, int32_t n, RandomGenerator& random) {
   switch (mode) {
-    case rmUniform:
+    case kUniformDistribution:
       return 2 * random.Next() - 1;
-    case rmCentered: {
+    case kCenteredDistribution: {
       const long double first = random.Next();
       return first + random.Next() - 1;
     }
@@ -15,8 +15,8 @@ long double RandomFactor(TRandomMode mode, int32_t i, int32_t n, RandomGenerator
   }
 }
 
-int DrawCount(TRandomMode mode) {
-  return mode == rmUniform ? 1 : mode == rmCentered ? 2 : 0;
+int DrawCount(Distribution mode) {
+  return mode == kUniformDistribution ? 1 : mode == kCenteredDistribution ? 2 : 0;
 }
 
 }  // namespace kirabel

@@ -32,12 +32,12 @@ class RandomGenerator {
 };
 
 // The factor for particle i of a set of n particles:
-//   rmUniform   2 * Next() - 1                 (one draw)
-//   rmCentered  Next() + Next() - 1            (two draws, triangular)
+//   kUniformDistribution   2 * Next() - 1                 (one draw)
+//   kCenteredDistribution  Next() + Next() - 1            (two draws, triangular)
 //   otherwise   i / (n / 2) - 1, equally spaced (no draw)
-long double RandomFactor(TRandomMode mode, int32_t i, int32_t n, RandomGenerator& random);
+long double RandomFactor(Distribution mode, int32_t i, int32_t n, RandomGenerator& random);
 
 // How many draws RandomFactor makes in this mode: 1, 2 or 0.
-int DrawCount(TRandomMode mode);
+int DrawCount(Distribution mode);
 
 }  // namespace kirabel

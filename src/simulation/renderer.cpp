@@ -9,22 +9,22 @@ namespace kirabel {
 
 int64_t TotalParticles(const LaunchList& launchList) {
   int64_t total = 0;
-  for (const TParticle& set : launchList) total += static_cast<int64_t>(set.states.size());
+  for (const LaunchedSet& set : launchList) total += static_cast<int64_t>(set.states.size());
   return total;
 }
 
-void CopySpaceToBitmap(const TSpace& space, TDIBitmap& bitmap) {
+void CopySpaceToBitmap(const SpaceBuffer& space, Picture& bitmap) {
   CopySpaceRows(space, bitmap, 0, space.Height());
 }
 
-void CopySpaceRows(const TSpace& space, TDIBitmap& bitmap, int32_t firstRow, int32_t lastRow) {
+void CopySpaceRows(const SpaceBuffer& space, Picture& bitmap, int32_t firstRow, int32_t lastRow) {
   const int32_t w = std::min(space.Width(), bitmap.Width());
   const int32_t h = std::min({space.Height(), bitmap.Height(), lastRow});
   for (int32_t y = std::max(firstRow, 0); y < h; ++y) {
     uint8_t* row = bitmap.Bits() + static_cast<std::size_t>(bitmap.Height() - 1 - y) *
                                        static_cast<std::size_t>(bitmap.RowBytes());
     const uint16_t* pixel = space.Pixel(0, y);
-    for (int32_t x = 0; x < w; ++x, pixel += TSpace::kValuesPerPixel) {
+    for (int32_t x = 0; x < w; ++x, pixel += SpaceBuffer::kValuesPerPixel) {
       row[3 * x + 0] = static_cast<uint8_t>(pixel[2] >> 8);
       row[3 * x + 1] = static_cast<uint8_t>(pixel[1] >> 8);
       row[3 * x + 2] = static_cast<uint8_t>(pixel[0] >> 8);
@@ -33,14 +33,14 @@ void CopySpaceRows(const TSpace& space, TDIBitmap& bitmap, int32_t firstRow, int
 }
 
 bool RenderFrame(const LaunchList& launchList, long double t, long double g,
-                 const RenderOptions& options, const ProgressStep& step, TSpace& space) {
+                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space) {
   const int64_t interval =
       std::max<int64_t>(TotalParticles(launchList) / kProgressStepsPerFrame, 1);
   int64_t counter = 1;
   TrailSet set;
-  for (const TParticle& launched : launchList) {
+  for (const LaunchedSet& launched : launchList) {
     set.Load(launched);
-    for (const TParticleState& particle : launched.states) {
+    for (const ParticleState& particle : launched.states) {
       DrawTrail(set, particle, t, g, options, space);
       if (counter++ % interval == 0 && step && !step()) return false;
     }

@@ -9,8 +9,8 @@
 
 namespace kirabel {
 
-class TSpace;
-class TDIBitmap;
+class SpaceBuffer;
+class Picture;
 
 // Called while a frame is drawn, about kProgressStepsPerFrame times a frame
 // (after every so many particles); returns false to stop the frame. This is
@@ -23,17 +23,17 @@ int64_t TotalParticles(const LaunchList& launchList);
 
 // Writes the picture of the buffer into the bitmap: picture row y (0 at the
 // top) goes to the stored row Height - 1 - y, each pixel blue, green, red =
-// plane 2, 1, 0 value / 256. Row padding is left alone. Only the part both
+// plane 2, 1, 0 value / 256. selectedRow padding is left alone. Only the part both
 // share is written.
-void CopySpaceToBitmap(const TSpace& space, TDIBitmap& bitmap);
+void CopySpaceToBitmap(const SpaceBuffer& space, Picture& bitmap);
 // The same for the picture rows firstRow .. lastRow - 1 only.
-void CopySpaceRows(const TSpace& space, TDIBitmap& bitmap, int32_t firstRow, int32_t lastRow);
+void CopySpaceRows(const SpaceBuffer& space, Picture& bitmap, int32_t firstRow, int32_t lastRow);
 
 // Draws the frame for time t under gravity g into space (cleared by the
 // caller) on the calling thread. options is read again for every particle,
 // so a change made in a progress step acts at once. Returns false when a
 // progress step stopped the frame; space then keeps what was drawn.
 bool RenderFrame(const LaunchList& launchList, long double t, long double g,
-                 const RenderOptions& options, const ProgressStep& step, TSpace& space);
+                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space);
 
 }  // namespace kirabel

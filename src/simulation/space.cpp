@@ -9,7 +9,7 @@
 
 namespace kirabel {
 
-TSpace::TSpace(int32_t width, int32_t height) {
+SpaceBuffer::SpaceBuffer(int32_t width, int32_t height) {
   Width_ = std::max(width, 0);
   Height_ = std::max(height, 0);
   const int64_t planeSize = static_cast<int64_t>(Width_) * Height_;
@@ -23,11 +23,11 @@ TSpace::TSpace(int32_t width, int32_t height) {
   }
 }
 
-void TSpace::Clear() {
+void SpaceBuffer::Clear() {
   std::fill(Data_.begin(), Data_.end(), uint16_t{0});
 }
 
-void TSpace::AddSaturated(const TSpace& other, int32_t firstRow, int32_t lastRow) {
+void SpaceBuffer::AddSaturated(const SpaceBuffer& other, int32_t firstRow, int32_t lastRow) {
   const std::size_t from = Offset(0, std::max(firstRow, 0));
   const std::size_t to = Offset(0, std::min(lastRow, Height_));
   for (std::size_t i = from; i < to; ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// TSpace: the accumulation buffer of a frame. Three planes (0 red, 1 green,
+// SpaceBuffer: the accumulation buffer of a frame. Three planes (0 red, 1 green,
 // 2 blue) of 16-bit values that saturate at 65535; a value v becomes the
 // picture byte v / 256. Pixel (x, y) has y = 0 at the top.
 //
@@ -11,14 +11,14 @@
 
 namespace kirabel {
 
-class TSpace {
+class SpaceBuffer {
  public:
   static constexpr int kValuesPerPixel = 4;
 
   // A negative size counts as 0. Raises OutOfMemoryError when the buffer
   // cannot be had. The buffer starts cleared.
-  TSpace(int32_t width, int32_t height);
-  virtual ~TSpace() = default;
+  SpaceBuffer(int32_t width, int32_t height);
+  virtual ~SpaceBuffer() = default;
 
   int32_t Width() const { return Width_; }
   int32_t Height() const { return Height_; }
@@ -39,7 +39,7 @@ class TSpace {
   // Every value of the three planes becomes 0.
   void Clear();
   // Adds other (of the same size) value by value, saturating at 65535.
-  void AddSaturated(const TSpace& other, int32_t firstRow, int32_t lastRow);
+  void AddSaturated(const SpaceBuffer& other, int32_t firstRow, int32_t lastRow);
 
  private:
   std::size_t Offset(int32_t x, int32_t y) const {

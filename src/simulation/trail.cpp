@@ -59,7 +59,7 @@ bool TruncFixed(long double v, int64_t& out) {
 
 // The space's pixels with its size, for the inner loop.
 struct Target {
-  explicit Target(TSpace& space) : pixels(space.Data()), w(space.Width()), h(space.Height()) {}
+  explicit Target(SpaceBuffer& space) : pixels(space.Data()), w(space.Width()), h(space.Height()) {}
   uint16_t* pixels;
   int32_t w;
   int32_t h;
@@ -102,7 +102,7 @@ int32_t WrapInto(int32_t v, int32_t size) {
 inline uint16_t* PixelAt(const Target& t, int32_t x, int32_t y) {
   return t.pixels + (static_cast<std::size_t>(y) * static_cast<std::size_t>(t.w) +
                      static_cast<std::size_t>(x)) *
-                        TSpace::kValuesPerPixel;
+                        SpaceBuffer::kValuesPerPixel;
 }
 
 template <bool kWrap>
@@ -132,8 +132,8 @@ inline void PlotAntiAliased(const Target& t, int32_t px, int32_t py, uint64_t am
   const uint32_t w11 = fx * fy;
   if (!kWrap && ix >= 0 && iy >= 0 && ix < t.w - 1 && iy < t.h - 1) {
     uint16_t* p = PixelAt(t, ix, iy);
-    const std::size_t down = static_cast<std::size_t>(t.w) * TSpace::kValuesPerPixel;
-    constexpr std::size_t right = TSpace::kValuesPerPixel;
+    const std::size_t down = static_cast<std::size_t>(t.w) * SpaceBuffer::kValuesPerPixel;
+    constexpr std::size_t right = SpaceBuffer::kValuesPerPixel;
     AddLight(p, Weighted(amounts, w00));
     if (w10) AddLight(p + right, Weighted(amounts, w10));
     if (w01) AddLight(p + down, Weighted(amounts, w01));
@@ -179,13 +179,13 @@ bool XRange(int64_t px0, int64_t dpx, int64_t last, int64_t& kLo, int64_t& kHi) 
 // with two operations fewer per sample. It is used when the scaled factors
 // are finite.
 struct LiteralY {
-  LiteralY(const TParticleState& p, long double g) : vy(p.vy), y0(p.y0), g(g) {}
+  LiteralY(const ParticleState& p, long double g) : vy(p.vy), y0(p.y0), g(g) {}
   long double operator()(long double a) const { return ((a * vy + y0) + (g * a * a) / 2) * 256; }
   long double vy, y0, g;
 };
 
 struct ScaledY {
-  ScaledY(const TParticleState& p, long double g) : vy(p.vy * 256), y0(p.y0 * 256), g(g * 128) {}
+  ScaledY(const ParticleState& p, long double g) : vy(p.vy * 256), y0(p.y0 * 256), g(g * 128) {}
   bool Usable() const { return std::isfinite(vy) && std::isfinite(y0) && std::isfinite(g); }
   long double operator()(long double a) const { return (a * vy + y0) + (g * a) * a; }
   long double vy, y0, g;
@@ -244,15 +244,16 @@ class TrailDrawer {
 };
 
 template <bool kAntiAlias, bool kWrap, bool kFisttp>
-void DrawTrailWith(const TrailSet& set, const TParticleState& p, long double t, long double g,
+void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, long double g,
                    const Target& target) {
-  if (set.ns < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0) return;  // no light
-  const long double a = (t - p.birth) - set.tv;
+  if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
+    return;  // no light
+  const long double a = (t - p.birth) - set.trailLength;
   const long double life = p.death - p.birth;
   int64_t px0;
   if (!TruncFixed((a * p.vx + p.x0) * 256, px0)) return;
   int64_t dpx = 0;
-  int64_t last = set.ns;
+  int64_t last = set.trailSamples;
   if (!TruncFixed(set.dt * p.vx * 256, dpx)) last = 0;  // no later sample stays in range
   int64_t kLo, kHi;
   if (!XRange(px0, dpx, last, kLo, kHi)) return;
@@ -269,29 +270,29 @@ void DrawTrailWith(const TrailSet& set, const TParticleState& p, long double t, 
 
 }  // namespace
 
-void TrailSet::Load(const TParticle& set) {
-  const uint32_t full[3] = {set.colR * 128u, set.colG * 128u, set.colB * 128u};
-  const bool sameRamp = set.ns == ns && std::equal(full, full + 3, colour);
-  tv = set.tv;
-  dt = set.ns != 0 ? set.tv / static_cast<long double>(set.ns) : 0;
-  ns = set.ns;
+void TrailSet::Load(const ParticleSet& set) {
+  const uint32_t full[3] = {set.red * 128u, set.green * 128u, set.blue * 128u};
+  const bool sameRamp = set.trailSamples == trailSamples && std::equal(full, full + 3, colour);
+  trailLength = set.trailLength;
+  dt = set.trailSamples != 0 ? set.trailLength / static_cast<long double>(set.trailSamples) : 0;
+  trailSamples = set.trailSamples;
   std::copy(full, full + 3, colour);
   if (sameRamp) return;
   constexpr int32_t kLongestRamp = 65536;
   ramp_.clear();
-  if (ns < 0 || ns > kLongestRamp) return;
-  ramp_.resize(static_cast<std::size_t>(ns) + 1);
-  for (int32_t k = 0; k <= ns; ++k) ramp_[static_cast<std::size_t>(k)] = ComputeColour(k);
+  if (trailSamples < 0 || trailSamples > kLongestRamp) return;
+  ramp_.resize(static_cast<std::size_t>(trailSamples) + 1);
+  for (int32_t k = 0; k <= trailSamples; ++k) ramp_[static_cast<std::size_t>(k)] = ComputeColour(k);
 }
 
 uint64_t TrailSet::ComputeColour(int64_t k) const {
-  if (ns == 0) return PackColour(colour[0], colour[1], colour[2]);
-  const uint64_t n = static_cast<uint64_t>(ns);
+  if (trailSamples == 0) return PackColour(colour[0], colour[1], colour[2]);
+  const uint64_t n = static_cast<uint64_t>(trailSamples);
   const uint64_t steps = static_cast<uint64_t>(k);
   return PackColour(colour[0] * steps / n, colour[1] * steps / n, colour[2] * steps / n);
 }
 
-void PlotSample(TSpace& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
+void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
                 uint32_t b) {
   const Target target(space);
   const uint64_t amounts =
@@ -303,10 +304,10 @@ void PlotSample(TSpace& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint
   }
 }
 
-void DrawTrail(const TrailSet& set, const TParticleState& p, long double t, long double g,
-               const RenderOptions& options, TSpace& space) {
+void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
+               const RenderOptions& options, SpaceBuffer& space) {
   using Draw =
-      void (*)(const TrailSet&, const TParticleState&, long double, long double, const Target&);
+      void (*)(const TrailSet&, const ParticleState&, long double, long double, const Target&);
   static const Draw kDraw[2][2][2] = {
       {{DrawTrailWith<false, false, false>, DrawTrailWith<false, false, true>},
        {DrawTrailWith<false, true, false>, DrawTrailWith<false, true, true>}},

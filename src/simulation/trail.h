@@ -1,15 +1,16 @@
 #pragma once
-// The drawing of one particle's trail into a space buffer: ns + 1 samples
+// The drawing of one particle's trail into a space buffer: trailSamples + 1 samples
 // along its recent path, brighter towards its present position, each added
 // to the buffer with saturation.
 #include <cstdint>
 #include <vector>
 
 #include "model/particle.h"
+#include "simulation/population.h"
 
 namespace kirabel {
 
-class TSpace;
+class SpaceBuffer;
 
 struct RenderOptions {
   bool antiAlias = false;  // spread each sample over four pixels
@@ -22,16 +23,17 @@ struct RenderOptions {
 class TrailSet {
  public:
   TrailSet() = default;
-  explicit TrailSet(const TParticle& set) { Load(set); }
-  void Load(const TParticle& set);
+  explicit TrailSet(const ParticleSet& set) { Load(set); }
+  void Load(const ParticleSet& set);
 
-  long double tv = 0;              // afterimage length
-  long double dt = 0;              // time between samples: tv / ns, 0 when ns is 0
-  int32_t ns = -1;                 // afterimage divisions; ns + 1 samples, none when negative
-  uint32_t colour[3] = {0, 0, 0};  // full amounts of planes 0, 1, 2: colR, colG, colB x 128
+  long double trailLength = 0;     // how far back in time the trail reaches
+  long double dt = 0;              // time between samples: trailLength / trailSamples, or 0
+  int32_t trailSamples = -1;       // trailSamples + 1 samples, none when negative
+  uint32_t colour[3] = {0, 0, 0};  // full amounts of planes 0, 1, 2: red, green, blue x 128
 
-  // The amounts of sample k (0 <= k <= ns), colour x k / ns in integer
-  // division (the full colour when ns is 0), packed as r | g << 16 | b << 32.
+  // The amounts of sample k (0 <= k <= trailSamples), colour x k /
+  // trailSamples in integer division (the full colour when trailSamples is
+  // 0), packed as r | g << 16 | b << 32.
   uint64_t SampleColour(int64_t k) const {
     return k < static_cast<int64_t>(ramp_.size()) ? ramp_[static_cast<std::size_t>(k)]
                                                   : ComputeColour(k);
@@ -45,20 +47,21 @@ class TrailSet {
 // Adds the light of one sample at pixel (x, y) to the buffer. With wrap the
 // coordinates are taken modulo the space size (a space of width or height 0
 // then takes nothing); without it a sample outside the space is dropped.
-void PlotSample(TSpace& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g, uint32_t b);
+void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
+                uint32_t b);
 
 // Draws the trail of particle p of set at time t under gravity g.
 //
-// Sample k lies at age a_k, with a_0 = (t - birth) - tv and a_(k+1) = a_k + dt
+// Sample k lies at age a_k, with a_0 = (t - birth) - trailLength and a_(k+1) = a_k + dt
 // accumulated in extended precision; it is drawn when 0 <= a_k <= death -
 // birth. Its x is the 8.8 fixed-point trunc((a_0 vx + x0) 256) stepped by
 // trunc(dt vx 256); its y is trunc(((a_k vy + y0) + (g a_k a_k) / 2) 256),
-// computed afresh. Its colour is the set's amount x k / ns (integer division),
-// the full amount when ns is 0.
+// computed afresh. Its colour is the set's amount x k / trailSamples (integer
+// division), the full amount when trailSamples is 0.
 //
 // A sample whose fixed-point x or y lies outside the 32-bit range is dropped
 // (so is the whole trail when its starting x is beyond 2^61 or not a number).
-void DrawTrail(const TrailSet& set, const TParticleState& p, long double t, long double g,
-               const RenderOptions& options, TSpace& space);
+void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
+               const RenderOptions& options, SpaceBuffer& space);
 
 }  // namespace kirabel

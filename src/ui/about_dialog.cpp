@@ -18,18 +18,18 @@ const int kPictureSize = 128;
 
 }  // namespace
 
-TForm6::TForm6(QWidget* parent)
-    : TSmallDialog(parent, QStringLiteral("あばうと"), QSize(kClientWidth, 287)) {
-  setObjectName(QStringLiteral("Form6"));
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry((kClientWidth - kPictureSize) / 2, 12, kPictureSize, kPictureSize);
-  Image1->setPixmap(AboutPicture());
+AboutDialog::AboutDialog(QWidget* parent)
+    : SmallDialog(parent, QStringLiteral("あばうと"), QSize(kClientWidth, 287)) {
+  setObjectName(QStringLiteral("aboutDialog"));
+  picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("picture"));
+  picture->setGeometry((kClientWidth - kPictureSize) / 2, 12, kPictureSize, kPictureSize);
+  picture->setPixmap(AboutPicture());
   addTextLines();
-  BitBtn1 = addOkButton(QStringLiteral("BitBtn1"), QPoint((kClientWidth - 75) / 2, 250));
+  okButton = addOkButton(QStringLiteral("okButton"), QPoint((kClientWidth - 75) / 2, 250));
 }
 
-void TForm6::addTextLines() {
+void AboutDialog::addTextLines() {
   const QStringList lines = {
       QStringLiteral("Kirabel"),
       QStringLiteral("Version " KIRABEL_VERSION),

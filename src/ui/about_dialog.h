@@ -4,13 +4,13 @@
 
 namespace kirabel {
 
-class TForm6 : public TSmallDialog {
+class AboutDialog : public SmallDialog {
   Q_OBJECT
  public:
-  explicit TForm6(QWidget* parent = nullptr);
+  explicit AboutDialog(QWidget* parent = nullptr);
 
-  QLabel* Image1;        // the 128 × 128 picture
-  QPushButton* BitBtn1;  // OK
+  QLabel* picture;        // the 128 × 128 picture
+  QPushButton* okButton;  // OK
 
  private:
   void addTextLines();

@@ -18,17 +18,17 @@ QColor ContrastingColor(const QColor& fill) {
 
 }  // namespace
 
-TShape::TShape(QWidget* parent) : QWidget(parent) {
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void TShape::setBrushColor(const QColor& color) {
+void ColorSwatch::setBrushColor(const QColor& color) {
   if (color == brushColor_) return;
   brushColor_ = color;
   update();
 }
 
-void TShape::paintEvent(QPaintEvent*) {
+void ColorSwatch::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(brushColor_);
@@ -40,14 +40,14 @@ void TShape::paintEvent(QPaintEvent*) {
   painter.drawRect(border.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
 }
 
-void TShape::mousePressEvent(QMouseEvent* event) {
+void ColorSwatch::mousePressEvent(QMouseEvent* event) {
   event->accept();
   emit activated();
 }
 
 // Space and Enter act as a click; Enter is taken here, so it does not reach
 // the dialog's default button.
-void TShape::keyPressEvent(QKeyEvent* event) {
+void ColorSwatch::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:

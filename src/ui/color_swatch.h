@@ -8,10 +8,10 @@
 
 namespace kirabel {
 
-class TShape : public QWidget {
+class ColorSwatch : public QWidget {
   Q_OBJECT
  public:
-  explicit TShape(QWidget* parent = nullptr);
+  explicit ColorSwatch(QWidget* parent = nullptr);
 
   QColor brushColor() const { return brushColor_; }
   void setBrushColor(const QColor& color);

@@ -104,27 +104,27 @@ QString WithDefaultExtension(const QString& name, const QString& defaultExt) {
   return name + QLatin1Char('.') + defaultExt;
 }
 
-TFileDialog::TFileDialog(Kind kind, const QString& filter) : kind_(kind), filter_(filter) {}
+FileChooser::FileChooser(Kind kind, const QString& filter) : kind_(kind), filter_(filter) {}
 
-bool TFileDialog::Execute(QWidget* parent) {
+bool FileChooser::execute(QWidget* parent) {
   FileDialogRequest request;
   request.save = kind_ == Kind::Save;
-  request.confirmOverwrite = ConfirmOverwrite;
-  request.title = Title;
-  request.initialDir = InitialDir;
-  request.fileName = FileName;
+  request.confirmOverwrite = confirmOverwrite;
+  request.title = title;
+  request.initialDir = initialDir;
+  request.fileName = fileName;
   request.nameFilters = ToQtNameFilters(filter_);
-  request.filterIndex = FilterIndex;
-  request.defaultExt = DefaultExt;
+  request.filterIndex = filterIndex;
+  request.defaultExt = defaultExtension;
   const std::optional<QString> chosen = FileDialogService::run(parent, request);
   if (!chosen || chosen->isEmpty()) return false;
-  FileName = QFileInfo(WithDefaultExtension(*chosen, DefaultExt)).absoluteFilePath();
+  fileName = QFileInfo(WithDefaultExtension(*chosen, defaultExtension)).absoluteFilePath();
   return true;
 }
 
-QString TFileDialog::FileFolder() const {
-  if (FileName.isEmpty()) return QString();
-  return QFileInfo(FileName).absolutePath();
+QString FileChooser::fileFolder() const {
+  if (fileName.isEmpty()) return QString();
+  return QFileInfo(fileName).absolutePath();
 }
 
 }  // namespace kirabel

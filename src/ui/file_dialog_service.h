@@ -1,5 +1,5 @@
 #pragma once
-// The open and save file dialogs. TFileDialog is one dialog of the main window
+// The open and save file dialogs. FileChooser is one dialog of the main window
 // with the settings that carry over from one use to the next (starting folder,
 // file name, filter, default extension). Every dialog runs through
 // FileDialogService, the seam tests use: setNextFileName queues the answer of
@@ -49,24 +49,24 @@ QStringList ToQtNameFilters(const QString& filter);
 // extension (and defaultExt is not empty).
 QString WithDefaultExtension(const QString& name, const QString& defaultExt);
 
-class TFileDialog {
+class FileChooser {
  public:
   enum class Kind { Open, Save };
-  TFileDialog(Kind kind, const QString& filter);
+  FileChooser(Kind kind, const QString& filter);
 
-  QString Title;
-  QString InitialDir;  // starting folder
-  QString FileName;    // the name chosen at the last use, proposed at the next
-  QString DefaultExt;  // without the dot
-  int FilterIndex = 1;
+  QString title;
+  QString initialDir;        // starting folder
+  QString fileName;          // the name chosen at the last use, proposed at the next
+  QString defaultExtension;  // without the dot
+  int filterIndex = 1;
   // A save dialog asks before an existing file is chosen; off for a dialog
   // that only picks a name and writes nothing to it.
-  bool ConfirmOverwrite = true;
+  bool confirmOverwrite = true;
 
-  // Shows the dialog; on a choice FileName becomes the chosen full name.
-  bool Execute(QWidget* parent);
-  // The folder of FileName (empty when FileName is).
-  QString FileFolder() const;
+  // Shows the dialog; on a choice fileName becomes the chosen full name.
+  bool execute(QWidget* parent);
+  // The folder of fileName (empty when fileName is).
+  QString fileFolder() const;
 
  private:
   Kind kind_;

@@ -1,6 +1,6 @@
 #pragma once
-// TForm5, the launch settings dialog ("打ち上げ設定"). It owns the one
-// TEnvironment of the program. Showing it copies the record into the fields;
+// LaunchSettingsDialog, the launch settings dialog ("打ち上げ設定"). It owns the one
+// LaunchSettings of the program. Showing it copies the record into the fields;
 // hiding it, whichever button closed it, copies the fields back, so Cancel
 // keeps the edits and only stops the launch from starting. It opens where it
 // was placed (the settings file keeps its position) unless no screen shows
@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "ui/file_dialog_service.h"
 
 class QCheckBox;
@@ -19,55 +19,55 @@ class QPushButton;
 
 namespace kirabel {
 
-class TNValEdit;
+class NumericField;
 
-class TForm5 : public QDialog {
+class LaunchSettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm5(QWidget* parent = nullptr);
-  ~TForm5() override;
+  explicit LaunchSettingsDialog(QWidget* parent = nullptr);
+  ~LaunchSettingsDialog() override;
 
-  TEnvironment& Environment() { return *environment_; }
+  LaunchSettings& Environment() { return *environment_; }
 
-  TNValEdit* NEditG;     // gravity [Pixels/Time^2]
-  TNValEdit* NEditST;    // time of the first frame [Time]
-  TNValEdit* NeditIT;    // time between frames [Time], no negatives
-  TNValEdit* NEditNF;    // number of frames, whole, no negatives
-  QGroupBox* GroupBox1;  // "空間画像の保存"
-  QCheckBox* CheckBox1;  // save every frame
-  QLabel* Label1;        // "ファイル名"
-  QLineEdit* Edit1;      // file name prefix for automatic saving
-  QPushButton* Button1;  // "参照(&B)..."
-  QPushButton* BitBtn1;  // OK
-  QPushButton* BitBtn2;  // ｷｬﾝｾﾙ
+  NumericField* gravityEdit;        // gravity [Pixels/Time^2]
+  NumericField* startTimeEdit;      // time of the first frame [Time]
+  NumericField* frameIntervalEdit;  // time between frames [Time], no negatives
+  NumericField* frameCountEdit;     // number of frames, whole, no negatives
+  QGroupBox* autosaveGroup;         // "空間画像の保存"
+  QCheckBox* autosaveCheck;         // save every frame
+  QLabel* autosaveNameLabel;        // "ファイル名"
+  QLineEdit* autosaveNameEdit;      // file name prefix for automatic saving
+  QPushButton* browseButton;        // "参照(&B)..."
+  QPushButton* okButton;            // OK
+  QPushButton* cancelButton;        // ｷｬﾝｾﾙ
 
   // The dialog's own save dialog for the browse button.
-  TFileDialog SaveDialog1;
+  FileChooser browseDialog;
   // The main window's dialogs: the browse button starts in the save dialog's
   // folder and hands the chosen folder to both. Null: not attached.
-  TFileDialog* MainOpenDialog = nullptr;
-  TFileDialog* MainSaveDialog = nullptr;
+  FileChooser* mainOpenDialog = nullptr;
+  FileChooser* mainSaveDialog = nullptr;
 
   // Fields -> record (NAME trimmed and cut to 255 bytes).
-  void DialogToSettings();
+  void readFields();
   // Record -> fields, each value through its field's rules.
-  void SettingsToDialog();
+  void fillFields();
 
  public slots:
-  void CheckBox1Click();
-  void Button1Click();
+  void updateAutosaveControls();
+  void browseAutosaveName();
   void done(int result) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CreateNumberRows();
-  void CreateSaveGroup();
-  void CreateButtons();
-  TNValEdit* AddNumber(const char* name, const QString& caption, const QString& unit, int top);
+  void createNumberRows();
+  void createAutosaveGroup();
+  void createButtons();
+  NumericField* addNumber(const char* name, const QString& caption, const QString& unit, int top);
 
-  std::unique_ptr<TEnvironment> environment_;
+  std::unique_ptr<LaunchSettings> environment_;
 };
 
 // NAME as the dialog stores it: blanks and control characters removed from

@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "simulation/space.h"
 #include "ui/form_font.h"
 #include "ui/launch_settings_dialog.h"
@@ -37,28 +37,28 @@ constexpr int kButtonTop = 4;
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), ownEnvironment_(std::make_unique<TEnvironment>()) {
-  setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ownEnvironment_(std::make_unique<LaunchSettings>()) {
+  setObjectName(QStringLiteral("mainWindow"));
   setFont(FormFont());
   resize(512, 291);
-  CreateMenus();
-  CreateToolBar();
-  CreateStatusPanel();
-  DrawGrid1 = new TDrawGrid(List, this);
-  CreatePopupMenu();
-  CreateLayout();
-  ConnectGrid();
-  SetBusy(false);
-  DrawGrid1->SetInitialMetrics();
-  SetFileName(std::string());
+  createMenus();
+  createToolBar();
+  createStatusPanel();
+  grid = new ParticleGrid(List, this);
+  createGridMenu();
+  createLayout();
+  connectGrid();
+  setBusy(false);
+  grid->setInitialMetrics();
+  setFileName(std::string());
   setAcceptDrops(true);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QAction* TForm1::AddItem(QMenu* menu, const char* name, const QString& caption,
-                         void (TForm1::*handler)(), const QKeySequence& shortcut) {
+QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                                 void (MainWindow::*handler)(), const QKeySequence& shortcut) {
   auto* action = new QAction(caption, this);
   action->setObjectName(QLatin1String(name));
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
@@ -67,108 +67,130 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const QString& caption,
   return action;
 }
 
-QAction* TForm1::AddSeparator(QMenu* menu, const char* name) {
+QAction* MainWindow::addMenuSeparator(QMenu* menu, const char* name) {
   QAction* separator = menu->addSeparator();
   separator->setObjectName(QLatin1String(name));
   return separator;
 }
 
-void TForm1::CreateMenus() {
-  CreateFileMenu();
-  CreateEditMenu();
-  CreateLaunchMenu();
-  CreateOptionMenu();
-  CreateHelpMenu();
+void MainWindow::createMenus() {
+  createFileMenu();
+  createEditMenu();
+  createLaunchMenu();
+  createOptionsMenu();
+  createHelpMenu();
 }
 
-void TForm1::CreateFileMenu() {
-  K1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  K1->setObjectName(QStringLiteral("K1"));
-  KN2 =
-      AddItem(K1, "KN2", QStringLiteral("パーティクルリストの新規作成(&N)..."), &TForm1::KN2Click);
-  KR1 =
-      AddItem(K1, "KR1", QStringLiteral("パーティクルリストの読み込み(&R)..."), &TForm1::KR1Click);
-  KM1 = AddItem(K1, "KM1", QStringLiteral("パーティクルリストを追加読み込み(&M)..."),
-                &TForm1::KM1Click);
-  KA1 = AddItem(K1, "KA1", QStringLiteral("パーティクルリストの上書き保存(&S)..."),
-                &TForm1::KA1Click);
-  KS1 = AddItem(K1, "KS1", QStringLiteral("パーティクルリストに名前を付けて保存(&A)..."),
-                &TForm1::KS1Click);
-  N1 = AddSeparator(K1, "N1");
-  KI1 = AddItem(K1, "KI1", QStringLiteral("空間画像の保存(&I)..."), &TForm1::KI1Click);
-  N2 = AddSeparator(K1, "N2");
-  Exit1 = AddItem(K1, "Exit1", QStringLiteral("終了(&X)"), &TForm1::Exit1Click);
+void MainWindow::createFileMenu() {
+  fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  fileMenu->setObjectName(QStringLiteral("fileMenu"));
+  actionNew =
+      addMenuItem(fileMenu, "actionNew", QStringLiteral("パーティクルリストの新規作成(&N)..."),
+                  &MainWindow::newList);
+  actionOpen =
+      addMenuItem(fileMenu, "actionOpen", QStringLiteral("パーティクルリストの読み込み(&R)..."),
+                  &MainWindow::openList);
+  actionMerge = addMenuItem(fileMenu, "actionMerge",
+                            QStringLiteral("パーティクルリストを追加読み込み(&M)..."),
+                            &MainWindow::mergeList);
+  actionSave =
+      addMenuItem(fileMenu, "actionSave", QStringLiteral("パーティクルリストの上書き保存(&S)..."),
+                  &MainWindow::saveList);
+  actionSaveAs = addMenuItem(fileMenu, "actionSaveAs",
+                             QStringLiteral("パーティクルリストに名前を付けて保存(&A)..."),
+                             &MainWindow::saveListAs);
+  fileSeparator1 = addMenuSeparator(fileMenu, "fileSeparator1");
+  actionSaveImage = addMenuItem(fileMenu, "actionSaveImage",
+                                QStringLiteral("空間画像の保存(&I)..."), &MainWindow::saveImage);
+  fileSeparator2 = addMenuSeparator(fileMenu, "fileSeparator2");
+  actionExit =
+      addMenuItem(fileMenu, "actionExit", QStringLiteral("終了(&X)"), &MainWindow::exitProgram);
 }
 
-void TForm1::CreateEditMenu() {
-  Edit1 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Cut1 = AddItem(Edit1, "Cut1", QStringLiteral("切り取り(&T)"), &TForm1::SpeedButton9Click,
-                 QKeySequence(Qt::CTRL | Qt::Key_X));
-  Copy1 = AddItem(Edit1, "Copy1", QStringLiteral("ｺﾋﾟｰ(&C)"), &TForm1::SpeedButton10Click,
-                  QKeySequence(Qt::CTRL | Qt::Key_C));
-  Paste1 = AddItem(Edit1, "Paste1", QStringLiteral("貼り付け(&P)"), &TForm1::SpeedButton11Click,
-                   QKeySequence(Qt::CTRL | Qt::Key_V));
+void MainWindow::createEditMenu() {
+  editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  editMenu->setObjectName(QStringLiteral("editMenu"));
+  actionCut = addMenuItem(editMenu, "actionCut", QStringLiteral("切り取り(&T)"),
+                          &MainWindow::cutSet, QKeySequence(Qt::CTRL | Qt::Key_X));
+  actionCopy = addMenuItem(editMenu, "actionCopy", QStringLiteral("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
+                           QKeySequence(Qt::CTRL | Qt::Key_C));
+  actionPaste = addMenuItem(editMenu, "actionPaste", QStringLiteral("貼り付け(&P)"),
+                            &MainWindow::pasteSet, QKeySequence(Qt::CTRL | Qt::Key_V));
 }
 
-void TForm1::CreateLaunchMenu() {
-  K4 = menuBar()->addMenu(QStringLiteral("打ち上げ(&L)"));
-  K4->setObjectName(QStringLiteral("K4"));
-  KL1 = AddItem(K4, "KL1", QStringLiteral("パーティクル発射！(&L)"), &TForm1::BitBtn2Click,
-                QKeySequence(Qt::Key_F9));
+void MainWindow::createLaunchMenu() {
+  launchMenu = menuBar()->addMenu(QStringLiteral("打ち上げ(&L)"));
+  launchMenu->setObjectName(QStringLiteral("launchMenu"));
+  actionLaunch = addMenuItem(launchMenu, "actionLaunch", QStringLiteral("パーティクル発射！(&L)"),
+                             &MainWindow::launch, QKeySequence(Qt::Key_F9));
 }
 
-void TForm1::CreateOptionMenu() {
-  KO1 = menuBar()->addMenu(QStringLiteral("設定(&O)"));
-  KO1->setObjectName(QStringLiteral("KO1"));
-  K2 = AddItem(KO1, "K2", QStringLiteral("グリッドの列幅をフォームの幅に合わせる(&G)"),
-               &TForm1::K2Click);
-  K3 = AddItem(KO1, "K3", QStringLiteral("ツールバーを表示する(&T)"), &TForm1::K3Click);
-  N3 = AddSeparator(KO1, "N3");
-  K6 = AddItem(KO1, "K6", QStringLiteral("空間解像度の設定(&S)..."), &TForm1::K6Click);
-  KW1 = AddItem(KO1, "KW1", QStringLiteral("飽和粒子数の設定(&W)..."), &TForm1::KW1Click);
-  K5 = AddItem(KO1, "K5", QStringLiteral("アンチエイリアシング(&A)"), &TForm1::K5Click);
-  KL2 = AddItem(KO1, "KL2", QStringLiteral("空間の上下・左右をつなげる(&L)"), &TForm1::KL2Click);
-  for (QAction* item : {K2, K3, K5, KL2}) item->setCheckable(true);
-  K2->setChecked(ColSizing);
-  K3->setChecked(true);
-  K5->setChecked(AntiA);
-  KL2->setChecked(LoopSpace);
+void MainWindow::createOptionsMenu() {
+  optionsMenu = menuBar()->addMenu(QStringLiteral("設定(&O)"));
+  optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
+  actionFitColumns = addMenuItem(optionsMenu, "actionFitColumns",
+                                 QStringLiteral("グリッドの列幅をフォームの幅に合わせる(&G)"),
+                                 &MainWindow::applyFitColumns);
+  actionShowToolBar =
+      addMenuItem(optionsMenu, "actionShowToolBar", QStringLiteral("ツールバーを表示する(&T)"),
+                  &MainWindow::applyToolBarVisibility);
+  optionsSeparator = addMenuSeparator(optionsMenu, "optionsSeparator");
+  actionResolution =
+      addMenuItem(optionsMenu, "actionResolution", QStringLiteral("空間解像度の設定(&S)..."),
+                  &MainWindow::editResolution);
+  actionWarningThreshold =
+      addMenuItem(optionsMenu, "actionWarningThreshold", QStringLiteral("飽和粒子数の設定(&W)..."),
+                  &MainWindow::editWarningThreshold);
+  actionAntiAliasing =
+      addMenuItem(optionsMenu, "actionAntiAliasing", QStringLiteral("アンチエイリアシング(&A)"),
+                  &MainWindow::applyAntiAliasing);
+  actionWrapSpace =
+      addMenuItem(optionsMenu, "actionWrapSpace", QStringLiteral("空間の上下・左右をつなげる(&L)"),
+                  &MainWindow::applyWrapSpace);
+  for (QAction* item : {actionFitColumns, actionShowToolBar, actionAntiAliasing, actionWrapSpace})
+    item->setCheckable(true);
+  actionFitColumns->setChecked(fitColumns);
+  actionShowToolBar->setChecked(true);
+  actionAntiAliasing->setChecked(antiAliasing);
+  actionWrapSpace->setChecked(wrapSpace);
 }
 
-void TForm1::CreateHelpMenu() {
-  KH1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-  KH1->setObjectName(QStringLiteral("KH1"));
-  K10 = AddItem(KH1, "K10", QStringLiteral("Kirabelのヘルプを表示(&F)..."), &TForm1::K10Click,
-                QKeySequence(Qt::Key_F1));
-  N5 = AddSeparator(KH1, "N5");
-  KA2 = AddItem(KH1, "KA2", QStringLiteral("あばうと(&A)..."), &TForm1::KA2Click);
+void MainWindow::createHelpMenu() {
+  helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+  helpMenu->setObjectName(QStringLiteral("helpMenu"));
+  actionHelp = addMenuItem(helpMenu, "actionHelp", QStringLiteral("Kirabelのヘルプを表示(&F)..."),
+                           &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
+  helpSeparator = addMenuSeparator(helpMenu, "helpSeparator");
+  actionAbout = addMenuItem(helpMenu, "actionAbout", QStringLiteral("あばうと(&A)..."),
+                            &MainWindow::showAbout);
 }
 
-void TForm1::CreatePopupMenu() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  K7 = AddItem(PopupMenu1, "K7", QStringLiteral("プロパティ"), &TForm1::BitBtn1Click);
-  PopupMenu1->setDefaultAction(K7);
-  QFont bold = K7->font();
+void MainWindow::createGridMenu() {
+  gridMenu = new QMenu(this);
+  gridMenu->setObjectName(QStringLiteral("gridMenu"));
+  actionProperties = addMenuItem(gridMenu, "actionProperties", QStringLiteral("プロパティ"),
+                                 &MainWindow::BitBtn1Click);
+  gridMenu->setDefaultAction(actionProperties);
+  QFont bold = actionProperties->font();
   bold.setBold(true);
-  K7->setFont(bold);  // the default item is shown in bold
-  N4 = AddSeparator(PopupMenu1, "N4");
-  K8 = AddItem(PopupMenu1, "K8", QStringLiteral("パーティクルセット追加"), &TForm1::BitBtn4Click,
-               QKeySequence(Qt::Key_Insert));
-  K9 = AddItem(PopupMenu1, "K9", QStringLiteral("パーティクルセット削除"), &TForm1::BitBtn3Click,
-               QKeySequence(Qt::Key_Delete));
+  actionProperties->setFont(bold);  // the default item is shown in bold
+  gridMenuSeparator = addMenuSeparator(gridMenu, "gridMenuSeparator");
+  actionAddSet = addMenuItem(gridMenu, "actionAddSet", QStringLiteral("パーティクルセット追加"),
+                             &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
+  actionDeleteSet =
+      addMenuItem(gridMenu, "actionDeleteSet", QStringLiteral("パーティクルセット削除"),
+                  &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
   // The popup's shortcuts work while the grid has the keyboard focus.
-  for (QAction* item : {K8, K9}) {
+  for (QAction* item : {actionAddSet, actionDeleteSet}) {
     item->setShortcutContext(Qt::WidgetShortcut);
-    DrawGrid1->addAction(item);
+    grid->addAction(item);
   }
-  DrawGrid1->SetPopupMenu(PopupMenu1);
+  grid->setPopupMenu(gridMenu);
 }
 
-QToolButton* TForm1::AddToolButton(const char* name, int left, const QString& hint,
-                                   void (TForm1::*handler)()) {
-  auto* button = new QToolButton(Panel1);
+QToolButton* MainWindow::addToolButton(const char* name, int left, const QString& hint,
+                                       void (MainWindow::*handler)()) {
+  auto* button = new QToolButton(toolBar);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(left, kButtonTop, kButtonSize, kButtonSize);
   button->setFocusPolicy(Qt::NoFocus);
@@ -180,93 +202,92 @@ QToolButton* TForm1::AddToolButton(const char* name, int left, const QString& hi
   return button;
 }
 
-void TForm1::CreateToolBar() {
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setFixedHeight(kToolBarHeight);
-  SpeedButton6 = AddToolButton("SpeedButton6", 4, QStringLiteral("パーティクルリスト読み込み"),
-                               &TForm1::KR1Click);
-  SpeedButton7 = AddToolButton("SpeedButton7", 28, QStringLiteral("パーティクルリスト保存"),
-                               &TForm1::KS1Click);
-  SpeedButton8 =
-      AddToolButton("SpeedButton8", 52, QStringLiteral("空間画像の保存"), &TForm1::KI1Click);
-  SpeedButton9 =
-      AddToolButton("SpeedButton9", 92, QStringLiteral("切り取り"), &TForm1::SpeedButton9Click);
-  SpeedButton10 =
-      AddToolButton("SpeedButton10", 116, QStringLiteral("ｺﾋﾟｰ"), &TForm1::SpeedButton10Click);
-  SpeedButton11 =
-      AddToolButton("SpeedButton11", 140, QStringLiteral("貼り付け"), &TForm1::SpeedButton11Click);
-  SpeedButton3 = AddToolButton(
-      "SpeedButton3", 180, QStringLiteral("新しいパーティクルセットを追加"), &TForm1::BitBtn1Click);
-  SpeedButton1 =
-      AddToolButton("SpeedButton1", 204, QStringLiteral("選択中のパーティクルセットを変更"),
-                    &TForm1::BitBtn4Click);
-  SpeedButton2 =
-      AddToolButton("SpeedButton2", 228, QStringLiteral("リストからパーティクルセットを削除"),
-                    &TForm1::BitBtn3Click);
-  SpeedButton4 = AddToolButton("SpeedButton4", 268, QStringLiteral("パーティクル打ち上げ!"),
-                               &TForm1::BitBtn2Click);
-  SpeedButton5 = AddToolButton("SpeedButton5", 292, QStringLiteral("打ち上げ中止"),
-                               &TForm1::SpeedButton5Click);
+void MainWindow::createToolBar() {
+  toolBar = new QWidget(this);
+  toolBar->setObjectName(QStringLiteral("toolBar"));
+  toolBar->setFixedHeight(kToolBarHeight);
+  openButton = addToolButton("openButton", 4, QStringLiteral("パーティクルリスト読み込み"),
+                             &MainWindow::openList);
+  saveButton = addToolButton("saveButton", 28, QStringLiteral("パーティクルリスト保存"),
+                             &MainWindow::saveListAs);
+  saveImageButton = addToolButton("saveImageButton", 52, QStringLiteral("空間画像の保存"),
+                                  &MainWindow::saveImage);
+  cutButton = addToolButton("cutButton", 92, QStringLiteral("切り取り"), &MainWindow::cutSet);
+  copyButton = addToolButton("copyButton", 116, QStringLiteral("ｺﾋﾟｰ"), &MainWindow::copySet);
+  pasteButton =
+      addToolButton("pasteButton", 140, QStringLiteral("貼り付け"), &MainWindow::pasteSet);
+  addSetButton =
+      addToolButton("addSetButton", 180, QStringLiteral("新しいパーティクルセットを追加"),
+                    &MainWindow::BitBtn1Click);
+  changeSetButton =
+      addToolButton("changeSetButton", 204, QStringLiteral("選択中のパーティクルセットを変更"),
+                    &MainWindow::changeSelectedSet);
+  deleteSetButton =
+      addToolButton("deleteSetButton", 228, QStringLiteral("リストからパーティクルセットを削除"),
+                    &MainWindow::deleteSelectedSet);
+  launchButton = addToolButton("launchButton", 268, QStringLiteral("パーティクル打ち上げ!"),
+                               &MainWindow::launch);
+  stopButton =
+      addToolButton("stopButton", 292, QStringLiteral("打ち上げ中止"), &MainWindow::stopLaunch);
 }
 
-void TForm1::CreateStatusPanel() {
-  Panel2 = new QFrame(this);
-  Panel2->setObjectName(QStringLiteral("Panel2"));
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel2->setFixedHeight(kStatusHeight);
-  ProgressBar1 = new QProgressBar(Panel2);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->setFixedWidth(kProgressWidth);
-  ProgressBar1->setToolTip(QStringLiteral("[ESC]キーで計算をキャンセルできます"));
-  auto* layout = new QHBoxLayout(Panel2);
+void MainWindow::createStatusPanel() {
+  statusPanel = new QFrame(this);
+  statusPanel->setObjectName(QStringLiteral("statusPanel"));
+  statusPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  statusPanel->setFixedHeight(kStatusHeight);
+  progressBar = new QProgressBar(statusPanel);
+  progressBar->setObjectName(QStringLiteral("progressBar"));
+  progressBar->setRange(0, 100);
+  progressBar->setValue(0);
+  progressBar->setTextVisible(false);
+  progressBar->setFixedWidth(kProgressWidth);
+  progressBar->setToolTip(QStringLiteral("[ESC]キーで計算をキャンセルできます"));
+  auto* layout = new QHBoxLayout(statusPanel);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addStretch(1);
-  layout->addWidget(ProgressBar1);
+  layout->addWidget(progressBar);
 }
 
-void TForm1::CreateLayout() {
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
-  Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-  Bevel1->setFixedHeight(kBevelHeight);
+void MainWindow::createLayout() {
+  menuRule = new QFrame(this);
+  menuRule->setObjectName(QStringLiteral("menuRule"));
+  menuRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  menuRule->setFixedHeight(kBevelHeight);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(Bevel1);
-  layout->addWidget(Panel1);
-  layout->addWidget(DrawGrid1, 1);
-  layout->addWidget(Panel2);
+  layout->addWidget(menuRule);
+  layout->addWidget(toolBar);
+  layout->addWidget(grid, 1);
+  layout->addWidget(statusPanel);
   setCentralWidget(central);
 }
 
-void TForm1::ConnectGrid() {
-  connect(DrawGrid1, &TDrawGrid::EscapePressed, this, &TForm1::DrawGrid1Escape);
-  connect(DrawGrid1, &TDrawGrid::RowActivated, this, &TForm1::DrawGrid1DblClick);
+void MainWindow::connectGrid() {
+  connect(grid, &ParticleGrid::escapePressed, this, &MainWindow::DrawGrid1Escape);
+  connect(grid, &ParticleGrid::rowActivated, this, &MainWindow::DrawGrid1DblClick);
 }
 
-int TForm1::Row() const {
-  return DrawGrid1->Row();
+int MainWindow::selectedRow() const {
+  return grid->selectedRow();
 }
 
-int TForm1::RowCount() const {
-  return DrawGrid1->RowCount();
+int MainWindow::rowCount() const {
+  return grid->rowCount();
 }
 
-void TForm1::SetRowCount(int rows) {
-  DrawGrid1->SetRowCount(rows);
+void MainWindow::setRowCount(int rows) {
+  grid->setRowCount(rows);
 }
 
-void TForm1::RepaintGrid() {
-  DrawGrid1->Repaint();
+void MainWindow::repaintGrid() {
+  grid->repaintCells();
 }
 
-void TForm1::SetFileName(const std::string& fullName) {
-  FileName = fullName;
+void MainWindow::setFileName(const std::string& fullName) {
+  fileName = fullName;
   QString name = QString::fromStdString(fullName);
   const int slash = qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
   name = name.mid(slash + 1);
@@ -275,33 +296,33 @@ void TForm1::SetFileName(const std::string& fullName) {
                  QStringLiteral("-"));
 }
 
-TEnvironment& TForm1::Environment() {
-  return Form5 ? Form5->Environment() : *ownEnvironment_;
+LaunchSettings& MainWindow::Environment() {
+  return launchDialog ? launchDialog->Environment() : *ownEnvironment_;
 }
 
-void TForm1::DrawGrid1DblClick() {
-  BitBtn4Click();
+void MainWindow::DrawGrid1DblClick() {
+  changeSelectedSet();
 }
 
-void TForm1::DrawGrid1Escape() {
-  SetBusy(false);
+void MainWindow::DrawGrid1Escape() {
+  setBusy(false);
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (ColSizing) DrawGrid1->FitColumns(width());
+  if (fitColumns) grid->fitColumns(width());
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   QStringList paths;
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) paths << url.toLocalFile();
   event->acceptProposedAction();
-  if (!paths.isEmpty()) DropFiles(paths);
+  if (!paths.isEmpty()) dropFiles(paths);
 }
 
 }  // namespace kirabel

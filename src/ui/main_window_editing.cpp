@@ -29,18 +29,18 @@ ConfirmDeleteFn DeleteQuestion(QWidget* parent) {
 
 // The set index of the selected grid row, or -1 when the row holds no set
 // (the header or the new-set row).
-int SelectedSet(const TForm1& form) {
-  const int index = form.Row() - 1;
+int SelectedSet(const MainWindow& form) {
+  const int index = form.selectedRow() - 1;
   return index >= 0 && index < static_cast<int>(form.List.size()) ? index : -1;
 }
 
 }  // namespace
 
-void TForm1::BitBtn1Click() {
+void MainWindow::BitBtn1Click() {
   AddSet();
 }
 
-void TForm1::BitBtn4Click() {
+void MainWindow::changeSelectedSet() {
   const int index = SelectedSet(*this);
   if (index < 0) {
     AddSet();
@@ -49,52 +49,54 @@ void TForm1::BitBtn4Click() {
   }
 }
 
-void TForm1::AddSet() {
-  if (!Form3) return;
-  Form3->Edit1->setText(QStringLiteral("火花 %1").arg(List.size() + 1));
+void MainWindow::AddSet() {
+  if (!setDialog) return;
+  setDialog->nameEdit->setText(QStringLiteral("火花 %1").arg(List.size() + 1));
   // Colour, numbers and the show check box keep what the dialog showed last.
   for (QComboBox* selector :
-       {Form3->ComboBox1, Form3->ComboBox2, Form3->ComboBox3, Form3->ComboBox4, Form3->ComboBox5}) {
+       {setDialog->childSetCombo, setDialog->speedDistributionCombo,
+        setDialog->directionDistributionCombo, setDialog->birthDistributionCombo,
+        setDialog->lifetimeDistributionCombo}) {
     selector->setCurrentIndex(0);
   }
-  if (ModalRunner::exec(*Form3) != QDialog::Accepted) return;
-  TParticle set;
-  DialogToSet(*Form3, set);
+  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
+  ParticleSet set;
+  DialogToSet(*setDialog, set);
   List.push_back(set);
-  Form3->ComboBox1->addItem(QString::fromStdString(set.name));
-  SetRowCount(RowCount() + 1);
-  RepaintGrid();
+  setDialog->childSetCombo->addItem(QString::fromStdString(set.name));
+  setRowCount(rowCount() + 1);
+  repaintGrid();
 }
 
-void TForm1::EditSet(int index) {
-  if (!Form3 || index < 0 || index >= static_cast<int>(List.size())) return;
-  SetToDialog(*Form3, List[index]);
-  if (ModalRunner::exec(*Form3) != QDialog::Accepted) return;
+void MainWindow::EditSet(int index) {
+  if (!setDialog || index < 0 || index >= static_cast<int>(List.size())) return;
+  SetToDialog(*setDialog, List[index]);
+  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
   // The list cannot change while the dialog is modal; stay safe if it did.
   if (index >= static_cast<int>(List.size())) return;
-  TParticle& set = List[index];
-  DialogToSet(*Form3, set);
-  Form3->ComboBox1->setItemText(index + 1, QString::fromStdString(set.name));
-  RepaintGrid();
+  ParticleSet& set = List[index];
+  DialogToSet(*setDialog, set);
+  setDialog->childSetCombo->setItemText(index + 1, QString::fromStdString(set.name));
+  repaintGrid();
 }
 
-bool TForm1::DeleteSet(int index) {
+bool MainWindow::DeleteSet(int index) {
   if (index < 0) return false;
   if (!kirabel::DeleteSet(List, Clipboard, static_cast<std::size_t>(index), DeleteQuestion(this))) {
     return false;
   }
-  if (Form3) Form3->ComboBox1->removeItem(index + 1);
-  SetRowCount(RowCount() - 1);
-  RepaintGrid();
+  if (setDialog) setDialog->childSetCombo->removeItem(index + 1);
+  setRowCount(rowCount() - 1);
+  repaintGrid();
   return true;
 }
 
-void TForm1::BitBtn3Click() {
+void MainWindow::deleteSelectedSet() {
   const int index = SelectedSet(*this);
   if (index >= 0) DeleteSet(index);
 }
 
-void TForm1::SpeedButton9Click() {
+void MainWindow::cutSet() {
   const int index = SelectedSet(*this);
   // The clipboard ends up full even when the deletion is declined.
   if (index < 0 ||
@@ -102,21 +104,21 @@ void TForm1::SpeedButton9Click() {
     MessageBox::Beep();
     return;
   }
-  RebuildChildList();
-  SetRowCount(static_cast<int>(List.size()) + 2);
-  RepaintGrid();
+  rebuildChildList();
+  setRowCount(static_cast<int>(List.size()) + 2);
+  repaintGrid();
 }
 
-void TForm1::SpeedButton10Click() {
+void MainWindow::copySet() {
   const int index = SelectedSet(*this);
   if (index < 0 || !CopySet(List, Clipboard, static_cast<std::size_t>(index))) {
     MessageBox::Beep();
   }
 }
 
-void TForm1::SpeedButton11Click() {
+void MainWindow::pasteSet() {
   // Before the selected set, or at the end from the new-set row.
-  const int position = std::max(Row() - 1, 0);
+  const int position = std::max(selectedRow() - 1, 0);
   switch (PasteSet(List, Clipboard, static_cast<std::size_t>(position))) {
     case PasteResult::kClipboardEmpty:
       MessageBox::Beep();
@@ -127,17 +129,17 @@ void TForm1::SpeedButton11Click() {
     case PasteResult::kPasted:
       break;
   }
-  RebuildChildList();
-  SetRowCount(RowCount() + 1);
-  RepaintGrid();
+  rebuildChildList();
+  setRowCount(rowCount() + 1);
+  repaintGrid();
 }
 
-void TForm1::RebuildChildList() {
-  if (!Form3) return;
-  QComboBox* choices = Form3->ComboBox1;
+void MainWindow::rebuildChildList() {
+  if (!setDialog) return;
+  QComboBox* choices = setDialog->childSetCombo;
   choices->clear();
-  choices->addItem(TForm3::noChildText());
-  for (const TParticle& set : List) choices->addItem(QString::fromStdString(set.name));
+  choices->addItem(ParticleSetDialog::noChildText());
+  for (const ParticleSet& set : List) choices->addItem(QString::fromStdString(set.name));
 }
 
 }  // namespace kirabel

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "image/space_viewer.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "picture_io/frame_writer.h"
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
@@ -30,35 +30,35 @@ class LoadRecord : public PclLoadObserver {
 // After a use of `from`, both dialogs start in the folder of its file name.
 // A dialog that has never had a file keeps its starting folder, so cancelling
 // the first Open of a run does not forget the folder remembered in the settings.
-void StartBothIn(TFileDialog& from, TFileDialog& other) {
-  if (!from.FileName.isEmpty()) from.InitialDir = from.FileFolder();
-  other.InitialDir = from.InitialDir;
+void StartBothIn(FileChooser& from, FileChooser& other) {
+  if (!from.fileName.isEmpty()) from.initialDir = from.fileFolder();
+  other.initialDir = from.initialDir;
 }
 
 }  // namespace
 
-void TForm1::KN2Click() {
+void MainWindow::newList() {
   if (!List.empty()) {
     if (!MessageBox::Confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
-    SetFileName(std::string());
+    setFileName(std::string());
     List.clear();
-    RebuildChildList();
+    rebuildChildList();
   }
-  SetRowCount(kEmptyGridRows);
-  RepaintGrid();
+  setRowCount(kEmptyGridRows);
+  repaintGrid();
 }
 
-void TForm1::KR1Click() {
-  if (OpenDialog1.Execute(this)) OpenFile(OpenDialog1.FileName.toStdString());
-  StartBothIn(OpenDialog1, SaveDialog1);
-  RepaintGrid();
+void MainWindow::openList() {
+  if (openDialog.execute(this)) openFile(openDialog.fileName.toStdString());
+  StartBothIn(openDialog, saveDialog);
+  repaintGrid();
 }
 
 // Replaces the list by the file's sets. The file is read before the list is
 // given up, so that choosing a file that is no PCL file keeps the list.
-void TForm1::OpenFile(const std::string& path) {
+void MainWindow::openFile(const std::string& path) {
   ParticleList sets;
-  TEnvironment settings;
+  LaunchSettings settings;
   LoadRecord record;
   bool loaded = false;
   if (!RunCommand(this, [&] { loaded = LoadListFromFile(path, sets, settings, &record); })) {
@@ -68,86 +68,86 @@ void TForm1::OpenFile(const std::string& path) {
     NotPclFile(path);
     return;
   }
-  SetRowCount(kEmptyGridRows);
+  setRowCount(kEmptyGridRows);
   List = std::move(sets);
   Environment() = settings;
-  RebuildChildList();
-  SetFileName(record.fullPath);
-  SetRowCount(RowCount() + static_cast<int>(List.size()));
+  rebuildChildList();
+  setFileName(record.fullPath);
+  setRowCount(rowCount() + static_cast<int>(List.size()));
 }
 
-void TForm1::KM1Click() {
-  if (OpenDialog1.Execute(this)) LoadFile(OpenDialog1.FileName.toStdString());
-  StartBothIn(OpenDialog1, SaveDialog1);
-  RepaintGrid();
+void MainWindow::mergeList() {
+  if (openDialog.execute(this)) loadFile(openDialog.fileName.toStdString());
+  StartBothIn(openDialog, saveDialog);
+  repaintGrid();
 }
 
-void TForm1::KA1Click() {
-  if (FileName.empty()) {
-    KS1Click();
+void MainWindow::saveList() {
+  if (fileName.empty()) {
+    saveListAs();
     return;
   }
   const QString question =
-      QString::fromStdString(FileName) + QStringLiteral("に上書き保存していいですね");
+      QString::fromStdString(fileName) + QStringLiteral("に上書き保存していいですね");
   if (!MessageBox::Confirm(this, question)) return;
-  const std::string path = FileName;
+  const std::string path = fileName;
   RunCommand(this, [&] {
     SaveListToFile(path, List, Environment());
-    SetFileName(path);
+    setFileName(path);
   });
 }
 
-void TForm1::KS1Click() {
-  SaveDialog1.DefaultExt = QStringLiteral("PCL");
-  SaveDialog1.FilterIndex = 1;
-  if (SaveDialog1.Execute(this)) {
-    const std::string path = SaveDialog1.FileName.toStdString();
+void MainWindow::saveListAs() {
+  saveDialog.defaultExtension = QStringLiteral("PCL");
+  saveDialog.filterIndex = 1;
+  if (saveDialog.execute(this)) {
+    const std::string path = saveDialog.fileName.toStdString();
     const bool saved = RunCommand(this, [&] {
       SaveListToFile(path, List, Environment());
-      SetFileName(path);
+      setFileName(path);
     });
     // A failed save ends the command before the starting folders change.
     if (!saved) return;
   }
-  StartBothIn(SaveDialog1, OpenDialog1);
+  StartBothIn(saveDialog, openDialog);
 }
 
-void TForm1::KI1Click() {
-  SaveDialog1.DefaultExt = QStringLiteral("BMP");
-  SaveDialog1.FilterIndex = 2;
-  if (!SaveDialog1.Execute(this) || !Form2) return;
-  const std::string name = SaveDialog1.FileName.toStdString();
-  RunCommand(this, [&] { WritePicture(Form2->Bitmap(), name, FormatForName(name)); });
+void MainWindow::saveImage() {
+  saveDialog.defaultExtension = QStringLiteral("BMP");
+  saveDialog.filterIndex = 2;
+  if (!saveDialog.execute(this) || !viewer) return;
+  const std::string name = saveDialog.fileName.toStdString();
+  RunCommand(this, [&] { WritePicture(viewer->picture(), name, FormatForName(name)); });
 }
 
-void TForm1::Exit1Click() {
-  EndProgram();
+void MainWindow::exitProgram() {
+  endProgram();
 }
 
-void TForm1::DropFiles(const QStringList& paths) {
+void MainWindow::dropFiles(const QStringList& paths) {
   // Only the first file of a drop is merged.
-  if (!paths.isEmpty()) LoadFile(paths.first().toStdString());
-  RepaintGrid();
+  if (!paths.isEmpty()) loadFile(paths.first().toStdString());
+  repaintGrid();
 }
 
-bool TForm1::LoadFile(const std::string& path) {
+bool MainWindow::loadFile(const std::string& path) {
   bool loaded = false;
   RunCommand(this, [&] { loaded = LoadListFromFile(path, List, Environment(), this); });
   return loaded;
 }
 
-void TForm1::NotPclFile(const std::string&) {
+void MainWindow::NotPclFile(const std::string&) {
   MessageBox::Warning(this, QString::fromUtf8(kNotPclFileWarning));
 }
 
-void TForm1::FileNameChanged(const std::string& fullPath) {
-  SetFileName(fullPath);
+void MainWindow::FileNameChanged(const std::string& fullPath) {
+  setFileName(fullPath);
 }
 
-void TForm1::SetsAppended(int, int count) {
-  SetRowCount(RowCount() + count);
+void MainWindow::SetsAppended(int, int count) {
+  setRowCount(rowCount() + count);
   // The names read follow those already in the list.
-  RebuildChildList();
+  rebuildChildList();
 }
 
 }  // namespace kirabel

@@ -7,7 +7,7 @@
 
 #include "image/dibs.h"
 #include "image/space_viewer.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "platform/errors.h"
 #include "simulation/space.h"
 #include "ui/launch_settings_dialog.h"
@@ -18,34 +18,34 @@
 
 namespace kirabel {
 
-void TForm1::SetBusy(bool busy) {
-  Busy = busy;
-  UpdateBusyControls();
-  if (!busy && Form2) Form2->setWindowTitle(ViewerIdleCaption());
+void MainWindow::setBusy(bool busy) {
+  this->busy = busy;
+  updateBusyControls();
+  if (!busy && viewer) viewer->setWindowTitle(ViewerIdleCaption());
 }
 
-void TForm1::UpdateBusyControls() {
-  SpeedButton4->setEnabled(!Busy);
-  KL1->setEnabled(!Busy);
-  SpeedButton5->setEnabled(Busy);
+void MainWindow::updateBusyControls() {
+  launchButton->setEnabled(!busy);
+  actionLaunch->setEnabled(!busy);
+  stopButton->setEnabled(busy);
   // Replacing the space buffer must wait until the launch has ended.
-  K6->setEnabled(!Busy && !Launching);
+  actionResolution->setEnabled(!busy && !launching);
 }
 
-void TForm1::SpeedButton5Click() {
-  SetBusy(false);
+void MainWindow::stopLaunch() {
+  setBusy(false);
 }
 
 // The space buffer and the picture a launch draws into: both there and of
 // the same size (a failed resolution change can leave them missing).
-bool TForm1::LaunchTargetsReady() const {
-  if (!Space || !Form2) return false;
-  const TDIBitmap& bitmap = Form2->Bitmap();
+bool MainWindow::launchTargetsReady() const {
+  if (!Space || !viewer) return false;
+  const Picture& bitmap = viewer->picture();
   return Space->Width() == bitmap.Width() && Space->Height() == bitmap.Height();
 }
 
-void TForm1::BitBtn2Click() {
-  if (Launching) {  // still unwinding a launch stopped a moment ago
+void MainWindow::launch() {
+  if (launching) {  // still unwinding a launch stopped a moment ago
     MessageBox::Beep();
     return;
   }
@@ -53,30 +53,30 @@ void TForm1::BitBtn2Click() {
     MessageBox::Warning(this, QStringLiteral("パーティクルがありません"));
     return;
   }
-  if (!Form5 || ModalRunner::exec(*Form5) != QDialog::Accepted) return;
-  if (!LaunchTargetsReady()) {
+  if (!launchDialog || ModalRunner::exec(*launchDialog) != QDialog::Accepted) return;
+  if (!launchTargetsReady()) {
     MessageBox::ShowError(this, QString::fromUtf8(OutOfMemoryError().what()));
     return;
   }
-  RunLaunchInWindow();
-  FinishPendingClose();
+  runLaunch();
+  finishPendingClose();
 }
 
-void TForm1::RunLaunchInWindow() {
-  Launching = true;
-  UpdateBusyControls();
+void MainWindow::runLaunch() {
+  launching = true;
+  updateBusyControls();
   {
     WindowLaunch launch(*this);
     try {
       launch.Run(Environment(), Random);
     } catch (const std::exception& error) {
-      SetBusy(false);
-      ProgressBar1->setValue(0);
+      setBusy(false);
+      progressBar->setValue(0);
       MessageBox::ShowError(this, QString::fromUtf8(error.what()));
     }
   }
-  Launching = false;
-  UpdateBusyControls();
+  launching = false;
+  updateBusyControls();
 }
 
 }  // namespace kirabel

@@ -1,4 +1,4 @@
-// Closing and ending: the close query writes the settings and lets the
+// closing and ending: the close query writes the settings and lets the
 // viewer close with the main window; Exit ends at once without writing them.
 // Either way a running launch is stopped first.
 #include <QApplication>
@@ -12,44 +12,44 @@
 
 namespace kirabel {
 
-bool TForm1::RunCloseQuery() {
+bool MainWindow::runCloseQuery() {
   try {
     if (settingsWriter_) settingsWriter_();
   } catch (const std::exception& error) {
     MessageBox::ShowError(this, QString::fromUtf8(error.what()));
     return false;
   }
-  Closing = true;
-  if (Form2) Form2->SetCloseAllowed(true);
+  closing = true;
+  if (viewer) viewer->setCloseAllowed(true);
   return true;
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-  if (Launching) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (launching) {
     // Stop the launch first; the close is repeated once it has ended.
     closeAfterLaunch_ = true;
-    SetBusy(false);
+    setBusy(false);
     event->ignore();
     return;
   }
-  if (!RunCloseQuery()) {
+  if (!runCloseQuery()) {
     event->ignore();
     return;
   }
   event->accept();
-  if (Form2) Form2->close();
+  if (viewer) viewer->close();
 }
 
-void TForm1::EndProgram() {
-  if (Launching) {
+void MainWindow::endProgram() {
+  if (launching) {
     exitAfterLaunch_ = true;
-    SetBusy(false);
+    setBusy(false);
     return;
   }
   QApplication::exit(0);
 }
 
-void TForm1::FinishPendingClose() {
+void MainWindow::finishPendingClose() {
   if (exitAfterLaunch_) {
     exitAfterLaunch_ = closeAfterLaunch_ = false;
     QApplication::exit(0);

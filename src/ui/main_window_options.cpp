@@ -20,53 +20,53 @@
 namespace kirabel {
 
 // Column fitting acts at the next size change of the window, not at once.
-void TForm1::K2Click() {
-  ColSizing = K2->isChecked();
+void MainWindow::applyFitColumns() {
+  fitColumns = actionFitColumns->isChecked();
 }
 
 // The grid takes over the tool bar's space (or gives it back) through the layout.
-void TForm1::K3Click() {
-  Panel1->setVisible(K3->isChecked());
+void MainWindow::applyToolBarVisibility() {
+  toolBar->setVisible(actionShowToolBar->isChecked());
 }
 
 // The renderer asks for both rendering flags at every sample, so a change made
 // during a launch takes effect from the next sample on.
-void TForm1::K5Click() {
-  AntiA = K5->isChecked();
+void MainWindow::applyAntiAliasing() {
+  antiAliasing = actionAntiAliasing->isChecked();
 }
 
-void TForm1::KL2Click() {
-  LoopSpace = KL2->isChecked();
+void MainWindow::applyWrapSpace() {
+  wrapSpace = actionWrapSpace->isChecked();
 }
 
-void TForm1::K6Click() {
-  if (!Form4 || Launching) return;
-  Form4->NEditX->setValue(ResolutionX);
-  Form4->NEditY->setValue(ResolutionY);
-  if (ModalRunner::exec(*Form4) != QDialog::Accepted) return;
-  const int32_t width = TruncateToInt32(Form4->NEditX->Value());
-  const int32_t height = TruncateToInt32(Form4->NEditY->Value());
+void MainWindow::editResolution() {
+  if (!resolutionDialog || launching) return;
+  resolutionDialog->widthEdit->setValue(resolutionWidth);
+  resolutionDialog->heightEdit->setValue(resolutionHeight);
+  if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;
+  const int32_t width = TruncateToInt32(resolutionDialog->widthEdit->Value());
+  const int32_t height = TruncateToInt32(resolutionDialog->heightEdit->Value());
   // Applied also when nothing changed: the picture is rebuilt and cleared.
   try {
-    ApplyResolution(width, height);
+    applyResolution(width, height);
   } catch (const KirabelError& error) {
     MessageBox::ShowError(this, QString::fromUtf8(error.what()));
   }
 }
 
-void TForm1::KW1Click() {
-  if (!Form7) return;
-  Form7->NEdit1->setValue(TooMany);
-  if (ModalRunner::exec(*Form7) != QDialog::Accepted) return;
-  TooMany = TruncateToInt32(Form7->NEdit1->Value());
+void MainWindow::editWarningThreshold() {
+  if (!thresholdDialog) return;
+  thresholdDialog->thresholdEdit->setValue(warningThreshold);
+  if (ModalRunner::exec(*thresholdDialog) != QDialog::Accepted) return;
+  warningThreshold = TruncateToInt32(thresholdDialog->thresholdEdit->Value());
 }
 
-void TForm1::K10Click() {
+void MainWindow::showHelp() {
   HelpViewer::Show(this);
 }
 
-void TForm1::KA2Click() {
-  if (Form6) ModalRunner::exec(*Form6);
+void MainWindow::showAbout() {
+  if (aboutDialog) ModalRunner::exec(*aboutDialog);
 }
 
 }  // namespace kirabel

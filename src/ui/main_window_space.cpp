@@ -10,35 +10,35 @@
 
 namespace kirabel {
 
-void TForm1::ApplyResolution(int32_t width, int32_t height) {
+void MainWindow::applyResolution(int32_t width, int32_t height) {
   // The renderer keeps the buffer and the picture for a whole frame.
-  if (Launching) {
+  if (launching) {
     MessageBox::Beep();
     return;
   }
-  ResolutionX = width;
-  ResolutionY = height;
+  resolutionWidth = width;
+  resolutionHeight = height;
   // The old buffer goes first, so that its memory is free for the new one.
   Space.reset();
   try {
-    Space = std::make_unique<TSpace>(width, height);
-    if (Form2) Form2->FitToPicture(width, height);
+    Space = std::make_unique<SpaceBuffer>(width, height);
+    if (viewer) viewer->fitToPicture(width, height);
   } catch (const std::bad_alloc&) {
-    FallBackToEmptySpace();
+    fallBackToEmptySpace();
     throw OutOfMemoryError();
   } catch (const OutOfMemoryError&) {
-    FallBackToEmptySpace();
+    fallBackToEmptySpace();
     throw;
   }
 }
 
 // After a failed resolution the program goes on with an empty space and an
 // empty picture of the same (0 × 0) size, never with a released buffer.
-void TForm1::FallBackToEmptySpace() {
-  ResolutionX = 0;
-  ResolutionY = 0;
-  Space = std::make_unique<TSpace>(0, 0);
-  if (Form2) Form2->FitToPicture(0, 0);
+void MainWindow::fallBackToEmptySpace() {
+  resolutionWidth = 0;
+  resolutionHeight = 0;
+  Space = std::make_unique<SpaceBuffer>(0, 0);
+  if (viewer) viewer->fitToPicture(0, 0);
 }
 
 }  // namespace kirabel

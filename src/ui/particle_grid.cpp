@@ -60,9 +60,9 @@ void ParticleGridHeader::paintSection(QPainter* painter, const QRect& rect,
   painter->restore();
 }
 
-TDrawGrid::TDrawGrid(const ParticleList& list, QWidget* parent)
+ParticleGrid::ParticleGrid(const ParticleList& list, QWidget* parent)
     : QTableView(parent), model_(new ParticleGridModel(list, this)) {
-  setObjectName(QStringLiteral("DrawGrid1"));
+  setObjectName(QStringLiteral("grid"));
   setHorizontalHeader(new ParticleGridHeader(this));
   setModel(model_);
   setItemDelegate(new ParticleGridDelegate(this));
@@ -82,43 +82,43 @@ TDrawGrid::TDrawGrid(const ParticleList& list, QWidget* parent)
   horizontalHeader()->setMinimumSectionSize(0);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  SetRow(1);
+  setSelectedRow(1);
 }
 
-int TDrawGrid::Row() const {
+int ParticleGrid::selectedRow() const {
   const QModelIndex current = currentIndex();
   return current.isValid() ? current.row() + 1 : 1;
 }
 
-void TDrawGrid::SetRow(int row) {
-  if (model_->BodyRows() == 0) return;
-  const int body = qBound(0, row - 1, model_->BodyRows() - 1);
+void ParticleGrid::setSelectedRow(int row) {
+  if (model_->bodyRows() == 0) return;
+  const int body = qBound(0, row - 1, model_->bodyRows() - 1);
   const int column = currentIndex().isValid() ? currentIndex().column() : 0;
   setCurrentIndex(model_->index(body, column));
 }
 
-int TDrawGrid::RowCount() const {
-  return model_->BodyRows() + 1;
+int ParticleGrid::rowCount() const {
+  return model_->bodyRows() + 1;
 }
 
-void TDrawGrid::SetRowCount(int rows) {
-  const int row = Row();
-  model_->SetBodyRows(qMax(1, rows) - 1);
-  SetRow(qMin(row, RowCount() - 1));
-  Repaint();
+void ParticleGrid::setRowCount(int rows) {
+  const int row = selectedRow();
+  model_->setBodyRows(qMax(1, rows) - 1);
+  setSelectedRow(qMin(row, rowCount() - 1));
+  repaintCells();
 }
 
-void TDrawGrid::Repaint() {
-  model_->Refresh();
+void ParticleGrid::repaintCells() {
+  model_->refresh();
   viewport()->update();
 }
 
-int TDrawGrid::DefaultRowHeight() const {
+int ParticleGrid::defaultRowHeight() const {
   return fontMetrics().height() + 4;
 }
 
-void TDrawGrid::SetInitialMetrics() {
-  const int height = DefaultRowHeight();
+void ParticleGrid::setInitialMetrics() {
+  const int height = defaultRowHeight();
   verticalHeader()->setMinimumSectionSize(0);
   verticalHeader()->setDefaultSectionSize(height);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -128,7 +128,7 @@ void TDrawGrid::SetInitialMetrics() {
     setColumnWidth(i, metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
 }
 
-std::array<int, 6> TDrawGrid::FittedWidths(const QFontMetrics& metrics, int clientWidth) {
+std::array<int, 6> ParticleGrid::fittedWidths(const QFontMetrics& metrics, int clientWidth) {
   std::array<int, 6> nominal{};
   nominal[0] = 12 * metrics.horizontalAdvance(QStringLiteral("M")) + 8;
   for (int i = 1; i < kGridColumns; ++i)
@@ -141,26 +141,26 @@ std::array<int, 6> TDrawGrid::FittedWidths(const QFontMetrics& metrics, int clie
   return widths;
 }
 
-void TDrawGrid::FitColumns(int clientWidth) {
-  const std::array<int, 6> widths = FittedWidths(fontMetrics(), clientWidth);
+void ParticleGrid::fitColumns(int clientWidth) {
+  const std::array<int, 6> widths = fittedWidths(fontMetrics(), clientWidth);
   for (int i = 0; i < kGridColumns; ++i) setColumnWidth(i, qMax(0, widths[i]));
 }
 
-void TDrawGrid::keyPressEvent(QKeyEvent* event) {
+void ParticleGrid::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
-      emit EscapePressed();
+      emit escapePressed();
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      emit RowActivated();
+      emit rowActivated();
       return;
     default:
       QTableView::keyPressEvent(event);
   }
 }
 
-void TDrawGrid::mousePressEvent(QMouseEvent* event) {
+void ParticleGrid::mousePressEvent(QMouseEvent* event) {
   // Only the left button selects; the right one opens the popup menu.
   if (event->button() == Qt::RightButton) {
     event->accept();
@@ -169,16 +169,16 @@ void TDrawGrid::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
 }
 
-void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+void ParticleGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    emit RowActivated();
+    emit rowActivated();
     event->accept();
     return;
   }
   QTableView::mouseDoubleClickEvent(event);
 }
 
-void TDrawGrid::contextMenuEvent(QContextMenuEvent* event) {
+void ParticleGrid::contextMenuEvent(QContextMenuEvent* event) {
   if (popup_) popup_->exec(event->globalPos());
   event->accept();
 }

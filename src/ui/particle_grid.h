@@ -1,8 +1,8 @@
 #pragma once
-// DrawGrid1, the particle list grid of the main window: a header row, one row
+// grid, the particle list grid of the main window: a header row, one row
 // per set and the new-set row. Rows are numbered as the commands count them:
 // row 0 is the header, row r (1 <= r <= sets) shows set r - 1, the last row
-// is the new-set row, and RowCount() = sets + 2 when the commands keep it so.
+// is the new-set row, and rowCount() = sets + 2 when the commands keep it so.
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -37,38 +37,38 @@ class ParticleGridHeader : public QHeaderView {
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
 
-class TDrawGrid : public QTableView {
+class ParticleGrid : public QTableView {
   Q_OBJECT
  public:
-  TDrawGrid(const ParticleList& list, QWidget* parent = nullptr);
+  ParticleGrid(const ParticleList& list, QWidget* parent = nullptr);
 
-  // The selected row (1 .. RowCount() - 1).
-  int Row() const;
-  void SetRow(int row);
-  int RowCount() const;
+  // The selected row (1 .. rowCount() - 1).
+  int selectedRow() const;
+  void setSelectedRow(int row);
+  int rowCount() const;
   // Sets the row count; when it drops to or below the selected row, the
   // selection moves to the last row.
-  void SetRowCount(int rows);
+  void setRowCount(int rows);
   // Redraws every visible cell from the list.
-  void Repaint();
+  void repaintCells();
 
-  // Row height ("M" height + 4) and the initial widths (header text + 8).
-  void SetInitialMetrics();
-  int DefaultRowHeight() const;
-  // The widths that fitting to a client width gives (see FitColumns).
-  static std::array<int, 6> FittedWidths(const QFontMetrics& metrics, int clientWidth);
+  // selectedRow height ("M" height + 4) and the initial widths (header text + 8).
+  void setInitialMetrics();
+  int defaultRowHeight() const;
+  // The widths that fitting to a client width gives (see fitColumns).
+  static std::array<int, 6> fittedWidths(const QFontMetrics& metrics, int clientWidth);
   // Column i becomes clientWidth * wi div S - 2, with w0 twelve "M"s + 8 and
   // wi the header text + 8.
-  void FitColumns(int clientWidth);
+  void fitColumns(int clientWidth);
 
-  void SetPopupMenu(QMenu* menu) { popup_ = menu; }
-  ParticleGridModel* GridModel() const { return model_; }
+  void setPopupMenu(QMenu* menu) { popup_ = menu; }
+  ParticleGridModel* gridModel() const { return model_; }
 
  signals:
   // Esc was pressed.
-  void EscapePressed();
+  void escapePressed();
   // Enter or a double-click: act on the selected row.
-  void RowActivated();
+  void rowActivated();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -42,16 +42,16 @@ const QStringList& GridHeaders() {
 
 QString GridCellText(const ParticleList& list, int set, int column) {
   if (set < 0 || static_cast<std::size_t>(set) >= list.size()) return QString();
-  const TParticle& p = list[static_cast<std::size_t>(set)];
+  const ParticleSet& p = list[static_cast<std::size_t>(set)];
   switch (column) {
     case 0:
       return QString::fromStdString(p.name);
     case 1:
       return p.visible ? QStringLiteral("Yes") : QStringLiteral("No");
     case 3:
-      return QStringLiteral("%1,%2").arg(TruncatedInt(p.P0x)).arg(TruncatedInt(p.P0y));
+      return QStringLiteral("%1,%2").arg(TruncatedInt(p.originX)).arg(TruncatedInt(p.originY));
     case 4:
-      return Fixed2(p.gt) + QStringLiteral("±") + Fixed2(p.et);
+      return Fixed2(p.birthTime) + QStringLiteral("±") + Fixed2(p.birthSpread);
     case 5:
       return ChildText(list, p.child);
     default:
@@ -62,7 +62,7 @@ QString GridCellText(const ParticleList& list, int set, int column) {
 ParticleGridModel::ParticleGridModel(const ParticleList& list, QObject* parent)
     : QAbstractTableModel(parent), list_(list) {}
 
-void ParticleGridModel::SetBodyRows(int rows) {
+void ParticleGridModel::setBodyRows(int rows) {
   if (rows < 0) rows = 0;
   if (rows > rows_) {
     beginInsertRows(QModelIndex(), rows_, rows - 1);
@@ -75,7 +75,7 @@ void ParticleGridModel::SetBodyRows(int rows) {
   }
 }
 
-void ParticleGridModel::Refresh() {
+void ParticleGridModel::refresh() {
   if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, kGridColumns - 1));
 }
 
@@ -92,9 +92,9 @@ QVariant ParticleGridModel::data(const QModelIndex& index, int role) const {
   if (set < 0 || static_cast<std::size_t>(set) >= list_.size()) return QVariant();
   if (role == Qt::DisplayRole) return GridCellText(list_, set, index.column());
   if (role == kColourRole && index.column() == kGridColourColumn) {
-    const TParticle& p = list_[static_cast<std::size_t>(set)];
-    const uint8_t pixel[3] = {p.colB, p.colG, p.colR};
-    const uint32_t colour = TDIBitmap::PixelToColor(pixel);  // 0x00BBGGRR
+    const ParticleSet& p = list_[static_cast<std::size_t>(set)];
+    const uint8_t pixel[3] = {p.blue, p.green, p.red};
+    const uint32_t colour = Picture::PixelToColor(pixel);  // 0x00BBGGRR
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
   }
   return QVariant();

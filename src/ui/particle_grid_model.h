@@ -1,5 +1,5 @@
 #pragma once
-// The table behind DrawGrid1. It stores no cell data: every text is formed
+// The table behind grid. It stores no cell data: every text is formed
 // from the particle list when the grid asks for it, so a command that changes
 // the list only has to fix the row count and repaint. The model's rows are
 // the grid's body rows (sets, then the new-set row); the header row is the
@@ -31,10 +31,10 @@ class ParticleGridModel : public QAbstractTableModel {
 
   // Body rows: the sets plus the new-set row as the commands count them; a
   // row beyond the list shows nothing.
-  void SetBodyRows(int rows);
-  int BodyRows() const { return rows_; }
+  void setBodyRows(int rows);
+  int bodyRows() const { return rows_; }
   // Tells the view that every cell may have changed.
-  void Refresh();
+  void refresh();
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -2,19 +2,19 @@
 
 namespace kirabel {
 
-TFileDialog MakeOpenDialog() {
-  TFileDialog dialog(TFileDialog::Kind::Open,
+FileChooser MakeOpenDialog() {
+  FileChooser dialog(FileChooser::Kind::Open,
                      QStringLiteral("PCLファイル(*PCL)|*.PCL|なんでも(*.*)|*.*"));
-  dialog.Title = QStringLiteral("開く");
-  dialog.DefaultExt = QStringLiteral("PCL");
+  dialog.title = QStringLiteral("開く");
+  dialog.defaultExtension = QStringLiteral("PCL");
   return dialog;
 }
 
-TFileDialog MakeSaveDialog() {
-  TFileDialog dialog(
-      TFileDialog::Kind::Save,
+FileChooser MakeSaveDialog() {
+  FileChooser dialog(
+      FileChooser::Kind::Save,
       QStringLiteral("PCLファイル(*PCL)|*.PCL|ビットマップ(*.BMP)|*.BMP|なんでも(*.*)|*.*"));
-  dialog.Title = QStringLiteral("名前を付けて保存");
+  dialog.title = QStringLiteral("名前を付けて保存");
   return dialog;
 }
 

@@ -6,8 +6,8 @@
 namespace kirabel {
 
 // Default extension "PCL"; existing files only.
-TFileDialog MakeOpenDialog();
+FileChooser MakeOpenDialog();
 // The commands set the default extension and filter index before each use.
-TFileDialog MakeSaveDialog();
+FileChooser MakeSaveDialog();
 
 }  // namespace kirabel

@@ -64,7 +64,7 @@ struct FieldSetup {
   long double value;
 };
 
-void Configure(TNValEdit* field, const FieldSetup& setup) {
+void Configure(NumericField* field, const FieldSetup& setup) {
   field->setMaxDigits(setup.maxDigits);
   field->setPrmtNegative(setup.negatives);
   field->setFixDecimal(setup.fixDecimal);
@@ -107,14 +107,14 @@ int NeededSelectorWidth(const QComboBox& selector) {
 
 }  // namespace
 
-QString TForm3::noChildText() {
+QString ParticleSetDialog::noChildText() {
   return QStringLiteral("(なし)");
 }
 
-TForm3::TForm3(QWidget* parent)
+ParticleSetDialog::ParticleSetDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName(QStringLiteral("Form3"));
+  setObjectName(QStringLiteral("particleSetDialog"));
   setWindowTitle(QStringLiteral("パーティクルセットの個別設定"));
   setFont(FormFont());
   setFixedSize(kClientSize);
@@ -132,13 +132,13 @@ TForm3::TForm3(QWidget* parent)
 // numeric fields and the distribution selectors grow until their texts show
 // whole, the columns to their right move along and the dialog widens by as
 // much; with fonts that fit, the design layout stays as it is.
-void TForm3::fitToFonts() {
-  const int field = qMax(0, NeededFieldWidth(*NEditDB) - kFieldWidth);
-  const int selector = qMax(0, NeededSelectorWidth(*ComboBox2) - kSelectorWidth);
+void ParticleSetDialog::fitToFonts() {
+  const int field = qMax(0, NeededFieldWidth(*directionSpreadEdit) - kFieldWidth);
+  const int selector = qMax(0, NeededSelectorWidth(*speedDistributionCombo) - kSelectorWidth);
   if (field == 0 && selector == 0) return;
   for (QWidget* widget : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     QRect g = widget->geometry();
-    const bool number = qobject_cast<TNValEdit*>(widget) && g.width() == kFieldWidth;
+    const bool number = qobject_cast<NumericField*>(widget) && g.width() == kFieldWidth;
     if (qobject_cast<QPushButton*>(widget)) {
       g.translate(2 * field + selector, 0);
     } else if (g.x() >= kUnitX) {
@@ -153,185 +153,214 @@ void TForm3::fitToFonts() {
   setFixedSize(kClientSize + QSize(2 * field + selector, 0));
 }
 
-QLabel* TForm3::addLabel(const QString& text, int x, int y) {
+QLabel* ParticleSetDialog::addLabel(const QString& text, int x, int y) {
   auto* label = new QLabel(text, this);
   label->move(x, y + 3);
   label->adjustSize();
   return label;
 }
 
-TNValEdit* TForm3::addNumber(const QString& objectName, QRect geometry, const QString& hint) {
-  auto* field = new TNValEdit(this);
+NumericField* ParticleSetDialog::addNumber(const QString& objectName, QRect geometry,
+                                           const QString& hint) {
+  auto* field = new NumericField(this);
   field->setObjectName(objectName);
   field->setGeometry(geometry);
   field->setToolTip(hint);
   return field;
 }
 
-void TForm3::createNameAndColourRows() {
+void ParticleSetDialog::createNameAndColourRows() {
   addLabel(QStringLiteral("名前"), kLabelX, kNameY);
-  Edit1 = new QLineEdit(QStringLiteral("火花 1"), this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setGeometry(kFieldX, kNameY, kWideWidth, kFieldHeight);
-  Edit1->setValidator(new FileByteLimitValidator(kMaxNameBytes, Edit1));
-  Edit1->setToolTip(QStringLiteral("この火花を識別する時の名前です"));
+  nameEdit = new QLineEdit(QStringLiteral("火花 1"), this);
+  nameEdit->setObjectName(QStringLiteral("nameEdit"));
+  nameEdit->setGeometry(kFieldX, kNameY, kWideWidth, kFieldHeight);
+  nameEdit->setValidator(new FileByteLimitValidator(kMaxNameBytes, nameEdit));
+  nameEdit->setToolTip(QStringLiteral("この火花を識別する時の名前です"));
 
   addLabel(QStringLiteral("色合い"), kLabelX, kColourY + 6);
-  Shape1 = new TShape(this);
-  Shape1->setObjectName(QStringLiteral("Shape1"));
-  Shape1->setGeometry(kFieldX, kColourY, 49, 33);
-  Shape1->setBrushColor(Qt::white);
-  Shape1->setToolTip(QStringLiteral("粒子が集まると、この色になります"));
-  connect(Shape1, &TShape::activated, this, &TForm3::Shape1MouseDown);
+  colorSwatch = new ColorSwatch(this);
+  colorSwatch->setObjectName(QStringLiteral("colorSwatch"));
+  colorSwatch->setGeometry(kFieldX, kColourY, 49, 33);
+  colorSwatch->setBrushColor(Qt::white);
+  colorSwatch->setToolTip(QStringLiteral("粒子が集まると、この色になります"));
+  connect(colorSwatch, &ColorSwatch::activated, this, &ParticleSetDialog::chooseColor);
 }
 
-void TForm3::createNumberRows() {
+void ParticleSetDialog::createNumberRows() {
   addLabel(QStringLiteral("粒子の数"), kLabelX, kCountY);
-  NEditN = addNumber(QStringLiteral("NEditN"), FirstField(kCountY),
-                     QStringLiteral("何個の粒子を飛ばすか"));
-  Configure(NEditN, {9, false, 0, false, 200});
+  countEdit = addNumber(QStringLiteral("countEdit"), FirstField(kCountY),
+                        QStringLiteral("何個の粒子を飛ばすか"));
+  Configure(countEdit, {9, false, 0, false, 200});
   addLabel(QStringLiteral("[個]"), kUnitX, kCountY);
 
   addLabel(QStringLiteral("初期位置"), kLabelX, kOriginY);
-  NEditP0X = addNumber(QStringLiteral("NEditP0X"), FirstField(kOriginY),
-                       QStringLiteral("どこを始点として粒子が飛び散るか(X座標)"));
+  originXEdit = addNumber(QStringLiteral("originXEdit"), FirstField(kOriginY),
+                          QStringLiteral("どこを始点として粒子が飛び散るか(X座標)"));
   addLabel(QStringLiteral(","), kSeparatorX + 4, kOriginY);
-  NEditP0Y = addNumber(QStringLiteral("NEditP0Y"), SecondField(kOriginY),
-                       QStringLiteral("どこを始点として粒子が飛び散るか(Y座標)"));
-  Configure(NEditP0X, {4, false, -1, true, 256});
-  Configure(NEditP0Y, {4, false, -1, true, 256});
+  originYEdit = addNumber(QStringLiteral("originYEdit"), SecondField(kOriginY),
+                          QStringLiteral("どこを始点として粒子が飛び散るか(Y座標)"));
+  Configure(originXEdit, {4, false, -1, true, 256});
+  Configure(originYEdit, {4, false, -1, true, 256});
   addLabel(QStringLiteral("[Pixel]"), kUnitX, kOriginY);
 
   addLabel(QStringLiteral("爆発の強さ"), kLabelX, kStrengthY);
-  NEditB = addNumber(QStringLiteral("NEditB"), FirstField(kStrengthY),
-                     QStringLiteral("粒子の飛び散る速度です"));
+  speedEdit = addNumber(QStringLiteral("speedEdit"), FirstField(kStrengthY),
+                        QStringLiteral("粒子の飛び散る速度です"));
   addLabel(QStringLiteral("±"), kSeparatorX, kStrengthY);
-  NEditEB = addNumber(QStringLiteral("NEditEB"), SecondField(kStrengthY),
-                      QStringLiteral("爆発の強さのバラつき具合"));
-  Configure(NEditB, {9, false, -1, true, 10});
-  Configure(NEditEB, {9, false, -1, true, 5});
+  speedSpreadEdit = addNumber(QStringLiteral("speedSpreadEdit"), SecondField(kStrengthY),
+                              QStringLiteral("爆発の強さのバラつき具合"));
+  Configure(speedEdit, {9, false, -1, true, 10});
+  Configure(speedSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Pixels/Time]"), kUnitX, kStrengthY);
 
   addLabel(QStringLiteral("爆発の向き"), kLabelX, kDirectionY);
-  NEditVB = addNumber(QStringLiteral("NEditVB"), FirstField(kDirectionY),
-                      QStringLiteral("0度が真上で、左回りに指定します"));
+  directionEdit = addNumber(QStringLiteral("directionEdit"), FirstField(kDirectionY),
+                            QStringLiteral("0度が真上で、左回りに指定します"));
   addLabel(QStringLiteral("±"), kSeparatorX, kDirectionY);
-  NEditDB = addNumber(QStringLiteral("NEditDB"), SecondField(kDirectionY),
-                      QStringLiteral("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"));
-  Configure(NEditVB, {9, true, -1, true, 0});
-  Configure(NEditDB, {9, true, -1, true, 180});
+  directionSpreadEdit =
+      addNumber(QStringLiteral("directionSpreadEdit"), SecondField(kDirectionY),
+                QStringLiteral("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"));
+  Configure(directionEdit, {9, true, -1, true, 0});
+  Configure(directionSpreadEdit, {9, true, -1, true, 180});
   addLabel(QStringLiteral("[deg]"), kUnitX, kDirectionY);
 
   addLabel(QStringLiteral("生起時間"), kLabelX, kAppearY);
-  NEditGT = addNumber(QStringLiteral("NEditGT"), FirstField(kAppearY),
-                      QStringLiteral("粒子が画面に登場する時間"));
+  birthTimeEdit = addNumber(QStringLiteral("birthTimeEdit"), FirstField(kAppearY),
+                            QStringLiteral("粒子が画面に登場する時間"));
   addLabel(QStringLiteral("±"), kSeparatorX, kAppearY);
-  NEditET = addNumber(QStringLiteral("NEditET"), SecondField(kAppearY),
-                      QStringLiteral("±何フレーム分、粒子の出現時間にバラつきを出すか"));
-  Configure(NEditGT, {9, true, -1, true, 0});
-  Configure(NEditET, {9, false, -1, true, 5});
+  birthSpreadEdit = addNumber(QStringLiteral("birthSpreadEdit"), SecondField(kAppearY),
+                              QStringLiteral("±何フレーム分、粒子の出現時間にバラつきを出すか"));
+  Configure(birthTimeEdit, {9, true, -1, true, 0});
+  Configure(birthSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kAppearY);
 
   addLabel(QStringLiteral("寿命"), kLabelX, kLifeY);
-  NEditLT = addNumber(QStringLiteral("NEditLT"), FirstField(kLifeY),
-                      QStringLiteral("どれだけの間、粒子が空間内に生きていられるか"));
+  lifetimeEdit = addNumber(QStringLiteral("lifetimeEdit"), FirstField(kLifeY),
+                           QStringLiteral("どれだけの間、粒子が空間内に生きていられるか"));
   addLabel(QStringLiteral("±"), kSeparatorX, kLifeY);
-  NEditELT = addNumber(QStringLiteral("NEditELT"), SecondField(kLifeY),
-                       QStringLiteral("±何フレーム分、粒子の寿命にバラつきを出すか"));
-  Configure(NEditLT, {9, false, -1, true, 20});
-  Configure(NEditELT, {9, false, -1, true, 5});
+  lifetimeSpreadEdit = addNumber(QStringLiteral("lifetimeSpreadEdit"), SecondField(kLifeY),
+                                 QStringLiteral("±何フレーム分、粒子の寿命にバラつきを出すか"));
+  Configure(lifetimeEdit, {9, false, -1, true, 20});
+  Configure(lifetimeSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kLifeY);
 
   addLabel(QStringLiteral("残像の長さ"), kLabelX, kAfterimageY);
-  NEditTV = addNumber(QStringLiteral("NEditTV"), FirstField(kAfterimageY),
-                      QStringLiteral("網膜にどのくらいの時間、この粒子の光が影響を与えるか"));
-  Configure(NEditTV, {9, false, -1, true, 5});
+  trailLengthEdit =
+      addNumber(QStringLiteral("trailLengthEdit"), FirstField(kAfterimageY),
+                QStringLiteral("網膜にどのくらいの時間、この粒子の光が影響を与えるか"));
+  Configure(trailLengthEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kAfterimageY);
 
   addLabel(QStringLiteral("残像の分割数"), kLabelX, kDivisionsY);
-  NEditNS = addNumber(QStringLiteral("NEditNS"), FirstField(kDivisionsY),
-                      QStringLiteral("一つの粒子当たり残像を何回計算するか"));
-  Configure(NEditNS, {9, false, 0, true, 100});
+  trailSamplesEdit = addNumber(QStringLiteral("trailSamplesEdit"), FirstField(kDivisionsY),
+                               QStringLiteral("一つの粒子当たり残像を何回計算するか"));
+  Configure(trailSamplesEdit, {9, false, 0, true, 100});
   addLabel(QStringLiteral("[個]"), kUnitX, kDivisionsY);
 }
 
-QComboBox* TForm3::addDistributionSelector(const QString& objectName, int y) {
+QComboBox* ParticleSetDialog::addDistributionSelector(const QString& objectName, int y) {
   auto* selector = new QComboBox(this);
   selector->setObjectName(objectName);
   selector->setGeometry(kSelectorX, y, kSelectorWidth, kFieldHeight);
-  // Item index = TRandomMode value.
+  // Item index = Distribution value.
   selector->addItems({QStringLiteral("均等に分布"), QStringLiteral("中央に偏った分布"),
                       QStringLiteral("等間隔配置(非ﾗﾝﾀﾞﾑ)")});
-  selector->setCurrentIndex(rmUniform);
+  selector->setCurrentIndex(kUniformDistribution);
   return selector;
 }
 
-void TForm3::createDistributionSelectors() {
+void ParticleSetDialog::createDistributionSelectors() {
   addLabel(QStringLiteral("乱数の分布"), kSelectorX, kStrengthY - 21);
-  ComboBox2 = addDistributionSelector(QStringLiteral("ComboBox2"), kStrengthY);
-  ComboBox3 = addDistributionSelector(QStringLiteral("ComboBox3"), kDirectionY);
-  ComboBox4 = addDistributionSelector(QStringLiteral("ComboBox4"), kAppearY);
-  ComboBox5 = addDistributionSelector(QStringLiteral("ComboBox5"), kLifeY);
+  speedDistributionCombo =
+      addDistributionSelector(QStringLiteral("speedDistributionCombo"), kStrengthY);
+  directionDistributionCombo =
+      addDistributionSelector(QStringLiteral("directionDistributionCombo"), kDirectionY);
+  birthDistributionCombo =
+      addDistributionSelector(QStringLiteral("birthDistributionCombo"), kAppearY);
+  lifetimeDistributionCombo =
+      addDistributionSelector(QStringLiteral("lifetimeDistributionCombo"), kLifeY);
 }
 
-void TForm3::createChildRows() {
+void ParticleSetDialog::createChildRows() {
   addLabel(QStringLiteral("子火花"), kLabelX, kChildY);
-  ComboBox1 = new QComboBox(this);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setGeometry(kFieldX, kChildY, kWideWidth, kFieldHeight);
-  ComboBox1->addItem(noChildText());
-  ComboBox1->setCurrentIndex(0);
-  ComboBox1->setToolTip(
+  childSetCombo = new QComboBox(this);
+  childSetCombo->setObjectName(QStringLiteral("childSetCombo"));
+  childSetCombo->setGeometry(kFieldX, kChildY, kWideWidth, kFieldHeight);
+  childSetCombo->addItem(noChildText());
+  childSetCombo->setCurrentIndex(0);
+  childSetCombo->setToolTip(
       QStringLiteral("この粒子の寿命が尽きると、ここで指定したﾊﾟｰﾃｨｸﾙｾｯﾄが出現します"));
 
   addLabel(QStringLiteral("最大世代数"), kLabelX, kGenerationsY);
-  NEditAM = addNumber(QStringLiteral("NEditAM"), FirstField(kGenerationsY),
-                      QStringLiteral("子火花を指定した場合、最大で何世代目まで打ち上げるか"));
-  Configure(NEditAM, {9, false, 0, true, 2});
+  maxGenerationsEdit =
+      addNumber(QStringLiteral("maxGenerationsEdit"), FirstField(kGenerationsY),
+                QStringLiteral("子火花を指定した場合、最大で何世代目まで打ち上げるか"));
+  Configure(maxGenerationsEdit, {9, false, 0, true, 2});
 
-  CheckBox1 = new QCheckBox(QStringLiteral("このパーティクルセットを表示する"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox1->move(kFieldX, kShowY);
-  CheckBox1->adjustSize();
-  CheckBox1->setChecked(true);
-  CheckBox1->setToolTip(QStringLiteral("ここをチェックしないと、画面に出てきません。"));
+  visibleCheck = new QCheckBox(QStringLiteral("このパーティクルセットを表示する"), this);
+  visibleCheck->setObjectName(QStringLiteral("visibleCheck"));
+  visibleCheck->move(kFieldX, kShowY);
+  visibleCheck->adjustSize();
+  visibleCheck->setChecked(true);
+  visibleCheck->setToolTip(QStringLiteral("ここをチェックしないと、画面に出てきません。"));
 }
 
-void TForm3::createButtons() {
-  BitBtn4 = new QPushButton(QStringLiteral("OK"), this);
-  BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-  BitBtn4->setGeometry(QRect(QPoint(248, kButtonY), kButtonSize));
-  BitBtn4->setDefault(true);
-  BitBtn4->setToolTip(QStringLiteral("これでよし"));
-  connect(BitBtn4, &QPushButton::clicked, this, &QDialog::accept);
+void ParticleSetDialog::createButtons() {
+  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setObjectName(QStringLiteral("okButton"));
+  okButton->setGeometry(QRect(QPoint(248, kButtonY), kButtonSize));
+  okButton->setDefault(true);
+  okButton->setToolTip(QStringLiteral("これでよし"));
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-  BitBtn1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setGeometry(QRect(QPoint(336, kButtonY), kButtonSize));
-  BitBtn1->setAutoDefault(false);
+  cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton->setObjectName(QStringLiteral("cancelButton"));
+  cancelButton->setGeometry(QRect(QPoint(336, kButtonY), kButtonSize));
+  cancelButton->setAutoDefault(false);
   // QDialog rejects on Esc as well; the button is the visible form of that.
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm3::arrangeTabOrder() {
-  QWidget* const order[] = {Edit1,   Shape1,    NEditN,  NEditP0X,  NEditP0Y,  NEditB,
-                            NEditEB, ComboBox2, NEditVB, NEditDB,   ComboBox3, NEditGT,
-                            NEditET, ComboBox4, NEditLT, NEditELT,  ComboBox5, NEditTV,
-                            NEditNS, ComboBox1, NEditAM, CheckBox1, BitBtn4,   BitBtn1};
+void ParticleSetDialog::arrangeTabOrder() {
+  QWidget* const order[] = {nameEdit,
+                            colorSwatch,
+                            countEdit,
+                            originXEdit,
+                            originYEdit,
+                            speedEdit,
+                            speedSpreadEdit,
+                            speedDistributionCombo,
+                            directionEdit,
+                            directionSpreadEdit,
+                            directionDistributionCombo,
+                            birthTimeEdit,
+                            birthSpreadEdit,
+                            birthDistributionCombo,
+                            lifetimeEdit,
+                            lifetimeSpreadEdit,
+                            lifetimeDistributionCombo,
+                            trailLengthEdit,
+                            trailSamplesEdit,
+                            childSetCombo,
+                            maxGenerationsEdit,
+                            visibleCheck,
+                            okButton,
+                            cancelButton};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget::setTabOrder(order[i], order[i + 1]);
   }
 }
 
 // The remembered place is kept unless no screen shows it any more.
-void TForm3::showEvent(QShowEvent* event) {
+void ParticleSetDialog::showEvent(QShowEvent* event) {
   KeepWindowReachable(*this);
   QDialog::showEvent(event);
 }
 
-void TForm3::Shape1MouseDown() {
-  const std::optional<QColor> chosen = ColorDialogService::getColor(Shape1->brushColor(), this);
-  if (chosen) Shape1->setBrushColor(*chosen);
+void ParticleSetDialog::chooseColor() {
+  const std::optional<QColor> chosen =
+      ColorDialogService::getColor(colorSwatch->brushColor(), this);
+  if (chosen) colorSwatch->setBrushColor(*chosen);
 }
 
 }  // namespace kirabel

@@ -16,38 +16,38 @@ class QPushButton;
 
 namespace kirabel {
 
-class TNValEdit;
-class TShape;
+class NumericField;
+class ColorSwatch;
 
-class TForm3 : public QDialog {
+class ParticleSetDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm3(QWidget* parent = nullptr);
+  explicit ParticleSetDialog(QWidget* parent = nullptr);
 
-  QLineEdit* Edit1;      // name, at most 40 bytes
-  TShape* Shape1;        // colour swatch; a press, Space or Enter opens the colour chooser
-  TNValEdit* NEditN;     // number of particles
-  TNValEdit* NEditP0X;   // origin x [Pixel]
-  TNValEdit* NEditP0Y;   // origin y [Pixel]
-  TNValEdit* NEditB;     // explosion strength
-  TNValEdit* NEditEB;    // spread of the strength
-  TNValEdit* NEditVB;    // direction [deg]
-  TNValEdit* NEditDB;    // spread of the direction [deg]
-  TNValEdit* NEditGT;    // time of appearance
-  TNValEdit* NEditET;    // spread of the time of appearance
-  TNValEdit* NEditLT;    // lifetime
-  TNValEdit* NEditELT;   // spread of the lifetime
-  TNValEdit* NEditTV;    // afterimage length
-  TNValEdit* NEditNS;    // afterimage divisions
-  QComboBox* ComboBox1;  // child: item 0 "(なし)", item i + 1 the name of set i
-  TNValEdit* NEditAM;    // maximum generations
-  QComboBox* ComboBox2;  // distribution of the strength
-  QComboBox* ComboBox3;  // distribution of the direction
-  QComboBox* ComboBox4;  // distribution of the time of appearance
-  QComboBox* ComboBox5;  // distribution of the lifetime
-  QCheckBox* CheckBox1;  // show this particle set
-  QPushButton* BitBtn4;  // OK (default button)
-  QPushButton* BitBtn1;  // ｷｬﾝｾﾙ (Esc)
+  QLineEdit* nameEdit;            // name, at most 40 bytes
+  ColorSwatch* colorSwatch;       // colour swatch; a press, Space or Enter opens the colour chooser
+  NumericField* countEdit;        // number of particles
+  NumericField* originXEdit;      // origin x [Pixel]
+  NumericField* originYEdit;      // origin y [Pixel]
+  NumericField* speedEdit;        // explosion strength
+  NumericField* speedSpreadEdit;  // spread of the strength
+  NumericField* directionEdit;    // direction [deg]
+  NumericField* directionSpreadEdit;      // spread of the direction [deg]
+  NumericField* birthTimeEdit;            // time of appearance
+  NumericField* birthSpreadEdit;          // spread of the time of appearance
+  NumericField* lifetimeEdit;             // lifetime
+  NumericField* lifetimeSpreadEdit;       // spread of the lifetime
+  NumericField* trailLengthEdit;          // afterimage length
+  NumericField* trailSamplesEdit;         // afterimage divisions
+  QComboBox* childSetCombo;               // child: item 0 "(なし)", item i + 1 the name of set i
+  NumericField* maxGenerationsEdit;       // maximum generations
+  QComboBox* speedDistributionCombo;      // distribution of the strength
+  QComboBox* directionDistributionCombo;  // distribution of the direction
+  QComboBox* birthDistributionCombo;      // distribution of the time of appearance
+  QComboBox* lifetimeDistributionCombo;   // distribution of the lifetime
+  QCheckBox* visibleCheck;                // show this particle set
+  QPushButton* okButton;                  // OK (default button)
+  QPushButton* cancelButton;              // ｷｬﾝｾﾙ (Esc)
 
   // The item text of the child choice list that stands for "no child".
   static QString noChildText();
@@ -56,7 +56,7 @@ class TForm3 : public QDialog {
   // Offers the colour chooser preset with the swatch's colour; a confirmed
   // choice becomes the swatch's colour. Named after the mouse press, but
   // Space and Enter on the focused swatch run it as well.
-  void Shape1MouseDown();
+  void chooseColor();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -70,7 +70,7 @@ class TForm3 : public QDialog {
   void arrangeTabOrder();
   void fitToFonts();
   QLabel* addLabel(const QString& text, int x, int y);
-  TNValEdit* addNumber(const QString& objectName, QRect geometry, const QString& hint);
+  NumericField* addNumber(const QString& objectName, QRect geometry, const QString& hint);
   QComboBox* addDistributionSelector(const QString& objectName, int y);
 };
 

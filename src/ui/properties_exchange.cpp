@@ -33,25 +33,25 @@ int32_t TruncToInt32(long double value) {
   return static_cast<int32_t>(t);
 }
 
-QColor SetColour(const TParticle& set) {
-  const uint8_t pixel[3] = {set.colB, set.colG, set.colR};
-  const uint32_t c = TDIBitmap::PixelToColor(pixel);
+QColor SetColour(const ParticleSet& set) {
+  const uint8_t pixel[3] = {set.blue, set.green, set.red};
+  const uint32_t c = Picture::PixelToColor(pixel);
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
-void StoreColour(const QColor& colour, TParticle& set) {
+void StoreColour(const QColor& colour, ParticleSet& set) {
   const uint32_t c = static_cast<uint32_t>(colour.red()) |
                      (static_cast<uint32_t>(colour.green()) << 8) |
                      (static_cast<uint32_t>(colour.blue()) << 16);
   uint8_t pixel[3];
-  TDIBitmap::ColorToPixel(c, pixel);
-  set.colB = pixel[0];
-  set.colG = pixel[1];
-  set.colR = pixel[2];
+  Picture::ColorToPixel(c, pixel);
+  set.blue = pixel[0];
+  set.green = pixel[1];
+  set.red = pixel[2];
 }
 
 // A mode outside the selector's items shows no choice (and reads back as -1).
-void ShowMode(QComboBox* selector, TRandomMode mode) {
+void ShowMode(QComboBox* selector, Distribution mode) {
   selector->setCurrentIndex(mode >= 0 && mode < selector->count() ? mode : -1);
 }
 
@@ -68,54 +68,54 @@ int32_t ReadChild(const QComboBox* selector) {
 
 }  // namespace
 
-void SetToDialog(TForm3& d, const TParticle& set) {
-  d.Shape1->setBrushColor(SetColour(set));
-  d.NEditN->setValue(set.N);
-  d.NEditB->setValue(set.b);
-  d.NEditP0X->setValue(set.P0x);
-  d.NEditP0Y->setValue(set.P0y);
-  d.NEditVB->setValue(RadiansToDegrees(set.vb));
-  d.NEditDB->setValue(RadiansToDegrees(set.db));
-  d.NEditEB->setValue(set.eb);
-  d.NEditGT->setValue(set.gt);
-  d.NEditET->setValue(set.et);
-  d.NEditLT->setValue(set.lt);
-  d.NEditELT->setValue(set.elt);
-  d.NEditTV->setValue(set.tv);
-  d.NEditNS->setValue(set.ns);
-  d.Edit1->setText(QString::fromStdString(set.name));
-  d.CheckBox1->setChecked(set.visible);
-  ShowChild(d.ComboBox1, set.child);
-  d.NEditAM->setValue(set.am);
-  ShowMode(d.ComboBox2, set.rmB);
-  ShowMode(d.ComboBox3, set.rmVB);
-  ShowMode(d.ComboBox4, set.rmGT);
-  ShowMode(d.ComboBox5, set.rmLT);
+void SetToDialog(ParticleSetDialog& d, const ParticleSet& set) {
+  d.colorSwatch->setBrushColor(SetColour(set));
+  d.countEdit->setValue(set.count);
+  d.speedEdit->setValue(set.speed);
+  d.originXEdit->setValue(set.originX);
+  d.originYEdit->setValue(set.originY);
+  d.directionEdit->setValue(RadiansToDegrees(set.direction));
+  d.directionSpreadEdit->setValue(RadiansToDegrees(set.directionSpread));
+  d.speedSpreadEdit->setValue(set.speedSpread);
+  d.birthTimeEdit->setValue(set.birthTime);
+  d.birthSpreadEdit->setValue(set.birthSpread);
+  d.lifetimeEdit->setValue(set.lifetime);
+  d.lifetimeSpreadEdit->setValue(set.lifetimeSpread);
+  d.trailLengthEdit->setValue(set.trailLength);
+  d.trailSamplesEdit->setValue(set.trailSamples);
+  d.nameEdit->setText(QString::fromStdString(set.name));
+  d.visibleCheck->setChecked(set.visible);
+  ShowChild(d.childSetCombo, set.child);
+  d.maxGenerationsEdit->setValue(set.maxGenerations);
+  ShowMode(d.speedDistributionCombo, set.speedDistribution);
+  ShowMode(d.directionDistributionCombo, set.directionDistribution);
+  ShowMode(d.birthDistributionCombo, set.birthDistribution);
+  ShowMode(d.lifetimeDistributionCombo, set.lifetimeDistribution);
 }
 
-void DialogToSet(const TForm3& d, TParticle& set) {
-  StoreColour(d.Shape1->brushColor(), set);
-  set.N = TruncToInt32(d.NEditN->Value());
-  set.b = d.NEditB->Value();
-  set.P0x = d.NEditP0X->Value();
-  set.P0y = d.NEditP0Y->Value();
-  set.vb = DegreesToRadians(d.NEditVB->Value());
-  set.db = DegreesToRadians(d.NEditDB->Value());
-  set.eb = d.NEditEB->Value();
-  set.gt = d.NEditGT->Value();
-  set.et = d.NEditET->Value();
-  set.lt = d.NEditLT->Value();
-  set.elt = d.NEditELT->Value();
-  set.tv = d.NEditTV->Value();
-  set.ns = TruncToInt32(d.NEditNS->Value());
-  set.name = CutToFileBytes(d.Edit1->text().toStdString(), kMaxNameBytes);
-  set.visible = d.CheckBox1->isChecked();
-  set.child = ReadChild(d.ComboBox1);
-  set.am = TruncToInt32(d.NEditAM->Value());
-  set.rmB = d.ComboBox2->currentIndex();
-  set.rmVB = d.ComboBox3->currentIndex();
-  set.rmGT = d.ComboBox4->currentIndex();
-  set.rmLT = d.ComboBox5->currentIndex();
+void DialogToSet(const ParticleSetDialog& d, ParticleSet& set) {
+  StoreColour(d.colorSwatch->brushColor(), set);
+  set.count = TruncToInt32(d.countEdit->Value());
+  set.speed = d.speedEdit->Value();
+  set.originX = d.originXEdit->Value();
+  set.originY = d.originYEdit->Value();
+  set.direction = DegreesToRadians(d.directionEdit->Value());
+  set.directionSpread = DegreesToRadians(d.directionSpreadEdit->Value());
+  set.speedSpread = d.speedSpreadEdit->Value();
+  set.birthTime = d.birthTimeEdit->Value();
+  set.birthSpread = d.birthSpreadEdit->Value();
+  set.lifetime = d.lifetimeEdit->Value();
+  set.lifetimeSpread = d.lifetimeSpreadEdit->Value();
+  set.trailLength = d.trailLengthEdit->Value();
+  set.trailSamples = TruncToInt32(d.trailSamplesEdit->Value());
+  set.name = CutToFileBytes(d.nameEdit->text().toStdString(), kMaxNameBytes);
+  set.visible = d.visibleCheck->isChecked();
+  set.child = ReadChild(d.childSetCombo);
+  set.maxGenerations = TruncToInt32(d.maxGenerationsEdit->Value());
+  set.speedDistribution = d.speedDistributionCombo->currentIndex();
+  set.directionDistribution = d.directionDistributionCombo->currentIndex();
+  set.birthDistribution = d.birthDistributionCombo->currentIndex();
+  set.lifetimeDistribution = d.lifetimeDistributionCombo->currentIndex();
 }
 
 }  // namespace kirabel

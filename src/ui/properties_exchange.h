@@ -3,16 +3,16 @@
 // control carries one field of the set.
 namespace kirabel {
 
-class TForm3;
-class TParticle;
+class ParticleSetDialog;
+class ParticleSet;
 
 // Writes every control from the set. Each number goes through its field's own
 // rules (digit limit, sign, decimals), so the field may show a clamped value.
-void SetToDialog(TForm3& dialog, const TParticle& set);
+void SetToDialog(ParticleSetDialog& dialog, const ParticleSet& set);
 
 // Writes every field of the set (but its launch states) from the controls,
 // checking nothing: counts are truncated toward zero, directions converted to
 // radians, the name cut to 40 bytes; a child entry that names no set stores -1.
-void DialogToSet(const TForm3& dialog, TParticle& set);
+void DialogToSet(const ParticleSetDialog& dialog, ParticleSet& set);
 
 }  // namespace kirabel

@@ -15,7 +15,7 @@ const QSize kButtonSize(75, 25);
 
 }  // namespace
 
-TSmallDialog::TSmallDialog(QWidget* parent, const QString& caption, QSize clientSize)
+SmallDialog::SmallDialog(QWidget* parent, const QString& caption, QSize clientSize)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(caption);
@@ -24,7 +24,7 @@ TSmallDialog::TSmallDialog(QWidget* parent, const QString& caption, QSize client
   setModal(true);
 }
 
-QLabel* TSmallDialog::addLabel(const QString& objectName, const QString& text, QPoint topLeft) {
+QLabel* SmallDialog::addLabel(const QString& objectName, const QString& text, QPoint topLeft) {
   auto* label = new QLabel(text, this);
   label->setObjectName(objectName);
   label->move(topLeft);
@@ -39,7 +39,7 @@ QLabel* TSmallDialog::addLabel(const QString& objectName, const QString& text, Q
   return label;
 }
 
-QPushButton* TSmallDialog::addOkButton(const QString& objectName, QPoint topLeft) {
+QPushButton* SmallDialog::addOkButton(const QString& objectName, QPoint topLeft) {
   auto* button = new QPushButton(QStringLiteral("OK"), this);
   button->setObjectName(objectName);
   button->setGeometry(QRect(topLeft, kButtonSize));
@@ -48,7 +48,7 @@ QPushButton* TSmallDialog::addOkButton(const QString& objectName, QPoint topLeft
   return button;
 }
 
-QPushButton* TSmallDialog::addCancelButton(const QString& objectName, QPoint topLeft) {
+QPushButton* SmallDialog::addCancelButton(const QString& objectName, QPoint topLeft) {
   auto* button = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
   button->setObjectName(objectName);
   button->setGeometry(QRect(topLeft, kButtonSize));
@@ -58,12 +58,12 @@ QPushButton* TSmallDialog::addCancelButton(const QString& objectName, QPoint top
   return button;
 }
 
-void TSmallDialog::showEvent(QShowEvent* event) {
+void SmallDialog::showEvent(QShowEvent* event) {
   centreOnScreen();
   QDialog::showEvent(event);
 }
 
-void TSmallDialog::centreOnScreen() {
+void SmallDialog::centreOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   QRect frame = frameGeometry();

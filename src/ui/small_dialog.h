@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace kirabel {
 
-class TSmallDialog : public QDialog {
+class SmallDialog : public QDialog {
   Q_OBJECT
  public:
-  TSmallDialog(QWidget* parent, const QString& caption, QSize clientSize);
+  SmallDialog(QWidget* parent, const QString& caption, QSize clientSize);
 
  protected:
   QLabel* addLabel(const QString& objectName, const QString& text, QPoint topLeft);

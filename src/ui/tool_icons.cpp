@@ -22,17 +22,17 @@ void EnsureResources() {
 // Tool bar button -> base name of its picture files.
 QString PictureName(const QString& buttonName) {
   static const QHash<QString, QString> names = {
-      {QStringLiteral("SpeedButton6"), QStringLiteral("open")},
-      {QStringLiteral("SpeedButton7"), QStringLiteral("save")},
-      {QStringLiteral("SpeedButton8"), QStringLiteral("save-image")},
-      {QStringLiteral("SpeedButton9"), QStringLiteral("cut")},
-      {QStringLiteral("SpeedButton10"), QStringLiteral("copy")},
-      {QStringLiteral("SpeedButton11"), QStringLiteral("paste")},
-      {QStringLiteral("SpeedButton3"), QStringLiteral("add-set")},
-      {QStringLiteral("SpeedButton1"), QStringLiteral("change-set")},
-      {QStringLiteral("SpeedButton2"), QStringLiteral("delete-set")},
-      {QStringLiteral("SpeedButton4"), QStringLiteral("launch")},
-      {QStringLiteral("SpeedButton5"), QStringLiteral("stop")},
+      {QStringLiteral("openButton"), QStringLiteral("open")},
+      {QStringLiteral("saveButton"), QStringLiteral("save")},
+      {QStringLiteral("saveImageButton"), QStringLiteral("save-image")},
+      {QStringLiteral("cutButton"), QStringLiteral("cut")},
+      {QStringLiteral("copyButton"), QStringLiteral("copy")},
+      {QStringLiteral("pasteButton"), QStringLiteral("paste")},
+      {QStringLiteral("addSetButton"), QStringLiteral("add-set")},
+      {QStringLiteral("changeSetButton"), QStringLiteral("change-set")},
+      {QStringLiteral("deleteSetButton"), QStringLiteral("delete-set")},
+      {QStringLiteral("launchButton"), QStringLiteral("launch")},
+      {QStringLiteral("stopButton"), QStringLiteral("stop")},
   };
   return names.value(buttonName);
 }

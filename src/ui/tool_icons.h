@@ -9,8 +9,8 @@
 
 namespace kirabel {
 
-// The picture of the tool bar button with this objectName ("SpeedButton1" ..
-// "SpeedButton11"), with its disabled form; a null icon for any other name.
+// The picture of the tool bar button with this objectName ("changeSetButton" ..
+// "pasteButton"), with its disabled form; a null icon for any other name.
 QIcon ToolIcon(const QString& buttonName);
 
 // A greyed, faded copy of a picture, for a disabled button.

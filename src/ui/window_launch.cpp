@@ -6,7 +6,7 @@
 
 #include "image/dibs.h"
 #include "image/space_viewer.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
 #include "simulation/space.h"
@@ -32,17 +32,17 @@ const char kSaveFailedWarning[] =
 
 }  // namespace
 
-WindowLaunch::WindowLaunch(TForm1& window) : window_(window) {}
+WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {}
 
 WindowLaunch::~WindowLaunch() {
   SetWaitCursor(false);
 }
 
-void WindowLaunch::Run(const TEnvironment& settings, RandomGenerator& random) {
-  window_.SetBusy(true);
-  options_ = {window_.AntiA, window_.LoopSpace};
+void WindowLaunch::Run(const LaunchSettings& settings, RandomGenerator& random) {
+  window_.setBusy(true);
+  options_ = {window_.antiAliasing, window_.wrapSpace};
   Launch::BuildResult built =
-      Launch::Build(window_.List, settings, random, window_.TooMany,
+      Launch::Build(window_.List, settings, random, window_.warningThreshold,
                     [this](int64_t particles) { return ConfirmParticleCount(particles); });
   if (built.outcome == Launch::Outcome::kTooLarge) {
     MessageBox::Warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
@@ -52,11 +52,11 @@ void WindowLaunch::Run(const TEnvironment& settings, RandomGenerator& random) {
     const int64_t count = launch.FrameCount();
     for (int64_t frame = 1; frame <= count; ++frame) {
       if (!DrawFrame(launch, frame, count)) break;
-      if (launch.Settings().AUTOSAVE && !SaveFrame(launch.Settings(), frame)) break;
+      if (launch.Settings().autosave && !SaveFrame(launch.Settings(), frame)) break;
     }
   }
   built.launch.reset();
-  window_.SetBusy(false);
+  window_.setBusy(false);
 }
 
 bool WindowLaunch::ConfirmParticleCount(int64_t particles) {
@@ -65,18 +65,19 @@ bool WindowLaunch::ConfirmParticleCount(int64_t particles) {
 }
 
 bool WindowLaunch::DrawFrame(Launch& launch, int64_t frame, int64_t count) {
-  if (window_.Form2) window_.Form2->setWindowTitle(ViewerDrawingCaption(frame, count));
+  if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
   SetWaitCursor(true);
-  const bool complete = launch.DrawFrame(frame, *window_.Space, window_.Form2->Bitmap(), options_,
+  const bool complete = launch.DrawFrame(frame, *window_.Space, window_.viewer->picture(), options_,
                                          [this] { return Step(); });
   ShowFrame();
   return complete;
 }
 
-bool WindowLaunch::SaveFrame(const TEnvironment& settings, int64_t frame) {
+bool WindowLaunch::SaveFrame(const LaunchSettings& settings, int64_t frame) {
   try {
-    WritePicture(window_.Form2->Bitmap(),
-                 NumberedFrameName(settings.NAME, frame, PictureFormat::kBmp), PictureFormat::kBmp);
+    WritePicture(window_.viewer->picture(),
+                 NumberedFrameName(settings.autosaveName, frame, PictureFormat::kBmp),
+                 PictureFormat::kBmp);
     return true;
   } catch (const std::exception&) {
     MessageBox::Warning(&window_, QString::fromUtf8(kSaveFailedWarning));
@@ -85,18 +86,18 @@ bool WindowLaunch::SaveFrame(const TEnvironment& settings, int64_t frame) {
 }
 
 bool WindowLaunch::Step() {
-  QProgressBar* bar = window_.ProgressBar1;
+  QProgressBar* bar = window_.progressBar;
   bar->setValue(qMin(bar->value() + 1, bar->maximum()));
   QCoreApplication::processEvents();
-  options_ = {window_.AntiA, window_.LoopSpace};
-  return window_.Busy;
+  options_ = {window_.antiAliasing, window_.wrapSpace};
+  return window_.busy;
 }
 
 // After a frame, complete or stopped: the bar back to 0, the viewer repainted
 // (a stopped frame leaves the picture of the last complete one).
 void WindowLaunch::ShowFrame() {
-  window_.ProgressBar1->setValue(0);
-  if (window_.Form2) window_.Form2->FormPaint();
+  window_.progressBar->setValue(0);
+  if (window_.viewer) window_.viewer->repaintPicture();
   SetWaitCursor(false);
 }
 

@@ -13,12 +13,12 @@ namespace kirabel {
 
 class Launch;
 class RandomGenerator;
-class TEnvironment;
-class TForm1;
+class LaunchSettings;
+class MainWindow;
 
 class WindowLaunch {
  public:
-  explicit WindowLaunch(TForm1& window);
+  explicit WindowLaunch(MainWindow& window);
   // Puts the default cursor back.
   ~WindowLaunch();
   WindowLaunch(const WindowLaunch&) = delete;
@@ -27,7 +27,7 @@ class WindowLaunch {
   // Runs the launch of the window's list with these settings, drawing from
   // random. The window is busy while it runs and idle again afterwards;
   // errors (memory) leave through an exception.
-  void Run(const TEnvironment& settings, RandomGenerator& random);
+  void Run(const LaunchSettings& settings, RandomGenerator& random);
 
  private:
   bool ConfirmParticleCount(int64_t particles);
@@ -35,14 +35,14 @@ class WindowLaunch {
   bool DrawFrame(Launch& launch, int64_t frame, int64_t count);
   // Automatic saving of the frame just drawn; false (after a warning) when
   // it could not be written.
-  bool SaveFrame(const TEnvironment& settings, int64_t frame);
+  bool SaveFrame(const LaunchSettings& settings, int64_t frame);
   // A progress step: the bar moves on, pending events run; false once the
   // user has stopped the launch.
   bool Step();
   void SetWaitCursor(bool wait);
   void ShowFrame();
 
-  TForm1& window_;
+  MainWindow& window_;
   RenderOptions options_;
   bool waitCursor_ = false;
 };

@@ -28,36 +28,36 @@ class KirabelApplicationTest : public StartedAppFixture {
       list[i].child = -1;
     }
     const std::string path = scratch_.File(name);
-    SaveListToFile(path, list, TEnvironment());
+    SaveListToFile(path, list, LaunchSettings());
     return path;
   }
 };
 
 TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   Start();
-  TForm1& main = Form1();
+  MainWindow& main = mainWindow();
   EXPECT_EQ(main.pos(), QPoint(10, 10));
   EXPECT_EQ(main.size(), QSize(526, 292));
-  EXPECT_EQ(Form2().pos(), QPoint(20, 20));
-  EXPECT_EQ(main.Form3->pos(), QPoint(30, 30));
-  EXPECT_EQ(main.Form5->pos(), QPoint(50, 50));
+  EXPECT_EQ(viewer().pos(), QPoint(20, 20));
+  EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
+  EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
   ASSERT_TRUE(main.Space);
   EXPECT_EQ(main.Space->Width(), 512);
   EXPECT_EQ(main.Space->Height(), 512);
-  EXPECT_EQ(Form2().Bitmap().Width(), 512);
-  EXPECT_EQ(Form2().Bitmap().Height(), 512);
-  EXPECT_TRUE(main.K3->isChecked());
-  EXPECT_FALSE(main.Panel1->isHidden());
-  EXPECT_TRUE(main.ColSizing);
-  EXPECT_TRUE(main.K2->isChecked());
-  EXPECT_FALSE(main.AntiA);
-  EXPECT_FALSE(main.LoopSpace);
-  EXPECT_EQ(main.TooMany, 10000);
-  EXPECT_FALSE(main.Busy);
-  EXPECT_FALSE(main.SpeedButton5->isEnabled());
+  EXPECT_EQ(viewer().picture().Width(), 512);
+  EXPECT_EQ(viewer().picture().Height(), 512);
+  EXPECT_TRUE(main.actionShowToolBar->isChecked());
+  EXPECT_FALSE(main.toolBar->isHidden());
+  EXPECT_TRUE(main.fitColumns);
+  EXPECT_TRUE(main.actionFitColumns->isChecked());
+  EXPECT_FALSE(main.antiAliasing);
+  EXPECT_FALSE(main.wrapSpace);
+  EXPECT_EQ(main.warningThreshold, 10000);
+  EXPECT_FALSE(main.busy);
+  EXPECT_FALSE(main.stopButton->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
-  EXPECT_TRUE(Form2().isVisible());
-  EXPECT_EQ(main.RowCount(), 2);
+  EXPECT_TRUE(viewer().isVisible());
+  EXPECT_EQ(main.rowCount(), 2);
   EXPECT_TRUE(MessageBox::Shown().empty());
   EXPECT_FALSE(app_->EndRequested());
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
@@ -65,43 +65,43 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
 
 TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   Settings stored;
-  stored.Form1Left = 40;
-  stored.Form1Top = 60;
-  stored.Form1Width = 600;
-  stored.Form1Height = 320;
-  stored.Form2Left = 700;
-  stored.DispToolBar = false;
-  stored.ColSizing = false;
-  stored.AntiA = true;
-  stored.LoopSpace = true;
-  stored.TooMany = 5000;
-  stored.InitialDir = "/tmp/花火";
-  stored.X = 64;
-  stored.Y = 32;
+  stored.mainWindowLeft = 40;
+  stored.mainWindowTop = 60;
+  stored.mainWindowWidth = 600;
+  stored.mainWindowHeight = 320;
+  stored.viewerLeft = 700;
+  stored.showToolBar = false;
+  stored.fitColumns = false;
+  stored.antiAliasing = true;
+  stored.wrapSpace = true;
+  stored.warningThreshold = 5000;
+  stored.initialDir = "/tmp/花火";
+  stored.resolutionWidth = 64;
+  stored.resolutionHeight = 32;
   SaveSettingsFile(SettingsPath(), stored);
   Start();
-  TForm1& main = Form1();
+  MainWindow& main = mainWindow();
   EXPECT_EQ(main.geometry().size(), QSize(600, 320));
   EXPECT_EQ(main.pos(), QPoint(40, 60));
-  EXPECT_EQ(Form2().pos(), QPoint(700, 20));
-  EXPECT_TRUE(main.Panel1->isHidden());
-  EXPECT_FALSE(main.K3->isChecked());
-  EXPECT_FALSE(main.ColSizing);
-  EXPECT_TRUE(main.AntiA);
-  EXPECT_TRUE(main.K5->isChecked());
-  EXPECT_TRUE(main.LoopSpace);
-  EXPECT_TRUE(main.KL2->isChecked());
-  EXPECT_EQ(main.TooMany, 5000);
-  EXPECT_EQ(main.OpenDialog1.InitialDir, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.SaveDialog1.InitialDir, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(viewer().pos(), QPoint(700, 20));
+  EXPECT_TRUE(main.toolBar->isHidden());
+  EXPECT_FALSE(main.actionShowToolBar->isChecked());
+  EXPECT_FALSE(main.fitColumns);
+  EXPECT_TRUE(main.antiAliasing);
+  EXPECT_TRUE(main.actionAntiAliasing->isChecked());
+  EXPECT_TRUE(main.wrapSpace);
+  EXPECT_TRUE(main.actionWrapSpace->isChecked());
+  EXPECT_EQ(main.warningThreshold, 5000);
+  EXPECT_EQ(main.openDialog.initialDir, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(main.saveDialog.initialDir, QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.Space->Width(), 64);
-  EXPECT_EQ(Form2().Bitmap().Height(), 32);
+  EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
   const Settings current = app_->CurrentSettings();
-  EXPECT_EQ(current.TooMany, 5000);
-  EXPECT_EQ(current.InitialDir, stored.InitialDir);
-  EXPECT_FALSE(current.DispToolBar);
-  EXPECT_EQ(current.X, 64);
+  EXPECT_EQ(current.warningThreshold, 5000);
+  EXPECT_EQ(current.initialDir, stored.initialDir);
+  EXPECT_FALSE(current.showToolBar);
+  EXPECT_EQ(current.resolutionWidth, 64);
 }
 
 // Places left on a monitor that is gone: every window comes back onto the
@@ -109,29 +109,29 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
 TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   Settings stored;
-  stored.Form1Left = area.right() + 800;
-  stored.Form2Top = -3000;
-  stored.Form3Left = -5000;
-  stored.Form5Left = 2000000000;
-  stored.Form5Top = 2000000000;
+  stored.mainWindowLeft = area.right() + 800;
+  stored.viewerTop = -3000;
+  stored.setDialogLeft = -5000;
+  stored.launchDialogLeft = 2000000000;
+  stored.launchDialogTop = 2000000000;
   SaveSettingsFile(SettingsPath(), stored);
   Start();
-  for (QWidget* window :
-       {static_cast<QWidget*>(&Form1()), static_cast<QWidget*>(&Form2()),
-        static_cast<QWidget*>(Form1().Form3), static_cast<QWidget*>(Form1().Form5)})
+  for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer()),
+                          static_cast<QWidget*>(mainWindow().setDialog),
+                          static_cast<QWidget*>(mainWindow().launchDialog)})
     EXPECT_TRUE(area.contains(window->pos())) << window->objectName().toStdString();
-  EXPECT_EQ(Form1().y(), stored.Form1Top);  // moved across only
+  EXPECT_EQ(mainWindow().y(), stored.mainWindowTop);  // moved across only
 }
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
   Settings stored;
-  stored.X = 2000000000;
-  stored.Y = 2000000000;
+  stored.resolutionWidth = 2000000000;
+  stored.resolutionHeight = 2000000000;
   SaveSettingsFile(SettingsPath(), stored);
   Start();
-  ASSERT_TRUE(Form1().Space);
-  EXPECT_EQ(Form1().Space->Width(), Form2().Bitmap().Width());
-  EXPECT_EQ(Form1().Space->Height(), Form2().Bitmap().Height());
+  ASSERT_TRUE(mainWindow().Space);
+  EXPECT_EQ(mainWindow().Space->Width(), viewer().picture().Width());
+  EXPECT_EQ(mainWindow().Space->Height(), viewer().picture().Height());
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
 }
@@ -157,10 +157,10 @@ TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
   QDir::setCurrent(QString::fromStdString(scratch_.path().string()));
   Start({QStringLiteral("kirabel"), QStringLiteral("list.pcl"), QStringLiteral("ignored.pcl")});
   QDir::setCurrent(before);
-  EXPECT_EQ(Form1().windowTitle(), QStringLiteral("Kirabel -list.pcl-"));
-  EXPECT_EQ(Form1().List.size(), 3u);
-  EXPECT_EQ(Form1().RowCount(), 5);
-  EXPECT_EQ(Form1().FileName, scratch_.File("list.pcl"));
+  EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -list.pcl-"));
+  EXPECT_EQ(mainWindow().List.size(), 3u);
+  EXPECT_EQ(mainWindow().rowCount(), 5);
+  EXPECT_EQ(mainWindow().fileName, scratch_.File("list.pcl"));
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel")}), "");
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel"), QStringLiteral("/a/b.pcl")}), "/a/b.pcl");
 }
@@ -171,32 +171,32 @@ TEST_F(KirabelApplicationTest, ForeignFileOnTheCommandLineWarnsAndStartsEmpty) {
   Start({QStringLiteral("kirabel"), QString::fromStdString(path)});
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
-  EXPECT_TRUE(Form1().List.empty());
-  EXPECT_EQ(Form1().windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
+  EXPECT_TRUE(mainWindow().List.empty());
+  EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
 }
 
 TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   Start();
-  Form1().show();
-  EXPECT_FALSE(Form2().close());  // the viewer does not close on its own
-  EXPECT_TRUE(Form2().isVisible());
-  Form1().TooMany = 1234;
-  Form1().K5->trigger();
-  EXPECT_TRUE(Form1().close());
-  EXPECT_TRUE(Form1().Closing);
-  EXPECT_FALSE(Form2().isVisible());
+  mainWindow().show();
+  EXPECT_FALSE(viewer().close());  // the viewer does not close on its own
+  EXPECT_TRUE(viewer().isVisible());
+  mainWindow().warningThreshold = 1234;
+  mainWindow().actionAntiAliasing->trigger();
+  EXPECT_TRUE(mainWindow().close());
+  EXPECT_TRUE(mainWindow().closing);
+  EXPECT_FALSE(viewer().isVisible());
   const Settings written = LoadSettingsFile(SettingsPath());
-  EXPECT_EQ(written.TooMany, 1234);
-  EXPECT_TRUE(written.AntiA);
-  EXPECT_EQ(written.Form2Left, 20);
-  EXPECT_EQ(written.X, 512);
+  EXPECT_EQ(written.warningThreshold, 1234);
+  EXPECT_TRUE(written.antiAliasing);
+  EXPECT_EQ(written.viewerLeft, 20);
+  EXPECT_EQ(written.resolutionWidth, 512);
 }
 
 TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   Start();
-  Form1().show();
-  Form1().Exit1->trigger();
-  EXPECT_FALSE(Form1().Closing);
+  mainWindow().show();
+  mainWindow().actionExit->trigger();
+  EXPECT_FALSE(mainWindow().closing);
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 
@@ -205,11 +205,11 @@ TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
   app_ = std::make_unique<KirabelApplication>(scratch_.File("file/Kirabel.INI"));
   app_->CreateWindows();
   app_->ReadSettings({QStringLiteral("kirabel")}, 24);
-  Form1().show();
-  EXPECT_FALSE(Form1().close());
-  EXPECT_TRUE(Form1().isVisible());
-  EXPECT_FALSE(Form1().Closing);
-  EXPECT_TRUE(Form2().isVisible());
+  mainWindow().show();
+  EXPECT_FALSE(mainWindow().close());
+  EXPECT_TRUE(mainWindow().isVisible());
+  EXPECT_FALSE(mainWindow().closing);
+  EXPECT_TRUE(viewer().isVisible());
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("Kirabel"));
   EXPECT_TRUE(MessageBox::Shown()[0].text.endsWith(QStringLiteral("に書き込めません.")));

@@ -30,7 +30,7 @@ class Window {
   explicit Window(int fields = 1) {
     auto* layout = new QVBoxLayout(&widget_);
     for (int i = 0; i < fields; ++i) {
-      edits_.push_back(new TNValEdit(&widget_));
+      edits_.push_back(new NumericField(&widget_));
       layout->addWidget(edits_.back());
     }
     widget_.show();
@@ -38,11 +38,11 @@ class Window {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&widget_));
     edits_.front()->setFocus(Qt::OtherFocusReason);
   }
-  TNValEdit& edit(int i = 0) { return *edits_[i]; }
+  NumericField& edit(int i = 0) { return *edits_[i]; }
 
  private:
   QWidget widget_;
-  std::vector<TNValEdit*> edits_;
+  std::vector<NumericField*> edits_;
 };
 
 void Press(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -51,7 +51,7 @@ void Press(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModi
 
 TEST(TNValEditTest, KeysTypeAndEditTheNumber) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
   EXPECT_EQ(edit.text(), "");
   QTest::keyClicks(&edit, "1234.5");
@@ -80,7 +80,7 @@ TEST(TNValEditTest, KeysTypeAndEditTheNumber) {
 }
 
 // Types each character; "B" presses Backspace, "E" Escape, "H" Home.
-void TypeKeys(TNValEdit& edit, const char* keys) {
+void TypeKeys(NumericField& edit, const char* keys) {
   for (const char* k = keys; *k; ++k) {
     switch (*k) {
       case 'B':
@@ -131,11 +131,11 @@ TEST(TNValEditTest, KeystrokesGiveTheTextAndValueOfTheRules) {
   };
   for (const Case& c : cases) {
     Window window;
-    TNValEdit& edit = window.edit();
+    NumericField& edit = window.edit();
     edit.setMaxDigits(c.maxDigits);
     edit.setFixDecimal(c.fixDecimal);
     edit.setZeroDisplay(c.zeroDisplay);
-    QSignalSpy refused(&edit, &TNValEdit::refused);
+    QSignalSpy refused(&edit, &NumericField::refused);
     TypeKeys(edit, c.keys);
     EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys;
     EXPECT_EQ(edit.Value(), c.value) << c.keys;
@@ -146,7 +146,7 @@ TEST(TNValEditTest, KeystrokesGiveTheTextAndValueOfTheRules) {
 // Values written by a dialog, then typed over without selecting them.
 TEST(TNValEditTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setPrmtNegative(false);
   edit.setValue(-5);
   EXPECT_EQ(edit.text(), "5");
@@ -165,11 +165,11 @@ TEST(TNValEditTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
 
 TEST(TNValEditTest, RefusedKeysBeep) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setMaxDigits(4);
   edit.setFixDecimal(1);
   edit.setPrmtNegative(false);
-  QSignalSpy refused(&edit, &TNValEdit::refused);
+  QSignalSpy refused(&edit, &NumericField::refused);
   QTest::keyClicks(&edit, "1234");  // three integer digits fit beside the decimal
   EXPECT_EQ(edit.text(), "123");
   EXPECT_EQ(refused.count(), 1);
@@ -182,8 +182,8 @@ TEST(TNValEditTest, RefusedKeysBeep) {
 
 TEST(TNValEditTest, EscapeRestoresTheValueTheFocusFound) {
   Window window(2);
-  TNValEdit& first = window.edit(0);
-  TNValEdit& second = window.edit(1);
+  NumericField& first = window.edit(0);
+  NumericField& second = window.edit(1);
   second.setValue(250);
   second.setFocus(Qt::TabFocusReason);
   EXPECT_EQ(second.selectedText(), "250");  // selected: the first digit replaces
@@ -201,7 +201,7 @@ TEST(TNValEditTest, EscapeRestoresTheValueTheFocusFound) {
 
 TEST(TNValEditTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
   Window window(2);
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setFixDecimal(2);
   QTest::keyClicks(&edit, "3");
   EXPECT_EQ(edit.text(), "3");
@@ -210,7 +210,7 @@ TEST(TNValEditTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
 }
 
 TEST(TNValEditTest, ValueWritesClampAtTheLimits) {
-  TNValEdit edit;
+  NumericField edit;
   edit.setMaxDigits(4);
   edit.setValue(9999);
   EXPECT_EQ(edit.text(), "9,999");
@@ -242,7 +242,7 @@ TEST(TNValEditTest, ValueWritesClampAtTheLimits) {
 
 TEST(TNValEditTest, PasteReplacesTheNumberThroughTheParser) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setValue(42);
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(QString::fromUtf8("１，２３４．５"));
@@ -265,9 +265,9 @@ TEST(TNValEditTest, PasteReplacesTheNumberThroughTheParser) {
 
 TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setValue(-98765);
-  QSignalSpy refused(&edit, &TNValEdit::refused);
+  QSignalSpy refused(&edit, &NumericField::refused);
   Press(edit, Qt::Key_X, Qt::ControlModifier);  // nothing selected
   EXPECT_EQ(refused.count(), 1);
   EXPECT_EQ(edit.Value(), -98765);
@@ -294,7 +294,7 @@ TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
 
 TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setValue(5);
   std::unique_ptr<QMenu> menu(edit.createNumericContextMenu());
   const auto action = [&](const char* name) { return menu->findChild<QAction*>(name); };
@@ -322,7 +322,7 @@ TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
 
 TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
   Window window;
-  TNValEdit& edit = window.edit();
+  NumericField& edit = window.edit();
   edit.setValue(123456);
   const QPoint left(5, edit.height() / 2);
   QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, left);
@@ -338,7 +338,7 @@ TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
 }
 
 TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
-  TNValEdit edit;
+  NumericField edit;
   edit.setText("1,234.5");
   EXPECT_EQ(edit.Value(), 1234.5L);
   edit.QLineEdit::setText("not a number");
@@ -356,7 +356,7 @@ TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
 }
 
 TEST(TNValEditTest, PropertiesReadBackAsWritten) {
-  TNValEdit edit;
+  NumericField edit;
   EXPECT_EQ(edit.MaxDigits(), 9);
   EXPECT_TRUE(edit.PrmtNegative());
   EXPECT_EQ(edit.FixDecimal(), -1);
@@ -388,8 +388,8 @@ class Dialog {
  public:
   Dialog() {
     auto* layout = new QVBoxLayout(&dialog_);
-    edit_ = new TNValEdit(&dialog_);
-    next_ = new TNValEdit(&dialog_);
+    edit_ = new NumericField(&dialog_);
+    next_ = new NumericField(&dialog_);
     auto* ok = new QPushButton("OK", &dialog_);
     auto* cancel = new QPushButton("Cancel", &dialog_);
     ok->setDefault(true);
@@ -405,13 +405,13 @@ class Dialog {
     edit_->setFocus(Qt::OtherFocusReason);
   }
   QDialog& dialog() { return dialog_; }
-  TNValEdit& edit() { return *edit_; }
-  TNValEdit& next() { return *next_; }
+  NumericField& edit() { return *edit_; }
+  NumericField& next() { return *next_; }
 
  private:
   QDialog dialog_;
-  TNValEdit* edit_;
-  TNValEdit* next_;
+  NumericField* edit_;
+  NumericField* next_;
 };
 
 TEST(TNValEditDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {

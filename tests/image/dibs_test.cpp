@@ -30,7 +30,7 @@ uint16_t Le16(const std::string& bytes, std::size_t at) {
 }
 
 TEST(DibsTest, SizesRowBytesAndHeader) {
-  TDIBitmap bitmap;
+  Picture bitmap;
   EXPECT_EQ(bitmap.Width(), 4);
   EXPECT_EQ(bitmap.Height(), 1);
   EXPECT_EQ(bitmap.RowBytes(), 12);
@@ -58,20 +58,20 @@ TEST(DibsTest, SizesRowBytesAndHeader) {
 
 TEST(DibsTest, ColourConversions) {
   uint8_t pixel[3];
-  TDIBitmap::ColorToPixel(255, pixel);  // pure red
+  Picture::ColorToPixel(255, pixel);  // pure red
   EXPECT_EQ(pixel[0], 0);
   EXPECT_EQ(pixel[1], 0);
   EXPECT_EQ(pixel[2], 255);
   for (uint32_t v : {0u, 0x00123456u, 0xFF123456u, 0xFFFFFFFFu}) {
-    TDIBitmap::ColorToPixel(v, pixel);
-    EXPECT_EQ(TDIBitmap::PixelToColor(pixel), v & 0x00FFFFFFu);
+    Picture::ColorToPixel(v, pixel);
+    EXPECT_EQ(Picture::PixelToColor(pixel), v & 0x00FFFFFFu);
   }
   const uint8_t bgr[3] = {0x11, 0x22, 0x33};
-  EXPECT_EQ(TDIBitmap::PixelToColor(bgr), 0x00112233u);
+  EXPECT_EQ(Picture::PixelToColor(bgr), 0x00112233u);
 }
 
 TEST(DibsTest, BmpFileLayout) {
-  TDIBitmap bitmap;
+  Picture bitmap;
   bitmap.SetHeight(480);
   bitmap.SetWidth(640);
   std::fill_n(bitmap.Bits(), 1920 * 480, 0);
@@ -101,7 +101,7 @@ TEST(DibsTest, BmpFileLayout) {
 }
 
 TEST(DibsTest, PaddingAndEmptyPictures) {
-  TDIBitmap bitmap;
+  Picture bitmap;
   bitmap.SetHeight(2);
   bitmap.SetWidth(1);  // 3 bytes of pixel and one of padding per row
   for (int i = 0; i < 8; ++i) bitmap.Bits()[i] = static_cast<uint8_t>(10 + i);
@@ -115,7 +115,7 @@ TEST(DibsTest, PaddingAndEmptyPictures) {
 }
 
 TEST(DibsTest, UnsupportedDepthAndFileErrors) {
-  TDIBitmap bitmap;
+  Picture bitmap;
   const std::string name = ::testing::TempDir() + "kirabel_dibs_16.BMP";
   std::string warning;
   EXPECT_FALSE(bitmap.SaveToFile(name, 16, [&](const std::string& t) { warning = t; }));

@@ -17,8 +17,8 @@ namespace {
 
 class SpaceViewerTest : public ::testing::Test {
  protected:
-  ~SpaceViewerTest() override { viewer_.SetCloseAllowed(true); }
-  TForm2 viewer_;
+  ~SpaceViewerTest() override { viewer_.setCloseAllowed(true); }
+  SpaceViewer viewer_;
 };
 
 TEST_F(SpaceViewerTest, CreatedShownWithACaptionAndAPictureOfTheClientSize) {
@@ -26,14 +26,14 @@ TEST_F(SpaceViewerTest, CreatedShownWithACaptionAndAPictureOfTheClientSize) {
   EXPECT_EQ(viewer_.pos(), QPoint(374, 107));
   EXPECT_EQ(viewer_.frameGeometry().size(), QSize(648, 507));
   EXPECT_EQ(viewer_.windowTitle(), QStringLiteral("空間ビューワ"));
-  EXPECT_EQ(viewer_.Bitmap().Width(), viewer_.viewport()->width());
-  EXPECT_EQ(viewer_.Bitmap().Height(), viewer_.viewport()->height());
+  EXPECT_EQ(viewer_.picture().Width(), viewer_.viewport()->width());
+  EXPECT_EQ(viewer_.picture().Height(), viewer_.viewport()->height());
   EXPECT_EQ(ViewerDrawingCaption(3, 10), QStringLiteral("作画中です...3/10"));
 }
 
 TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
-  viewer_.FitToPicture(5, 3);
-  TDIBitmap& bitmap = viewer_.Bitmap();
+  viewer_.fitToPicture(5, 3);
+  Picture& bitmap = viewer_.picture();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) {
       // Picture row y (0 = top) is stored at row Height - 1 - y.
@@ -42,7 +42,7 @@ TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
       pixel[1] = static_cast<uint8_t>(50 * y);  // green
       pixel[2] = 200;                           // red
     }
-  const QImage shown = viewer_.PaintBox1->grab().toImage();
+  const QImage shown = viewer_.pictureView->grab().toImage();
   ASSERT_EQ(shown.size(), QSize(5, 3));
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x)
@@ -50,11 +50,11 @@ TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
 }
 
 TEST_F(SpaceViewerTest, NewPictureIsBlackAndTheWindowFitsIt) {
-  viewer_.FitToPicture(64, 48);
-  TDIBitmap& bitmap = viewer_.Bitmap();
+  viewer_.fitToPicture(64, 48);
+  Picture& bitmap = viewer_.picture();
   EXPECT_EQ(bitmap.Width(), 64);
   EXPECT_EQ(bitmap.Height(), 48);
-  EXPECT_EQ(viewer_.PaintBox1->size(), QSize(64, 48));
+  EXPECT_EQ(viewer_.pictureView->size(), QSize(64, 48));
   for (int i = 0; i < bitmap.RowBytes() * bitmap.Height(); ++i) ASSERT_EQ(bitmap.Bits()[i], 0);
   EXPECT_EQ(viewer_.size(), QSize(64, 48));
   QApplication::processEvents();  // the scroll bars go once the layout settles
@@ -76,10 +76,10 @@ TEST_F(SpaceViewerTest, PictureLongerThanTheScreenScrollsOneWayAndShowsWholeTheO
                {false, {screen.width() / 2, screen.height() * 2}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wide ? "wide" : "tall");
-    TForm2 viewer;
-    viewer.SetCloseAllowed(true);
+    SpaceViewer viewer;
+    viewer.setCloseAllowed(true);
     viewer.resize(300, 200);
-    viewer.FitToPicture(c.picture.width(), c.picture.height());
+    viewer.fitToPicture(c.picture.width(), c.picture.height());
     QApplication::processEvents();
     QScrollBar* along = c.wide ? viewer.horizontalScrollBar() : viewer.verticalScrollBar();
     QScrollBar* across = c.wide ? viewer.verticalScrollBar() : viewer.horizontalScrollBar();
@@ -89,29 +89,29 @@ TEST_F(SpaceViewerTest, PictureLongerThanTheScreenScrollsOneWayAndShowsWholeTheO
     const QSize shown = viewer.viewport()->size();
     EXPECT_EQ(c.wide ? shown.height() : shown.width(),
               c.wide ? c.picture.height() : c.picture.width());
-    EXPECT_LE(viewer.MaximumTrackingSize().width(), screen.width());
-    EXPECT_LE(viewer.MaximumTrackingSize().height(), screen.height());
+    EXPECT_LE(viewer.maximumTrackingSize().width(), screen.width());
+    EXPECT_LE(viewer.maximumTrackingSize().height(), screen.height());
   }
 }
 
 TEST_F(SpaceViewerTest, EmptyPictureDrawsNothingAndFailsNothing) {
-  viewer_.FitToPicture(0, 0);
-  EXPECT_EQ(viewer_.Bitmap().Width(), 0);
+  viewer_.fitToPicture(0, 0);
+  EXPECT_EQ(viewer_.picture().Width(), 0);
   // The window stays on the screen (a window of no size would be unmapped).
   QApplication::processEvents();
   EXPECT_EQ(viewer_.size(), QSize(1, 1));
   EXPECT_TRUE(viewer_.windowHandle()->isVisible());
-  viewer_.FormPaint();
-  viewer_.FitToPicture(-5, 7);
-  EXPECT_EQ(viewer_.Bitmap().Width(), 0);
-  EXPECT_EQ(viewer_.Bitmap().Height(), 7);
-  viewer_.FormPaint();
+  viewer_.repaintPicture();
+  viewer_.fitToPicture(-5, 7);
+  EXPECT_EQ(viewer_.picture().Width(), 0);
+  EXPECT_EQ(viewer_.picture().Height(), 7);
+  viewer_.repaintPicture();
 }
 
 TEST_F(SpaceViewerTest, RefusesToCloseUntilAllowed) {
   EXPECT_FALSE(viewer_.close());
   EXPECT_TRUE(viewer_.isVisible());
-  viewer_.SetCloseAllowed(true);
+  viewer_.setCloseAllowed(true);
   EXPECT_TRUE(viewer_.close());
   EXPECT_FALSE(viewer_.isVisible());
 }

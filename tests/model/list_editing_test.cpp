@@ -8,23 +8,23 @@
 namespace kirabel {
 namespace {
 
-TParticle MakeSet(const std::string& name, int32_t child = -1) {
-  TParticle set;
+ParticleSet MakeSet(const std::string& name, int32_t child = -1) {
+  ParticleSet set;
   set.name = name;
   set.child = child;
-  set.N = 7;
+  set.count = 7;
   return set;
 }
 
 std::vector<int32_t> Children(const ParticleList& list) {
   std::vector<int32_t> children;
-  for (const TParticle& set : list) children.push_back(set.child);
+  for (const ParticleSet& set : list) children.push_back(set.child);
   return children;
 }
 
 std::vector<std::string> Names(const ParticleList& list) {
   std::vector<std::string> names;
-  for (const TParticle& set : list) names.push_back(set.name);
+  for (const ParticleSet& set : list) names.push_back(set.name);
   return names;
 }
 
@@ -163,7 +163,7 @@ TEST(ListEditingTest, PasteInsertsBeforeThePositionAndShiftsEveryLink) {
   ASSERT_EQ(PasteSet(list, clip, 99), PasteResult::kPasted);
   EXPECT_EQ(list.back().name, "A''");
   EXPECT_EQ(list.back().child, 3);
-  EXPECT_EQ(list.back().N, 7);
+  EXPECT_EQ(list.back().count, 7);
 }
 
 // A child link copied from another list that names no set of this one is cut

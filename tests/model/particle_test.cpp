@@ -2,51 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include "model/particle_fields.h"
+
 namespace kirabel {
 namespace {
 
-TEST(TParticleTest, NewRecordIsAllZero) {
-  TParticle p;
-  EXPECT_EQ(p.N, 0);
+TEST(ParticleSetTest, NewRecordIsAllZero) {
+  ParticleSet p;
+  EXPECT_EQ(p.count, 0);
   EXPECT_EQ(p.child, 0);
   EXPECT_FALSE(p.visible);
   EXPECT_TRUE(p.name.empty());
-  EXPECT_TRUE(p.states.empty());
 }
 
-TEST(TParticleTest, AssignCopiesEverythingButStates) {
-  TParticle source;
-  source.colR = 1;
-  source.colG = 2;
-  source.colB = 3;
-  source.N = 7;
-  source.P0x = 1.5L;
-  source.tv = 4;
-  source.ns = 9;
-  source.child = 2;
-  source.am = 5;
-  source.rmLT = 1;
-  source.visible = true;
-  source.name = std::string(40, 'x');
-  source.states.resize(3);
-  TParticle target;
-  target.states.resize(1);
-  target.Assign(source);
-  EXPECT_EQ(target.colR, 1);
-  EXPECT_EQ(target.colB, 3);
-  EXPECT_EQ(target.N, 7);
-  EXPECT_EQ(target.P0x, 1.5L);
-  EXPECT_EQ(target.ns, 9);
-  EXPECT_EQ(target.child, 2);
-  EXPECT_EQ(target.am, 5);
-  EXPECT_EQ(target.rmLT, 1);
-  EXPECT_TRUE(target.visible);
-  EXPECT_EQ(target.name, source.name);
-  EXPECT_EQ(target.states.size(), 1u);
+// Every field of the table takes part in the comparison.
+TEST(ParticleSetTest, SetsDifferInAnyFieldOfTheTable) {
+  const ParticleSet base;
+  int fields = 0;
+  ForEachParticleField([&](const auto& field) {
+    ParticleSet changed = base;
+    auto& value = changed.*field.member;
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+      value = "x";
+    } else {
+      value = !value;
+    }
+    EXPECT_NE(changed, base) << field.key;
+    EXPECT_EQ(ParticleSet(changed), changed) << field.key;
+    ++fields;
+  });
+  EXPECT_EQ(fields, 24);
 }
 
-TEST(TParticleTest, SetNameKeepsAtMost40ShiftJisBytes) {
-  TParticle p;
+TEST(ParticleSetTest, SetNameKeepsAtMost40ShiftJisBytes) {
+  ParticleSet p;
   p.SetName(std::string(41, 'a'));
   EXPECT_EQ(p.name, std::string(40, 'a'));
   std::string kanji;

@@ -18,8 +18,8 @@ using testing::ReadBytes;
 using testing::ScratchFolder;
 
 // A 3 x 2 picture whose pixel (x, y) is red x * 80, green y * 100, blue 7.
-TDIBitmap SmallPicture() {
-  TDIBitmap bitmap;
+Picture SmallPicture() {
+  Picture bitmap;
   bitmap.SetHeight(2);
   bitmap.SetWidth(3);
   for (int y = 0; y < 2; ++y) {
@@ -61,7 +61,7 @@ TEST(FrameWriterTest, NamesAndTheirFormats) {
 
 TEST(FrameWriterTest, PngWritesTheSamePixelsTopDown) {
   ScratchFolder folder;
-  const TDIBitmap bitmap = SmallPicture();
+  const Picture bitmap = SmallPicture();
   const std::string name = folder.File("picture.PNG");
   WritePicture(bitmap, name, PictureFormat::kPng);
   const QImage image(QString::fromStdString(name), "PNG");
@@ -78,7 +78,7 @@ TEST(FrameWriterTest, FailedPngWriteKeepsTheOldFile) {
   ScratchFolder folder;
   const std::string name = folder.File("old.png");
   testing::WriteBytes(name, "older picture");
-  TDIBitmap big;
+  Picture big;
   big.SetHeight(300);
   big.SetWidth(300);
   for (int i = 0; i < 300 * big.RowBytes(); ++i) big.Bits()[i] = static_cast<uint8_t>(i * 131);

@@ -89,7 +89,7 @@ TEST(ReplacingFileTest, FailuresCarryTheNameAndLeaveTheOldFile) {
   // A bitmap larger than the disk allows, saved over an older picture.
   const std::string name = folder.File("frame00001.BMP");
   WriteBytes(name, "the previous frame");
-  TDIBitmap bitmap;
+  Picture bitmap;
   bitmap.SetHeight(200);
   bitmap.SetWidth(200);
   {

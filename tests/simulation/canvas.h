@@ -18,8 +18,8 @@ struct Canvas {
   std::vector<uint8_t> Bytes() const {
     return {picture.Bits(), picture.Bits() + picture.RowBytes() * picture.Height()};
   }
-  TSpace space;
-  TDIBitmap picture;
+  SpaceBuffer space;
+  Picture picture;
 };
 
 // Counts progress steps; stops the frame at step stopAt (1-based; 0: never)

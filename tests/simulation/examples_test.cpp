@@ -22,9 +22,9 @@ const std::string kExamples = std::string(KIRABEL_TEST_DATA) + "/../../examples/
 TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
   for (const char* name : {"chrysanthemum", "willow", "ring", "finale"}) {
     ParticleList list;
-    TEnvironment env;
+    LaunchSettings env;
     ASSERT_TRUE(LoadListFromFile(kExamples + name + ".pcl", list, env, nullptr)) << name;
-    env.NF = 2;
+    env.frameCount = 2;
     const bool aa = std::string(name) != "ring";
 
     RandomGenerator random;
@@ -32,17 +32,17 @@ TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
     ASSERT_TRUE(built.launch) << name;
 
     RandomGenerator literalRandom;
-    const auto reference = literal::Population(list, env.G, literalRandom).Build();
-    long double t = env.ST;
-    for (int frame = 0; frame < 2; ++frame, t = t + env.IT) {
+    const auto reference = literal::Population(list, env.gravity, literalRandom).Build();
+    long double t = env.startTime;
+    for (int frame = 0; frame < 2; ++frame, t = t + env.frameInterval) {
       literal::Space space(kW, kH);
-      literal::RenderFrame(reference, t, env.G, aa, false, space);
-      TSpace copy(kW, kH);
+      literal::RenderFrame(reference, t, env.gravity, aa, false, space);
+      SpaceBuffer copy(kW, kH);
       for (int plane = 0; plane < 3; ++plane)
         for (int32_t y = 0; y < kH; ++y)
           for (int32_t x = 0; x < kW; ++x)
             copy.SetValue(plane, x, y, space.data[(plane * kH + y) * kW + x]);
-      TDIBitmap expected;
+      Picture expected;
       expected.SetHeight(kH);
       expected.SetWidth(kW);
       CopySpaceToBitmap(copy, expected);

@@ -14,7 +14,7 @@ namespace {
 
 using testing::Canvas;
 
-std::unique_ptr<Launch> Built(const ParticleList& list, const TEnvironment& env,
+std::unique_ptr<Launch> Built(const ParticleList& list, const LaunchSettings& env,
                               RandomGenerator& random, int jobs = 1) {
   return Launch::Build(list, env, random, INT64_MAX, {}, jobs).launch;
 }
@@ -33,18 +33,18 @@ TEST(LaunchTest, FrameCountIsTheWholePartOfNF) {
 // drawn, with the settings the launch was built with.
 TEST(LaunchTest, FramesAreDrawnAtTheirTimesInAnyOrder) {
   ParticleList list{testing::StillSet(1, 0.5L, 1.5L)};
-  list[0].b = 1;
-  list[0].vb = -3.1415926535897932385L / 2;
-  list[0].ns = 0;
-  list[0].tv = 0;
-  TEnvironment env;
-  env.G = 0;
-  env.ST = 2;
-  env.IT = 3;
-  env.NF = 3;
+  list[0].speed = 1;
+  list[0].direction = -3.1415926535897932385L / 2;
+  list[0].trailSamples = 0;
+  list[0].trailLength = 0;
+  LaunchSettings env;
+  env.gravity = 0;
+  env.startTime = 2;
+  env.frameInterval = 3;
+  env.frameCount = 3;
   RandomGenerator random;
   const std::unique_ptr<Launch> launch = Built(list, env, random);
-  env.IT = 100;  // later edits do not reach the launch
+  env.frameInterval = 100;  // later edits do not reach the launch
   ASSERT_EQ(launch->FrameCount(), 3);
   std::vector<std::vector<uint8_t>> frames(4);
   for (int64_t frame : {3, 1, 2}) {
@@ -64,8 +64,8 @@ TEST(LaunchTest, FramesAreDrawnAtTheirTimesInAnyOrder) {
     EXPECT_EQ(row[3 * (x + 1)], 0);
   }
   // Times are summed frame by frame, as a run from the first frame adds them.
-  env.ST = 0.1L;
-  env.IT = 0.1L;
+  env.startTime = 0.1L;
+  env.frameInterval = 0.1L;
   const std::unique_ptr<Launch> tenths = Built(list, env, random);
   EXPECT_EQ(tenths->FrameTime(3), (0.1L + 0.1L) + 0.1L);
   EXPECT_EQ(tenths->FrameTime(2), 0.1L + 0.1L);
@@ -114,10 +114,10 @@ TEST(LaunchTest, AStoppedFrameLeavesThePictureAsItWas) {
 // The generator carries on from launch to launch; threads draw the same bytes.
 TEST(LaunchTest, LaunchesContinueTheSequenceAndThreadsDrawTheSame) {
   ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(3)};
-  list[0].P0x = list[0].P0y = 32;
-  TEnvironment env;
-  env.NF = 2;
-  env.ST = 12;
+  list[0].originX = list[0].originY = 32;
+  LaunchSettings env;
+  env.frameCount = 2;
+  env.startTime = 12;
   RandomGenerator carried, fresh, threaded;
   const auto first = Built(list, env, carried);
   const auto second = Built(list, env, carried);

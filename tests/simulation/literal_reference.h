@@ -13,8 +13,8 @@
 namespace kirabel::literal {
 
 struct Launched {
-  TParticle set;
-  std::vector<TParticleState> states;
+  ParticleSet set;
+  std::vector<ParticleState> states;
 };
 
 class Population {
@@ -23,26 +23,26 @@ class Population {
       : list_(list), g_(g), random_(random) {}
 
   std::vector<Launched> Build() {
-    for (const TParticle& s : list_) {
+    for (const ParticleSet& s : list_) {
       if (!s.visible) continue;
       std::size_t at = Append(s);
-      for (int32_t i = 0; i < s.N; ++i) {
-        TParticleState& p = out_[at].states[i];
-        long double r1 = RandomFactor(s.rmGT, i, s.N, random_);
-        p.birth = r1 * s.et + s.gt;
-        long double r2 = RandomFactor(s.rmLT, i, s.N, random_);
-        p.death = (r2 * s.elt + s.lt) + p.birth;
-        long double r3 = RandomFactor(s.rmVB, i, s.N, random_);
-        long double theta = r3 * s.db + s.vb;
-        long double r4 = RandomFactor(s.rmB, i, s.N, random_);
-        long double sp = r4 * s.eb + s.b;
+      for (int32_t i = 0; i < s.count; ++i) {
+        ParticleState& p = out_[at].states[i];
+        long double r1 = RandomFactor(s.birthDistribution, i, s.count, random_);
+        p.birth = r1 * s.birthSpread + s.birthTime;
+        long double r2 = RandomFactor(s.lifetimeDistribution, i, s.count, random_);
+        p.death = (r2 * s.lifetimeSpread + s.lifetime) + p.birth;
+        long double r3 = RandomFactor(s.directionDistribution, i, s.count, random_);
+        long double theta = r3 * s.directionSpread + s.direction;
+        long double r4 = RandomFactor(s.speedDistribution, i, s.count, random_);
+        long double sp = r4 * s.speedSpread + s.speed;
         p.vx = std::sin(theta) * (-sp);
         p.vy = std::cos(theta) * (-sp);
-        p.x0 = s.P0x;
-        p.y0 = s.P0y;
-        if (s.am >= 2 && s.child != -1) {
-          TParticleState copy = p;
-          Burst(s.am - 2, s.child, copy);
+        p.x0 = s.originX;
+        p.y0 = s.originY;
+        if (s.maxGenerations >= 2 && s.child != -1) {
+          ParticleState copy = p;
+          Burst(s.maxGenerations - 2, s.child, copy);
         }
       }
     }
@@ -50,15 +50,15 @@ class Population {
   }
 
  private:
-  std::size_t Append(const TParticle& s) {
+  std::size_t Append(const ParticleSet& s) {
     Launched l;
-    l.set.Assign(s);
-    l.states.resize(s.N);
+    l.set = s;
+    l.states.resize(s.count);
     out_.push_back(l);
     return out_.size() - 1;
   }
 
-  void Burst(int32_t left, int32_t child, const TParticleState& p) {
+  void Burst(int32_t left, int32_t child, const ParticleState& p) {
     long double l = p.death - p.birth;
     long double x = p.vx * l + p.x0;
     long double y = (p.vy * l + p.y0) + (g_ * l * l) / 2;
@@ -77,18 +77,18 @@ class Population {
   void LaunchChildren(int32_t left, int32_t childIndex, long double ox, long double oy,
                       long double baseTime, long double baseDir) {
     if (left < 0) return;
-    const TParticle& c = list_[childIndex];
+    const ParticleSet& c = list_[childIndex];
     std::size_t at = Append(c);
-    for (int32_t i = 0; i < c.N; ++i) {
-      TParticleState p;
-      long double r1 = RandomFactor(c.rmGT, i, c.N, random_);
-      p.birth = (r1 * c.et + baseTime) + c.gt;
-      long double r2 = RandomFactor(c.rmLT, i, c.N, random_);
-      p.death = (r2 * c.elt + c.lt) + p.birth;
-      long double r3 = RandomFactor(c.rmVB, i, c.N, random_);
-      long double theta = r3 * c.db + (baseDir + c.vb);
-      long double r4 = RandomFactor(c.rmB, i, c.N, random_);
-      long double sp = r4 * c.eb + c.b;
+    for (int32_t i = 0; i < c.count; ++i) {
+      ParticleState p;
+      long double r1 = RandomFactor(c.birthDistribution, i, c.count, random_);
+      p.birth = (r1 * c.birthSpread + baseTime) + c.birthTime;
+      long double r2 = RandomFactor(c.lifetimeDistribution, i, c.count, random_);
+      p.death = (r2 * c.lifetimeSpread + c.lifetime) + p.birth;
+      long double r3 = RandomFactor(c.directionDistribution, i, c.count, random_);
+      long double theta = r3 * c.directionSpread + (baseDir + c.direction);
+      long double r4 = RandomFactor(c.speedDistribution, i, c.count, random_);
+      long double sp = r4 * c.speedSpread + c.speed;
       p.vx = std::sin(theta) * (-sp);
       p.vy = std::cos(theta) * (-sp);
       p.x0 = ox;
@@ -131,20 +131,20 @@ struct Space {
 inline void RenderFrame(const std::vector<Launched>& list, long double t, long double g, bool aa,
                         bool wrap, Space& space) {
   for (const Launched& l : list) {
-    for (const TParticleState& p : l.states) {
-      long double a = (t - p.birth) - l.set.tv;
+    for (const ParticleState& p : l.states) {
+      long double a = (t - p.birth) - l.set.trailLength;
       int32_t px = static_cast<int32_t>((a * p.vx + p.x0) * 256);
-      long double dt = l.set.ns != 0 ? l.set.tv / l.set.ns : 0;
+      long double dt = l.set.trailSamples != 0 ? l.set.trailLength / l.set.trailSamples : 0;
       int32_t dpx = static_cast<int32_t>(dt * p.vx * 256);
-      int32_t cr = l.set.colR * 128, cg = l.set.colG * 128, cb = l.set.colB * 128;
-      for (int32_t k = 0; k <= l.set.ns; ++k) {
+      int32_t cr = l.set.red * 128, cg = l.set.green * 128, cb = l.set.blue * 128;
+      for (int32_t k = 0; k <= l.set.trailSamples; ++k) {
         if (0 <= a && a <= p.death - p.birth) {
           int32_t py = static_cast<int32_t>(((a * p.vy + p.y0) + (g * a * a) / 2) * 256);
           int32_t r = cr, gc = cg, bc = cb;
-          if (l.set.ns != 0) {
-            r = cr * k / l.set.ns;
-            gc = cg * k / l.set.ns;
-            bc = cb * k / l.set.ns;
+          if (l.set.trailSamples != 0) {
+            r = cr * k / l.set.trailSamples;
+            gc = cg * k / l.set.trailSamples;
+            bc = cb * k / l.set.trailSamples;
           }
           int32_t ix = px >> 8, fx = px & 255, iy = py >> 8, fy = py & 255;
           if (!aa) {

@@ -15,7 +15,7 @@ using testing::StillSet;
 
 std::vector<int32_t> SetSizes(const LaunchList& launched) {
   std::vector<int32_t> sizes;
-  for (const TParticle& s : launched) sizes.push_back(static_cast<int32_t>(s.states.size()));
+  for (const LaunchedSet& s : launched) sizes.push_back(static_cast<int32_t>(s.states.size()));
   return sizes;
 }
 
@@ -25,22 +25,22 @@ TEST(PopulationTest, EstimateFollowsChildChainsUpToAm) {
   EXPECT_EQ(EstimateParticles(list).particles, 3 + 6);
   EXPECT_EQ(EstimateParticles(list).launchedSets, 1 + 3);
 
-  list[0].am = 3;  // the child's own child is -1: the chain stops after two terms
+  list[0].maxGenerations = 3;  // the child's own child is -1: the chain stops after two terms
   EXPECT_EQ(EstimateParticles(list).particles, 9);
 
   ParticleList self{MakeSet(2, 0, 3)};
   EXPECT_EQ(EstimateParticles(self).particles, 2 + 4 + 8);
   EXPECT_EQ(EstimateParticles(self).launchedSets, 1 + 2 + 4);
 
-  list[0].am = 1;  // am 1, 0 or negative: first generation only
+  list[0].maxGenerations = 1;  // am 1, 0 or negative: first generation only
   EXPECT_EQ(EstimateParticles(list).particles, 3);
-  list[0].am = -4;
+  list[0].maxGenerations = -4;
   EXPECT_EQ(EstimateParticles(list).particles, 3);
 
-  list[0].am = 2;
-  list[0].N = -5;  // a negative N counts as no particles
+  list[0].maxGenerations = 2;
+  list[0].count = -5;  // a negative N counts as no particles
   EXPECT_EQ(EstimateParticles(list).particles, 0);
-  list[0].N = 3;
+  list[0].count = 3;
   list[0].child = 9;  // a child naming no set ends the chain
   EXPECT_EQ(EstimateParticles(list).particles, 3);
 }
@@ -84,7 +84,7 @@ TEST(PopulationTest, LaunchListIsDepthFirst) {
   launched.clear();
   PopulateLaunchList(odd, 0.5L, random, launched);
   EXPECT_EQ(SetSizes(launched), (std::vector<int32_t>{0, 2, 0}));
-  EXPECT_EQ(launched[0].N, 0);
+  EXPECT_EQ(launched[0].count, 0);
 }
 
 TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
@@ -100,8 +100,8 @@ TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
       ASSERT_EQ(launched[s].states.size(), expected[s].states.size());
       EXPECT_EQ(launched[s].name, expected[s].set.name);
       for (std::size_t i = 0; i < launched[s].states.size(); ++i) {
-        const TParticleState& a = launched[s].states[i];
-        const TParticleState& b = expected[s].states[i];
+        const ParticleState& a = launched[s].states[i];
+        const ParticleState& b = expected[s].states[i];
         ASSERT_EQ(a.birth, b.birth);
         ASSERT_EQ(a.death, b.death);
         ASSERT_EQ(a.x0, b.x0);
@@ -113,7 +113,7 @@ TEST(PopulationTest, MatchesTheLiteralRulesIncludingDrawOrder) {
   }
 }
 
-bool SameState(const TParticleState& a, const TParticleState& b) {
+bool SameState(const ParticleState& a, const ParticleState& b) {
   return a.birth == b.birth && a.death == b.death && a.x0 == b.x0 && a.y0 == b.y0 && a.vx == b.vx &&
          a.vy == b.vy;
 }
@@ -122,8 +122,8 @@ TEST(PopulationTest, ThreadsComputeTheSameParticles) {
   // 100 particles, 100 bursts of 30, 3000 bursts of 100 (computed on threads).
   ParticleList list{MakeSet(100, 1, 3), MakeSet(30, 0)};
   list[1].visible = false;
-  list[1].rmB = rmCentered;
-  list[1].rmLT = rmEven;
+  list[1].speedDistribution = kCenteredDistribution;
+  list[1].lifetimeDistribution = kEvenDistribution;
   RandomGenerator forOne(11), forThree(11);
   LaunchList one;
   PopulateLaunchList(list, 0.3L, forOne, one, 1);
@@ -142,13 +142,13 @@ TEST(PopulationTest, ThreadsComputeTheSameParticles) {
 
 TEST(PopulationTest, FirstGenerationKinematics) {
   ParticleList list{StillSet(2, 30, 40)};
-  list[0].b = 10;
-  list[0].gt = 3;
-  list[0].lt = 7;
+  list[0].speed = 10;
+  list[0].birthTime = 3;
+  list[0].lifetime = 7;
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(list, 0.5L, random, launched);
-  const TParticleState& p = launched[0].states[0];
+  const ParticleState& p = launched[0].states[0];
   EXPECT_EQ(p.birth, 3);
   EXPECT_EQ(p.death, 10);
   EXPECT_EQ(p.vx, 0);  // straight up with speed b
@@ -162,15 +162,15 @@ TEST(PopulationTest, BurstStartsWhereAndHowTheParentDies) {
   // child, with no spread, continues downwards from the parent's death point.
   ParticleList list{StillSet(1, 100, 50), StillSet(1, 0, 0)};
   list[0].child = 1;
-  list[0].lt = 4;
+  list[0].lifetime = 4;
   list[1].visible = false;
-  list[1].b = 2;
-  list[1].lt = 3;
+  list[1].speed = 2;
+  list[1].lifetime = 3;
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(list, 0.5L, random, launched);
   ASSERT_EQ(launched.size(), 2u);
-  const TParticleState& c = launched[1].states[0];
+  const ParticleState& c = launched[1].states[0];
   EXPECT_EQ(c.x0, 100);
   EXPECT_EQ(c.y0, 50 + 0.5L * 16 / 2);
   EXPECT_EQ(c.birth, 4);
@@ -182,7 +182,7 @@ TEST(PopulationTest, BurstStartsWhereAndHowTheParentDies) {
 TEST(PopulationTest, MillionGenerationChainNeedsNoNativeStack) {
   ParticleList list{StillSet(1, 10, 10)};
   list[0].child = 0;
-  list[0].am = 1000000;
+  list[0].maxGenerations = 1000000;
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(list, 0.5L, random, launched);

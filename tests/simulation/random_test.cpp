@@ -26,20 +26,21 @@ TEST(RandomTest, SequenceFromProgramStart) {
 
 TEST(RandomTest, FactorModesAndTheirDraws) {
   RandomGenerator uniform;
-  EXPECT_EQ(RandomFactor(rmUniform, 0, 1, uniform), 2 / kTwoPow32 - 1);
+  EXPECT_EQ(RandomFactor(kUniformDistribution, 0, 1, uniform), 2 / kTwoPow32 - 1);
   EXPECT_EQ(uniform.State(), 1u);  // one draw
 
   RandomGenerator centered;
-  EXPECT_EQ(RandomFactor(rmCentered, 5, 9, centered), 1 / kTwoPow32 + 134775814 / kTwoPow32 - 1);
+  EXPECT_EQ(RandomFactor(kCenteredDistribution, 5, 9, centered),
+            1 / kTwoPow32 + 134775814 / kTwoPow32 - 1);
   EXPECT_EQ(centered.State(), 134775814u);  // two draws
 
   RandomGenerator random(77);
-  EXPECT_EQ(RandomFactor(rmEven, 0, 1, random), -1.0L);
-  EXPECT_EQ(RandomFactor(rmEven, 0, 2, random), -1.0L);
-  EXPECT_EQ(RandomFactor(rmEven, 1, 2, random), 0.0L);
-  EXPECT_EQ(RandomFactor(rmEven, 1, 4, random), -0.5L);
-  EXPECT_EQ(RandomFactor(rmEven, 3, 4, random), 0.5L);
-  EXPECT_EQ(RandomFactor(rmEven, 2, 3, random), 2 / 1.5L - 1);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 0, 1, random), -1.0L);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 0, 2, random), -1.0L);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 1, 2, random), 0.0L);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 1, 4, random), -0.5L);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 3, 4, random), 0.5L);
+  EXPECT_EQ(RandomFactor(kEvenDistribution, 2, 3, random), 2 / 1.5L - 1);
   EXPECT_EQ(RandomFactor(7, 1, 4, random), -0.5L);  // unknown modes are equally spaced
   EXPECT_EQ(RandomFactor(-1, 2, 4, random), 0.0L);
   EXPECT_EQ(random.State(), 77u);  // no draws
@@ -48,7 +49,7 @@ TEST(RandomTest, FactorModesAndTheirDraws) {
 TEST(RandomTest, CenteredStaysBelowOne) {
   RandomGenerator random(12345);
   for (int i = 0; i < 100000; ++i) {
-    const long double f = RandomFactor(rmCentered, 0, 1, random);
+    const long double f = RandomFactor(kCenteredDistribution, 0, 1, random);
     ASSERT_LT(f, 1.0L);
     ASSERT_GT(f, -1.0L);
   }

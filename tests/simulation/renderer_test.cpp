@@ -20,7 +20,7 @@ using testing::Canvas;
 using testing::StepCounter;
 
 // Whether the space holds the reference's values, plane by plane.
-bool SameValues(const TSpace& space, const literal::Space& reference) {
+bool SameValues(const SpaceBuffer& space, const literal::Space& reference) {
   for (int plane = 0; plane < 3; ++plane) {
     for (int32_t y = 0; y < reference.H; ++y) {
       for (int32_t x = 0; x < reference.W; ++x) {
@@ -33,7 +33,7 @@ bool SameValues(const TSpace& space, const literal::Space& reference) {
   return true;
 }
 
-bool SameValues(const TSpace& a, const TSpace& b) {
+bool SameValues(const SpaceBuffer& a, const SpaceBuffer& b) {
   return a.PlaneSize() == b.PlaneSize() &&
          std::equal(a.Data(), a.Data() + 4 * static_cast<std::size_t>(a.PlaneSize()), b.Data());
 }
@@ -41,8 +41,8 @@ bool SameValues(const TSpace& a, const TSpace& b) {
 // n resting particles at (x, y), one full-colour sample each.
 LaunchList RestingParticles(int n, long double x, long double y) {
   ParticleList list{testing::StillSet(n, x, y)};
-  list[0].ns = 0;
-  list[0].tv = 0;
+  list[0].trailSamples = 0;
+  list[0].trailLength = 0;
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(list, 0, random, launched);
@@ -76,8 +76,8 @@ TEST(RendererTest, OptionsAreReadWhileTheFrameIsDrawn) {
   StepCounter counter;
   counter.onStep = [&options] { options.antiAlias = true; };
   ParticleList list{testing::StillSet(2, 2.5L, 1)};
-  list[0].ns = 0;
-  list[0].tv = 0;
+  list[0].trailSamples = 0;
+  list[0].trailLength = 0;
   RandomGenerator random;
   LaunchList launched;
   PopulateLaunchList(list, 0, random, launched);
@@ -87,12 +87,12 @@ TEST(RendererTest, OptionsAreReadWhileTheFrameIsDrawn) {
 }
 
 TEST(RendererTest, BufferBecomesABottomUpPicture) {
-  TSpace space(3, 2);
+  SpaceBuffer space(3, 2);
   space.Clear();
   space.SetValue(0, 0, 0, 0x1234);  // red at the top-left
   space.SetValue(1, 2, 1, 0xFFFF);  // green at the bottom-right
   space.SetValue(2, 1, 1, 0x0080);  // too little blue to show
-  TDIBitmap bitmap;
+  Picture bitmap;
   bitmap.SetHeight(2);
   bitmap.SetWidth(3);
   std::memset(bitmap.Bits(), 0xAB, bitmap.RowBytes() * 2);
@@ -130,9 +130,9 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
     CopySpaceToBitmap(canvas.space, canvas.picture);
 
     for (int jobs : {1, 2, 3}) {
-      TSpace space(200, 160);
+      SpaceBuffer space(200, 160);
       space.Clear();
-      TDIBitmap bitmap;
+      Picture bitmap;
       bitmap.SetHeight(160);
       bitmap.SetWidth(200);
       ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, bitmap);
@@ -145,17 +145,17 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
 
 TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
   ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(4)};
-  list[0].P0x = list[0].P0y = 64;
-  list[1].colG = 90;
+  list[0].originX = list[0].originY = 64;
+  list[1].green = 90;
   RandomGenerator random(3);
   LaunchList launched;
   PopulateLaunchList(list, 0.5L, random, launched);
   Canvas canvas(128, 128);
   ASSERT_TRUE(RenderFrame(launched, 24, 0.5L, {}, {}, canvas.space));
   for (int jobs : {2, 4}) {
-    TSpace space(128, 128);
+    SpaceBuffer space(128, 128);
     space.Clear();
-    TDIBitmap bitmap;
+    Picture bitmap;
     bitmap.SetHeight(128);
     bitmap.SetWidth(128);
     ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, bitmap);

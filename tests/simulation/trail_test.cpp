@@ -9,15 +9,15 @@ namespace kirabel {
 namespace {
 
 // A space of 16 x 12 pixels, cleared.
-TSpace SmallSpace(int32_t w = 16, int32_t h = 12) {
-  TSpace space(w, h);
+SpaceBuffer SmallSpace(int32_t w = 16, int32_t h = 12) {
+  SpaceBuffer space(w, h);
   space.Clear();
   return space;
 }
 
 // A particle resting at (x, y), alive from 0 to 100.
-TParticleState Resting(long double x, long double y) {
-  TParticleState p;
+ParticleState Resting(long double x, long double y) {
+  ParticleState p;
   p.birth = 0;
   p.death = 100;
   p.x0 = x;
@@ -25,18 +25,18 @@ TParticleState Resting(long double x, long double y) {
   return p;
 }
 
-TParticle Set(int32_t ns, long double tv, uint8_t c = 255) {
-  TParticle s = testing::MakeSet(1);
-  s.ns = ns;
-  s.tv = tv;
-  s.colR = s.colG = s.colB = c;
+ParticleSet Set(int32_t ns, long double tv, uint8_t c = 255) {
+  ParticleSet s = testing::MakeSet(1);
+  s.trailSamples = ns;
+  s.trailLength = tv;
+  s.red = s.green = s.blue = c;
   return s;
 }
 
 TEST(TrailTest, SaturatingSamplesWithoutAntiAliasing) {
-  TSpace space = SmallSpace();
+  SpaceBuffer space = SmallSpace();
   const TrailSet one(Set(0, 0));
-  const TParticleState p = Resting(5, 7);
+  const ParticleState p = Resting(5, 7);
   DrawTrail(one, p, 10, 0, {}, space);
   EXPECT_EQ(space.GetValue(0, 5, 7), 32640);  // one full sample of 255: picture value 127
   EXPECT_EQ(space.GetValue(0, 5, 7) >> 8, 127);
@@ -54,7 +54,7 @@ TEST(TrailTest, SaturatingSamplesWithoutAntiAliasing) {
 }
 
 TEST(TrailTest, SampleColoursAndCounts) {
-  TSpace space = SmallSpace();
+  SpaceBuffer space = SmallSpace();
   // tv 0, ns 4: five samples on one point, 0, 1/4, 1/2, 3/4 and 1 of 100 x 128,
   // 2.5 full samples in all
   DrawTrail(TrailSet(Set(4, 0, 100)), Resting(2, 2), 10, 0, {}, space);
@@ -67,7 +67,7 @@ TEST(TrailTest, SampleColoursAndCounts) {
 
   // ns 0: one sample at full colour, tv behind the present position.
   space.Clear();
-  TParticleState moving = Resting(1, 1);
+  ParticleState moving = Resting(1, 1);
   moving.vx = 1;  // one pixel per time unit to the right
   DrawTrail(TrailSet(Set(0, 3)), moving, 5, 0, {}, space);
   EXPECT_EQ(space.GetValue(0, 3, 1), 32640);  // age 5 - 3 = 2: x = 3
@@ -80,10 +80,10 @@ TEST(TrailTest, SampleColoursAndCounts) {
 }
 
 TEST(TrailTest, SampleColoursOfManyDivisionsUseWideProducts) {
-  TParticle s = Set(200000, 1);
-  s.colR = 255;
-  s.colG = 1;
-  s.colB = 0;
+  ParticleSet s = Set(200000, 1);
+  s.red = 255;
+  s.green = 1;
+  s.blue = 0;
   const TrailSet set(s);
   // 32640 x 199999 does not fit into 32 bits.
   EXPECT_EQ(set.SampleColour(199999), 32639u | uint64_t{127} << 16);
@@ -94,8 +94,8 @@ TEST(TrailTest, SampleColoursOfManyDivisionsUseWideProducts) {
 }
 
 TEST(TrailTest, OnlyAliveSamplesAreDrawn) {
-  TSpace space = SmallSpace();
-  TParticleState p = Resting(0, 4);
+  SpaceBuffer space = SmallSpace();
+  ParticleState p = Resting(0, 4);
   p.vx = 1;
   p.birth = 2;
   p.death = 6;  // alive for ages 0 .. 4
@@ -108,14 +108,14 @@ TEST(TrailTest, OnlyAliveSamplesAreDrawn) {
 }
 
 TEST(TrailTest, GravityBendsTheTrail) {
-  TSpace space = SmallSpace(16, 40);
-  TParticleState p = Resting(3, 0);
+  SpaceBuffer space = SmallSpace(16, 40);
+  ParticleState p = Resting(3, 0);
   DrawTrail(TrailSet(Set(0, 0)), p, 6, 2, {}, space);  // y = 2 * 36 / 2 = 36
   EXPECT_EQ(space.GetValue(0, 3, 36), 32640);
 }
 
 TEST(TrailTest, AntiAliasingSpreadsBilinearly) {
-  TSpace space = SmallSpace();
+  SpaceBuffer space = SmallSpace();
   const RenderOptions aa{true, false};
   DrawTrail(TrailSet(Set(0, 0)), Resting(10.5L, 5), 1, 0, aa, space);
   EXPECT_EQ(space.GetValue(0, 10, 5), 16320);
@@ -130,7 +130,7 @@ TEST(TrailTest, AntiAliasingSpreadsBilinearly) {
 }
 
 TEST(TrailTest, WrapJoinsOppositeEdges) {
-  TSpace space = SmallSpace();
+  SpaceBuffer space = SmallSpace();
   DrawTrail(TrailSet(Set(0, 0)), Resting(-0.5L, 5), 1, 0, {true, true}, space);
   EXPECT_EQ(space.GetValue(0, 15, 5), 16320);
   EXPECT_EQ(space.GetValue(0, 0, 5), 16320);
@@ -139,22 +139,22 @@ TEST(TrailTest, WrapJoinsOppositeEdges) {
   DrawTrail(TrailSet(Set(0, 0)), Resting(16 + 3, -1), 1, 0, {false, true}, space);
   EXPECT_EQ(space.GetValue(0, 3, 11), 32640);
 
-  TSpace empty(0, 5);
+  SpaceBuffer empty(0, 5);
   DrawTrail(TrailSet(Set(0, 0)), Resting(3, 3), 1, 0, {true, true}, empty);  // nothing to write
   PlotSample(empty, true, 1, 1, 5, 5, 5);
 }
 
 TEST(TrailTest, CoordinatesBeyondThirtyTwoBitsAreDropped) {
-  TSpace space = SmallSpace();
-  TParticleState far = Resting(1e9L, 3);  // x * 256 leaves the 32-bit range
+  SpaceBuffer space = SmallSpace();
+  ParticleState far = Resting(1e9L, 3);  // x * 256 leaves the 32-bit range
   DrawTrail(TrailSet(Set(5, 1)), far, 10, 0, {false, true}, space);
-  TParticleState fast = Resting(2, 3);
+  ParticleState fast = Resting(2, 3);
   fast.vx = 1e15L;  // stepping runs far out of range after the first sample
   fast.x0 = 2;
   DrawTrail(TrailSet(Set(1000, 1)), fast, 1, 0, {false, true}, space);
-  TParticleState deep = Resting(4, 1e30L);
+  ParticleState deep = Resting(4, 1e30L);
   DrawTrail(TrailSet(Set(3, 1)), deep, 10, 0, {true, true}, space);
-  TParticleState nan = Resting(4, 4);
+  ParticleState nan = Resting(4, 4);
   nan.vy = std::numeric_limits<long double>::quiet_NaN();
   DrawTrail(TrailSet(Set(3, 1)), nan, 10, 0, {}, space);
   long long sum = 0;

@@ -15,14 +15,14 @@ namespace {
 
 // Every number text the program makes, side by side.
 std::vector<std::string> NumberTexts() {
-  TParticle set;
-  set.gt = 1234.5L;
-  set.et = 0.1L;
+  ParticleSet set;
+  set.birthTime = 1234.5L;
+  set.birthSpread = 0.1L;
   const ParticleList list{set};
-  TNValEdit field;
+  NumericField field;
   field.setFixDecimal(2);
   field.setValue(-1234567.25L);
-  TNValEdit free;
+  NumericField free;
   free.setValue(0.5L);
   return {GridCellText(list, 0, 4).toStdString(), field.text().toStdString(),
           free.text().toStdString(), FormatIniReal(0.5L),

@@ -107,36 +107,36 @@ void ExpectItemsFit(const QComboBox& selector) {
 }
 
 // A field shows its whole text (2 pixels of frame and 2 of margin each side).
-void ExpectNumberShown(const TNValEdit& field) {
+void ExpectNumberShown(const NumericField& field) {
   EXPECT_LE(field.fontMetrics().horizontalAdvance(field.text()) + 8, field.width())
       << field.objectName().toStdString() << ": \"" << field.text().toStdString()
       << "\" is cut off";
 }
 
 TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
-  TForm3 dialog;
-  for (QComboBox* selector :
-       {dialog.ComboBox2, dialog.ComboBox3, dialog.ComboBox4, dialog.ComboBox5})
+  ParticleSetDialog dialog;
+  for (QComboBox* selector : {dialog.speedDistributionCombo, dialog.directionDistributionCombo,
+                              dialog.birthDistributionCombo, dialog.lifetimeDistributionCombo})
     ExpectItemsFit(*selector);
   // π as a list file keeps it (15 digits) comes back as 179.99999999999981
   // degrees, shown as 180.000000.
-  dialog.NEditDB->setValue(3.14159265358979L / 3.1415926535897932385L * 180);
-  ExpectNumberShown(*dialog.NEditDB);
-  dialog.NEditB->setValue(-999999999);
-  ExpectNumberShown(*dialog.NEditB);
+  dialog.directionSpreadEdit->setValue(3.14159265358979L / 3.1415926535897932385L * 180);
+  ExpectNumberShown(*dialog.directionSpreadEdit);
+  dialog.speedEdit->setValue(-999999999);
+  ExpectNumberShown(*dialog.speedEdit);
   ExpectTextsFit(dialog);  // the columns moved along with the wider controls
 }
 
 TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
-  TForm4 resolution;
+  ResolutionDialog resolution;
   ExpectTextsFit(resolution);
-  TForm7 threshold;
+  ThresholdDialog threshold;
   ExpectTextsFit(threshold);
-  TForm6 about;
+  AboutDialog about;
   ExpectTextsFit(about);
-  TForm3 properties;
+  ParticleSetDialog properties;
   ExpectTextsFit(properties);
-  TForm5 launch;
+  LaunchSettingsDialog launch;
   ExpectTextsFit(launch);
 }
 

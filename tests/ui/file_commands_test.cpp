@@ -10,7 +10,7 @@
 
 #include "controls/NValEdit.h"
 #include "image/dibs.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "support/scratch_folder.h"
 #include "ui_support/main_window_fixture.h"
 
@@ -29,28 +29,28 @@ class FileCommandsTest : public testing::MainWindowFixture {
   // Saves the list under `name` through Save as.
   void saveAs(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    form_.SpeedButton7->click();
+    form_.saveButton->click();
   }
   void open(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    form_.SpeedButton6->click();
+    form_.openButton->click();
   }
   // Two sets, the second naming the first as child, with distinct values.
   void buildPair() {
-    answerDialog([](TForm3& dialog) {
-      dialog.Edit1->setText(QStringLiteral("一番"));
-      dialog.NEditVB->setValue(30);
-      dialog.NEditGT->setValue(-2.5L);
-      dialog.ComboBox2->setCurrentIndex(1);
+    answerDialog([](ParticleSetDialog& dialog) {
+      dialog.nameEdit->setText(QStringLiteral("一番"));
+      dialog.directionEdit->setValue(30);
+      dialog.birthTimeEdit->setValue(-2.5L);
+      dialog.speedDistributionCombo->setCurrentIndex(1);
     });
-    form_.SpeedButton3->click();
-    answerDialog([](TForm3& dialog) {
-      dialog.Edit1->setText(QStringLiteral("second"));
-      dialog.ComboBox1->setCurrentIndex(1);
-      dialog.NEditN->setValue(12);
-      dialog.ComboBox5->setCurrentIndex(2);
+    form_.addSetButton->click();
+    answerDialog([](ParticleSetDialog& dialog) {
+      dialog.nameEdit->setText(QStringLiteral("second"));
+      dialog.childSetCombo->setCurrentIndex(1);
+      dialog.countEdit->setValue(12);
+      dialog.lifetimeDistributionCombo->setCurrentIndex(2);
     });
-    form_.SpeedButton3->click();
+    form_.addSetButton->click();
   }
 
   testing::ScratchFolder scratch_;
@@ -59,7 +59,7 @@ class FileCommandsTest : public testing::MainWindowFixture {
 TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   const QString untitled = QStringLiteral("Kirabel -名称未設定-");
   EXPECT_EQ(form_.windowTitle(), untitled);
-  form_.KN2->trigger();
+  form_.actionNew->trigger();
   EXPECT_TRUE(MessageBox::Shown().empty());
 
   buildPair();
@@ -68,7 +68,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   ASSERT_EQ(form_.windowTitle(), titled);
 
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.KN2->trigger();
+  form_.actionNew->trigger();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
   EXPECT_EQ(form_.List.size(), 2u);
@@ -76,17 +76,17 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   expectInStep();
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.KN2->trigger();
+  form_.actionNew->trigger();
   EXPECT_TRUE(form_.List.empty());
   EXPECT_EQ(form_.windowTitle(), untitled);
-  EXPECT_TRUE(form_.FileName.empty());
+  EXPECT_TRUE(form_.fileName.empty());
   expectInStep();
 }
 
 TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   buildPair();
-  form_.Environment().G = 1.25L;
-  const std::vector<TParticle> built = form_.List;
+  form_.Environment().gravity = 1.25L;
+  const std::vector<ParticleSet> built = form_.List;
   saveAs("pair");
 
   const FileDialogRequest& request = lastRequest();
@@ -96,31 +96,32 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   EXPECT_EQ(request.defaultExt, QStringLiteral("PCL"));
   EXPECT_EQ(request.nameFilters.size(), 3);
   ASSERT_TRUE(std::filesystem::exists(scratch_.File("pair.PCL")));
-  EXPECT_EQ(form_.SaveDialog1.InitialDir, folder());
-  EXPECT_EQ(form_.OpenDialog1.InitialDir, folder());
+  EXPECT_EQ(form_.saveDialog.initialDir, folder());
+  EXPECT_EQ(form_.openDialog.initialDir, folder());
 
   // Open empties the list without a question, then loads.
   addSet(QStringLiteral("extra"));
-  form_.Environment().G = 0;
+  form_.Environment().gravity = 0;
   open("pair.PCL");
   EXPECT_TRUE(MessageBox::Shown().empty());
   EXPECT_EQ(lastRequest().initialDir, folder());
   EXPECT_FALSE(lastRequest().save);
   ASSERT_EQ(form_.List.size(), built.size());
   for (std::size_t i = 0; i < built.size(); ++i) {
-    const TParticle& a = built[i];
-    const TParticle& b = form_.List[i];
+    const ParticleSet& a = built[i];
+    const ParticleSet& b = form_.List[i];
     EXPECT_EQ(a.name, b.name);
-    EXPECT_EQ(a.N, b.N);
+    EXPECT_EQ(a.count, b.count);
     EXPECT_EQ(a.child, b.child);
-    EXPECT_EQ(a.rmB, b.rmB);
-    EXPECT_EQ(a.rmLT, b.rmLT);
-    EXPECT_EQ(a.gt, b.gt);
+    EXPECT_EQ(a.speedDistribution, b.speedDistribution);
+    EXPECT_EQ(a.lifetimeDistribution, b.lifetimeDistribution);
+    EXPECT_EQ(a.birthTime, b.birthTime);
     EXPECT_EQ(a.visible, b.visible);
-    EXPECT_NEAR(static_cast<double>(a.vb), static_cast<double>(b.vb), 1e-14);
-    EXPECT_NEAR(static_cast<double>(a.db), static_cast<double>(b.db), 1e-14);
+    EXPECT_NEAR(static_cast<double>(a.direction), static_cast<double>(b.direction), 1e-14);
+    EXPECT_NEAR(static_cast<double>(a.directionSpread), static_cast<double>(b.directionSpread),
+                1e-14);
   }
-  EXPECT_EQ(form_.Environment().G, 1.25L);
+  EXPECT_EQ(form_.Environment().gravity, 1.25L);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 }
@@ -128,46 +129,46 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
 TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   buildPair();
   FileDialogService::setNextFileName(file("first"));
-  form_.KA1->trigger();  // untitled: save as
+  form_.actionSave->trigger();  // untitled: save as
   ASSERT_EQ(FileDialogService::requests().size(), 1u);
   EXPECT_TRUE(MessageBox::Shown().empty());
   const std::string path = scratch_.File("first.PCL");
-  EXPECT_EQ(form_.FileName, path);
+  EXPECT_EQ(form_.fileName, path);
 
   addSet(QStringLiteral("third"));
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.KA1->trigger();
+  form_.actionSave->trigger();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text,
             QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね"));
   EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Confirmation);
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.KA1->trigger();
+  form_.actionSave->trigger();
   EXPECT_EQ(FileDialogService::requests().size(), 1u);  // no dialog
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.KN2->trigger();
+  form_.actionNew->trigger();
   open("first.PCL");
   EXPECT_EQ(names(), (Strings{"一番", "second", "third"}));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheListAndAlignsTheStartingFolders) {
   buildPair();
-  form_.OpenDialog1.InitialDir = QStringLiteral("/somewhere");
-  form_.SaveDialog1.InitialDir = QStringLiteral("/elsewhere");
+  form_.openDialog.initialDir = QStringLiteral("/somewhere");
+  form_.saveDialog.initialDir = QStringLiteral("/elsewhere");
   FileDialogService::setNextFileName(std::nullopt);
-  form_.KR1->trigger();
+  form_.actionOpen->trigger();
   EXPECT_EQ(lastRequest().initialDir, QStringLiteral("/somewhere"));
   EXPECT_EQ(form_.List.size(), 2u);
   // Never used: it keeps the remembered folder, and the save dialog follows it.
-  EXPECT_EQ(form_.OpenDialog1.InitialDir, QStringLiteral("/somewhere"));
-  EXPECT_EQ(form_.SaveDialog1.InitialDir, form_.OpenDialog1.InitialDir);
+  EXPECT_EQ(form_.openDialog.initialDir, QStringLiteral("/somewhere"));
+  EXPECT_EQ(form_.saveDialog.initialDir, form_.openDialog.initialDir);
 
   saveAs("pair");
-  form_.SaveDialog1.InitialDir = QStringLiteral("/elsewhere");
+  form_.saveDialog.initialDir = QStringLiteral("/elsewhere");
   FileDialogService::setNextFileName(std::nullopt);
-  form_.KM1->trigger();
-  EXPECT_EQ(form_.SaveDialog1.InitialDir, form_.OpenDialog1.InitialDir);
+  form_.actionMerge->trigger();
+  EXPECT_EQ(form_.saveDialog.initialDir, form_.openDialog.initialDir);
 }
 
 TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
@@ -176,23 +177,23 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   addSet(QStringLiteral("own"));
   std::string other = scratch_.File("other.pcl");
   testing::WriteBytes(other, "[HEADER]\nID=PCL\nnSET=1\n[P0]\nname=dropped\nchild=0\n");
-  form_.SetFileName(std::string());
+  form_.setFileName(std::string());
 
   FileDialogService::setNextFileName(file("pair.PCL"));
-  form_.KM1->trigger();
+  form_.actionMerge->trigger();
   EXPECT_EQ(names(), (Strings{"一番", "second", "own", "一番", "second"}));
   EXPECT_EQ(form_.List[4].child, 3);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 
   // Only the first dropped file is merged; the folders stay.
-  const QString openDir = form_.OpenDialog1.InitialDir;
-  form_.DropFiles({QString::fromStdString(other), file("pair.PCL")});
+  const QString openDir = form_.openDialog.initialDir;
+  form_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
   EXPECT_EQ(form_.List.size(), 6u);
   EXPECT_EQ(form_.List[5].name, "dropped");
   EXPECT_EQ(form_.List[5].child, 5);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -other.pcl-"));
-  EXPECT_EQ(form_.OpenDialog1.InitialDir, openDir);
+  EXPECT_EQ(form_.openDialog.initialDir, openDir);
   expectInStep();
 }
 
@@ -210,28 +211,28 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
 
   MessageBox::ClearRecord();
   addSet(QStringLiteral("x"));
-  const QString openDir = form_.OpenDialog1.InitialDir;
+  const QString openDir = form_.openDialog.initialDir;
   const std::string missing = scratch_.File("no/such/folder/list.PCL");
   FileDialogService::setNextFileName(QString::fromStdString(missing));
-  form_.KS1->trigger();
+  form_.actionSaveAs->trigger();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("に書き込めません")));
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
-  EXPECT_EQ(form_.OpenDialog1.InitialDir, openDir);
+  EXPECT_EQ(form_.openDialog.initialDir, openDir);
 }
 
 TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
-  viewer_.FitToPicture(5, 3);
-  TDIBitmap& bitmap = viewer_.Bitmap();
+  viewer_.fitToPicture(5, 3);
+  Picture& bitmap = viewer_.picture();
   uint8_t* bottomLeft = bitmap.Bits();  // picture row 2, pixel 0
   bottomLeft[0] = 10;                   // blue
   bottomLeft[1] = 20;                   // green
   bottomLeft[2] = 30;                   // red
-  const QString before = form_.SaveDialog1.InitialDir;
+  const QString before = form_.saveDialog.initialDir;
 
   FileDialogService::setNextFileName(file("picture"));
-  form_.SpeedButton8->click();
+  form_.saveImageButton->click();
   EXPECT_EQ(lastRequest().filterIndex, 2);
   EXPECT_TRUE(lastRequest().confirmOverwrite);
   EXPECT_EQ(lastRequest().defaultExt, QStringLiteral("BMP"));
@@ -241,11 +242,11 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);  // bits per pixel
 
   FileDialogService::setNextFileName(file("picture.png"));
-  form_.KI1->trigger();
+  form_.actionSaveImage->trigger();
   const QImage png(file("picture.png"));
   ASSERT_EQ(png.size(), QSize(5, 3));
   EXPECT_EQ(png.pixelColor(0, 2), QColor(30, 20, 10));
-  EXPECT_EQ(form_.SaveDialog1.InitialDir, before);
+  EXPECT_EQ(form_.saveDialog.initialDir, before);
 }
 
 }  // namespace

@@ -43,22 +43,22 @@ TEST(FileDialogServiceTest, DefaultExtensionOnlyForNamesWithoutOne) {
 TEST(FileDialogServiceTest, DialogKeepsItsChoiceAndReportsItsFolder) {
   FileDialogService::clearAnswers();
   FileDialogService::clearRequests();
-  TFileDialog dialog(TFileDialog::Kind::Save, QStringLiteral("x(*.X)|*.X"));
-  dialog.DefaultExt = QStringLiteral("X");
-  dialog.InitialDir = QStringLiteral("/start");
-  EXPECT_EQ(dialog.FileFolder(), QString());
+  FileChooser dialog(FileChooser::Kind::Save, QStringLiteral("x(*.X)|*.X"));
+  dialog.defaultExtension = QStringLiteral("X");
+  dialog.initialDir = QStringLiteral("/start");
+  EXPECT_EQ(dialog.fileFolder(), QString());
 
   FileDialogService::setNextFileName(QStringLiteral("/tmp/kirabel-dir/name"));
-  ASSERT_TRUE(dialog.Execute(nullptr));
-  EXPECT_EQ(dialog.FileName, QStringLiteral("/tmp/kirabel-dir/name.X"));
-  EXPECT_EQ(dialog.FileFolder(), QStringLiteral("/tmp/kirabel-dir"));
+  ASSERT_TRUE(dialog.execute(nullptr));
+  EXPECT_EQ(dialog.fileName, QStringLiteral("/tmp/kirabel-dir/name.X"));
+  EXPECT_EQ(dialog.fileFolder(), QStringLiteral("/tmp/kirabel-dir"));
   EXPECT_EQ(FileDialogService::requests().back().initialDir, QStringLiteral("/start"));
 
   // Cancelled: the name of the last use stays and is proposed next time.
   FileDialogService::setNextFileName(std::nullopt);
-  EXPECT_FALSE(dialog.Execute(nullptr));
-  EXPECT_EQ(dialog.FileName, QStringLiteral("/tmp/kirabel-dir/name.X"));
-  EXPECT_EQ(FileDialogService::requests().back().fileName, dialog.FileName);
+  EXPECT_FALSE(dialog.execute(nullptr));
+  EXPECT_EQ(dialog.fileName, QStringLiteral("/tmp/kirabel-dir/name.X"));
+  EXPECT_EQ(FileDialogService::requests().back().fileName, dialog.fileName);
 }
 
 }  // namespace

@@ -21,95 +21,96 @@ namespace {
 class LaunchSettingsDialogTest : public ::testing::Test {
  protected:
   LaunchSettingsDialogTest()
-      : open_(TFileDialog::Kind::Open, QStringLiteral("a|*.*")),
-        save_(TFileDialog::Kind::Save, QStringLiteral("a|*.*")) {
+      : open_(FileChooser::Kind::Open, QStringLiteral("a|*.*")),
+        save_(FileChooser::Kind::Save, QStringLiteral("a|*.*")) {
     ModalRunner::clearHandlers();
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
-    dialog_.MainOpenDialog = &open_;
-    dialog_.MainSaveDialog = &save_;
+    dialog_.mainOpenDialog = &open_;
+    dialog_.mainSaveDialog = &save_;
   }
   ~LaunchSettingsDialogTest() override {
     ModalRunner::clearHandlers();
     FileDialogService::clearAnswers();
   }
   // Shows the dialog, lets `play` act on it and closes it with OK or Cancel.
-  int Run(const std::function<void(TForm5&)>& play, bool ok) {
+  int Run(const std::function<void(LaunchSettingsDialog&)>& play, bool ok) {
     ModalRunner::setNextHandler([&, ok](QDialog&) {
       play(dialog_);
-      (ok ? dialog_.BitBtn1 : dialog_.BitBtn2)->click();
+      (ok ? dialog_.okButton : dialog_.cancelButton)->click();
     });
     return ModalRunner::exec(dialog_);
   }
 
-  TFileDialog open_, save_;
-  TForm5 dialog_;
+  FileChooser open_, save_;
+  LaunchSettingsDialog dialog_;
 };
 
 TEST_F(LaunchSettingsDialogTest, RecordStartsWithTheDesignValues) {
-  const TEnvironment& env = dialog_.Environment();
-  EXPECT_EQ(env.G, 0.5L);
-  EXPECT_EQ(env.ST, 10.0L);
-  EXPECT_EQ(env.IT, 1.0L);
-  EXPECT_EQ(env.NF, 1.0L);
-  EXPECT_TRUE(env.NAME.empty());
-  EXPECT_FALSE(env.AUTOSAVE);
+  const LaunchSettings& env = dialog_.Environment();
+  EXPECT_EQ(env.gravity, 0.5L);
+  EXPECT_EQ(env.startTime, 10.0L);
+  EXPECT_EQ(env.frameInterval, 1.0L);
+  EXPECT_EQ(env.frameCount, 1.0L);
+  EXPECT_TRUE(env.autosaveName.empty());
+  EXPECT_FALSE(env.autosave);
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("打ち上げ設定"));
   EXPECT_EQ(dialog_.size(), QSize(370, 265));
-  EXPECT_TRUE(dialog_.NEditG->PrmtNegative());
-  EXPECT_TRUE(dialog_.NEditST->PrmtNegative());
-  EXPECT_FALSE(dialog_.NeditIT->PrmtNegative());
-  EXPECT_FALSE(dialog_.NEditNF->PrmtNegative());
-  EXPECT_EQ(dialog_.NEditNF->FixDecimal(), 0);
-  EXPECT_TRUE(dialog_.NEditG->ZeroDisplay());
+  EXPECT_TRUE(dialog_.gravityEdit->PrmtNegative());
+  EXPECT_TRUE(dialog_.startTimeEdit->PrmtNegative());
+  EXPECT_FALSE(dialog_.frameIntervalEdit->PrmtNegative());
+  EXPECT_FALSE(dialog_.frameCountEdit->PrmtNegative());
+  EXPECT_EQ(dialog_.frameCountEdit->FixDecimal(), 0);
+  EXPECT_TRUE(dialog_.gravityEdit->ZeroDisplay());
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
-  TEnvironment& env = dialog_.Environment();
-  env.G = 2.25L;
-  env.NF = 7;
-  env.NAME = "/tmp/fire.bmp";
-  env.AUTOSAVE = true;
+  LaunchSettings& env = dialog_.Environment();
+  env.gravity = 2.25L;
+  env.frameCount = 7;
+  env.autosaveName = "/tmp/fire.bmp";
+  env.autosave = true;
   EXPECT_EQ(Run(
-                [](TForm5& d) {
-                  EXPECT_EQ(d.NEditG->Value(), 2.25L);
-                  EXPECT_EQ(d.NEditNF->Value(), 7.0L);
-                  EXPECT_EQ(d.Edit1->text(), QStringLiteral("/tmp/fire.bmp"));
-                  EXPECT_TRUE(d.CheckBox1->isChecked());
-                  d.NEditG->setValue(-1.5L);
-                  d.Edit1->setText(QStringLiteral("  \t/tmp/other.bmp  "));
+                [](LaunchSettingsDialog& d) {
+                  EXPECT_EQ(d.gravityEdit->Value(), 2.25L);
+                  EXPECT_EQ(d.frameCountEdit->Value(), 7.0L);
+                  EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("/tmp/fire.bmp"));
+                  EXPECT_TRUE(d.autosaveCheck->isChecked());
+                  d.gravityEdit->setValue(-1.5L);
+                  d.autosaveNameEdit->setText(QStringLiteral("  \t/tmp/other.bmp  "));
                 },
                 false),
             QDialog::Rejected);
   // Cancel keeps the edits: it only stops the launch.
-  EXPECT_EQ(env.G, -1.5L);
-  EXPECT_EQ(env.NAME, "/tmp/other.bmp");
-  EXPECT_EQ(Run([](TForm5& d) { EXPECT_EQ(d.NEditG->Value(), -1.5L); }, true), QDialog::Accepted);
+  EXPECT_EQ(env.gravity, -1.5L);
+  EXPECT_EQ(env.autosaveName, "/tmp/other.bmp");
+  EXPECT_EQ(Run([](LaunchSettingsDialog& d) { EXPECT_EQ(d.gravityEdit->Value(), -1.5L); }, true),
+            QDialog::Accepted);
 }
 
 TEST_F(LaunchSettingsDialogTest, NegativeIntervalBecomesItsMagnitude) {
-  dialog_.Environment().IT = -2;
-  Run([](TForm5&) {}, true);
-  EXPECT_EQ(dialog_.Environment().IT, 2.0L);
+  dialog_.Environment().frameInterval = -2;
+  Run([](LaunchSettingsDialog&) {}, true);
+  EXPECT_EQ(dialog_.Environment().frameInterval, 2.0L);
 }
 
 TEST_F(LaunchSettingsDialogTest, FileNameRowFollowsTheCheckBox) {
-  dialog_.Environment().AUTOSAVE = false;
-  dialog_.Environment().NAME = "kept.bmp";
+  dialog_.Environment().autosave = false;
+  dialog_.Environment().autosaveName = "kept.bmp";
   Run(
-      [](TForm5& d) {
-        EXPECT_FALSE(d.Edit1->isEnabled());
-        EXPECT_FALSE(d.Button1->isEnabled());
-        EXPECT_TRUE(d.Label1->isEnabled());
-        QTest::mouseClick(d.CheckBox1, Qt::LeftButton);
-        EXPECT_TRUE(d.Edit1->isEnabled());
-        EXPECT_TRUE(d.Button1->isEnabled());
-        QTest::mouseClick(d.CheckBox1, Qt::LeftButton);
-        EXPECT_FALSE(d.Edit1->isEnabled());
+      [](LaunchSettingsDialog& d) {
+        EXPECT_FALSE(d.autosaveNameEdit->isEnabled());
+        EXPECT_FALSE(d.browseButton->isEnabled());
+        EXPECT_TRUE(d.autosaveNameLabel->isEnabled());
+        QTest::mouseClick(d.autosaveCheck, Qt::LeftButton);
+        EXPECT_TRUE(d.autosaveNameEdit->isEnabled());
+        EXPECT_TRUE(d.browseButton->isEnabled());
+        QTest::mouseClick(d.autosaveCheck, Qt::LeftButton);
+        EXPECT_FALSE(d.autosaveNameEdit->isEnabled());
       },
       true);
-  EXPECT_EQ(dialog_.Environment().NAME, "kept.bmp");
-  EXPECT_FALSE(dialog_.Environment().AUTOSAVE);
+  EXPECT_EQ(dialog_.Environment().autosaveName, "kept.bmp");
+  EXPECT_FALSE(dialog_.Environment().autosave);
 }
 
 TEST_F(LaunchSettingsDialogTest, NameIsTrimmedAndCutWithoutSplittingACharacter) {
@@ -121,17 +122,17 @@ TEST_F(LaunchSettingsDialogTest, NameIsTrimmedAndCutWithoutSplittingACharacter) 
 }
 
 TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) {
-  save_.InitialDir = QStringLiteral("/start");
+  save_.initialDir = QStringLiteral("/start");
   FileDialogService::setNextFileName(std::nullopt);
   FileDialogService::setNextFileName(QStringLiteral("/work/out/fire.bmp"));
-  dialog_.Environment().AUTOSAVE = true;
+  dialog_.Environment().autosave = true;
   Run(
-      [](TForm5& d) {
-        d.Edit1->setText(QStringLiteral("before"));
-        d.Button1->click();  // cancelled: nothing changes
-        EXPECT_EQ(d.Edit1->text(), QStringLiteral("before"));
-        d.Button1->click();
-        EXPECT_EQ(d.Edit1->text(), QStringLiteral("/work/out/fire.bmp"));
+      [](LaunchSettingsDialog& d) {
+        d.autosaveNameEdit->setText(QStringLiteral("before"));
+        d.browseButton->click();  // cancelled: nothing changes
+        EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("before"));
+        d.browseButton->click();
+        EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("/work/out/fire.bmp"));
       },
       true);
   ASSERT_EQ(FileDialogService::requests().size(), 2u);
@@ -141,9 +142,9 @@ TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) 
   EXPECT_FALSE(request.confirmOverwrite);
   EXPECT_EQ(request.initialDir, QStringLiteral("/start"));
   EXPECT_EQ(request.defaultExt, QStringLiteral("bmp"));
-  EXPECT_EQ(open_.InitialDir, QStringLiteral("/work/out"));
-  EXPECT_EQ(save_.InitialDir, QStringLiteral("/work/out"));
-  EXPECT_EQ(dialog_.Environment().NAME, "/work/out/fire.bmp");
+  EXPECT_EQ(open_.initialDir, QStringLiteral("/work/out"));
+  EXPECT_EQ(save_.initialDir, QStringLiteral("/work/out"));
+  EXPECT_EQ(dialog_.Environment().autosaveName, "/work/out/fire.bmp");
 }
 
 }  // namespace

@@ -28,30 +28,30 @@ namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
 
-TParticle Burst() {
-  TParticle p;
+ParticleSet Burst() {
+  ParticleSet p;
   p.name = "burst";
-  p.colR = 255;
-  p.colG = 200;
-  p.colB = 40;
-  p.b = 8;
-  p.eb = 3;
-  p.N = 40;
-  p.P0x = 32;
-  p.P0y = 24;
-  p.db = 3.14159L;
-  p.et = 1;
-  p.lt = 20;
-  p.elt = 2;
-  p.tv = 3;
-  p.ns = 6;
+  p.red = 255;
+  p.green = 200;
+  p.blue = 40;
+  p.speed = 8;
+  p.speedSpread = 3;
+  p.count = 40;
+  p.originX = 32;
+  p.originY = 24;
+  p.directionSpread = 3.14159L;
+  p.birthSpread = 1;
+  p.lifetime = 20;
+  p.lifetimeSpread = 2;
+  p.trailLength = 3;
+  p.trailSamples = 6;
   p.visible = true;
   p.child = -1;
   return p;
 }
 
 // The picture bytes of each row, without the padding.
-std::vector<uint8_t> Pixels(const TDIBitmap& bitmap) {
+std::vector<uint8_t> Pixels(const Picture& bitmap) {
   std::vector<uint8_t> pixels;
   for (int y = 0; y < bitmap.Height(); ++y) {
     const uint8_t* row = bitmap.Bits() + y * bitmap.RowBytes();
@@ -64,20 +64,20 @@ class LaunchTest : public StartedAppFixture {
  protected:
   LaunchTest() {
     Start();
-    Form1().ApplyResolution(kWidth, kHeight);
-    Form1().List.push_back(Burst());
-    Form1().SetRowCount(3);
-    TEnvironment& env = Form1().Environment();
-    env.ST = 4;
-    env.IT = 2;
-    env.NF = 3;
-    env.G = 0.25L;
+    mainWindow().applyResolution(kWidth, kHeight);
+    mainWindow().List.push_back(Burst());
+    mainWindow().setRowCount(3);
+    LaunchSettings& env = mainWindow().Environment();
+    env.startTime = 4;
+    env.frameInterval = 2;
+    env.frameCount = 3;
+    env.gravity = 0.25L;
   }
   // Queues the answer of the launch settings dialog.
   void AnswerLaunchDialog(bool ok) {
     ModalRunner::setNextHandler([this, ok](QDialog&) {
-      TForm5& dialog = *Form1().Form5;
-      (ok ? dialog.BitBtn1 : dialog.BitBtn2)->click();
+      LaunchSettingsDialog& dialog = *mainWindow().launchDialog;
+      (ok ? dialog.okButton : dialog.cancelButton)->click();
     });
   }
   // Runs `action` at the launch's first progress step.
@@ -85,51 +85,52 @@ class LaunchTest : public StartedAppFixture {
     QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
   }
   void ExpectIdle() {
-    EXPECT_FALSE(Form1().Busy);
-    EXPECT_FALSE(Form1().Launching);
-    EXPECT_TRUE(Form1().SpeedButton4->isEnabled());
-    EXPECT_TRUE(Form1().KL1->isEnabled());
-    EXPECT_FALSE(Form1().SpeedButton5->isEnabled());
-    EXPECT_TRUE(Form1().K6->isEnabled());
-    EXPECT_EQ(Form1().ProgressBar1->value(), 0);
-    EXPECT_EQ(Form2().windowTitle(), QStringLiteral("空間ビューワ"));
+    EXPECT_FALSE(mainWindow().busy);
+    EXPECT_FALSE(mainWindow().launching);
+    EXPECT_TRUE(mainWindow().launchButton->isEnabled());
+    EXPECT_TRUE(mainWindow().actionLaunch->isEnabled());
+    EXPECT_FALSE(mainWindow().stopButton->isEnabled());
+    EXPECT_TRUE(mainWindow().actionResolution->isEnabled());
+    EXPECT_EQ(mainWindow().progressBar->value(), 0);
+    EXPECT_EQ(viewer().windowTitle(), QStringLiteral("空間ビューワ"));
   }
 };
 
 TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
-  Form1().List.clear();
+  mainWindow().List.clear();
   const int shownBefore = ModalRunner::execCount();
-  Form1().SpeedButton4->click();
+  mainWindow().launchButton->click();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("パーティクルがありません"));
   EXPECT_EQ(ModalRunner::execCount(), shownBefore);
 
-  Form1().List.push_back(Burst());
-  const std::vector<uint8_t> black = Pixels(Form2().Bitmap());
-  const uint32_t seed = Form1().Random.State();
+  mainWindow().List.push_back(Burst());
+  const std::vector<uint8_t> black = Pixels(viewer().picture());
+  const uint32_t seed = mainWindow().Random.State();
   AnswerLaunchDialog(false);
-  Form1().KL1->trigger();
+  mainWindow().actionLaunch->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
-  EXPECT_EQ(Pixels(Form2().Bitmap()), black);
-  EXPECT_EQ(Form1().Random.State(), seed);
+  EXPECT_EQ(Pixels(viewer().picture()), black);
+  EXPECT_EQ(mainWindow().Random.State(), seed);
   ExpectIdle();
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
-  const RandomGenerator before = Form1().Random;
+  const RandomGenerator before = mainWindow().Random;
   AnswerLaunchDialog(true);
-  Form1().BitBtn2Click();
+  mainWindow().launch();
   ExpectIdle();
-  const std::vector<uint8_t> shown = Pixels(Form2().Bitmap());
+  const std::vector<uint8_t> shown = Pixels(viewer().picture());
 
   RandomGenerator random = before;
-  const auto built = Launch::Build(Form1().List, Form1().Environment(), random, INT64_MAX, {});
+  const auto built =
+      Launch::Build(mainWindow().List, mainWindow().Environment(), random, INT64_MAX, {});
   testing::Canvas canvas(kWidth, kHeight);
   for (int64_t frame = 1; frame <= built.launch->FrameCount(); ++frame) {
     ASSERT_TRUE(built.launch->DrawFrame(frame, canvas.space, canvas.picture, {}));
   }
   EXPECT_EQ(shown, Pixels(canvas.picture));
-  EXPECT_EQ(random.State(), Form1().Random.State());
+  EXPECT_EQ(random.State(), mainWindow().Random.State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
 }
 
@@ -138,19 +139,19 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   bool checked = false;
   AtFirstStep([&] {
     checked = true;
-    EXPECT_TRUE(Form1().Busy);
-    EXPECT_FALSE(Form1().SpeedButton4->isEnabled());
-    EXPECT_FALSE(Form1().KL1->isEnabled());
-    EXPECT_TRUE(Form1().SpeedButton5->isEnabled());
-    EXPECT_FALSE(Form1().K6->isEnabled());
-    EXPECT_EQ(Form2().windowTitle(), QStringLiteral("作画中です...1/3"));
-    EXPECT_GT(Form1().ProgressBar1->value(), 0);
+    EXPECT_TRUE(mainWindow().busy);
+    EXPECT_FALSE(mainWindow().launchButton->isEnabled());
+    EXPECT_FALSE(mainWindow().actionLaunch->isEnabled());
+    EXPECT_TRUE(mainWindow().stopButton->isEnabled());
+    EXPECT_FALSE(mainWindow().actionResolution->isEnabled());
+    EXPECT_EQ(viewer().windowTitle(), QStringLiteral("作画中です...1/3"));
+    EXPECT_GT(mainWindow().progressBar->value(), 0);
     // Replacing the buffer now would pull it from under the renderer.
-    Form1().ApplyResolution(10, 10);
-    EXPECT_EQ(Form1().Space->Width(), kWidth);
-    Form1().BitBtn2Click();  // a second launch cannot start
+    mainWindow().applyResolution(10, 10);
+    EXPECT_EQ(mainWindow().Space->Width(), kWidth);
+    mainWindow().launch();  // a second launch cannot start
   });
-  Form1().BitBtn2Click();
+  mainWindow().launch();
   EXPECT_TRUE(checked);
   EXPECT_GE(MessageBox::BeepCount(), 2);
   ExpectIdle();
@@ -158,40 +159,40 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
 
 TEST_F(LaunchTest, EscapeInTheGridStopsTheLaunch) {
   AnswerLaunchDialog(true);
-  const std::vector<uint8_t> black = Pixels(Form2().Bitmap());
-  QCoreApplication::postEvent(Form1().DrawGrid1,
+  const std::vector<uint8_t> black = Pixels(viewer().picture());
+  QCoreApplication::postEvent(mainWindow().grid,
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  Form1().BitBtn2Click();
+  mainWindow().launch();
   ExpectIdle();
-  EXPECT_EQ(Pixels(Form2().Bitmap()), black);  // stopped in frame 1: nothing shown
+  EXPECT_EQ(Pixels(viewer().picture()), black);  // stopped in frame 1: nothing shown
 }
 
 TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
-  Form1().TooMany = 40;  // exactly the set's count: asks
+  mainWindow().warningThreshold = 40;  // exactly the set's count: asks
   MessageBox::setNextAnswer(MsgAnswer::No);
   AnswerLaunchDialog(true);
-  const uint32_t seed = Form1().Random.State();
-  Form1().BitBtn2Click();
+  const uint32_t seed = mainWindow().Random.State();
+  mainWindow().launch();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
   EXPECT_EQ(MessageBox::BeepCount(), 1);
-  EXPECT_EQ(Form1().Random.State(), seed);
+  EXPECT_EQ(mainWindow().Random.State(), seed);
   ExpectIdle();
 
-  Form1().TooMany = 41;
+  mainWindow().warningThreshold = 41;
   AnswerLaunchDialog(true);
-  Form1().BitBtn2Click();
+  mainWindow().launch();
   EXPECT_EQ(MessageBox::Shown().size(), 1u);  // below the threshold: no question
 }
 
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
-  TEnvironment& env = Form1().Environment();
-  env.AUTOSAVE = true;
-  env.NF = 2;
-  env.NAME = scratch_.File("fire.bmp");
+  LaunchSettings& env = mainWindow().Environment();
+  env.autosave = true;
+  env.frameCount = 2;
+  env.autosaveName = scratch_.File("fire.bmp");
   AnswerLaunchDialog(true);
-  Form1().BitBtn2Click();
+  mainWindow().launch();
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00001.BMP")));
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00002.BMP")));
   EXPECT_TRUE(MessageBox::Shown().empty());
@@ -201,9 +202,9 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   testing::WriteBytes(readOnly, "kept");
   chmod(readOnly.c_str(), 0444);
   for (const std::string name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
-    env.NAME = name;
+    env.autosaveName = name;
     AnswerLaunchDialog(true);
-    Form1().BitBtn2Click();
+    mainWindow().launch();
     ASSERT_EQ(MessageBox::Shown().size(), 1u);
     EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
     EXPECT_EQ(MessageBox::Shown()[0].text,
@@ -215,24 +216,24 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
 }
 
 TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
-  Form1().show();
+  mainWindow().show();
   AnswerLaunchDialog(true);
-  AtFirstStep([&] { EXPECT_FALSE(Form1().close()); });
-  Form1().BitBtn2Click();
+  AtFirstStep([&] { EXPECT_FALSE(mainWindow().close()); });
+  mainWindow().launch();
   ExpectIdle();
   QCoreApplication::processEvents();  // the close, repeated once the launch has ended
-  EXPECT_FALSE(Form1().isVisible());
-  EXPECT_TRUE(Form1().Closing);
+  EXPECT_FALSE(mainWindow().isVisible());
+  EXPECT_TRUE(mainWindow().closing);
   EXPECT_TRUE(std::filesystem::exists(SettingsPath()));
 }
 
 TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
   AnswerLaunchDialog(true);
-  AtFirstStep([&] { Form1().Exit1->trigger(); });
-  Form1().BitBtn2Click();
+  AtFirstStep([&] { mainWindow().actionExit->trigger(); });
+  mainWindow().launch();
   ExpectIdle();
   QCoreApplication::processEvents();
-  EXPECT_FALSE(Form1().Closing);
+  EXPECT_FALSE(mainWindow().closing);
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 

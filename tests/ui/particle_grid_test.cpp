@@ -17,26 +17,26 @@
 namespace kirabel {
 namespace {
 
-TParticle Set(const std::string& name) {
-  TParticle p;
+ParticleSet Set(const std::string& name) {
+  ParticleSet p;
   p.name = name;
   p.visible = true;
   p.child = -1;
-  p.P0x = 256;
-  p.P0y = 256;
-  p.et = 5;
+  p.originX = 256;
+  p.originY = 256;
+  p.birthSpread = 5;
   return p;
 }
 
 TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
   ParticleList list{Set("火花 1"), Set("b"), Set("c")};
-  list[0].P0x = 255.9L;
-  list[0].P0y = 0.5L;
-  list[0].gt = 12.5L;
-  list[0].et = 0;
+  list[0].originX = 255.9L;
+  list[0].originY = 0.5L;
+  list[0].birthTime = 12.5L;
+  list[0].birthSpread = 0;
   list[1].visible = false;
-  list[1].gt = -3;
-  list[1].P0x = -1.7L;
+  list[1].birthTime = -3;
+  list[1].originX = -1.7L;
   list[1].child = 1;  // its own child
   list[2].child = 0;
 
@@ -57,8 +57,8 @@ TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
 TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
   ParticleList list{Set("a")};
   list[0].child = 7;  // names no set
-  list[0].P0x = 1e30L;
-  list[0].P0y = -1e30L;
+  list[0].originX = 1e30L;
+  list[0].originY = -1e30L;
   EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
   EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("2147483647,-2147483648"));
   list[0].child = -5;
@@ -73,7 +73,7 @@ class GridTest : public ::testing::Test {
     ModalRunner::clearHandlers();
     form_.resize(526, 292);
     form_.show();
-    grid_ = form_.DrawGrid1;
+    grid_ = form_.grid;
   }
   ~GridTest() override {
     ModalRunner::clearHandlers();
@@ -81,7 +81,7 @@ class GridTest : public ::testing::Test {
   }
   void AddSets(int n) {
     for (int i = 0; i < n; ++i) form_.List.push_back(Set("s" + std::to_string(i)));
-    form_.SetRowCount(form_.RowCount() + n);
+    form_.setRowCount(form_.rowCount() + n);
   }
   QColor PixelAt(int row, int column) {
     QApplication::processEvents();
@@ -90,19 +90,19 @@ class GridTest : public ::testing::Test {
     return image.pixelColor(cell.center());
   }
 
-  TForm1 form_;
-  TDrawGrid* grid_;
+  MainWindow form_;
+  ParticleGrid* grid_;
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
-  EXPECT_EQ(form_.RowCount(), 2);
-  EXPECT_EQ(form_.Row(), 1);
+  EXPECT_EQ(form_.rowCount(), 2);
+  EXPECT_EQ(form_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
   EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
-  TForm1 fresh;  // widths before any fitting: header text + 8
+  MainWindow fresh;  // widths before any fitting: header text + 8
   for (int i = 0; i < kGridColumns; ++i)
-    EXPECT_EQ(fresh.DrawGrid1->columnWidth(i), metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
+    EXPECT_EQ(fresh.grid->columnWidth(i), metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
   EXPECT_EQ(grid_->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
             QStringLiteral("色合い"));
 }
@@ -110,7 +110,7 @@ TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
 TEST_F(GridTest, FittedWidthsFollowTheFormula) {
   const QFontMetrics metrics = grid_->fontMetrics();
   for (int client : {300, 526, 1000}) {
-    const auto widths = TDrawGrid::FittedWidths(metrics, client);
+    const auto widths = ParticleGrid::fittedWidths(metrics, client);
     int nominal[6];
     nominal[0] = 12 * metrics.horizontalAdvance(QStringLiteral("M")) + 8;
     int sum = nominal[0];
@@ -126,12 +126,12 @@ TEST_F(GridTest, FittedWidthsFollowTheFormula) {
 }
 
 TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
-  form_.ColSizing = true;
+  form_.fitColumns = true;
   form_.resize(700, 300);
   QApplication::processEvents();
-  const auto fitted = TDrawGrid::FittedWidths(grid_->fontMetrics(), form_.width());
+  const auto fitted = ParticleGrid::fittedWidths(grid_->fontMetrics(), form_.width());
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
-  form_.ColSizing = false;
+  form_.fitColumns = false;
   form_.resize(400, 300);
   QApplication::processEvents();
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
@@ -139,43 +139,43 @@ TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
 
 TEST_F(GridTest, ShrinkingBelowTheSelectedRowSelectsTheLastRow) {
   AddSets(3);
-  EXPECT_EQ(form_.RowCount(), 5);
-  form_.DrawGrid1->SetRow(4);  // the new-set row
+  EXPECT_EQ(form_.rowCount(), 5);
+  form_.grid->setSelectedRow(4);  // the new-set row
   form_.List.pop_back();
-  form_.SetRowCount(4);
-  EXPECT_EQ(form_.Row(), 3);  // the new-set row again
-  form_.DrawGrid1->SetRow(2);
+  form_.setRowCount(4);
+  EXPECT_EQ(form_.selectedRow(), 3);  // the new-set row again
+  form_.grid->setSelectedRow(2);
   form_.List.pop_back();
-  form_.SetRowCount(3);
-  EXPECT_EQ(form_.Row(), 2);  // unchanged when the row survives
-  form_.SetRowCount(2);
-  EXPECT_EQ(form_.Row(), 1);
+  form_.setRowCount(3);
+  EXPECT_EQ(form_.selectedRow(), 2);  // unchanged when the row survives
+  form_.setRowCount(2);
+  EXPECT_EQ(form_.selectedRow(), 1);
 }
 
 TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
   AddSets(2);
-  form_.List[0].colR = 200;
-  form_.List[0].colG = 30;
-  form_.List[0].colB = 90;
-  form_.List[1].colR = 10;
-  form_.List[1].colG = 250;
-  form_.List[1].colB = 0;
-  form_.DrawGrid1->SetRow(1);
-  form_.RepaintGrid();
+  form_.List[0].red = 200;
+  form_.List[0].green = 30;
+  form_.List[0].blue = 90;
+  form_.List[1].red = 10;
+  form_.List[1].green = 250;
+  form_.List[1].blue = 0;
+  form_.grid->setSelectedRow(1);
+  form_.repaintGrid();
   EXPECT_EQ(PixelAt(1, kGridColourColumn), QColor(200, 30, 90));
   EXPECT_EQ(PixelAt(2, kGridColourColumn), QColor(10, 250, 0));
   EXPECT_EQ(grid_->model()->data(grid_->model()->index(0, 0)).toString(), QStringLiteral("s0"));
 }
 
 TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
-  form_.SetBusy(true);
+  form_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(form_.Busy);
-  EXPECT_FALSE(form_.SpeedButton5->isEnabled());
+  EXPECT_FALSE(form_.busy);
+  EXPECT_FALSE(form_.stopButton->isEnabled());
 
   int opened = 0;
-  QObject::connect(grid_, &TDrawGrid::RowActivated, [&] { ++opened; });
+  QObject::connect(grid_, &ParticleGrid::rowActivated, [&] { ++opened; });
   QTest::keyClick(grid_, Qt::Key_Return);
   const QRect cell = grid_->visualRect(grid_->model()->index(0, 1));
   QTest::mouseDClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
@@ -184,28 +184,28 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
 
 TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   AddSets(2);
-  form_.DrawGrid1->SetRow(1);
+  form_.grid->setSelectedRow(1);
   form_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
   grid_->setFocus();
-  QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);  // Copy1
+  QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);  // actionCopy
   EXPECT_FALSE(form_.Clipboard.empty);
   EXPECT_EQ(form_.Clipboard.set.name, "s0");
-  QTest::keyClick(grid_, Qt::Key_Delete);  // K9
+  QTest::keyClick(grid_, Qt::Key_Delete);  // actionDeleteSet
   ASSERT_EQ(form_.List.size(), 1u);
   EXPECT_EQ(form_.List[0].name, "s1");
-  EXPECT_EQ(form_.RowCount(), 3);
+  EXPECT_EQ(form_.rowCount(), 3);
 }
 
 TEST_F(GridTest, RightButtonKeepsTheSelection) {
   AddSets(3);
-  form_.DrawGrid1->SetRow(1);
+  form_.grid->setSelectedRow(1);
   const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
   QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
   QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
-  EXPECT_EQ(form_.Row(), 1);
+  EXPECT_EQ(form_.selectedRow(), 1);
   QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(form_.Row(), 3);
+  EXPECT_EQ(form_.selectedRow(), 3);
 }
 
 }  // namespace

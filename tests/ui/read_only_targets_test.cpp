@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "image/dibs.h"
-#include "model/environment.h"
+#include "model/launch_settings.h"
 #include "model/particle.h"
 #include "model/pcl_file.h"
 #include "model/settings_file.h"
@@ -22,12 +22,12 @@ using testing::ScratchFolder;
 using testing::WriteBytes;
 
 TEST(ReadOnlyTargetsTest, EverySaveRefusesAReadOnlyFile) {
-  TDIBitmap picture;
+  Picture picture;
   picture.SetHeight(4);
   picture.SetWidth(4);
   const ParticleList list(2);
   const std::pair<const char*, std::function<void(const std::string&)>> saves[] = {
-      {"list.pcl", [&](const std::string& f) { SaveListToFile(f, list, TEnvironment()); }},
+      {"list.pcl", [&](const std::string& f) { SaveListToFile(f, list, LaunchSettings()); }},
       {"kirabel.INI", [](const std::string& f) { SaveSettingsFile(f, Settings()); }},
       {"frame.BMP", [&](const std::string& f) { picture.SaveToFile(f, 24); }},
       {"picture.bmp", [&](const std::string& f) { WritePicture(picture, f, PictureFormat::kBmp); }},

@@ -17,41 +17,42 @@ TEST_F(ScreenshotTest, WindowsForALookByEye) {
   const QString folder = qEnvironmentVariable("KIRABEL_SCREENSHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "KIRABEL_SCREENSHOT_DIR not set";
   Start({QStringLiteral("kirabel"), QStringLiteral(KIRABEL_TEST_DATA "/pcl/handwritten.pcl")});
-  Form1().show();
-  Form1().resize(526, 292);
+  mainWindow().show();
+  mainWindow().resize(526, 292);
   QApplication::processEvents();
-  Form1().grab().save(QDir(folder).filePath(QStringLiteral("main_window.png")));
-  Form2().grab().save(QDir(folder).filePath(QStringLiteral("viewer.png")));
-  Form1().Form5->show();
+  mainWindow().grab().save(QDir(folder).filePath(QStringLiteral("main_window.png")));
+  viewer().grab().save(QDir(folder).filePath(QStringLiteral("viewer.png")));
+  mainWindow().launchDialog->show();
   QApplication::processEvents();
-  Form1().Form5->grab().save(QDir(folder).filePath(QStringLiteral("launch_settings.png")));
-  Form1().Form5->hide();
+  mainWindow().launchDialog->grab().save(
+      QDir(folder).filePath(QStringLiteral("launch_settings.png")));
+  mainWindow().launchDialog->hide();
 
   // A launch of one burst, as the viewer shows its last frame.
-  TParticle burst;
+  ParticleSet burst;
   burst.name = "菊";
-  burst.colR = 255;
-  burst.colG = 160;
-  burst.colB = 60;
-  burst.N = 400;
-  burst.b = 3;
-  burst.eb = 0.3L;
-  burst.db = 3.14159L;
-  burst.P0x = burst.P0y = 128;
-  burst.lt = 40;
-  burst.elt = 5;
-  burst.tv = 10;
-  burst.ns = 20;
+  burst.red = 255;
+  burst.green = 160;
+  burst.blue = 60;
+  burst.count = 400;
+  burst.speed = 3;
+  burst.speedSpread = 0.3L;
+  burst.directionSpread = 3.14159L;
+  burst.originX = burst.originY = 128;
+  burst.lifetime = 40;
+  burst.lifetimeSpread = 5;
+  burst.trailLength = 10;
+  burst.trailSamples = 20;
   burst.visible = true;
   burst.child = -1;
-  Form1().List.assign(1, burst);
-  Form1().SetRowCount(3);
-  Form1().ApplyResolution(256, 256);
-  Form1().Environment().ST = 25;
-  Form1().Environment().G = 0.05L;
+  mainWindow().List.assign(1, burst);
+  mainWindow().setRowCount(3);
+  mainWindow().applyResolution(256, 256);
+  mainWindow().Environment().startTime = 25;
+  mainWindow().Environment().gravity = 0.05L;
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
-  Form1().BitBtn2Click();
-  Form2().grab().save(QDir(folder).filePath(QStringLiteral("viewer_after_launch.png")));
+  mainWindow().launch();
+  viewer().grab().save(QDir(folder).filePath(QStringLiteral("viewer_after_launch.png")));
 }
 
 // The whole screen, with whatever program runs on it (for instance the

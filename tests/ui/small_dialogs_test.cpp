@@ -49,82 +49,82 @@ bool HasLabel(const QWidget& parent, const QString& text) {
 }
 
 TEST(ResolutionDialogTest, LayoutAndFields) {
-  TForm4 dialog;
+  ResolutionDialog dialog;
   ExpectFixedDialog(dialog, QStringLiteral("空間解像度の設定"), QSize(204, 121));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("空間ビューワの解像度を設定します")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("X")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Y")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("×")));
-  for (const char* name : {"NEditX", "NEditY"}) {
-    auto* field = dialog.findChild<TNValEdit*>(QString::fromLatin1(name));
+  for (const char* name : {"widthEdit", "heightEdit"}) {
+    auto* field = dialog.findChild<NumericField*>(QString::fromLatin1(name));
     ASSERT_NE(field, nullptr) << name;
     EXPECT_EQ(field->MaxDigits(), 4);
     EXPECT_FALSE(field->PrmtNegative());
     EXPECT_EQ(field->FixDecimal(), 0);
     EXPECT_TRUE(field->ZeroDisplay());
   }
-  EXPECT_TRUE(dialog.BitBtn1->isDefault());
-  EXPECT_EQ(dialog.BitBtn1->text(), QStringLiteral("OK"));
-  EXPECT_EQ(dialog.BitBtn2->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  EXPECT_TRUE(dialog.okButton->isDefault());
+  EXPECT_EQ(dialog.okButton->text(), QStringLiteral("OK"));
+  EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("ｷｬﾝｾﾙ"));
 }
 
 TEST(ResolutionDialogTest, ButtonsAndKeysCloseWithTheirResults) {
-  TForm4 dialog;
-  dialog.NEditX->setValue(640);
-  dialog.NEditY->setValue(480);
-  EXPECT_EQ(PressButton(dialog, dialog.BitBtn1), QDialog::Accepted);
-  EXPECT_EQ(dialog.NEditX->Value(), 640.0L);
-  EXPECT_EQ(dialog.NEditY->Value(), 480.0L);
+  ResolutionDialog dialog;
+  dialog.widthEdit->setValue(640);
+  dialog.heightEdit->setValue(480);
+  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
+  EXPECT_EQ(dialog.widthEdit->Value(), 640.0L);
+  EXPECT_EQ(dialog.heightEdit->Value(), 480.0L);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(PressButton(dialog, dialog.BitBtn2), QDialog::Rejected);
-  EXPECT_EQ(PressKey(dialog, dialog.NEditX, Qt::Key_Escape), QDialog::Rejected);
+  EXPECT_EQ(PressButton(dialog, dialog.cancelButton), QDialog::Rejected);
+  EXPECT_EQ(PressKey(dialog, dialog.widthEdit, Qt::Key_Escape), QDialog::Rejected);
 }
 
 TEST(ResolutionDialogTest, FieldsHoldZeroToFourDigits) {
-  TForm4 dialog;
-  dialog.NEditX->setValue(0);
-  EXPECT_EQ(dialog.NEditX->Value(), 0.0L);
-  EXPECT_EQ(dialog.NEditX->text().trimmed(), QStringLiteral("0"));
-  dialog.NEditY->setValue(9999);
-  EXPECT_EQ(dialog.NEditY->Value(), 9999.0L);
+  ResolutionDialog dialog;
+  dialog.widthEdit->setValue(0);
+  EXPECT_EQ(dialog.widthEdit->Value(), 0.0L);
+  EXPECT_EQ(dialog.widthEdit->text().trimmed(), QStringLiteral("0"));
+  dialog.heightEdit->setValue(9999);
+  EXPECT_EQ(dialog.heightEdit->Value(), 9999.0L);
 }
 
 TEST(ThresholdDialogTest, LayoutFieldsAndRoundTrip) {
-  TForm7 dialog;
+  ThresholdDialog dialog;
   ExpectFixedDialog(dialog, QStringLiteral("警告値の設定"), QSize(312, 100));
   EXPECT_TRUE(
       HasLabel(dialog, QStringLiteral("粒子数がこれ以上になると、打ち上げ時に警告を出します")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("個")));
-  auto* field = dialog.findChild<TNValEdit*>(QStringLiteral("NEdit1"));
-  ASSERT_EQ(field, dialog.NEdit1);
+  auto* field = dialog.findChild<NumericField*>(QStringLiteral("thresholdEdit"));
+  ASSERT_EQ(field, dialog.thresholdEdit);
   EXPECT_EQ(field->Value(), 10000.0L);
   EXPECT_EQ(field->MaxDigits(), 9);
   EXPECT_FALSE(field->PrmtNegative());
   EXPECT_EQ(field->FixDecimal(), 0);
 
   field->setValue(5000);
-  EXPECT_EQ(PressButton(dialog, dialog.BitBtn1), QDialog::Accepted);
+  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
   EXPECT_EQ(field->Value(), 5000.0L);
-  EXPECT_TRUE(dialog.BitBtn1->isDefault());
-  EXPECT_EQ(PressButton(dialog, dialog.BitBtn2), QDialog::Rejected);
+  EXPECT_TRUE(dialog.okButton->isDefault());
+  EXPECT_EQ(PressButton(dialog, dialog.cancelButton), QDialog::Rejected);
 }
 
 TEST(AboutDialogTest, PictureTextAndOk) {
-  TForm6 dialog;
+  AboutDialog dialog;
   ExpectFixedDialog(dialog, QStringLiteral("あばうと"), QSize(293, 287));
-  ASSERT_NE(dialog.Image1, nullptr);
-  EXPECT_EQ(dialog.Image1->size(), QSize(128, 128));
-  EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(128, 128));
-  EXPECT_LT(dialog.Image1->y(), 30);
+  ASSERT_NE(dialog.picture, nullptr);
+  EXPECT_EQ(dialog.picture->size(), QSize(128, 128));
+  EXPECT_EQ(dialog.picture->pixmap().size(), QSize(128, 128));
+  EXPECT_LT(dialog.picture->y(), 30);
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Thank you for your downloading...")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Kirabel")));
-  EXPECT_TRUE(dialog.BitBtn1->isDefault());
-  EXPECT_EQ(PressButton(dialog, dialog.BitBtn1), QDialog::Accepted);
-  EXPECT_EQ(PressKey(dialog, dialog.BitBtn1, Qt::Key_Return), QDialog::Accepted);
+  EXPECT_TRUE(dialog.okButton->isDefault());
+  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
+  EXPECT_EQ(PressKey(dialog, dialog.okButton, Qt::Key_Return), QDialog::Accepted);
 }
 
 TEST(SmallDialogsTest, ShownCentredOnTheScreen) {
-  TForm7 dialog;
+  ThresholdDialog dialog;
   dialog.show();
   const QRect screen = dialog.screen()->geometry();
   EXPECT_LE(std::abs(dialog.frameGeometry().center().x() - screen.center().x()), 1);

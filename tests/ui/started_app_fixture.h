@@ -25,7 +25,7 @@ class StartedAppFixture : public ::testing::Test {
     ModalRunner::clearHandlers();
   }
   ~StartedAppFixture() override {
-    if (app_) app_->Form2().SetCloseAllowed(true);
+    if (app_) app_->viewer().setCloseAllowed(true);
     app_.reset();
     ModalRunner::clearHandlers();
     MessageBox::ClearRecord();
@@ -39,8 +39,8 @@ class StartedAppFixture : public ::testing::Test {
     app_->ReadSettings(arguments, depth);
   }
   std::string SettingsPath() const { return scratch_.File("Kirabel.INI"); }
-  TForm1& Form1() { return app_->Form1(); }
-  TForm2& Form2() { return app_->Form2(); }
+  MainWindow& mainWindow() { return app_->mainWindow(); }
+  SpaceViewer& viewer() { return app_->viewer(); }
 
   ScratchFolder scratch_;
   std::unique_ptr<KirabelApplication> app_;

@@ -48,8 +48,8 @@ TEST(WindowPlacementTest, KeepsReachablePlacesAndMovesOthersOntoTheNearestScreen
 // even partly, opens exactly where it was.
 TEST(WindowPlacementTest, DialogsOpenWhereTheyCanBeSeen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  TForm3 properties;
-  TForm5 launch;
+  ParticleSetDialog properties;
+  LaunchSettingsDialog launch;
   for (QDialog* dialog : {static_cast<QDialog*>(&properties), static_cast<QDialog*>(&launch)}) {
     SCOPED_TRACE(dialog->objectName().toStdString());
     const struct {

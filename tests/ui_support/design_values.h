@@ -8,28 +8,30 @@
 
 namespace kirabel::testing {
 
-inline void ExpectFirstNewSet(const TParticle& set) {
+inline void ExpectFirstNewSet(const ParticleSet& set) {
   EXPECT_EQ(set.name, "火花 1");
-  EXPECT_EQ(set.colR, 255);
-  EXPECT_EQ(set.colG, 255);
-  EXPECT_EQ(set.colB, 255);
-  EXPECT_EQ(set.N, 200);
-  EXPECT_EQ(set.P0x, 256);
-  EXPECT_EQ(set.P0y, 256);
-  EXPECT_EQ(set.b, 10);
-  EXPECT_EQ(set.eb, 5);
-  EXPECT_EQ(set.vb, 0);
-  EXPECT_EQ(set.db, kPi);
-  EXPECT_EQ(set.gt, 0);
-  EXPECT_EQ(set.et, 5);
-  EXPECT_EQ(set.lt, 20);
-  EXPECT_EQ(set.elt, 5);
-  EXPECT_EQ(set.tv, 5);
-  EXPECT_EQ(set.ns, 100);
+  EXPECT_EQ(set.red, 255);
+  EXPECT_EQ(set.green, 255);
+  EXPECT_EQ(set.blue, 255);
+  EXPECT_EQ(set.count, 200);
+  EXPECT_EQ(set.originX, 256);
+  EXPECT_EQ(set.originY, 256);
+  EXPECT_EQ(set.speed, 10);
+  EXPECT_EQ(set.speedSpread, 5);
+  EXPECT_EQ(set.direction, 0);
+  EXPECT_EQ(set.directionSpread, kPi);
+  EXPECT_EQ(set.birthTime, 0);
+  EXPECT_EQ(set.birthSpread, 5);
+  EXPECT_EQ(set.lifetime, 20);
+  EXPECT_EQ(set.lifetimeSpread, 5);
+  EXPECT_EQ(set.trailLength, 5);
+  EXPECT_EQ(set.trailSamples, 100);
   EXPECT_EQ(set.child, -1);
-  EXPECT_EQ(set.am, 2);
+  EXPECT_EQ(set.maxGenerations, 2);
   EXPECT_TRUE(set.visible);
-  EXPECT_EQ(set.rmB | set.rmVB | set.rmGT | set.rmLT, 0);
+  EXPECT_EQ(set.speedDistribution | set.directionDistribution | set.birthDistribution |
+                set.lifetimeDistribution,
+            0);
 }
 
 }  // namespace kirabel::testing

@@ -33,9 +33,9 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
     ColorDialogService::clearAnswers();
-    form_.Form2 = &viewer_;
-    form_.Form3 = &dialog_;
-    form_.RebuildChildList();
+    form_.viewer = &viewer_;
+    form_.setDialog = &dialog_;
+    form_.rebuildChildList();
     form_.show();
   }
   ~MainWindowFixture() override {
@@ -43,56 +43,57 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearAnswers();
     ColorDialogService::clearAnswers();
     MessageBox::ClearRecord();
-    viewer_.SetCloseAllowed(true);
+    viewer_.setCloseAllowed(true);
   }
 
   // Plays the properties dialog once: `fill` acts on its widgets, then OK
   // (or Cancel) is pressed.
-  void answerDialog(std::function<void(TForm3&)> fill, bool ok = true) {
+  void answerDialog(std::function<void(ParticleSetDialog&)> fill, bool ok = true) {
     ModalRunner::setNextHandler([fill, ok](QDialog& shown) {
-      auto& dialog = static_cast<TForm3&>(shown);
+      auto& dialog = static_cast<ParticleSetDialog&>(shown);
       if (fill) fill(dialog);
-      (ok ? dialog.BitBtn4 : dialog.BitBtn1)->click();
+      (ok ? dialog.okButton : dialog.cancelButton)->click();
     });
   }
 
   // Adds a set through the tool button with the given name and child choice.
   void addSet(const QString& name, int child = -1) {
-    answerDialog([=](TForm3& dialog) {
-      dialog.Edit1->setText(name);
-      dialog.ComboBox1->setCurrentIndex(child + 1);
+    answerDialog([=](ParticleSetDialog& dialog) {
+      dialog.nameEdit->setText(name);
+      dialog.childSetCombo->setCurrentIndex(child + 1);
     });
-    form_.SpeedButton3->click();
+    form_.addSetButton->click();
   }
 
-  void selectRow(int row) { form_.DrawGrid1->SetRow(row); }
+  void selectRow(int row) { form_.grid->setSelectedRow(row); }
 
   std::vector<std::string> names() const {
     std::vector<std::string> result;
-    for (const TParticle& set : form_.List) result.push_back(set.name);
+    for (const ParticleSet& set : form_.List) result.push_back(set.name);
     return result;
   }
   std::vector<int32_t> children() const {
     std::vector<int32_t> result;
-    for (const TParticle& set : form_.List) result.push_back(set.child);
+    for (const ParticleSet& set : form_.List) result.push_back(set.child);
     return result;
   }
   QStringList childChoices() const {
     QStringList items;
-    for (int i = 0; i < dialog_.ComboBox1->count(); ++i) items << dialog_.ComboBox1->itemText(i);
+    for (int i = 0; i < dialog_.childSetCombo->count(); ++i)
+      items << dialog_.childSetCombo->itemText(i);
     return items;
   }
   // The grid, the child choice list and the list agree.
   void expectInStep() const {
-    EXPECT_EQ(form_.RowCount(), static_cast<int>(form_.List.size()) + 2);
+    EXPECT_EQ(form_.rowCount(), static_cast<int>(form_.List.size()) + 2);
     QStringList expected{QStringLiteral("(なし)")};
     for (const std::string& name : names()) expected << QString::fromStdString(name);
     EXPECT_EQ(childChoices(), expected);
   }
 
-  TForm1 form_;
-  TForm2 viewer_;
-  TForm3 dialog_;
+  MainWindow form_;
+  SpaceViewer viewer_;
+  ParticleSetDialog dialog_;
 };
 
 }  // namespace kirabel::testing
