@@ -34,21 +34,19 @@ std::string Folder() {
   return mkdtemp(name) ? name : "/tmp";
 }
 
-void BM_LoadListFromFile(benchmark::State& state) {
+void BM_ReadPclFile(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const std::string folder = Folder();
   const std::string path = folder + "/sets.pcl";
   kirabel::SaveListToFile(path, MakeList(count), kirabel::LaunchSettings());
   for (auto _ : state) {
-    kirabel::ParticleList list;
-    kirabel::LaunchSettings env;
-    benchmark::DoNotOptimize(kirabel::LoadListFromFile(path, list, env, nullptr));
+    benchmark::DoNotOptimize(kirabel::ReadPclFile(path));
   }
   state.SetItemsProcessed(state.iterations() * count);
   unlink(path.c_str());
   rmdir(folder.c_str());
 }
-BENCHMARK(BM_LoadListFromFile)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPclFile)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 void BM_SaveListToFile(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));

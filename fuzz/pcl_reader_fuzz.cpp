@@ -57,18 +57,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input = Folder() + "/in.pcl";
   const std::string output = Folder() + "/out.pcl";
   WriteFile(input, data, size);
-  kirabel::ParticleList list;
-  kirabel::LaunchSettings env;
-  if (!kirabel::LoadListFromFile(input, list, env, nullptr)) return 0;
+  std::optional<kirabel::PclContents> read = kirabel::ReadPclFile(input);
+  if (!read) return 0;
+  const kirabel::ParticleList& list = read->sets;
+  const kirabel::LaunchSettings& env = read->settings;
   for (const auto& set : list) {
     if (set.child < -1 || set.child >= static_cast<int32_t>(list.size())) abort();
   }
   if (list.size() > 2000) return 0;  // keep every input fast; large counts are read above
   unlink(output.c_str());
   kirabel::SaveListToFile(output, list, env);
-  kirabel::ParticleList again;
-  kirabel::LaunchSettings envAgain;
-  if (!kirabel::LoadListFromFile(output, again, envAgain, nullptr)) abort();
+  std::optional<kirabel::PclContents> back = kirabel::ReadPclFile(output);
+  if (!back) abort();
+  const kirabel::ParticleList& again = back->sets;
+  const kirabel::LaunchSettings& envAgain = back->settings;
   if (again.size() != list.size()) abort();
   for (size_t i = 0; i < list.size(); ++i) CheckSame(list[i], again[i]);
   if (Digits15(env.gravity) != Digits15(envAgain.gravity) || env.autosave != envAgain.autosave)

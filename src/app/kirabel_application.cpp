@@ -11,7 +11,7 @@
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
 #include "ui/window_placement.h"
@@ -65,7 +65,7 @@ void KirabelApplication::CreateWindows() {
   launchDialog_->mainOpenDialog = &main.openDialog;
   launchDialog_->mainSaveDialog = &main.saveDialog;
   main.setSettingsWriter([this] { WriteSettings(); });
-  main.rebuildChildList();
+  setDialog_->setChildChoices(main.childChoices());
 }
 
 void KirabelApplication::ReadSettings(const QStringList& arguments, int colourDepth) {
@@ -77,7 +77,7 @@ void KirabelApplication::ReadSettings(const QStringList& arguments, int colourDe
 
 void KirabelApplication::ApplySettings(const Settings& settings) {
   ApplyWindowPositions(settings);
-  ApplyOptions(settings);
+  mainWindow_->document().setOptions(settings.options);
   mainWindow_->openDialog.initialDir = QString::fromStdString(settings.initialDir);
   mainWindow_->saveDialog.initialDir = mainWindow_->openDialog.initialDir;
   applyResolution(settings);
@@ -93,22 +93,9 @@ void KirabelApplication::ApplyWindowPositions(const Settings& s) {
   PlaceWindow(*launchDialog_, QPoint(s.launchDialogLeft, s.launchDialogTop));
 }
 
-void KirabelApplication::ApplyOptions(const Settings& s) {
-  MainWindow& main = *mainWindow_;
-  main.fitColumns = s.fitColumns;
-  main.actionFitColumns->setChecked(s.fitColumns);
-  main.actionShowToolBar->setChecked(s.showToolBar);
-  main.toolBar->setVisible(s.showToolBar);
-  main.antiAliasing = s.antiAliasing;
-  main.actionAntiAliasing->setChecked(s.antiAliasing);
-  main.wrapSpace = s.wrapSpace;
-  main.actionWrapSpace->setChecked(s.wrapSpace);
-  main.warningThreshold = s.warningThreshold;
-}
-
 void KirabelApplication::applyResolution(const Settings& s) {
   try {
-    mainWindow_->applyResolution(s.resolutionWidth, s.resolutionHeight);
+    mainWindow_->applyResolution(s.options.resolutionWidth, s.options.resolutionHeight);
   } catch (const std::exception& error) {
     MessageBox::ShowError(mainWindow_.get(), QString::fromUtf8(error.what()));
   }
@@ -128,13 +115,7 @@ Settings KirabelApplication::CurrentSettings() const {
   s.launchDialogTop = launchDialog_->y();
   s.launchDialogLeft = launchDialog_->x();
   s.initialDir = main.openDialog.initialDir.toStdString();
-  s.fitColumns = main.fitColumns;
-  s.showToolBar = main.actionShowToolBar->isChecked();
-  s.antiAliasing = main.actionAntiAliasing->isChecked();
-  s.wrapSpace = main.actionWrapSpace->isChecked();
-  s.warningThreshold = main.warningThreshold;
-  s.resolutionWidth = main.resolutionWidth;
-  s.resolutionHeight = main.resolutionHeight;
+  s.options = main.document().options();
   return s;
 }
 

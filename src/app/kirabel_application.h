@@ -58,7 +58,6 @@ class KirabelApplication {
  private:
   void ApplySettings(const Settings& settings);
   void ApplyWindowPositions(const Settings& settings);
-  void ApplyOptions(const Settings& settings);
   void applyResolution(const Settings& settings);
 
   std::string settingsPath_;

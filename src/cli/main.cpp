@@ -86,12 +86,10 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
 }
 
 int Render(const RenderRequest& r) {
-  ParticleList list;
-  LaunchSettings fromFile;
-  if (!LoadListFromFile(r.input, list, fromFile, nullptr)) {
-    return Fail(r.input + ": cannot be read as a PCL file");
-  }
-  const LaunchSettings env = SettingsForRequest(fromFile, r);
+  const std::optional<PclContents> read = ReadPclFile(r.input);
+  if (!read) return Fail(r.input + ": cannot be read as a PCL file");
+  const ParticleList& list = read->sets;
+  const LaunchSettings env = SettingsForRequest(read->settings, r);
   const ParticleEstimate estimate = EstimateParticles(list);
   if (r.dryRun) {
     PrintDryRun(stdout, r, list, env, estimate);

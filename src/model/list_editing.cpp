@@ -86,25 +86,34 @@ std::optional<std::string> UniqueSetName(const ParticleList& list, const std::st
   return candidate;
 }
 
-PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t position) {
+PasteResult PreparePaste(const ParticleList& list, const ParticleClipboard& clipboard,
+                         ParticleSet& pasted) {
   if (clipboard.empty) return PasteResult::kClipboardEmpty;
   std::optional<std::string> name = UniqueSetName(list, clipboard.set.name);
   if (!name) return PasteResult::kNamesExhausted;
-  if (position > list.size()) position = list.size();
-  // A link that names no set of this list is cut for good, so that sets
-  // added later never become its child by accident.
-  if (!HoldsSet(list, static_cast<std::size_t>(clipboard.set.child))) clipboard.set.child = -1;
-
-  ParticleSet pasted = clipboard.set;
+  pasted = clipboard.set;
   pasted.name = *name;
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), std::move(pasted));
+  if (!HoldsSet(list, static_cast<std::size_t>(pasted.child))) pasted.child = -1;
+  return PasteResult::kPasted;
+}
 
+void InsertPasted(ParticleList& list, ParticleClipboard& clipboard, std::size_t position,
+                  ParticleSet pasted) {
+  if (position > list.size()) position = list.size();
+  if (!HoldsSet(list, static_cast<std::size_t>(clipboard.set.child))) clipboard.set.child = -1;
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), std::move(pasted));
   const auto p = static_cast<int32_t>(position);
   for (ParticleSet& set : list) {
     if (set.child >= p) ++set.child;
   }
   if (clipboard.set.child >= p) ++clipboard.set.child;
-  return PasteResult::kPasted;
+}
+
+PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t position) {
+  ParticleSet pasted;
+  const PasteResult result = PreparePaste(list, clipboard, pasted);
+  if (result == PasteResult::kPasted) InsertPasted(list, clipboard, position, std::move(pasted));
+  return result;
 }
 
 }  // namespace kirabel

@@ -53,11 +53,21 @@ enum class PasteResult {
   kNamesExhausted,  // no unique name within 40 bytes: "名前を整理してください。"
 };
 
-// Inserts a copy of the clipboard set before position `position` (at the end
-// when `position` is the list size or beyond), with a unique name, and shifts
-// every child link at or after the insertion point, the new set's and the
-// clipboard's included. A clipboard child that names no set of the list (the
-// list was replaced since the copy) becomes -1 first.
+// The set a paste inserts: a copy of the clipboard set with a unique name
+// (and no child when its child names no set of the list, which was replaced
+// since the copy). kPasted fills `pasted`.
+PasteResult PreparePaste(const ParticleList& list, const ParticleClipboard& clipboard,
+                         ParticleSet& pasted);
+
+// Inserts a prepared set before position `position` (at the end when
+// `position` is the list size or beyond) and shifts every child link at or
+// after the insertion point, the new set's and the clipboard's included. A
+// clipboard child that names no set of the list becomes -1 first, so it can
+// never come back to life as sets are added.
+void InsertPasted(ParticleList& list, ParticleClipboard& clipboard, std::size_t position,
+                  ParticleSet pasted);
+
+// PreparePaste, then InsertPasted.
 PasteResult PasteSet(ParticleList& list, ParticleClipboard& clipboard, std::size_t position);
 
 // Text shown when a pasted set cannot be given a unique name.

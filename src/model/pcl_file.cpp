@@ -26,40 +26,37 @@ int32_t AcceptedSetCount(const IniFile& ini) {
   return count < 0 ? 0 : count;
 }
 
-// Reads the file's sets; a child that names no set of the file becomes -1,
-// the others are shifted by base, the position of the first set in the list.
-ParticleList ReadSets(const IniFile& ini, int32_t count, int32_t base) {
+// Reads the file's sets; a child that names no set of the file becomes -1.
+ParticleList ReadSets(const IniFile& ini, int32_t count) {
   ParticleList sets(static_cast<std::size_t>(count));
   for (int32_t i = 0; i < count; ++i) {
     ParticleSet& set = sets[static_cast<std::size_t>(i)];
     set.LoadFromIni(ini, i);
-    set.child = (set.child < 0 || set.child >= count) ? -1 : set.child + base;
+    if (set.child < 0 || set.child >= count) set.child = -1;
   }
   return sets;
 }
 
 }  // namespace
 
-bool LoadListFromFile(const std::string& path, ParticleList& list, LaunchSettings& env,
-                      PclLoadObserver* observer) {
+std::optional<PclContents> ReadPclFile(const std::string& path) {
   const IniFile ini(path);
   const int32_t count = AcceptedSetCount(ini);
-  if (count < 0) {
-    if (observer) observer->NotPclFile(path);
-    return false;
-  }
+  if (count < 0) return std::nullopt;
+  PclContents contents;
+  contents.sets = ReadSets(ini, count);
+  contents.settings.LoadFromIni(ini);
+  contents.path = AbsolutePath(path);
+  return contents;
+}
+
+void AppendSets(ParticleList& list, ParticleList sets) {
   const auto base = static_cast<int32_t>(list.size());
-  ParticleList sets = ReadSets(ini, count, base);
-  LaunchSettings read;
-  read.LoadFromIni(ini);
-  // Everything is read before anything changes, so that a failure (memory)
-  // leaves the list and the settings as they were.
   list.reserve(list.size() + sets.size());
-  if (observer) observer->FileNameChanged(AbsolutePath(path));
-  env = std::move(read);
-  for (ParticleSet& set : sets) list.push_back(std::move(set));
-  if (observer && count > 0) observer->SetsAppended(base, count);
-  return true;
+  for (ParticleSet& set : sets) {
+    if (set.child >= 0) set.child += base;
+    list.push_back(std::move(set));
+  }
 }
 
 void SaveListToFile(const std::string& path, const ParticleList& list, const LaunchSettings& env) {

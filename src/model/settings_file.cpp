@@ -32,13 +32,13 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kDesktop, "Form5Top", s.launchDialogTop);
   visit(kDesktop, "Form5Left", s.launchDialogLeft);
   visit(kFile, "InitialDir", s.initialDir);
-  visit(kOption, "ColSizing", s.fitColumns);
-  visit(kOption, "DispToolBar", s.showToolBar);
-  visit(kOption, "AntiA", s.antiAliasing);
-  visit(kOption, "LoopSpace", s.wrapSpace);
-  visit(kOption, "TooMany", s.warningThreshold);
-  visit(kResolution, "X", s.resolutionWidth);
-  visit(kResolution, "Y", s.resolutionHeight);
+  visit(kOption, "ColSizing", s.options.fitColumns);
+  visit(kOption, "DispToolBar", s.options.showToolBar);
+  visit(kOption, "AntiA", s.options.antiAliasing);
+  visit(kOption, "LoopSpace", s.options.wrapSpace);
+  visit(kOption, "TooMany", s.options.warningThreshold);
+  visit(kResolution, "X", s.options.resolutionWidth);
+  visit(kResolution, "Y", s.options.resolutionHeight);
 }
 
 struct Reader {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/options.h"
+
 namespace kirabel {
 
 struct Settings {
@@ -19,17 +21,10 @@ struct Settings {
   int32_t setDialogLeft = 30;
   int32_t launchDialogTop = 50;
   int32_t launchDialogLeft = 50;
-  // OPTION
-  bool fitColumns = true;            // fit the grid's columns to the window width
-  bool showToolBar = true;           // show the tool bar
-  bool antiAliasing = false;         // anti-aliasing
-  bool wrapSpace = false;            // join the space's opposite edges
-  int32_t warningThreshold = 10000;  // particle count from which a launch asks first
   // FILE
   std::string initialDir;  // starting folder of the open and save dialogs (UTF-8)
-  // RESOLUTION: the space resolution [pixels].
-  int32_t resolutionWidth = 512;
-  int32_t resolutionHeight = 512;
+  // OPTION and RESOLUTION
+  Options options;
 };
 
 // Reads the settings file; a missing or unreadable file, section or key, or a

@@ -9,11 +9,11 @@ class AboutDialog : public SmallDialog {
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
 
-  QLabel* picture;        // the 128 × 128 picture
-  QPushButton* okButton;  // OK
-
  private:
   void addTextLines();
+
+  QLabel* picture;        // the 128 × 128 picture
+  QPushButton* okButton;  // OK
 };
 
 }  // namespace kirabel

@@ -56,11 +56,7 @@ LaunchSettingsDialog::LaunchSettingsDialog(QWidget* parent)
   createNumberRows();
   createAutosaveGroup();
   createButtons();
-  environment_ = std::make_unique<LaunchSettings>();
-  readFields();
 }
-
-LaunchSettingsDialog::~LaunchSettingsDialog() = default;
 
 NumericField* LaunchSettingsDialog::addNumber(const char* name, const QString& caption,
                                               const QString& unit, int top) {
@@ -136,24 +132,25 @@ void LaunchSettingsDialog::createButtons() {
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void LaunchSettingsDialog::readFields() {
-  LaunchSettings& env = *environment_;
+LaunchSettings LaunchSettingsDialog::launchSettings() const {
+  LaunchSettings env;
   env.gravity = gravityEdit->Value();
   env.startTime = startTimeEdit->Value();
   env.frameInterval = frameIntervalEdit->Value();
   env.frameCount = frameCountEdit->Value();
   env.autosaveName = CleanAutosaveName(autosaveNameEdit->text());
   env.autosave = autosaveCheck->isChecked();
+  return env;
 }
 
-void LaunchSettingsDialog::fillFields() {
-  const LaunchSettings& env = *environment_;
+void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& env) {
   gravityEdit->setValue(env.gravity);
   startTimeEdit->setValue(env.startTime);
   frameIntervalEdit->setValue(env.frameInterval);
   frameCountEdit->setValue(env.frameCount);
   autosaveNameEdit->setText(QString::fromStdString(env.autosaveName));
   autosaveCheck->setChecked(env.autosave);
+  updateAutosaveControls();
 }
 
 void LaunchSettingsDialog::updateAutosaveControls() {
@@ -174,14 +171,7 @@ void LaunchSettingsDialog::browseAutosaveName() {
 
 void LaunchSettingsDialog::showEvent(QShowEvent* event) {
   KeepWindowReachable(*this);
-  fillFields();
-  updateAutosaveControls();
   QDialog::showEvent(event);
-}
-
-void LaunchSettingsDialog::done(int result) {
-  readFields();
-  QDialog::done(result);
 }
 
 }  // namespace kirabel

@@ -1,12 +1,9 @@
 #pragma once
-// LaunchSettingsDialog, the launch settings dialog ("打ち上げ設定"). It owns the one
-// LaunchSettings of the program. Showing it copies the record into the fields;
-// hiding it, whichever button closed it, copies the fields back, so Cancel
-// keeps the edits and only stops the launch from starting. It opens where it
-// was placed (the settings file keeps its position) unless no screen shows
-// that place any more.
+// The launch settings dialog ("打ち上げ設定"). It holds no data: the main
+// window fills it before showing it and reads it back afterwards. It opens
+// where it was placed (the settings file keeps its position) unless no screen
+// shows that place any more.
 #include <QDialog>
-#include <memory>
 
 #include "model/launch_settings.h"
 #include "ui/file_dialog_service.h"
@@ -25,9 +22,31 @@ class LaunchSettingsDialog : public QDialog {
   Q_OBJECT
  public:
   explicit LaunchSettingsDialog(QWidget* parent = nullptr);
-  ~LaunchSettingsDialog() override;
 
-  LaunchSettings& Environment() { return *environment_; }
+  // The dialog's own save dialog for the browse button.
+  FileChooser browseDialog;
+  // The main window's dialogs: the browse button starts in the save dialog's
+  // folder and hands the chosen folder to both. Null: not attached.
+  FileChooser* mainOpenDialog = nullptr;
+  FileChooser* mainSaveDialog = nullptr;
+
+  // The fields show these settings, each number through its field's rules.
+  void setLaunchSettings(const LaunchSettings& settings);
+  // The settings the fields show (the name trimmed and cut to 255 bytes).
+  LaunchSettings launchSettings() const;
+
+ public slots:
+  void updateAutosaveControls();
+  void browseAutosaveName();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createNumberRows();
+  void createAutosaveGroup();
+  void createButtons();
+  NumericField* addNumber(const char* name, const QString& caption, const QString& unit, int top);
 
   NumericField* gravityEdit;        // gravity [Pixels/Time^2]
   NumericField* startTimeEdit;      // time of the first frame [Time]
@@ -40,34 +59,6 @@ class LaunchSettingsDialog : public QDialog {
   QPushButton* browseButton;        // "参照(&B)..."
   QPushButton* okButton;            // OK
   QPushButton* cancelButton;        // ｷｬﾝｾﾙ
-
-  // The dialog's own save dialog for the browse button.
-  FileChooser browseDialog;
-  // The main window's dialogs: the browse button starts in the save dialog's
-  // folder and hands the chosen folder to both. Null: not attached.
-  FileChooser* mainOpenDialog = nullptr;
-  FileChooser* mainSaveDialog = nullptr;
-
-  // Fields -> record (NAME trimmed and cut to 255 bytes).
-  void readFields();
-  // Record -> fields, each value through its field's rules.
-  void fillFields();
-
- public slots:
-  void updateAutosaveControls();
-  void browseAutosaveName();
-  void done(int result) override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void createNumberRows();
-  void createAutosaveGroup();
-  void createButtons();
-  NumericField* addNumber(const char* name, const QString& caption, const QString& unit, int top);
-
-  std::unique_ptr<LaunchSettings> environment_;
 };
 
 // NAME as the dialog stores it: blanks and control characters removed from

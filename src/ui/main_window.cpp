@@ -17,6 +17,7 @@
 
 #include "model/launch_settings.h"
 #include "simulation/space.h"
+#include "ui/child_set_model.h"
 #include "ui/form_font.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
@@ -38,20 +39,21 @@ constexpr int kButtonTop = 4;
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ownEnvironment_(std::make_unique<LaunchSettings>()) {
+    : QMainWindow(parent), childChoices_(new ChildSetModel(document_, this)) {
   setObjectName(QStringLiteral("mainWindow"));
   setFont(FormFont());
   resize(512, 291);
   createMenus();
   createToolBar();
   createStatusPanel();
-  grid = new ParticleGrid(List, this);
+  grid = new ParticleGrid(document_, this);
   createGridMenu();
   createLayout();
-  connectGrid();
+  connectDocument();
+  showOptions();
   setBusy(false);
   grid->setInitialMetrics();
-  setFileName(std::string());
+  showFileName();
   setAcceptDrops(true);
 }
 
@@ -67,10 +69,8 @@ QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& c
   return action;
 }
 
-QAction* MainWindow::addMenuSeparator(QMenu* menu, const char* name) {
-  QAction* separator = menu->addSeparator();
-  separator->setObjectName(QLatin1String(name));
-  return separator;
+void MainWindow::addMenuSeparator(QMenu* menu, const char* name) {
+  menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::createMenus() {
@@ -99,10 +99,10 @@ void MainWindow::createFileMenu() {
   actionSaveAs = addMenuItem(fileMenu, "actionSaveAs",
                              QStringLiteral("パーティクルリストに名前を付けて保存(&A)..."),
                              &MainWindow::saveListAs);
-  fileSeparator1 = addMenuSeparator(fileMenu, "fileSeparator1");
+  addMenuSeparator(fileMenu, "fileSeparator1");
   actionSaveImage = addMenuItem(fileMenu, "actionSaveImage",
                                 QStringLiteral("空間画像の保存(&I)..."), &MainWindow::saveImage);
-  fileSeparator2 = addMenuSeparator(fileMenu, "fileSeparator2");
+  addMenuSeparator(fileMenu, "fileSeparator2");
   actionExit =
       addMenuItem(fileMenu, "actionExit", QStringLiteral("終了(&X)"), &MainWindow::exitProgram);
 }
@@ -134,7 +134,7 @@ void MainWindow::createOptionsMenu() {
   actionShowToolBar =
       addMenuItem(optionsMenu, "actionShowToolBar", QStringLiteral("ツールバーを表示する(&T)"),
                   &MainWindow::applyToolBarVisibility);
-  optionsSeparator = addMenuSeparator(optionsMenu, "optionsSeparator");
+  addMenuSeparator(optionsMenu, "optionsSeparator");
   actionResolution =
       addMenuItem(optionsMenu, "actionResolution", QStringLiteral("空間解像度の設定(&S)..."),
                   &MainWindow::editResolution);
@@ -149,10 +149,6 @@ void MainWindow::createOptionsMenu() {
                   &MainWindow::applyWrapSpace);
   for (QAction* item : {actionFitColumns, actionShowToolBar, actionAntiAliasing, actionWrapSpace})
     item->setCheckable(true);
-  actionFitColumns->setChecked(fitColumns);
-  actionShowToolBar->setChecked(true);
-  actionAntiAliasing->setChecked(antiAliasing);
-  actionWrapSpace->setChecked(wrapSpace);
 }
 
 void MainWindow::createHelpMenu() {
@@ -160,7 +156,7 @@ void MainWindow::createHelpMenu() {
   helpMenu->setObjectName(QStringLiteral("helpMenu"));
   actionHelp = addMenuItem(helpMenu, "actionHelp", QStringLiteral("Kirabelのヘルプを表示(&F)..."),
                            &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
-  helpSeparator = addMenuSeparator(helpMenu, "helpSeparator");
+  addMenuSeparator(helpMenu, "helpSeparator");
   actionAbout = addMenuItem(helpMenu, "actionAbout", QStringLiteral("あばうと(&A)..."),
                             &MainWindow::showAbout);
 }
@@ -168,13 +164,15 @@ void MainWindow::createHelpMenu() {
 void MainWindow::createGridMenu() {
   gridMenu = new QMenu(this);
   gridMenu->setObjectName(QStringLiteral("gridMenu"));
-  actionProperties = addMenuItem(gridMenu, "actionProperties", QStringLiteral("プロパティ"),
-                                 &MainWindow::BitBtn1Click);
+  // Intended: the popup's "プロパティ" item adds a new set, as the add button
+  // does; changing the selected set is Enter or a double click.
+  actionProperties =
+      addMenuItem(gridMenu, "actionProperties", QStringLiteral("プロパティ"), &MainWindow::addSet);
   gridMenu->setDefaultAction(actionProperties);
   QFont bold = actionProperties->font();
   bold.setBold(true);
   actionProperties->setFont(bold);  // the default item is shown in bold
-  gridMenuSeparator = addMenuSeparator(gridMenu, "gridMenuSeparator");
+  addMenuSeparator(gridMenu, "gridMenuSeparator");
   actionAddSet = addMenuItem(gridMenu, "actionAddSet", QStringLiteral("パーティクルセット追加"),
                              &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
   actionDeleteSet =
@@ -216,9 +214,8 @@ void MainWindow::createToolBar() {
   copyButton = addToolButton("copyButton", 116, QStringLiteral("ｺﾋﾟｰ"), &MainWindow::copySet);
   pasteButton =
       addToolButton("pasteButton", 140, QStringLiteral("貼り付け"), &MainWindow::pasteSet);
-  addSetButton =
-      addToolButton("addSetButton", 180, QStringLiteral("新しいパーティクルセットを追加"),
-                    &MainWindow::BitBtn1Click);
+  addSetButton = addToolButton(
+      "addSetButton", 180, QStringLiteral("新しいパーティクルセットを追加"), &MainWindow::addSet);
   changeSetButton =
       addToolButton("changeSetButton", 204, QStringLiteral("選択中のパーティクルセットを変更"),
                     &MainWindow::changeSelectedSet);
@@ -265,30 +262,25 @@ void MainWindow::createLayout() {
   setCentralWidget(central);
 }
 
-void MainWindow::connectGrid() {
-  connect(grid, &ParticleGrid::escapePressed, this, &MainWindow::DrawGrid1Escape);
-  connect(grid, &ParticleGrid::rowActivated, this, &MainWindow::DrawGrid1DblClick);
+void MainWindow::connectDocument() {
+  connect(grid, &ParticleGrid::escapePressed, this, &MainWindow::stopLaunch);
+  connect(grid, &ParticleGrid::rowActivated, this, &MainWindow::changeSelectedSet);
+  connect(&document_, &Document::fileNameChanged, this, &MainWindow::showFileName);
+  connect(&document_, &Document::optionsChanged, this, &MainWindow::showOptions);
+}
+
+QAbstractItemModel* MainWindow::childChoices() const {
+  return childChoices_;
 }
 
 int MainWindow::selectedRow() const {
   return grid->selectedRow();
 }
 
-int MainWindow::rowCount() const {
-  return grid->rowCount();
-}
-
-void MainWindow::setRowCount(int rows) {
-  grid->setRowCount(rows);
-}
-
-void MainWindow::repaintGrid() {
-  grid->repaintCells();
-}
-
-void MainWindow::setFileName(const std::string& fullName) {
-  fileName = fullName;
-  QString name = QString::fromStdString(fullName);
+// The caption "Kirabel -<name>-", with the name part of the current file or
+// "名称未設定" (untitled).
+void MainWindow::showFileName() {
+  QString name = QString::fromStdString(document_.fileName());
   const int slash = qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
   name = name.mid(slash + 1);
   if (name.isEmpty()) name = QStringLiteral("名称未設定");
@@ -296,21 +288,9 @@ void MainWindow::setFileName(const std::string& fullName) {
                  QStringLiteral("-"));
 }
 
-LaunchSettings& MainWindow::Environment() {
-  return launchDialog ? launchDialog->Environment() : *ownEnvironment_;
-}
-
-void MainWindow::DrawGrid1DblClick() {
-  changeSelectedSet();
-}
-
-void MainWindow::DrawGrid1Escape() {
-  setBusy(false);
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (fitColumns) grid->fitColumns(width());
+  if (document_.options().fitColumns) grid->fitColumns(width());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,125 +1,97 @@
 // Editing commands of the main window: adding and changing sets through the
-// properties dialog, deleting, and the one-set clipboard. Each command keeps
-// the grid's row count, the child choice list and the child links in step.
-#include <QComboBox>
+// properties dialog, deleting, and the one-set clipboard. Each change goes to
+// the document as a command, which renumbers the child links; the grid and
+// the child choices follow the document.
 #include <QDialog>
-#include <QLineEdit>
 #include <algorithm>
 
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
-#include "ui/properties_dialog.h"
-#include "ui/properties_exchange.h"
+#include "ui/particle_set_dialog.h"
 
 namespace kirabel {
 
 namespace {
 
-// Asks whether a set that another set names as child may be deleted.
-ConfirmDeleteFn DeleteQuestion(QWidget* parent) {
-  return [parent](const std::string& name) {
-    return MessageBox::Confirm(
-        parent,
-        QString::fromStdString(name) +
-            QStringLiteral(
-                "は、他のパーティクルセットの子に指定されていますが、削除してよろしいですか?"));
-  };
-}
-
 // The set index of the selected grid row, or -1 when the row holds no set
 // (the header or the new-set row).
-int SelectedSet(const MainWindow& form) {
-  const int index = form.selectedRow() - 1;
-  return index >= 0 && index < static_cast<int>(form.List.size()) ? index : -1;
+int SelectedSet(const MainWindow& window) {
+  const int index = window.selectedRow() - 1;
+  return index >= 0 && index < static_cast<int>(window.document().sets().size()) ? index : -1;
 }
 
 }  // namespace
 
-void MainWindow::BitBtn1Click() {
-  AddSet();
+void MainWindow::addSet() {
+  if (!setDialog) return;
+  setDialog->proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
+  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
+  document_.apply(AppendSetCommand(setDialog->particleSet()));
 }
 
 void MainWindow::changeSelectedSet() {
   const int index = SelectedSet(*this);
   if (index < 0) {
-    AddSet();
+    addSet();
   } else {
-    EditSet(index);
+    editSet(index);
   }
 }
 
-void MainWindow::AddSet() {
-  if (!setDialog) return;
-  setDialog->nameEdit->setText(QStringLiteral("火花 %1").arg(List.size() + 1));
-  // Colour, numbers and the show check box keep what the dialog showed last.
-  for (QComboBox* selector :
-       {setDialog->childSetCombo, setDialog->speedDistributionCombo,
-        setDialog->directionDistributionCombo, setDialog->birthDistributionCombo,
-        setDialog->lifetimeDistributionCombo}) {
-    selector->setCurrentIndex(0);
-  }
-  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
-  ParticleSet set;
-  DialogToSet(*setDialog, set);
-  List.push_back(set);
-  setDialog->childSetCombo->addItem(QString::fromStdString(set.name));
-  setRowCount(rowCount() + 1);
-  repaintGrid();
-}
-
-void MainWindow::EditSet(int index) {
-  if (!setDialog || index < 0 || index >= static_cast<int>(List.size())) return;
-  SetToDialog(*setDialog, List[index]);
+void MainWindow::editSet(int index) {
+  if (!setDialog || index < 0 || index >= static_cast<int>(document_.sets().size())) return;
+  setDialog->setParticleSet(document_.sets()[static_cast<std::size_t>(index)]);
   if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
   // The list cannot change while the dialog is modal; stay safe if it did.
-  if (index >= static_cast<int>(List.size())) return;
-  ParticleSet& set = List[index];
-  DialogToSet(*setDialog, set);
-  setDialog->childSetCombo->setItemText(index + 1, QString::fromStdString(set.name));
-  repaintGrid();
+  if (index >= static_cast<int>(document_.sets().size())) return;
+  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog->particleSet()));
 }
 
-bool MainWindow::DeleteSet(int index) {
-  if (index < 0) return false;
-  if (!kirabel::DeleteSet(List, Clipboard, static_cast<std::size_t>(index), DeleteQuestion(this))) {
-    return false;
-  }
-  if (setDialog) setDialog->childSetCombo->removeItem(index + 1);
-  setRowCount(rowCount() - 1);
-  repaintGrid();
+// Whether set `index` may go: asked only when another set names it as child.
+bool MainWindow::mayRemoveSet(int index) {
+  const ParticleList& sets = document_.sets();
+  return !IsChildOfAnother(sets, static_cast<std::size_t>(index)) ||
+         MessageBox::Confirm(
+             this, QString::fromStdString(sets[static_cast<std::size_t>(index)].name) +
+                       QStringLiteral("は、他のパーティクルセットの子に指定されていますが、"
+                                      "削除してよろしいですか?"));
+}
+
+bool MainWindow::deleteSet(int index) {
+  if (index < 0 || index >= static_cast<int>(document_.sets().size())) return false;
+  if (!mayRemoveSet(index)) return false;
+  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)));
   return true;
 }
 
 void MainWindow::deleteSelectedSet() {
   const int index = SelectedSet(*this);
-  if (index >= 0) DeleteSet(index);
+  if (index >= 0) deleteSet(index);
 }
 
+// A cut whose removal is declined still copies the set.
 void MainWindow::cutSet() {
   const int index = SelectedSet(*this);
-  // The clipboard ends up full even when the deletion is declined.
-  if (index < 0 ||
-      !CutSet(List, Clipboard, static_cast<std::size_t>(index), DeleteQuestion(this))) {
+  if (index < 0) {
     MessageBox::Beep();
     return;
   }
-  rebuildChildList();
-  setRowCount(static_cast<int>(List.size()) + 2);
-  repaintGrid();
-}
-
-void MainWindow::copySet() {
-  const int index = SelectedSet(*this);
-  if (index < 0 || !CopySet(List, Clipboard, static_cast<std::size_t>(index))) {
-    MessageBox::Beep();
+  if (mayRemoveSet(index)) {
+    document_.apply(CutSetCommand(static_cast<std::size_t>(index)));
+  } else {
+    document_.copySet(index);
   }
 }
 
+void MainWindow::copySet() {
+  if (!document_.copySet(SelectedSet(*this))) MessageBox::Beep();
+}
+
+// Before the selected set, or at the end from the new-set row.
 void MainWindow::pasteSet() {
-  // Before the selected set, or at the end from the new-set row.
-  const int position = std::max(selectedRow() - 1, 0);
-  switch (PasteSet(List, Clipboard, static_cast<std::size_t>(position))) {
+  ParticleSet pasted;
+  switch (PreparePaste(document_.sets(), document_.clipboard(), pasted)) {
     case PasteResult::kClipboardEmpty:
       MessageBox::Beep();
       return;
@@ -129,17 +101,8 @@ void MainWindow::pasteSet() {
     case PasteResult::kPasted:
       break;
   }
-  rebuildChildList();
-  setRowCount(rowCount() + 1);
-  repaintGrid();
-}
-
-void MainWindow::rebuildChildList() {
-  if (!setDialog) return;
-  QComboBox* choices = setDialog->childSetCombo;
-  choices->clear();
-  choices->addItem(ParticleSetDialog::noChildText());
-  for (const ParticleSet& set : List) choices->addItem(QString::fromStdString(set.name));
+  const int position = std::max(selectedRow() - 1, 0);
+  document_.apply(PasteSetCommand(static_cast<std::size_t>(position), std::move(pasted)));
 }
 
 }  // namespace kirabel

@@ -5,6 +5,7 @@
 
 #include "image/space_viewer.h"
 #include "model/launch_settings.h"
+#include "model/pcl_file.h"
 #include "picture_io/frame_writer.h"
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
@@ -13,19 +14,6 @@
 namespace kirabel {
 
 namespace {
-
-const int kEmptyGridRows = 2;  // the header and the new-set row
-
-// Collects what a load reports, for a load into a list of its own.
-class LoadRecord : public PclLoadObserver {
- public:
-  void NotPclFile(const std::string&) override { refused = true; }
-  void FileNameChanged(const std::string& path) override { fullPath = path; }
-  void SetsAppended(int, int) override {}
-
-  bool refused = false;
-  std::string fullPath;
-};
 
 // After a use of `from`, both dialogs start in the folder of its file name.
 // A dialog that has never had a file keeps its starting folder, so cancelling
@@ -38,78 +26,74 @@ void StartBothIn(FileChooser& from, FileChooser& other) {
 }  // namespace
 
 void MainWindow::newList() {
-  if (!List.empty()) {
-    if (!MessageBox::Confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
-    setFileName(std::string());
-    List.clear();
-    rebuildChildList();
-  }
-  setRowCount(kEmptyGridRows);
-  repaintGrid();
+  if (document_.sets().empty()) return;
+  if (!MessageBox::Confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
+  // The launch settings stay.
+  document_.apply(ReplaceListCommand({}, std::nullopt, std::string()));
 }
 
 void MainWindow::openList() {
   if (openDialog.execute(this)) openFile(openDialog.fileName.toStdString());
   StartBothIn(openDialog, saveDialog);
-  repaintGrid();
 }
 
-// Replaces the list by the file's sets. The file is read before the list is
-// given up, so that choosing a file that is no PCL file keeps the list.
+// Reads a PCL file for a command; a file that is no PCL file gives the
+// warning, an error (memory) its error box, and nothing.
+std::optional<PclContents> MainWindow::readList(const std::string& path) {
+  std::optional<PclContents> contents;
+  if (!RunCommand(this, [&] { contents = ReadPclFile(path); })) return std::nullopt;
+  if (!contents) MessageBox::Warning(this, QString::fromUtf8(kNotPclFileWarning));
+  return contents;
+}
+
+// The file is read before the list is given up, so that choosing a file that
+// is no PCL file keeps the list.
 void MainWindow::openFile(const std::string& path) {
-  ParticleList sets;
-  LaunchSettings settings;
-  LoadRecord record;
-  bool loaded = false;
-  if (!RunCommand(this, [&] { loaded = LoadListFromFile(path, sets, settings, &record); })) {
-    return;
-  }
-  if (!loaded) {
-    NotPclFile(path);
-    return;
-  }
-  setRowCount(kEmptyGridRows);
-  List = std::move(sets);
-  Environment() = settings;
-  rebuildChildList();
-  setFileName(record.fullPath);
-  setRowCount(rowCount() + static_cast<int>(List.size()));
+  std::optional<PclContents> read = readList(path);
+  if (!read) return;
+  document_.apply(
+      ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)));
 }
 
 void MainWindow::mergeList() {
   if (openDialog.execute(this)) loadFile(openDialog.fileName.toStdString());
   StartBothIn(openDialog, saveDialog);
-  repaintGrid();
+}
+
+bool MainWindow::loadFile(const std::string& path) {
+  std::optional<PclContents> read = readList(path);
+  if (!read) return false;
+  document_.apply(
+      MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)));
+  return true;
 }
 
 void MainWindow::saveList() {
-  if (fileName.empty()) {
+  const std::string path = document_.fileName();
+  if (path.empty()) {
     saveListAs();
     return;
   }
   const QString question =
-      QString::fromStdString(fileName) + QStringLiteral("に上書き保存していいですね");
+      QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね");
   if (!MessageBox::Confirm(this, question)) return;
-  const std::string path = fileName;
-  RunCommand(this, [&] {
-    SaveListToFile(path, List, Environment());
-    setFileName(path);
-  });
+  writeList(path);
 }
 
 void MainWindow::saveListAs() {
   saveDialog.defaultExtension = QStringLiteral("PCL");
   saveDialog.filterIndex = 1;
-  if (saveDialog.execute(this)) {
-    const std::string path = saveDialog.fileName.toStdString();
-    const bool saved = RunCommand(this, [&] {
-      SaveListToFile(path, List, Environment());
-      setFileName(path);
-    });
-    // A failed save ends the command before the starting folders change.
-    if (!saved) return;
-  }
+  // A failed save ends the command before the starting folders change.
+  if (saveDialog.execute(this) && !writeList(saveDialog.fileName.toStdString())) return;
   StartBothIn(saveDialog, openDialog);
+}
+
+// Saves the list; the file becomes the current file.
+bool MainWindow::writeList(const std::string& path) {
+  return RunCommand(this, [&] {
+    SaveListToFile(path, document_.sets(), document_.launchSettings());
+    document_.setFileName(path);
+  });
 }
 
 void MainWindow::saveImage() {
@@ -127,27 +111,6 @@ void MainWindow::exitProgram() {
 void MainWindow::dropFiles(const QStringList& paths) {
   // Only the first file of a drop is merged.
   if (!paths.isEmpty()) loadFile(paths.first().toStdString());
-  repaintGrid();
-}
-
-bool MainWindow::loadFile(const std::string& path) {
-  bool loaded = false;
-  RunCommand(this, [&] { loaded = LoadListFromFile(path, List, Environment(), this); });
-  return loaded;
-}
-
-void MainWindow::NotPclFile(const std::string&) {
-  MessageBox::Warning(this, QString::fromUtf8(kNotPclFileWarning));
-}
-
-void MainWindow::FileNameChanged(const std::string& fullPath) {
-  setFileName(fullPath);
-}
-
-void MainWindow::SetsAppended(int, int count) {
-  setRowCount(rowCount() + count);
-  // The names read follow those already in the list.
-  rebuildChildList();
 }
 
 }  // namespace kirabel

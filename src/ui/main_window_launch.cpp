@@ -39,9 +39,9 @@ void MainWindow::stopLaunch() {
 // The space buffer and the picture a launch draws into: both there and of
 // the same size (a failed resolution change can leave them missing).
 bool MainWindow::launchTargetsReady() const {
-  if (!Space || !viewer) return false;
-  const Picture& bitmap = viewer->picture();
-  return Space->Width() == bitmap.Width() && Space->Height() == bitmap.Height();
+  if (!space || !viewer) return false;
+  const Picture& picture = viewer->picture();
+  return space->Width() == picture.Width() && space->Height() == picture.Height();
 }
 
 void MainWindow::launch() {
@@ -49,11 +49,11 @@ void MainWindow::launch() {
     MessageBox::Beep();
     return;
   }
-  if (List.empty()) {
+  if (document_.sets().empty()) {
     MessageBox::Warning(this, QStringLiteral("パーティクルがありません"));
     return;
   }
-  if (!launchDialog || ModalRunner::exec(*launchDialog) != QDialog::Accepted) return;
+  if (!confirmLaunchSettings()) return;
   if (!launchTargetsReady()) {
     MessageBox::ShowError(this, QString::fromUtf8(OutOfMemoryError().what()));
     return;
@@ -62,13 +62,23 @@ void MainWindow::launch() {
   finishPendingClose();
 }
 
+// Shows the launch settings; whichever button closes the dialog, the document
+// keeps what it shows (Cancel only keeps the launch from starting).
+bool MainWindow::confirmLaunchSettings() {
+  if (!launchDialog) return false;
+  launchDialog->setLaunchSettings(document_.launchSettings());
+  const int result = ModalRunner::exec(*launchDialog);
+  document_.setLaunchSettings(launchDialog->launchSettings());
+  return result == QDialog::Accepted;
+}
+
 void MainWindow::runLaunch() {
   launching = true;
   updateBusyControls();
   {
     WindowLaunch launch(*this);
     try {
-      launch.Run(Environment(), Random);
+      launch.Run(document_.launchSettings(), random);
     } catch (const std::exception& error) {
       setBusy(false);
       progressBar->setValue(0);

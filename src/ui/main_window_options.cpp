@@ -1,51 +1,64 @@
 // Option commands and small dialogs of the main window: the four check items
 // of the settings menu, the resolution and warning value dialogs, help and the
 // about box. Each option handler runs after its menu item has inverted its
-// check mark and takes the new state from it.
+// check mark, takes the new state from it and hands it to the document.
 #include <QAction>
 #include <QDialog>
 #include <QWidget>
 
-#include "controls/NValEdit.h"
 #include "platform/errors.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
-#include "ui/numeric_value.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
 
 namespace kirabel {
 
+// The check marks and the tool bar follow the document's options.
+void MainWindow::showOptions() {
+  const Options& options = document_.options();
+  actionFitColumns->setChecked(options.fitColumns);
+  actionShowToolBar->setChecked(options.showToolBar);
+  toolBar->setVisible(options.showToolBar);
+  actionAntiAliasing->setChecked(options.antiAliasing);
+  actionWrapSpace->setChecked(options.wrapSpace);
+}
+
+void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
+  Options options = document_.options();
+  change(options);
+  document_.setOptions(options);
+}
+
 // Column fitting acts at the next size change of the window, not at once.
 void MainWindow::applyFitColumns() {
-  fitColumns = actionFitColumns->isChecked();
+  changeOptions([this](Options& o) { o.fitColumns = actionFitColumns->isChecked(); });
 }
 
 // The grid takes over the tool bar's space (or gives it back) through the layout.
 void MainWindow::applyToolBarVisibility() {
-  toolBar->setVisible(actionShowToolBar->isChecked());
+  changeOptions([this](Options& o) { o.showToolBar = actionShowToolBar->isChecked(); });
 }
 
-// The renderer asks for both rendering flags at every sample, so a change made
-// during a launch takes effect from the next sample on.
+// A launch reads both rendering flags at every progress step, so a change made
+// during a launch takes effect at once.
 void MainWindow::applyAntiAliasing() {
-  antiAliasing = actionAntiAliasing->isChecked();
+  changeOptions([this](Options& o) { o.antiAliasing = actionAntiAliasing->isChecked(); });
 }
 
 void MainWindow::applyWrapSpace() {
-  wrapSpace = actionWrapSpace->isChecked();
+  changeOptions([this](Options& o) { o.wrapSpace = actionWrapSpace->isChecked(); });
 }
 
 void MainWindow::editResolution() {
   if (!resolutionDialog || launching) return;
-  resolutionDialog->widthEdit->setValue(resolutionWidth);
-  resolutionDialog->heightEdit->setValue(resolutionHeight);
+  const Options& options = document_.options();
+  resolutionDialog->setResolution(options.resolutionWidth, options.resolutionHeight);
   if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;
-  const int32_t width = TruncateToInt32(resolutionDialog->widthEdit->Value());
-  const int32_t height = TruncateToInt32(resolutionDialog->heightEdit->Value());
+  const auto [width, height] = resolutionDialog->resolution();
   // Applied also when nothing changed: the picture is rebuilt and cleared.
   try {
     applyResolution(width, height);
@@ -56,9 +69,10 @@ void MainWindow::editResolution() {
 
 void MainWindow::editWarningThreshold() {
   if (!thresholdDialog) return;
-  thresholdDialog->thresholdEdit->setValue(warningThreshold);
+  thresholdDialog->setThreshold(document_.options().warningThreshold);
   if (ModalRunner::exec(*thresholdDialog) != QDialog::Accepted) return;
-  warningThreshold = TruncateToInt32(thresholdDialog->thresholdEdit->Value());
+  const int32_t threshold = thresholdDialog->threshold();
+  changeOptions([threshold](Options& o) { o.warningThreshold = threshold; });
 }
 
 void MainWindow::showHelp() {

@@ -16,12 +16,14 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
     MessageBox::Beep();
     return;
   }
-  resolutionWidth = width;
-  resolutionHeight = height;
+  changeOptions([width, height](Options& o) {
+    o.resolutionWidth = width;
+    o.resolutionHeight = height;
+  });
   // The old buffer goes first, so that its memory is free for the new one.
-  Space.reset();
+  space.reset();
   try {
-    Space = std::make_unique<SpaceBuffer>(width, height);
+    space = std::make_unique<SpaceBuffer>(width, height);
     if (viewer) viewer->fitToPicture(width, height);
   } catch (const std::bad_alloc&) {
     fallBackToEmptySpace();
@@ -35,9 +37,8 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
 // After a failed resolution the program goes on with an empty space and an
 // empty picture of the same (0 × 0) size, never with a released buffer.
 void MainWindow::fallBackToEmptySpace() {
-  resolutionWidth = 0;
-  resolutionHeight = 0;
-  Space = std::make_unique<SpaceBuffer>(0, 0);
+  changeOptions([](Options& o) { o.resolutionWidth = o.resolutionHeight = 0; });
+  space = std::make_unique<SpaceBuffer>(0, 0);
   if (viewer) viewer->fitToPicture(0, 0);
 }
 

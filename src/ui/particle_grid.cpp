@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "ui/document.h"
 #include "ui/particle_grid_model.h"
 
 namespace kirabel {
@@ -60,8 +61,10 @@ void ParticleGridHeader::paintSection(QPainter* painter, const QRect& rect,
   painter->restore();
 }
 
-ParticleGrid::ParticleGrid(const ParticleList& list, QWidget* parent)
-    : QTableView(parent), model_(new ParticleGridModel(list, this)) {
+ParticleGrid::ParticleGrid(const Document& document, QWidget* parent) : QTableView(parent) {
+  rememberSelectedRow(document);
+  model_ = new ParticleGridModel(document, this);
+  restoreSelectedRow(document);
   setObjectName(QStringLiteral("grid"));
   setHorizontalHeader(new ParticleGridHeader(this));
   setModel(model_);
@@ -85,32 +88,37 @@ ParticleGrid::ParticleGrid(const ParticleList& list, QWidget* parent)
   setSelectedRow(1);
 }
 
+// The selection stays on its row number, not on the set it showed. The row is
+// taken before the model hears of a change (Qt moves the current row away
+// from rows about to be removed) and put back after the model has followed.
+void ParticleGrid::rememberSelectedRow(const Document& document) {
+  const auto remember = [this] { rowBeforeChange_ = selectedRow(); };
+  connect(&document, &Document::setsAboutToBeInserted, this, remember);
+  connect(&document, &Document::setsAboutToBeRemoved, this, remember);
+  connect(&document, &Document::setsAboutToBeMoved, this, remember);
+}
+
+void ParticleGrid::restoreSelectedRow(const Document& document) {
+  const auto restore = [this] { setSelectedRow(qMin(rowBeforeChange_, rowCount() - 1)); };
+  connect(&document, &Document::setsInserted, this, restore);
+  connect(&document, &Document::setsRemoved, this, restore);
+  connect(&document, &Document::setsMoved, this, restore);
+  connect(&document, &Document::setsReset, this, [this] { setSelectedRow(1); });
+}
+
 int ParticleGrid::selectedRow() const {
   const QModelIndex current = currentIndex();
   return current.isValid() ? current.row() + 1 : 1;
 }
 
 void ParticleGrid::setSelectedRow(int row) {
-  if (model_->bodyRows() == 0) return;
-  const int body = qBound(0, row - 1, model_->bodyRows() - 1);
+  const int body = qBound(0, row - 1, model_->rowCount() - 1);
   const int column = currentIndex().isValid() ? currentIndex().column() : 0;
   setCurrentIndex(model_->index(body, column));
 }
 
 int ParticleGrid::rowCount() const {
-  return model_->bodyRows() + 1;
-}
-
-void ParticleGrid::setRowCount(int rows) {
-  const int row = selectedRow();
-  model_->setBodyRows(qMax(1, rows) - 1);
-  setSelectedRow(qMin(row, rowCount() - 1));
-  repaintCells();
-}
-
-void ParticleGrid::repaintCells() {
-  model_->refresh();
-  viewport()->update();
+  return model_->rowCount() + 1;
 }
 
 int ParticleGrid::defaultRowHeight() const {

@@ -8,12 +8,11 @@
 #include <QTableView>
 #include <array>
 
-#include "model/particle.h"
-
 class QMenu;
 
 namespace kirabel {
 
+class Document;
 class ParticleGridModel;
 
 // Paints every cell from the list: text at (left + 2, top + 2), the colour
@@ -40,17 +39,13 @@ class ParticleGridHeader : public QHeaderView {
 class ParticleGrid : public QTableView {
   Q_OBJECT
  public:
-  ParticleGrid(const ParticleList& list, QWidget* parent = nullptr);
+  explicit ParticleGrid(const Document& document, QWidget* parent = nullptr);
 
   // The selected row (1 .. rowCount() - 1).
   int selectedRow() const;
   void setSelectedRow(int row);
+  // The rows with the header: sets + 2.
   int rowCount() const;
-  // Sets the row count; when it drops to or below the selected row, the
-  // selection moves to the last row.
-  void setRowCount(int rows);
-  // Redraws every visible cell from the list.
-  void repaintCells();
 
   // selectedRow height ("M" height + 4) and the initial widths (header text + 8).
   void setInitialMetrics();
@@ -77,8 +72,12 @@ class ParticleGrid : public QTableView {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void rememberSelectedRow(const Document& document);
+  void restoreSelectedRow(const Document& document);
+
   ParticleGridModel* model_;
   QMenu* popup_ = nullptr;
+  int rowBeforeChange_ = 1;
 };
 
 }  // namespace kirabel

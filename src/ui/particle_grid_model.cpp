@@ -6,6 +6,7 @@
 
 #include "image/dibs.h"
 #include "platform/c_numbers.h"
+#include "ui/document.h"
 
 namespace kirabel {
 
@@ -59,28 +60,30 @@ QString GridCellText(const ParticleList& list, int set, int column) {
   }
 }
 
-ParticleGridModel::ParticleGridModel(const ParticleList& list, QObject* parent)
-    : QAbstractTableModel(parent), list_(list) {}
-
-void ParticleGridModel::setBodyRows(int rows) {
-  if (rows < 0) rows = 0;
-  if (rows > rows_) {
-    beginInsertRows(QModelIndex(), rows_, rows - 1);
-    rows_ = rows;
-    endInsertRows();
-  } else if (rows < rows_) {
-    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
-    rows_ = rows;
-    endRemoveRows();
-  }
+ParticleGridModel::ParticleGridModel(const Document& document, QObject* parent)
+    : QAbstractTableModel(parent), document_(document) {
+  connect(&document, &Document::setsAboutToBeInserted, this,
+          [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
+  connect(&document, &Document::setsInserted, this, [this] { endInsertRows(); });
+  connect(&document, &Document::setsAboutToBeRemoved, this,
+          [this](int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
+  connect(&document, &Document::setsRemoved, this, [this] { endRemoveRows(); });
+  connect(&document, &Document::setsAboutToBeMoved, this, [this](int from, int to) {
+    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+  });
+  connect(&document, &Document::setsMoved, this, [this] { endMoveRows(); });
+  connect(&document, &Document::setsAboutToBeReset, this, [this] { beginResetModel(); });
+  connect(&document, &Document::setsReset, this, [this] { endResetModel(); });
+  connect(&document, &Document::setsChanged, this, &ParticleGridModel::refresh);
 }
 
 void ParticleGridModel::refresh() {
-  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, kGridColumns - 1));
+  emit dataChanged(index(0, 0), index(rowCount() - 1, kGridColumns - 1));
 }
 
+// The sets, then the new-set row.
 int ParticleGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
+  return parent.isValid() ? 0 : static_cast<int>(document_.sets().size()) + 1;
 }
 
 int ParticleGridModel::columnCount(const QModelIndex& parent) const {
@@ -88,11 +91,12 @@ int ParticleGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ParticleGridModel::data(const QModelIndex& index, int role) const {
+  const ParticleList& sets = document_.sets();
   const int set = index.row();
-  if (set < 0 || static_cast<std::size_t>(set) >= list_.size()) return QVariant();
-  if (role == Qt::DisplayRole) return GridCellText(list_, set, index.column());
+  if (set < 0 || static_cast<std::size_t>(set) >= sets.size()) return QVariant();
+  if (role == Qt::DisplayRole) return GridCellText(sets, set, index.column());
   if (role == kColourRole && index.column() == kGridColourColumn) {
-    const ParticleSet& p = list_[static_cast<std::size_t>(set)];
+    const ParticleSet& p = sets[static_cast<std::size_t>(set)];
     const uint8_t pixel[3] = {p.blue, p.green, p.red};
     const uint32_t colour = Picture::PixelToColor(pixel);  // 0x00BBGGRR
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

@@ -11,6 +11,8 @@
 
 namespace kirabel {
 
+class Document;
+
 constexpr int kGridColumns = 6;
 constexpr int kGridColourColumn = 2;
 
@@ -27,14 +29,7 @@ class ParticleGridModel : public QAbstractTableModel {
   // The colour of the colour cell, as a QColor, under this role.
   static constexpr int kColourRole = Qt::UserRole + 1;
 
-  explicit ParticleGridModel(const ParticleList& list, QObject* parent = nullptr);
-
-  // Body rows: the sets plus the new-set row as the commands count them; a
-  // row beyond the list shows nothing.
-  void setBodyRows(int rows);
-  int bodyRows() const { return rows_; }
-  // Tells the view that every cell may have changed.
-  void refresh();
+  explicit ParticleGridModel(const Document& document, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,8 +38,9 @@ class ParticleGridModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  const ParticleList& list_;
-  int rows_ = 1;
+  void refresh();
+
+  const Document& document_;
 };
 
 }  // namespace kirabel

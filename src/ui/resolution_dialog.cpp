@@ -1,6 +1,7 @@
 #include "ui/resolution_dialog.h"
 
 #include "controls/NValEdit.h"
+#include "ui/numeric_value.h"
 
 namespace kirabel {
 
@@ -31,6 +32,15 @@ ResolutionDialog::ResolutionDialog(QWidget* parent)
   heightEdit = makeSizeField(this, QStringLiteral("heightEdit"), QPoint(116, 48));
   okButton = addOkButton(QStringLiteral("okButton"), QPoint(20, 84));
   cancelButton = addCancelButton(QStringLiteral("cancelButton"), QPoint(110, 84));
+}
+
+void ResolutionDialog::setResolution(int32_t width, int32_t height) {
+  widthEdit->setValue(width);
+  heightEdit->setValue(height);
+}
+
+std::pair<int32_t, int32_t> ResolutionDialog::resolution() const {
+  return {TruncateToInt32(widthEdit->Value()), TruncateToInt32(heightEdit->Value())};
 }
 
 }  // namespace kirabel

@@ -1,6 +1,7 @@
 #include "ui/threshold_dialog.h"
 
 #include "controls/NValEdit.h"
+#include "ui/numeric_value.h"
 
 namespace kirabel {
 
@@ -18,6 +19,14 @@ ThresholdDialog::ThresholdDialog(QWidget* parent)
   addLabel(QStringLiteral("Label2"), QStringLiteral("個"), QPoint(188, 45));
   okButton = addOkButton(QStringLiteral("okButton"), QPoint(68, 71));
   cancelButton = addCancelButton(QStringLiteral("cancelButton"), QPoint(168, 71));
+}
+
+void ThresholdDialog::setThreshold(int32_t particles) {
+  thresholdEdit->setValue(particles);
+}
+
+int32_t ThresholdDialog::threshold() const {
+  return TruncateToInt32(thresholdEdit->Value());
 }
 
 }  // namespace kirabel

@@ -1,7 +1,9 @@
 #pragma once
 // The warning value dialog ("警告値の設定"): the particle count from which a
-// launch asks before computing. The main window presets thresholdEdit and reads it
-// back after OK.
+// launch asks before computing. It holds no data: the main window presets the
+// count and reads it back after OK.
+#include <cstdint>
+
 #include "ui/small_dialog.h"
 
 namespace kirabel {
@@ -13,6 +15,10 @@ class ThresholdDialog : public SmallDialog {
  public:
   explicit ThresholdDialog(QWidget* parent = nullptr);
 
+  void setThreshold(int32_t particles);
+  int32_t threshold() const;
+
+ private:
   NumericField* thresholdEdit;  // particle count, design value 10000
   QPushButton* okButton;        // OK
   QPushButton* cancelButton;    // ｷｬﾝｾﾙ

@@ -40,9 +40,10 @@ WindowLaunch::~WindowLaunch() {
 
 void WindowLaunch::Run(const LaunchSettings& settings, RandomGenerator& random) {
   window_.setBusy(true);
-  options_ = {window_.antiAliasing, window_.wrapSpace};
+  ReadOptions();
+  const Document& document = window_.document();
   Launch::BuildResult built =
-      Launch::Build(window_.List, settings, random, window_.warningThreshold,
+      Launch::Build(document.sets(), settings, random, document.options().warningThreshold,
                     [this](int64_t particles) { return ConfirmParticleCount(particles); });
   if (built.outcome == Launch::Outcome::kTooLarge) {
     MessageBox::Warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
@@ -67,7 +68,7 @@ bool WindowLaunch::ConfirmParticleCount(int64_t particles) {
 bool WindowLaunch::DrawFrame(Launch& launch, int64_t frame, int64_t count) {
   if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
   SetWaitCursor(true);
-  const bool complete = launch.DrawFrame(frame, *window_.Space, window_.viewer->picture(), options_,
+  const bool complete = launch.DrawFrame(frame, *window_.space, window_.viewer->picture(), options_,
                                          [this] { return Step(); });
   ShowFrame();
   return complete;
@@ -89,7 +90,7 @@ bool WindowLaunch::Step() {
   QProgressBar* bar = window_.progressBar;
   bar->setValue(qMin(bar->value() + 1, bar->maximum()));
   QCoreApplication::processEvents();
-  options_ = {window_.antiAliasing, window_.wrapSpace};
+  ReadOptions();
   return window_.busy;
 }
 
@@ -99,6 +100,11 @@ void WindowLaunch::ShowFrame() {
   window_.progressBar->setValue(0);
   if (window_.viewer) window_.viewer->repaintPicture();
   SetWaitCursor(false);
+}
+
+void WindowLaunch::ReadOptions() {
+  const Options& options = window_.document().options();
+  options_ = {options.antiAliasing, options.wrapSpace};
 }
 
 void WindowLaunch::SetWaitCursor(bool wait) {

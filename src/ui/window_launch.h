@@ -39,6 +39,8 @@ class WindowLaunch {
   // A progress step: the bar moves on, pending events run; false once the
   // user has stopped the launch.
   bool Step();
+  // The drawing options as the window's options stand now.
+  void ReadOptions();
   void SetWaitCursor(bool wait);
   void ShowFrame();
 

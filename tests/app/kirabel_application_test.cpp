@@ -12,8 +12,10 @@
 #include "model/pcl_file.h"
 #include "simulation/space.h"
 #include "ui/launch_settings_dialog.h"
-#include "ui/properties_dialog.h"
+#include "ui/particle_grid.h"
+#include "ui/particle_set_dialog.h"
 #include "ui/started_app_fixture.h"
+#include "ui_support/document_edits.h"
 
 namespace kirabel::testing {
 namespace {
@@ -41,23 +43,23 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(viewer().pos(), QPoint(20, 20));
   EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
   EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
-  ASSERT_TRUE(main.Space);
-  EXPECT_EQ(main.Space->Width(), 512);
-  EXPECT_EQ(main.Space->Height(), 512);
+  ASSERT_TRUE(main.space);
+  EXPECT_EQ(main.space->Width(), 512);
+  EXPECT_EQ(main.space->Height(), 512);
   EXPECT_EQ(viewer().picture().Width(), 512);
   EXPECT_EQ(viewer().picture().Height(), 512);
   EXPECT_TRUE(main.actionShowToolBar->isChecked());
   EXPECT_FALSE(main.toolBar->isHidden());
-  EXPECT_TRUE(main.fitColumns);
+  EXPECT_TRUE(main.document().options().fitColumns);
   EXPECT_TRUE(main.actionFitColumns->isChecked());
-  EXPECT_FALSE(main.antiAliasing);
-  EXPECT_FALSE(main.wrapSpace);
-  EXPECT_EQ(main.warningThreshold, 10000);
+  EXPECT_FALSE(main.document().options().antiAliasing);
+  EXPECT_FALSE(main.document().options().wrapSpace);
+  EXPECT_EQ(main.document().options().warningThreshold, 10000);
   EXPECT_FALSE(main.busy);
   EXPECT_FALSE(main.stopButton->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
-  EXPECT_EQ(main.rowCount(), 2);
+  EXPECT_EQ(main.grid->rowCount(), 2);
   EXPECT_TRUE(MessageBox::Shown().empty());
   EXPECT_FALSE(app_->EndRequested());
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
@@ -70,14 +72,14 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.mainWindowWidth = 600;
   stored.mainWindowHeight = 320;
   stored.viewerLeft = 700;
-  stored.showToolBar = false;
-  stored.fitColumns = false;
-  stored.antiAliasing = true;
-  stored.wrapSpace = true;
-  stored.warningThreshold = 5000;
+  stored.options.showToolBar = false;
+  stored.options.fitColumns = false;
+  stored.options.antiAliasing = true;
+  stored.options.wrapSpace = true;
+  stored.options.warningThreshold = 5000;
   stored.initialDir = "/tmp/花火";
-  stored.resolutionWidth = 64;
-  stored.resolutionHeight = 32;
+  stored.options.resolutionWidth = 64;
+  stored.options.resolutionHeight = 32;
   SaveSettingsFile(SettingsPath(), stored);
   Start();
   MainWindow& main = mainWindow();
@@ -86,22 +88,22 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(viewer().pos(), QPoint(700, 20));
   EXPECT_TRUE(main.toolBar->isHidden());
   EXPECT_FALSE(main.actionShowToolBar->isChecked());
-  EXPECT_FALSE(main.fitColumns);
-  EXPECT_TRUE(main.antiAliasing);
+  EXPECT_FALSE(main.document().options().fitColumns);
+  EXPECT_TRUE(main.document().options().antiAliasing);
   EXPECT_TRUE(main.actionAntiAliasing->isChecked());
-  EXPECT_TRUE(main.wrapSpace);
+  EXPECT_TRUE(main.document().options().wrapSpace);
   EXPECT_TRUE(main.actionWrapSpace->isChecked());
-  EXPECT_EQ(main.warningThreshold, 5000);
+  EXPECT_EQ(main.document().options().warningThreshold, 5000);
   EXPECT_EQ(main.openDialog.initialDir, QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.saveDialog.initialDir, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.Space->Width(), 64);
+  EXPECT_EQ(main.space->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
   const Settings current = app_->CurrentSettings();
-  EXPECT_EQ(current.warningThreshold, 5000);
+  EXPECT_EQ(current.options.warningThreshold, 5000);
   EXPECT_EQ(current.initialDir, stored.initialDir);
-  EXPECT_FALSE(current.showToolBar);
-  EXPECT_EQ(current.resolutionWidth, 64);
+  EXPECT_FALSE(current.options.showToolBar);
+  EXPECT_EQ(current.options.resolutionWidth, 64);
 }
 
 // Places left on a monitor that is gone: every window comes back onto the
@@ -125,13 +127,13 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
   Settings stored;
-  stored.resolutionWidth = 2000000000;
-  stored.resolutionHeight = 2000000000;
+  stored.options.resolutionWidth = 2000000000;
+  stored.options.resolutionHeight = 2000000000;
   SaveSettingsFile(SettingsPath(), stored);
   Start();
-  ASSERT_TRUE(mainWindow().Space);
-  EXPECT_EQ(mainWindow().Space->Width(), viewer().picture().Width());
-  EXPECT_EQ(mainWindow().Space->Height(), viewer().picture().Height());
+  ASSERT_TRUE(mainWindow().space);
+  EXPECT_EQ(mainWindow().space->Width(), viewer().picture().Width());
+  EXPECT_EQ(mainWindow().space->Height(), viewer().picture().Height());
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
 }
@@ -158,9 +160,9 @@ TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
   Start({QStringLiteral("kirabel"), QStringLiteral("list.pcl"), QStringLiteral("ignored.pcl")});
   QDir::setCurrent(before);
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -list.pcl-"));
-  EXPECT_EQ(mainWindow().List.size(), 3u);
-  EXPECT_EQ(mainWindow().rowCount(), 5);
-  EXPECT_EQ(mainWindow().fileName, scratch_.File("list.pcl"));
+  EXPECT_EQ(mainWindow().document().sets().size(), 3u);
+  EXPECT_EQ(mainWindow().grid->rowCount(), 5);
+  EXPECT_EQ(mainWindow().document().fileName(), scratch_.File("list.pcl"));
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel")}), "");
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel"), QStringLiteral("/a/b.pcl")}), "/a/b.pcl");
 }
@@ -171,7 +173,7 @@ TEST_F(KirabelApplicationTest, ForeignFileOnTheCommandLineWarnsAndStartsEmpty) {
   Start({QStringLiteral("kirabel"), QString::fromStdString(path)});
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
-  EXPECT_TRUE(mainWindow().List.empty());
+  EXPECT_TRUE(mainWindow().document().sets().empty());
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
 }
 
@@ -180,16 +182,16 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   mainWindow().show();
   EXPECT_FALSE(viewer().close());  // the viewer does not close on its own
   EXPECT_TRUE(viewer().isVisible());
-  mainWindow().warningThreshold = 1234;
+  testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 1234; });
   mainWindow().actionAntiAliasing->trigger();
   EXPECT_TRUE(mainWindow().close());
   EXPECT_TRUE(mainWindow().closing);
   EXPECT_FALSE(viewer().isVisible());
   const Settings written = LoadSettingsFile(SettingsPath());
-  EXPECT_EQ(written.warningThreshold, 1234);
-  EXPECT_TRUE(written.antiAliasing);
+  EXPECT_EQ(written.options.warningThreshold, 1234);
+  EXPECT_TRUE(written.options.antiAliasing);
   EXPECT_EQ(written.viewerLeft, 20);
-  EXPECT_EQ(written.resolutionWidth, 512);
+  EXPECT_EQ(written.options.resolutionWidth, 512);
 }
 
 TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {

@@ -21,14 +21,14 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(fresh.mainWindowHeight, 292);
   EXPECT_EQ(fresh.viewerTop, 20);
   EXPECT_EQ(fresh.launchDialogLeft, 50);
-  EXPECT_TRUE(fresh.fitColumns);
-  EXPECT_TRUE(fresh.showToolBar);
-  EXPECT_FALSE(fresh.antiAliasing);
-  EXPECT_FALSE(fresh.wrapSpace);
-  EXPECT_EQ(fresh.warningThreshold, 10000);
+  EXPECT_TRUE(fresh.options.fitColumns);
+  EXPECT_TRUE(fresh.options.showToolBar);
+  EXPECT_FALSE(fresh.options.antiAliasing);
+  EXPECT_FALSE(fresh.options.wrapSpace);
+  EXPECT_EQ(fresh.options.warningThreshold, 10000);
   EXPECT_EQ(fresh.initialDir, "");
-  EXPECT_EQ(fresh.resolutionWidth, 512);
-  EXPECT_EQ(fresh.resolutionHeight, 512);
+  EXPECT_EQ(fresh.options.resolutionWidth, 512);
+  EXPECT_EQ(fresh.options.resolutionHeight, 512);
 
   const std::string path = folder.File("hand.INI");
   WriteBytes(path,
@@ -37,10 +37,10 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   const Settings hand = LoadSettingsFile(path);
   EXPECT_EQ(hand.mainWindowTop, -5);
   EXPECT_EQ(hand.mainWindowLeft, 10);
-  EXPECT_TRUE(hand.antiAliasing);
-  EXPECT_FALSE(hand.fitColumns);
-  EXPECT_EQ(hand.resolutionWidth, 256);
-  EXPECT_EQ(hand.resolutionHeight, 512);
+  EXPECT_TRUE(hand.options.antiAliasing);
+  EXPECT_FALSE(hand.options.fitColumns);
+  EXPECT_EQ(hand.options.resolutionWidth, 256);
+  EXPECT_EQ(hand.options.resolutionHeight, 512);
   EXPECT_EQ(hand.initialDir, "C:\\火");
 }
 
@@ -50,28 +50,28 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.mainWindowTop = 1;
   s.mainWindowHeight = 999;
   s.setDialogLeft = -20;
-  s.fitColumns = false;
-  s.showToolBar = false;
-  s.antiAliasing = true;
-  s.wrapSpace = true;
-  s.warningThreshold = 2000000;
+  s.options.fitColumns = false;
+  s.options.showToolBar = false;
+  s.options.antiAliasing = true;
+  s.options.wrapSpace = true;
+  s.options.warningThreshold = 2000000;
   s.initialDir = "/home/花子/リスト";
-  s.resolutionWidth = 640;
-  s.resolutionHeight = 9999;
+  s.options.resolutionWidth = 640;
+  s.options.resolutionHeight = 9999;
   const std::string path = folder.File("nested/dir/Kirabel.INI");  // the folder is created
   SaveSettingsFile(path, s);
   const Settings read = LoadSettingsFile(path);
   EXPECT_EQ(read.mainWindowTop, 1);
   EXPECT_EQ(read.mainWindowHeight, 999);
   EXPECT_EQ(read.setDialogLeft, -20);
-  EXPECT_FALSE(read.fitColumns);
-  EXPECT_FALSE(read.showToolBar);
-  EXPECT_TRUE(read.antiAliasing);
-  EXPECT_TRUE(read.wrapSpace);
-  EXPECT_EQ(read.warningThreshold, 2000000);
+  EXPECT_FALSE(read.options.fitColumns);
+  EXPECT_FALSE(read.options.showToolBar);
+  EXPECT_TRUE(read.options.antiAliasing);
+  EXPECT_TRUE(read.options.wrapSpace);
+  EXPECT_EQ(read.options.warningThreshold, 2000000);
   EXPECT_EQ(read.initialDir, s.initialDir);
-  EXPECT_EQ(read.resolutionWidth, 640);
-  EXPECT_EQ(read.resolutionHeight, 9999);
+  EXPECT_EQ(read.options.resolutionWidth, 640);
+  EXPECT_EQ(read.options.resolutionHeight, 9999);
   const std::string text = ReadBytes(path);
   const auto desktop = text.find("[DESKTOP]"), file = text.find("[FILE]"),
              option = text.find("[OPTION]"), resolution = text.find("[RESOLUTION]");

@@ -21,9 +21,10 @@ const std::string kExamples = std::string(KIRABEL_TEST_DATA) + "/../../examples/
 
 TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
   for (const char* name : {"chrysanthemum", "willow", "ring", "finale"}) {
-    ParticleList list;
-    LaunchSettings env;
-    ASSERT_TRUE(LoadListFromFile(kExamples + name + ".pcl", list, env, nullptr)) << name;
+    std::optional<PclContents> read = ReadPclFile(kExamples + name + ".pcl");
+    ASSERT_TRUE(read) << name;
+    const ParticleList& list = read->sets;
+    LaunchSettings env = read->settings;
     env.frameCount = 2;
     const bool aa = std::string(name) != "ring";
 

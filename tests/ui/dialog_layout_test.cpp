@@ -16,9 +16,10 @@
 #include "controls/NValEdit.h"
 #include "ui/about_dialog.h"
 #include "ui/launch_settings_dialog.h"
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel {
 namespace {
@@ -115,15 +116,18 @@ void ExpectNumberShown(const NumericField& field) {
 
 TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
   ParticleSetDialog dialog;
-  for (QComboBox* selector : {dialog.speedDistributionCombo, dialog.directionDistributionCombo,
-                              dialog.birthDistributionCombo, dialog.lifetimeDistributionCombo})
+  for (QComboBox* selector : {testing::Child<QComboBox>(dialog, "speedDistributionCombo"),
+                              testing::Child<QComboBox>(dialog, "directionDistributionCombo"),
+                              testing::Child<QComboBox>(dialog, "birthDistributionCombo"),
+                              testing::Child<QComboBox>(dialog, "lifetimeDistributionCombo")})
     ExpectItemsFit(*selector);
   // π as a list file keeps it (15 digits) comes back as 179.99999999999981
   // degrees, shown as 180.000000.
-  dialog.directionSpreadEdit->setValue(3.14159265358979L / 3.1415926535897932385L * 180);
-  ExpectNumberShown(*dialog.directionSpreadEdit);
-  dialog.speedEdit->setValue(-999999999);
-  ExpectNumberShown(*dialog.speedEdit);
+  testing::Child<NumericField>(dialog, "directionSpreadEdit")
+      ->setValue(3.14159265358979L / 3.1415926535897932385L * 180);
+  ExpectNumberShown(*testing::Child<NumericField>(dialog, "directionSpreadEdit"));
+  testing::Child<NumericField>(dialog, "speedEdit")->setValue(-999999999);
+  ExpectNumberShown(*testing::Child<NumericField>(dialog, "speedEdit"));
   ExpectTextsFit(dialog);  // the columns moved along with the wider controls
 }
 

@@ -12,6 +12,8 @@
 #include "image/dibs.h"
 #include "model/launch_settings.h"
 #include "support/scratch_folder.h"
+#include "ui_support/child_widget.h"
+#include "ui_support/document_edits.h"
 #include "ui_support/main_window_fixture.h"
 
 namespace kirabel {
@@ -38,17 +40,17 @@ class FileCommandsTest : public testing::MainWindowFixture {
   // Two sets, the second naming the first as child, with distinct values.
   void buildPair() {
     answerDialog([](ParticleSetDialog& dialog) {
-      dialog.nameEdit->setText(QStringLiteral("一番"));
-      dialog.directionEdit->setValue(30);
-      dialog.birthTimeEdit->setValue(-2.5L);
-      dialog.speedDistributionCombo->setCurrentIndex(1);
+      testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("一番"));
+      testing::Child<NumericField>(dialog, "directionEdit")->setValue(30);
+      testing::Child<NumericField>(dialog, "birthTimeEdit")->setValue(-2.5L);
+      testing::Child<QComboBox>(dialog, "speedDistributionCombo")->setCurrentIndex(1);
     });
     form_.addSetButton->click();
     answerDialog([](ParticleSetDialog& dialog) {
-      dialog.nameEdit->setText(QStringLiteral("second"));
-      dialog.childSetCombo->setCurrentIndex(1);
-      dialog.countEdit->setValue(12);
-      dialog.lifetimeDistributionCombo->setCurrentIndex(2);
+      testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("second"));
+      testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(1);
+      testing::Child<NumericField>(dialog, "countEdit")->setValue(12);
+      testing::Child<QComboBox>(dialog, "lifetimeDistributionCombo")->setCurrentIndex(2);
     });
     form_.addSetButton->click();
   }
@@ -71,22 +73,22 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   form_.actionNew->trigger();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
-  EXPECT_EQ(form_.List.size(), 2u);
+  EXPECT_EQ(form_.document().sets().size(), 2u);
   EXPECT_EQ(form_.windowTitle(), titled);
   expectInStep();
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
   form_.actionNew->trigger();
-  EXPECT_TRUE(form_.List.empty());
+  EXPECT_TRUE(form_.document().sets().empty());
   EXPECT_EQ(form_.windowTitle(), untitled);
-  EXPECT_TRUE(form_.fileName.empty());
+  EXPECT_TRUE(form_.document().fileName().empty());
   expectInStep();
 }
 
 TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   buildPair();
-  form_.Environment().gravity = 1.25L;
-  const std::vector<ParticleSet> built = form_.List;
+  testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 1.25L; });
+  const std::vector<ParticleSet> built = form_.document().sets();
   saveAs("pair");
 
   const FileDialogRequest& request = lastRequest();
@@ -101,15 +103,15 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
 
   // Open empties the list without a question, then loads.
   addSet(QStringLiteral("extra"));
-  form_.Environment().gravity = 0;
+  testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 0; });
   open("pair.PCL");
   EXPECT_TRUE(MessageBox::Shown().empty());
   EXPECT_EQ(lastRequest().initialDir, folder());
   EXPECT_FALSE(lastRequest().save);
-  ASSERT_EQ(form_.List.size(), built.size());
+  ASSERT_EQ(form_.document().sets().size(), built.size());
   for (std::size_t i = 0; i < built.size(); ++i) {
     const ParticleSet& a = built[i];
-    const ParticleSet& b = form_.List[i];
+    const ParticleSet& b = form_.document().sets()[i];
     EXPECT_EQ(a.name, b.name);
     EXPECT_EQ(a.count, b.count);
     EXPECT_EQ(a.child, b.child);
@@ -121,7 +123,7 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
     EXPECT_NEAR(static_cast<double>(a.directionSpread), static_cast<double>(b.directionSpread),
                 1e-14);
   }
-  EXPECT_EQ(form_.Environment().gravity, 1.25L);
+  EXPECT_EQ(form_.document().launchSettings().gravity, 1.25L);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 }
@@ -133,7 +135,7 @@ TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   ASSERT_EQ(FileDialogService::requests().size(), 1u);
   EXPECT_TRUE(MessageBox::Shown().empty());
   const std::string path = scratch_.File("first.PCL");
-  EXPECT_EQ(form_.fileName, path);
+  EXPECT_EQ(form_.document().fileName(), path);
 
   addSet(QStringLiteral("third"));
   MessageBox::setNextAnswer(MsgAnswer::No);
@@ -159,7 +161,7 @@ TEST_F(FileCommandsTest, CancelledOpenKeepsTheListAndAlignsTheStartingFolders) {
   FileDialogService::setNextFileName(std::nullopt);
   form_.actionOpen->trigger();
   EXPECT_EQ(lastRequest().initialDir, QStringLiteral("/somewhere"));
-  EXPECT_EQ(form_.List.size(), 2u);
+  EXPECT_EQ(form_.document().sets().size(), 2u);
   // Never used: it keeps the remembered folder, and the save dialog follows it.
   EXPECT_EQ(form_.openDialog.initialDir, QStringLiteral("/somewhere"));
   EXPECT_EQ(form_.saveDialog.initialDir, form_.openDialog.initialDir);
@@ -177,21 +179,21 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   addSet(QStringLiteral("own"));
   std::string other = scratch_.File("other.pcl");
   testing::WriteBytes(other, "[HEADER]\nID=PCL\nnSET=1\n[P0]\nname=dropped\nchild=0\n");
-  form_.setFileName(std::string());
+  form_.document().setFileName(std::string());
 
   FileDialogService::setNextFileName(file("pair.PCL"));
   form_.actionMerge->trigger();
   EXPECT_EQ(names(), (Strings{"一番", "second", "own", "一番", "second"}));
-  EXPECT_EQ(form_.List[4].child, 3);
+  EXPECT_EQ(form_.document().sets()[4].child, 3);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 
   // Only the first dropped file is merged; the folders stay.
   const QString openDir = form_.openDialog.initialDir;
   form_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
-  EXPECT_EQ(form_.List.size(), 6u);
-  EXPECT_EQ(form_.List[5].name, "dropped");
-  EXPECT_EQ(form_.List[5].child, 5);
+  EXPECT_EQ(form_.document().sets().size(), 6u);
+  EXPECT_EQ(form_.document().sets()[5].name, "dropped");
+  EXPECT_EQ(form_.document().sets()[5].child, 5);
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -other.pcl-"));
   EXPECT_EQ(form_.openDialog.initialDir, openDir);
   expectInStep();

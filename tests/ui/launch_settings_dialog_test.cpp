@@ -1,6 +1,6 @@
-// The launch settings dialog: the record made from the design values, the
-// exchange on showing and hiding (Cancel keeps edits), the file name rules,
-// the enabling of the file name row and the browse button.
+// The launch settings dialog: the design values, the exchange with the
+// settings it is given and read back (whichever button closes it), the file
+// name rules, the enabling of the file name row and the browse button.
 #include "ui/launch_settings_dialog.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "controls/NValEdit.h"
 #include "ui/file_dialog_service.h"
 #include "ui/modal_runner.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel {
 namespace {
@@ -33,21 +34,26 @@ class LaunchSettingsDialogTest : public ::testing::Test {
     ModalRunner::clearHandlers();
     FileDialogService::clearAnswers();
   }
-  // Shows the dialog, lets `play` act on it and closes it with OK or Cancel.
+  // Shows the dialog with env_, lets `play` act on it, closes it with OK or
+  // Cancel and reads env_ back, as the main window does.
   int Run(const std::function<void(LaunchSettingsDialog&)>& play, bool ok) {
     ModalRunner::setNextHandler([&, ok](QDialog&) {
       play(dialog_);
-      (ok ? dialog_.okButton : dialog_.cancelButton)->click();
+      testing::Child<QPushButton>(dialog_, ok ? "okButton" : "cancelButton")->click();
     });
-    return ModalRunner::exec(dialog_);
+    dialog_.setLaunchSettings(env_);
+    const int result = ModalRunner::exec(dialog_);
+    env_ = dialog_.launchSettings();
+    return result;
   }
 
+  LaunchSettings env_;
   FileChooser open_, save_;
   LaunchSettingsDialog dialog_;
 };
 
-TEST_F(LaunchSettingsDialogTest, RecordStartsWithTheDesignValues) {
-  const LaunchSettings& env = dialog_.Environment();
+TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheDesignValues) {
+  const LaunchSettings env = dialog_.launchSettings();
   EXPECT_EQ(env.gravity, 0.5L);
   EXPECT_EQ(env.startTime, 10.0L);
   EXPECT_EQ(env.frameInterval, 1.0L);
@@ -56,61 +62,67 @@ TEST_F(LaunchSettingsDialogTest, RecordStartsWithTheDesignValues) {
   EXPECT_FALSE(env.autosave);
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("打ち上げ設定"));
   EXPECT_EQ(dialog_.size(), QSize(370, 265));
-  EXPECT_TRUE(dialog_.gravityEdit->PrmtNegative());
-  EXPECT_TRUE(dialog_.startTimeEdit->PrmtNegative());
-  EXPECT_FALSE(dialog_.frameIntervalEdit->PrmtNegative());
-  EXPECT_FALSE(dialog_.frameCountEdit->PrmtNegative());
-  EXPECT_EQ(dialog_.frameCountEdit->FixDecimal(), 0);
-  EXPECT_TRUE(dialog_.gravityEdit->ZeroDisplay());
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->PrmtNegative());
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "startTimeEdit")->PrmtNegative());
+  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameIntervalEdit")->PrmtNegative());
+  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameCountEdit")->PrmtNegative());
+  EXPECT_EQ(testing::Child<NumericField>(dialog_, "frameCountEdit")->FixDecimal(), 0);
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->ZeroDisplay());
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
-  LaunchSettings& env = dialog_.Environment();
+  LaunchSettings& env = env_;
   env.gravity = 2.25L;
   env.frameCount = 7;
   env.autosaveName = "/tmp/fire.bmp";
   env.autosave = true;
   EXPECT_EQ(Run(
                 [](LaunchSettingsDialog& d) {
-                  EXPECT_EQ(d.gravityEdit->Value(), 2.25L);
-                  EXPECT_EQ(d.frameCountEdit->Value(), 7.0L);
-                  EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("/tmp/fire.bmp"));
-                  EXPECT_TRUE(d.autosaveCheck->isChecked());
-                  d.gravityEdit->setValue(-1.5L);
-                  d.autosaveNameEdit->setText(QStringLiteral("  \t/tmp/other.bmp  "));
+                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->Value(), 2.25L);
+                  EXPECT_EQ(testing::Child<NumericField>(d, "frameCountEdit")->Value(), 7.0L);
+                  EXPECT_EQ(testing::Child<QLineEdit>(d, "autosaveNameEdit")->text(),
+                            QStringLiteral("/tmp/fire.bmp"));
+                  EXPECT_TRUE(testing::Child<QCheckBox>(d, "autosaveCheck")->isChecked());
+                  testing::Child<NumericField>(d, "gravityEdit")->setValue(-1.5L);
+                  testing::Child<QLineEdit>(d, "autosaveNameEdit")
+                      ->setText(QStringLiteral("  \t/tmp/other.bmp  "));
                 },
                 false),
             QDialog::Rejected);
   // Cancel keeps the edits: it only stops the launch.
   EXPECT_EQ(env.gravity, -1.5L);
   EXPECT_EQ(env.autosaveName, "/tmp/other.bmp");
-  EXPECT_EQ(Run([](LaunchSettingsDialog& d) { EXPECT_EQ(d.gravityEdit->Value(), -1.5L); }, true),
+  EXPECT_EQ(Run(
+                [](LaunchSettingsDialog& d) {
+                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->Value(), -1.5L);
+                },
+                true),
             QDialog::Accepted);
 }
 
 TEST_F(LaunchSettingsDialogTest, NegativeIntervalBecomesItsMagnitude) {
-  dialog_.Environment().frameInterval = -2;
+  env_.frameInterval = -2;
   Run([](LaunchSettingsDialog&) {}, true);
-  EXPECT_EQ(dialog_.Environment().frameInterval, 2.0L);
+  EXPECT_EQ(env_.frameInterval, 2.0L);
 }
 
 TEST_F(LaunchSettingsDialogTest, FileNameRowFollowsTheCheckBox) {
-  dialog_.Environment().autosave = false;
-  dialog_.Environment().autosaveName = "kept.bmp";
+  env_.autosave = false;
+  env_.autosaveName = "kept.bmp";
   Run(
       [](LaunchSettingsDialog& d) {
-        EXPECT_FALSE(d.autosaveNameEdit->isEnabled());
-        EXPECT_FALSE(d.browseButton->isEnabled());
-        EXPECT_TRUE(d.autosaveNameLabel->isEnabled());
-        QTest::mouseClick(d.autosaveCheck, Qt::LeftButton);
-        EXPECT_TRUE(d.autosaveNameEdit->isEnabled());
-        EXPECT_TRUE(d.browseButton->isEnabled());
-        QTest::mouseClick(d.autosaveCheck, Qt::LeftButton);
-        EXPECT_FALSE(d.autosaveNameEdit->isEnabled());
+        EXPECT_FALSE(testing::Child<QLineEdit>(d, "autosaveNameEdit")->isEnabled());
+        EXPECT_FALSE(testing::Child<QPushButton>(d, "browseButton")->isEnabled());
+        EXPECT_TRUE(testing::Child<QLabel>(d, "autosaveNameLabel")->isEnabled());
+        QTest::mouseClick(testing::Child<QCheckBox>(d, "autosaveCheck"), Qt::LeftButton);
+        EXPECT_TRUE(testing::Child<QLineEdit>(d, "autosaveNameEdit")->isEnabled());
+        EXPECT_TRUE(testing::Child<QPushButton>(d, "browseButton")->isEnabled());
+        QTest::mouseClick(testing::Child<QCheckBox>(d, "autosaveCheck"), Qt::LeftButton);
+        EXPECT_FALSE(testing::Child<QLineEdit>(d, "autosaveNameEdit")->isEnabled());
       },
       true);
-  EXPECT_EQ(dialog_.Environment().autosaveName, "kept.bmp");
-  EXPECT_FALSE(dialog_.Environment().autosave);
+  EXPECT_EQ(env_.autosaveName, "kept.bmp");
+  EXPECT_FALSE(env_.autosave);
 }
 
 TEST_F(LaunchSettingsDialogTest, NameIsTrimmedAndCutWithoutSplittingACharacter) {
@@ -125,14 +137,16 @@ TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) 
   save_.initialDir = QStringLiteral("/start");
   FileDialogService::setNextFileName(std::nullopt);
   FileDialogService::setNextFileName(QStringLiteral("/work/out/fire.bmp"));
-  dialog_.Environment().autosave = true;
+  env_.autosave = true;
   Run(
       [](LaunchSettingsDialog& d) {
-        d.autosaveNameEdit->setText(QStringLiteral("before"));
-        d.browseButton->click();  // cancelled: nothing changes
-        EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("before"));
-        d.browseButton->click();
-        EXPECT_EQ(d.autosaveNameEdit->text(), QStringLiteral("/work/out/fire.bmp"));
+        testing::Child<QLineEdit>(d, "autosaveNameEdit")->setText(QStringLiteral("before"));
+        testing::Child<QPushButton>(d, "browseButton")->click();  // cancelled: nothing changes
+        EXPECT_EQ(testing::Child<QLineEdit>(d, "autosaveNameEdit")->text(),
+                  QStringLiteral("before"));
+        testing::Child<QPushButton>(d, "browseButton")->click();
+        EXPECT_EQ(testing::Child<QLineEdit>(d, "autosaveNameEdit")->text(),
+                  QStringLiteral("/work/out/fire.bmp"));
       },
       true);
   ASSERT_EQ(FileDialogService::requests().size(), 2u);
@@ -144,7 +158,7 @@ TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) 
   EXPECT_EQ(request.defaultExt, QStringLiteral("bmp"));
   EXPECT_EQ(open_.initialDir, QStringLiteral("/work/out"));
   EXPECT_EQ(save_.initialDir, QStringLiteral("/work/out"));
-  EXPECT_EQ(dialog_.Environment().autosaveName, "/work/out/fire.bmp");
+  EXPECT_EQ(env_.autosaveName, "/work/out/fire.bmp");
 }
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/started_app_fixture.h"
+#include "ui_support/child_widget.h"
+#include "ui_support/document_edits.h"
 
 namespace kirabel::testing {
 namespace {
@@ -65,19 +67,21 @@ class LaunchTest : public StartedAppFixture {
   LaunchTest() {
     Start();
     mainWindow().applyResolution(kWidth, kHeight);
-    mainWindow().List.push_back(Burst());
-    mainWindow().setRowCount(3);
-    LaunchSettings& env = mainWindow().Environment();
-    env.startTime = 4;
-    env.frameInterval = 2;
-    env.frameCount = 3;
-    env.gravity = 0.25L;
+    mainWindow().document().apply(AppendSetCommand(Burst()));
+    testing::ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) {
+      env.startTime = 4;
+      env.frameInterval = 2;
+      env.frameCount = 3;
+      env.gravity = 0.25L;
+    });
   }
   // Queues the answer of the launch settings dialog.
   void AnswerLaunchDialog(bool ok) {
     ModalRunner::setNextHandler([this, ok](QDialog&) {
       LaunchSettingsDialog& dialog = *mainWindow().launchDialog;
-      (ok ? dialog.okButton : dialog.cancelButton)->click();
+      (ok ? testing::Child<QPushButton>(dialog, "okButton")
+          : testing::Child<QPushButton>(dialog, "cancelButton"))
+          ->click();
     });
   }
   // Runs `action` at the launch's first progress step.
@@ -97,40 +101,40 @@ class LaunchTest : public StartedAppFixture {
 };
 
 TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
-  mainWindow().List.clear();
+  mainWindow().document().apply(ReplaceListCommand({}, std::nullopt, ""));
   const int shownBefore = ModalRunner::execCount();
   mainWindow().launchButton->click();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("パーティクルがありません"));
   EXPECT_EQ(ModalRunner::execCount(), shownBefore);
 
-  mainWindow().List.push_back(Burst());
+  mainWindow().document().apply(AppendSetCommand(Burst()));
   const std::vector<uint8_t> black = Pixels(viewer().picture());
-  const uint32_t seed = mainWindow().Random.State();
+  const uint32_t seed = mainWindow().random.State();
   AnswerLaunchDialog(false);
   mainWindow().actionLaunch->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
   EXPECT_EQ(Pixels(viewer().picture()), black);
-  EXPECT_EQ(mainWindow().Random.State(), seed);
+  EXPECT_EQ(mainWindow().random.State(), seed);
   ExpectIdle();
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
-  const RandomGenerator before = mainWindow().Random;
+  const RandomGenerator before = mainWindow().random;
   AnswerLaunchDialog(true);
   mainWindow().launch();
   ExpectIdle();
   const std::vector<uint8_t> shown = Pixels(viewer().picture());
 
   RandomGenerator random = before;
-  const auto built =
-      Launch::Build(mainWindow().List, mainWindow().Environment(), random, INT64_MAX, {});
+  const auto built = Launch::Build(mainWindow().document().sets(),
+                                   mainWindow().document().launchSettings(), random, INT64_MAX, {});
   testing::Canvas canvas(kWidth, kHeight);
   for (int64_t frame = 1; frame <= built.launch->FrameCount(); ++frame) {
     ASSERT_TRUE(built.launch->DrawFrame(frame, canvas.space, canvas.picture, {}));
   }
   EXPECT_EQ(shown, Pixels(canvas.picture));
-  EXPECT_EQ(random.State(), mainWindow().Random.State());
+  EXPECT_EQ(random.State(), mainWindow().random.State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
 }
 
@@ -148,7 +152,7 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
     EXPECT_GT(mainWindow().progressBar->value(), 0);
     // Replacing the buffer now would pull it from under the renderer.
     mainWindow().applyResolution(10, 10);
-    EXPECT_EQ(mainWindow().Space->Width(), kWidth);
+    EXPECT_EQ(mainWindow().space->Width(), kWidth);
     mainWindow().launch();  // a second launch cannot start
   });
   mainWindow().launch();
@@ -168,29 +172,35 @@ TEST_F(LaunchTest, EscapeInTheGridStopsTheLaunch) {
 }
 
 TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
-  mainWindow().warningThreshold = 40;  // exactly the set's count: asks
+  testing::ChangeOptions(mainWindow().document(), [&](Options& o) {
+    o.warningThreshold = 40;
+  });  // exactly the set's count: asks
   MessageBox::setNextAnswer(MsgAnswer::No);
   AnswerLaunchDialog(true);
-  const uint32_t seed = mainWindow().Random.State();
+  const uint32_t seed = mainWindow().random.State();
   mainWindow().launch();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
   EXPECT_EQ(MessageBox::BeepCount(), 1);
-  EXPECT_EQ(mainWindow().Random.State(), seed);
+  EXPECT_EQ(mainWindow().random.State(), seed);
   ExpectIdle();
 
-  mainWindow().warningThreshold = 41;
+  testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 41; });
   AnswerLaunchDialog(true);
   mainWindow().launch();
   EXPECT_EQ(MessageBox::Shown().size(), 1u);  // below the threshold: no question
 }
 
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
-  LaunchSettings& env = mainWindow().Environment();
-  env.autosave = true;
-  env.frameCount = 2;
-  env.autosaveName = scratch_.File("fire.bmp");
+  const auto autosaveTo = [this](const std::string& name) {
+    testing::ChangeLaunchSettings(mainWindow().document(), [&](LaunchSettings& env) {
+      env.autosave = true;
+      env.frameCount = 2;
+      env.autosaveName = name;
+    });
+  };
+  autosaveTo(scratch_.File("fire.bmp"));
   AnswerLaunchDialog(true);
   mainWindow().launch();
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00001.BMP")));
@@ -202,7 +212,7 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   testing::WriteBytes(readOnly, "kept");
   chmod(readOnly.c_str(), 0444);
   for (const std::string name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
-    env.autosaveName = name;
+    autosaveTo(name);
     AnswerLaunchDialog(true);
     mainWindow().launch();
     ASSERT_EQ(MessageBox::Shown().size(), 1u);

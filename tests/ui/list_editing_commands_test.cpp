@@ -11,6 +11,7 @@
 #include "controls/NValEdit.h"
 #include "model/angles.h"
 #include "ui/color_swatch.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/design_values.h"
 #include "ui_support/main_window_fixture.h"
 
@@ -27,7 +28,9 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
     addSet(QStringLiteral("A"));
     addSet(QStringLiteral("B"));
     addSet(QStringLiteral("C"));
-    answerDialog([](ParticleSetDialog& dialog) { dialog.childSetCombo->setCurrentIndex(3); });
+    answerDialog([](ParticleSetDialog& dialog) {
+      testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(3);
+    });
     selectRow(1);
     form_.changeSetButton->click();
     ASSERT_EQ(children(), (Ints{2, -1, -1}));
@@ -38,44 +41,51 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
 TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheDesignValues) {
   answerDialog(nullptr);
   form_.addSetButton->click();
-  ASSERT_EQ(form_.List.size(), 1u);
-  testing::ExpectFirstNewSet(form_.List[0]);
+  ASSERT_EQ(form_.document().sets().size(), 1u);
+  testing::ExpectFirstNewSet(form_.document().sets()[0]);
   expectInStep();
 
   // The next proposal counts the sets, whatever names they bear.
   addSet(QStringLiteral("火花 3"));
   QString proposed;
-  answerDialog([&](ParticleSetDialog& dialog) { proposed = dialog.nameEdit->text(); }, false);
+  answerDialog(
+      [&](ParticleSetDialog& dialog) {
+        proposed = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
+      },
+      false);
   form_.addSetButton->click();
   EXPECT_EQ(proposed, QStringLiteral("火花 3"));
-  EXPECT_EQ(form_.List.size(), 2u);
+  EXPECT_EQ(form_.document().sets().size(), 2u);
 }
 
 TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
   addSet(QStringLiteral("A"));
   answerDialog([](ParticleSetDialog& dialog) {
-    dialog.nameEdit->setText(QStringLiteral("B"));
-    dialog.childSetCombo->setCurrentIndex(1);  // child A
-    dialog.directionDistributionCombo->setCurrentIndex(2);
-    dialog.countEdit->setValue(77);
+    testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("B"));
+    testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(1);  // child A
+    testing::Child<QComboBox>(dialog, "directionDistributionCombo")->setCurrentIndex(2);
+    testing::Child<NumericField>(dialog, "countEdit")->setValue(77);
     ColorDialogService::setNextColor(QColor(255, 0, 0));
-    QTest::mouseClick(dialog.colorSwatch, Qt::LeftButton);
+    QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
   form_.addSetButton->click();
   answerDialog([](ParticleSetDialog& dialog) {
-    dialog.countEdit->setValue(5);
+    testing::Child<NumericField>(dialog, "countEdit")->setValue(5);
     ColorDialogService::setNextColor(QColor(255, 255, 255));
-    QTest::mouseClick(dialog.colorSwatch, Qt::LeftButton);
+    QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
   form_.addSetButton->click();
   ASSERT_EQ(names(), (Strings{"A", "B", "火花 3"}));
-  ASSERT_EQ(form_.List[1].green, 0);
-  ASSERT_EQ(form_.List[1].child, 0);
+  ASSERT_EQ(form_.document().sets()[1].green, 0);
+  ASSERT_EQ(form_.document().sets()[1].child, 0);
 
   // Edit B, change its name, cancel: nothing changes.
   selectRow(2);
-  answerDialog([](ParticleSetDialog& dialog) { dialog.nameEdit->setText(QStringLiteral("X")); },
-               false);
+  answerDialog(
+      [](ParticleSetDialog& dialog) {
+        testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("X"));
+      },
+      false);
   form_.changeSetButton->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   expectInStep();
@@ -84,7 +94,7 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
   // and uniform distributions.
   answerDialog(nullptr);
   form_.addSetButton->click();
-  const ParticleSet& added = form_.List[3];
+  const ParticleSet& added = form_.document().sets()[3];
   EXPECT_EQ(added.name, "火花 4");
   EXPECT_EQ(added.red, 255);
   EXPECT_EQ(added.green, 0);
@@ -105,10 +115,10 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
   selectRow(1);
   QString shown;
   answerDialog([&](ParticleSetDialog& dialog) {
-    shown = dialog.nameEdit->text();
-    dialog.nameEdit->setText(QStringLiteral("A2"));
+    shown = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
+    testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("A2"));
   });
-  form_.DrawGrid1DblClick();
+  emit form_.grid->rowActivated();  // a double click
   EXPECT_EQ(shown, QStringLiteral("A"));
   EXPECT_EQ(names(), (Strings{"A2", "火花 2"}));
   expectInStep();
@@ -116,7 +126,7 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
   // The popup's "プロパティ" adds even on a set row.
   answerDialog(nullptr);
   form_.actionProperties->trigger();
-  EXPECT_EQ(form_.List.size(), 3u);
+  EXPECT_EQ(form_.document().sets().size(), 3u);
 }
 
 TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
@@ -147,7 +157,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   // The new-set row holds no set: nothing happens.
   selectRow(2);
   form_.deleteSetButton->click();
-  EXPECT_EQ(form_.List.size(), 1u);
+  EXPECT_EQ(form_.document().sets().size(), 1u);
 }
 
 TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDeletes) {
@@ -186,7 +196,7 @@ TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDel
   const int beforePaste = beeps();
   form_.pasteButton->click();
   EXPECT_EQ(beeps(), beforePaste + 1);
-  EXPECT_EQ(form_.List.size(), 3u);
+  EXPECT_EQ(form_.document().sets().size(), 3u);
   expectInStep();
 }
 
@@ -221,12 +231,12 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   form_.copyButton->click();
   selectRow(2);
   form_.pasteButton->click();
-  EXPECT_EQ(form_.List.back().name, longName.toStdString() + "'");
+  EXPECT_EQ(form_.document().sets().back().name, longName.toStdString() + "'");
   form_.pasteButton->click();
   ASSERT_EQ(MessageBox::Shown().size(), 1u);
   EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
   EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("名前を整理してください。"));
-  EXPECT_EQ(form_.List.size(), 2u);
+  EXPECT_EQ(form_.document().sets().size(), 2u);
   expectInStep();
 }
 
@@ -236,18 +246,19 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   form_.copyButton->click();  // A with child 2
   MessageBox::setNextAnswer(MsgAnswer::Yes);
   form_.actionNew->trigger();
-  ASSERT_TRUE(form_.List.empty());
+  ASSERT_TRUE(form_.document().sets().empty());
   form_.pasteButton->click();
-  ASSERT_EQ(form_.List.size(), 1u);
-  EXPECT_EQ(form_.List[0].child, -1);  // C is not in this list
+  ASSERT_EQ(form_.document().sets().size(), 1u);
+  EXPECT_EQ(form_.document().sets()[0].child, -1);  // C is not in this list
 
   int shownChoice = -2;
-  answerDialog(
-      [&](ParticleSetDialog& dialog) { shownChoice = dialog.childSetCombo->currentIndex(); });
+  answerDialog([&](ParticleSetDialog& dialog) {
+    shownChoice = testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex();
+  });
   selectRow(1);
   form_.changeSetButton->click();
   EXPECT_EQ(shownChoice, 0);
-  EXPECT_EQ(form_.List[0].child, -1);
+  EXPECT_EQ(form_.document().sets()[0].child, -1);
 }
 
 TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
@@ -256,7 +267,7 @@ TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
   form_.grid->setFocus();
   selectRow(1);
   QTest::keyClick(form_.grid, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_FALSE(form_.Clipboard.empty);
+  EXPECT_FALSE(form_.document().clipboard().empty);
   QTest::keyClick(form_.grid, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'", "A"}));
   selectRow(2);

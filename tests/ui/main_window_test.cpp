@@ -107,13 +107,13 @@ TEST(MainWindowTest, ToolButtonsSitInOneRowWithHintsAndNoFocus) {
 TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
   MainWindow form;
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
-  form.setFileName("/home/u/花火/fire.PCL");
+  form.document().setFileName("/home/u/花火/fire.PCL");
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -fire.PCL-"));
-  EXPECT_EQ(form.fileName, "/home/u/花火/fire.PCL");
-  form.setFileName("/home/u/");
+  EXPECT_EQ(form.document().fileName(), "/home/u/花火/fire.PCL");
+  form.document().setFileName("/home/u/");
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
-  form.setFileName("");
-  EXPECT_TRUE(form.fileName.empty());
+  form.document().setFileName("");
+  EXPECT_TRUE(form.document().fileName().empty());
 }
 
 TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {

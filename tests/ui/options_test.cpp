@@ -25,6 +25,7 @@
 #include "ui/particle_grid.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel {
 namespace {
@@ -57,9 +58,11 @@ class OptionsTest : public ::testing::Test {
   void answerResolution(int width, int height, bool ok) {
     ModalRunner::setNextHandler([=](QDialog& dialog) {
       auto& form4 = static_cast<ResolutionDialog&>(dialog);
-      form4.widthEdit->setValue(width);
-      form4.heightEdit->setValue(height);
-      (ok ? form4.okButton : form4.cancelButton)->click();
+      testing::Child<NumericField>(form4, "widthEdit")->setValue(width);
+      testing::Child<NumericField>(form4, "heightEdit")->setValue(height);
+      (ok ? testing::Child<QPushButton>(form4, "okButton")
+          : testing::Child<QPushButton>(form4, "cancelButton"))
+          ->click();
     });
   }
   bool pictureIsBlack() {
@@ -97,13 +100,13 @@ TEST_F(OptionsTest, ToolBarItemShowsAndHidesTheToolBarWithTheGridFollowing) {
 
 TEST_F(OptionsTest, ColumnFittingActsAtTheNextResizeOnly) {
   if (form_.actionFitColumns->isChecked()) form_.actionFitColumns->trigger();
-  ASSERT_FALSE(form_.fitColumns);
+  ASSERT_FALSE(form_.document().options().fitColumns);
   form_.resize(700, 300);
   QApplication::processEvents();
   const int before = form_.grid->columnWidth(0);
 
   form_.actionFitColumns->trigger();
-  EXPECT_TRUE(form_.fitColumns);
+  EXPECT_TRUE(form_.document().options().fitColumns);
   EXPECT_TRUE(form_.actionFitColumns->isChecked());
   EXPECT_EQ(form_.grid->columnWidth(0), before);
 
@@ -113,45 +116,45 @@ TEST_F(OptionsTest, ColumnFittingActsAtTheNextResizeOnly) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(form_.grid->columnWidth(i), fitted[i]) << i;
 
   form_.actionFitColumns->trigger();
-  EXPECT_FALSE(form_.fitColumns);
+  EXPECT_FALSE(form_.document().options().fitColumns);
   form_.resize(640, 300);
   QApplication::processEvents();
   EXPECT_EQ(form_.grid->columnWidth(0), fitted[0]);
 }
 
 TEST_F(OptionsTest, RenderingFlagsFollowTheirCheckMarks) {
-  ASSERT_FALSE(form_.antiAliasing);
-  ASSERT_FALSE(form_.wrapSpace);
+  ASSERT_FALSE(form_.document().options().antiAliasing);
+  ASSERT_FALSE(form_.document().options().wrapSpace);
   form_.actionAntiAliasing->trigger();
-  EXPECT_TRUE(form_.antiAliasing);
+  EXPECT_TRUE(form_.document().options().antiAliasing);
   EXPECT_TRUE(form_.actionAntiAliasing->isChecked());
   form_.actionWrapSpace->trigger();
-  EXPECT_TRUE(form_.wrapSpace);
+  EXPECT_TRUE(form_.document().options().wrapSpace);
   EXPECT_TRUE(form_.actionWrapSpace->isChecked());
   form_.actionAntiAliasing->trigger();
   form_.actionWrapSpace->trigger();
-  EXPECT_FALSE(form_.antiAliasing);
-  EXPECT_FALSE(form_.wrapSpace);
+  EXPECT_FALSE(form_.document().options().antiAliasing);
+  EXPECT_FALSE(form_.document().options().wrapSpace);
 }
 
 TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
   int presetX = -1, presetY = -1;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form4 = static_cast<ResolutionDialog&>(dialog);
-    presetX = static_cast<int>(form4.widthEdit->Value());
-    presetY = static_cast<int>(form4.heightEdit->Value());
-    form4.widthEdit->setValue(640);
-    form4.heightEdit->setValue(480);
-    form4.okButton->click();
+    presetX = static_cast<int>(testing::Child<NumericField>(form4, "widthEdit")->Value());
+    presetY = static_cast<int>(testing::Child<NumericField>(form4, "heightEdit")->Value());
+    testing::Child<NumericField>(form4, "widthEdit")->setValue(640);
+    testing::Child<NumericField>(form4, "heightEdit")->setValue(480);
+    testing::Child<QPushButton>(form4, "okButton")->click();
   });
   form_.actionResolution->trigger();
   EXPECT_EQ(presetX, 512);
   EXPECT_EQ(presetY, 512);
-  EXPECT_EQ(form_.resolutionWidth, 640);
-  EXPECT_EQ(form_.resolutionHeight, 480);
-  ASSERT_NE(form_.Space, nullptr);
-  EXPECT_EQ(form_.Space->Width(), 640);
-  EXPECT_EQ(form_.Space->Height(), 480);
+  EXPECT_EQ(form_.document().options().resolutionWidth, 640);
+  EXPECT_EQ(form_.document().options().resolutionHeight, 480);
+  ASSERT_NE(form_.space, nullptr);
+  EXPECT_EQ(form_.space->Width(), 640);
+  EXPECT_EQ(form_.space->Height(), 480);
   EXPECT_EQ(viewer_.picture().Width(), 640);
   EXPECT_EQ(viewer_.picture().Height(), 480);
   EXPECT_EQ(viewer_.pictureView->size(), QSize(640, 480));
@@ -161,38 +164,38 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
 }
 
 TEST_F(OptionsTest, UnchangedResolutionStillRebuildsAndClears) {
-  form_.Space->SetValue(0, 3, 3, 40000);
+  form_.space->SetValue(0, 3, 3, 40000);
   viewer_.picture().Bits()[0] = 0xff;
   answerResolution(512, 512, true);
   form_.actionResolution->trigger();
-  ASSERT_EQ(form_.Space->Width(), 512);
-  ASSERT_EQ(form_.Space->Height(), 512);
-  EXPECT_EQ(form_.Space->GetValue(0, 3, 3), 0);
+  ASSERT_EQ(form_.space->Width(), 512);
+  ASSERT_EQ(form_.space->Height(), 512);
+  EXPECT_EQ(form_.space->GetValue(0, 3, 3), 0);
   EXPECT_TRUE(pictureIsBlack());
 }
 
 TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
   viewer_.picture().Bits()[0] = 0xff;
-  const SpaceBuffer* space = form_.Space.get();
+  const SpaceBuffer* space = form_.space.get();
   answerResolution(100, 100, false);
   form_.actionResolution->trigger();
-  EXPECT_EQ(form_.Space.get(), space);
-  EXPECT_EQ(form_.resolutionWidth, 512);
+  EXPECT_EQ(form_.space.get(), space);
+  EXPECT_EQ(form_.document().options().resolutionWidth, 512);
   EXPECT_EQ(viewer_.picture().Bits()[0], 0xff);
 }
 
 TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   answerResolution(0, 0, true);
   form_.actionResolution->trigger();
-  ASSERT_NE(form_.Space, nullptr);
-  EXPECT_EQ(form_.Space->Width(), 0);
+  ASSERT_NE(form_.space, nullptr);
+  EXPECT_EQ(form_.space->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
   EXPECT_TRUE(MessageBox::Shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
   form_.actionResolution->trigger();
-  EXPECT_EQ(form_.Space->Width(), 8);
-  EXPECT_EQ(form_.Space->Height(), 0);
+  EXPECT_EQ(form_.space->Width(), 8);
+  EXPECT_EQ(form_.space->Height(), 0);
 }
 
 // Beyond what can be addressed, and beyond what the machine has available
@@ -207,14 +210,14 @@ TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
     SetAvailableMemoryForTesting(c.available);
     EXPECT_THROW(form_.applyResolution(c.size, c.size), OutOfMemoryError);
     SetAvailableMemoryForTesting(std::nullopt);
-    ASSERT_NE(form_.Space, nullptr);
-    EXPECT_EQ(form_.Space->Width(), 0);
-    EXPECT_EQ(form_.Space->Height(), 0);
+    ASSERT_NE(form_.space, nullptr);
+    EXPECT_EQ(form_.space->Width(), 0);
+    EXPECT_EQ(form_.space->Height(), 0);
     EXPECT_EQ(viewer_.picture().Width() * viewer_.picture().Height(), 0);
-    EXPECT_EQ(form_.resolutionWidth, 0);
-    EXPECT_EQ(form_.resolutionHeight, 0);
+    EXPECT_EQ(form_.document().options().resolutionWidth, 0);
+    EXPECT_EQ(form_.document().options().resolutionHeight, 0);
     form_.applyResolution(64, 32);
-    EXPECT_EQ(form_.Space->Width(), 64);
+    EXPECT_EQ(form_.space->Width(), 64);
     EXPECT_EQ(viewer_.picture().Height(), 32);
   }
 }
@@ -231,23 +234,23 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
   long double preset = 0;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form7 = static_cast<ThresholdDialog&>(dialog);
-    preset = form7.thresholdEdit->Value();
-    form7.thresholdEdit->setValue(5000);
-    form7.okButton->click();
+    preset = testing::Child<NumericField>(form7, "thresholdEdit")->Value();
+    testing::Child<NumericField>(form7, "thresholdEdit")->setValue(5000);
+    testing::Child<QPushButton>(form7, "okButton")->click();
   });
   form_.actionWarningThreshold->trigger();
   EXPECT_EQ(preset, 10000.0L);
-  EXPECT_EQ(form_.warningThreshold, 5000);
+  EXPECT_EQ(form_.document().options().warningThreshold, 5000);
 
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form7 = static_cast<ThresholdDialog&>(dialog);
-    preset = form7.thresholdEdit->Value();
-    form7.thresholdEdit->setValue(7000);
-    form7.cancelButton->click();
+    preset = testing::Child<NumericField>(form7, "thresholdEdit")->Value();
+    testing::Child<NumericField>(form7, "thresholdEdit")->setValue(7000);
+    testing::Child<QPushButton>(form7, "cancelButton")->click();
   });
   form_.actionWarningThreshold->trigger();
   EXPECT_EQ(preset, 5000.0L);
-  EXPECT_EQ(form_.warningThreshold, 5000);
+  EXPECT_EQ(form_.document().options().warningThreshold, 5000);
 }
 
 TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
@@ -272,7 +275,7 @@ TEST_F(OptionsTest, AboutShowsTheAboutBox) {
   QDialog* shown = nullptr;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     shown = &dialog;
-    static_cast<AboutDialog&>(dialog).okButton->click();
+    testing::Child<QPushButton>(dialog, "okButton")->click();
   });
   form_.actionAbout->trigger();
   EXPECT_EQ(shown, &aboutDialog_);

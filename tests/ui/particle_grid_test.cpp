@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
 #include "ui/particle_grid_model.h"
+#include "ui_support/document_edits.h"
 
 namespace kirabel {
 namespace {
@@ -80,8 +81,11 @@ class GridTest : public ::testing::Test {
     MessageBox::ClearRecord();
   }
   void AddSets(int n) {
-    for (int i = 0; i < n; ++i) form_.List.push_back(Set("s" + std::to_string(i)));
-    form_.setRowCount(form_.rowCount() + n);
+    for (int i = 0; i < n; ++i)
+      form_.document().apply(AppendSetCommand(Set("s" + std::to_string(i))));
+  }
+  void RemoveLastSet() {
+    form_.document().apply(RemoveSetCommand(form_.document().sets().size() - 1));
   }
   QColor PixelAt(int row, int column) {
     QApplication::processEvents();
@@ -95,7 +99,7 @@ class GridTest : public ::testing::Test {
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
-  EXPECT_EQ(form_.rowCount(), 2);
+  EXPECT_EQ(form_.grid->rowCount(), 2);
   EXPECT_EQ(form_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
@@ -126,42 +130,48 @@ TEST_F(GridTest, FittedWidthsFollowTheFormula) {
 }
 
 TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
-  form_.fitColumns = true;
+  testing::ChangeOptions(form_.document(), [&](Options& o) { o.fitColumns = true; });
   form_.resize(700, 300);
   QApplication::processEvents();
   const auto fitted = ParticleGrid::fittedWidths(grid_->fontMetrics(), form_.width());
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
-  form_.fitColumns = false;
+  testing::ChangeOptions(form_.document(), [&](Options& o) { o.fitColumns = false; });
   form_.resize(400, 300);
   QApplication::processEvents();
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
 }
 
-TEST_F(GridTest, ShrinkingBelowTheSelectedRowSelectsTheLastRow) {
-  AddSets(3);
-  EXPECT_EQ(form_.rowCount(), 5);
-  form_.grid->setSelectedRow(4);  // the new-set row
-  form_.List.pop_back();
-  form_.setRowCount(4);
-  EXPECT_EQ(form_.selectedRow(), 3);  // the new-set row again
+// The selection keeps its row number as sets come and go.
+TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
+  AddSets(4);
+  EXPECT_EQ(form_.grid->rowCount(), 6);
+  form_.grid->setSelectedRow(5);  // the new-set row
+  RemoveLastSet();
+  EXPECT_EQ(form_.selectedRow(), 4);  // the new-set row again
   form_.grid->setSelectedRow(2);
-  form_.List.pop_back();
-  form_.setRowCount(3);
+  RemoveLastSet();
   EXPECT_EQ(form_.selectedRow(), 2);  // unchanged when the row survives
-  form_.setRowCount(2);
-  EXPECT_EQ(form_.selectedRow(), 1);
+  form_.document().apply(RemoveSetCommand(0));
+  EXPECT_EQ(form_.selectedRow(), 2);  // the row, not the set it showed
+  form_.document().apply(PasteSetCommand(0, Set("p")));
+  EXPECT_EQ(form_.selectedRow(), 2);
+  form_.grid->setSelectedRow(3);
+  form_.document().apply(ReplaceListCommand({Set("a"), Set("b"), Set("c")}, std::nullopt, ""));
+  EXPECT_EQ(form_.selectedRow(), 1);  // a new list starts at its first row
 }
 
 TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
   AddSets(2);
-  form_.List[0].red = 200;
-  form_.List[0].green = 30;
-  form_.List[0].blue = 90;
-  form_.List[1].red = 10;
-  form_.List[1].green = 250;
-  form_.List[1].blue = 0;
+  const auto recolour = [this](std::size_t index, uint8_t red, uint8_t green, uint8_t blue) {
+    ParticleSet set = form_.document().sets()[index];
+    set.red = red;
+    set.green = green;
+    set.blue = blue;
+    form_.document().apply(ReplaceSetCommand(index, set));
+  };
+  recolour(0, 200, 30, 90);
+  recolour(1, 10, 250, 0);
   form_.grid->setSelectedRow(1);
-  form_.repaintGrid();
   EXPECT_EQ(PixelAt(1, kGridColourColumn), QColor(200, 30, 90));
   EXPECT_EQ(PixelAt(2, kGridColourColumn), QColor(10, 250, 0));
   EXPECT_EQ(grid_->model()->data(grid_->model()->index(0, 0)).toString(), QStringLiteral("s0"));
@@ -189,12 +199,12 @@ TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);  // actionCopy
-  EXPECT_FALSE(form_.Clipboard.empty);
-  EXPECT_EQ(form_.Clipboard.set.name, "s0");
+  EXPECT_FALSE(form_.document().clipboard().empty);
+  EXPECT_EQ(form_.document().clipboard().set.name, "s0");
   QTest::keyClick(grid_, Qt::Key_Delete);  // actionDeleteSet
-  ASSERT_EQ(form_.List.size(), 1u);
-  EXPECT_EQ(form_.List[0].name, "s1");
-  EXPECT_EQ(form_.rowCount(), 3);
+  ASSERT_EQ(form_.document().sets().size(), 1u);
+  EXPECT_EQ(form_.document().sets()[0].name, "s1");
+  EXPECT_EQ(form_.grid->rowCount(), 3);
 }
 
 TEST_F(GridTest, RightButtonKeepsTheSelection) {

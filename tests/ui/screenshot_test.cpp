@@ -7,6 +7,7 @@
 #include "model/particle.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/started_app_fixture.h"
+#include "ui_support/document_edits.h"
 
 namespace kirabel::testing {
 namespace {
@@ -45,11 +46,12 @@ TEST_F(ScreenshotTest, WindowsForALookByEye) {
   burst.trailSamples = 20;
   burst.visible = true;
   burst.child = -1;
-  mainWindow().List.assign(1, burst);
-  mainWindow().setRowCount(3);
+  mainWindow().document().apply(ReplaceListCommand({burst}, std::nullopt, ""));
   mainWindow().applyResolution(256, 256);
-  mainWindow().Environment().startTime = 25;
-  mainWindow().Environment().gravity = 0.05L;
+  testing::ChangeLaunchSettings(mainWindow().document(),
+                                [&](LaunchSettings& s) { s.startTime = 25; });
+  testing::ChangeLaunchSettings(mainWindow().document(),
+                                [&](LaunchSettings& s) { s.gravity = 0.05L; });
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   mainWindow().launch();
   viewer().grab().save(QDir(folder).filePath(QStringLiteral("viewer_after_launch.png")));

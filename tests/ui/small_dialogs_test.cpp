@@ -12,6 +12,7 @@
 #include "ui/about_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel {
 namespace {
@@ -63,30 +64,34 @@ TEST(ResolutionDialogTest, LayoutAndFields) {
     EXPECT_EQ(field->FixDecimal(), 0);
     EXPECT_TRUE(field->ZeroDisplay());
   }
-  EXPECT_TRUE(dialog.okButton->isDefault());
-  EXPECT_EQ(dialog.okButton->text(), QStringLiteral("OK"));
-  EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  EXPECT_TRUE(testing::Child<QPushButton>(dialog, "okButton")->isDefault());
+  EXPECT_EQ(testing::Child<QPushButton>(dialog, "okButton")->text(), QStringLiteral("OK"));
+  EXPECT_EQ(testing::Child<QPushButton>(dialog, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
 }
 
 TEST(ResolutionDialogTest, ButtonsAndKeysCloseWithTheirResults) {
   ResolutionDialog dialog;
-  dialog.widthEdit->setValue(640);
-  dialog.heightEdit->setValue(480);
-  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
-  EXPECT_EQ(dialog.widthEdit->Value(), 640.0L);
-  EXPECT_EQ(dialog.heightEdit->Value(), 480.0L);
+  testing::Child<NumericField>(dialog, "widthEdit")->setValue(640);
+  testing::Child<NumericField>(dialog, "heightEdit")->setValue(480);
+  EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "okButton")),
+            QDialog::Accepted);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->Value(), 640.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->Value(), 480.0L);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(PressButton(dialog, dialog.cancelButton), QDialog::Rejected);
-  EXPECT_EQ(PressKey(dialog, dialog.widthEdit, Qt::Key_Escape), QDialog::Rejected);
+  EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "cancelButton")),
+            QDialog::Rejected);
+  EXPECT_EQ(PressKey(dialog, testing::Child<NumericField>(dialog, "widthEdit"), Qt::Key_Escape),
+            QDialog::Rejected);
 }
 
 TEST(ResolutionDialogTest, FieldsHoldZeroToFourDigits) {
   ResolutionDialog dialog;
-  dialog.widthEdit->setValue(0);
-  EXPECT_EQ(dialog.widthEdit->Value(), 0.0L);
-  EXPECT_EQ(dialog.widthEdit->text().trimmed(), QStringLiteral("0"));
-  dialog.heightEdit->setValue(9999);
-  EXPECT_EQ(dialog.heightEdit->Value(), 9999.0L);
+  testing::Child<NumericField>(dialog, "widthEdit")->setValue(0);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->Value(), 0.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->text().trimmed(),
+            QStringLiteral("0"));
+  testing::Child<NumericField>(dialog, "heightEdit")->setValue(9999);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->Value(), 9999.0L);
 }
 
 TEST(ThresholdDialogTest, LayoutFieldsAndRoundTrip) {
@@ -96,31 +101,36 @@ TEST(ThresholdDialogTest, LayoutFieldsAndRoundTrip) {
       HasLabel(dialog, QStringLiteral("粒子数がこれ以上になると、打ち上げ時に警告を出します")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("個")));
   auto* field = dialog.findChild<NumericField*>(QStringLiteral("thresholdEdit"));
-  ASSERT_EQ(field, dialog.thresholdEdit);
+  ASSERT_EQ(field, testing::Child<NumericField>(dialog, "thresholdEdit"));
   EXPECT_EQ(field->Value(), 10000.0L);
   EXPECT_EQ(field->MaxDigits(), 9);
   EXPECT_FALSE(field->PrmtNegative());
   EXPECT_EQ(field->FixDecimal(), 0);
 
   field->setValue(5000);
-  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
+  EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "okButton")),
+            QDialog::Accepted);
   EXPECT_EQ(field->Value(), 5000.0L);
-  EXPECT_TRUE(dialog.okButton->isDefault());
-  EXPECT_EQ(PressButton(dialog, dialog.cancelButton), QDialog::Rejected);
+  EXPECT_TRUE(testing::Child<QPushButton>(dialog, "okButton")->isDefault());
+  EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "cancelButton")),
+            QDialog::Rejected);
 }
 
 TEST(AboutDialogTest, PictureTextAndOk) {
   AboutDialog dialog;
   ExpectFixedDialog(dialog, QStringLiteral("あばうと"), QSize(293, 287));
-  ASSERT_NE(dialog.picture, nullptr);
-  EXPECT_EQ(dialog.picture->size(), QSize(128, 128));
-  EXPECT_EQ(dialog.picture->pixmap().size(), QSize(128, 128));
-  EXPECT_LT(dialog.picture->y(), 30);
+  const QLabel* picture = testing::Child<QLabel>(dialog, "picture");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->size(), QSize(128, 128));
+  EXPECT_EQ(picture->pixmap().size(), QSize(128, 128));
+  EXPECT_LT(picture->y(), 30);
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Thank you for your downloading...")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Kirabel")));
-  EXPECT_TRUE(dialog.okButton->isDefault());
-  EXPECT_EQ(PressButton(dialog, dialog.okButton), QDialog::Accepted);
-  EXPECT_EQ(PressKey(dialog, dialog.okButton, Qt::Key_Return), QDialog::Accepted);
+  EXPECT_TRUE(testing::Child<QPushButton>(dialog, "okButton")->isDefault());
+  EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "okButton")),
+            QDialog::Accepted);
+  EXPECT_EQ(PressKey(dialog, testing::Child<QPushButton>(dialog, "okButton"), Qt::Key_Return),
+            QDialog::Accepted);
 }
 
 TEST(SmallDialogsTest, ShownCentredOnTheScreen) {

@@ -11,7 +11,7 @@
 
 #include "ui/launch_settings_dialog.h"
 #include "ui/modal_runner.h"
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
 
 namespace kirabel {
 namespace {

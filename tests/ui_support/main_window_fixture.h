@@ -20,7 +20,8 @@
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
 #include "ui/particle_grid.h"
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel::testing {
 
@@ -35,7 +36,7 @@ class MainWindowFixture : public ::testing::Test {
     ColorDialogService::clearAnswers();
     form_.viewer = &viewer_;
     form_.setDialog = &dialog_;
-    form_.rebuildChildList();
+    dialog_.setChildChoices(form_.childChoices());
     form_.show();
   }
   ~MainWindowFixture() override {
@@ -52,15 +53,17 @@ class MainWindowFixture : public ::testing::Test {
     ModalRunner::setNextHandler([fill, ok](QDialog& shown) {
       auto& dialog = static_cast<ParticleSetDialog&>(shown);
       if (fill) fill(dialog);
-      (ok ? dialog.okButton : dialog.cancelButton)->click();
+      (ok ? testing::Child<QPushButton>(dialog, "okButton")
+          : testing::Child<QPushButton>(dialog, "cancelButton"))
+          ->click();
     });
   }
 
   // Adds a set through the tool button with the given name and child choice.
   void addSet(const QString& name, int child = -1) {
     answerDialog([=](ParticleSetDialog& dialog) {
-      dialog.nameEdit->setText(name);
-      dialog.childSetCombo->setCurrentIndex(child + 1);
+      testing::Child<QLineEdit>(dialog, "nameEdit")->setText(name);
+      testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(child + 1);
     });
     form_.addSetButton->click();
   }
@@ -69,23 +72,23 @@ class MainWindowFixture : public ::testing::Test {
 
   std::vector<std::string> names() const {
     std::vector<std::string> result;
-    for (const ParticleSet& set : form_.List) result.push_back(set.name);
+    for (const ParticleSet& set : form_.document().sets()) result.push_back(set.name);
     return result;
   }
   std::vector<int32_t> children() const {
     std::vector<int32_t> result;
-    for (const ParticleSet& set : form_.List) result.push_back(set.child);
+    for (const ParticleSet& set : form_.document().sets()) result.push_back(set.child);
     return result;
   }
   QStringList childChoices() const {
     QStringList items;
-    for (int i = 0; i < dialog_.childSetCombo->count(); ++i)
-      items << dialog_.childSetCombo->itemText(i);
+    for (int i = 0; i < testing::Child<QComboBox>(dialog_, "childSetCombo")->count(); ++i)
+      items << testing::Child<QComboBox>(dialog_, "childSetCombo")->itemText(i);
     return items;
   }
   // The grid, the child choice list and the list agree.
   void expectInStep() const {
-    EXPECT_EQ(form_.rowCount(), static_cast<int>(form_.List.size()) + 2);
+    EXPECT_EQ(form_.grid->rowCount(), static_cast<int>(form_.document().sets().size()) + 2);
     QStringList expected{QStringLiteral("(なし)")};
     for (const std::string& name : names()) expected << QString::fromStdString(name);
     EXPECT_EQ(childChoices(), expected);

@@ -1,13 +1,13 @@
 #pragma once
 // The particle set properties dialog ("パーティクルセットの個別設定"). It edits
-// one particle set but holds no logic beyond its colour swatch: the main
-// window fills the controls from a set, shows the dialog modally and reads the
-// controls back after OK. Created once at start-up and reused, so its controls
-// keep their values between uses. It is not centred: the main window places it
-// (the settings file keeps its position), and it opens there unless no screen
-// shows that place any more.
+// one particle set but holds no data: the main window fills the controls from
+// a set, shows the dialog modally and reads the set back after OK. Created once at start-up and
+// reused, so its controls keep their values between uses. It is not centred: the main window places
+// it (the settings file keeps its position), and it opens there unless no screen shows that place
+// any more.
 #include <QDialog>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,13 +16,50 @@ class QPushButton;
 
 namespace kirabel {
 
-class NumericField;
 class ColorSwatch;
+class NumericField;
+class ParticleSet;
 
 class ParticleSetDialog : public QDialog {
   Q_OBJECT
  public:
   explicit ParticleSetDialog(QWidget* parent = nullptr);
+
+  // The controls show this set. Each number goes through its field's own
+  // rules (digit limit, sign, decimals), so a field may show a clamped value;
+  // a child that names no set shows "(なし)".
+  void setParticleSet(const ParticleSet& set);
+  // The set the controls show, checking nothing: counts truncated toward
+  // zero, directions in radians, the name cut to 40 bytes, a child choice
+  // that names no set -1.
+  ParticleSet particleSet() const;
+  // Prepares the controls for a new set: this name, no child and the first
+  // distribution of each selector; colour, numbers and the show check box
+  // keep what the dialog showed last.
+  void proposeNewSet(const QString& name);
+  // The child choices (the document's "(なし)" and set names).
+  void setChildChoices(QAbstractItemModel* choices);
+
+ public slots:
+  // Offers the colour chooser preset with the swatch's colour; a confirmed
+  // choice becomes the swatch's colour. Named after the mouse press, but
+  // Space and Enter on the focused swatch run it as well.
+  void chooseColor();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createNameAndColourRows();
+  void createNumberRows();
+  void createDistributionSelectors();
+  void createChildRows();
+  void createButtons();
+  void arrangeTabOrder();
+  void fitToFonts();
+  QLabel* addLabel(const QString& text, int x, int y);
+  NumericField* addNumber(const QString& objectName, QRect geometry, const QString& hint);
+  QComboBox* addDistributionSelector(const QString& objectName, int y);
 
   QLineEdit* nameEdit;            // name, at most 40 bytes
   ColorSwatch* colorSwatch;       // colour swatch; a press, Space or Enter opens the colour chooser
@@ -48,30 +85,6 @@ class ParticleSetDialog : public QDialog {
   QCheckBox* visibleCheck;                // show this particle set
   QPushButton* okButton;                  // OK (default button)
   QPushButton* cancelButton;              // ｷｬﾝｾﾙ (Esc)
-
-  // The item text of the child choice list that stands for "no child".
-  static QString noChildText();
-
- public slots:
-  // Offers the colour chooser preset with the swatch's colour; a confirmed
-  // choice becomes the swatch's colour. Named after the mouse press, but
-  // Space and Enter on the focused swatch run it as well.
-  void chooseColor();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void createNameAndColourRows();
-  void createNumberRows();
-  void createDistributionSelectors();
-  void createChildRows();
-  void createButtons();
-  void arrangeTabOrder();
-  void fitToFonts();
-  QLabel* addLabel(const QString& text, int x, int y);
-  NumericField* addNumber(const QString& objectName, QRect geometry, const QString& hint);
-  QComboBox* addDistributionSelector(const QString& objectName, int y);
 };
 
 }  // namespace kirabel

@@ -1,4 +1,4 @@
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,7 @@
 #include "controls/NValEdit.h"
 #include "model/particle.h"
 #include "ui/byte_limit_validator.h"
+#include "ui/child_set_model.h"
 #include "ui/color_dialog_service.h"
 #include "ui/color_swatch.h"
 #include "ui/form_font.h"
@@ -106,10 +107,6 @@ int NeededSelectorWidth(const QComboBox& selector) {
 }
 
 }  // namespace
-
-QString ParticleSetDialog::noChildText() {
-  return QStringLiteral("(なし)");
-}
 
 ParticleSetDialog::ParticleSetDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -286,7 +283,7 @@ void ParticleSetDialog::createChildRows() {
   childSetCombo = new QComboBox(this);
   childSetCombo->setObjectName(QStringLiteral("childSetCombo"));
   childSetCombo->setGeometry(kFieldX, kChildY, kWideWidth, kFieldHeight);
-  childSetCombo->addItem(noChildText());
+  childSetCombo->addItem(ChildSetModel::noChildText());
   childSetCombo->setCurrentIndex(0);
   childSetCombo->setToolTip(
       QStringLiteral("この粒子の寿命が尽きると、ここで指定したﾊﾟｰﾃｨｸﾙｾｯﾄが出現します"));

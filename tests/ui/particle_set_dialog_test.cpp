@@ -1,4 +1,4 @@
-#include "ui/properties_dialog.h"
+#include "ui/particle_set_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include "ui/color_dialog_service.h"
 #include "ui/color_swatch.h"
 #include "ui/modal_runner.h"
-#include "ui/properties_exchange.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/design_values.h"
 
 namespace kirabel {
@@ -82,7 +82,7 @@ TEST(PropertiesDialogTest, FrameControlsAndDesignValues) {
 
   // Confirmed unchanged, the design values make exactly the first new set.
   ParticleSet set;
-  DialogToSet(dialog, set);
+  set = dialog.particleSet();
   testing::ExpectFirstNewSet(set);
 }
 
@@ -121,16 +121,18 @@ TEST(PropertiesDialogTest, TabOrderFollowsTheRows) {
 
 TEST(PropertiesDialogTest, ExchangeRoundTripsEveryField) {
   ParticleSetDialog dialog;
-  dialog.childSetCombo->addItems({QStringLiteral("A"), QStringLiteral("B")});
+  testing::Child<QComboBox>(dialog, "childSetCombo")
+      ->addItems({QStringLiteral("A"), QStringLiteral("B")});
   const ParticleSet source = SampleSet();
-  SetToDialog(dialog, source);
-  EXPECT_EQ(dialog.nameEdit->text(), QStringLiteral("花火"));
-  EXPECT_EQ(dialog.directionEdit->text(), QStringLiteral("30"));  // π/6 shows as 30 degrees
-  EXPECT_EQ(dialog.childSetCombo->currentIndex(), 2);
-  EXPECT_FALSE(dialog.visibleCheck->isChecked());
+  dialog.setParticleSet(source);
+  EXPECT_EQ(testing::Child<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("花火"));
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "directionEdit")->text(),
+            QStringLiteral("30"));  // π/6 shows as 30 degrees
+  EXPECT_EQ(testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex(), 2);
+  EXPECT_FALSE(testing::Child<QCheckBox>(dialog, "visibleCheck")->isChecked());
 
   ParticleSet back;
-  DialogToSet(dialog, back);
+  back = dialog.particleSet();
   EXPECT_EQ((std::array<int, 3>{back.red, back.green, back.blue}),
             (std::array<int, 3>{10, 20, 30}));
   EXPECT_EQ(back.count, 1234);
@@ -151,46 +153,47 @@ TEST(PropertiesDialogTest, ExchangeRoundTripsEveryField) {
 
 TEST(PropertiesDialogTest, ValuesOutsideTheControlsAreTamed) {
   ParticleSetDialog dialog;
-  dialog.childSetCombo->addItem(QStringLiteral("only"));
+  testing::Child<QComboBox>(dialog, "childSetCombo")->addItem(QStringLiteral("only"));
   ParticleSet set = SampleSet();
   set.child = 5;              // names no set
   set.speedDistribution = 7;  // no such distribution
   set.originX = 12345;
   set.speedSpread = -2.5L;
-  SetToDialog(dialog, set);
-  EXPECT_EQ(dialog.childSetCombo->currentIndex(), 0);
-  EXPECT_EQ(dialog.speedDistributionCombo->currentIndex(), -1);
-  EXPECT_EQ(dialog.originXEdit->Value(), 9999);
+  dialog.setParticleSet(set);
+  EXPECT_EQ(testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex(), 0);
+  EXPECT_EQ(testing::Child<QComboBox>(dialog, "speedDistributionCombo")->currentIndex(), -1);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "originXEdit")->Value(), 9999);
 
   ParticleSet back;
-  DialogToSet(dialog, back);
+  back = dialog.particleSet();
   EXPECT_EQ(back.child, -1);
   EXPECT_EQ(back.speedDistribution, -1);
   EXPECT_EQ(back.originX, 9999);
   EXPECT_EQ(back.speedSpread, 2.5L);
 
   // The name field refuses typing beyond 40 bytes.
-  dialog.nameEdit->clear();
-  dialog.nameEdit->setFocus();
-  QTest::keyClicks(dialog.nameEdit, QString(45, QLatin1Char('x')));
-  EXPECT_EQ(dialog.nameEdit->text().size(), 40);
+  testing::Child<QLineEdit>(dialog, "nameEdit")->clear();
+  testing::Child<QLineEdit>(dialog, "nameEdit")->setFocus();
+  QTest::keyClicks(testing::Child<QLineEdit>(dialog, "nameEdit"), QString(45, QLatin1Char('x')));
+  EXPECT_EQ(testing::Child<QLineEdit>(dialog, "nameEdit")->text().size(), 40);
   // A longer name set from outside is cut when it is read back.
-  dialog.nameEdit->setText(QString(21, QChar(0x706B)));  // 21 × "火" = 42 bytes
-  DialogToSet(dialog, back);
+  testing::Child<QLineEdit>(dialog, "nameEdit")
+      ->setText(QString(21, QChar(0x706B)));  // 21 × "火" = 42 bytes
+  back = dialog.particleSet();
   EXPECT_EQ(back.name.size(), 20u * 3);
 }
 
 TEST(PropertiesDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
   ParticleSetDialog dialog;
-  dialog.colorSwatch->setBrushColor(QColor(1, 2, 3));
+  testing::Child<ColorSwatch>(dialog, "colorSwatch")->setBrushColor(QColor(1, 2, 3));
   ColorDialogService::setNextColor(QColor(200, 0, 0));
-  QTest::mouseClick(dialog.colorSwatch, Qt::LeftButton);
+  QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   EXPECT_EQ(ColorDialogService::lastInitialColor(), QColor(1, 2, 3));
-  EXPECT_EQ(dialog.colorSwatch->brushColor(), QColor(200, 0, 0));
+  EXPECT_EQ(testing::Child<ColorSwatch>(dialog, "colorSwatch")->brushColor(), QColor(200, 0, 0));
 
   ColorDialogService::setNextColor(std::nullopt);
-  QTest::mouseClick(dialog.colorSwatch, Qt::RightButton);
-  EXPECT_EQ(dialog.colorSwatch->brushColor(), QColor(200, 0, 0));
+  QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::RightButton);
+  EXPECT_EQ(testing::Child<ColorSwatch>(dialog, "colorSwatch")->brushColor(), QColor(200, 0, 0));
 }
 
 // Tabbed to, the swatch shows focus; Space, Return and keypad Enter each open
@@ -200,11 +203,11 @@ TEST(PropertiesDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
   ModalRunner::setNextHandler([&](QDialog&) {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    const QImage unfocused = dialog.colorSwatch->grab().toImage();
-    dialog.nameEdit->setFocus();
-    QTest::keyClick(dialog.nameEdit, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), dialog.colorSwatch);
-    EXPECT_NE(dialog.colorSwatch->grab().toImage(), unfocused);
+    const QImage unfocused = testing::Child<ColorSwatch>(dialog, "colorSwatch")->grab().toImage();
+    testing::Child<QLineEdit>(dialog, "nameEdit")->setFocus();
+    QTest::keyClick(testing::Child<QLineEdit>(dialog, "nameEdit"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), testing::Child<ColorSwatch>(dialog, "colorSwatch"));
+    EXPECT_NE(testing::Child<ColorSwatch>(dialog, "colorSwatch")->grab().toImage(), unfocused);
 
     const struct {
       Qt::Key key;
@@ -218,7 +221,9 @@ TEST(PropertiesDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
       ColorDialogService::setNextColor(QColor(++shade, 0, 0));
       QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
       EXPECT_EQ(ColorDialogService::callCount(), calls + 1) << k.key;
-      EXPECT_EQ(dialog.colorSwatch->brushColor(), QColor(shade, 0, 0)) << k.key;
+      EXPECT_EQ(testing::Child<ColorSwatch>(dialog, "colorSwatch")->brushColor(),
+                QColor(shade, 0, 0))
+          << k.key;
       EXPECT_TRUE(dialog.isVisible()) << k.key;
     }
   });

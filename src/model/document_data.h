@@ -1,0 +1,19 @@
+#pragma once
+// Everything a document holds besides its options: the particle list, the
+// one-set clipboard, the launch settings and the current file.
+#include <string>
+
+#include "model/launch_settings.h"
+#include "model/list_editing.h"
+#include "model/particle.h"
+
+namespace kirabel {
+
+struct DocumentData {
+  ParticleList sets;
+  ParticleClipboard clipboard;
+  LaunchSettings settings;
+  std::string fileName;  // the PCL file last loaded or saved (UTF-8 full path), or empty
+};
+
+}  // namespace kirabel

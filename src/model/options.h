@@ -1,0 +1,19 @@
+#pragma once
+// The program's options: how the window shows the list, how frames are drawn,
+// from which particle count a launch asks first, and the space resolution.
+// They are kept in the settings file from one run to the next.
+#include <cstdint>
+
+namespace kirabel {
+
+struct Options {
+  bool fitColumns = true;            // fit the grid's columns to the window width
+  bool showToolBar = true;           // show the tool bar
+  bool antiAliasing = false;         // spread each sample over four pixels
+  bool wrapSpace = false;            // join the space's opposite edges
+  int32_t warningThreshold = 10000;  // particle count from which a launch asks first
+  int32_t resolutionWidth = 512;     // the space resolution [pixels]
+  int32_t resolutionHeight = 512;
+};
+
+}  // namespace kirabel

@@ -1,0 +1,66 @@
+#pragma once
+// The document of the desktop program: the one owner of the particle list,
+// the one-set clipboard, the launch settings, the current file name and the
+// options. Every change to the list is a command object that the document
+// applies and announces; views (the grid, the child chooser, the caption)
+// follow the signals and keep nothing of their own.
+#include <QObject>
+#include <memory>
+#include <string>
+
+#include "model/document_data.h"
+#include "model/list_commands.h"
+#include "model/options.h"
+
+namespace kirabel {
+
+class Document : public QObject {
+  Q_OBJECT
+ public:
+  explicit Document(QObject* parent = nullptr);
+  ~Document() override;
+
+  const ParticleList& sets() const { return data_.sets; }
+  const ParticleClipboard& clipboard() const { return data_.clipboard; }
+  const LaunchSettings& launchSettings() const { return data_.settings; }
+  const std::string& fileName() const { return data_.fileName; }
+  const Options& options() const { return options_; }
+  const DocumentData& data() const { return data_; }
+
+  // Applies a change to the list and announces it.
+  void apply(std::unique_ptr<ListCommand> command);
+  // Undoes a command that was the last one applied.
+  void revert(ListCommand& command);
+
+  // Copies set `index` into the clipboard; false when there is no such set.
+  bool copySet(int index);
+  void setLaunchSettings(const LaunchSettings& settings);
+  void setFileName(const std::string& fileName);
+  void setOptions(const Options& options);
+
+ signals:
+  // Around a change of the list's rows (first .. last inclusive).
+  void setsAboutToBeInserted(int first, int last);
+  void setsInserted(int first, int last);
+  void setsAboutToBeRemoved(int first, int last);
+  void setsRemoved(int first, int last);
+  void setsAboutToBeMoved(int from, int to);
+  void setsMoved(int from, int to);
+  void setsAboutToBeReset();
+  void setsReset();
+  // After every change of the list: any set may read differently now (a
+  // renamed set changes the child column of the sets that name it).
+  void setsChanged();
+  void launchSettingsChanged();
+  void fileNameChanged();
+  void optionsChanged();
+
+ private:
+  void announceBefore(const RowChange& change);
+  void announceAfter(const RowChange& change, bool replacesFile);
+
+  DocumentData data_;
+  Options options_;
+};
+
+}  // namespace kirabel

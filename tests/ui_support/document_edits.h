@@ -1,0 +1,23 @@
+#pragma once
+// Changes to a document's options and launch settings in one line, as the
+// option commands and the launch settings dialog make them.
+#include <functional>
+
+#include "ui/document.h"
+
+namespace kirabel::testing {
+
+inline void ChangeOptions(Document& document, const std::function<void(Options&)>& change) {
+  Options options = document.options();
+  change(options);
+  document.setOptions(options);
+}
+
+inline void ChangeLaunchSettings(Document& document,
+                                 const std::function<void(LaunchSettings&)>& change) {
+  LaunchSettings settings = document.launchSettings();
+  change(settings);
+  document.setLaunchSettings(settings);
+}
+
+}  // namespace kirabel::testing
