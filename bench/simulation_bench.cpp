@@ -6,12 +6,12 @@
 #include <string>
 
 #include "heavy_scene.h"
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "simulation/literal_reference.h"
 #include "simulation/parallel_renderer.h"
 #include "simulation/population.h"
 #include "simulation/random.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel::bench {
 namespace {

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QTranslator>
 
-#include "app/kirabel_application.h"
 #include "ui/form_font.h"
+#include "ui/kirabel_application.h"
 #include "ui/main_window.h"
 #include "ui/tool_icons.h"
 

@@ -11,13 +11,13 @@
 
 #include "cli/command_line.h"
 #include "cli/dry_run.h"
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
 #include "simulation/random.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 #ifndef KIRABEL_VERSION
 #define KIRABEL_VERSION "0.1.0"

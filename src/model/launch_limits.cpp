@@ -1,6 +1,6 @@
 #include "model/launch_limits.h"
 
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 namespace kirabel {
 

@@ -4,8 +4,8 @@
 // a whole number (its field takes no decimals). The launch settings dialog
 // builds its fields from these limits, and kirabel-render holds the settings
 // of a file to them, so that both launch with the same values.
-#include "controls/numeric_properties.h"
 #include "model/launch_settings.h"
+#include "numeric/numeric_properties.h"
 
 namespace kirabel {
 

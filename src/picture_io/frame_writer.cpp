@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "picture_io/picture_png.h"
 
 namespace kirabel {

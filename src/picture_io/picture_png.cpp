@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QImageWriter>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "platform/memory_info.h"
 #include "simulation/parallel_renderer.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <atomic>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "simulation/parallel_jobs.h"
 #include "simulation/renderer.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "image/dibs.h"
-#include "simulation/space.h"
+#include "image/picture.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 

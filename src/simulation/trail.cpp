@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "controls/NValEdit.h"
 #include "model/launch_limits.h"
 #include "platform/sjis.h"
 #include "ui/form_font.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui/window_placement.h"
 
 namespace kirabel {

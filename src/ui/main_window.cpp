@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "model/launch_settings.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/child_set_model.h"
 #include "ui/form_font.h"
 #include "ui/launch_settings_dialog.h"

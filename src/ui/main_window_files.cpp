@@ -3,13 +3,13 @@
 // only New asks before the list is discarded.
 #include <QStringList>
 
-#include "image/space_viewer.h"
 #include "model/launch_settings.h"
 #include "model/pcl_file.h"
 #include "picture_io/frame_writer.h"
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel {
 

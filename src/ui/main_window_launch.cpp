@@ -5,15 +5,15 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include "image/dibs.h"
-#include "image/space_viewer.h"
+#include "image/picture.h"
 #include "model/launch_settings.h"
 #include "platform/errors.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
+#include "ui/space_viewer.h"
 #include "ui/window_launch.h"
 
 namespace kirabel {

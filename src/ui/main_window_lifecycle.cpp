@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 #include <QMetaObject>
 
-#include "image/space_viewer.h"
 #include "platform/errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel {
 

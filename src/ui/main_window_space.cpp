@@ -2,11 +2,11 @@
 // have the same size and are replaced together.
 #include <new>
 
-#include "image/space_viewer.h"
 #include "platform/errors.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel {
 

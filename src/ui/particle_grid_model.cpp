@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "platform/c_numbers.h"
 #include "ui/document.h"
 

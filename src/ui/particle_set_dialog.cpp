@@ -11,13 +11,13 @@
 #include <iterator>
 #include <optional>
 
-#include "controls/NValEdit.h"
 #include "model/particle.h"
 #include "ui/byte_limit_validator.h"
 #include "ui/child_set_model.h"
 #include "ui/color_dialog_service.h"
-#include "ui/color_swatch.h"
 #include "ui/form_font.h"
+#include "ui/widgets/color_swatch.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui/window_placement.h"
 
 namespace kirabel {

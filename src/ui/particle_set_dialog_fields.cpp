@@ -6,14 +6,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "controls/NValEdit.h"
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "model/angles.h"
 #include "model/particle.h"
 #include "platform/sjis.h"
-#include "ui/color_swatch.h"
 #include "ui/numeric_value.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/widgets/color_swatch.h"
+#include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
 

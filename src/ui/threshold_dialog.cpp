@@ -1,7 +1,7 @@
 #include "ui/threshold_dialog.h"
 
-#include "controls/NValEdit.h"
 #include "ui/numeric_value.h"
+#include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
 

@@ -4,14 +4,14 @@
 #include <QProgressBar>
 #include <exception>
 
-#include "image/dibs.h"
-#include "image/space_viewer.h"
+#include "image/picture.h"
 #include "model/launch_settings.h"
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel {
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "platform/errors.h"
 #include "support/file_size_limit.h"
 #include "support/scratch_folder.h"

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "platform/errors.h"
 #include "platform/io_error.h"
 #include "support/file_size_limit.h"

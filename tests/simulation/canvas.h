@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "image/dibs.h"
-#include "simulation/space.h"
+#include "image/picture.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel::testing {
 

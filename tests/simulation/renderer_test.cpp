@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "simulation/canvas.h"
 #include "simulation/literal_reference.h"
 #include "simulation/parallel_renderer.h"
 #include "simulation/random.h"
 #include "simulation/scene.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 namespace {

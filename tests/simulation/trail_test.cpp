@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "simulation/scene.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 namespace {

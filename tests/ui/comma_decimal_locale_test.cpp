@@ -6,9 +6,9 @@
 
 #include <QLocale>
 
-#include "controls/NValEdit.h"
 #include "platform/ini_values.h"
 #include "ui/particle_grid_model.h"
+#include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
 namespace {

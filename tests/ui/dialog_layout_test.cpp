@@ -13,12 +13,12 @@
 #include <QStyleOptionComboBox>
 #include <memory>
 
-#include "controls/NValEdit.h"
 #include "ui/about_dialog.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_set_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel {

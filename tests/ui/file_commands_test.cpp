@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "controls/NValEdit.h"
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "model/launch_settings.h"
 #include "support/scratch_folder.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 #include "ui_support/main_window_fixture.h"

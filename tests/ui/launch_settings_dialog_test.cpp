@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "controls/NValEdit.h"
 #include "ui/file_dialog_service.h"
 #include "ui/modal_runner.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel {

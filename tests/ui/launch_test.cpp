@@ -14,10 +14,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "simulation/canvas.h"
 #include "simulation/random.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/started_app_fixture.h"

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "controls/NValEdit.h"
 #include "model/angles.h"
-#include "ui/color_swatch.h"
+#include "ui/widgets/color_swatch.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/design_values.h"
 #include "ui_support/main_window_fixture.h"

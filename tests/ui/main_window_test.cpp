@@ -10,7 +10,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include "image/space_viewer.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel {
 namespace {

@@ -11,12 +11,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "controls/NValEdit.h"
-#include "image/dibs.h"
-#include "image/space_viewer.h"
+#include "image/picture.h"
 #include "platform/errors.h"
 #include "platform/memory_info.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
@@ -24,7 +22,9 @@
 #include "ui/modal_runner.h"
 #include "ui/particle_grid.h"
 #include "ui/resolution_dialog.h"
+#include "ui/space_viewer.h"
 #include "ui/threshold_dialog.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel {

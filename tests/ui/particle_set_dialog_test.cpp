@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "controls/NValEdit.h"
 #include "model/angles.h"
 #include "model/particle.h"
 #include "ui/color_dialog_service.h"
-#include "ui/color_swatch.h"
 #include "ui/modal_runner.h"
+#include "ui/widgets/color_swatch.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/design_values.h"
 

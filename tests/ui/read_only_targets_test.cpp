@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "model/launch_settings.h"
 #include "model/particle.h"
 #include "model/pcl_file.h"

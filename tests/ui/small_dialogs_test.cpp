@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "controls/NValEdit.h"
 #include "ui/about_dialog.h"
 #include "ui/resolution_dialog.h"
 #include "ui/threshold_dialog.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel {

@@ -8,12 +8,12 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/kirabel_application.h"
-#include "image/space_viewer.h"
 #include "support/scratch_folder.h"
+#include "ui/kirabel_application.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
+#include "ui/space_viewer.h"
 
 namespace kirabel::testing {
 

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "image/space_viewer.h"
 #include "ui/color_dialog_service.h"
 #include "ui/file_dialog_service.h"
 #include "ui/main_window.h"
@@ -21,6 +20,7 @@
 #include "ui/modal_runner.h"
 #include "ui/particle_grid.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/space_viewer.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel::testing {

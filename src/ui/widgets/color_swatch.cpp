@@ -1,4 +1,4 @@
-#include "ui/color_swatch.h"
+#include "ui/widgets/color_swatch.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
-#include "controls/numeric_decimal.h"
+#include "numeric/numeric_decimal.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-#include "controls/numeric_parse.h"
+#include "numeric/numeric_parse.h"
 
 namespace kirabel {
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/numeric_parse.h"
+#include "numeric/numeric_parse.h"
 
 #include <gtest/gtest.h>
 

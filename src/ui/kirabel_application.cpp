@@ -1,11 +1,10 @@
-#include "app/kirabel_application.h"
+#include "ui/kirabel_application.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
 
-#include "image/space_viewer.h"
 #include "platform/errors.h"
 #include "ui/about_dialog.h"
 #include "ui/launch_settings_dialog.h"
@@ -13,6 +12,7 @@
 #include "ui/message_box.h"
 #include "ui/particle_set_dialog.h"
 #include "ui/resolution_dialog.h"
+#include "ui/space_viewer.h"
 #include "ui/threshold_dialog.h"
 #include "ui/window_placement.h"
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "controls/numeric_entry_host.h"
-#include "controls/numeric_properties.h"
+#include "numeric/numeric_entry_host.h"
+#include "numeric/numeric_properties.h"
 
 namespace kirabel {
 

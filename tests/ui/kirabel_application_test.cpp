@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "model/pcl_file.h"
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/particle_set_dialog.h"

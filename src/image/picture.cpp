@@ -1,4 +1,4 @@
-#include "image/dibs.h"
+#include "image/picture.h"
 
 #include <limits>
 #include <new>

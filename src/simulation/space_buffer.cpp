@@ -1,4 +1,4 @@
-#include "simulation/space.h"
+#include "simulation/space_buffer.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 // Typed characters and key presses: the digit, point, minus, Backspace and
 // Delete rules, and the keys that move the focus.
-#include "controls/numeric_decimal.h"
-#include "controls/numeric_entry.h"
-#include "controls/numeric_format.h"
-#include "controls/numeric_parse.h"
+#include "numeric/numeric_decimal.h"
+#include "numeric/numeric_entry.h"
+#include "numeric/numeric_format.h"
+#include "numeric/numeric_parse.h"
 
 namespace kirabel {
 

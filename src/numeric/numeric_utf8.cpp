@@ -1,4 +1,4 @@
-#include "controls/numeric_utf8.h"
+#include "numeric/numeric_utf8.h"
 
 namespace kirabel {
 namespace {

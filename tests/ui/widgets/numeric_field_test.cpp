@@ -1,6 +1,6 @@
 // The numeric field as the dialogs use it: the real widget, driven by keys,
 // the mouse and the clipboard on the offscreen platform.
-#include "controls/NValEdit.h"
+#include "ui/widgets/numeric_field.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {

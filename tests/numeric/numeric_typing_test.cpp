@@ -1,7 +1,7 @@
 // Typed characters and key presses of the numeric entry.
 #include <gtest/gtest.h>
 
-#include "controls/numeric_test_field.h"
+#include "numeric/numeric_test_field.h"
 
 namespace kirabel {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "controls/numeric_test_field.h"
+#include "numeric/numeric_test_field.h"
 
 namespace kirabel {
 namespace {

@@ -1,8 +1,8 @@
-#include "controls/numeric_format.h"
+#include "numeric/numeric_format.h"
 
 #include <cmath>
 
-#include "controls/numeric_decimal.h"
+#include "numeric/numeric_decimal.h"
 
 namespace kirabel {
 namespace {

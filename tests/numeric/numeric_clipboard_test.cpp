@@ -1,7 +1,7 @@
 // Clipboard, undo, outside text, focus and colour of the numeric entry.
 #include <gtest/gtest.h>
 
-#include "controls/numeric_test_field.h"
+#include "numeric/numeric_test_field.h"
 
 namespace kirabel {
 namespace {

@@ -1,10 +1,10 @@
-#include "controls/numeric_format.h"
+#include "numeric/numeric_format.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "controls/numeric_decimal.h"
+#include "numeric/numeric_decimal.h"
 
 namespace kirabel {
 namespace {

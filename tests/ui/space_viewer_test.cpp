@@ -1,6 +1,6 @@
 // The space viewer: the bottom-up picture drawn the right way up, fitting to
 // a new picture size, the size limit, and closing only with the program.
-#include "image/space_viewer.h"
+#include "ui/space_viewer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QWindow>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 
 namespace kirabel {
 namespace {

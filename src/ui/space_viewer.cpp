@@ -1,4 +1,4 @@
-#include "image/space_viewer.h"
+#include "ui/space_viewer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <cstring>
 
-#include "image/dibs.h"
+#include "image/picture.h"
 #include "ui/form_font.h"
 
 namespace kirabel {

@@ -1,14 +1,14 @@
 // The entry's number: rendering (ShowValue), the set-value rules and the
 // property writes.
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "controls/numeric_decimal.h"
-#include "controls/numeric_format.h"
-#include "controls/numeric_parse.h"
-#include "controls/numeric_utf8.h"
+#include "numeric/numeric_decimal.h"
+#include "numeric/numeric_format.h"
+#include "numeric/numeric_parse.h"
+#include "numeric/numeric_utf8.h"
 
 namespace kirabel {
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/NValEdit.h"
+#include "ui/widgets/numeric_field.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 namespace kirabel {
 

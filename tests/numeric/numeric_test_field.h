@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 namespace kirabel::testing {
 

@@ -1,6 +1,6 @@
 // Clipboard commands, undo and text set from outside: each replaces the whole
 // number, never single characters of it.
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 namespace kirabel {
 

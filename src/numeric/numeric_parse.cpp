@@ -1,9 +1,9 @@
-#include "controls/numeric_parse.h"
+#include "numeric/numeric_parse.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "controls/numeric_utf8.h"
+#include "numeric/numeric_utf8.h"
 
 namespace kirabel {
 

@@ -1,5 +1,5 @@
 // Focus, mouse and text colour of the numeric entry.
-#include "controls/numeric_entry.h"
+#include "numeric/numeric_entry.h"
 
 namespace kirabel {
 
