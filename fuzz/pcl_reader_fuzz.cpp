@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/pcl_file.h"
+#include "model/particle_fields.h"
 #include "platform/ini_values.h"
 
 namespace {
@@ -33,21 +34,17 @@ std::string Digits15(long double value) {
   return kirabel::FormatIniReal(value);
 }
 
+// Every field equal, reals as their 15-digit file form.
 void CheckSame(const kirabel::ParticleSet& a, const kirabel::ParticleSet& b) {
-  if (a.red != b.red || a.green != b.green || a.blue != b.blue || a.count != b.count ||
-      a.trailSamples != b.trailSamples || a.visible != b.visible || a.child != b.child ||
-      a.maxGenerations != b.maxGenerations || a.speedDistribution != b.speedDistribution ||
-      a.directionDistribution != b.directionDistribution ||
-      a.birthDistribution != b.birthDistribution ||
-      a.lifetimeDistribution != b.lifetimeDistribution)
-    abort();
-  for (auto field :
-       {&kirabel::ParticleSet::P0x, &kirabel::ParticleSet::P0y, &kirabel::ParticleSet::b,
-        &kirabel::ParticleSet::eb, &kirabel::ParticleSet::vb, &kirabel::ParticleSet::db,
-        &kirabel::ParticleSet::gt, &kirabel::ParticleSet::et, &kirabel::ParticleSet::lt,
-        &kirabel::ParticleSet::elt, &kirabel::ParticleSet::tv}) {
-    if (Digits15(a.*field) != Digits15(b.*field)) abort();
-  }
+  bool same = true;
+  kirabel::ForEachParticleField([&](const auto& field) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(a.*field.member)>, long double>) {
+      same = same && Digits15(a.*field.member) == Digits15(b.*field.member);
+    } else {
+      same = same && a.*field.member == b.*field.member;
+    }
+  });
+  if (!same) abort();
 }
 
 }  // namespace

@@ -42,9 +42,10 @@ struct ParticleEstimate {
   uint64_t Bytes() const;
 };
 
-// Counts the particles and launched sets that BuildLaunchList creates: every
-// visible set with its chain of child generations up to its am. A negative N
-// counts as 0; a child naming no set ends the chain.
+// Counts the particles and launched sets that a launch of the list creates:
+// every visible set with its chain of child generations up to its
+// maxGenerations. A negative count counts as 0; a child naming no set ends
+// the chain.
 ParticleEstimate EstimateParticles(const ParticleList& list);
 
 // Whether the launch list of this estimate fits into memoryBytes (0: unknown,

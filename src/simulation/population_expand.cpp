@@ -3,8 +3,8 @@
 // The plan pass walks the launch depth first, exactly as the launch order
 // and the draw order demand: a burst below a particle is planned completely
 // before the next particle of its parent set. Which sets are launched, and
-// how many numbers each particle draws, depend only on the list (N, child,
-// am, modes), never on drawn values, so this pass only records, for every
+// how many numbers each particle draws, depend only on the list (counts,
+// children, generations, distributions), never on drawn values, so this pass only records, for every
 // particle, the generator state before its four factors, and advances the
 // generator past them. The chain of generations can be a million sets deep,
 // so the walk keeps its own stack instead of recursing.

@@ -56,7 +56,7 @@ constexpr int kButtonY = 366;
 const QSize kClientSize(423, 403);
 const QSize kButtonSize(75, 25);
 
-// Field properties of one numeric field and its design value.
+// Field properties of one numeric field and the value it starts with.
 struct FieldSetup {
   int maxDigits;
   bool negatives;
@@ -125,7 +125,7 @@ ParticleSetDialog::ParticleSetDialog(QWidget* parent)
   fitToFonts();
 }
 
-// The design sizes suit narrow glyphs. Where the system's font is wider, the
+// The laid-out sizes suit narrow glyphs. Where the system's font is wider, the
 // numeric fields and the distribution selectors grow until their texts show
 // whole, the columns to their right move along and the dialog widens by as
 // much; with fonts that fit, the design layout stays as it is.

@@ -61,7 +61,7 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   move(kDesignPosition);
   resize(kDesignOuterSize);
   show();
-  // The design size is the outer size; the frame is known once shown.
+  // The starting size is the outer size; the frame is known once shown.
   resize(kDesignOuterSize - decoration());
   pictureView->setPicture(picture_.get());
   const QSize client = viewport()->size();

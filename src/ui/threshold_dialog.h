@@ -19,7 +19,7 @@ class ThresholdDialog : public SmallDialog {
   int32_t threshold() const;
 
  private:
-  NumericField* thresholdEdit;  // particle count, design value 10000
+  NumericField* thresholdEdit;  // particle count, 10000 at start
   QPushButton* okButton;        // OK
   QPushButton* cancelButton;    // ｷｬﾝｾﾙ
 };

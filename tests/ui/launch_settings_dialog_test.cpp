@@ -1,4 +1,4 @@
-// The launch settings dialog: the design values, the exchange with the
+// The launch settings dialog: the starting values, the exchange with the
 // settings it is given and read back (whichever button closes it), the file
 // name rules, the enabling of the file name row and the browse button.
 #include "ui/launch_settings_dialog.h"

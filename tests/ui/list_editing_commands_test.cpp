@@ -12,7 +12,7 @@
 #include "ui/widgets/color_swatch.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
-#include "ui_support/design_values.h"
+#include "ui_support/first_new_set.h"
 #include "ui_support/main_window_fixture.h"
 
 namespace kirabel {

@@ -16,7 +16,7 @@
 #include "ui/widgets/color_swatch.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
-#include "ui_support/design_values.h"
+#include "ui_support/first_new_set.h"
 
 namespace kirabel {
 namespace {
@@ -64,10 +64,10 @@ ParticleSet SampleSet() {
   return set;
 }
 
-TEST(PropertiesDialogTest, FrameControlsAndDesignValues) {
+TEST(ParticleSetDialogTest, FrameControlsAndStartingValues) {
   ParticleSetDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("パーティクルセットの個別設定"));
-  // The design size; wider only as far as the system's font needs.
+  // The laid-out size; wider only as far as the system's font needs.
   EXPECT_EQ(dialog.height(), 403);
   EXPECT_GE(dialog.width(), 423);
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -80,13 +80,13 @@ TEST(PropertiesDialogTest, FrameControlsAndDesignValues) {
   EXPECT_EQ(strength->itemText(2), QStringLiteral("等間隔配置(非ﾗﾝﾀﾞﾑ)"));
   EXPECT_EQ(Find<QComboBox>(dialog, "childSetCombo")->itemText(0), QStringLiteral("(なし)"));
 
-  // Confirmed unchanged, the design values make exactly the first new set.
+  // Confirmed unchanged, the starting values make exactly the first new set.
   ParticleSet set;
   set = dialog.particleSet();
   testing::ExpectFirstNewSet(set);
 }
 
-TEST(PropertiesDialogTest, TabOrderFollowsTheRows) {
+TEST(ParticleSetDialogTest, TabOrderFollowsTheRows) {
   ParticleSetDialog dialog;
   const char* const order[] = {"nameEdit",
                                "colorSwatch",
@@ -119,7 +119,7 @@ TEST(PropertiesDialogTest, TabOrderFollowsTheRows) {
   }
 }
 
-TEST(PropertiesDialogTest, ExchangeRoundTripsEveryField) {
+TEST(ParticleSetDialogTest, ExchangeRoundTripsEveryField) {
   ParticleSetDialog dialog;
   testing::Child<QComboBox>(dialog, "childSetCombo")
       ->addItems({QStringLiteral("A"), QStringLiteral("B")});
@@ -151,7 +151,7 @@ TEST(PropertiesDialogTest, ExchangeRoundTripsEveryField) {
   EXPECT_FALSE(back.visible);
 }
 
-TEST(PropertiesDialogTest, ValuesOutsideTheControlsAreTamed) {
+TEST(ParticleSetDialogTest, ValuesOutsideTheControlsAreTamed) {
   ParticleSetDialog dialog;
   testing::Child<QComboBox>(dialog, "childSetCombo")->addItem(QStringLiteral("only"));
   ParticleSet set = SampleSet();
@@ -183,7 +183,7 @@ TEST(PropertiesDialogTest, ValuesOutsideTheControlsAreTamed) {
   EXPECT_EQ(back.name.size(), 20u * 3);
 }
 
-TEST(PropertiesDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
+TEST(ParticleSetDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
   ParticleSetDialog dialog;
   testing::Child<ColorSwatch>(dialog, "colorSwatch")->setBrushColor(QColor(1, 2, 3));
   ColorDialogService::setNextColor(QColor(200, 0, 0));
@@ -198,7 +198,7 @@ TEST(PropertiesDialogTest, SwatchOffersTheColourChooserPresetWithItsColour) {
 
 // Tabbed to, the swatch shows focus; Space, Return and keypad Enter each open
 // the chooser once, as a click does, and Enter does not close the dialog.
-TEST(PropertiesDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
+TEST(ParticleSetDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
   ParticleSetDialog dialog;
   ModalRunner::setNextHandler([&](QDialog&) {
     dialog.activateWindow();
@@ -230,7 +230,7 @@ TEST(PropertiesDialogTest, SwatchIsReachedAndWorkedByKeyboard) {
   EXPECT_EQ(ModalRunner::exec(dialog), QDialog::Rejected);
 }
 
-TEST(PropertiesDialogTest, KeepsItsPlaceBetweenUses) {
+TEST(ParticleSetDialogTest, KeepsItsPlaceBetweenUses) {
   ParticleSetDialog dialog;
   dialog.move(123, 45);
   for (int use = 0; use < 2; ++use) {

@@ -49,7 +49,7 @@ void Press(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModi
   QTest::keyClick(&w, key, modifiers);
 }
 
-TEST(TNValEditTest, KeysTypeAndEditTheNumber) {
+TEST(NumericFieldTest, KeysTypeAndEditTheNumber) {
   Window window;
   NumericField& edit = window.edit();
   EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
@@ -99,7 +99,7 @@ void TypeKeys(NumericField& edit, const char* keys) {
 }
 
 // The typing rules as the user meets them, one fresh field per case.
-TEST(TNValEditTest, KeystrokesGiveTheTextAndValueOfTheRules) {
+TEST(NumericFieldTest, KeystrokesGiveTheTextAndValueOfTheRules) {
   struct Case {
     int maxDigits;
     int fixDecimal;
@@ -144,7 +144,7 @@ TEST(TNValEditTest, KeystrokesGiveTheTextAndValueOfTheRules) {
 }
 
 // Values written by a dialog, then typed over without selecting them.
-TEST(TNValEditTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
+TEST(NumericFieldTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
   Window window;
   NumericField& edit = window.edit();
   edit.setPrmtNegative(false);
@@ -163,7 +163,7 @@ TEST(TNValEditTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
   EXPECT_EQ(edit.Value(), 29);
 }
 
-TEST(TNValEditTest, RefusedKeysBeep) {
+TEST(NumericFieldTest, RefusedKeysBeep) {
   Window window;
   NumericField& edit = window.edit();
   edit.setMaxDigits(4);
@@ -180,7 +180,7 @@ TEST(TNValEditTest, RefusedKeysBeep) {
   EXPECT_EQ(refused.count(), 3);
 }
 
-TEST(TNValEditTest, EscapeRestoresTheValueTheFocusFound) {
+TEST(NumericFieldTest, EscapeRestoresTheValueTheFocusFound) {
   Window window(2);
   NumericField& first = window.edit(0);
   NumericField& second = window.edit(1);
@@ -199,7 +199,7 @@ TEST(TNValEditTest, EscapeRestoresTheValueTheFocusFound) {
   EXPECT_EQ(second.selectedText(), "250");
 }
 
-TEST(TNValEditTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
+TEST(NumericFieldTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
   Window window(2);
   NumericField& edit = window.edit();
   edit.setFixDecimal(2);
@@ -209,7 +209,7 @@ TEST(TNValEditTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
   EXPECT_EQ(edit.text(), "3.00");
 }
 
-TEST(TNValEditTest, ValueWritesClampAtTheLimits) {
+TEST(NumericFieldTest, ValueWritesClampAtTheLimits) {
   NumericField edit;
   edit.setMaxDigits(4);
   edit.setValue(9999);
@@ -240,7 +240,7 @@ TEST(TNValEditTest, ValueWritesClampAtTheLimits) {
   EXPECT_EQ(edit.Value(), 2.5L);
 }
 
-TEST(TNValEditTest, PasteReplacesTheNumberThroughTheParser) {
+TEST(NumericFieldTest, PasteReplacesTheNumberThroughTheParser) {
   Window window;
   NumericField& edit = window.edit();
   edit.setValue(42);
@@ -263,7 +263,7 @@ TEST(TNValEditTest, PasteReplacesTheNumberThroughTheParser) {
   EXPECT_EQ(edit.Value(), -123456);
 }
 
-TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
+TEST(NumericFieldTest, CutCopiesTheSelectionAndClearsTheNumber) {
   Window window;
   NumericField& edit = window.edit();
   edit.setValue(-98765);
@@ -292,7 +292,7 @@ TEST(TNValEditTest, CutCopiesTheSelectionAndClearsTheNumber) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "1");
 }
 
-TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
+TEST(NumericFieldTest, ContextMenuCommandsFollowTheSameRules) {
   Window window;
   NumericField& edit = window.edit();
   edit.setValue(5);
@@ -320,7 +320,7 @@ TEST(TNValEditTest, ContextMenuCommandsFollowTheSameRules) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "78");
 }
 
-TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
+TEST(NumericFieldTest, MouseReleasePutsTheCaretBackAtTheEnd) {
   Window window;
   NumericField& edit = window.edit();
   edit.setValue(123456);
@@ -337,7 +337,7 @@ TEST(TNValEditTest, MouseReleasePutsTheCaretBackAtTheEnd) {
   EXPECT_TRUE(edit.hasSelectedText());  // the double click's word stays selected
 }
 
-TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
+TEST(NumericFieldTest, TextSetFromOutsideIsReadAsANumber) {
   NumericField edit;
   edit.setText("1,234.5");
   EXPECT_EQ(edit.Value(), 1234.5L);
@@ -355,7 +355,7 @@ TEST(TNValEditTest, TextSetFromOutsideIsReadAsANumber) {
   EXPECT_EQ(edit.Value(), 3);
 }
 
-TEST(TNValEditTest, PropertiesReadBackAsWritten) {
+TEST(NumericFieldTest, PropertiesReadBackAsWritten) {
   NumericField edit;
   EXPECT_EQ(edit.MaxDigits(), 9);
   EXPECT_TRUE(edit.PrmtNegative());
@@ -414,7 +414,7 @@ class Dialog {
   NumericField* next_;
 };
 
-TEST(TNValEditDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
+TEST(NumericFieldDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
   Dialog accepted;
   QTest::keyClicks(&accepted.edit(), "12");
   Press(accepted.edit(), Qt::Key_Return);
@@ -429,7 +429,7 @@ TEST(TNValEditDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
   EXPECT_FALSE(rejected.dialog().isVisible());
 }
 
-TEST(TNValEditDialogTest, EnterNextFieldsKeepEnterAndEscape) {
+TEST(NumericFieldDialogTest, EnterNextFieldsKeepEnterAndEscape) {
   Dialog d;
   d.edit().setEnterNext(true);
   d.edit().setValue(5);
@@ -444,7 +444,7 @@ TEST(TNValEditDialogTest, EnterNextFieldsKeepEnterAndEscape) {
   EXPECT_TRUE(d.next().hasFocus());
 }
 
-TEST(TNValEditDialogTest, ArrowNextMovesBetweenFields) {
+TEST(NumericFieldDialogTest, ArrowNextMovesBetweenFields) {
   Dialog d;
   d.edit().setArrowNext(true);
   d.next().setArrowNext(true);

@@ -1,6 +1,6 @@
 #pragma once
-// The values of the first new set after start-up: the properties dialog's
-// design values, with the first set's name and no child.
+// The values of the first new set after start-up: what the properties dialog
+// starts with, the first set's name and no child.
 #include <gtest/gtest.h>
 
 #include "model/angles.h"
