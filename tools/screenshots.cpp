@@ -1,0 +1,73 @@
+// Takes the pictures of docs/screenshots: the main window with an example list
+// (with and without the tool bar), the viewer after a launch and every dialog.
+//   kirabel-screenshots FOLDER [LIST.pcl]
+// Run it under a display (xvfb-run) for real window frames, or with
+// QT_QPA_PLATFORM=offscreen for the window contents alone.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "ui/about_dialog.h"
+#include "ui/kirabel_application.h"
+#include "ui/launch_settings_dialog.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/modal_runner.h"
+#include "ui/particle_set_dialog.h"
+#include "ui/resolution_dialog.h"
+#include "ui/space_viewer.h"
+#include "ui/threshold_dialog.h"
+
+namespace {
+
+void Save(QWidget& window, const QDir& folder, const char* name) {
+  window.show();
+  window.raise();
+  QApplication::processEvents();
+  window.grab().save(folder.filePath(QLatin1String(name)));
+}
+
+void SaveDialog(QDialog& dialog, const QDir& folder, const char* name) {
+  Save(dialog, folder, name);
+  dialog.hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: kirabel-screenshots FOLDER [LIST.pcl]\n");
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  const QString list = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  kirabel::MessageBox::SetTestMode(true);  // no box may wait for an answer
+  QTemporaryDir settings;
+  kirabel::KirabelApplication app(settings.filePath(QStringLiteral("Kirabel.INI")).toStdString());
+  app.CreateWindows();
+  app.ReadSettings({QStringLiteral("kirabel"), list}, 24);
+  kirabel::MainWindow& window = app.mainWindow();
+  Save(window, folder, "main-window.png");
+  window.actionShowToolBar->trigger();
+  Save(window, folder, "main-window-without-tool-bar.png");
+  window.actionShowToolBar->trigger();
+
+  kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
+  window.launch();
+  Save(app.viewer(), folder, "viewer-after-launch.png");
+
+  window.setDialog->setParticleSet(window.document().sets().empty()
+                                       ? kirabel::ParticleSet()
+                                       : window.document().sets().front());
+  SaveDialog(*window.setDialog, folder, "properties.png");
+  window.launchDialog->setLaunchSettings(window.document().launchSettings());
+  SaveDialog(*window.launchDialog, folder, "launch-settings.png");
+  SaveDialog(*window.resolutionDialog, folder, "resolution.png");
+  SaveDialog(*window.thresholdDialog, folder, "threshold.png");
+  SaveDialog(*window.aboutDialog, folder, "about.png");
+  app.viewer().setCloseAllowed(true);
+  return 0;
+}
