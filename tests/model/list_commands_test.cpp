@@ -8,21 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "support/particle_sets.h"
+
 namespace kirabel {
 namespace {
-
-ParticleSet Set(const std::string& name, int32_t child = -1) {
-  ParticleSet set;
-  set.name = name;
-  set.child = child;
-  return set;
-}
 
 // A: child C, B: child A, C: none, D: child D; the clipboard holds X with child B.
 DocumentData Sample() {
   DocumentData data;
-  data.sets = {Set("A", 2), Set("B", 0), Set("C"), Set("D", 3)};
-  data.clipboard.set = Set("X", 1);
+  data.sets = {testing::NamedSet("A", 2), testing::NamedSet("B", 0), testing::NamedSet("C"),
+               testing::NamedSet("D", 3)};
+  data.clipboard.set = testing::NamedSet("X", 1);
   data.clipboard.empty = false;
   data.settings.gravity = 1;
   data.fileName = "/old.pcl";
@@ -63,11 +59,11 @@ TEST(ListCommandsTest, ApplyRenumbersAndRevertRestores) {
     const char* links;
   } cases[] = {
       {"append",
-       [] { return AppendSetCommand(Set("E", 1)); },
+       [] { return AppendSetCommand(testing::NamedSet("E", 1)); },
        {Kind::kInsert, 4, 1},
        "A>C B>A C>- D>D E>B | B"},
       {"replace",
-       [] { return ReplaceSetCommand(1, Set("b", 3)); },
+       [] { return ReplaceSetCommand(1, testing::NamedSet("b", 3)); },
        {Kind::kUpdate, 1, 1},
        "A>C b>D C>- D>D | b"},
       {"remove the child of A",
@@ -96,12 +92,13 @@ TEST(ListCommandsTest, ApplyRenumbersAndRevertRestores) {
        {Kind::kMove, 3, 0},
        "D>D A>C B>A C>- | B"},
       {"open",
-       [] { return ReplaceListCommand({Set("P", 0)}, LaunchSettings(), "/new.pcl"); },
+       [] { return ReplaceListCommand({testing::NamedSet("P", 0)}, LaunchSettings(), "/new.pcl"); },
        {Kind::kReset, 0, 0},
        "P>P | ?"},
       {"merge",
        [] {
-         return MergeListCommand({Set("P", 1), Set("Q")}, {}, "/new.pcl");
+         return MergeListCommand({testing::NamedSet("P", 1), testing::NamedSet("Q")}, {},
+                                 "/new.pcl");
        },
        {Kind::kInsert, 4, 2},
        "A>C B>A C>- D>D P>Q Q>- | B"},

@@ -5,16 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "support/particle_sets.h"
+
 namespace kirabel {
 namespace {
-
-ParticleSet MakeSet(const std::string& name, int32_t child = -1) {
-  ParticleSet set;
-  set.name = name;
-  set.child = child;
-  set.count = 7;
-  return set;
-}
 
 std::vector<int32_t> Children(const ParticleList& list) {
   std::vector<int32_t> children;
@@ -45,7 +39,7 @@ TEST(ListEditingTest, DeleteRenumbersChildLinksAndAsksOnlyForAChildOfAnother) {
   Confirmer confirm;
 
   // A -> C; deleting B keeps A pointing at C without a question.
-  ParticleList list{MakeSet("A", 2), MakeSet("B"), MakeSet("C")};
+  ParticleList list{testing::NamedSet("A", 2), testing::NamedSet("B"), testing::NamedSet("C")};
   EXPECT_TRUE(DeleteSet(list, clip, 1, confirm.fn()));
   EXPECT_EQ(Names(list), (std::vector<std::string>{"A", "C"}));
   EXPECT_EQ(Children(list), (std::vector<int32_t>{1, -1}));
@@ -57,26 +51,27 @@ TEST(ListEditingTest, DeleteRenumbersChildLinksAndAsksOnlyForAChildOfAnother) {
   EXPECT_EQ(Children(list), (std::vector<int32_t>{-1}));
 
   // A set that is its own child goes without a question.
-  ParticleList self{MakeSet("S", 0)};
+  ParticleList self{testing::NamedSet("S", 0)};
   confirm.asked.clear();
   EXPECT_TRUE(DeleteSet(self, clip, 0, confirm.fn()));
   EXPECT_TRUE(self.empty());
   EXPECT_TRUE(confirm.asked.empty());
 
   // Out of range deletes nothing.
-  ParticleList one{MakeSet("X")};
+  ParticleList one{testing::NamedSet("X")};
   EXPECT_FALSE(DeleteSet(one, clip, 1, confirm.fn()));
   EXPECT_EQ(one.size(), 1u);
 }
 
 TEST(ListEditingTest, DeleteOfASharedChildAsksOnceAndNoChangesNothing) {
   ParticleClipboard clip;
-  clip.set = MakeSet("copy", 2);
+  clip.set = testing::NamedSet("copy", 2);
   clip.empty = false;
   Confirmer confirm;
   confirm.answer = false;
 
-  ParticleList list{MakeSet("A", 2), MakeSet("B", 2), MakeSet("C", 1)};
+  ParticleList list{testing::NamedSet("A", 2), testing::NamedSet("B", 2),
+                    testing::NamedSet("C", 1)};
   EXPECT_FALSE(DeleteSet(list, clip, 2, confirm.fn()));
   EXPECT_EQ(confirm.asked.size(), 1u);
   EXPECT_EQ(Children(list), (std::vector<int32_t>{2, 2, 1}));
@@ -93,7 +88,7 @@ TEST(ListEditingTest, DeleteOfASharedChildAsksOnceAndNoChangesNothing) {
 TEST(ListEditingTest, ClipboardChildFollowsDeletionsEvenWhenEmpty) {
   ParticleClipboard clip;
   Confirmer confirm;
-  ParticleList list{MakeSet("A", 2), MakeSet("B"), MakeSet("C")};
+  ParticleList list{testing::NamedSet("A", 2), testing::NamedSet("B"), testing::NamedSet("C")};
 
   ASSERT_TRUE(CopySet(list, clip, 0));
   EXPECT_FALSE(clip.empty);
@@ -108,7 +103,7 @@ TEST(ListEditingTest, ClipboardChildFollowsDeletionsEvenWhenEmpty) {
   // An empty clipboard still has its link renumbered.
   ParticleClipboard idle;
   idle.set.child = 2;
-  ParticleList abc{MakeSet("A"), MakeSet("B"), MakeSet("C")};
+  ParticleList abc{testing::NamedSet("A"), testing::NamedSet("B"), testing::NamedSet("C")};
   EXPECT_TRUE(DeleteSet(abc, idle, 0, confirm.fn()));
   EXPECT_EQ(idle.set.child, 1);
   EXPECT_TRUE(idle.empty);
@@ -117,7 +112,7 @@ TEST(ListEditingTest, ClipboardChildFollowsDeletionsEvenWhenEmpty) {
 TEST(ListEditingTest, CopyAndCutNeedASetAndCutRefillsTheClipboard) {
   ParticleClipboard clip;
   Confirmer confirm;
-  ParticleList list{MakeSet("A", 1), MakeSet("B")};
+  ParticleList list{testing::NamedSet("A", 1), testing::NamedSet("B")};
 
   EXPECT_FALSE(CopySet(list, clip, 2));
   EXPECT_FALSE(CutSet(list, clip, 2, confirm.fn()));
@@ -135,7 +130,7 @@ TEST(ListEditingTest, CopyAndCutNeedASetAndCutRefillsTheClipboard) {
 
   // Cut of a set that is its own clipboard child: the deletion empties the
   // clipboard, the cut fills it again.
-  ParticleList self{MakeSet("S", 0), MakeSet("T")};
+  ParticleList self{testing::NamedSet("S", 0), testing::NamedSet("T")};
   ParticleClipboard c2;
   EXPECT_TRUE(CutSet(self, c2, 0, confirm.fn()));
   EXPECT_EQ(Names(self), (std::vector<std::string>{"T"}));
@@ -150,7 +145,8 @@ TEST(ListEditingTest, PasteInsertsBeforeThePositionAndShiftsEveryLink) {
   EXPECT_EQ(PasteSet(none, clip, 0), PasteResult::kClipboardEmpty);
   EXPECT_TRUE(none.empty());
 
-  ParticleList list{MakeSet("A", 2), MakeSet("B", 0), MakeSet("C", -1)};
+  ParticleList list{testing::NamedSet("A", 2), testing::NamedSet("B", 0),
+                    testing::NamedSet("C", -1)};
   ASSERT_TRUE(CopySet(list, clip, 0));
   ASSERT_EQ(PasteSet(list, clip, 0), PasteResult::kPasted);
   EXPECT_EQ(Names(list), (std::vector<std::string>{"A'", "A", "B", "C"}));
@@ -170,14 +166,15 @@ TEST(ListEditingTest, PasteInsertsBeforeThePositionAndShiftsEveryLink) {
 // on paste, and stays cut however the list grows: A's child E (4) is pasted
 // into a list of one set, then four sets are added.
 TEST(ListEditingTest, APastedLinkThatNamesNoSetIsCutForGood) {
-  ParticleList list{MakeSet("A", 4), MakeSet("B"), MakeSet("C"), MakeSet("D"), MakeSet("E")};
+  ParticleList list{testing::NamedSet("A", 4), testing::NamedSet("B"), testing::NamedSet("C"),
+                    testing::NamedSet("D"), testing::NamedSet("E")};
   ParticleClipboard clip;
   ASSERT_TRUE(CopySet(list, clip, 0));
-  ParticleList fresh{MakeSet("X")};
+  ParticleList fresh{testing::NamedSet("X")};
   ASSERT_EQ(PasteSet(fresh, clip, 0), PasteResult::kPasted);
   EXPECT_EQ(Children(fresh), (std::vector<int32_t>{-1, -1}));
   EXPECT_EQ(clip.set.child, -1);
-  for (const char* name : {"F", "G", "H", "I"}) fresh.push_back(MakeSet(name));
+  for (const char* name : {"F", "G", "H", "I"}) fresh.push_back(testing::NamedSet(name));
   ASSERT_EQ(PasteSet(fresh, clip, 6), PasteResult::kPasted);
   EXPECT_EQ(Children(fresh), (std::vector<int32_t>(7, -1)));
   // A link that names a set of the new list counts there.
@@ -187,14 +184,14 @@ TEST(ListEditingTest, APastedLinkThatNamesNoSetIsCutForGood) {
 }
 
 TEST(ListEditingTest, UniqueNamesUseApostrophesWithinFortyBytes) {
-  ParticleList list{MakeSet("X"), MakeSet("X'"), MakeSet("Y")};
+  ParticleList list{testing::NamedSet("X"), testing::NamedSet("X'"), testing::NamedSet("Y")};
   EXPECT_EQ(UniqueSetName(list, "X"), std::optional<std::string>("X''"));
   EXPECT_EQ(UniqueSetName(list, "Z"), std::optional<std::string>("Z"));
   EXPECT_EQ(UniqueSetName(list, "X'"), std::optional<std::string>("X''"));
 
   const std::string forty(40, 'a');
   const std::string thirtyNine(39, 'b');
-  ParticleList full{MakeSet(forty), MakeSet(thirtyNine)};
+  ParticleList full{testing::NamedSet(forty), testing::NamedSet(thirtyNine)};
   EXPECT_EQ(UniqueSetName(full, forty), std::nullopt);
   EXPECT_EQ(UniqueSetName(full, thirtyNine), std::optional<std::string>(thirtyNine + "'"));
 
@@ -204,7 +201,7 @@ TEST(ListEditingTest, UniqueNamesUseApostrophesWithinFortyBytes) {
     for (int i = 0; i < 20; ++i) s += "火";
     return s;
   }();
-  ParticleList wide{MakeSet(kanji)};
+  ParticleList wide{testing::NamedSet(kanji)};
   EXPECT_EQ(UniqueSetName(wide, kanji), std::nullopt);
 
   // Paste: a 39-byte name pastes once, the second paste is refused unchanged.

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/particle_sets.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
@@ -18,19 +19,8 @@
 namespace kirabel {
 namespace {
 
-ParticleSet Set(const std::string& name) {
-  ParticleSet p;
-  p.name = name;
-  p.visible = true;
-  p.child = -1;
-  p.originX = 256;
-  p.originY = 256;
-  p.birthSpread = 5;
-  return p;
-}
-
 TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
-  ParticleList list{Set("火花 1"), Set("b"), Set("c")};
+  ParticleList list{testing::NamedSet("火花 1"), testing::NamedSet("b"), testing::NamedSet("c")};
   list[0].originX = 255.9L;
   list[0].originY = 0.5L;
   list[0].birthTime = 12.5L;
@@ -56,7 +46,7 @@ TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
 }
 
 TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
-  ParticleList list{Set("a")};
+  ParticleList list{testing::NamedSet("a")};
   list[0].child = 7;  // names no set
   list[0].originX = 1e30L;
   list[0].originY = -1e30L;
@@ -82,7 +72,7 @@ class GridTest : public ::testing::Test {
   }
   void AddSets(int n) {
     for (int i = 0; i < n; ++i)
-      form_.document().apply(AppendSetCommand(Set("s" + std::to_string(i))));
+      form_.document().apply(AppendSetCommand(testing::NamedSet("s" + std::to_string(i))));
   }
   void RemoveLastSet() {
     form_.document().apply(RemoveSetCommand(form_.document().sets().size() - 1));
@@ -153,10 +143,11 @@ TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
   EXPECT_EQ(form_.selectedRow(), 2);  // unchanged when the row survives
   form_.document().apply(RemoveSetCommand(0));
   EXPECT_EQ(form_.selectedRow(), 2);  // the row, not the set it showed
-  form_.document().apply(PasteSetCommand(0, Set("p")));
+  form_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
   EXPECT_EQ(form_.selectedRow(), 2);
   form_.grid->setSelectedRow(3);
-  form_.document().apply(ReplaceListCommand({Set("a"), Set("b"), Set("c")}, std::nullopt, ""));
+  form_.document().apply(ReplaceListCommand(
+      {testing::NamedSet("a"), testing::NamedSet("b"), testing::NamedSet("c")}, std::nullopt, ""));
   EXPECT_EQ(form_.selectedRow(), 1);  // a new list starts at its first row
 }
 
