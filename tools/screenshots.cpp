@@ -44,11 +44,11 @@ int main(int argc, char** argv) {
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   const QString list = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-  kirabel::MessageBox::SetTestMode(true);  // no box may wait for an answer
+  kirabel::MessageBox::setTestMode(true);  // no box may wait for an answer
   QTemporaryDir settings;
   kirabel::KirabelApplication app(settings.filePath(QStringLiteral("Kirabel.INI")).toStdString());
-  app.CreateWindows();
-  app.ReadSettings({QStringLiteral("kirabel"), list}, 24);
+  app.createWindows();
+  app.readSettings({QStringLiteral("kirabel"), list}, 24);
   kirabel::MainWindow& window = app.mainWindow();
   Save(window, folder, "main-window.png");
   window.actionShowToolBar->trigger();
@@ -59,9 +59,8 @@ int main(int argc, char** argv) {
   window.launch();
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
-  window.setDialog->setParticleSet(window.document().sets().empty()
-                                       ? kirabel::ParticleSet()
-                                       : window.document().sets().front());
+  window.setDialog->setParticleSet(
+      window.document().sets().empty() ? kirabel::ParticleSet() : window.document().sets().front());
   SaveDialog(*window.setDialog, folder, "properties.png");
   window.launchDialog->setLaunchSettings(window.document().launchSettings());
   SaveDialog(*window.launchDialog, folder, "launch-settings.png");

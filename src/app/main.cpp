@@ -36,10 +36,10 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kirabel.Kirabel"));
 
   kirabel::KirabelApplication kirabel(kirabel::SettingsFilePath());
-  kirabel.CreateWindows();
+  kirabel.createWindows();
   const QScreen* screen = QGuiApplication::primaryScreen();
-  kirabel.ReadSettings(QApplication::arguments(), screen ? screen->depth() : 24);
-  if (kirabel.EndRequested()) return 0;
+  kirabel.readSettings(QApplication::arguments(), screen ? screen->depth() : 24);
+  if (kirabel.endRequested()) return 0;
   kirabel.mainWindow().show();
   return app.exec();
 }

@@ -7,9 +7,9 @@ namespace kirabel {
 NumericProperties LaunchSettingLimits(LaunchSetting setting) {
   NumericProperties limits;
   limits.maxDigits = 9;
-  limits.zeroDisplay = true;
-  limits.prmtNegative = setting == LaunchSetting::kGravity || setting == LaunchSetting::kStartTime;
-  limits.fixDecimal = setting == LaunchSetting::kFrameCount ? 0 : -1;
+  limits.showZero = true;
+  limits.allowNegative = setting == LaunchSetting::kGravity || setting == LaunchSetting::kStartTime;
+  limits.fixedDecimals = setting == LaunchSetting::kFrameCount ? 0 : -1;
   return limits;
 }
 

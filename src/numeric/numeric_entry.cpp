@@ -25,8 +25,8 @@ int WrittenDigits(long double x, int fixDecimal) {
 
 NumericProperties Normalised(NumericProperties props) {
   props.maxDigits = std::clamp(props.maxDigits, kMinDigits, kMaxDigitsLimit);
-  props.fixDecimal = std::clamp(props.fixDecimal, -1, props.maxDigits - 1);
-  if (props.leadingChar == U'\0') props.leadingChar = U' ';
+  props.fixedDecimals = std::clamp(props.fixedDecimals, -1, props.maxDigits - 1);
+  if (props.prefixChar == U'\0') props.prefixChar = U' ';
   return props;
 }
 
@@ -49,7 +49,7 @@ void NumericEntry::Loaded() {
 }
 
 long double NumericEntry::ParseText(const std::string& text) const {
-  return ParseNumericText(text, props_.leadingChar);
+  return ParseNumericText(text, props_.prefixChar);
 }
 
 // ------------------------------------------------------------------ rendering
@@ -58,7 +58,7 @@ void NumericEntry::ShowValue(long double x) {
   if (x == 0) x = 0;  // a negative zero shows through IsNegative, never as "-0"
   value_ = x;
   undoValue_.reset();
-  if (props_.minusColor != normalColor_) ApplyColor();
+  if (props_.negativeColor != normalColor_) ApplyColor();
   const std::string text = RenderText(x);
   textReady_ = false;
   text_ = text;
@@ -69,19 +69,19 @@ void NumericEntry::ShowValue(long double x) {
 std::string NumericEntry::RenderText(long double x) {
   std::string text;
   if (x == 0 && !pointEntered_) {
-    text = props_.zeroDisplay ? "0" : "";
+    text = props_.showZero ? "0" : "";
     digitCount_ = 0;
     decimalCount_ = 0;
   } else {
-    text = props_.putAComma ? FormatNumber(x, digitCount_, decimalCount_)
-                            : FormatFixed(x, digitCount_, decimalCount_);
+    text = props_.thousandsSeparators ? FormatNumber(x, digitCount_, decimalCount_)
+                                      : FormatFixed(x, digitCount_, decimalCount_);
     // After "1", "2", "." the user sees "12." until the first decimal.
     if (pointEntered_ && decimalCount_ == 0 && digitCount_ < props_.maxDigits) text += '.';
   }
   text = TrimBlanks(text);
   std::string prefix;
-  if (props_.leadingChar > U' ') prefix = EncodeUtf8(props_.leadingChar);
-  const bool showPrefix = props_.zeroDisplay || x != 0 || isNegative_ || pointEntered_;
+  if (props_.prefixChar > U' ') prefix = EncodeUtf8(props_.prefixChar);
+  const bool showPrefix = props_.showZero || x != 0 || isNegative_ || pointEntered_;
   if (!prefix.empty() && showPrefix) text = prefix + text;
   if (x == 0 && isNegative_) {
     // A lone minus sign before any digit (or before "0." once the point came).
@@ -109,8 +109,8 @@ struct FieldRange {
 };
 
 FieldRange RangeOf(const NumericProperties& props) {
-  const int places = std::max(props.fixDecimal, 0);
-  const int smallestPlaces = props.fixDecimal > 0 ? props.fixDecimal : props.maxDigits - 1;
+  const int places = std::max(props.fixedDecimals, 0);
+  const int smallestPlaces = props.fixedDecimals > 0 ? props.fixedDecimals : props.maxDigits - 1;
   return {PowerOfTen(-smallestPlaces), PowerOfTen(props.maxDigits - places) - PowerOfTen(-places),
           LargestMagnitude(props.maxDigits, places)};
 }
@@ -120,7 +120,7 @@ FieldRange RangeOf(const NumericProperties& props) {
 // shows a minus sign.
 long double Prepared(long double x, const NumericProperties& props) {
   if (std::isnan(x)) return 0;
-  return props.prmtNegative ? x : std::fabs(x);
+  return props.allowNegative ? x : std::fabs(x);
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ long double ValueWithinLimits(long double x, const NumericProperties& properties
 void NumericEntry::SetValue(long double x) {
   x = Prepared(x, props_);
   const FieldRange range = RangeOf(props_);
-  const int fixDecimal = props_.fixDecimal;
+  const int fixDecimal = props_.fixedDecimals;
   isNegative_ = x < 0;
   decimalCount_ = std::max(fixDecimal, 0);
   pointEntered_ = fixDecimal > 0 && x != 0;
@@ -161,7 +161,7 @@ void NumericEntry::SetValue(long double x) {
 // show and how many digits the entry counts.
 void NumericEntry::SetFittedValue(long double x) {
   const int maxDigits = props_.maxDigits;
-  const int fixDecimal = props_.fixDecimal;
+  const int fixDecimal = props_.fixedDecimals;
   std::string digits = FormatPlain(std::fabs(x));
   const auto point = digits.find('.');
   std::string fraction =
@@ -186,8 +186,8 @@ void NumericEntry::SetFittedValue(long double x) {
 std::string NumericEntry::CutFraction(std::string& digits, std::size_t point) const {
   if (static_cast<int>(point) < props_.maxDigits) {
     digits.resize(std::min<std::size_t>(digits.size(), props_.maxDigits + 1));
-    if (props_.fixDecimal > 0) {
-      digits.resize(std::min<std::size_t>(digits.size(), point + 1 + props_.fixDecimal));
+    if (props_.fixedDecimals > 0) {
+      digits.resize(std::min<std::size_t>(digits.size(), point + 1 + props_.fixedDecimals));
     } else {
       digits.erase(digits.find_last_not_of('0') + 1);
     }
@@ -200,38 +200,38 @@ std::string NumericEntry::CutFraction(std::string& digits, std::size_t point) co
 // ------------------------------------------------------------------ properties
 
 void NumericEntry::SetMaxDigits(int digits) {
-  if (digits < kMinDigits || digits > kMaxDigitsLimit || props_.fixDecimal >= digits) return;
+  if (digits < kMinDigits || digits > kMaxDigitsLimit || props_.fixedDecimals >= digits) return;
   props_.maxDigits = digits;
-  if (WrittenDigits(value_, props_.fixDecimal) > digits) SetValue(value_);  // clamps it
+  if (WrittenDigits(value_, props_.fixedDecimals) > digits) SetValue(value_);  // clamps it
 }
 
-void NumericEntry::SetFixDecimal(int places) {
+void NumericEntry::SetFixedDecimals(int places) {
   places = std::clamp(places, -1, props_.maxDigits - 1);
-  props_.fixDecimal = places;
+  props_.fixedDecimals = places;
   if (places >= 0) SetValue(TruncateToPlaces(value_, places));
 }
 
-void NumericEntry::SetPrmtNegative(bool permit) {
-  props_.prmtNegative = permit;
+void NumericEntry::SetAllowNegative(bool permit) {
+  props_.allowNegative = permit;
   // The sign flag counts as well: a "-" typed before any digit would
   // otherwise still give a negative number.
   if (!permit && ShownNegative()) SetValue(std::fabs(value_));
 }
 
-void NumericEntry::SetPutAComma(bool put) {
-  props_.putAComma = put;
+void NumericEntry::SetThousandsSeparators(bool put) {
+  props_.thousandsSeparators = put;
   SetValue(value_);
 }
 
-void NumericEntry::SetZeroDisplay(bool show) {
-  props_.zeroDisplay = show;
+void NumericEntry::SetShowZero(bool show) {
+  props_.showZero = show;
   ShowValue(value_);
 }
 
-void NumericEntry::SetLeadingChar(char32_t c) {
+void NumericEntry::SetPrefixChar(char32_t c) {
   // Stored before rendering and rendered from the value (not re-read from the
   // text), so no prefix and no rounding of the text can change the number.
-  props_.leadingChar = c == U'\0' ? U' ' : c;
+  props_.prefixChar = c == U'\0' ? U' ' : c;
   ShowValue(value_);
 }
 

@@ -37,17 +37,17 @@ class NumericEntry {
   // Properties; each setter applies its run-time rule at once.
   const NumericProperties& Properties() const { return props_; }
   void SetMaxDigits(int digits);
-  void SetPrmtNegative(bool permit);
-  void SetFixDecimal(int places);
-  void SetDelAllClear(bool clear) { props_.delAllClear = clear; }
-  void SetLeadingChar(char32_t c);
-  void SetZeroDisplay(bool show);
-  void SetPutAComma(bool put);
-  void SetEnterNext(bool next) { props_.enterNext = next; }
-  void SetArrowNext(bool next) { props_.arrowNext = next; }
-  void SetAutoSelect(bool select) { props_.autoSelect = select; }
+  void SetAllowNegative(bool permit);
+  void SetFixedDecimals(int places);
+  void SetDeleteClearsAll(bool clear) { props_.deleteClearsAll = clear; }
+  void SetPrefixChar(char32_t c);
+  void SetShowZero(bool show);
+  void SetThousandsSeparators(bool put);
+  void SetEnterMovesFocus(bool next) { props_.enterMovesFocus = next; }
+  void SetArrowsMoveFocus(bool next) { props_.arrowsMoveFocus = next; }
+  void SetSelectAllOnFocus(bool select) { props_.selectAllOnFocus = select; }
   // Takes effect at the next rendering of the number.
-  void SetMinusColor(uint32_t argb) { props_.minusColor = argb; }
+  void SetNegativeColor(uint32_t argb) { props_.negativeColor = argb; }
 
   // Entry state.
   int DigitCount() const { return digitCount_; }

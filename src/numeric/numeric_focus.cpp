@@ -6,14 +6,14 @@ namespace kirabel {
 void NumericEntry::FocusGained() {
   savedValue_ = value_;
   // Selected, the first digit typed replaces the number; a click keeps its caret.
-  if (props_.autoSelect && !mouseActivated_) host_.SelectAll();
+  if (props_.selectAllOnFocus && !mouseActivated_) host_.SelectAll();
   mouseActivated_ = false;
 }
 
 void NumericEntry::FocusLost() {
   savedValue_ = value_;
   mouseActivated_ = false;
-  const int places = props_.fixDecimal;
+  const int places = props_.fixedDecimals;
   if (places > 0 && value_ != 0 && decimalCount_ != places) {
     // A field with two fixed places that holds 3 shows 3.00 once left.
     digitCount_ += places - decimalCount_;
@@ -38,21 +38,21 @@ void NumericEntry::PaintColor(uint32_t argb) {
 }
 
 void NumericEntry::ApplyColor() {
-  PaintColor(ShownNegative() ? props_.minusColor : normalColor_);
+  PaintColor(ShownNegative() ? props_.negativeColor : normalColor_);
 }
 
 void NumericEntry::TextColorChanged(uint32_t argb) {
   if (changingColor_) return;  // our own painting
   const bool negative = ShownNegative();
   if (argb == normalColor_ && !negative) return;
-  if (normalColor_ == props_.minusColor) {
+  if (normalColor_ == props_.negativeColor) {
     normalColor_ = argb;
-    props_.minusColor = argb;
+    props_.negativeColor = argb;
   } else if (negative) {
-    // The new colour is the normal one; a negative value keeps MinusColor.
-    if (argb != props_.minusColor) {
+    // The new colour is the normal one; a negative value keeps negativeColor.
+    if (argb != props_.negativeColor) {
       normalColor_ = argb;
-      PaintColor(props_.minusColor);
+      PaintColor(props_.negativeColor);
     }
   } else {
     normalColor_ = argb;

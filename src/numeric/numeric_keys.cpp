@@ -51,7 +51,7 @@ void NumericEntry::TypeDigit(int digit) {
   digitCount_ = decimalCount_ == 1 && value_ == 0 ? 2 : digitCount_ + 1;
 
   const int maxDigits = props_.maxDigits;
-  const int fixDecimal = props_.fixDecimal;
+  const int fixDecimal = props_.fixedDecimals;
   if (digitCount_ > maxDigits) {
     digitCount_ = maxDigits;
     if (pointEntered_) --decimalCount_;
@@ -70,7 +70,7 @@ void NumericEntry::TypeDigit(int digit) {
 }
 
 void NumericEntry::TypePoint() {
-  if (props_.fixDecimal == 0) {
+  if (props_.fixedDecimals == 0) {
     pointEntered_ = false;
     decimalCount_ = 0;
     host_.Beep();
@@ -96,7 +96,7 @@ void NumericEntry::TypePoint() {
 }
 
 void NumericEntry::TypeMinus() {
-  if (!props_.prmtNegative) {
+  if (!props_.allowNegative) {
     host_.Beep();
     return;
   }
@@ -129,7 +129,7 @@ void NumericEntry::Backspace() {
 }
 
 void NumericEntry::ClearKey() {
-  if (host_.Selection() == SelectionKind::kNone && !props_.delAllClear) return;
+  if (host_.Selection() == SelectionKind::kNone && !props_.deleteClearsAll) return;
   ResetNumber();
   ShowValue(0);
 }
@@ -141,7 +141,7 @@ bool NumericEntry::KeyDown(NumericKey key) {
       if (!readOnly) Backspace();
       return true;
     case NumericKey::kEnter:
-      if (!props_.enterNext) return false;
+      if (!props_.enterMovesFocus) return false;
       host_.MoveFocus(true);
       return true;
     case NumericKey::kEscape:
@@ -154,7 +154,7 @@ bool NumericEntry::KeyDown(NumericKey key) {
       return true;  // the caret never moves into the number
     case NumericKey::kUp:
     case NumericKey::kDown:
-      if (!props_.arrowNext) return false;
+      if (!props_.arrowsMoveFocus) return false;
       host_.MoveFocus(key == NumericKey::kDown);
       return true;
     case NumericKey::kDelete:

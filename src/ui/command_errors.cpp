@@ -14,9 +14,9 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    MessageBox::ShowError(parent, QString::fromUtf8(OutOfMemoryError().what()));
+    MessageBox::showError(parent, QString::fromUtf8(OutOfMemoryError().what()));
   } catch (const std::exception& error) {
-    MessageBox::ShowError(parent, QString::fromUtf8(error.what()));
+    MessageBox::showError(parent, QString::fromUtf8(error.what()));
   }
   return false;
 }

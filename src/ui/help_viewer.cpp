@@ -25,7 +25,7 @@ bool OpenUrl(const QUrl& url) {
 
 }  // namespace
 
-QStringList HelpViewer::Candidates(const QString& executablePath) {
+QStringList HelpViewer::candidates(const QString& executablePath) {
   const QFileInfo exe(executablePath);
   const QString page = exe.completeBaseName() + QStringLiteral(".html");
   const QDir folder = exe.absoluteDir();
@@ -33,40 +33,40 @@ QStringList HelpViewer::Candidates(const QString& executablePath) {
           QDir::cleanPath(folder.filePath(QStringLiteral("../share/kirabel/") + page))};
 }
 
-QString HelpViewer::Find(const QString& executablePath) {
-  for (const QString& candidate : Candidates(executablePath)) {
+QString HelpViewer::find(const QString& executablePath) {
+  for (const QString& candidate : candidates(executablePath)) {
     if (QFileInfo(candidate).isFile()) return candidate;
   }
   return QString();
 }
 
-QUrl HelpViewer::TopicUrl(const QString& helpFile) {
+QUrl HelpViewer::topicUrl(const QString& helpFile) {
   QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
   url.setFragment(kTopic);
   return url;
 }
 
-bool HelpViewer::Show(QWidget* parent) {
-  return Show(parent, QCoreApplication::applicationFilePath());
+bool HelpViewer::show(QWidget* parent) {
+  return show(parent, QCoreApplication::applicationFilePath());
 }
 
-bool HelpViewer::Show(QWidget* parent, const QString& executablePath) {
-  const QString helpFile = Find(executablePath);
+bool HelpViewer::show(QWidget* parent, const QString& executablePath) {
+  const QString helpFile = find(executablePath);
   if (helpFile.isEmpty()) {
-    MessageBox::Warning(parent,
+    MessageBox::warning(parent,
                         QStringLiteral("ヘルプファイル %1 が見つかりません")
-                            .arg(QDir::toNativeSeparators(Candidates(executablePath).first())));
+                            .arg(QDir::toNativeSeparators(candidates(executablePath).first())));
     return false;
   }
-  if (!OpenUrl(TopicUrl(helpFile))) {
-    MessageBox::Warning(parent, QStringLiteral("ヘルプファイル %1 を開くことができません")
+  if (!OpenUrl(topicUrl(helpFile))) {
+    MessageBox::warning(parent, QStringLiteral("ヘルプファイル %1 を開くことができません")
                                     .arg(QDir::toNativeSeparators(helpFile)));
     return false;
   }
   return true;
 }
 
-void HelpViewer::SetOpener(Opener opener) {
+void HelpViewer::setOpener(Opener opener) {
   CurrentOpener() = std::move(opener);
 }
 

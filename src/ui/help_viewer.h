@@ -17,19 +17,19 @@ class HelpViewer {
   using Opener = std::function<bool(const QUrl&)>;
 
   // The places where the help page is looked for, in order.
-  static QStringList Candidates(const QString& executablePath);
+  static QStringList candidates(const QString& executablePath);
   // The first candidate that exists, or an empty string.
-  static QString Find(const QString& executablePath);
+  static QString find(const QString& executablePath);
   // The page's URL at the help topic.
-  static QUrl TopicUrl(const QString& helpFile);
+  static QUrl topicUrl(const QString& helpFile);
 
   // Opens the help of the running program; a missing page or a browser that
   // cannot be started is reported with a warning. Returns true when opened.
-  static bool Show(QWidget* parent);
-  static bool Show(QWidget* parent, const QString& executablePath);
+  static bool show(QWidget* parent);
+  static bool show(QWidget* parent, const QString& executablePath);
 
   // Replaces the URL opener (QDesktopServices::openUrl); an empty one restores it.
-  static void SetOpener(Opener opener);
+  static void setOpener(Opener opener);
 };
 
 }  // namespace kirabel

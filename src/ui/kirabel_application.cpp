@@ -23,8 +23,8 @@ const char kColourDepthQuestion[] =
 
 bool ConfirmColourDepth(int depth, QWidget* parent) {
   if (depth > 8) return true;
-  MessageBox::Beep();
-  return MessageBox::Confirm(parent, QString::fromUtf8(kColourDepthQuestion));
+  MessageBox::beep();
+  return MessageBox::confirm(parent, QString::fromUtf8(kColourDepthQuestion));
 }
 
 std::string CommandLineFile(const QStringList& arguments) {
@@ -47,7 +47,7 @@ KirabelApplication::~KirabelApplication() {
   mainWindow_.reset();
 }
 
-void KirabelApplication::CreateWindows() {
+void KirabelApplication::createWindows() {
   mainWindow_ = std::make_unique<MainWindow>();
   viewer_ = std::make_unique<SpaceViewer>();
   setDialog_ = std::make_unique<ParticleSetDialog>();
@@ -64,19 +64,19 @@ void KirabelApplication::CreateWindows() {
   main.thresholdDialog = thresholdDialog_.get();
   launchDialog_->mainOpenDialog = &main.openDialog;
   launchDialog_->mainSaveDialog = &main.saveDialog;
-  main.setSettingsWriter([this] { WriteSettings(); });
+  main.setSettingsWriter([this] { writeSettings(); });
   setDialog_->setChildChoices(main.childChoices());
 }
 
-void KirabelApplication::ReadSettings(const QStringList& arguments, int colourDepth) {
-  ApplySettings(LoadSettingsFile(settingsPath_));
+void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
+  applySettings(LoadSettingsFile(settingsPath_));
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) mainWindow_->loadFile(file);
 }
 
-void KirabelApplication::ApplySettings(const Settings& settings) {
-  ApplyWindowPositions(settings);
+void KirabelApplication::applySettings(const Settings& settings) {
+  applyWindowPositions(settings);
   mainWindow_->document().setOptions(settings.options);
   mainWindow_->openDialog.initialDir = QString::fromStdString(settings.initialDir);
   mainWindow_->saveDialog.initialDir = mainWindow_->openDialog.initialDir;
@@ -85,7 +85,7 @@ void KirabelApplication::ApplySettings(const Settings& settings) {
 
 // A remembered place that no screen shows any more (a monitor was removed)
 // is moved onto the nearest screen; every other place is used as it is.
-void KirabelApplication::ApplyWindowPositions(const Settings& s) {
+void KirabelApplication::applyWindowPositions(const Settings& s) {
   mainWindow_->resize(s.mainWindowWidth, s.mainWindowHeight);
   PlaceWindow(*mainWindow_, QPoint(s.mainWindowLeft, s.mainWindowTop));
   PlaceWindow(*viewer_, QPoint(s.viewerLeft, s.viewerTop));
@@ -97,11 +97,11 @@ void KirabelApplication::applyResolution(const Settings& s) {
   try {
     mainWindow_->applyResolution(s.options.resolutionWidth, s.options.resolutionHeight);
   } catch (const std::exception& error) {
-    MessageBox::ShowError(mainWindow_.get(), QString::fromUtf8(error.what()));
+    MessageBox::showError(mainWindow_.get(), QString::fromUtf8(error.what()));
   }
 }
 
-Settings KirabelApplication::CurrentSettings() const {
+Settings KirabelApplication::currentSettings() const {
   const MainWindow& main = *mainWindow_;
   Settings s;
   s.mainWindowTop = main.y();
@@ -119,8 +119,8 @@ Settings KirabelApplication::CurrentSettings() const {
   return s;
 }
 
-void KirabelApplication::WriteSettings() const {
-  SaveSettingsFile(settingsPath_, CurrentSettings());
+void KirabelApplication::writeSettings() const {
+  SaveSettingsFile(settingsPath_, currentSettings());
 }
 
 }  // namespace kirabel

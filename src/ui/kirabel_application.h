@@ -40,24 +40,24 @@ class KirabelApplication {
   ~KirabelApplication();
 
   // Creates the windows in order and links them to the main window.
-  void CreateWindows();
+  void createWindows();
   // Reads the settings file and applies it (positions, options, resolution),
   // asks about the colour depth and loads the command-line file.
-  void ReadSettings(const QStringList& arguments, int colourDepth);
+  void readSettings(const QStringList& arguments, int colourDepth);
   // The record of the settings as they stand now.
-  Settings CurrentSettings() const;
+  Settings currentSettings() const;
   // Writes the settings file; throws WriteError.
-  void WriteSettings() const;
+  void writeSettings() const;
   // The user declined to start on a low colour depth.
-  bool EndRequested() const { return endRequested_; }
+  bool endRequested() const { return endRequested_; }
 
   MainWindow& mainWindow() { return *mainWindow_; }
   SpaceViewer& viewer() { return *viewer_; }
-  const std::string& SettingsPath() const { return settingsPath_; }
+  const std::string& settingsPath() const { return settingsPath_; }
 
  private:
-  void ApplySettings(const Settings& settings);
-  void ApplyWindowPositions(const Settings& settings);
+  void applySettings(const Settings& settings);
+  void applyWindowPositions(const Settings& settings);
   void applyResolution(const Settings& settings);
 
   std::string settingsPath_;

@@ -65,7 +65,7 @@ NumericField* LaunchSettingsDialog::addNumber(const char* name, const QString& c
   auto* field = new NumericField(this);
   field->setObjectName(QLatin1String(name));
   field->setGeometry(kFieldLeft, top, kFieldWidth, kRowHeight);
-  field->setZeroDisplay(true);
+  field->setShowZero(true);
   label->setBuddy(field);
   auto* unitLabel = new QLabel(unit, this);
   unitLabel->move(kUnitLeft, top + 4);
@@ -89,8 +89,8 @@ void LaunchSettingsDialog::createNumberRows() {
   for (const auto& [field, setting] : limited) {
     const NumericProperties limits = LaunchSettingLimits(setting);
     field->setMaxDigits(limits.maxDigits);
-    field->setPrmtNegative(limits.prmtNegative);
-    field->setFixDecimal(limits.fixDecimal);
+    field->setAllowNegative(limits.allowNegative);
+    field->setFixedDecimals(limits.fixedDecimals);
   }
   gravityEdit->setValue(0.5L);
   startTimeEdit->setValue(10);
@@ -134,10 +134,10 @@ void LaunchSettingsDialog::createButtons() {
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
   LaunchSettings env;
-  env.gravity = gravityEdit->Value();
-  env.startTime = startTimeEdit->Value();
-  env.frameInterval = frameIntervalEdit->Value();
-  env.frameCount = frameCountEdit->Value();
+  env.gravity = gravityEdit->value();
+  env.startTime = startTimeEdit->value();
+  env.frameInterval = frameIntervalEdit->value();
+  env.frameCount = frameCountEdit->value();
   env.autosaveName = CleanAutosaveName(autosaveNameEdit->text());
   env.autosave = autosaveCheck->isChecked();
   return env;

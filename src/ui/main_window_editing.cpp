@@ -52,7 +52,7 @@ void MainWindow::editSet(int index) {
 bool MainWindow::mayRemoveSet(int index) {
   const ParticleList& sets = document_.sets();
   return !IsChildOfAnother(sets, static_cast<std::size_t>(index)) ||
-         MessageBox::Confirm(
+         MessageBox::confirm(
              this, QString::fromStdString(sets[static_cast<std::size_t>(index)].name) +
                        QStringLiteral("は、他のパーティクルセットの子に指定されていますが、"
                                       "削除してよろしいですか?"));
@@ -74,7 +74,7 @@ void MainWindow::deleteSelectedSet() {
 void MainWindow::cutSet() {
   const int index = SelectedSet(*this);
   if (index < 0) {
-    MessageBox::Beep();
+    MessageBox::beep();
     return;
   }
   if (mayRemoveSet(index)) {
@@ -85,7 +85,7 @@ void MainWindow::cutSet() {
 }
 
 void MainWindow::copySet() {
-  if (!document_.copySet(SelectedSet(*this))) MessageBox::Beep();
+  if (!document_.copySet(SelectedSet(*this))) MessageBox::beep();
 }
 
 // Before the selected set, or at the end from the new-set row.
@@ -93,10 +93,10 @@ void MainWindow::pasteSet() {
   ParticleSet pasted;
   switch (PreparePaste(document_.sets(), document_.clipboard(), pasted)) {
     case PasteResult::kClipboardEmpty:
-      MessageBox::Beep();
+      MessageBox::beep();
       return;
     case PasteResult::kNamesExhausted:
-      MessageBox::Warning(this, QString::fromUtf8(kTidyNamesMessage));
+      MessageBox::warning(this, QString::fromUtf8(kTidyNamesMessage));
       return;
     case PasteResult::kPasted:
       break;

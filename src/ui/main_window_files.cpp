@@ -27,7 +27,7 @@ void StartBothIn(FileChooser& from, FileChooser& other) {
 
 void MainWindow::newList() {
   if (document_.sets().empty()) return;
-  if (!MessageBox::Confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
+  if (!MessageBox::confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
   // The launch settings stay.
   document_.apply(ReplaceListCommand({}, std::nullopt, std::string()));
 }
@@ -42,7 +42,7 @@ void MainWindow::openList() {
 std::optional<PclContents> MainWindow::readList(const std::string& path) {
   std::optional<PclContents> contents;
   if (!RunCommand(this, [&] { contents = ReadPclFile(path); })) return std::nullopt;
-  if (!contents) MessageBox::Warning(this, QString::fromUtf8(kNotPclFileWarning));
+  if (!contents) MessageBox::warning(this, QString::fromUtf8(kNotPclFileWarning));
   return contents;
 }
 
@@ -76,7 +76,7 @@ void MainWindow::saveList() {
   }
   const QString question =
       QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね");
-  if (!MessageBox::Confirm(this, question)) return;
+  if (!MessageBox::confirm(this, question)) return;
   writeList(path);
 }
 

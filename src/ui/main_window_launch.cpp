@@ -46,16 +46,16 @@ bool MainWindow::launchTargetsReady() const {
 
 void MainWindow::launch() {
   if (launching) {  // still unwinding a launch stopped a moment ago
-    MessageBox::Beep();
+    MessageBox::beep();
     return;
   }
   if (document_.sets().empty()) {
-    MessageBox::Warning(this, QStringLiteral("パーティクルがありません"));
+    MessageBox::warning(this, QStringLiteral("パーティクルがありません"));
     return;
   }
   if (!confirmLaunchSettings()) return;
   if (!launchTargetsReady()) {
-    MessageBox::ShowError(this, QString::fromUtf8(OutOfMemoryError().what()));
+    MessageBox::showError(this, QString::fromUtf8(OutOfMemoryError().what()));
     return;
   }
   runLaunch();
@@ -78,11 +78,11 @@ void MainWindow::runLaunch() {
   {
     WindowLaunch launch(*this);
     try {
-      launch.Run(document_.launchSettings(), random);
+      launch.run(document_.launchSettings(), random);
     } catch (const std::exception& error) {
       setBusy(false);
       progressBar->setValue(0);
-      MessageBox::ShowError(this, QString::fromUtf8(error.what()));
+      MessageBox::showError(this, QString::fromUtf8(error.what()));
     }
   }
   launching = false;

@@ -16,7 +16,7 @@ bool MainWindow::runCloseQuery() {
   try {
     if (settingsWriter_) settingsWriter_();
   } catch (const std::exception& error) {
-    MessageBox::ShowError(this, QString::fromUtf8(error.what()));
+    MessageBox::showError(this, QString::fromUtf8(error.what()));
     return false;
   }
   closing = true;

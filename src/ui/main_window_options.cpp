@@ -63,7 +63,7 @@ void MainWindow::editResolution() {
   try {
     applyResolution(width, height);
   } catch (const KirabelError& error) {
-    MessageBox::ShowError(this, QString::fromUtf8(error.what()));
+    MessageBox::showError(this, QString::fromUtf8(error.what()));
   }
 }
 
@@ -76,7 +76,7 @@ void MainWindow::editWarningThreshold() {
 }
 
 void MainWindow::showHelp() {
-  HelpViewer::Show(this);
+  HelpViewer::show(this);
 }
 
 void MainWindow::showAbout() {

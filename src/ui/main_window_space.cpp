@@ -13,7 +13,7 @@ namespace kirabel {
 void MainWindow::applyResolution(int32_t width, int32_t height) {
   // The renderer keeps the buffer and the picture for a whole frame.
   if (launching) {
-    MessageBox::Beep();
+    MessageBox::beep();
     return;
   }
   changeOptions([width, height](Options& o) {

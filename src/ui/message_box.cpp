@@ -65,7 +65,7 @@ MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QStr
 
 }  // namespace
 
-QString MessageBox::TitleOf(MsgKind kind) {
+QString MessageBox::titleOf(MsgKind kind) {
   switch (kind) {
     case MsgKind::Warning:
       return QStringLiteral("警告");
@@ -79,8 +79,8 @@ QString MessageBox::TitleOf(MsgKind kind) {
   return QStringLiteral("情報");
 }
 
-MsgAnswer MessageBox::Show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons) {
-  const QString title = TitleOf(kind);
+MsgAnswer MessageBox::show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons) {
+  const QString title = titleOf(kind);
   if (State().on) {
     State().shown.push_back({kind, title, text, buttons});
     return TakeTestAnswer(buttons);
@@ -88,22 +88,22 @@ MsgAnswer MessageBox::Show(QWidget* parent, MsgKind kind, const QString& text, M
   return RunBox(parent, kind, title, text, buttons);
 }
 
-void MessageBox::Warning(QWidget* parent, const QString& text) {
-  Show(parent, MsgKind::Warning, text, MsgButtons::Ok);
+void MessageBox::warning(QWidget* parent, const QString& text) {
+  show(parent, MsgKind::Warning, text, MsgButtons::Ok);
 }
 
-bool MessageBox::Confirm(QWidget* parent, const QString& text) {
-  return Show(parent, MsgKind::Confirmation, text, MsgButtons::YesNo) == MsgAnswer::Yes;
+bool MessageBox::confirm(QWidget* parent, const QString& text) {
+  return show(parent, MsgKind::Confirmation, text, MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
-QString MessageBox::ErrorText(const QString& text) {
+QString MessageBox::errorText(const QString& text) {
   if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');
   return text;
 }
 
-void MessageBox::ShowError(QWidget* parent, const QString& text) {
+void MessageBox::showError(QWidget* parent, const QString& text) {
   const QString title = QStringLiteral("Kirabel");
-  const QString shown = ErrorText(text);
+  const QString shown = errorText(text);
   if (State().on) {
     State().shown.push_back({MsgKind::Error, title, shown, MsgButtons::Ok});
     return;
@@ -111,16 +111,16 @@ void MessageBox::ShowError(QWidget* parent, const QString& text) {
   RunBox(parent, MsgKind::Error, title, shown, MsgButtons::Ok);
 }
 
-void MessageBox::Beep() {
+void MessageBox::beep() {
   ++State().beeps;
   if (!State().on) QApplication::beep();
 }
 
-void MessageBox::SetTestMode(bool on) {
+void MessageBox::setTestMode(bool on) {
   State().on = on;
 }
 
-bool MessageBox::TestMode() {
+bool MessageBox::testMode() {
   return State().on;
 }
 
@@ -128,15 +128,15 @@ void MessageBox::setNextAnswer(MsgAnswer answer) {
   State().answers.push_back(answer);
 }
 
-const std::vector<ShownMessage>& MessageBox::Shown() {
+const std::vector<ShownMessage>& MessageBox::shown() {
   return State().shown;
 }
 
-int MessageBox::BeepCount() {
+int MessageBox::beepCount() {
   return State().beeps;
 }
 
-void MessageBox::ClearRecord() {
+void MessageBox::clearRecord() {
   State().answers.clear();
   State().shown.clear();
   State().beeps = 0;

@@ -26,31 +26,31 @@ struct ShownMessage {
 class MessageBox {
  public:
   // Shows a modal box titled after its kind ("警告", "確認", ...).
-  static MsgAnswer Show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons);
+  static MsgAnswer show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons);
   // A warning with the single button OK.
-  static void Warning(QWidget* parent, const QString& text);
+  static void warning(QWidget* parent, const QString& text);
   // A confirmation with Yes and No; true on Yes.
-  static bool Confirm(QWidget* parent, const QString& text);
+  static bool confirm(QWidget* parent, const QString& text);
   // The application's default error box: title "Kirabel", error icon, OK.
-  static void ShowError(QWidget* parent, const QString& text);
+  static void showError(QWidget* parent, const QString& text);
   // The error text as the default error box shows it: "." is appended when
   // the last character sorts after ".".
-  static QString ErrorText(const QString& text);
+  static QString errorText(const QString& text);
   // The system alert sound (question, asterisk and default beeps alike).
-  static void Beep();
+  static void beep();
 
-  // Test mode: no box is shown; Show() records it and takes the next queued
+  // Test mode: no box is shown; show() records it and takes the next queued
   // answer (questions only), or the default button (Yes, OK) when none is queued.
-  static void SetTestMode(bool on);
-  static bool TestMode();
+  static void setTestMode(bool on);
+  static bool testMode();
   static void setNextAnswer(MsgAnswer answer);
-  static const std::vector<ShownMessage>& Shown();
-  static int BeepCount();
+  static const std::vector<ShownMessage>& shown();
+  static int beepCount();
   // Forgets recorded boxes, beeps and queued answers.
-  static void ClearRecord();
+  static void clearRecord();
 
  private:
-  static QString TitleOf(MsgKind kind);
+  static QString titleOf(MsgKind kind);
 };
 
 }  // namespace kirabel

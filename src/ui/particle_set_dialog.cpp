@@ -60,16 +60,16 @@ const QSize kButtonSize(75, 25);
 struct FieldSetup {
   int maxDigits;
   bool negatives;
-  int fixDecimal;
-  bool zeroDisplay;
+  int fixedDecimals;
+  bool showZero;
   long double value;
 };
 
 void Configure(NumericField* field, const FieldSetup& setup) {
   field->setMaxDigits(setup.maxDigits);
-  field->setPrmtNegative(setup.negatives);
-  field->setFixDecimal(setup.fixDecimal);
-  field->setZeroDisplay(setup.zeroDisplay);
+  field->setAllowNegative(setup.negatives);
+  field->setFixedDecimals(setup.fixedDecimals);
+  field->setShowZero(setup.showZero);
   field->setValue(setup.value);
 }
 

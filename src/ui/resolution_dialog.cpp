@@ -12,9 +12,9 @@ NumericField* makeSizeField(QWidget* parent, const QString& objectName, QPoint t
   field->setObjectName(objectName);
   field->setGeometry(QRect(topLeft, QSize(73, 20)));
   field->setMaxDigits(4);
-  field->setPrmtNegative(false);
-  field->setFixDecimal(0);
-  field->setZeroDisplay(true);
+  field->setAllowNegative(false);
+  field->setFixedDecimals(0);
+  field->setShowZero(true);
   return field;
 }
 
@@ -40,7 +40,7 @@ void ResolutionDialog::setResolution(int32_t width, int32_t height) {
 }
 
 std::pair<int32_t, int32_t> ResolutionDialog::resolution() const {
-  return {TruncateToInt32(widthEdit->Value()), TruncateToInt32(heightEdit->Value())};
+  return {TruncateToInt32(widthEdit->value()), TruncateToInt32(heightEdit->value())};
 }
 
 }  // namespace kirabel

@@ -13,8 +13,8 @@ ThresholdDialog::ThresholdDialog(QWidget* parent)
   thresholdEdit = new NumericField(this);
   thresholdEdit->setObjectName(QStringLiteral("thresholdEdit"));
   thresholdEdit->setGeometry(QRect(QPoint(60, 42), QSize(121, 20)));
-  thresholdEdit->setPrmtNegative(false);
-  thresholdEdit->setFixDecimal(0);
+  thresholdEdit->setAllowNegative(false);
+  thresholdEdit->setFixedDecimals(0);
   thresholdEdit->setValue(10000);
   addLabel(QStringLiteral("Label2"), QStringLiteral("個"), QPoint(188, 45));
   okButton = addOkButton(QStringLiteral("okButton"), QPoint(68, 71));
@@ -26,7 +26,7 @@ void ThresholdDialog::setThreshold(int32_t particles) {
 }
 
 int32_t ThresholdDialog::threshold() const {
-  return TruncateToInt32(thresholdEdit->Value());
+  return TruncateToInt32(thresholdEdit->value());
 }
 
 }  // namespace kirabel

@@ -35,79 +35,79 @@ const char kSaveFailedWarning[] =
 WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {}
 
 WindowLaunch::~WindowLaunch() {
-  SetWaitCursor(false);
+  setWaitCursor(false);
 }
 
-void WindowLaunch::Run(const LaunchSettings& settings, RandomGenerator& random) {
+void WindowLaunch::run(const LaunchSettings& settings, RandomGenerator& random) {
   window_.setBusy(true);
-  ReadOptions();
+  readOptions();
   const Document& document = window_.document();
   Launch::BuildResult built =
       Launch::Build(document.sets(), settings, random, document.options().warningThreshold,
-                    [this](int64_t particles) { return ConfirmParticleCount(particles); });
+                    [this](int64_t particles) { return confirmParticleCount(particles); });
   if (built.outcome == Launch::Outcome::kTooLarge) {
-    MessageBox::Warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
+    MessageBox::warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
   }
   if (built.launch) {
     Launch& launch = *built.launch;
     const int64_t count = launch.FrameCount();
     for (int64_t frame = 1; frame <= count; ++frame) {
-      if (!DrawFrame(launch, frame, count)) break;
-      if (launch.Settings().autosave && !SaveFrame(launch.Settings(), frame)) break;
+      if (!drawFrame(launch, frame, count)) break;
+      if (launch.Settings().autosave && !saveFrame(launch.Settings(), frame)) break;
     }
   }
   built.launch.reset();
   window_.setBusy(false);
 }
 
-bool WindowLaunch::ConfirmParticleCount(int64_t particles) {
-  MessageBox::Beep();
-  return MessageBox::Confirm(&window_, ParticleCountQuestion(particles));
+bool WindowLaunch::confirmParticleCount(int64_t particles) {
+  MessageBox::beep();
+  return MessageBox::confirm(&window_, ParticleCountQuestion(particles));
 }
 
-bool WindowLaunch::DrawFrame(Launch& launch, int64_t frame, int64_t count) {
+bool WindowLaunch::drawFrame(Launch& launch, int64_t frame, int64_t count) {
   if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
-  SetWaitCursor(true);
+  setWaitCursor(true);
   const bool complete = launch.DrawFrame(frame, *window_.space, window_.viewer->picture(), options_,
-                                         [this] { return Step(); });
-  ShowFrame();
+                                         [this] { return step(); });
+  showFrame();
   return complete;
 }
 
-bool WindowLaunch::SaveFrame(const LaunchSettings& settings, int64_t frame) {
+bool WindowLaunch::saveFrame(const LaunchSettings& settings, int64_t frame) {
   try {
     WritePicture(window_.viewer->picture(),
                  NumberedFrameName(settings.autosaveName, frame, PictureFormat::kBmp),
                  PictureFormat::kBmp);
     return true;
   } catch (const std::exception&) {
-    MessageBox::Warning(&window_, QString::fromUtf8(kSaveFailedWarning));
+    MessageBox::warning(&window_, QString::fromUtf8(kSaveFailedWarning));
     return false;
   }
 }
 
-bool WindowLaunch::Step() {
+bool WindowLaunch::step() {
   QProgressBar* bar = window_.progressBar;
   bar->setValue(qMin(bar->value() + 1, bar->maximum()));
   QCoreApplication::processEvents();
-  ReadOptions();
+  readOptions();
   return window_.busy;
 }
 
 // After a frame, complete or stopped: the bar back to 0, the viewer repainted
 // (a stopped frame leaves the picture of the last complete one).
-void WindowLaunch::ShowFrame() {
+void WindowLaunch::showFrame() {
   window_.progressBar->setValue(0);
   if (window_.viewer) window_.viewer->repaintPicture();
-  SetWaitCursor(false);
+  setWaitCursor(false);
 }
 
-void WindowLaunch::ReadOptions() {
+void WindowLaunch::readOptions() {
   const Options& options = window_.document().options();
   options_ = {options.antiAliasing, options.wrapSpace};
 }
 
-void WindowLaunch::SetWaitCursor(bool wait) {
+void WindowLaunch::setWaitCursor(bool wait) {
   if (wait == waitCursor_) return;
   waitCursor_ = wait;
   if (wait)

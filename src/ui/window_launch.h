@@ -27,22 +27,22 @@ class WindowLaunch {
   // Runs the launch of the window's list with these settings, drawing from
   // random. The window is busy while it runs and idle again afterwards;
   // errors (memory) leave through an exception.
-  void Run(const LaunchSettings& settings, RandomGenerator& random);
+  void run(const LaunchSettings& settings, RandomGenerator& random);
 
  private:
-  bool ConfirmParticleCount(int64_t particles);
+  bool confirmParticleCount(int64_t particles);
   // Draws frame (of count) and shows it; false when the user stopped it.
-  bool DrawFrame(Launch& launch, int64_t frame, int64_t count);
+  bool drawFrame(Launch& launch, int64_t frame, int64_t count);
   // Automatic saving of the frame just drawn; false (after a warning) when
   // it could not be written.
-  bool SaveFrame(const LaunchSettings& settings, int64_t frame);
+  bool saveFrame(const LaunchSettings& settings, int64_t frame);
   // A progress step: the bar moves on, pending events run; false once the
   // user has stopped the launch.
-  bool Step();
+  bool step();
   // The drawing options as the window's options stand now.
-  void ReadOptions();
-  void SetWaitCursor(bool wait);
-  void ShowFrame();
+  void readOptions();
+  void setWaitCursor(bool wait);
+  void showFrame();
 
   MainWindow& window_;
   RenderOptions options_;

@@ -112,7 +112,7 @@ TEST(NumericFocusTest, FocusSavesTheValueAndSelectsUnlessClicked) {
   f.entry.FocusGained();
   EXPECT_EQ(f.host.selection, SelectionKind::kNone);
   EXPECT_FALSE(f.entry.MouseActivated());
-  f.entry.SetAutoSelect(false);
+  f.entry.SetSelectAllOnFocus(false);
   f.entry.FocusGained();
   EXPECT_EQ(f.host.selection, SelectionKind::kNone);
 }
@@ -137,7 +137,7 @@ TEST(NumericColorTest, NegativeValuesShowInMinusColor) {
   Field f;
   f.entry.SetValue(-5);
   EXPECT_TRUE(f.host.colors.empty());  // with the defaults the colour never changes
-  f.entry.SetMinusColor(kRed);         // takes effect with the next rendering
+  f.entry.SetNegativeColor(kRed);      // takes effect with the next rendering
   EXPECT_TRUE(f.host.colors.empty());
   f.entry.SetValue(-5);
   EXPECT_EQ(f.host.colors.back(), kRed);
@@ -154,7 +154,7 @@ TEST(NumericColorTest, NegativeValuesShowInMinusColor) {
   EXPECT_EQ(f.host.colors.back(), kRed);
   f.entry.SetValue(1);
   EXPECT_EQ(f.host.colors.back(), kBlue);
-  f.entry.SetMinusColor(kBlue);
+  f.entry.SetNegativeColor(kBlue);
   f.entry.SetValue(-1);
   EXPECT_EQ(f.host.colors.back(), kBlue);
 }

@@ -61,7 +61,7 @@ TEST(NumericSetValueTest, TinyValuesShowTheZeroForm) {
 TEST(NumericSetValueTest, AFieldWithoutNegativesTakesTheMagnitudeFirst) {
   constexpr uint32_t kRed = 0xFFFF0000;
   Field f(Props(9, false, -1, false));
-  f.entry.SetMinusColor(kRed);
+  f.entry.SetNegativeColor(kRed);
   f.entry.SetValue(-5);
   EXPECT_EQ(f.Text(), "5");
   EXPECT_FALSE(f.entry.IsNegative());
@@ -103,7 +103,7 @@ TEST(NumericSetValueTest, ValuesShowRoundedAtTheShownPlacesWithinMaxDigits) {
   EXPECT_EQ(free4.entry.DigitCount(), 3);
 }
 
-// The digits of "0.##############", cut to MaxDigits (and to the fixed
+// The digits of "0.##############", cut to maxDigits (and to the fixed
 // places), decide the counts; rounding happens only in the shown text.
 TEST(NumericSetValueTest, DigitCountsComeFromTheCutDigitsOfTheValue) {
   Field free4(Props(4, true, -1, false));
@@ -136,7 +136,7 @@ TEST(NumericPropertyWriteTest, MaxDigitsOutsideItsRangeIsIgnored) {
   Field f(Props(9, true, 3, false), 123456.5L);
   f.entry.SetMaxDigits(0);
   f.entry.SetMaxDigits(16);
-  f.entry.SetMaxDigits(3);  // not above FixDecimal
+  f.entry.SetMaxDigits(3);  // not above fixedDecimals
   EXPECT_EQ(f.entry.Properties().maxDigits, 9);
   EXPECT_EQ(f.Text(), "123,456.500");
   f.entry.SetMaxDigits(5);
@@ -161,16 +161,16 @@ TEST(NumericPropertyWriteTest, MaxDigitsSetsTheValueAgainOnlyWhenItIsTooLong) {
 
 TEST(NumericPropertyWriteTest, FixDecimalCutsTheValue) {
   Field f(Props(9, true, -1, false), -2.678L);
-  f.entry.SetFixDecimal(2);
+  f.entry.SetFixedDecimals(2);
   EXPECT_EQ(f.entry.Value(), -2.67L);
   EXPECT_EQ(f.Text(), "-2.67");
-  f.entry.SetFixDecimal(0);
+  f.entry.SetFixedDecimals(0);
   EXPECT_EQ(f.entry.Value(), -2);
-  f.entry.SetFixDecimal(20);
-  EXPECT_EQ(f.entry.Properties().fixDecimal, 8);
+  f.entry.SetFixedDecimals(20);
+  EXPECT_EQ(f.entry.Properties().fixedDecimals, 8);
   EXPECT_EQ(f.Text(), "-2.00000000");
-  f.entry.SetFixDecimal(-5);  // free decimals: stored only
-  EXPECT_EQ(f.entry.Properties().fixDecimal, -1);
+  f.entry.SetFixedDecimals(-5);  // free decimals: stored only
+  EXPECT_EQ(f.entry.Properties().fixedDecimals, -1);
   EXPECT_EQ(f.Text(), "-2.00000000");
   f.entry.SetValue(-2);
   EXPECT_EQ(f.Text(), "-2");
@@ -178,21 +178,21 @@ TEST(NumericPropertyWriteTest, FixDecimalCutsTheValue) {
 
 TEST(NumericPropertyWriteTest, DisplayPropertiesRenderAtOnce) {
   Field f(Props(9, true, -1, false), -1234.5L);
-  f.entry.SetPutAComma(false);
+  f.entry.SetThousandsSeparators(false);
   EXPECT_EQ(f.Text(), "-1234.5");
-  f.entry.SetLeadingChar(U'€');
+  f.entry.SetPrefixChar(U'€');
   EXPECT_EQ(f.Text(), "€-1234.5");
   EXPECT_EQ(f.entry.Value(), -1234.5L);
-  f.entry.SetLeadingChar(U'\0');
+  f.entry.SetPrefixChar(U'\0');
   EXPECT_EQ(f.Text(), "-1234.5");
-  f.entry.SetLeadingChar(U'$');
+  f.entry.SetPrefixChar(U'$');
   f.entry.SetValue(0);
   EXPECT_EQ(f.Text(), "");
-  f.entry.SetZeroDisplay(true);
+  f.entry.SetShowZero(true);
   EXPECT_EQ(f.Text(), "$0");
   f.Type("-");
   EXPECT_EQ(f.Text(), "$-0");
-  f.entry.SetPrmtNegative(false);  // the lone sign goes too: no digit can make it negative
+  f.entry.SetAllowNegative(false);  // the lone sign goes too: no digit can make it negative
   EXPECT_EQ(f.Text(), "$0");
   EXPECT_FALSE(f.entry.IsNegative());
   f.entry.SetValue(-7);
@@ -213,11 +213,11 @@ TEST(NumericPropertyWriteTest, SettersEndAsAFieldCreatedWithTheProperties) {
     Field loaded(c.props, c.value);
     Field set;
     set.entry.SetValue(c.value);
-    set.entry.SetFixDecimal(-1);
+    set.entry.SetFixedDecimals(-1);
     set.entry.SetMaxDigits(c.props.maxDigits);
-    set.entry.SetFixDecimal(c.props.fixDecimal);
-    set.entry.SetPrmtNegative(c.props.prmtNegative);
-    set.entry.SetZeroDisplay(c.props.zeroDisplay);
+    set.entry.SetFixedDecimals(c.props.fixedDecimals);
+    set.entry.SetAllowNegative(c.props.allowNegative);
+    set.entry.SetShowZero(c.props.showZero);
     set.entry.SetValue(c.value);
     EXPECT_EQ(set.Text(), loaded.Text()) << loaded.Text();
     EXPECT_EQ(set.entry.Value(), loaded.entry.Value()) << loaded.Text();

@@ -67,12 +67,13 @@ struct Field {
   NumericEntry entry;
 };
 
-inline NumericProperties Props(int maxDigits, bool prmtNegative, int fixDecimal, bool zeroDisplay) {
+inline NumericProperties Props(int maxDigits, bool allowNegative, int fixedDecimals,
+                               bool showZero) {
   NumericProperties p;
   p.maxDigits = maxDigits;
-  p.prmtNegative = prmtNegative;
-  p.fixDecimal = fixDecimal;
-  p.zeroDisplay = zeroDisplay;
+  p.allowNegative = allowNegative;
+  p.fixedDecimals = fixedDecimals;
+  p.showZero = showZero;
   return p;
 }
 

@@ -222,7 +222,7 @@ TEST(NumericKeysTest, DeleteClearsOnlyASelectionUnlessDelAllClear) {
   EXPECT_EQ(f.Type("D").Text(), "");
 
   NumericProperties props;
-  props.delAllClear = true;
+  props.deleteClearsAll = true;
   Field all(props, -42);
   EXPECT_EQ(all.Type("D").Text(), "");
   EXPECT_FALSE(all.entry.IsNegative());
@@ -252,8 +252,8 @@ TEST(NumericKeysTest, EnterAndArrowsMoveTheFocusOnlyWhenAsked) {
   EXPECT_TRUE(plain.host.focusMoves.empty());
 
   NumericProperties props;
-  props.enterNext = true;
-  props.arrowNext = true;
+  props.enterMovesFocus = true;
+  props.arrowsMoveFocus = true;
   Field moving(props);
   EXPECT_TRUE(moving.entry.KeyDown(NumericKey::kEnter));
   EXPECT_TRUE(moving.entry.KeyDown(NumericKey::kUp));

@@ -20,7 +20,7 @@ std::vector<std::string> NumberTexts() {
   set.birthSpread = 0.1L;
   const ParticleList list{set};
   NumericField field;
-  field.setFixDecimal(2);
+  field.setFixedDecimals(2);
   field.setValue(-1234567.25L);
   NumericField free;
   free.setValue(0.5L);

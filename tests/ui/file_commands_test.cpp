@@ -62,7 +62,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   const QString untitled = QStringLiteral("Kirabel -名称未設定-");
   EXPECT_EQ(form_.windowTitle(), untitled);
   form_.actionNew->trigger();
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
 
   buildPair();
   saveAs("pair");
@@ -71,8 +71,8 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
 
   MessageBox::setNextAnswer(MsgAnswer::No);
   form_.actionNew->trigger();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
   EXPECT_EQ(form_.document().sets().size(), 2u);
   EXPECT_EQ(form_.windowTitle(), titled);
   expectInStep();
@@ -105,7 +105,7 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   addSet(QStringLiteral("extra"));
   testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 0; });
   open("pair.PCL");
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_EQ(lastRequest().initialDir, folder());
   EXPECT_FALSE(lastRequest().save);
   ASSERT_EQ(form_.document().sets().size(), built.size());
@@ -133,17 +133,17 @@ TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   FileDialogService::setNextFileName(file("first"));
   form_.actionSave->trigger();  // untitled: save as
   ASSERT_EQ(FileDialogService::requests().size(), 1u);
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
   const std::string path = scratch_.File("first.PCL");
   EXPECT_EQ(form_.document().fileName(), path);
 
   addSet(QStringLiteral("third"));
   MessageBox::setNextAnswer(MsgAnswer::No);
   form_.actionSave->trigger();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].text,
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text,
             QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね"));
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Confirmation);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
   form_.actionSave->trigger();
@@ -204,22 +204,22 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
   saveAs("pair");
   testing::WriteBytes(scratch_.File("foreign.pcl"), "[HEADER]\nID=pcl\nnSET=1\n");
   open("foreign.pcl");
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("変なファイルを指定しちゃだめ"));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("変なファイルを指定しちゃだめ"));
   // The file is checked before the list is given up.
   EXPECT_EQ(names(), (Strings{"一番", "second"}));
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 
-  MessageBox::ClearRecord();
+  MessageBox::clearRecord();
   addSet(QStringLiteral("x"));
   const QString openDir = form_.openDialog.initialDir;
   const std::string missing = scratch_.File("no/such/folder/list.PCL");
   FileDialogService::setNextFileName(QString::fromStdString(missing));
   form_.actionSaveAs->trigger();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
-  EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("に書き込めません")));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
+  EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("に書き込めません")));
   EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   EXPECT_EQ(form_.openDialog.initialDir, openDir);
 }

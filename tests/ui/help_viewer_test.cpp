@@ -19,16 +19,16 @@ class HelpViewerTest : public ::testing::Test {
     ASSERT_TRUE(root_.isValid());
     QDir(root_.path()).mkpath(QStringLiteral("bin"));
     QDir(root_.path()).mkpath(QStringLiteral("share/kirabel"));
-    MessageBox::SetTestMode(true);
-    MessageBox::ClearRecord();
-    HelpViewer::SetOpener([this](const QUrl& url) {
+    MessageBox::setTestMode(true);
+    MessageBox::clearRecord();
+    HelpViewer::setOpener([this](const QUrl& url) {
       opened_.append(url);
       return openerAnswer_;
     });
   }
   void TearDown() override {
-    HelpViewer::SetOpener(nullptr);
-    MessageBox::ClearRecord();
+    HelpViewer::setOpener(nullptr);
+    MessageBox::clearRecord();
   }
   QString path(const QString& relative) const { return root_.filePath(relative); }
   static void touch(const QString& file) {
@@ -47,43 +47,43 @@ TEST_F(HelpViewerTest, PageBesideTheProgramIsOpenedAtTheTopic) {
   touch(path("bin/kirabel.html"));
   touch(path("share/kirabel/kirabel.html"));
 
-  EXPECT_TRUE(HelpViewer::Show(nullptr, exe));
+  EXPECT_TRUE(HelpViewer::show(nullptr, exe));
   ASSERT_EQ(opened_.size(), 1);
   EXPECT_TRUE(opened_[0].isLocalFile());
   EXPECT_EQ(opened_[0].toLocalFile(), QFileInfo(path("bin/kirabel.html")).absoluteFilePath());
   EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
 }
 
 TEST_F(HelpViewerTest, ExtensionOfTheProgramIsReplacedAndInstalledCopyIsFound) {
-  const QStringList candidates = HelpViewer::Candidates(path("bin/kirabel.bin"));
+  const QStringList candidates = HelpViewer::candidates(path("bin/kirabel.bin"));
   ASSERT_EQ(candidates.size(), 2);
   EXPECT_EQ(candidates[0], path("bin/kirabel.html"));
   EXPECT_EQ(candidates[1], path("share/kirabel/kirabel.html"));
 
   touch(path("share/kirabel/kirabel.html"));
-  EXPECT_EQ(HelpViewer::Find(path("bin/kirabel")), path("share/kirabel/kirabel.html"));
-  EXPECT_TRUE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  EXPECT_EQ(HelpViewer::find(path("bin/kirabel")), path("share/kirabel/kirabel.html"));
+  EXPECT_TRUE(HelpViewer::show(nullptr, path("bin/kirabel")));
   ASSERT_EQ(opened_.size(), 1);
   EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
 }
 
 TEST_F(HelpViewerTest, MissingPageIsReportedWithoutOpeningAnything) {
-  EXPECT_FALSE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  EXPECT_FALSE(HelpViewer::show(nullptr, path("bin/kirabel")));
   EXPECT_TRUE(opened_.isEmpty());
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
-  EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("見つかりません")));
-  EXPECT_TRUE(MessageBox::Shown()[0].text.contains(QStringLiteral("kirabel.html")));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
+  EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("見つかりません")));
+  EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("kirabel.html")));
 }
 
 TEST_F(HelpViewerTest, BrowserThatCannotStartIsReported) {
   touch(path("bin/kirabel.html"));
   openerAnswer_ = false;
-  EXPECT_FALSE(HelpViewer::Show(nullptr, path("bin/kirabel")));
+  EXPECT_FALSE(HelpViewer::show(nullptr, path("bin/kirabel")));
   EXPECT_EQ(opened_.size(), 1);
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
 }
 
 TEST(HelpPageTest, ShippedPageHasTheTopicAnchor) {

@@ -60,9 +60,9 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
   EXPECT_EQ(main.grid->rowCount(), 2);
-  EXPECT_TRUE(MessageBox::Shown().empty());
-  EXPECT_FALSE(app_->EndRequested());
-  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+  EXPECT_TRUE(MessageBox::shown().empty());
+  EXPECT_FALSE(app_->endRequested());
+  EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
 TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
@@ -80,7 +80,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.initialDir = "/tmp/花火";
   stored.options.resolutionWidth = 64;
   stored.options.resolutionHeight = 32;
-  SaveSettingsFile(SettingsPath(), stored);
+  SaveSettingsFile(settingsPath(), stored);
   Start();
   MainWindow& main = mainWindow();
   EXPECT_EQ(main.geometry().size(), QSize(600, 320));
@@ -99,7 +99,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(main.space->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
-  const Settings current = app_->CurrentSettings();
+  const Settings current = app_->currentSettings();
   EXPECT_EQ(current.options.warningThreshold, 5000);
   EXPECT_EQ(current.initialDir, stored.initialDir);
   EXPECT_FALSE(current.options.showToolBar);
@@ -116,7 +116,7 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   stored.setDialogLeft = -5000;
   stored.launchDialogLeft = 2000000000;
   stored.launchDialogTop = 2000000000;
-  SaveSettingsFile(SettingsPath(), stored);
+  SaveSettingsFile(settingsPath(), stored);
   Start();
   for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer()),
                           static_cast<QWidget*>(mainWindow().setDialog),
@@ -129,28 +129,28 @@ TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfF
   Settings stored;
   stored.options.resolutionWidth = 2000000000;
   stored.options.resolutionHeight = 2000000000;
-  SaveSettingsFile(SettingsPath(), stored);
+  SaveSettingsFile(settingsPath(), stored);
   Start();
   ASSERT_TRUE(mainWindow().space);
   EXPECT_EQ(mainWindow().space->Width(), viewer().picture().Width());
   EXPECT_EQ(mainWindow().space->Height(), viewer().picture().Height());
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Error);
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
 }
 
 TEST_F(KirabelApplicationTest, LowColourDepthAsksBeforeStarting) {
   MessageBox::setNextAnswer(MsgAnswer::No);
   Start({QStringLiteral("kirabel")}, 8);
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("確認"));
-  EXPECT_EQ(MessageBox::Shown()[0].text, QString::fromUtf8(kColourDepthQuestion));
-  EXPECT_EQ(MessageBox::BeepCount(), 1);
-  EXPECT_TRUE(app_->EndRequested());
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("確認"));
+  EXPECT_EQ(MessageBox::shown()[0].text, QString::fromUtf8(kColourDepthQuestion));
+  EXPECT_EQ(MessageBox::beepCount(), 1);
+  EXPECT_TRUE(app_->endRequested());
 
-  MessageBox::ClearRecord();
+  MessageBox::clearRecord();
   EXPECT_TRUE(ConfirmColourDepth(9, nullptr));
   EXPECT_TRUE(ConfirmColourDepth(32, nullptr));
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
 }
 
 TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
@@ -171,8 +171,8 @@ TEST_F(KirabelApplicationTest, ForeignFileOnTheCommandLineWarnsAndStartsEmpty) {
   const std::string path = scratch_.File("notes.txt");
   WriteBytes(path, "hello\n");
   Start({QStringLiteral("kirabel"), QString::fromStdString(path)});
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("警告"));
   EXPECT_TRUE(mainWindow().document().sets().empty());
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
 }
@@ -187,7 +187,7 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   EXPECT_TRUE(mainWindow().close());
   EXPECT_TRUE(mainWindow().closing);
   EXPECT_FALSE(viewer().isVisible());
-  const Settings written = LoadSettingsFile(SettingsPath());
+  const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
   EXPECT_TRUE(written.options.antiAliasing);
   EXPECT_EQ(written.viewerLeft, 20);
@@ -199,22 +199,22 @@ TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   mainWindow().show();
   mainWindow().actionExit->trigger();
   EXPECT_FALSE(mainWindow().closing);
-  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+  EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
 TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
   WriteBytes(scratch_.File("file"), "x");
   app_ = std::make_unique<KirabelApplication>(scratch_.File("file/Kirabel.INI"));
-  app_->CreateWindows();
-  app_->ReadSettings({QStringLiteral("kirabel")}, 24);
+  app_->createWindows();
+  app_->readSettings({QStringLiteral("kirabel")}, 24);
   mainWindow().show();
   EXPECT_FALSE(mainWindow().close());
   EXPECT_TRUE(mainWindow().isVisible());
   EXPECT_FALSE(mainWindow().closing);
   EXPECT_TRUE(viewer().isVisible());
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("Kirabel"));
-  EXPECT_TRUE(MessageBox::Shown()[0].text.endsWith(QStringLiteral("に書き込めません.")));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("Kirabel"));
+  EXPECT_TRUE(MessageBox::shown()[0].text.endsWith(QStringLiteral("に書き込めません.")));
 }
 
 }  // namespace

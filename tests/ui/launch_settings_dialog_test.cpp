@@ -62,12 +62,12 @@ TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheDesignValues) {
   EXPECT_FALSE(env.autosave);
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("打ち上げ設定"));
   EXPECT_EQ(dialog_.size(), QSize(370, 265));
-  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->PrmtNegative());
-  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "startTimeEdit")->PrmtNegative());
-  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameIntervalEdit")->PrmtNegative());
-  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameCountEdit")->PrmtNegative());
-  EXPECT_EQ(testing::Child<NumericField>(dialog_, "frameCountEdit")->FixDecimal(), 0);
-  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->ZeroDisplay());
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->allowNegative());
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "startTimeEdit")->allowNegative());
+  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameIntervalEdit")->allowNegative());
+  EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameCountEdit")->allowNegative());
+  EXPECT_EQ(testing::Child<NumericField>(dialog_, "frameCountEdit")->fixedDecimals(), 0);
+  EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->showZero());
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
@@ -78,8 +78,8 @@ TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
   env.autosave = true;
   EXPECT_EQ(Run(
                 [](LaunchSettingsDialog& d) {
-                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->Value(), 2.25L);
-                  EXPECT_EQ(testing::Child<NumericField>(d, "frameCountEdit")->Value(), 7.0L);
+                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->value(), 2.25L);
+                  EXPECT_EQ(testing::Child<NumericField>(d, "frameCountEdit")->value(), 7.0L);
                   EXPECT_EQ(testing::Child<QLineEdit>(d, "autosaveNameEdit")->text(),
                             QStringLiteral("/tmp/fire.bmp"));
                   EXPECT_TRUE(testing::Child<QCheckBox>(d, "autosaveCheck")->isChecked());
@@ -94,7 +94,7 @@ TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
   EXPECT_EQ(env.autosaveName, "/tmp/other.bmp");
   EXPECT_EQ(Run(
                 [](LaunchSettingsDialog& d) {
-                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->Value(), -1.5L);
+                  EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->value(), -1.5L);
                 },
                 true),
             QDialog::Accepted);

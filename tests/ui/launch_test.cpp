@@ -104,8 +104,8 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
   mainWindow().document().apply(ReplaceListCommand({}, std::nullopt, ""));
   const int shownBefore = ModalRunner::execCount();
   mainWindow().launchButton->click();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("パーティクルがありません"));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("パーティクルがありません"));
   EXPECT_EQ(ModalRunner::execCount(), shownBefore);
 
   mainWindow().document().apply(AppendSetCommand(Burst()));
@@ -157,7 +157,7 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   });
   mainWindow().launch();
   EXPECT_TRUE(checked);
-  EXPECT_GE(MessageBox::BeepCount(), 2);
+  EXPECT_GE(MessageBox::beepCount(), 2);
   ExpectIdle();
 }
 
@@ -179,17 +179,17 @@ TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
   AnswerLaunchDialog(true);
   const uint32_t seed = mainWindow().random.State();
   mainWindow().launch();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].text,
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
-  EXPECT_EQ(MessageBox::BeepCount(), 1);
+  EXPECT_EQ(MessageBox::beepCount(), 1);
   EXPECT_EQ(mainWindow().random.State(), seed);
   ExpectIdle();
 
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 41; });
   AnswerLaunchDialog(true);
   mainWindow().launch();
-  EXPECT_EQ(MessageBox::Shown().size(), 1u);  // below the threshold: no question
+  EXPECT_EQ(MessageBox::shown().size(), 1u);  // below the threshold: no question
 }
 
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
@@ -205,7 +205,7 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   mainWindow().launch();
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00001.BMP")));
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00002.BMP")));
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
 
   // A missing folder, and a read-only first frame that stays as it was.
   const std::string readOnly = scratch_.File("fire00001.BMP");
@@ -215,11 +215,11 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
     autosaveTo(name);
     AnswerLaunchDialog(true);
     mainWindow().launch();
-    ASSERT_EQ(MessageBox::Shown().size(), 1u);
-    EXPECT_EQ(MessageBox::Shown()[0].title, QStringLiteral("警告"));
-    EXPECT_EQ(MessageBox::Shown()[0].text,
+    ASSERT_EQ(MessageBox::shown().size(), 1u);
+    EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("警告"));
+    EXPECT_EQ(MessageBox::shown()[0].text,
               QStringLiteral("ディスクの空き容量が足りないか、指定されたファイルに書き込めません"));
-    MessageBox::ClearRecord();
+    MessageBox::clearRecord();
     ExpectIdle();
   }
   EXPECT_EQ(testing::ReadBytes(readOnly), "kept");
@@ -234,7 +234,7 @@ TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
   QCoreApplication::processEvents();  // the close, repeated once the launch has ended
   EXPECT_FALSE(mainWindow().isVisible());
   EXPECT_TRUE(mainWindow().closing);
-  EXPECT_TRUE(std::filesystem::exists(SettingsPath()));
+  EXPECT_TRUE(std::filesystem::exists(settingsPath()));
 }
 
 TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
@@ -244,7 +244,7 @@ TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
   ExpectIdle();
   QCoreApplication::processEvents();
   EXPECT_FALSE(mainWindow().closing);
-  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+  EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
 }  // namespace

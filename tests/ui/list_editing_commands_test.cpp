@@ -35,7 +35,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
     form_.changeSetButton->click();
     ASSERT_EQ(children(), (Ints{2, -1, -1}));
   }
-  int beeps() const { return MessageBox::BeepCount(); }
+  int beeps() const { return MessageBox::beepCount(); }
 };
 
 TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheDesignValues) {
@@ -133,7 +133,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   addABC();
   selectRow(2);
   form_.deleteSetButton->click();  // B: no question
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_EQ(names(), (Strings{"A", "C"}));
   EXPECT_EQ(children(), (Ints{1, -1}));
   expectInStep();
@@ -141,9 +141,9 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   selectRow(2);
   MessageBox::setNextAnswer(MsgAnswer::No);
   form_.deleteSetButton->click();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Confirmation);
-  EXPECT_EQ(MessageBox::Shown()[0].text,
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
+  EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral(
                 "Cは、他のパーティクルセットの子に指定されていますが、削除してよろしいですか?"));
   EXPECT_EQ(names(), (Strings{"A", "C"}));
@@ -233,9 +233,9 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   form_.pasteButton->click();
   EXPECT_EQ(form_.document().sets().back().name, longName.toStdString() + "'");
   form_.pasteButton->click();
-  ASSERT_EQ(MessageBox::Shown().size(), 1u);
-  EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
-  EXPECT_EQ(MessageBox::Shown()[0].text, QStringLiteral("名前を整理してください。"));
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("名前を整理してください。"));
   EXPECT_EQ(form_.document().sets().size(), 2u);
   expectInStep();
 }

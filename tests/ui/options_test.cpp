@@ -33,8 +33,8 @@ namespace {
 class OptionsTest : public ::testing::Test {
  protected:
   OptionsTest() {
-    MessageBox::SetTestMode(true);
-    MessageBox::ClearRecord();
+    MessageBox::setTestMode(true);
+    MessageBox::clearRecord();
     ModalRunner::clearHandlers();
     form_.viewer = &viewer_;
     form_.resolutionDialog = &resolutionDialog_;
@@ -45,8 +45,8 @@ class OptionsTest : public ::testing::Test {
   }
   ~OptionsTest() override {
     ModalRunner::clearHandlers();
-    HelpViewer::SetOpener(nullptr);
-    MessageBox::ClearRecord();
+    HelpViewer::setOpener(nullptr);
+    MessageBox::clearRecord();
     viewer_.setCloseAllowed(true);
   }
 
@@ -141,8 +141,8 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
   int presetX = -1, presetY = -1;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form4 = static_cast<ResolutionDialog&>(dialog);
-    presetX = static_cast<int>(testing::Child<NumericField>(form4, "widthEdit")->Value());
-    presetY = static_cast<int>(testing::Child<NumericField>(form4, "heightEdit")->Value());
+    presetX = static_cast<int>(testing::Child<NumericField>(form4, "widthEdit")->value());
+    presetY = static_cast<int>(testing::Child<NumericField>(form4, "heightEdit")->value());
     testing::Child<NumericField>(form4, "widthEdit")->setValue(640);
     testing::Child<NumericField>(form4, "heightEdit")->setValue(480);
     testing::Child<QPushButton>(form4, "okButton")->click();
@@ -190,7 +190,7 @@ TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   ASSERT_NE(form_.space, nullptr);
   EXPECT_EQ(form_.space->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
-  EXPECT_TRUE(MessageBox::Shown().empty());
+  EXPECT_TRUE(MessageBox::shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
   form_.actionResolution->trigger();
@@ -234,7 +234,7 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
   long double preset = 0;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form7 = static_cast<ThresholdDialog&>(dialog);
-    preset = testing::Child<NumericField>(form7, "thresholdEdit")->Value();
+    preset = testing::Child<NumericField>(form7, "thresholdEdit")->value();
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(5000);
     testing::Child<QPushButton>(form7, "okButton")->click();
   });
@@ -244,7 +244,7 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
 
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form7 = static_cast<ThresholdDialog&>(dialog);
-    preset = testing::Child<NumericField>(form7, "thresholdEdit")->Value();
+    preset = testing::Child<NumericField>(form7, "thresholdEdit")->value();
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(7000);
     testing::Child<QPushButton>(form7, "cancelButton")->click();
   });
@@ -255,15 +255,15 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
 
 TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
   QList<QUrl> opened;
-  HelpViewer::SetOpener([&](const QUrl& url) {
+  HelpViewer::setOpener([&](const QUrl& url) {
     opened.append(url);
     return true;
   });
   form_.actionHelp->trigger();
-  if (HelpViewer::Find(QApplication::applicationFilePath()).isEmpty()) {
+  if (HelpViewer::find(QApplication::applicationFilePath()).isEmpty()) {
     EXPECT_TRUE(opened.isEmpty());
-    ASSERT_EQ(MessageBox::Shown().size(), 1u);
-    EXPECT_EQ(MessageBox::Shown()[0].kind, MsgKind::Warning);
+    ASSERT_EQ(MessageBox::shown().size(), 1u);
+    EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
   } else {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].fragment(), QStringLiteral("HID00000001"));

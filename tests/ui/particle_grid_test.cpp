@@ -59,8 +59,8 @@ TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
 class GridTest : public ::testing::Test {
  protected:
   GridTest() {
-    MessageBox::SetTestMode(true);
-    MessageBox::ClearRecord();
+    MessageBox::setTestMode(true);
+    MessageBox::clearRecord();
     ModalRunner::clearHandlers();
     form_.resize(526, 292);
     form_.show();
@@ -68,7 +68,7 @@ class GridTest : public ::testing::Test {
   }
   ~GridTest() override {
     ModalRunner::clearHandlers();
-    MessageBox::ClearRecord();
+    MessageBox::clearRecord();
   }
   void AddSets(int n) {
     for (int i = 0; i < n; ++i)

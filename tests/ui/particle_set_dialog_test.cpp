@@ -162,7 +162,7 @@ TEST(ParticleSetDialogTest, ValuesOutsideTheControlsAreTamed) {
   dialog.setParticleSet(set);
   EXPECT_EQ(testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex(), 0);
   EXPECT_EQ(testing::Child<QComboBox>(dialog, "speedDistributionCombo")->currentIndex(), -1);
-  EXPECT_EQ(testing::Child<NumericField>(dialog, "originXEdit")->Value(), 9999);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "originXEdit")->value(), 9999);
 
   ParticleSet back;
   back = dialog.particleSet();

@@ -59,10 +59,10 @@ TEST(ResolutionDialogTest, LayoutAndFields) {
   for (const char* name : {"widthEdit", "heightEdit"}) {
     auto* field = dialog.findChild<NumericField*>(QString::fromLatin1(name));
     ASSERT_NE(field, nullptr) << name;
-    EXPECT_EQ(field->MaxDigits(), 4);
-    EXPECT_FALSE(field->PrmtNegative());
-    EXPECT_EQ(field->FixDecimal(), 0);
-    EXPECT_TRUE(field->ZeroDisplay());
+    EXPECT_EQ(field->maxDigits(), 4);
+    EXPECT_FALSE(field->allowNegative());
+    EXPECT_EQ(field->fixedDecimals(), 0);
+    EXPECT_TRUE(field->showZero());
   }
   EXPECT_TRUE(testing::Child<QPushButton>(dialog, "okButton")->isDefault());
   EXPECT_EQ(testing::Child<QPushButton>(dialog, "okButton")->text(), QStringLiteral("OK"));
@@ -75,8 +75,8 @@ TEST(ResolutionDialogTest, ButtonsAndKeysCloseWithTheirResults) {
   testing::Child<NumericField>(dialog, "heightEdit")->setValue(480);
   EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "okButton")),
             QDialog::Accepted);
-  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->Value(), 640.0L);
-  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->Value(), 480.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->value(), 640.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->value(), 480.0L);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "cancelButton")),
             QDialog::Rejected);
@@ -87,11 +87,11 @@ TEST(ResolutionDialogTest, ButtonsAndKeysCloseWithTheirResults) {
 TEST(ResolutionDialogTest, FieldsHoldZeroToFourDigits) {
   ResolutionDialog dialog;
   testing::Child<NumericField>(dialog, "widthEdit")->setValue(0);
-  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->Value(), 0.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->value(), 0.0L);
   EXPECT_EQ(testing::Child<NumericField>(dialog, "widthEdit")->text().trimmed(),
             QStringLiteral("0"));
   testing::Child<NumericField>(dialog, "heightEdit")->setValue(9999);
-  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->Value(), 9999.0L);
+  EXPECT_EQ(testing::Child<NumericField>(dialog, "heightEdit")->value(), 9999.0L);
 }
 
 TEST(ThresholdDialogTest, LayoutFieldsAndRoundTrip) {
@@ -102,15 +102,15 @@ TEST(ThresholdDialogTest, LayoutFieldsAndRoundTrip) {
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("個")));
   auto* field = dialog.findChild<NumericField*>(QStringLiteral("thresholdEdit"));
   ASSERT_EQ(field, testing::Child<NumericField>(dialog, "thresholdEdit"));
-  EXPECT_EQ(field->Value(), 10000.0L);
-  EXPECT_EQ(field->MaxDigits(), 9);
-  EXPECT_FALSE(field->PrmtNegative());
-  EXPECT_EQ(field->FixDecimal(), 0);
+  EXPECT_EQ(field->value(), 10000.0L);
+  EXPECT_EQ(field->maxDigits(), 9);
+  EXPECT_FALSE(field->allowNegative());
+  EXPECT_EQ(field->fixedDecimals(), 0);
 
   field->setValue(5000);
   EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "okButton")),
             QDialog::Accepted);
-  EXPECT_EQ(field->Value(), 5000.0L);
+  EXPECT_EQ(field->value(), 5000.0L);
   EXPECT_TRUE(testing::Child<QPushButton>(dialog, "okButton")->isDefault());
   EXPECT_EQ(PressButton(dialog, testing::Child<QPushButton>(dialog, "cancelButton")),
             QDialog::Rejected);

@@ -20,25 +20,25 @@ namespace kirabel::testing {
 class StartedAppFixture : public ::testing::Test {
  protected:
   StartedAppFixture() {
-    MessageBox::SetTestMode(true);
-    MessageBox::ClearRecord();
+    MessageBox::setTestMode(true);
+    MessageBox::clearRecord();
     ModalRunner::clearHandlers();
   }
   ~StartedAppFixture() override {
     if (app_) app_->viewer().setCloseAllowed(true);
     app_.reset();
     ModalRunner::clearHandlers();
-    MessageBox::ClearRecord();
+    MessageBox::clearRecord();
   }
 
   // Creates the windows and reads the settings file (missing unless written
   // before), with the given command line and colour depth.
   void Start(const QStringList& arguments = {QStringLiteral("kirabel")}, int depth = 24) {
-    app_ = std::make_unique<KirabelApplication>(SettingsPath());
-    app_->CreateWindows();
-    app_->ReadSettings(arguments, depth);
+    app_ = std::make_unique<KirabelApplication>(settingsPath());
+    app_->createWindows();
+    app_->readSettings(arguments, depth);
   }
-  std::string SettingsPath() const { return scratch_.File("Kirabel.INI"); }
+  std::string settingsPath() const { return scratch_.File("Kirabel.INI"); }
   MainWindow& mainWindow() { return app_->mainWindow(); }
   SpaceViewer& viewer() { return app_->viewer(); }
 

@@ -28,8 +28,8 @@ namespace kirabel::testing {
 class MainWindowFixture : public ::testing::Test {
  protected:
   MainWindowFixture() {
-    MessageBox::SetTestMode(true);
-    MessageBox::ClearRecord();
+    MessageBox::setTestMode(true);
+    MessageBox::clearRecord();
     ModalRunner::clearHandlers();
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
@@ -43,7 +43,7 @@ class MainWindowFixture : public ::testing::Test {
     ModalRunner::clearHandlers();
     FileDialogService::clearAnswers();
     ColorDialogService::clearAnswers();
-    MessageBox::ClearRecord();
+    MessageBox::clearRecord();
     viewer_.setCloseAllowed(true);
   }
 

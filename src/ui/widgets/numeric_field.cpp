@@ -96,90 +96,90 @@ NumericField::NumericField(QWidget* parent)
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAcceptDrops(false);
   NumericProperties properties;
-  properties.minusColor = TextColorOf(*this);
-  entry_ = std::make_unique<NumericEntry>(*host_, properties, properties.minusColor);
+  properties.negativeColor = TextColorOf(*this);
+  entry_ = std::make_unique<NumericEntry>(*host_, properties, properties.negativeColor);
   connect(this, &QLineEdit::textChanged, this, &NumericField::onTextChanged);
   entry_->Loaded();
 }
 
 NumericField::~NumericField() = default;
 
-long double NumericField::Value() const {
+long double NumericField::value() const {
   return entry_->Value();
 }
 void NumericField::setValue(long double value) {
   entry_->SetValue(value);
 }
 
-int NumericField::MaxDigits() const {
+int NumericField::maxDigits() const {
   return entry_->Properties().maxDigits;
 }
 void NumericField::setMaxDigits(int digits) {
   entry_->SetMaxDigits(digits);
 }
-bool NumericField::PrmtNegative() const {
-  return entry_->Properties().prmtNegative;
+bool NumericField::allowNegative() const {
+  return entry_->Properties().allowNegative;
 }
-void NumericField::setPrmtNegative(bool permit) {
-  entry_->SetPrmtNegative(permit);
+void NumericField::setAllowNegative(bool permit) {
+  entry_->SetAllowNegative(permit);
 }
-int NumericField::FixDecimal() const {
-  return entry_->Properties().fixDecimal;
+int NumericField::fixedDecimals() const {
+  return entry_->Properties().fixedDecimals;
 }
-void NumericField::setFixDecimal(int places) {
-  entry_->SetFixDecimal(places);
+void NumericField::setFixedDecimals(int places) {
+  entry_->SetFixedDecimals(places);
 }
-bool NumericField::DelAllClear() const {
-  return entry_->Properties().delAllClear;
+bool NumericField::deleteClearsAll() const {
+  return entry_->Properties().deleteClearsAll;
 }
-void NumericField::setDelAllClear(bool clear) {
-  entry_->SetDelAllClear(clear);
+void NumericField::setDeleteClearsAll(bool clear) {
+  entry_->SetDeleteClearsAll(clear);
 }
 
-QChar NumericField::LeadingChar() const {
-  const char32_t c = entry_->Properties().leadingChar;
+QChar NumericField::prefixChar() const {
+  const char32_t c = entry_->Properties().prefixChar;
   return c <= 0xFFFF ? QChar(static_cast<char16_t>(c)) : QChar(u' ');
 }
 
-void NumericField::setLeadingChar(QChar c) {
-  entry_->SetLeadingChar(c.isSurrogate() ? U' ' : static_cast<char32_t>(c.unicode()));
+void NumericField::setPrefixChar(QChar c) {
+  entry_->SetPrefixChar(c.isSurrogate() ? U' ' : static_cast<char32_t>(c.unicode()));
 }
 
-bool NumericField::ZeroDisplay() const {
-  return entry_->Properties().zeroDisplay;
+bool NumericField::showZero() const {
+  return entry_->Properties().showZero;
 }
-void NumericField::setZeroDisplay(bool show) {
-  entry_->SetZeroDisplay(show);
+void NumericField::setShowZero(bool show) {
+  entry_->SetShowZero(show);
 }
-bool NumericField::PutAComma() const {
-  return entry_->Properties().putAComma;
+bool NumericField::thousandsSeparators() const {
+  return entry_->Properties().thousandsSeparators;
 }
-void NumericField::setPutAComma(bool put) {
-  entry_->SetPutAComma(put);
+void NumericField::setThousandsSeparators(bool put) {
+  entry_->SetThousandsSeparators(put);
 }
-bool NumericField::EnterNext() const {
-  return entry_->Properties().enterNext;
+bool NumericField::enterMovesFocus() const {
+  return entry_->Properties().enterMovesFocus;
 }
-void NumericField::setEnterNext(bool next) {
-  entry_->SetEnterNext(next);
+void NumericField::setEnterMovesFocus(bool next) {
+  entry_->SetEnterMovesFocus(next);
 }
-bool NumericField::ArrowNext() const {
-  return entry_->Properties().arrowNext;
+bool NumericField::arrowsMoveFocus() const {
+  return entry_->Properties().arrowsMoveFocus;
 }
-void NumericField::setArrowNext(bool next) {
-  entry_->SetArrowNext(next);
+void NumericField::setArrowsMoveFocus(bool next) {
+  entry_->SetArrowsMoveFocus(next);
 }
-QColor NumericField::MinusColor() const {
-  return QColor::fromRgba(entry_->Properties().minusColor);
+QColor NumericField::negativeColor() const {
+  return QColor::fromRgba(entry_->Properties().negativeColor);
 }
-void NumericField::setMinusColor(const QColor& color) {
-  entry_->SetMinusColor(color.rgba());
+void NumericField::setNegativeColor(const QColor& color) {
+  entry_->SetNegativeColor(color.rgba());
 }
-bool NumericField::AutoSelect() const {
-  return entry_->Properties().autoSelect;
+bool NumericField::selectAllOnFocus() const {
+  return entry_->Properties().selectAllOnFocus;
 }
-void NumericField::setAutoSelect(bool select) {
-  entry_->SetAutoSelect(select);
+void NumericField::setSelectAllOnFocus(bool select) {
+  entry_->SetSelectAllOnFocus(select);
 }
 
 const NumericEntry& NumericField::entry() const {
@@ -255,9 +255,9 @@ bool NumericField::handleShortcut(QKeyEvent* event) {
 }
 
 // Inside a dialog, Enter presses the default button and Escape the cancel
-// button; a field with EnterNext keeps both for itself.
+// button; a field with enterMovesFocus keeps both for itself.
 bool NumericField::dialogTakesKey(const QKeyEvent* event) const {
-  if (!IsDialogKey(event->key()) || EnterNext()) return false;
+  if (!IsDialogKey(event->key()) || enterMovesFocus()) return false;
   for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
     if (qobject_cast<QDialog*>(w)) return true;
   }
@@ -304,7 +304,7 @@ void NumericField::focusInEvent(QFocusEvent* event) {
   if (event->reason() == Qt::MouseFocusReason) {
     entry_->MouseActivate();
   } else {
-    end(false);  // the entry decides about the selection (AutoSelect)
+    end(false);  // the entry decides about the selection (selectAllOnFocus)
   }
   entry_->FocusGained();
 }

@@ -3,7 +3,7 @@
 // owns one long double number and behaves like a pocket calculator: every
 // key, focus change, mouse release, clipboard command and outside text change
 // is handed to NumericEntry, which decides the number, and the text is always
-// re-rendered from it. Dialogs read and write Value() only.
+// re-rendered from it. Dialogs read and write value() only.
 #include <QColor>
 #include <QLineEdit>
 #include <memory>
@@ -23,33 +23,33 @@ class NumericField : public QLineEdit {
   ~NumericField() override;
 
   // The number. Writing goes through the field's clamping rules: the text
-  // shows at most MaxDigits digits, rounded at the shown places, while
-  // Value() keeps the number that was written (after clamping).
-  long double Value() const;
+  // shows at most maxDigits digits, rounded at the shown places, while
+  // value() keeps the number that was written (after clamping).
+  long double value() const;
   void setValue(long double value);
 
-  int MaxDigits() const;  // 1..15 digits, integer and fraction together (9)
+  int maxDigits() const;  // 1..15 digits, integer and fraction together (9)
   void setMaxDigits(int digits);
-  bool PrmtNegative() const;  // negative numbers may be entered (true)
-  void setPrmtNegative(bool permit);
-  int FixDecimal() const;  // -1 free, 0 integers, n > 0 places (-1)
-  void setFixDecimal(int places);
-  bool DelAllClear() const;  // Delete clears without a selection (false)
-  void setDelAllClear(bool clear);
-  QChar LeadingChar() const;  // prefix such as a currency sign; space = none
-  void setLeadingChar(QChar c);
-  bool ZeroDisplay() const;  // zero shows "0" instead of an empty field (false)
-  void setZeroDisplay(bool show);
-  bool PutAComma() const;  // thousands separators (true)
-  void setPutAComma(bool put);
-  bool EnterNext() const;  // Enter moves the focus to the next control (false)
-  void setEnterNext(bool next);
-  bool ArrowNext() const;  // Up/Down move the focus (false)
-  void setArrowNext(bool next);
-  QColor MinusColor() const;  // text colour of negative values
-  void setMinusColor(const QColor& color);
-  bool AutoSelect() const;  // focus by keyboard selects the whole text (true)
-  void setAutoSelect(bool select);
+  bool allowNegative() const;  // negative numbers may be entered (true)
+  void setAllowNegative(bool permit);
+  int fixedDecimals() const;  // -1 free, 0 integers, n > 0 places (-1)
+  void setFixedDecimals(int places);
+  bool deleteClearsAll() const;  // Delete clears without a selection (false)
+  void setDeleteClearsAll(bool clear);
+  QChar prefixChar() const;  // prefix such as a currency sign; space = none
+  void setPrefixChar(QChar c);
+  bool showZero() const;  // zero shows "0" instead of an empty field (false)
+  void setShowZero(bool show);
+  bool thousandsSeparators() const;  // thousands separators (true)
+  void setThousandsSeparators(bool put);
+  bool enterMovesFocus() const;  // Enter moves the focus to the next control (false)
+  void setEnterMovesFocus(bool next);
+  bool arrowsMoveFocus() const;  // Up/Down move the focus (false)
+  void setArrowsMoveFocus(bool next);
+  QColor negativeColor() const;  // text colour of negative values
+  void setNegativeColor(const QColor& color);
+  bool selectAllOnFocus() const;  // focus by keyboard selects the whole text (true)
+  void setSelectAllOnFocus(bool select);
 
   // The entry state behind the text (digit counts, point and sign flags).
   const NumericEntry& entry() const;

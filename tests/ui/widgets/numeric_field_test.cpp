@@ -56,7 +56,7 @@ TEST(NumericFieldTest, KeysTypeAndEditTheNumber) {
   EXPECT_EQ(edit.text(), "");
   QTest::keyClicks(&edit, "1234.5");
   EXPECT_EQ(edit.text(), "1,234.5");
-  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.value(), 1234.5L);
   EXPECT_EQ(edit.cursorPosition(), edit.text().size());
   Press(edit, Qt::Key_Backspace);
   EXPECT_EQ(edit.text(), "1,234.");
@@ -68,7 +68,7 @@ TEST(NumericFieldTest, KeysTypeAndEditTheNumber) {
   QTest::keyClicks(&edit, "x 6");
   EXPECT_EQ(edit.text(), "-1,236");
   Press(edit, Qt::Key_Delete);  // nothing selected: nothing happens
-  EXPECT_EQ(edit.Value(), -1236);
+  EXPECT_EQ(edit.value(), -1236);
   Press(edit, Qt::Key_Home);
   EXPECT_EQ(edit.selectedText(), "-1,236");
   QTest::keyClicks(&edit, "-.5");
@@ -76,7 +76,7 @@ TEST(NumericFieldTest, KeysTypeAndEditTheNumber) {
   Press(edit, Qt::Key_Home);
   Press(edit, Qt::Key_Delete);
   EXPECT_EQ(edit.text(), "");
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
 }
 
 // Types each character; "B" presses Backspace, "E" Escape, "H" Home.
@@ -102,8 +102,8 @@ void TypeKeys(NumericField& edit, const char* keys) {
 TEST(NumericFieldTest, KeystrokesGiveTheTextAndValueOfTheRules) {
   struct Case {
     int maxDigits;
-    int fixDecimal;
-    bool zeroDisplay;
+    int fixedDecimals;
+    bool showZero;
     const char* keys;
     const char* text;
     long double value;
@@ -133,12 +133,12 @@ TEST(NumericFieldTest, KeystrokesGiveTheTextAndValueOfTheRules) {
     Window window;
     NumericField& edit = window.edit();
     edit.setMaxDigits(c.maxDigits);
-    edit.setFixDecimal(c.fixDecimal);
-    edit.setZeroDisplay(c.zeroDisplay);
+    edit.setFixedDecimals(c.fixedDecimals);
+    edit.setShowZero(c.showZero);
     QSignalSpy refused(&edit, &NumericField::refused);
     TypeKeys(edit, c.keys);
     EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys;
-    EXPECT_EQ(edit.Value(), c.value) << c.keys;
+    EXPECT_EQ(edit.value(), c.value) << c.keys;
     EXPECT_EQ(refused.count(), c.beeps) << c.keys;
   }
 }
@@ -147,28 +147,28 @@ TEST(NumericFieldTest, KeystrokesGiveTheTextAndValueOfTheRules) {
 TEST(NumericFieldTest, TypingAfterAWrittenValueJoinsTheHeldNumber) {
   Window window;
   NumericField& edit = window.edit();
-  edit.setPrmtNegative(false);
+  edit.setAllowNegative(false);
   edit.setValue(-5);
   EXPECT_EQ(edit.text(), "5");
   TypeKeys(edit, "3");
   EXPECT_EQ(edit.text(), "53");
-  EXPECT_EQ(edit.Value(), 53);
+  EXPECT_EQ(edit.value(), 53);
 
-  edit.setFixDecimal(0);
+  edit.setFixedDecimals(0);
   edit.setValue(2.5L);
   EXPECT_EQ(edit.text(), "3");
-  EXPECT_EQ(edit.Value(), 2.5L);
+  EXPECT_EQ(edit.value(), 2.5L);
   TypeKeys(edit, "4");
   EXPECT_EQ(edit.text(), "29");
-  EXPECT_EQ(edit.Value(), 29);
+  EXPECT_EQ(edit.value(), 29);
 }
 
 TEST(NumericFieldTest, RefusedKeysBeep) {
   Window window;
   NumericField& edit = window.edit();
   edit.setMaxDigits(4);
-  edit.setFixDecimal(1);
-  edit.setPrmtNegative(false);
+  edit.setFixedDecimals(1);
+  edit.setAllowNegative(false);
   QSignalSpy refused(&edit, &NumericField::refused);
   QTest::keyClicks(&edit, "1234");  // three integer digits fit beside the decimal
   EXPECT_EQ(edit.text(), "123");
@@ -191,7 +191,7 @@ TEST(NumericFieldTest, EscapeRestoresTheValueTheFocusFound) {
   EXPECT_EQ(second.text(), "9");
   Press(second, Qt::Key_Escape);
   EXPECT_EQ(second.text(), "250");
-  EXPECT_EQ(second.Value(), 250);
+  EXPECT_EQ(second.value(), 250);
   // Tab selects the next field's number as well.
   first.setFocus(Qt::OtherFocusReason);
   Press(first, Qt::Key_Tab);
@@ -202,7 +202,7 @@ TEST(NumericFieldTest, EscapeRestoresTheValueTheFocusFound) {
 TEST(NumericFieldTest, LeavingAFixedDecimalFieldShowsAllPlaces) {
   Window window(2);
   NumericField& edit = window.edit();
-  edit.setFixDecimal(2);
+  edit.setFixedDecimals(2);
   QTest::keyClicks(&edit, "3");
   EXPECT_EQ(edit.text(), "3");
   window.edit(1).setFocus(Qt::TabFocusReason);
@@ -216,28 +216,28 @@ TEST(NumericFieldTest, ValueWritesClampAtTheLimits) {
   EXPECT_EQ(edit.text(), "9,999");
   edit.setValue(10000);
   EXPECT_EQ(edit.text(), "9,999");
-  EXPECT_EQ(edit.Value(), 9999);
+  EXPECT_EQ(edit.value(), 9999);
   edit.setValue(0.001L);
   EXPECT_EQ(edit.text(), "0.001");
   edit.setValue(0.0001L);
   EXPECT_EQ(edit.text(), "");
-  edit.setFixDecimal(3);
+  edit.setFixedDecimals(3);
   edit.setValue(9.9999L);
   EXPECT_EQ(edit.text(), "9.999");
-  edit.setFixDecimal(7);  // at most MaxDigits - 1
-  EXPECT_EQ(edit.FixDecimal(), 3);
+  edit.setFixedDecimals(7);  // at most maxDigits - 1
+  EXPECT_EQ(edit.fixedDecimals(), 3);
   edit.setMaxDigits(15);
-  edit.setFixDecimal(14);
+  edit.setFixedDecimals(14);
   edit.setValue(0.12345678901234L);
   EXPECT_EQ(edit.text(), "0.12345678901234");
   edit.setValue(-12);
   EXPECT_EQ(edit.text(), "-9.99999999999999");
-  edit.setFixDecimal(0);
+  edit.setFixedDecimals(0);
   edit.setValue(123456789012345.0L);
   EXPECT_EQ(edit.text(), "123,456,789,012,345");
   edit.setValue(2.5L);
   EXPECT_EQ(edit.text(), "3");
-  EXPECT_EQ(edit.Value(), 2.5L);
+  EXPECT_EQ(edit.value(), 2.5L);
 }
 
 TEST(NumericFieldTest, PasteReplacesTheNumberThroughTheParser) {
@@ -247,20 +247,20 @@ TEST(NumericFieldTest, PasteReplacesTheNumberThroughTheParser) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(QString::fromUtf8("１，２３４．５"));
   Press(edit, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.value(), 1234.5L);
   EXPECT_EQ(edit.text(), "1,234.5");
   clipboard->setText("12,34");
   Press(edit, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   Press(edit, Qt::Key_Z, Qt::ControlModifier);  // undo the paste
-  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.value(), 1234.5L);
   clipboard->setText("-123,456");
   Press(edit, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(edit.Value(), -123456);
+  EXPECT_EQ(edit.value(), -123456);
   clipboard->setText("abc");
   edit.setReadOnly(true);
   Press(edit, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(edit.Value(), -123456);
+  EXPECT_EQ(edit.value(), -123456);
 }
 
 TEST(NumericFieldTest, CutCopiesTheSelectionAndClearsTheNumber) {
@@ -270,25 +270,25 @@ TEST(NumericFieldTest, CutCopiesTheSelectionAndClearsTheNumber) {
   QSignalSpy refused(&edit, &NumericField::refused);
   Press(edit, Qt::Key_X, Qt::ControlModifier);  // nothing selected
   EXPECT_EQ(refused.count(), 1);
-  EXPECT_EQ(edit.Value(), -98765);
+  EXPECT_EQ(edit.value(), -98765);
   Press(edit, Qt::Key_Home);
   Press(edit, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "-98,765");
   Press(edit, Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "-98,765");
   Press(edit, Qt::Key_V, Qt::ControlModifier);  // what was cut pastes back
-  EXPECT_EQ(edit.Value(), -98765);
+  EXPECT_EQ(edit.value(), -98765);
 
   // Shift+Delete is the Delete key: nothing without a selection, and a
   // selected number is cleared without being copied.
   QGuiApplication::clipboard()->setText("1");
   Press(edit, Qt::Key_Delete, Qt::ShiftModifier);
-  EXPECT_EQ(edit.Value(), -98765);
+  EXPECT_EQ(edit.value(), -98765);
   EXPECT_EQ(refused.count(), 1);
   Press(edit, Qt::Key_Home);
   Press(edit, Qt::Key_Delete, Qt::ShiftModifier);
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "1");
 }
 
@@ -303,20 +303,20 @@ TEST(NumericFieldTest, ContextMenuCommandsFollowTheSameRules) {
   EXPECT_FALSE(action("edit-undo")->isEnabled());
   QGuiApplication::clipboard()->setText(QString::fromUtf8("７８"));
   action("edit-paste")->trigger();
-  EXPECT_EQ(edit.Value(), 78);
+  EXPECT_EQ(edit.value(), 78);
 
   edit.selectAll();
   menu.reset(edit.createNumericContextMenu());
   EXPECT_TRUE(action("edit-delete")->isEnabled());
   EXPECT_TRUE(action("edit-undo")->isEnabled());
   action("edit-delete")->trigger();
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   action("edit-undo")->trigger();
-  EXPECT_EQ(edit.Value(), 78);
+  EXPECT_EQ(edit.value(), 78);
   edit.selectAll();
   menu.reset(edit.createNumericContextMenu());
   action("edit-cut")->trigger();
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "78");
 }
 
@@ -330,7 +330,7 @@ TEST(NumericFieldTest, MouseReleasePutsTheCaretBackAtTheEnd) {
   EXPECT_FALSE(edit.hasSelectedText());
   QGuiApplication::clipboard()->setText("7");
   QTest::mouseClick(&edit, Qt::MiddleButton, Qt::NoModifier, left);
-  EXPECT_EQ(edit.Value(), 123456);  // no text goes into the number
+  EXPECT_EQ(edit.value(), 123456);  // no text goes into the number
   EXPECT_EQ(edit.cursorPosition(), edit.text().size());
   QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier,
                      QPoint(edit.width() - 8, edit.height() / 2));
@@ -340,41 +340,41 @@ TEST(NumericFieldTest, MouseReleasePutsTheCaretBackAtTheEnd) {
 TEST(NumericFieldTest, TextSetFromOutsideIsReadAsANumber) {
   NumericField edit;
   edit.setText("1,234.5");
-  EXPECT_EQ(edit.Value(), 1234.5L);
+  EXPECT_EQ(edit.value(), 1234.5L);
   edit.QLineEdit::setText("not a number");
-  EXPECT_EQ(edit.Value(), 0);
+  EXPECT_EQ(edit.value(), 0);
   EXPECT_EQ(edit.text(), "");
-  edit.setLeadingChar(QChar(u'$'));
+  edit.setPrefixChar(QChar(u'$'));
   edit.setText("$-7");
   EXPECT_EQ(edit.text(), "$-7");
-  EXPECT_EQ(edit.Value(), -7);
+  EXPECT_EQ(edit.value(), -7);
   // The shown text set again is read again: a rounded value becomes the shown one.
-  edit.setFixDecimal(0);
+  edit.setFixedDecimals(0);
   edit.setValue(2.5L);
   edit.setText(edit.text());
-  EXPECT_EQ(edit.Value(), 3);
+  EXPECT_EQ(edit.value(), 3);
 }
 
 TEST(NumericFieldTest, PropertiesReadBackAsWritten) {
   NumericField edit;
-  EXPECT_EQ(edit.MaxDigits(), 9);
-  EXPECT_TRUE(edit.PrmtNegative());
-  EXPECT_EQ(edit.FixDecimal(), -1);
-  EXPECT_FALSE(edit.DelAllClear());
-  EXPECT_EQ(edit.LeadingChar(), QChar(u' '));
-  EXPECT_FALSE(edit.ZeroDisplay());
-  EXPECT_TRUE(edit.PutAComma());
-  EXPECT_FALSE(edit.EnterNext());
-  EXPECT_FALSE(edit.ArrowNext());
-  EXPECT_EQ(edit.MinusColor(), edit.palette().color(QPalette::Active, QPalette::Text));
-  edit.setDelAllClear(true);
-  edit.setZeroDisplay(true);
-  edit.setPutAComma(false);
-  edit.setMinusColor(Qt::red);
-  EXPECT_TRUE(edit.DelAllClear());
-  EXPECT_TRUE(edit.ZeroDisplay());
-  EXPECT_FALSE(edit.PutAComma());
-  EXPECT_EQ(edit.MinusColor(), QColor(Qt::red));
+  EXPECT_EQ(edit.maxDigits(), 9);
+  EXPECT_TRUE(edit.allowNegative());
+  EXPECT_EQ(edit.fixedDecimals(), -1);
+  EXPECT_FALSE(edit.deleteClearsAll());
+  EXPECT_EQ(edit.prefixChar(), QChar(u' '));
+  EXPECT_FALSE(edit.showZero());
+  EXPECT_TRUE(edit.thousandsSeparators());
+  EXPECT_FALSE(edit.enterMovesFocus());
+  EXPECT_FALSE(edit.arrowsMoveFocus());
+  EXPECT_EQ(edit.negativeColor(), edit.palette().color(QPalette::Active, QPalette::Text));
+  edit.setDeleteClearsAll(true);
+  edit.setShowZero(true);
+  edit.setThousandsSeparators(false);
+  edit.setNegativeColor(Qt::red);
+  EXPECT_TRUE(edit.deleteClearsAll());
+  EXPECT_TRUE(edit.showZero());
+  EXPECT_FALSE(edit.thousandsSeparators());
+  EXPECT_EQ(edit.negativeColor(), QColor(Qt::red));
   EXPECT_EQ(edit.text(), "0");
   edit.setValue(-1234);
   EXPECT_EQ(edit.text(), "-1234");
@@ -420,7 +420,7 @@ TEST(NumericFieldDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
   Press(accepted.edit(), Qt::Key_Return);
   EXPECT_EQ(accepted.dialog().result(), QDialog::Accepted);
   EXPECT_FALSE(accepted.dialog().isVisible());
-  EXPECT_EQ(accepted.edit().Value(), 12);
+  EXPECT_EQ(accepted.edit().value(), 12);
 
   Dialog rejected;
   QTest::keyClicks(&rejected.edit(), "7");
@@ -431,14 +431,14 @@ TEST(NumericFieldDialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
 
 TEST(NumericFieldDialogTest, EnterNextFieldsKeepEnterAndEscape) {
   Dialog d;
-  d.edit().setEnterNext(true);
+  d.edit().setEnterMovesFocus(true);
   d.edit().setValue(5);
   d.next().setFocus(Qt::TabFocusReason);
   d.edit().setFocus(Qt::BacktabFocusReason);
   QTest::keyClicks(&d.edit(), "8");
   Press(d.edit(), Qt::Key_Escape);
   EXPECT_TRUE(d.dialog().isVisible());
-  EXPECT_EQ(d.edit().Value(), 5);
+  EXPECT_EQ(d.edit().value(), 5);
   Press(d.edit(), Qt::Key_Enter);
   EXPECT_TRUE(d.dialog().isVisible());
   EXPECT_TRUE(d.next().hasFocus());
@@ -446,8 +446,8 @@ TEST(NumericFieldDialogTest, EnterNextFieldsKeepEnterAndEscape) {
 
 TEST(NumericFieldDialogTest, ArrowNextMovesBetweenFields) {
   Dialog d;
-  d.edit().setArrowNext(true);
-  d.next().setArrowNext(true);
+  d.edit().setArrowsMoveFocus(true);
+  d.next().setArrowsMoveFocus(true);
   Press(d.edit(), Qt::Key_Down);
   EXPECT_TRUE(d.next().hasFocus());
   Press(d.next(), Qt::Key_Up);
