@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/particle.h"
+#include "simulation/population.h"
 #include "simulation/random.h"
 
 namespace kirabel::literal {
