@@ -4,11 +4,11 @@
 // It stores nothing and follows the document's signals.
 #include <QAbstractListModel>
 
+#include "ui/document_rows_model.h"
+
 namespace kirabel {
 
-class Document;
-
-class ChildSetModel : public QAbstractListModel {
+class ChildSetModel : public DocumentRowsModel<QAbstractListModel> {
   Q_OBJECT
  public:
   explicit ChildSetModel(const Document& document, QObject* parent = nullptr);
@@ -18,9 +18,6 @@ class ChildSetModel : public QAbstractListModel {
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-
- private:
-  const Document& document_;
 };
 
 }  // namespace kirabel

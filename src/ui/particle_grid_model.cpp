@@ -61,29 +61,11 @@ QString GridCellText(const ParticleList& list, int set, int column) {
 }
 
 ParticleGridModel::ParticleGridModel(const Document& document, QObject* parent)
-    : QAbstractTableModel(parent), document_(document) {
-  connect(&document, &Document::setsAboutToBeInserted, this,
-          [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
-  connect(&document, &Document::setsInserted, this, [this] { endInsertRows(); });
-  connect(&document, &Document::setsAboutToBeRemoved, this,
-          [this](int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
-  connect(&document, &Document::setsRemoved, this, [this] { endRemoveRows(); });
-  connect(&document, &Document::setsAboutToBeMoved, this, [this](int from, int to) {
-    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-  });
-  connect(&document, &Document::setsMoved, this, [this] { endMoveRows(); });
-  connect(&document, &Document::setsAboutToBeReset, this, [this] { beginResetModel(); });
-  connect(&document, &Document::setsReset, this, [this] { endResetModel(); });
-  connect(&document, &Document::setsChanged, this, &ParticleGridModel::refresh);
-}
-
-void ParticleGridModel::refresh() {
-  emit dataChanged(index(0, 0), index(rowCount() - 1, kGridColumns - 1));
-}
+    : DocumentRowsModel(document, 0, parent) {}
 
 // The sets, then the new-set row.
 int ParticleGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(document_.sets().size()) + 1;
+  return parent.isValid() ? 0 : static_cast<int>(document().sets().size()) + 1;
 }
 
 int ParticleGridModel::columnCount(const QModelIndex& parent) const {
@@ -91,7 +73,7 @@ int ParticleGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ParticleGridModel::data(const QModelIndex& index, int role) const {
-  const ParticleList& sets = document_.sets();
+  const ParticleList& sets = document().sets();
   const int set = index.row();
   if (set < 0 || static_cast<std::size_t>(set) >= sets.size()) return QVariant();
   if (role == Qt::DisplayRole) return GridCellText(sets, set, index.column());

@@ -8,10 +8,9 @@
 #include <QStringList>
 
 #include "model/particle.h"
+#include "ui/document_rows_model.h"
 
 namespace kirabel {
-
-class Document;
 
 constexpr int kGridColumns = 6;
 constexpr int kGridColourColumn = 2;
@@ -23,7 +22,7 @@ const QStringList& GridHeaders();
 // column. A child index that names no set shows nothing.
 QString GridCellText(const ParticleList& list, int set, int column);
 
-class ParticleGridModel : public QAbstractTableModel {
+class ParticleGridModel : public DocumentRowsModel<QAbstractTableModel> {
   Q_OBJECT
  public:
   // The colour of the colour cell, as a QColor, under this role.
@@ -36,11 +35,6 @@ class ParticleGridModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
-
- private:
-  void refresh();
-
-  const Document& document_;
 };
 
 }  // namespace kirabel
