@@ -128,7 +128,7 @@ ParticleSetDialog::ParticleSetDialog(QWidget* parent)
 // The laid-out sizes suit narrow glyphs. Where the system's font is wider, the
 // numeric fields and the distribution selectors grow until their texts show
 // whole, the columns to their right move along and the dialog widens by as
-// much; with fonts that fit, the design layout stays as it is.
+// much; with fonts that fit, the layout stays as it is.
 void ParticleSetDialog::fitToFonts() {
   const int field = qMax(0, NeededFieldWidth(*directionSpreadEdit) - kFieldWidth);
   const int selector = qMax(0, NeededSelectorWidth(*speedDistributionCombo) - kSelectorWidth);

@@ -15,8 +15,8 @@ namespace kirabel {
 
 namespace {
 
-const QPoint kDesignPosition(374, 107);
-const QSize kDesignOuterSize(648, 507);
+const QPoint kStartPosition(374, 107);
+const QSize kStartOuterSize(648, 507);
 
 }  // namespace
 
@@ -58,11 +58,11 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   setBackgroundRole(QPalette::Dark);
   setWidgetResizable(false);
   setWidget(pictureView);
-  move(kDesignPosition);
-  resize(kDesignOuterSize);
+  move(kStartPosition);
+  resize(kStartOuterSize);
   show();
   // The starting size is the outer size; the frame is known once shown.
-  resize(kDesignOuterSize - decoration());
+  resize(kStartOuterSize - decoration());
   pictureView->setPicture(picture_.get());
   const QSize client = viewport()->size();
   pictureView->resize(client);

@@ -202,7 +202,7 @@ TEST_F(IniFileTest, FailedSaveLeavesTheOldFileAsItWas) {
 TEST_F(IniFileTest, HostileFilesAreReadSafely) {
   std::mt19937 random(42);
   std::string garbage(1 << 20, '\0');
-  const char alphabet[] = "[]=\r\n\"; \t\x81\xFFaZ0";
+  const char alphabet[] = "[]=\r\n\"; \t\x81\xFF" "aZ0";
   for (char& c : garbage) {
     c = (random() % 4 == 0) ? alphabet[random() % (sizeof alphabet - 1)] : char(random());
   }

@@ -164,7 +164,9 @@ TEST(ReplacingFileTest, AReplacedFileKeepsItsOwnerGroupModeAndLinks) {
   ScratchFolder folder;
   const std::string owned = folder.File("owned.pcl");
   WriteBytes(owned, "old");
-  if (geteuid() == 0) ASSERT_EQ(chown(owned.c_str(), 65534, 65534), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(owned.c_str(), 65534, 65534), 0);
+  }
   chmod(owned.c_str(), 0604);
   const struct stat before = StatOf(owned);
   EXPECT_EQ(SaveNew(owned), 'w');

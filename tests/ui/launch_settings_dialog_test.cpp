@@ -52,7 +52,7 @@ class LaunchSettingsDialogTest : public ::testing::Test {
   LaunchSettingsDialog dialog_;
 };
 
-TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheDesignValues) {
+TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheirStartingValues) {
   const LaunchSettings env = dialog_.launchSettings();
   EXPECT_EQ(env.gravity, 0.5L);
   EXPECT_EQ(env.startTime, 10.0L);

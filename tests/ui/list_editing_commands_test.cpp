@@ -38,7 +38,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
   int beeps() const { return MessageBox::beepCount(); }
 };
 
-TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheDesignValues) {
+TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
   answerDialog(nullptr);
   form_.addSetButton->click();
   ASSERT_EQ(form_.document().sets().size(), 1u);
