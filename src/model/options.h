@@ -12,6 +12,7 @@ struct Options {
   bool antiAliasing = false;         // spread each sample over four pixels
   bool wrapSpace = false;            // join the space's opposite edges
   int32_t warningThreshold = 10000;  // particle count from which a launch asks first
+  bool preview = false;              // the viewer shows the next launch at any time
   int32_t resolutionWidth = 512;     // the space resolution [pixels]
   int32_t resolutionHeight = 512;
 };

@@ -37,6 +37,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kOption, "AntiA", s.options.antiAliasing);
   visit(kOption, "LoopSpace", s.options.wrapSpace);
   visit(kOption, "TooMany", s.options.warningThreshold);
+  visit(kOption, "Preview", s.options.preview);
   visit(kResolution, "X", s.options.resolutionWidth);
   visit(kResolution, "Y", s.options.resolutionHeight);
 }

@@ -40,7 +40,9 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings
 }
 
 Launch::Launch(const LaunchSettings& settings, LaunchList sets, int jobs)
-    : settings_(settings), sets_(std::move(sets)), frameTime_(settings.startTime) {
+    : settings_(settings),
+      sets_(std::move(sets)),
+      clock_(settings.startTime, settings.frameInterval) {
   if (jobs > 1) parallel_ = std::make_unique<ParallelRenderer>(jobs);
 }
 
@@ -53,22 +55,17 @@ int64_t Launch::FrameCount() const {
   return kirabel::FrameCount(settings_.frameCount);
 }
 
-// The interval is added frame by frame (rounding after every addition), so
-// the time of the last frame asked for is kept: drawing in order costs one
-// addition a frame.
 long double Launch::FrameTime(int64_t frame) const {
-  frame = std::max<int64_t>(frame, 1);
-  if (frame < timedFrame_) {
-    timedFrame_ = 1;
-    frameTime_ = settings_.startTime;
-  }
-  for (; timedFrame_ < frame; ++timedFrame_) frameTime_ = frameTime_ + settings_.frameInterval;
-  return frameTime_;
+  return clock_.Time(frame);
 }
 
 bool Launch::DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture,
                        const RenderOptions& options, const ProgressStep& step) {
-  const long double t = FrameTime(frame);
+  return DrawAt(FrameTime(frame), space, picture, options, step);
+}
+
+bool Launch::DrawAt(long double t, SpaceBuffer& space, Picture& picture,
+                    const RenderOptions& options, const ProgressStep& step) {
   space.Clear();
   if (parallel_) {
     parallel_->Render(sets_, t, settings_.gravity, options, space, picture);

@@ -16,6 +16,7 @@
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
+#include "simulation/frame_clock.h"
 #include "simulation/population.h"
 #include "simulation/renderer.h"
 
@@ -74,13 +75,15 @@ class Launch {
   // a progress step stopped the frame: picture is then left as it was.
   bool DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture, const RenderOptions& options,
                  const ProgressStep& step = {});
+  // The same at any time t (a frame's own time gives that frame's bytes).
+  bool DrawAt(long double t, SpaceBuffer& space, Picture& picture, const RenderOptions& options,
+              const ProgressStep& step = {});
 
  private:
   LaunchSettings settings_;
   LaunchList sets_;
   std::unique_ptr<ParallelRenderer> parallel_;  // null: draw on the calling thread
-  mutable int64_t timedFrame_ = 1;              // the last frame whose time was asked for
-  mutable long double frameTime_;               // its time
+  FrameClock clock_;
 };
 
 }  // namespace kirabel

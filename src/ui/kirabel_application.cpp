@@ -66,6 +66,7 @@ void KirabelApplication::createWindows() {
   launchDialog_->mainSaveDialog = &main.saveDialog;
   main.setSettingsWriter([this] { writeSettings(); });
   setDialog_->setChildChoices(main.childChoices());
+  main.startPreview();
 }
 
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {

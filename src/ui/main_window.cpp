@@ -123,6 +123,9 @@ void MainWindow::createLaunchMenu() {
   launchMenu->setObjectName(QStringLiteral("launchMenu"));
   actionLaunch = addMenuItem(launchMenu, "actionLaunch", QStringLiteral("パーティクル発射！(&L)"),
                              &MainWindow::launch, QKeySequence(Qt::Key_F9));
+  actionPreview = addMenuItem(launchMenu, "actionPreview", QStringLiteral("プレビュー(&P)"),
+                              &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
+  actionPreview->setCheckable(true);
 }
 
 void MainWindow::createOptionsMenu() {

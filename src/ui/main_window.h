@@ -38,6 +38,7 @@ class ChildSetModel;
 class LaunchSettingsDialog;
 class ParticleGrid;
 class ParticleSetDialog;
+class PreviewController;
 class ResolutionDialog;
 class SpaceBuffer;
 class SpaceViewer;
@@ -86,7 +87,7 @@ class MainWindow : public QMainWindow {
   QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
       *actionExit;
   QAction *actionCut, *actionCopy, *actionPaste;
-  QAction* actionLaunch;
+  QAction *actionLaunch, *actionPreview;
   QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
       *actionAntiAliasing, *actionWrapSpace;
   QAction *actionHelp, *actionAbout;
@@ -119,6 +120,9 @@ class MainWindow : public QMainWindow {
   void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
   // Ends the program without the close query (after stopping a launch).
   void endProgram();
+  // Puts the preview's time bar into the viewer (attached before).
+  void startPreview();
+  PreviewController* preview() const { return preview_; }
   // Changes set `index` through the properties dialog.
   void editSet(int index);
   // Removes set `index`, asking first when another set names it as child.
@@ -144,6 +148,7 @@ class MainWindow : public QMainWindow {
   // Launch.
   void launch();
   void stopLaunch();
+  void applyPreview();
   // Options and small dialogs.
   void applyFitColumns();
   void applyToolBarVisibility();
@@ -193,6 +198,7 @@ class MainWindow : public QMainWindow {
 
   Document document_;
   ChildSetModel* childChoices_;
+  PreviewController* preview_ = nullptr;
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;

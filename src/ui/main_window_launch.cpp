@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
+#include "ui/preview_controller.h"
 #include "ui/space_viewer.h"
 #include "ui/window_launch.h"
 
@@ -75,6 +76,7 @@ bool MainWindow::confirmLaunchSettings() {
 void MainWindow::runLaunch() {
   launching = true;
   updateBusyControls();
+  if (preview_) preview_->launchStarted();
   {
     WindowLaunch launch(*this);
     try {
@@ -87,6 +89,11 @@ void MainWindow::runLaunch() {
   }
   launching = false;
   updateBusyControls();
+  if (preview_) preview_->launchEnded();
+}
+
+void MainWindow::startPreview() {
+  if (!preview_ && viewer) preview_ = new PreviewController(*this);
 }
 
 }  // namespace kirabel

@@ -25,6 +25,7 @@ void MainWindow::showOptions() {
   toolBar->setVisible(options.showToolBar);
   actionAntiAliasing->setChecked(options.antiAliasing);
   actionWrapSpace->setChecked(options.wrapSpace);
+  actionPreview->setChecked(options.preview);
 }
 
 void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
@@ -47,6 +48,10 @@ void MainWindow::applyToolBarVisibility() {
 // during a launch takes effect at once.
 void MainWindow::applyAntiAliasing() {
   changeOptions([this](Options& o) { o.antiAliasing = actionAntiAliasing->isChecked(); });
+}
+
+void MainWindow::applyPreview() {
+  changeOptions([this](Options& o) { o.preview = actionPreview->isChecked(); });
 }
 
 void MainWindow::applyWrapSpace() {

@@ -97,12 +97,44 @@ void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
     throw;
   }
   clearPicture();
+  fitWindow();
+  repaintPicture();
+}
+
+// The window as large as the picture (and the time bar below it) within the
+// screen.
+void SpaceViewer::fitWindow() {
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  const QSize size = fittedSize(QSize(width, height)).expandedTo(QSize(1, 1));
+  const QSize content = pictureView->size() + QSize(0, timeBarHeight());
+  const QSize size = fittedSize(content).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
   updateMaximumSize();
-  repaintPicture();
+}
+
+void SpaceViewer::setTimeBar(QWidget* bar) {
+  timeBar_ = bar;
+  bar->setParent(this);
+  bar->hide();
+}
+
+void SpaceViewer::showTimeBar(bool show) {
+  if (!timeBar_ || timeBar_->isVisibleTo(this) == show) return;
+  timeBar_->setVisible(show);
+  setViewportMargins(0, 0, 0, timeBarHeight());
+  placeTimeBar();
+  fitWindow();
+}
+
+int SpaceViewer::timeBarHeight() const {
+  return timeBar_ && timeBar_->isVisibleTo(this) ? timeBar_->sizeHint().height() : 0;
+}
+
+// Right below the picture's area, above a horizontal scroll bar.
+void SpaceViewer::placeTimeBar() {
+  if (!timeBar_) return;
+  const QRect area = viewport()->geometry();
+  timeBar_->setGeometry(0, area.bottom() + 1, width(), timeBarHeight());
 }
 
 namespace {
@@ -163,12 +195,16 @@ void SpaceViewer::updateMaximumSize() {
 void SpaceViewer::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   updateMaximumSize();
+  placeTimeBar();
 }
 
 // Scroll bars come and go after a resize; the border, and with it the
 // limit, changes with them.
 bool SpaceViewer::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Resize) updateMaximumSize();
+  if (event->type() == QEvent::Resize) {
+    updateMaximumSize();
+    placeTimeBar();
+  }
   return QScrollArea::viewportEvent(event);
 }
 

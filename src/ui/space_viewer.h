@@ -40,6 +40,11 @@ class SpaceViewer : public QScrollArea {
   // it within the screen. Throws OutOfMemoryError when the picture cannot be
   // had; the picture is then empty.
   void fitToPicture(int32_t width, int32_t height);
+  // The preview's time bar, shown under the picture when asked; the window
+  // then fits the picture and the bar.
+  void setTimeBar(QWidget* bar);
+  void showTimeBar(bool show);
+
   // Once allowed, a close request is accepted.
   void setCloseAllowed(bool allowed) { closeAllowed_ = allowed; }
   bool closeAllowed() const { return closeAllowed_; }
@@ -54,12 +59,16 @@ class SpaceViewer : public QScrollArea {
 
  private:
   void clearPicture();
+  void fitWindow();
+  int timeBarHeight() const;
+  void placeTimeBar();
   QSize fittedSize(QSize picture) const;
   QSize screenSize() const;
   QSize decoration() const;
   void updateMaximumSize();
 
   std::unique_ptr<Picture> picture_;
+  QWidget* timeBar_ = nullptr;
   bool closeAllowed_ = false;
   bool limitActive_ = false;  // the size limit applies once the picture exists
 };

@@ -24,6 +24,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_TRUE(fresh.options.fitColumns);
   EXPECT_TRUE(fresh.options.showToolBar);
   EXPECT_FALSE(fresh.options.antiAliasing);
+  EXPECT_FALSE(fresh.options.preview);  // a first start looks as before
   EXPECT_FALSE(fresh.options.wrapSpace);
   EXPECT_EQ(fresh.options.warningThreshold, 10000);
   EXPECT_EQ(fresh.initialDir, "");
@@ -55,6 +56,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.options.antiAliasing = true;
   s.options.wrapSpace = true;
   s.options.warningThreshold = 2000000;
+  s.options.preview = true;
   s.initialDir = "/home/花子/リスト";
   s.options.resolutionWidth = 640;
   s.options.resolutionHeight = 9999;
@@ -69,6 +71,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_TRUE(read.options.antiAliasing);
   EXPECT_TRUE(read.options.wrapSpace);
   EXPECT_EQ(read.options.warningThreshold, 2000000);
+  EXPECT_TRUE(read.options.preview);
   EXPECT_EQ(read.initialDir, s.initialDir);
   EXPECT_EQ(read.options.resolutionWidth, 640);
   EXPECT_EQ(read.options.resolutionHeight, 9999);
@@ -80,7 +83,8 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_LT(file, option);
   EXPECT_LT(option, resolution);
   EXPECT_NE(text.find("Form1Top=1\r\nForm1Left=10\r\n"), std::string::npos);
-  EXPECT_NE(text.find("AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\nPreview=1\r\n"),
+            std::string::npos);
 
   const std::string blocker = folder.File("blocker");
   WriteBytes(blocker, "x");

@@ -1,0 +1,132 @@
+// The live preview: the picture the next launch would draw at the bar's time,
+// following every change, never moving the window's generator; its bar,
+// playback, keys and the particle-count question.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/launch_limits.h"
+#include "simulation/canvas.h"
+#include "simulation/launch.h"
+#include "ui/preview_bar.h"
+#include "ui/preview_controller.h"
+#include "ui/started_app_fixture.h"
+#include "ui_support/child_widget.h"
+#include "ui_support/document_edits.h"
+#include "ui_support/launch_scene.h"
+
+namespace kirabel::testing {
+namespace {
+
+class PreviewTest : public StartedAppFixture {
+ protected:
+  PreviewTest() {
+    Start();
+    mainWindow().applyResolution(kWidth, kHeight);
+    mainWindow().document().apply(AppendSetCommand(Burst()));
+    ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) {
+      env.startTime = 4;
+      env.frameInterval = 2.5L;
+      env.frameCount = 5;
+    });
+  }
+  PreviewBar& bar() { return mainWindow().preview()->bar(); }
+  // Frame `frame` of the next launch, drawn apart from the window.
+  std::vector<uint8_t> NextLaunchFrame(int64_t frame) {
+    const Document& document = mainWindow().document();
+    RandomGenerator random = mainWindow().random;
+    const auto built = Launch::Build(document.sets(), WithinLaunchLimits(document.launchSettings()),
+                                     random, INT64_MAX, {});
+    Canvas canvas(kWidth, kHeight);
+    const Options& options = document.options();
+    built.launch->DrawFrame(frame, canvas.space, canvas.picture,
+                            {options.antiAliasing, options.wrapSpace});
+    return Pixels(canvas.picture);
+  }
+  bool Shows(const std::vector<uint8_t>& expected) {
+    return QTest::qWaitFor([&] { return Pixels(viewer().picture()) == expected; }, 10000);
+  }
+};
+
+TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
+  EXPECT_FALSE(bar().isVisible());  // off until asked for
+  const uint32_t seed = mainWindow().random.State();
+  mainWindow().actionPreview->trigger();
+  EXPECT_TRUE(mainWindow().document().options().preview);
+  EXPECT_TRUE(bar().isVisibleTo(&viewer()));
+  bar().setFrame(3);
+  EXPECT_EQ(Child<QLabel>(bar(), "previewFrameLabel")->text(), QStringLiteral("3/5"));
+  ASSERT_TRUE(Shows(NextLaunchFrame(3)));
+
+  // A change of the list, the settings or the options shows without a click.
+  ParticleSet changed = mainWindow().document().sets()[0];
+  changed.red = 20;
+  mainWindow().document().apply(ReplaceSetCommand(0, changed));
+  EXPECT_TRUE(Shows(NextLaunchFrame(3)));
+  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.gravity = 0.3L; });
+  EXPECT_TRUE(Shows(NextLaunchFrame(3)));
+  mainWindow().actionAntiAliasing->trigger();
+  EXPECT_TRUE(Shows(NextLaunchFrame(3)));
+  EXPECT_EQ(mainWindow().random.State(), seed);  // previewing draws from a copy
+
+  // Keys on the viewer, then a launch draws what the preview showed.
+  viewer().activateWindow();
+  viewer().setFocus();
+  QTest::keyClick(&viewer(), Qt::Key_Right);
+  EXPECT_EQ(bar().frame(), 4);
+  QTest::keyClick(&viewer(), Qt::Key_Home);
+  EXPECT_EQ(bar().frame(), 1);
+  EXPECT_TRUE(Shows(NextLaunchFrame(1)));
+  ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
+  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.frameCount = 1; });
+  const std::vector<uint8_t> first = NextLaunchFrame(1);
+  mainWindow().launch();
+  EXPECT_EQ(Pixels(viewer().picture()), first);
+}
+
+TEST_F(PreviewTest, ACountFromTheThresholdOnWaitsForTheBuildButton) {
+  ChangeOptions(mainWindow().document(), [](Options& o) {
+    o.warningThreshold = 40;  // exactly the burst's count
+    o.preview = true;
+  });
+  auto* build = Child<QPushButton>(bar(), "previewBuildButton");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return build->isVisibleTo(&bar()); }, 10000));
+  EXPECT_EQ(Child<QLabel>(bar(), "previewMessage")->text(),
+            QStringLiteral("40個の粒子が作られます"));
+  EXPECT_EQ(Pixels(viewer().picture()), std::vector<uint8_t>(3 * kWidth * kHeight, 0));
+  build->click();
+  EXPECT_TRUE(Shows(NextLaunchFrame(1)));
+  EXPECT_FALSE(build->isVisibleTo(&bar()));
+}
+
+TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
+  ChangeOptions(mainWindow().document(), [](Options& o) { o.preview = true; });
+  bar().setPlaying(true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar().frame() >= 3; }, 10000));
+  ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
+  mainWindow().launch();
+  EXPECT_FALSE(bar().playing());
+}
+
+TEST(PreviewBarTest, TimesFallOnFramesOrBetween) {
+  PreviewBar bar;
+  bar.setFrames(0.1L, 0.1L, 4);
+  bar.setFrame(3);
+  EXPECT_EQ(bar.time(), (0.1L + 0.1L) + 0.1L);  // summed frame by frame
+  EXPECT_EQ(bar.frame(), 3);
+  bar.setTime(0.25L);
+  EXPECT_EQ(bar.frame(), 0);
+  bar.stepFrame(+1);  // from between frames to the first
+  EXPECT_EQ(bar.frame(), 1);
+  bar.stepFrame(-1);  // wraps to the last
+  EXPECT_EQ(bar.frame(), 4);
+  bar.stepFrame(+1);
+  EXPECT_EQ(bar.frame(), 1);
+}
+
+}  // namespace
+}  // namespace kirabel::testing
