@@ -1,5 +1,6 @@
 // Takes the pictures of docs/screenshots: the main window with an example list
-// (with and without the tool bar), the viewer after a launch and every dialog.
+// (with and without the tool bar), the viewer after a launch and with the
+// preview, and every dialog.
 //   kirabel-screenshots FOLDER [LIST.pcl]
 // Run it under a display (xvfb-run) for real window frames, or with
 // QT_QPA_PLATFORM=offscreen for the window contents alone.
@@ -7,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdio>
 
 #include "ui/about_dialog.h"
@@ -16,6 +18,8 @@
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/preview_bar.h"
+#include "ui/preview_controller.h"
 #include "ui/resolution_dialog.h"
 #include "ui/space_viewer.h"
 #include "ui/threshold_dialog.h"
@@ -58,6 +62,16 @@ int main(int argc, char** argv) {
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   window.launch();
   Save(app.viewer(), folder, "viewer-after-launch.png");
+
+  // The preview at the launch's third frame, once drawn.
+  window.actionPreview->trigger();
+  window.preview()->bar().setFrame(3);
+  for (int i = 0; i < 300; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+  Save(app.viewer(), folder, "viewer-preview.png");
+  window.actionPreview->trigger();
 
   window.setDialog->setParticleSet(
       window.document().sets().empty() ? kirabel::ParticleSet() : window.document().sets().front());

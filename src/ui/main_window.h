@@ -193,6 +193,7 @@ class MainWindow : public QMainWindow {
   bool mayRemoveSet(int index);
   void runLaunch();
   void fallBackToEmptySpace();
+  void setResolutionOption(int32_t width, int32_t height);
   bool runCloseQuery();
   void finishPendingClose();
 

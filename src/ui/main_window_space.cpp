@@ -16,15 +16,13 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
     MessageBox::beep();
     return;
   }
-  changeOptions([width, height](Options& o) {
-    o.resolutionWidth = width;
-    o.resolutionHeight = height;
-  });
   // The old buffer goes first, so that its memory is free for the new one.
   space.reset();
   try {
     space = std::make_unique<SpaceBuffer>(width, height);
     if (viewer) viewer->fitToPicture(width, height);
+    // Announced once the picture has its new size.
+    setResolutionOption(width, height);
   } catch (const std::bad_alloc&) {
     fallBackToEmptySpace();
     throw OutOfMemoryError();
@@ -37,9 +35,16 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
 // After a failed resolution the program goes on with an empty space and an
 // empty picture of the same (0 × 0) size, never with a released buffer.
 void MainWindow::fallBackToEmptySpace() {
-  changeOptions([](Options& o) { o.resolutionWidth = o.resolutionHeight = 0; });
   space = std::make_unique<SpaceBuffer>(0, 0);
   if (viewer) viewer->fitToPicture(0, 0);
+  setResolutionOption(0, 0);
+}
+
+void MainWindow::setResolutionOption(int32_t width, int32_t height) {
+  changeOptions([width, height](Options& o) {
+    o.resolutionWidth = width;
+    o.resolutionHeight = height;
+  });
 }
 
 }  // namespace kirabel

@@ -41,7 +41,7 @@ class PreviewTest : public StartedAppFixture {
     RandomGenerator random = mainWindow().random;
     const auto built = Launch::Build(document.sets(), WithinLaunchLimits(document.launchSettings()),
                                      random, INT64_MAX, {});
-    Canvas canvas(kWidth, kHeight);
+    Canvas canvas(viewer().picture().Width(), viewer().picture().Height());
     const Options& options = document.options();
     built.launch->DrawFrame(frame, canvas.space, canvas.picture,
                             {options.antiAliasing, options.wrapSpace});
@@ -70,6 +70,8 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.gravity = 0.3L; });
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   mainWindow().actionAntiAliasing->trigger();
+  EXPECT_TRUE(Shows(NextLaunchFrame(3)));
+  mainWindow().applyResolution(kWidth + 8, kHeight);  // cleared, then drawn at the new size
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   EXPECT_EQ(mainWindow().random.State(), seed);  // previewing draws from a copy
 

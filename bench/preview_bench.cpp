@@ -1,0 +1,89 @@
+// What the live preview costs at 512 x 512 on all cores, for each example and
+// the heavy scene: a change (the launch built again, then one frame drawn),
+// and one frame of playback (drawn from the built launch).
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <thread>
+
+#include "heavy_scene.h"
+#include "image/picture.h"
+#include "model/launch_limits.h"
+#include "model/pcl_file.h"
+#include "simulation/launch.h"
+#include "simulation/random.h"
+#include "simulation/space_buffer.h"
+
+namespace kirabel::bench {
+namespace {
+
+const char* const kScenes[] = {"chrysanthemum", "willow", "ring", "finale", "heavy"};
+
+int Cores() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
+PclContents Scene(int index) {
+  const std::string name = kScenes[index];
+  if (name == "heavy") {
+    PclContents heavy;
+    heavy.sets = HeavyScene();
+    heavy.settings.gravity = kHeavyGravity;
+    heavy.settings.startTime = kHeavyFrameTime;
+    return heavy;
+  }
+  return *ReadPclFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
+}
+
+struct Canvas {
+  Canvas() : space(512, 512) {
+    picture.SetHeight(512);
+    picture.SetWidth(512);
+  }
+  SpaceBuffer space;
+  Picture picture;
+};
+
+std::unique_ptr<Launch> Build(const PclContents& scene) {
+  RandomGenerator random;
+  return Launch::Build(scene.sets, WithinLaunchLimits(scene.settings), random, INT64_MAX, {},
+                       Cores())
+      .launch;
+}
+
+void BM_PreviewChange(benchmark::State& state) {
+  const PclContents scene = Scene(static_cast<int>(state.range(0)));
+  Canvas canvas;
+  for (auto _ : state) {
+    const std::unique_ptr<Launch> launch = Build(scene);
+    launch->DrawFrame(1, canvas.space, canvas.picture, {true, false});
+    benchmark::DoNotOptimize(canvas.picture.Bits());
+  }
+  state.SetLabel(kScenes[state.range(0)]);
+}
+BENCHMARK(BM_PreviewChange)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PreviewPlayback(benchmark::State& state) {
+  const PclContents scene = Scene(static_cast<int>(state.range(0)));
+  const RenderOptions options{state.range(1) != 0, false};
+  const std::unique_ptr<Launch> launch = Build(scene);
+  Canvas canvas;
+  int64_t frame = 0;
+  for (auto _ : state) {
+    launch->DrawAt(launch->Settings().startTime + 0.5L * static_cast<long double>(frame++ % 20),
+                   canvas.space, canvas.picture, options);
+    benchmark::DoNotOptimize(canvas.picture.Bits());
+  }
+  state.SetLabel(kScenes[state.range(0)]);
+  state.counters["frames/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PreviewPlayback)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->ArgNames({"scene", "aa"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+}  // namespace kirabel::bench
