@@ -82,12 +82,13 @@ void PreviewController::requestPicture() {
   }
   const Picture& picture = window_.viewer->picture();
   const Options& options = document.options();
-  renderer_.request({scene_, picture.Width(), picture.Height(),
+  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(),
                      RenderOptions{options.antiAliasing, options.wrapSpace}, bar_->time()});
 }
 
 void PreviewController::showResult(const PreviewResult& result) {
-  if (!active()) return;
+  // Only the answer to the latest request counts (a launch outdates them all).
+  if (!active() || result.serial != serial_) return;
   switch (result.state) {
     case PreviewResult::State::kNeedsConfirmation:
       bar_->showCountQuestion(
@@ -120,6 +121,7 @@ void PreviewController::nextFrame() {
 
 void PreviewController::launchStarted() {
   bar_->setPlaying(false);
+  ++serial_;
 }
 
 // The viewer keeps the launch's last frame until the next change.

@@ -44,6 +44,7 @@ class PreviewController : public QObject {
   QTimer playback_;
   std::shared_ptr<const PreviewScene> scene_;  // null: to be made again
   int64_t confirmedParticles_ = 0;             // the count the user chose to build
+  uint64_t serial_ = 0;                        // of the latest request
 };
 
 }  // namespace kirabel

@@ -96,6 +96,7 @@ bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
 
 PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
   PreviewResult result;
+  result.serial = request.serial;
   result.time = request.time;
   try {
     if (!buildFor(request.scene, result)) return result;

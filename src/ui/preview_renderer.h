@@ -34,6 +34,7 @@ struct PreviewScene {
 };
 
 struct PreviewRequest {
+  uint64_t serial = 0;                        // handed back with the result
   std::shared_ptr<const PreviewScene> scene;  // a new object whenever the scene changed
   int32_t width = 0;
   int32_t height = 0;
@@ -48,6 +49,7 @@ struct PreviewResult {
     kTooLarge,           // `particles` cannot fit into memory; nothing built
   };
   State state = State::kPicture;
+  uint64_t serial = 0;  // the request's
   int64_t particles = 0;
   long double time = 0;
   std::shared_ptr<Picture> picture;

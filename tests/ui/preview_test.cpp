@@ -109,9 +109,14 @@ TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
   ChangeOptions(mainWindow().document(), [](Options& o) { o.preview = true; });
   bar().setPlaying(true);
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar().frame() >= 3; }, 10000));
+  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.frameCount = 1; });
+  const std::vector<uint8_t> launched = NextLaunchFrame(1);
+  bar().setFrame(3);  // a picture on its way while the launch starts
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   mainWindow().launch();
   EXPECT_FALSE(bar().playing());
+  QTest::qWait(300);  // nothing drawn for the preview replaces the launch's frame
+  EXPECT_EQ(Pixels(viewer().picture()), launched);
 }
 
 TEST(PreviewBarTest, TimesFallOnFramesOrBetween) {
