@@ -177,7 +177,7 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   const std::string readOnly = scratch_.File("fire00001.BMP");
   testing::WriteBytes(readOnly, "kept");
   chmod(readOnly.c_str(), 0444);
-  for (const std::string name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
+  for (const std::string& name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
     autosaveTo(name);
     AnswerLaunchDialog(true);
     mainWindow().launch();
