@@ -19,6 +19,9 @@ int64_t FrameCount(long double nf) {
 Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings& settings,
                                   RandomGenerator& random, int64_t askFrom,
                                   const ConfirmParticleCountFn& confirm, int jobs) {
+  // A copy: commands that run while the count is asked (or later, inside a
+  // progress step) may replace the settings; the launch keeps these.
+  const LaunchSettings kept = settings;
   BuildResult result;
   result.estimate = EstimateParticles(list);
   if (!FitsInMemory(result.estimate, PhysicalMemoryBytes())) {
@@ -29,9 +32,6 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings
     result.outcome = Outcome::kDeclined;
     return result;
   }
-  // A copy: commands that run while the count is asked (or later, inside a
-  // progress step) may replace the settings; the launch keeps these.
-  const LaunchSettings kept = settings;
   LaunchList sets;
   PopulateLaunchList(list, kept.gravity, random, sets, jobs);
   result.outcome = Outcome::kBuilt;

@@ -13,13 +13,6 @@ void Document::apply(std::unique_ptr<ListCommand> command) {
   announceAfter(change, command->ReplacesFile());
 }
 
-void Document::revert(ListCommand& command) {
-  const RowChange change = command.RowsToRevert(data_);
-  announceBefore(change);
-  command.Revert(data_);
-  announceAfter(change, command.ReplacesFile());
-}
-
 void Document::announceBefore(const RowChange& change) {
   const int last = change.first + change.count - 1;
   switch (change.kind) {

@@ -29,8 +29,6 @@ class Document : public QObject {
 
   // Applies a change to the list and announces it.
   void apply(std::unique_ptr<ListCommand> command);
-  // Undoes a command that was the last one applied.
-  void revert(ListCommand& command);
 
   // Copies set `index` into the clipboard; false when there is no such set.
   bool copySet(int index);
