@@ -31,6 +31,10 @@ const char kHelpText[] =
     "      --format bmp|png   output format, default bmp (png: PREFIX%05d.png)\n"
     "      --max-particles N  refuse when the estimated particle count reaches N\n"
     "      --jobs N           worker threads (default: all cores)\n"
+    "      --range A-B        frames A..B only (numbered as the files are)\n"
+    "      --shard I/N        the I-th of N contiguous chunks of the frames (of the\n"
+    "                         range); any split writes the same files as one run\n"
+    "      --skip-existing    leave the frames whose files exist already\n"
     "      --dry-run          print what would be rendered and exit\n"
     "  -q, --quiet            no progress on stderr\n"
     "  -h, --help             this text\n"
@@ -80,6 +84,9 @@ struct Options {
   QCommandLineOption format{"format", "", "FORMAT"};
   QCommandLineOption maxParticles{"max-particles", "", "N"};
   QCommandLineOption jobs{"jobs", "", "N"};
+  QCommandLineOption range{"range", "", "A-B"};
+  QCommandLineOption shard{"shard", "", "I/N"};
+  QCommandLineOption skipExisting{"skip-existing"};
   QCommandLineOption dryRun{"dry-run"};
   QCommandLineOption quiet{{"q", "quiet"}};
   QCommandLineOption help{{"h", "help"}};
@@ -88,7 +95,8 @@ struct Options {
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
          {&output, &size, &antialias, &wrap, &frames, &start, &interval, &gravity, &format,
-          &maxParticles, &jobs, &dryRun, &quiet, &help, &version}) {
+          &maxParticles, &jobs, &range, &shard, &skipExisting, &dryRun, &quiet, &help,
+          &version}) {
       parser.addOption(*o);
     }
   }
@@ -110,6 +118,26 @@ bool ReadReal(const QCommandLineParser& parser, const QCommandLineOption& option
   result = Error("--" + option.names().last().toStdString() +
                  ": not a number: " + parser.value(option).toStdString());
   return false;
+}
+
+bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  if (parser.isSet(o.range)) {
+    r.range = ParseFrameRange(parser.value(o.range).toStdString());
+    if (!r.range) {
+      result = Error("--range: expected A-B with 1 <= A <= B: " + parser.value(o.range).toStdString());
+      return false;
+    }
+  }
+  if (parser.isSet(o.shard)) {
+    r.shard = ParseShard(parser.value(o.shard).toStdString());
+    if (!r.shard) {
+      result = Error("--shard: expected I/N with 1 <= I <= N: " + parser.value(o.shard).toStdString());
+      return false;
+    }
+  }
+  r.skipExisting = parser.isSet(o.skipExisting);
+  return true;
 }
 
 bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
@@ -147,7 +175,7 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
     }
     r.jobs = static_cast<int>(*jobs);
   }
-  return true;
+  return ReadSelection(parser, o, result);
 }
 
 }  // namespace

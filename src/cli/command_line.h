@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/frame_selection.h"
 #include "picture_io/frame_writer.h"
 
 namespace kirabel::cli {
@@ -23,6 +24,9 @@ struct RenderRequest {
   PictureFormat format = PictureFormat::kBmp;
   std::optional<int64_t> maxParticles;
   int jobs = 1;
+  std::optional<FrameRange> range;  // --range A-B
+  std::optional<Shard> shard;       // --shard I/N
+  bool skipExisting = false;        // leave frames whose files exist
   bool dryRun = false;
   bool quiet = false;
 };

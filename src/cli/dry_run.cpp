@@ -29,10 +29,15 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
              out);
   std::fprintf(out, "size: %dx%d%s%s\n", r.width, r.height, r.antiAlias ? " antialias" : "",
                r.wrap ? " wrap" : "");
-  if (frames > 0) {
+  const FrameRange selected = SelectFrames(frames, r.range, r.shard);
+  if (r.range || r.shard) {
+    std::fprintf(out, "selected: %lld-%lld\n", static_cast<long long>(selected.first),
+                 static_cast<long long>(selected.last));
+  }
+  if (selected.first <= selected.last) {
     std::fprintf(out, "output: %s .. %s\n",
-                 NumberedFrameName(env.autosaveName, 1, r.format).c_str(),
-                 NumberedFrameName(env.autosaveName, frames, r.format).c_str());
+                 NumberedFrameName(env.autosaveName, selected.first, r.format).c_str(),
+                 NumberedFrameName(env.autosaveName, selected.last, r.format).c_str());
   }
 }
 

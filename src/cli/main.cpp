@@ -3,7 +3,10 @@
 // writes it.
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <exception>
 #include <string>
 #include <thread>
@@ -58,9 +61,36 @@ struct Canvas {
   Picture picture;
 };
 
-// Draws and writes every frame of the first launch after start-up.
+// Frames done, frames per second and time left, redrawn on one line.
+class ProgressLine {
+ public:
+  ProgressLine(bool shown, int64_t total)
+      : shown_(shown), total_(total), start_(std::chrono::steady_clock::now()) {}
+  ~ProgressLine() { End(); }
+  // Ends the line, so that a message can follow.
+  void End() {
+    if (shown_) std::fputc('\n', stderr);
+    shown_ = false;
+  }
+  void Show(int64_t done, int64_t frame) {
+    if (!shown_) return;
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
+    const double left = rate > 0 ? static_cast<double>(total_ - done) / rate : 0;
+    std::fprintf(stderr, "\rframe %lld  %lld/%lld done  %.1f frames/s  %.0f s left   ",
+                 static_cast<long long>(frame), static_cast<long long>(done),
+                 static_cast<long long>(total_), rate, left);
+  }
+
+ private:
+  bool shown_;
+  int64_t total_;
+  std::chrono::steady_clock::time_point start_;
+};
+
+// Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& env, const RenderRequest& r) {
-  const bool showProgress = !r.quiet && isatty(STDERR_FILENO);
   Canvas canvas(r);
   RandomGenerator random;
   const Launch::BuildResult built = Launch::Build(list, env, random, INT64_MAX, {}, r.jobs);
@@ -69,19 +99,22 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
                 " particles do not fit into this machine's memory");
   }
   const RenderOptions options{r.antiAlias, r.wrap};
-  const int64_t count = built.launch->FrameCount();
-  for (int64_t frame = 1; frame <= count; ++frame) {
-    if (showProgress)
-      std::fprintf(stderr, "\rframe %lld/%lld ", (long long)frame, (long long)count);
-    built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
-    try {
-      WritePicture(canvas.picture, NumberedFrameName(env.autosaveName, frame, r.format), r.format);
-    } catch (const std::exception& e) {
-      if (showProgress) std::fputc('\n', stderr);
-      return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
+  const FrameRange frames = SelectFrames(built.launch->FrameCount(), r.range, r.shard);
+  ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
+                        std::max<int64_t>(frames.last - frames.first + 1, 0));
+  for (int64_t frame = frames.first; frame <= frames.last; ++frame) {
+    const std::string file = NumberedFrameName(env.autosaveName, frame, r.format);
+    if (!(r.skipExisting && std::filesystem::exists(file))) {
+      built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
+      try {
+        WritePicture(canvas.picture, file, r.format);
+      } catch (const std::exception& e) {
+        progress.End();
+        return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
+      }
     }
+    progress.Show(frame - frames.first + 1, frame);
   }
-  if (showProgress) std::fputc('\n', stderr);
   return kExitDone;
 }
 
