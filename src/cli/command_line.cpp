@@ -28,7 +28,10 @@ const char kHelpText[] =
     "      --start T          override the start time ST\n"
     "      --interval T       override the interval IT\n"
     "      --gravity G        override the gravity G\n"
-    "      --format bmp|png   output format, default bmp (png: PREFIX%05d.png)\n"
+    "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
+    "                         values), or one animation file: gif, apng, webm, mp4\n"
+    "                         (also chosen by the output's extension; needs ffmpeg)\n"
+    "      --fps N            frames per second of an animation (default 30)\n"
     "      --max-particles N  refuse when the estimated particle count reaches N\n"
     "      --jobs N           worker threads (default: all cores)\n"
     "      --range A-B        frames A..B only (numbered as the files are)\n"
@@ -82,6 +85,7 @@ struct Options {
   QCommandLineOption interval{"interval", "", "T"};
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
+  QCommandLineOption fps{"fps", "", "N"};
   QCommandLineOption maxParticles{"max-particles", "", "N"};
   QCommandLineOption jobs{"jobs", "", "N"};
   QCommandLineOption range{"range", "", "A-B"};
@@ -94,9 +98,8 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output, &size, &antialias, &wrap, &frames, &start, &interval, &gravity, &format,
-          &maxParticles, &jobs, &range, &shard, &skipExisting, &dryRun, &quiet, &help,
-          &version}) {
+         {&output, &size, &antialias, &wrap, &frames, &start, &interval, &gravity, &format, &fps,
+          &maxParticles, &jobs, &range, &shard, &skipExisting, &dryRun, &quiet, &help, &version}) {
       parser.addOption(*o);
     }
   }
@@ -125,18 +128,53 @@ bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResu
   if (parser.isSet(o.range)) {
     r.range = ParseFrameRange(parser.value(o.range).toStdString());
     if (!r.range) {
-      result = Error("--range: expected A-B with 1 <= A <= B: " + parser.value(o.range).toStdString());
+      result =
+          Error("--range: expected A-B with 1 <= A <= B: " + parser.value(o.range).toStdString());
       return false;
     }
   }
   if (parser.isSet(o.shard)) {
     r.shard = ParseShard(parser.value(o.shard).toStdString());
     if (!r.shard) {
-      result = Error("--shard: expected I/N with 1 <= I <= N: " + parser.value(o.shard).toStdString());
+      result =
+          Error("--shard: expected I/N with 1 <= I <= N: " + parser.value(o.shard).toStdString());
       return false;
     }
   }
   r.skipExisting = parser.isSet(o.skipExisting);
+  return true;
+}
+
+// The format: named by --format, else by the output's extension for an
+// animation. An animation without -o goes to FILE with the format's extension.
+bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  if (parser.isSet(o.format)) {
+    const std::string f = parser.value(o.format).toLower().toStdString();
+    const auto animation = AnimationFormatForName("." + f);
+    if (f == "bmp" || f == "png" || f == "png16") {
+      r.format = f == "bmp"   ? PictureFormat::kBmp
+                 : f == "png" ? PictureFormat::kPng
+                              : PictureFormat::kPng16;
+    } else if (animation) {
+      r.animation = animation;
+    } else {
+      result = Error("--format: expected bmp, png, png16, gif, apng, webm or mp4: " + f);
+      return false;
+    }
+  } else if (parser.isSet(o.output)) {
+    r.animation = AnimationFormatForName(r.prefix);
+  }
+  if (r.animation && !parser.isSet(o.output))
+    r.prefix = RemoveExtension(r.input) + AnimationExtension(*r.animation);
+  if (parser.isSet(o.fps)) {
+    const auto fps = ParseInteger(parser.value(o.fps), 1, 1000);
+    if (!fps) {
+      result = Error("--fps: expected a whole number from 1 to 1000");
+      return false;
+    }
+    r.fps = static_cast<int>(*fps);
+  }
   return true;
 }
 
@@ -152,14 +190,7 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
       !ReadReal(parser, o.gravity, r.gravity, result)) {
     return false;
   }
-  if (parser.isSet(o.format)) {
-    const QString f = parser.value(o.format).toLower();
-    if (f != "bmp" && f != "png") {
-      result = Error("--format: expected bmp or png: " + parser.value(o.format).toStdString());
-      return false;
-    }
-    r.format = f == "png" ? PictureFormat::kPng : PictureFormat::kBmp;
-  }
+  if (!ReadFormat(parser, o, result)) return false;
   if (parser.isSet(o.maxParticles)) {
     r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);
     if (!r.maxParticles) {

@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "cli/frame_selection.h"
+#include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
 
 namespace kirabel::cli {
 
 struct RenderRequest {
   std::string input;   // the PCL file
-  std::string prefix;  // frame i goes to prefix (extension removed) + %05d + ".BMP"/".png"
+  std::string prefix;  // frame i goes to prefix (extension removed) + %05d + ".BMP"/".png";
+                       // an animation goes to this file
   int32_t width = 512;
   int32_t height = 512;
   bool antiAlias = false;
@@ -22,6 +24,8 @@ struct RenderRequest {
   std::optional<long double> interval;  // overrides IT
   std::optional<long double> gravity;   // overrides G
   PictureFormat format = PictureFormat::kBmp;
+  std::optional<AnimationFormat> animation;  // one file instead of numbered frames
+  int fps = 30;                              // frames per second of an animation
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   std::optional<FrameRange> range;  // --range A-B

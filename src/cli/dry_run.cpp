@@ -34,7 +34,9 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
     std::fprintf(out, "selected: %lld-%lld\n", static_cast<long long>(selected.first),
                  static_cast<long long>(selected.last));
   }
-  if (selected.first <= selected.last) {
+  if (r.animation) {
+    std::fprintf(out, "output: %s\n", r.prefix.c_str());
+  } else if (selected.first <= selected.last) {
     std::fprintf(out, "output: %s .. %s\n",
                  NumberedFrameName(env.autosaveName, selected.first, r.format).c_str(),
                  NumberedFrameName(env.autosaveName, selected.last, r.format).c_str());

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -102,12 +102,18 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
   const FrameRange frames = SelectFrames(built.launch->FrameCount(), r.range, r.shard);
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
+  std::optional<AnimationWriter> animation;
+  if (r.animation) animation.emplace(r.prefix, *r.animation, r.width, r.height, r.fps);
   for (int64_t frame = frames.first; frame <= frames.last; ++frame) {
     const std::string file = NumberedFrameName(env.autosaveName, frame, r.format);
-    if (!(r.skipExisting && std::filesystem::exists(file))) {
+    if (animation || !(r.skipExisting && std::filesystem::exists(file))) {
       built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
       try {
-        WritePicture(canvas.picture, file, r.format);
+        if (animation) {
+          animation->Add(canvas.picture);
+        } else {
+          WriteFrame(canvas.space, canvas.picture, file, r.format);
+        }
       } catch (const std::exception& e) {
         progress.End();
         return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
@@ -115,6 +121,7 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
     }
     progress.Show(frame - frames.first + 1, frame);
   }
+  if (animation) animation->Finish();
   return kExitDone;
 }
 

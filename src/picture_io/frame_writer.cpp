@@ -26,14 +26,23 @@ std::string RemoveExtension(const std::string& name) {
 std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFormat format) {
   char number[32];
   std::snprintf(number, sizeof number, "%.5lld", static_cast<long long>(frame));
-  return RemoveExtension(name) + number + (format == PictureFormat::kPng ? ".png" : ".BMP");
+  return RemoveExtension(name) + number + (format == PictureFormat::kBmp ? ".BMP" : ".png");
 }
 
 void WritePicture(const Picture& picture, const std::string& path, PictureFormat format) {
-  if (format == PictureFormat::kPng) {
+  if (format != PictureFormat::kBmp) {
     SavePngFile(picture, path);
   } else {
     picture.SaveToFile(path, 24);
+  }
+}
+
+void WriteFrame(const SpaceBuffer& space, const Picture& picture, const std::string& path,
+                PictureFormat format) {
+  if (format == PictureFormat::kPng16) {
+    SavePng16File(space, path);
+  } else {
+    WritePicture(picture, path, format);
   }
 }
 

@@ -9,8 +9,10 @@
 namespace kirabel {
 
 class Picture;
+class SpaceBuffer;
 
-enum class PictureFormat { kBmp, kPng };
+// kPng16: 16 bits per channel, the space buffer's exact values.
+enum class PictureFormat { kBmp, kPng, kPng16 };
 
 // The format a chosen picture name asks for: PNG for a name ending in ".png"
 // (any letter case), else BMP.
@@ -29,5 +31,10 @@ std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFor
 // FileIOError (naming the file) when it cannot be written; an older file of
 // that name then stays as it was.
 void WritePicture(const Picture& picture, const std::string& path, PictureFormat format);
+
+// A drawn frame in any of the formats: kPng16 from the space buffer, the
+// others from the picture.
+void WriteFrame(const SpaceBuffer& space, const Picture& picture, const std::string& path,
+                PictureFormat format);
 
 }  // namespace kirabel

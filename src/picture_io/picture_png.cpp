@@ -7,6 +7,7 @@
 #include "image/picture.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 
@@ -29,8 +30,11 @@ QImage DibToQImage(const Picture& bitmap) {
   return image;
 }
 
-void SavePngFile(const Picture& bitmap, const std::string& fileName) {
-  const QImage image = DibToQImage(bitmap);
+namespace {
+
+// Encodes image as PNG in memory, then writes it beside the old file and puts
+// it in place only when complete.
+void WritePng(const QImage& image, const std::string& fileName) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -42,6 +46,28 @@ void SavePngFile(const Picture& bitmap, const std::string& fileName) {
   } catch (const KirabelError&) {
     throw WriteError(fileName);
   }
+}
+
+}  // namespace
+
+void SavePngFile(const Picture& bitmap, const std::string& fileName) {
+  WritePng(DibToQImage(bitmap), fileName);
+}
+
+void SavePng16File(const SpaceBuffer& space, const std::string& fileName) {
+  QImage image(space.Width(), space.Height(), QImage::Format_RGBX64);
+  if (space.Width() > 0 && space.Height() > 0 && image.isNull()) throw OutOfMemoryError();
+  for (int32_t y = 0; y < space.Height(); ++y) {
+    auto* target = reinterpret_cast<uint16_t*>(image.scanLine(y));
+    const uint16_t* pixel = space.Pixel(0, y);
+    for (int32_t x = 0; x < space.Width(); ++x, pixel += SpaceBuffer::kValuesPerPixel) {
+      target[4 * x] = pixel[0];
+      target[4 * x + 1] = pixel[1];
+      target[4 * x + 2] = pixel[2];
+      target[4 * x + 3] = 0xFFFF;
+    }
+  }
+  WritePng(image, fileName);
 }
 
 }  // namespace kirabel

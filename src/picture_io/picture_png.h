@@ -7,6 +7,7 @@
 namespace kirabel {
 
 class Picture;
+class SpaceBuffer;
 
 // The picture as a top-down RGB image; a null image for an empty picture.
 // Raises OutOfMemoryError when the image cannot be had.
@@ -16,5 +17,9 @@ QImage DibToQImage(const Picture& bitmap);
 // and put in its place only when complete, so a full disk or an unwritable
 // folder leaves an older file untouched. Raises WriteError on failure.
 void SavePngFile(const Picture& bitmap, const std::string& fileName);
+
+// Writes the space buffer as a 16-bit-per-channel PNG file holding its exact
+// values (the picture's bytes are their high bytes), the same safe way.
+void SavePng16File(const SpaceBuffer& space, const std::string& fileName);
 
 }  // namespace kirabel

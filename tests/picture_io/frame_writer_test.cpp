@@ -8,6 +8,8 @@
 
 #include "image/picture.h"
 #include "platform/errors.h"
+#include "simulation/renderer.h"
+#include "simulation/space_buffer.h"
 #include "support/file_size_limit.h"
 #include "support/scratch_folder.h"
 
@@ -72,6 +74,36 @@ TEST(FrameWriterTest, PngWritesTheSamePixelsTopDown) {
   const std::string bmp = folder.File("picture.bmp");
   WritePicture(bitmap, bmp, PictureFormat::kBmp);
   EXPECT_EQ(ReadBytes(bmp).substr(0, 2), "BM");
+}
+
+// The 16-bit PNG holds the space's exact values; the picture's bytes are their
+// high bytes.
+TEST(FrameWriterTest, Png16HoldsTheSpaceValues) {
+  SpaceBuffer space(3, 2);
+  space.SetValue(0, 0, 0, 0x1234);
+  space.SetValue(1, 2, 1, 0xFFFF);
+  space.SetValue(2, 1, 1, 0x0080);
+  Picture picture;
+  picture.SetHeight(2);
+  picture.SetWidth(3);
+  CopySpaceToBitmap(space, picture);
+  ScratchFolder folder;
+  const std::string name = folder.File("exact.png");
+  WriteFrame(space, picture, name, PictureFormat::kPng16);
+  const QImage image(QString::fromStdString(name), "PNG");
+  ASSERT_EQ(image.size(), QSize(3, 2));
+  EXPECT_EQ(image.depth(), 64);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      const QRgba64 value = image.pixelColor(x, y).rgba64();
+      EXPECT_EQ(value.red(), space.GetValue(0, x, y)) << x << "," << y;
+      EXPECT_EQ(value.green(), space.GetValue(1, x, y));
+      EXPECT_EQ(value.blue(), space.GetValue(2, x, y));
+      const uint8_t* pixel = picture.Bits() + (1 - y) * picture.RowBytes() + 3 * x;
+      EXPECT_EQ(pixel[2], space.GetValue(0, x, y) >> 8);
+    }
+  }
+  EXPECT_EQ(NumberedFrameName("a.bmp", 7, PictureFormat::kPng16), "a00007.png");
 }
 
 TEST(FrameWriterTest, FailedPngWriteKeepsTheOldFile) {

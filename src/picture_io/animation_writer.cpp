@@ -1,0 +1,149 @@
+#include "picture_io/animation_writer.h"
+
+#include <unistd.h>
+
+#include <QStringList>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "image/picture.h"
+#include "picture_io/frame_writer.h"
+#include "platform/errors.h"
+#include "platform/replacing_file.h"
+
+namespace kirabel {
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return text;
+}
+
+// What ffmpeg makes of raw frames for each format.
+QStringList EncoderArguments(AnimationFormat format) {
+  switch (format) {
+    case AnimationFormat::kGif:  // one palette for the whole animation, looping
+      return {"-filter_complex",
+              "[0:v]split[a][b];[a]palettegen[p];[b][p]paletteuse",
+              "-loop",
+              "0",
+              "-f",
+              "gif"};
+    case AnimationFormat::kApng:
+      return {"-plays", "0", "-f", "apng"};
+    case AnimationFormat::kWebm:
+      return {"-c:v", "libvpx-vp9", "-b:v", "0", "-crf", "30", "-f", "webm"};
+    case AnimationFormat::kMp4:  // H.264 wants even sizes: pad by a black line
+      return {
+          "-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-f",
+          "mp4"};
+  }
+  return {};
+}
+
+std::string TemporaryBeside(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  return folder + "/.kirabel-animation-" + std::to_string(getpid()) + "-" +
+         std::to_string(counter++) + ".tmp";
+}
+
+}  // namespace
+
+std::optional<AnimationFormat> AnimationFormatForName(const std::string& name) {
+  const std::string lower = Lower(name);
+  for (AnimationFormat format : {AnimationFormat::kGif, AnimationFormat::kApng,
+                                 AnimationFormat::kWebm, AnimationFormat::kMp4}) {
+    const std::string extension = AnimationExtension(format);
+    if (lower.size() > extension.size() &&
+        lower.compare(lower.size() - extension.size(), extension.size(), extension) == 0)
+      return format;
+  }
+  return std::nullopt;
+}
+
+const char* AnimationExtension(AnimationFormat format) {
+  switch (format) {
+    case AnimationFormat::kGif:
+      return ".gif";
+    case AnimationFormat::kApng:
+      return ".apng";
+    case AnimationFormat::kWebm:
+      return ".webm";
+    case AnimationFormat::kMp4:
+      return ".mp4";
+  }
+  return "";
+}
+
+AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
+                                 int fps)
+    : path_(std::move(path)), temporary_(TemporaryBeside(path_)), width_(width), height_(height) {
+  QStringList arguments{"-hide_banner", "-loglevel",
+                        "error",        "-y",
+                        "-f",           "rawvideo",
+                        "-pix_fmt",     "bgr24",
+                        "-s",           QStringLiteral("%1x%2").arg(width).arg(height),
+                        "-r",           QString::number(fps),
+                        "-i",           "-"};
+  arguments << EncoderArguments(format) << QString::fromStdString(temporary_);
+  encoder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  encoder_.start(QStringLiteral("ffmpeg"), arguments);
+  if (!encoder_.waitForStarted()) {
+    throw KirabelError("the encoder ffmpeg cannot be started; install ffmpeg to write " +
+                       std::string(AnimationExtension(format)) + " files");
+  }
+}
+
+AnimationWriter::~AnimationWriter() {
+  if (!finished_) Abandon();
+}
+
+void AnimationWriter::Add(const Picture& picture) {
+  // Raw frames run top down, without the row padding of the picture.
+  std::vector<char> frame(static_cast<std::size_t>(width_) * 3 * static_cast<std::size_t>(height_));
+  for (int y = 0; y < height_ && y < picture.Height(); ++y) {
+    const uint8_t* row = picture.Bits() + static_cast<std::size_t>(picture.Height() - 1 - y) *
+                                              static_cast<std::size_t>(picture.RowBytes());
+    std::copy(row, row + 3 * width_, frame.begin() + static_cast<std::ptrdiff_t>(y) * 3 * width_);
+  }
+  encoder_.write(frame.data(), static_cast<qint64>(frame.size()));
+  while (encoder_.bytesToWrite() > 0) {
+    if (!encoder_.waitForBytesWritten(-1)) throw KirabelError("the encoder ffmpeg stopped");
+  }
+}
+
+void AnimationWriter::Finish() {
+  encoder_.closeWriteChannel();
+  encoder_.waitForFinished(-1);
+  finished_ = true;
+  if (encoder_.exitStatus() != QProcess::NormalExit || encoder_.exitCode() != 0) {
+    std::remove(temporary_.c_str());
+    throw KirabelError("the encoder ffmpeg failed on " + path_);
+  }
+  // The encoded file reaches its name through the safe save path.
+  std::ifstream in(temporary_, std::ios::binary);
+  try {
+    ReplacingFile file(path_);
+    std::vector<char> chunk(1 << 20);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+      file.Write(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    file.Commit();
+  } catch (...) {
+    std::remove(temporary_.c_str());
+    throw;
+  }
+  std::remove(temporary_.c_str());
+}
+
+void AnimationWriter::Abandon() {
+  encoder_.kill();
+  encoder_.waitForFinished(-1);
+  std::remove(temporary_.c_str());
+}
+
+}  // namespace kirabel
