@@ -17,6 +17,7 @@
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
+#include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
 #include "simulation/random.h"
@@ -51,16 +52,6 @@ LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRe
   return env;
 }
 
-// The space buffer and the picture, black, of the requested size.
-struct Canvas {
-  explicit Canvas(const RenderRequest& r) : space(r.width, r.height) {
-    picture.SetHeight(r.height);
-    picture.SetWidth(r.width);
-  }
-  SpaceBuffer space;
-  Picture picture;
-};
-
 // Frames done, frames per second and time left, redrawn on one line.
 class ProgressLine {
  public:
@@ -91,37 +82,40 @@ class ProgressLine {
 
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& env, const RenderRequest& r) {
-  Canvas canvas(r);
-  RandomGenerator random;
-  const Launch::BuildResult built = Launch::Build(list, env, random, INT64_MAX, {}, r.jobs);
-  if (!built.launch) {
-    return Fail(std::to_string(built.estimate.particles) +
-                " particles do not fit into this machine's memory");
-  }
-  const RenderOptions options{r.antiAlias, r.wrap};
-  const FrameRange frames = SelectFrames(built.launch->FrameCount(), r.range, r.shard);
+  ExportJob job;
+  job.sets = list;
+  job.settings = env;
+  job.width = r.width;
+  job.height = r.height;
+  job.options = {r.antiAlias, r.wrap};
+  job.jobs = r.jobs;
+  const FrameRange frames = SelectFrames(FrameCount(env.frameCount), r.range, r.shard);
+  job.firstFrame = frames.first;
+  job.lastFrame = frames.last;
+  job.format = r.format;
+  job.skipExisting = r.skipExisting;
+  job.animation = r.animation;
+  job.animationPath = r.prefix;
+  job.fps = r.fps;
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
-  std::optional<AnimationWriter> animation;
-  if (r.animation) animation.emplace(r.prefix, *r.animation, r.width, r.height, r.fps);
-  for (int64_t frame = frames.first; frame <= frames.last; ++frame) {
-    const std::string file = NumberedFrameName(env.autosaveName, frame, r.format);
-    if (animation || !(r.skipExisting && std::filesystem::exists(file))) {
-      built.launch->DrawFrame(frame, canvas.space, canvas.picture, options);
-      try {
-        if (animation) {
-          animation->Add(canvas.picture);
-        } else {
-          WriteFrame(canvas.space, canvas.picture, file, r.format);
-        }
-      } catch (const std::exception& e) {
-        progress.End();
-        return Fail("frame " + std::to_string(frame) + " not written: " + e.what());
-      }
+  int64_t particles = 0;
+  try {
+    const ExportEnd end = RunExport(
+        job,
+        [&](int64_t done, int64_t, int64_t frame) {
+          if (done > 0) progress.Show(done, frame);
+          return true;
+        },
+        &particles);
+    if (end == ExportEnd::kTooLarge) {
+      progress.End();
+      return Fail(std::to_string(particles) + " particles do not fit into this machine's memory");
     }
-    progress.Show(frame - frames.first + 1, frame);
+  } catch (const std::exception& e) {
+    progress.End();
+    return Fail(e.what());
   }
-  if (animation) animation->Finish();
   return kExitDone;
 }
 

@@ -17,6 +17,7 @@
 
 #include "model/launch_settings.h"
 #include "simulation/space_buffer.h"
+#include "ui/animation_export.h"
 #include "ui/child_set_model.h"
 #include "ui/form_font.h"
 #include "ui/launch_settings_dialog.h"
@@ -102,6 +103,9 @@ void MainWindow::createFileMenu() {
   addMenuSeparator(fileMenu, "fileSeparator1");
   actionSaveImage = addMenuItem(fileMenu, "actionSaveImage",
                                 QStringLiteral("空間画像の保存(&I)..."), &MainWindow::saveImage);
+  actionExportAnimation =
+      addMenuItem(fileMenu, "actionExportAnimation",
+                  QStringLiteral("アニメーションを書き出す(&V)..."), &MainWindow::exportAnimation);
   addMenuSeparator(fileMenu, "fileSeparator2");
   actionExit =
       addMenuItem(fileMenu, "actionExit", QStringLiteral("終了(&X)"), &MainWindow::exitProgram);

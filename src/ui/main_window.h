@@ -21,6 +21,7 @@
 #include "model/pcl_file.h"
 #include "simulation/random.h"
 #include "ui/document.h"
+#include "ui/export_dialog.h"
 #include "ui/pcl_dialogs.h"
 
 class QAbstractItemModel;
@@ -34,6 +35,7 @@ class QWidget;
 namespace kirabel {
 
 class AboutDialog;
+class AnimationExport;
 class ChildSetModel;
 class LaunchSettingsDialog;
 class ParticleGrid;
@@ -85,7 +87,7 @@ class MainWindow : public QMainWindow {
   QMenu* gridMenu;
   QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
   QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
-      *actionExit;
+      *actionExportAnimation, *actionExit;
   QAction *actionCut, *actionCopy, *actionPaste;
   QAction *actionLaunch, *actionPreview;
   QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
@@ -137,6 +139,7 @@ class MainWindow : public QMainWindow {
   void saveList();
   void saveListAs();
   void saveImage();
+  void exportAnimation();
   void exitProgram();
   // Editing.
   void addSet();
@@ -191,6 +194,8 @@ class MainWindow : public QMainWindow {
   bool launchTargetsReady() const;
   bool confirmLaunchSettings();
   bool mayRemoveSet(int index);
+  bool confirmExportCount();
+  void exportEnded(const QString& error);
   void runLaunch();
   void fallBackToEmptySpace();
   void setResolutionOption(int32_t width, int32_t height);
@@ -200,6 +205,8 @@ class MainWindow : public QMainWindow {
   Document document_;
   ChildSetModel* childChoices_;
   PreviewController* preview_ = nullptr;
+  std::unique_ptr<AnimationExport> export_;  // the export running, if any
+  ExportChoice exportChoice_;                // the last choices of the export dialog
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;

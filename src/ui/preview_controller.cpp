@@ -8,6 +8,7 @@
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
 #include "simulation/population.h"
+#include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/preview_bar.h"
 #include "ui/space_viewer.h"
@@ -95,9 +96,7 @@ void PreviewController::showResult(const PreviewResult& result) {
           QStringLiteral("%1個の粒子が作られます").arg(qlonglong(result.particles)));
       return;
     case PreviewResult::State::kTooLarge:
-      bar_->showRefusal(
-          QStringLiteral("%1個の粒子はメモリに収まりません。粒子の数を減らしてください")
-              .arg(qlonglong(result.particles)));
+      bar_->showRefusal(ParticleMemoryRefusal(result.particles));
       return;
     case PreviewResult::State::kPicture:
       bar_->showRefusal(QString());

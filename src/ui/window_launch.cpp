@@ -9,6 +9,7 @@
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
 #include "simulation/space_buffer.h"
+#include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/space_viewer.h"
@@ -16,16 +17,6 @@
 namespace kirabel {
 
 namespace {
-
-QString ParticleCountQuestion(int64_t particles) {
-  return QStringLiteral("%1個の粒子が作られます。計算を続けていいですか？")
-      .arg(qlonglong(particles));
-}
-
-QString ParticleMemoryRefusal(int64_t particles) {
-  return QStringLiteral("%1個の粒子はメモリに収まりません。粒子の数を減らしてください")
-      .arg(qlonglong(particles));
-}
 
 const char kSaveFailedWarning[] =
     "ディスクの空き容量が足りないか、指定されたファイルに書き込めません";

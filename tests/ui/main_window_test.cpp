@@ -32,6 +32,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionSave", "パーティクルリストの上書き保存(&S)...", {}, false},
       {"actionSaveAs", "パーティクルリストに名前を付けて保存(&A)...", {}, false},
       {"actionSaveImage", "空間画像の保存(&I)...", {}, false},
+      {"actionExportAnimation", "アニメーションを書き出す(&V)...", {}, false},
       {"actionExit", "終了(&X)", {}, false},
       {"actionCut", "切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X), false},
       {"actionCopy", "ｺﾋﾟｰ(&C)", QKeySequence(Qt::CTRL | Qt::Key_C), false},

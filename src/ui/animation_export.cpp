@@ -1,0 +1,61 @@
+#include "ui/animation_export.h"
+
+#include <QProgressDialog>
+#include <exception>
+
+#include "ui/launch_texts.h"
+
+namespace kirabel {
+
+AnimationExport::AnimationExport(ExportJob job, QWidget* window)
+    : progress_(new QProgressDialog(QStringLiteral("アニメーションを書き出しています..."),
+                                    QStringLiteral("ｷｬﾝｾﾙ"), 0, 1, window)) {
+  progress_->setObjectName(QStringLiteral("exportProgress"));
+  progress_->setWindowModality(Qt::NonModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoClose(false);
+  progress_->setAutoReset(false);
+  connect(progress_, &QProgressDialog::canceled, this, &AnimationExport::cancel);
+  connect(&poll_, &QTimer::timeout, this, &AnimationExport::showProgress);
+  poll_.start(100);
+  progress_->show();
+  worker_ = std::thread([this, job = std::move(job)] {
+    QString error;
+    try {
+      int64_t particles = 0;
+      const ExportEnd end = RunExport(
+          job,
+          [this](int64_t done, int64_t total, int64_t) {
+            done_ = done;
+            total_ = total;
+            return !cancelled_;
+          },
+          &particles);
+      if (end == ExportEnd::kTooLarge) error = ParticleMemoryRefusal(particles);
+    } catch (const std::exception& e) {
+      error = QString::fromUtf8(e.what());
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, error] {
+          poll_.stop();
+          if (progress_) progress_->deleteLater();
+          emit finished(error);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+AnimationExport::~AnimationExport() {
+  cancelled_ = true;
+  if (worker_.joinable()) worker_.join();
+  if (progress_) progress_->deleteLater();
+}
+
+void AnimationExport::showProgress() {
+  if (!progress_) return;
+  progress_->setMaximum(static_cast<int>(std::max<int64_t>(total_, 1)));
+  progress_->setValue(static_cast<int>(done_.load()));
+}
+
+}  // namespace kirabel

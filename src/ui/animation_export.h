@@ -1,0 +1,45 @@
+#pragma once
+// An export running in the background: the frames are drawn and encoded on a
+// thread of their own while the window stays usable; a progress window shows
+// how far it is and can cancel it (a cancelled animation leaves nothing).
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+#include "picture_io/exporter.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace kirabel {
+
+class AnimationExport : public QObject {
+  Q_OBJECT
+ public:
+  // Starts writing job; the progress window belongs to `window`.
+  AnimationExport(ExportJob job, QWidget* window);
+  // Cancels an export still running and waits for it.
+  ~AnimationExport() override;
+
+  void cancel() { cancelled_ = true; }
+
+ signals:
+  // The export ended: an error text, or empty when it was written or cancelled.
+  void finished(const QString& error);
+
+ private:
+  void showProgress();
+
+  std::atomic<bool> cancelled_{false};
+  std::atomic<int64_t> done_{0};
+  std::atomic<int64_t> total_{0};
+  QPointer<QProgressDialog> progress_;
+  QTimer poll_;
+  std::thread worker_;
+};
+
+}  // namespace kirabel

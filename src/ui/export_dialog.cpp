@@ -1,0 +1,123 @@
+#include "ui/export_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
+#include <limits>
+
+#include "picture_io/frame_writer.h"
+#include "ui/file_dialog_service.h"
+#include "ui/form_font.h"
+
+namespace kirabel {
+
+namespace {
+
+constexpr AnimationFormat kFormats[] = {AnimationFormat::kGif, AnimationFormat::kApng,
+                                        AnimationFormat::kWebm, AnimationFormat::kMp4};
+constexpr int kLargestFrame = std::numeric_limits<int>::max();
+
+QSpinBox* FrameSpin(QWidget* parent, const char* name) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QLatin1String(name));
+  spin->setRange(1, 1);
+  return spin;
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("exportDialog"));
+  setWindowTitle(QStringLiteral("アニメーションを書き出す"));
+  setFont(FormFont());
+  setModal(true);
+  formatCombo_ = new QComboBox(this);
+  formatCombo_->setObjectName(QStringLiteral("formatCombo"));
+  formatCombo_->addItems({QStringLiteral("GIF"), QStringLiteral("APNG"), QStringLiteral("WebM"),
+                          QStringLiteral("MP4")});
+  fpsSpin_ = new QSpinBox(this);
+  fpsSpin_->setObjectName(QStringLiteral("fpsSpin"));
+  fpsSpin_->setRange(1, 120);
+  firstSpin_ = FrameSpin(this, "firstFrameSpin");
+  lastSpin_ = FrameSpin(this, "lastFrameSpin");
+  fileEdit_ = new QLineEdit(this);
+  fileEdit_->setObjectName(QStringLiteral("fileEdit"));
+  browseButton_ = new QPushButton(QStringLiteral("参照(&B)..."), this);
+  browseButton_->setObjectName(QStringLiteral("browseButton"));
+  browseButton_->setAutoDefault(false);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(fileEdit_, 1);
+  fileRow->addWidget(browseButton_);
+  auto* buttons = new QDialogButtonBox(this);
+  okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName(QStringLiteral("okButton"));
+  buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole)
+      ->setObjectName(QStringLiteral("cancelButton"));
+  auto* form = new QFormLayout(this);
+  form->addRow(QStringLiteral("形式"), formatCombo_);
+  form->addRow(QStringLiteral("毎秒のフレーム数"), fpsSpin_);
+  form->addRow(QStringLiteral("最初のフレーム"), firstSpin_);
+  form->addRow(QStringLiteral("最後のフレーム"), lastSpin_);
+  form->addRow(QStringLiteral("ファイル名"), fileRow);
+  form->addRow(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(browseButton_, &QPushButton::clicked, this, &ExportDialog::browse);
+  connect(formatCombo_, qOverload<int>(&QComboBox::currentIndexChanged), this,
+          &ExportDialog::followFormat);
+  connect(fileEdit_, &QLineEdit::textChanged, this,
+          [this] { okButton_->setEnabled(!fileEdit_->text().trimmed().isEmpty()); });
+  okButton_->setEnabled(false);
+}
+
+void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
+  const int last = static_cast<int>(std::clamp<int64_t>(frameCount, 1, kLargestFrame));
+  firstSpin_->setRange(1, last);
+  lastSpin_->setRange(1, last);
+  formatCombo_->setCurrentIndex(static_cast<int>(
+      std::find(std::begin(kFormats), std::end(kFormats), choice.format) - std::begin(kFormats)));
+  fpsSpin_->setValue(choice.fps);
+  firstSpin_->setValue(static_cast<int>(std::clamp<int64_t>(choice.firstFrame, 1, last)));
+  lastSpin_->setValue(static_cast<int>(std::clamp<int64_t>(choice.lastFrame, 1, last)));
+  fileEdit_->setText(QString::fromStdString(choice.path));
+}
+
+ExportChoice ExportDialog::choice() const {
+  ExportChoice choice;
+  choice.format = kFormats[std::clamp(formatCombo_->currentIndex(), 0, 3)];
+  choice.fps = fpsSpin_->value();
+  choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
+  choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
+  choice.path = fileEdit_->text().trimmed().toStdString();
+  return choice;
+}
+
+// The file name takes the chosen format's extension.
+void ExportDialog::followFormat() {
+  const QString name = fileEdit_->text().trimmed();
+  if (name.isEmpty()) return;
+  const std::string path = name.toStdString();
+  const std::string stem = AnimationFormatForName(path) ? RemoveExtension(path) : path;
+  fileEdit_->setText(QString::fromStdString(stem + AnimationExtension(choice().format)));
+}
+
+void ExportDialog::browse() {
+  if (!chooser_) return;
+  const AnimationFormat format = choice().format;
+  const QString extension = QString::fromLatin1(AnimationExtension(format) + 1);
+  FileChooser dialog(FileChooser::Kind::Save, extension.toUpper() + QStringLiteral("(*.") +
+                                                  extension + QStringLiteral(")|*.") + extension);
+  dialog.title = windowTitle();
+  dialog.initialDir = chooser_->initialDir;
+  dialog.defaultExtension = extension;
+  if (!dialog.execute(this)) return;
+  fileEdit_->setText(dialog.fileName);
+  chooser_->initialDir = dialog.fileFolder();
+}
+
+}  // namespace kirabel

@@ -1,0 +1,53 @@
+#pragma once
+// The animation export dialog ("アニメーションを書き出す"): the format, the
+// frames per second, the frames of the launch and the file. It holds no data:
+// the main window fills it before showing it and reads the choice afterwards.
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "picture_io/animation_writer.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace kirabel {
+
+class FileChooser;
+
+struct ExportChoice {
+  AnimationFormat format = AnimationFormat::kGif;
+  int fps = 30;
+  int64_t firstFrame = 1;
+  int64_t lastFrame = 1;
+  std::string path;
+};
+
+class ExportDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit ExportDialog(QWidget* parent = nullptr);
+
+  // The launch's frame count bounds the frame fields; the choice fills them.
+  void setChoice(const ExportChoice& choice, int64_t frameCount);
+  ExportChoice choice() const;
+  // The save dialog the browse button shows (the main window's).
+  void setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
+
+ private:
+  void browse();
+  void followFormat();
+
+  QComboBox* formatCombo_;
+  QSpinBox* fpsSpin_;
+  QSpinBox* firstSpin_;
+  QSpinBox* lastSpin_;
+  QLineEdit* fileEdit_;
+  QPushButton* browseButton_;
+  QPushButton* okButton_;
+  FileChooser* chooser_ = nullptr;
+};
+
+}  // namespace kirabel
