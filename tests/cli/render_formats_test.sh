@@ -4,15 +4,8 @@
 # missing encoder or an unwritable file is a clear failure that leaves no file
 # behind and an older one as it was.
 set -u
-render="${KIRABEL_BUILD_DIR:?}/kirabel-render"
+. "$(dirname "$0")/checks.sh"
 scene="${KIRABEL_SOURCE_DIR:?}/examples/finale.pcl"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 run() { "$render" -q --size 97x64 --frames 5 --start 30 "$@" "$scene" 2>"$work/err"; }
 
 for format in gif apng webm mp4; do
@@ -50,8 +43,4 @@ run -o "$work/ro.mp4"
 [ "$(cat "$work/ro.mp4")" = old ] || fail "read-only animation replaced"
 ls -A "$work" | grep -q '^\.kirabel' && fail "a temporary file was left"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "all format checks passed"
+finish format

@@ -2,15 +2,8 @@
 # Splitting a render: --range, --shard (run one after another and through GNU
 # parallel) and --skip-existing write the same files, byte for byte, as one run.
 set -u
-render="${KIRABEL_BUILD_DIR:?}/kirabel-render"
+. "$(dirname "$0")/checks.sh"
 scene="${KIRABEL_SOURCE_DIR:?}/examples/finale.pcl"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 run() { "$render" -q --size 48x40 --frames 7 "$@" "$scene" 2>>"$work/err" || fail "exit $?: $*"; }
 # same DIR: every frame file of the single run is there and equal, and no other.
 same() {
@@ -46,8 +39,4 @@ run --skip-existing -o "$work/rerun/f"
 cmp -s "$work/one/f00004.BMP" "$work/rerun/f00004.BMP" || fail "--skip-existing: frame 4 not redrawn"
 [ "$(cat "$work/rerun/f00002.BMP")" = "kept" ] || fail "--skip-existing replaced frame 2"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "all split checks passed"
+finish split

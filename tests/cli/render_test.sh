@@ -2,15 +2,8 @@
 # End-to-end checks of kirabel-render: exit codes, output files, --jobs
 # independence, dry-run output.
 set -u
-render="${KIRABEL_BUILD_DIR:?}/kirabel-render"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/checks.sh"
 
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 
 # expect_exit CODE ARGS...: runs the renderer and checks its exit status.
 expect_exit() {
@@ -158,8 +151,4 @@ expect_exit 1 -q --size 16x16 -o "$work/ro/x" "$work/scene.pcl"
 [ "$(cat "$work/ro/x00001.BMP")" = "old frame" ] || fail "a read-only frame was replaced"
 grep -q "x00001.BMP に書き込めません" "$work/err" || fail "read-only frame: $(cat "$work/err")"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "all kirabel-render checks passed"
+finish kirabel-render
