@@ -15,6 +15,7 @@
 #include "ui/preview_bar.h"
 #include "ui/preview_controller.h"
 #include "ui/started_app_fixture.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 #include "ui_support/launch_scene.h"
@@ -117,6 +118,19 @@ TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
   EXPECT_FALSE(bar().playing());
   QTest::qWait(300);  // nothing drawn for the preview replaces the launch's frame
   EXPECT_EQ(Pixels(viewer().picture()), launched);
+}
+
+TEST(PreviewBarTest, ATypedTimeTakesEffectOnEnter) {
+  PreviewBar bar;
+  bar.setFrames(4, 2.5L, 5);
+  bar.show();
+  auto* edit = Child<NumericField>(bar, "previewTimeEdit");
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, QStringLiteral("9"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(bar.time(), 9.0L);
+  EXPECT_EQ(bar.frame(), 3);
 }
 
 TEST(PreviewBarTest, TimesFallOnFramesOrBetween) {
