@@ -2,15 +2,64 @@
 
 namespace kirabel {
 
-Document::Document(QObject* parent) : QObject(parent) {}
+// One step of the history: a list command, with the grid's selected row
+// before and after it, so that undo and redo put the selection back too.
+class HistoryStep : public QUndoCommand {
+ public:
+  HistoryStep(Document& document, std::unique_ptr<ListCommand> command, const QString& text)
+      : QUndoCommand(text), document_(document), command_(std::move(command)) {}
+
+  void redo() override {
+    const int before = document_.selectedRow_ ? document_.selectedRow_() : 0;
+    document_.applyNow(*command_);
+    if (!applied_) {
+      rowBefore_ = before;
+      rowAfter_ = document_.selectedRow_ ? document_.selectedRow_() : 0;
+      applied_ = true;
+    } else if (document_.selectRow_) {
+      document_.selectRow_(rowAfter_);
+    }
+  }
+  void undo() override {
+    document_.revertNow(*command_);
+    if (document_.selectRow_) document_.selectRow_(rowBefore_);
+  }
+
+ private:
+  Document& document_;
+  std::unique_ptr<ListCommand> command_;
+  bool applied_ = false;
+  int rowBefore_ = 0, rowAfter_ = 0;
+};
+
+Document::Document(QObject* parent) : QObject(parent) {
+  connect(&history_, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { emit modifiedChanged(!clean); });
+}
 
 Document::~Document() = default;
 
-void Document::apply(std::unique_ptr<ListCommand> command) {
-  const RowChange change = command->RowsToApply(data_);
+void Document::apply(std::unique_ptr<ListCommand> command, const QString& step) {
+  history_.push(new HistoryStep(*this, std::move(command), step));
+}
+
+void Document::setSelectionAccess(std::function<int()> get, std::function<void(int)> set) {
+  selectedRow_ = std::move(get);
+  selectRow_ = std::move(set);
+}
+
+void Document::applyNow(ListCommand& command) {
+  const RowChange change = command.RowsToApply(data_);
   announceBefore(change);
-  command->Apply(data_);
-  announceAfter(change, command->ReplacesFile());
+  command.Apply(data_);
+  announceAfter(change, command.ReplacesFile());
+}
+
+void Document::revertNow(ListCommand& command) {
+  const RowChange change = command.RowsToRevert(data_);
+  announceBefore(change);
+  command.Revert(data_);
+  announceAfter(change, command.ReplacesFile());
 }
 
 void Document::announceBefore(const RowChange& change) {

@@ -5,6 +5,8 @@
 // applies and announces; views (the grid, the child chooser, the caption)
 // follow the signals and keep nothing of their own.
 #include <QObject>
+#include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,8 +29,17 @@ class Document : public QObject {
   const Options& options() const { return options_; }
   const DocumentData& data() const { return data_; }
 
-  // Applies a change to the list and announces it.
-  void apply(std::unique_ptr<ListCommand> command);
+  // Applies a change to the list and announces it, as one step of the undo
+  // history named `step` ("削除", ...).
+  void apply(std::unique_ptr<ListCommand> command, const QString& step = QString());
+  // The history of list changes (undo, redo, and whether the list changed
+  // since it was loaded or saved).
+  QUndoStack& history() { return history_; }
+  bool modified() const { return !history_.isClean(); }
+  // The list now matches its file (or is a new one): nothing to lose.
+  void markSaved() { history_.setClean(); }
+  // How undo and redo find and restore the grid's selected row.
+  void setSelectionAccess(std::function<int()> get, std::function<void(int)> set);
 
   // Copies set `index` into the clipboard; false when there is no such set.
   bool copySet(int index);
@@ -52,13 +63,20 @@ class Document : public QObject {
   void launchSettingsChanged();
   void fileNameChanged();
   void optionsChanged();
+  void modifiedChanged(bool modified);
 
  private:
+  friend class HistoryStep;
+  void applyNow(ListCommand& command);
+  void revertNow(ListCommand& command);
   void announceBefore(const RowChange& change);
   void announceAfter(const RowChange& change, bool replacesFile);
 
   DocumentData data_;
   Options options_;
+  QUndoStack history_;
+  std::function<int()> selectedRow_;
+  std::function<void(int)> selectRow_;
 };
 
 }  // namespace kirabel

@@ -73,7 +73,7 @@ void KirabelApplication::readSettings(const QStringList& arguments, int colourDe
   applySettings(LoadSettingsFile(settingsPath_));
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
-  if (!file.empty()) mainWindow_->loadFile(file);
+  if (!file.empty()) mainWindow_->loadStartFile(file);
 }
 
 void KirabelApplication::applySettings(const Settings& settings) {

@@ -114,6 +114,13 @@ void MainWindow::createFileMenu() {
 void MainWindow::createEditMenu() {
   editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
   editMenu->setObjectName(QStringLiteral("editMenu"));
+  actionUndo = addMenuItem(editMenu, "actionUndo", QStringLiteral("元に戻す(&U)"),
+                           &MainWindow::undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  actionRedo = addMenuItem(editMenu, "actionRedo", QStringLiteral("やり直し(&R)"),
+                           &MainWindow::redo, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  actionRedo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  addMenuSeparator(editMenu, "editSeparator");
   actionCut = addMenuItem(editMenu, "actionCut", QStringLiteral("切り取り(&T)"),
                           &MainWindow::cutSet, QKeySequence(Qt::CTRL | Qt::Key_X));
   actionCopy = addMenuItem(editMenu, "actionCopy", QStringLiteral("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
@@ -273,7 +280,35 @@ void MainWindow::connectDocument() {
   connect(grid, &ParticleGrid::escapePressed, this, &MainWindow::stopLaunch);
   connect(grid, &ParticleGrid::rowActivated, this, &MainWindow::changeSelectedSet);
   connect(&document_, &Document::fileNameChanged, this, &MainWindow::showFileName);
+  connect(&document_, &Document::modifiedChanged, this, &MainWindow::showFileName);
+  document_.setSelectionAccess([this] { return grid->selectedRow(); },
+                               [this](int row) { grid->setSelectedRow(row); });
+  QUndoStack& history = document_.history();
+  connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
+  showHistory();
   connect(&document_, &Document::optionsChanged, this, &MainWindow::showOptions);
+}
+
+// Undo and redo are there when there is a step to take back or redo, and
+// name it.
+void MainWindow::showHistory() {
+  const QUndoStack& history = document_.history();
+  const auto named = [](const char* caption, const QString& step) {
+    const QString text = QString::fromUtf8(caption);
+    return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
+  };
+  actionUndo->setEnabled(history.canUndo());
+  actionUndo->setText(named("元に戻す(&U)", history.undoText()));
+  actionRedo->setEnabled(history.canRedo());
+  actionRedo->setText(named("やり直し(&R)", history.redoText()));
+}
+
+void MainWindow::undo() {
+  document_.history().undo();
+}
+
+void MainWindow::redo() {
+  document_.history().redo();
 }
 
 QAbstractItemModel* MainWindow::childChoices() const {
@@ -291,6 +326,7 @@ void MainWindow::showFileName() {
   const int slash = qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
   name = name.mid(slash + 1);
   if (name.isEmpty()) name = QStringLiteral("名称未設定");
+  if (document_.modified()) name += QLatin1Char('*');
   setWindowTitle(QLatin1String(kApplicationTitle) + QStringLiteral(" -") + name +
                  QStringLiteral("-"));
 }

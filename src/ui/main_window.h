@@ -88,7 +88,7 @@ class MainWindow : public QMainWindow {
   QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
   QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
       *actionExportAnimation, *actionExit;
-  QAction *actionCut, *actionCopy, *actionPaste;
+  QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
   QAction *actionLaunch, *actionPreview;
   QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
       *actionAntiAliasing, *actionWrapSpace;
@@ -114,6 +114,9 @@ class MainWindow : public QMainWindow {
   // Merges a PCL file into the list (drop, command line); a file that is no
   // PCL file gives a warning and changes nothing.
   bool loadFile(const std::string& path);
+  // The file named on the command line: loaded into the empty list at
+  // start-up, with nothing to undo and nothing changed.
+  void loadStartFile(const std::string& path);
   // Replaces the list by a PCL file's sets (Open); a refused file keeps it.
   void openFile(const std::string& path);
   // Merges the first of the dropped files.
@@ -142,6 +145,8 @@ class MainWindow : public QMainWindow {
   void exportAnimation();
   void exitProgram();
   // Editing.
+  void undo();
+  void redo();
   void addSet();
   void changeSelectedSet();  // adds a set on the new-set row
   void deleteSelectedSet();
@@ -186,10 +191,14 @@ class MainWindow : public QMainWindow {
   QToolButton* addToolButton(const char* name, int left, const QString& hint,
                              void (MainWindow::*handler)());
   void showFileName();
+  void showHistory();
+  bool maySaveChanges();
   void showOptions();
   void changeOptions(const std::function<void(Options&)>& change);
   std::optional<PclContents> readList(const std::string& path);
   bool writeList(const std::string& path);
+  bool saveInteractively();
+  bool saveAsInteractively();
   void updateBusyControls();
   bool launchTargetsReady() const;
   bool confirmLaunchSettings();

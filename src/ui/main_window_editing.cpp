@@ -27,7 +27,7 @@ void MainWindow::addSet() {
   if (!setDialog) return;
   setDialog->proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
   if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
-  document_.apply(AppendSetCommand(setDialog->particleSet()));
+  document_.apply(AppendSetCommand(setDialog->particleSet()), QStringLiteral("追加"));
 }
 
 void MainWindow::changeSelectedSet() {
@@ -45,7 +45,8 @@ void MainWindow::editSet(int index) {
   if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
   // The list cannot change while the dialog is modal; stay safe if it did.
   if (index >= static_cast<int>(document_.sets().size())) return;
-  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog->particleSet()));
+  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog->particleSet()),
+                  QStringLiteral("変更"));
 }
 
 // Whether set `index` may go: asked only when another set names it as child.
@@ -61,7 +62,7 @@ bool MainWindow::mayRemoveSet(int index) {
 bool MainWindow::deleteSet(int index) {
   if (index < 0 || index >= static_cast<int>(document_.sets().size())) return false;
   if (!mayRemoveSet(index)) return false;
-  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)));
+  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)), QStringLiteral("削除"));
   return true;
 }
 
@@ -78,7 +79,7 @@ void MainWindow::cutSet() {
     return;
   }
   if (mayRemoveSet(index)) {
-    document_.apply(CutSetCommand(static_cast<std::size_t>(index)));
+    document_.apply(CutSetCommand(static_cast<std::size_t>(index)), QStringLiteral("切り取り"));
   } else {
     document_.copySet(index);
   }
@@ -102,7 +103,8 @@ void MainWindow::pasteSet() {
       break;
   }
   const int position = std::max(selectedRow() - 1, 0);
-  document_.apply(PasteSetCommand(static_cast<std::size_t>(position), std::move(pasted)));
+  document_.apply(PasteSetCommand(static_cast<std::size_t>(position), std::move(pasted)),
+                  QStringLiteral("貼り付け"));
 }
 
 }  // namespace kirabel

@@ -25,16 +25,37 @@ void StartBothIn(FileChooser& from, FileChooser& other) {
 
 }  // namespace
 
+// A changed list asks whether to save it instead of whether to discard it.
 void MainWindow::newList() {
   if (document_.sets().empty()) return;
-  if (!MessageBox::confirm(this, QStringLiteral("現在のデータを破棄していいですか"))) return;
+  if (document_.modified()
+          ? !maySaveChanges()
+          : !MessageBox::confirm(this, QStringLiteral("現在のデータを破棄していいですか")))
+    return;
   // The launch settings stay.
-  document_.apply(ReplaceListCommand({}, std::nullopt, std::string()));
+  document_.apply(ReplaceListCommand({}, std::nullopt, std::string()), QStringLiteral("新規作成"));
+  document_.markSaved();
 }
 
 void MainWindow::openList() {
+  if (!maySaveChanges()) return;
   if (openDialog.execute(this)) openFile(openDialog.fileName.toStdString());
   StartBothIn(openDialog, saveDialog);
+}
+
+// Before changes could be lost: "変更を保存しますか？" when the list changed
+// since it was loaded or saved. True to go on (saved, or not to be saved).
+bool MainWindow::maySaveChanges() {
+  if (!document_.modified()) return true;
+  switch (MessageBox::show(this, MsgKind::Confirmation, QStringLiteral("変更を保存しますか？"),
+                           MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+      return saveInteractively();
+    case MsgAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Reads a PCL file for a command; a file that is no PCL file gives the
@@ -52,7 +73,9 @@ void MainWindow::openFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return;
   document_.apply(
-      ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)));
+      ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
+      QStringLiteral("読み込み"));
+  document_.markSaved();
 }
 
 void MainWindow::mergeList() {
@@ -64,28 +87,40 @@ bool MainWindow::loadFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return false;
   document_.apply(
-      MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)));
+      MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
+      QStringLiteral("追加読み込み"));
   return true;
 }
 
+void MainWindow::loadStartFile(const std::string& path) {
+  if (loadFile(path)) document_.history().clear();
+}
+
 void MainWindow::saveList() {
-  const std::string path = document_.fileName();
-  if (path.empty()) {
-    saveListAs();
-    return;
-  }
-  const QString question =
-      QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね");
-  if (!MessageBox::confirm(this, question)) return;
-  writeList(path);
+  saveInteractively();
 }
 
 void MainWindow::saveListAs() {
+  saveAsInteractively();
+}
+
+// Overwrite save after its question, or save as for an untitled list.
+bool MainWindow::saveInteractively() {
+  const std::string path = document_.fileName();
+  if (path.empty()) return saveAsInteractively();
+  const QString question =
+      QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね");
+  return MessageBox::confirm(this, question) && writeList(path);
+}
+
+bool MainWindow::saveAsInteractively() {
   saveDialog.defaultExtension = QStringLiteral("PCL");
   saveDialog.filterIndex = 1;
+  const bool chosen = saveDialog.execute(this);
   // A failed save ends the command before the starting folders change.
-  if (saveDialog.execute(this) && !writeList(saveDialog.fileName.toStdString())) return;
+  if (chosen && !writeList(saveDialog.fileName.toStdString())) return false;
   StartBothIn(saveDialog, openDialog);
+  return chosen;
 }
 
 // Saves the list; the file becomes the current file.
@@ -93,6 +128,7 @@ bool MainWindow::writeList(const std::string& path) {
   return RunCommand(this, [&] {
     SaveListToFile(path, document_.sets(), document_.launchSettings());
     document_.setFileName(path);
+    document_.markSaved();
   });
 }
 
@@ -105,7 +141,7 @@ void MainWindow::saveImage() {
 }
 
 void MainWindow::exitProgram() {
-  endProgram();
+  if (maySaveChanges()) endProgram();
 }
 
 void MainWindow::dropFiles(const QStringList& paths) {

@@ -32,7 +32,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!runCloseQuery()) {
+  if (!maySaveChanges() || !runCloseQuery()) {
     event->ignore();
     return;
   }

@@ -34,8 +34,18 @@ QMessageBox::Icon IconOf(MsgKind kind) {
   return QMessageBox::Information;
 }
 
+// Unanswered in test mode: OK, Yes, or for "save first?" No (go on as a
+// program without the question would).
 MsgAnswer DefaultAnswer(MsgButtons buttons) {
-  return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+  switch (buttons) {
+    case MsgButtons::Ok:
+      return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+      return MsgAnswer::Yes;
+    case MsgButtons::YesNoCancel:
+      break;
+  }
+  return MsgAnswer::No;
 }
 
 // Only questions take a queued answer: a box with OK alone has nothing to ask.
@@ -57,10 +67,14 @@ MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QStr
   }
   QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+  QPushButton* cancel = buttons == MsgButtons::YesNoCancel
+                            ? box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole)
+                            : nullptr;
   box.setDefaultButton(yes);
-  box.setEscapeButton(no);
+  box.setEscapeButton(cancel ? cancel : no);
   box.exec();
-  return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+  if (box.clickedButton() == yes) return MsgAnswer::Yes;
+  return cancel && box.clickedButton() != no ? MsgAnswer::Cancel : MsgAnswer::No;
 }
 
 }  // namespace

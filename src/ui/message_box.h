@@ -12,8 +12,8 @@ class QWidget;
 namespace kirabel {
 
 enum class MsgKind { Warning, Confirmation, Error, Information };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // One box as it was (or, in test mode, would have been) shown.
 struct ShownMessage {
@@ -40,7 +40,8 @@ class MessageBox {
   static void beep();
 
   // Test mode: no box is shown; show() records it and takes the next queued
-  // answer (questions only), or the default button (Yes, OK) when none is queued.
+  // answer (questions only), or when none is queued OK, Yes, or No for a
+  // question with Cancel.
   static void setTestMode(bool on);
   static bool testMode();
   static void setNextAnswer(MsgAnswer answer);

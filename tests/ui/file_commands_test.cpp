@@ -101,11 +101,13 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   EXPECT_EQ(form_.saveDialog.initialDir, folder());
   EXPECT_EQ(form_.openDialog.initialDir, folder());
 
-  // Open empties the list without a question, then loads.
+  // Open of a changed list asks to save it first; "no" goes on without.
   addSet(QStringLiteral("extra"));
   testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 0; });
   open("pair.PCL");
-  EXPECT_TRUE(MessageBox::shown().empty());
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("変更を保存しますか？"));
+  EXPECT_EQ(MessageBox::shown()[0].buttons, MsgButtons::YesNoCancel);
   EXPECT_EQ(lastRequest().initialDir, folder());
   EXPECT_FALSE(lastRequest().save);
   ASSERT_EQ(form_.document().sets().size(), built.size());
@@ -148,8 +150,7 @@ TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   MessageBox::setNextAnswer(MsgAnswer::Yes);
   form_.actionSave->trigger();
   EXPECT_EQ(FileDialogService::requests().size(), 1u);  // no dialog
-  MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.actionNew->trigger();
+  form_.actionNew->trigger();                           // saved just now: the usual question
   open("first.PCL");
   EXPECT_EQ(names(), (Strings{"一番", "second", "third"}));
 }
@@ -185,7 +186,7 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   form_.actionMerge->trigger();
   EXPECT_EQ(names(), (Strings{"一番", "second", "own", "一番", "second"}));
   EXPECT_EQ(form_.document().sets()[4].child, 3);
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
+  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));  // changed since loaded
   expectInStep();
 
   // Only the first dropped file is merged; the folders stay.
@@ -194,7 +195,7 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   EXPECT_EQ(form_.document().sets().size(), 6u);
   EXPECT_EQ(form_.document().sets()[5].name, "dropped");
   EXPECT_EQ(form_.document().sets()[5].child, 5);
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -other.pcl-"));
+  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -other.pcl*-"));
   EXPECT_EQ(form_.openDialog.initialDir, openDir);
   expectInStep();
 }
@@ -220,7 +221,7 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("に書き込めません")));
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
+  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));
   EXPECT_EQ(form_.openDialog.initialDir, openDir);
 }
 

@@ -243,8 +243,8 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
 TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   addABC();
   selectRow(1);
-  form_.copyButton->click();  // A with child 2
-  MessageBox::setNextAnswer(MsgAnswer::Yes);
+  form_.copyButton->click();                 // A with child 2
+  MessageBox::setNextAnswer(MsgAnswer::No);  // do not save the changes
   form_.actionNew->trigger();
   ASSERT_TRUE(form_.document().sets().empty());
   form_.pasteButton->click();

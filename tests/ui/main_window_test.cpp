@@ -34,6 +34,8 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionSaveImage", "空間画像の保存(&I)...", {}, false},
       {"actionExportAnimation", "アニメーションを書き出す(&V)...", {}, false},
       {"actionExit", "終了(&X)", {}, false},
+      {"actionUndo", "元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z), false},
+      {"actionRedo", "やり直し(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y), false},
       {"actionCut", "切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X), false},
       {"actionCopy", "ｺﾋﾟｰ(&C)", QKeySequence(Qt::CTRL | Qt::Key_C), false},
       {"actionPaste", "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), false},
