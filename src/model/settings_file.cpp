@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "model/recent_files.h"
 #include "platform/ini_file.h"
 
 namespace kirabel {
@@ -78,16 +79,33 @@ Settings LoadSettingsFile(const std::string& path) {
   const IniFile ini(path);
   Settings settings;
   VisitKeys(settings, Reader{ini});
+  settings.recentFiles = ReadRecentFiles(ini);
   return settings;
 }
 
-void SaveSettingsFile(const std::string& path, const Settings& settings) {
+namespace {
+
+// Opens the settings file for writing, its folder created when missing.
+IniFile OpenForWriting(const std::string& path) {
   std::error_code ignored;
   const fs::path folder = fs::path(path).parent_path();
   if (!folder.empty()) fs::create_directories(folder, ignored);
-  IniFile ini(path);
+  return IniFile(path);
+}
+
+}  // namespace
+
+void SaveSettingsFile(const std::string& path, const Settings& settings) {
+  IniFile ini = OpenForWriting(path);
   Settings copy = settings;
   VisitKeys(copy, Writer{ini});
+  WriteRecentFiles(ini, settings.recentFiles);
+  ini.Save();
+}
+
+void SaveRecentFiles(const std::string& path, const std::vector<std::string>& recentFiles) {
+  IniFile ini = OpenForWriting(path);
+  WriteRecentFiles(ini, recentFiles);
   ini.Save();
 }
 

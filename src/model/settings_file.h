@@ -4,6 +4,7 @@
 // their defaults; reading and writing go through the INI layer.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/options.h"
 
@@ -25,13 +26,16 @@ struct Settings {
   std::string initialDir;  // starting folder of the open and save dialogs (UTF-8)
   // OPTION and RESOLUTION
   Options options;
+  // RECENT: files last opened or saved, newest first (UTF-8 absolute paths)
+  std::vector<std::string> recentFiles;
 };
 
 // Reads the settings file; a missing or unreadable file, section or key, or a
 // malformed value, gives the default.
 Settings LoadSettingsFile(const std::string& path);
 
-// Writes every key in the order DESKTOP, FILE, OPTION, RESOLUTION, in place,
+// Writes every key in the order DESKTOP, FILE, OPTION, RESOLUTION, RECENT
+// (the last only once there are recent files), in place,
 // creating the file's folder when it is missing. Throws WriteError; the old
 // file then stays as it was.
 void SaveSettingsFile(const std::string& path, const Settings& settings);
@@ -39,6 +43,10 @@ void SaveSettingsFile(const std::string& path, const Settings& settings);
 // The settings file for an executable: its path with the extension ".INI"
 // when the executable's folder is writable, else
 // <xdgConfigHome or home/.config>/Kirabel/Kirabel.INI.
+// Writes only the recent files into the settings file, leaving every other
+// key as it is. Throws WriteError like SaveSettingsFile.
+void SaveRecentFiles(const std::string& path, const std::vector<std::string>& recentFiles);
+
 std::string ChooseSettingsFilePath(const std::string& executablePath,
                                    const std::string& xdgConfigHome, const std::string& home);
 

@@ -11,6 +11,7 @@
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/recent_files_menu.h"
 #include "ui/resolution_dialog.h"
 #include "ui/space_viewer.h"
 #include "ui/threshold_dialog.h"
@@ -65,6 +66,7 @@ void KirabelApplication::createWindows() {
   launchDialog_->mainOpenDialog = &main.openDialog;
   launchDialog_->mainSaveDialog = &main.saveDialog;
   main.setSettingsWriter([this] { writeSettings(); });
+  QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
   setDialog_->setChildChoices(main.childChoices());
   main.startPreview();
 }
@@ -81,6 +83,7 @@ void KirabelApplication::applySettings(const Settings& settings) {
   mainWindow_->document().setOptions(settings.options);
   mainWindow_->openDialog.initialDir = QString::fromStdString(settings.initialDir);
   mainWindow_->saveDialog.initialDir = mainWindow_->openDialog.initialDir;
+  mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
   applyResolution(settings);
 }
 
@@ -117,11 +120,22 @@ Settings KirabelApplication::currentSettings() const {
   s.launchDialogLeft = launchDialog_->x();
   s.initialDir = main.openDialog.initialDir.toStdString();
   s.options = main.document().options();
+  s.recentFiles = main.recentFilesMenu->files();
   return s;
 }
 
 void KirabelApplication::writeSettings() const {
   SaveSettingsFile(settingsPath_, currentSettings());
+}
+
+// The recent files are kept at once, so that Exit, which writes no settings,
+// does not forget them. A settings file that cannot be written is reported
+// when the window closes; here it only costs the menu's memory.
+void KirabelApplication::writeRecentFiles() const {
+  try {
+    SaveRecentFiles(settingsPath_, mainWindow_->recentFilesMenu->files());
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace kirabel

@@ -48,6 +48,8 @@ class KirabelApplication {
   Settings currentSettings() const;
   // Writes the settings file; throws WriteError.
   void writeSettings() const;
+  // Writes only the recent files into the settings file.
+  void writeRecentFiles() const;
   // The user declined to start on a low colour depth.
   bool endRequested() const { return endRequested_; }
 

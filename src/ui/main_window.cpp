@@ -22,6 +22,7 @@
 #include "ui/form_font.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
+#include "ui/recent_files_menu.h"
 #include "ui/tool_icons.h"
 
 namespace kirabel {
@@ -107,6 +108,10 @@ void MainWindow::createFileMenu() {
       addMenuItem(fileMenu, "actionExportAnimation",
                   QStringLiteral("アニメーションを書き出す(&V)..."), &MainWindow::exportAnimation);
   addMenuSeparator(fileMenu, "fileSeparator2");
+  recentFilesMenu = new RecentFilesMenu(this);
+  connect(recentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
+  fileMenu->addMenu(recentFilesMenu);
+  addMenuSeparator(fileMenu, "fileSeparator3");
   actionExit =
       addMenuItem(fileMenu, "actionExit", QStringLiteral("終了(&X)"), &MainWindow::exitProgram);
 }

@@ -41,6 +41,7 @@ class LaunchSettingsDialog;
 class ParticleGrid;
 class ParticleSetDialog;
 class PreviewController;
+class RecentFilesMenu;
 class ResolutionDialog;
 class SpaceBuffer;
 class SpaceViewer;
@@ -86,6 +87,7 @@ class MainWindow : public QMainWindow {
   QProgressBar* progressBar;
   QMenu* gridMenu;
   QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
+  RecentFilesMenu* recentFilesMenu;  // files last opened or saved
   QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
       *actionExportAnimation, *actionExit;
   QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
@@ -139,6 +141,9 @@ class MainWindow : public QMainWindow {
   void newList();
   void openList();
   void mergeList();
+  // Opens a file of the recent-files menu; a file no longer there is taken
+  // out of the menu with a message.
+  void openRecentFile(const QString& path);
   void saveList();
   void saveListAs();
   void saveImage();
@@ -193,6 +198,7 @@ class MainWindow : public QMainWindow {
   void showFileName();
   void showHistory();
   bool maySaveChanges();
+  void noteRecentFile(const std::string& path);
   void showOptions();
   void changeOptions(const std::function<void(Options&)>& change);
   std::optional<PclContents> readList(const std::string& path);

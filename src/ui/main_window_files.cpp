@@ -1,6 +1,7 @@
 // File commands of the main window: new, open, merge, save, save as, save
-// image, exit, and files dropped onto the window. There is no modified flag:
-// only New asks before the list is discarded.
+// image, exit, recent files, and files dropped onto the window. A changed
+// list asks whether to save it before it would be lost.
+#include <QFileInfo>
 #include <QStringList>
 
 #include "model/launch_settings.h"
@@ -9,6 +10,7 @@
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/recent_files_menu.h"
 #include "ui/space_viewer.h"
 
 namespace kirabel {
@@ -76,6 +78,25 @@ void MainWindow::openFile(const std::string& path) {
       ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
       QStringLiteral("読み込み"));
   document_.markSaved();
+  noteRecentFile(path);
+}
+
+void MainWindow::openRecentFile(const QString& path) {
+  if (!maySaveChanges()) return;
+  if (!QFileInfo(path).isFile()) {
+    MessageBox::warning(
+        this, path + QStringLiteral(" が見つかりません。最近使ったファイルの一覧から外します。"));
+    recentFilesMenu->removeFile(path.toStdString());
+    return;
+  }
+  openFile(path.toStdString());
+}
+
+// Files opened or saved are offered again; a merged, dropped or start file
+// is not, so that starting with a file still writes no settings.
+void MainWindow::noteRecentFile(const std::string& path) {
+  recentFilesMenu->addFile(
+      QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString());
 }
 
 void MainWindow::mergeList() {
@@ -129,6 +150,7 @@ bool MainWindow::writeList(const std::string& path) {
     SaveListToFile(path, document_.sets(), document_.launchSettings());
     document_.setFileName(path);
     document_.markSaved();
+    noteRecentFile(path);
   });
 }
 

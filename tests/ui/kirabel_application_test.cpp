@@ -14,6 +14,7 @@
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/recent_files_menu.h"
 #include "ui/started_app_fixture.h"
 #include "ui_support/document_edits.h"
 
@@ -200,6 +201,27 @@ TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   mainWindow().actionExit->trigger();
   EXPECT_FALSE(mainWindow().closing);
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
+}
+
+TEST_F(KirabelApplicationTest, RecentFilesSurviveExitAndAMovedFileIsTakenOut) {
+  const std::string a = WritePcl("a.pcl", 1), b = WritePcl("b.pcl", 2);
+  Start();
+  mainWindow().openFile(a);
+  mainWindow().openFile(b);
+  mainWindow().actionExit->trigger();  // Exit writes no other settings
+  app_.reset();
+
+  Start();
+  RecentFilesMenu& menu = *mainWindow().recentFilesMenu;
+  EXPECT_EQ(menu.files(), (std::vector<std::string>{b, a}));
+  std::filesystem::rename(a, scratch_.File("moved.pcl"));
+  menu.actions().at(1)->trigger();
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_TRUE(MessageBox::shown()[0].text.contains(QString::fromStdString(a)));
+  EXPECT_TRUE(mainWindow().document().sets().empty());
+  menu.actions().at(0)->trigger();
+  EXPECT_EQ(mainWindow().document().sets().size(), 2u);
+  EXPECT_EQ(LoadSettingsFile(settingsPath()).recentFiles, std::vector<std::string>{b});
 }
 
 TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
