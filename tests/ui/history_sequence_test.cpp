@@ -110,7 +110,7 @@ class Sequence {
 
 TEST(HistorySequenceTest, RandomChangesUndoAndRedoFollowThePlainModel) {
   const char* more = std::getenv("KIRABEL_HISTORY_SEQUENCES");
-  const int sequences = more ? std::atoi(more) : 300;
+  const int sequences = more ? std::atoi(more) : 2000;
   for (int seed = 1; seed <= sequences; ++seed) {
     SCOPED_TRACE(seed);
     Sequence(static_cast<unsigned>(seed)).Run(40);
