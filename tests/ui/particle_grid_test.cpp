@@ -196,6 +196,13 @@ TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   ASSERT_EQ(form_.document().sets().size(), 1u);
   EXPECT_EQ(form_.document().sets()[0].name, "s1");
   EXPECT_EQ(form_.grid->rowCount(), 3);
+  QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier);  // actionUndo
+  EXPECT_EQ(form_.document().sets().size(), 2u);
+  QTest::keyClick(grid_, Qt::Key_Y, Qt::ControlModifier);  // actionRedo
+  EXPECT_EQ(form_.document().sets().size(), 1u);
+  QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form_.document().sets().size(), 1u);
 }
 
 TEST_F(GridTest, RightButtonKeepsTheSelection) {
