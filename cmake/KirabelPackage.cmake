@@ -33,16 +33,17 @@ set(CPACK_PACKAGE_VENDOR "The Kirabel developers")
 set(CPACK_PACKAGE_CONTACT "${KIRABEL_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draws pictures and picture sequences of fireworks")
+# Long text lines are kept under 80 characters, as Debian tools show them as they are.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kirabel keeps a list of particle sets, one burst each: how many particles, \
-from where, how fast and in which directions, when they appear and how long \
-they live, their colour, their glowing trails and which set bursts out of \
-every particle when it dies. A launch moves the particles under gravity and \
+    "Kirabel keeps a list of particle sets, one burst each: how many particles,
+from where, how fast and in which directions, when they appear and how long
+they live, their colour, their glowing trails and which set bursts out of
+every particle when it dies. A launch moves the particles under gravity and
 accumulates the light of all trails, frame after frame.
 
-The package holds the desktop program kirabel and kirabel-render, which draws \
-the frames of a list without a window as BMP or PNG files, or as a GIF, APNG, \
-WebM or MP4 animation encoded by ffmpeg.")
+The package holds the desktop program kirabel and kirabel-render, which
+draws the frames of a list without a window as BMP or PNG files, or as a
+GIF, APNG, WebM or MP4 animation encoded by ffmpeg.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
