@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth desktop-file-utils locales parallel ffmpeg
+  dpkg-dev file lintian
 )
 if [ "${KIRABEL_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 
