@@ -13,8 +13,7 @@ RecentFilesMenu::RecentFilesMenu(QWidget* parent)
 }
 
 void RecentFilesMenu::setFiles(std::vector<std::string> files) {
-  files_.clear();
-  for (auto it = files.rbegin(); it != files.rend(); ++it) files_ = WithRecentFile(files_, *it);
+  files_ = std::move(files);
   rebuild();
 }
 

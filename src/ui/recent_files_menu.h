@@ -14,7 +14,8 @@ class RecentFilesMenu : public QMenu {
   explicit RecentFilesMenu(QWidget* parent = nullptr);
 
   const std::vector<std::string>& files() const { return files_; }
-  // Shows a list read from the settings file (without emitting changed).
+  // Shows a list as read from the settings file, newest first and without
+  // duplicates (without emitting changed).
   void setFiles(std::vector<std::string> files);
   // Puts a file opened or saved in front.
   void addFile(const std::string& path);
