@@ -6,6 +6,9 @@
 
 namespace kirabel {
 
+// The language of the desktop program's texts: the system's, or a fixed one.
+enum class LanguageChoice : int32_t { kAutomatic = 0, kJapanese = 1, kEnglish = 2 };
+
 struct Options {
   bool fitColumns = true;            // fit the grid's columns to the window width
   bool showToolBar = true;           // show the tool bar
@@ -15,6 +18,7 @@ struct Options {
   bool preview = false;              // the viewer shows the next launch at any time
   int32_t resolutionWidth = 512;     // the space resolution [pixels]
   int32_t resolutionHeight = 512;
+  LanguageChoice language = LanguageChoice::kAutomatic;  // takes effect at the next start
 };
 
 }  // namespace kirabel

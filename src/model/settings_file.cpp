@@ -39,6 +39,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kOption, "LoopSpace", s.options.wrapSpace);
   visit(kOption, "TooMany", s.options.warningThreshold);
   visit(kOption, "Preview", s.options.preview);
+  visit(kOption, "Language", s.options.language);
   visit(kResolution, "X", s.options.resolutionWidth);
   visit(kResolution, "Y", s.options.resolutionHeight);
 }
@@ -54,6 +55,13 @@ struct Reader {
   void operator()(const char* section, const char* key, std::string& value) const {
     value = ini.ReadString(section, key, value);
   }
+  // A number that names no choice reads as the automatic one.
+  void operator()(const char* section, const char* key, LanguageChoice& value) const {
+    const int32_t number = ini.ReadInteger(section, key, static_cast<int32_t>(value));
+    value = number >= 0 && number <= static_cast<int32_t>(LanguageChoice::kEnglish)
+                ? static_cast<LanguageChoice>(number)
+                : LanguageChoice::kAutomatic;
+  }
 };
 
 struct Writer {
@@ -66,6 +74,9 @@ struct Writer {
   }
   void operator()(const char* section, const char* key, const std::string& value) const {
     ini.WriteString(section, key, value);
+  }
+  void operator()(const char* section, const char* key, LanguageChoice value) const {
+    ini.WriteInteger(section, key, static_cast<int32_t>(value));
   }
 };
 

@@ -30,11 +30,13 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(fresh.initialDir, "");
   EXPECT_EQ(fresh.options.resolutionWidth, 512);
   EXPECT_EQ(fresh.options.resolutionHeight, 512);
+  EXPECT_EQ(fresh.options.language, LanguageChoice::kAutomatic);
 
   const std::string path = folder.File("hand.INI");
   WriteBytes(path,
              "[desktop]\r\nform1top = -5\r\nForm1Left=abc\r\n[option]\r\nantia=1\r\n"
-             "ColSizing=0\r\n[resolution]\r\nx=0x100\r\n[FILE]\r\nInitialDir=\"C:\\\x89\xCE\"\r\n");
+             "ColSizing=0\r\nLanguage=7\r\n[resolution]\r\nx=0x100\r\n[FILE]\r\nInitialDir=\"C:"
+             "\\\x89\xCE\"\r\n");
   const Settings hand = LoadSettingsFile(path);
   EXPECT_EQ(hand.mainWindowTop, -5);
   EXPECT_EQ(hand.mainWindowLeft, 10);
@@ -43,6 +45,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(hand.options.resolutionWidth, 256);
   EXPECT_EQ(hand.options.resolutionHeight, 512);
   EXPECT_EQ(hand.initialDir, "C:\\火");
+  EXPECT_EQ(hand.options.language, LanguageChoice::kAutomatic);  // names no language
 }
 
 TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
@@ -57,6 +60,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.options.wrapSpace = true;
   s.options.warningThreshold = 2000000;
   s.options.preview = true;
+  s.options.language = LanguageChoice::kEnglish;
   s.initialDir = "/home/花子/リスト";
   s.options.resolutionWidth = 640;
   s.options.resolutionHeight = 9999;
@@ -72,6 +76,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_TRUE(read.options.wrapSpace);
   EXPECT_EQ(read.options.warningThreshold, 2000000);
   EXPECT_TRUE(read.options.preview);
+  EXPECT_EQ(read.options.language, LanguageChoice::kEnglish);
   EXPECT_EQ(read.initialDir, s.initialDir);
   EXPECT_EQ(read.options.resolutionWidth, 640);
   EXPECT_EQ(read.options.resolutionHeight, 9999);
@@ -83,7 +88,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_LT(file, option);
   EXPECT_LT(option, resolution);
   EXPECT_NE(text.find("Form1Top=1\r\nForm1Left=10\r\n"), std::string::npos);
-  EXPECT_NE(text.find("AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\nPreview=1\r\n"),
+  EXPECT_NE(text.find("AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\nPreview=1\r\nLanguage=2\r\n"),
             std::string::npos);
 
   const std::string blocker = folder.File("blocker");

@@ -1,0 +1,31 @@
+# The programs' texts in other languages. The desktop program's texts are
+# Japanese in the code and translations/kirabel_en.ts turns them into English;
+# the command-line tool's texts are English in the code and
+# translations/kirabel-render_ja.ts turns them into Japanese. The compiled
+# catalogues are embedded under ":/i18n/".
+#
+# After changing texts in the code, `cmake --build <dir> --target update_translations`
+# refreshes the .ts files (existing translations are kept).
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+kirabel_glob(KIRABEL_TEXTS_SOURCES src/texts/*.cpp)
+add_library(kirabel_texts STATIC ${KIRABEL_TEXTS_SOURCES})
+target_link_libraries(kirabel_texts PUBLIC kirabel_core Qt6::Core)
+
+set(KIRABEL_DESKTOP_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/translations/kirabel_en.ts)
+set(KIRABEL_RENDER_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/translations/kirabel-render_ja.ts)
+qt_add_lrelease(kirabel_texts
+  TS_FILES ${KIRABEL_DESKTOP_CATALOGUE} ${KIRABEL_RENDER_CATALOGUE}
+  QM_FILES_OUTPUT_VARIABLE KIRABEL_QM_FILES)
+qt_add_resources(kirabel_texts kirabel_catalogues
+  PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${KIRABEL_QM_FILES})
+
+# The sources each catalogue is extracted from.
+kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
+  src/ui/*.cpp src/ui/*.h src/ui/widgets/*.cpp src/texts/*.cpp)
+kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp)
+set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete)
+qt_add_lupdate(kirabel_texts
+  TS_FILES ${KIRABEL_DESKTOP_CATALOGUE}
+  SOURCES ${KIRABEL_DESKTOP_TEXT_SOURCES}
+  OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US)
