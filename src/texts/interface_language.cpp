@@ -27,6 +27,8 @@ QString LocaleNameOf(const char* value) {
   return name.left(name.indexOf(QRegularExpression(QStringLiteral("[.@]"))));
 }
 
+InterfaceLanguage installedLanguage = InterfaceLanguage::kJapanese;
+
 bool Install(const QString& name, const QString& folder) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
@@ -68,10 +70,13 @@ InterfaceLanguage CommandLineLanguage() {
 
 bool InstallTranslations(InterfaceLanguage language, const QString& englishCatalogue,
                          const QString& japaneseCatalogue) {
+  installedLanguage = language;
   if (language == InterfaceLanguage::kEnglish)
     return Install(englishCatalogue, QStringLiteral(":/i18n"));
   Install(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   return japaneseCatalogue.isEmpty() || Install(japaneseCatalogue, QStringLiteral(":/i18n"));
 }
+
+InterfaceLanguage InstalledLanguage() { return installedLanguage; }
 
 }  // namespace kirabel

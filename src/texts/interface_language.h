@@ -34,4 +34,7 @@ InterfaceLanguage CommandLineLanguage();
 bool InstallTranslations(InterfaceLanguage language, const QString& englishCatalogue,
                          const QString& japaneseCatalogue = QString());
 
+// The language last installed; Japanese before any (as the texts in the code).
+InterfaceLanguage InstalledLanguage();
+
 }  // namespace kirabel
