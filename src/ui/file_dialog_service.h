@@ -63,6 +63,8 @@ class FileChooser {
   // that only picks a name and writes nothing to it.
   bool confirmOverwrite = true;
 
+  // The "description|pattern|…" filter the dialog offers.
+  const QString& filter() const { return filter_; }
   // Shows the dialog; on a choice fileName becomes the chosen full name.
   bool execute(QWidget* parent);
   // The folder of fileName (empty when fileName is).
