@@ -19,7 +19,7 @@ const int kPictureSize = 128;
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : SmallDialog(parent, QStringLiteral("あばうと"), QSize(kClientWidth, 287)) {
+    : SmallDialog(parent, tr("あばうと"), QSize(kClientWidth, 287)) {
   setObjectName(QStringLiteral("aboutDialog"));
   picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
@@ -32,9 +32,9 @@ AboutDialog::AboutDialog(QWidget* parent)
 void AboutDialog::addTextLines() {
   const QStringList lines = {
       QStringLiteral("Kirabel"),
-      QStringLiteral("Version " KIRABEL_VERSION),
-      QStringLiteral("花火を描くプログラム"),
-      QStringLiteral("Thank you for your downloading..."),
+      tr("Version %1").arg(QStringLiteral(KIRABEL_VERSION)),
+      tr("花火を描くプログラム"),
+      tr("Thank you for your downloading..."),
   };
   int top = 150;
   for (int i = 0; i < lines.size(); ++i) {

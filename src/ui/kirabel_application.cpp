@@ -1,6 +1,7 @@
 #include "ui/kirabel_application.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
@@ -20,12 +21,14 @@
 namespace kirabel {
 
 const char kColourDepthQuestion[] =
-    "３万色以上の環境でのご使用をお勧めしますが、起動しても良いですか？";
+    QT_TRANSLATE_NOOP("kirabel::KirabelApplication",
+                      "３万色以上の環境でのご使用をお勧めしますが、起動しても良いですか？");
 
 bool ConfirmColourDepth(int depth, QWidget* parent) {
   if (depth > 8) return true;
   MessageBox::beep();
-  return MessageBox::confirm(parent, QString::fromUtf8(kColourDepthQuestion));
+  return MessageBox::confirm(
+      parent, QCoreApplication::translate("kirabel::KirabelApplication", kColourDepthQuestion));
 }
 
 std::string CommandLineFile(const QStringList& arguments) {

@@ -84,100 +84,90 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createFileMenu() {
-  fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  fileMenu = menuBar()->addMenu(tr("ファイル(&F)"));
   fileMenu->setObjectName(QStringLiteral("fileMenu"));
-  actionNew =
-      addMenuItem(fileMenu, "actionNew", QStringLiteral("パーティクルリストの新規作成(&N)..."),
-                  &MainWindow::newList);
-  actionOpen =
-      addMenuItem(fileMenu, "actionOpen", QStringLiteral("パーティクルリストの読み込み(&R)..."),
-                  &MainWindow::openList);
-  actionMerge = addMenuItem(fileMenu, "actionMerge",
-                            QStringLiteral("パーティクルリストを追加読み込み(&M)..."),
+  actionNew = addMenuItem(fileMenu, "actionNew", tr("パーティクルリストの新規作成(&N)..."),
+                          &MainWindow::newList);
+  actionOpen = addMenuItem(fileMenu, "actionOpen", tr("パーティクルリストの読み込み(&R)..."),
+                           &MainWindow::openList);
+  actionMerge = addMenuItem(fileMenu, "actionMerge", tr("パーティクルリストを追加読み込み(&M)..."),
                             &MainWindow::mergeList);
-  actionSave =
-      addMenuItem(fileMenu, "actionSave", QStringLiteral("パーティクルリストの上書き保存(&S)..."),
-                  &MainWindow::saveList);
-  actionSaveAs = addMenuItem(fileMenu, "actionSaveAs",
-                             QStringLiteral("パーティクルリストに名前を付けて保存(&A)..."),
-                             &MainWindow::saveListAs);
+  actionSave = addMenuItem(fileMenu, "actionSave", tr("パーティクルリストの上書き保存(&S)..."),
+                           &MainWindow::saveList);
+  actionSaveAs =
+      addMenuItem(fileMenu, "actionSaveAs", tr("パーティクルリストに名前を付けて保存(&A)..."),
+                  &MainWindow::saveListAs);
   addMenuSeparator(fileMenu, "fileSeparator1");
-  actionSaveImage = addMenuItem(fileMenu, "actionSaveImage",
-                                QStringLiteral("空間画像の保存(&I)..."), &MainWindow::saveImage);
+  actionSaveImage =
+      addMenuItem(fileMenu, "actionSaveImage", tr("空間画像の保存(&I)..."), &MainWindow::saveImage);
   actionExportAnimation =
-      addMenuItem(fileMenu, "actionExportAnimation",
-                  QStringLiteral("アニメーションを書き出す(&V)..."), &MainWindow::exportAnimation);
+      addMenuItem(fileMenu, "actionExportAnimation", tr("アニメーションを書き出す(&V)..."),
+                  &MainWindow::exportAnimation);
   addMenuSeparator(fileMenu, "fileSeparator2");
   recentFilesMenu = new RecentFilesMenu(this);
   connect(recentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
   fileMenu->addMenu(recentFilesMenu);
   addMenuSeparator(fileMenu, "fileSeparator3");
-  actionExit =
-      addMenuItem(fileMenu, "actionExit", QStringLiteral("終了(&X)"), &MainWindow::exitProgram);
+  actionExit = addMenuItem(fileMenu, "actionExit", tr("終了(&X)"), &MainWindow::exitProgram);
 }
 
 void MainWindow::createEditMenu() {
-  editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  editMenu = menuBar()->addMenu(tr("編集(&E)"));
   editMenu->setObjectName(QStringLiteral("editMenu"));
-  actionUndo = addMenuItem(editMenu, "actionUndo", QStringLiteral("元に戻す(&U)"),
-                           &MainWindow::undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
-  actionRedo = addMenuItem(editMenu, "actionRedo", QStringLiteral("やり直し(&R)"),
-                           &MainWindow::redo, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  actionUndo = addMenuItem(editMenu, "actionUndo", tr("元に戻す(&U)"), &MainWindow::undo,
+                           QKeySequence(Qt::CTRL | Qt::Key_Z));
+  actionRedo = addMenuItem(editMenu, "actionRedo", tr("やり直し(&R)"), &MainWindow::redo,
+                           QKeySequence(Qt::CTRL | Qt::Key_Y));
   actionRedo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   addMenuSeparator(editMenu, "editSeparator");
-  actionCut = addMenuItem(editMenu, "actionCut", QStringLiteral("切り取り(&T)"),
-                          &MainWindow::cutSet, QKeySequence(Qt::CTRL | Qt::Key_X));
-  actionCopy = addMenuItem(editMenu, "actionCopy", QStringLiteral("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
+  actionCut = addMenuItem(editMenu, "actionCut", tr("切り取り(&T)"), &MainWindow::cutSet,
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
+  actionCopy = addMenuItem(editMenu, "actionCopy", tr("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
                            QKeySequence(Qt::CTRL | Qt::Key_C));
-  actionPaste = addMenuItem(editMenu, "actionPaste", QStringLiteral("貼り付け(&P)"),
-                            &MainWindow::pasteSet, QKeySequence(Qt::CTRL | Qt::Key_V));
+  actionPaste = addMenuItem(editMenu, "actionPaste", tr("貼り付け(&P)"), &MainWindow::pasteSet,
+                            QKeySequence(Qt::CTRL | Qt::Key_V));
 }
 
 void MainWindow::createLaunchMenu() {
-  launchMenu = menuBar()->addMenu(QStringLiteral("打ち上げ(&L)"));
+  launchMenu = menuBar()->addMenu(tr("打ち上げ(&L)"));
   launchMenu->setObjectName(QStringLiteral("launchMenu"));
-  actionLaunch = addMenuItem(launchMenu, "actionLaunch", QStringLiteral("パーティクル発射！(&L)"),
+  actionLaunch = addMenuItem(launchMenu, "actionLaunch", tr("パーティクル発射！(&L)"),
                              &MainWindow::launch, QKeySequence(Qt::Key_F9));
-  actionPreview = addMenuItem(launchMenu, "actionPreview", QStringLiteral("プレビュー(&P)"),
+  actionPreview = addMenuItem(launchMenu, "actionPreview", tr("プレビュー(&P)"),
                               &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
   actionPreview->setCheckable(true);
 }
 
 void MainWindow::createOptionsMenu() {
-  optionsMenu = menuBar()->addMenu(QStringLiteral("設定(&O)"));
+  optionsMenu = menuBar()->addMenu(tr("設定(&O)"));
   optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
-  actionFitColumns = addMenuItem(optionsMenu, "actionFitColumns",
-                                 QStringLiteral("グリッドの列幅をフォームの幅に合わせる(&G)"),
-                                 &MainWindow::applyFitColumns);
-  actionShowToolBar =
-      addMenuItem(optionsMenu, "actionShowToolBar", QStringLiteral("ツールバーを表示する(&T)"),
-                  &MainWindow::applyToolBarVisibility);
+  actionFitColumns =
+      addMenuItem(optionsMenu, "actionFitColumns", tr("グリッドの列幅をフォームの幅に合わせる(&G)"),
+                  &MainWindow::applyFitColumns);
+  actionShowToolBar = addMenuItem(optionsMenu, "actionShowToolBar", tr("ツールバーを表示する(&T)"),
+                                  &MainWindow::applyToolBarVisibility);
   addMenuSeparator(optionsMenu, "optionsSeparator");
-  actionResolution =
-      addMenuItem(optionsMenu, "actionResolution", QStringLiteral("空間解像度の設定(&S)..."),
-                  &MainWindow::editResolution);
+  actionResolution = addMenuItem(optionsMenu, "actionResolution", tr("空間解像度の設定(&S)..."),
+                                 &MainWindow::editResolution);
   actionWarningThreshold =
-      addMenuItem(optionsMenu, "actionWarningThreshold", QStringLiteral("飽和粒子数の設定(&W)..."),
+      addMenuItem(optionsMenu, "actionWarningThreshold", tr("飽和粒子数の設定(&W)..."),
                   &MainWindow::editWarningThreshold);
-  actionAntiAliasing =
-      addMenuItem(optionsMenu, "actionAntiAliasing", QStringLiteral("アンチエイリアシング(&A)"),
-                  &MainWindow::applyAntiAliasing);
-  actionWrapSpace =
-      addMenuItem(optionsMenu, "actionWrapSpace", QStringLiteral("空間の上下・左右をつなげる(&L)"),
-                  &MainWindow::applyWrapSpace);
+  actionAntiAliasing = addMenuItem(optionsMenu, "actionAntiAliasing",
+                                   tr("アンチエイリアシング(&A)"), &MainWindow::applyAntiAliasing);
+  actionWrapSpace = addMenuItem(optionsMenu, "actionWrapSpace",
+                                tr("空間の上下・左右をつなげる(&L)"), &MainWindow::applyWrapSpace);
   for (QAction* item : {actionFitColumns, actionShowToolBar, actionAntiAliasing, actionWrapSpace})
     item->setCheckable(true);
 }
 
 void MainWindow::createHelpMenu() {
-  helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+  helpMenu = menuBar()->addMenu(tr("ヘルプ(&H)"));
   helpMenu->setObjectName(QStringLiteral("helpMenu"));
-  actionHelp = addMenuItem(helpMenu, "actionHelp", QStringLiteral("Kirabelのヘルプを表示(&F)..."),
+  actionHelp = addMenuItem(helpMenu, "actionHelp", tr("Kirabelのヘルプを表示(&F)..."),
                            &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
   addMenuSeparator(helpMenu, "helpSeparator");
-  actionAbout = addMenuItem(helpMenu, "actionAbout", QStringLiteral("あばうと(&A)..."),
-                            &MainWindow::showAbout);
+  actionAbout = addMenuItem(helpMenu, "actionAbout", tr("あばうと(&A)..."), &MainWindow::showAbout);
 }
 
 void MainWindow::createGridMenu() {
@@ -186,17 +176,16 @@ void MainWindow::createGridMenu() {
   // Intended: the popup's "プロパティ" item adds a new set, as the add button
   // does; changing the selected set is Enter or a double click.
   actionProperties =
-      addMenuItem(gridMenu, "actionProperties", QStringLiteral("プロパティ"), &MainWindow::addSet);
+      addMenuItem(gridMenu, "actionProperties", tr("プロパティ"), &MainWindow::addSet);
   gridMenu->setDefaultAction(actionProperties);
   QFont bold = actionProperties->font();
   bold.setBold(true);
   actionProperties->setFont(bold);  // the default item is shown in bold
   addMenuSeparator(gridMenu, "gridMenuSeparator");
-  actionAddSet = addMenuItem(gridMenu, "actionAddSet", QStringLiteral("パーティクルセット追加"),
+  actionAddSet = addMenuItem(gridMenu, "actionAddSet", tr("パーティクルセット追加"),
                              &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
-  actionDeleteSet =
-      addMenuItem(gridMenu, "actionDeleteSet", QStringLiteral("パーティクルセット削除"),
-                  &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
+  actionDeleteSet = addMenuItem(gridMenu, "actionDeleteSet", tr("パーティクルセット削除"),
+                                &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
   // The popup's shortcuts work while the grid has the keyboard focus.
   for (QAction* item : {actionAddSet, actionDeleteSet}) {
     item->setShortcutContext(Qt::WidgetShortcut);
@@ -223,28 +212,24 @@ void MainWindow::createToolBar() {
   toolBar = new QWidget(this);
   toolBar->setObjectName(QStringLiteral("toolBar"));
   toolBar->setFixedHeight(kToolBarHeight);
-  openButton = addToolButton("openButton", 4, QStringLiteral("パーティクルリスト読み込み"),
-                             &MainWindow::openList);
-  saveButton = addToolButton("saveButton", 28, QStringLiteral("パーティクルリスト保存"),
-                             &MainWindow::saveListAs);
-  saveImageButton = addToolButton("saveImageButton", 52, QStringLiteral("空間画像の保存"),
-                                  &MainWindow::saveImage);
-  cutButton = addToolButton("cutButton", 92, QStringLiteral("切り取り"), &MainWindow::cutSet);
-  copyButton = addToolButton("copyButton", 116, QStringLiteral("ｺﾋﾟｰ"), &MainWindow::copySet);
-  pasteButton =
-      addToolButton("pasteButton", 140, QStringLiteral("貼り付け"), &MainWindow::pasteSet);
-  addSetButton = addToolButton(
-      "addSetButton", 180, QStringLiteral("新しいパーティクルセットを追加"), &MainWindow::addSet);
-  changeSetButton =
-      addToolButton("changeSetButton", 204, QStringLiteral("選択中のパーティクルセットを変更"),
-                    &MainWindow::changeSelectedSet);
-  deleteSetButton =
-      addToolButton("deleteSetButton", 228, QStringLiteral("リストからパーティクルセットを削除"),
-                    &MainWindow::deleteSelectedSet);
-  launchButton = addToolButton("launchButton", 268, QStringLiteral("パーティクル打ち上げ!"),
-                               &MainWindow::launch);
-  stopButton =
-      addToolButton("stopButton", 292, QStringLiteral("打ち上げ中止"), &MainWindow::stopLaunch);
+  openButton =
+      addToolButton("openButton", 4, tr("パーティクルリスト読み込み"), &MainWindow::openList);
+  saveButton =
+      addToolButton("saveButton", 28, tr("パーティクルリスト保存"), &MainWindow::saveListAs);
+  saveImageButton =
+      addToolButton("saveImageButton", 52, tr("空間画像の保存"), &MainWindow::saveImage);
+  cutButton = addToolButton("cutButton", 92, tr("切り取り"), &MainWindow::cutSet);
+  copyButton = addToolButton("copyButton", 116, tr("ｺﾋﾟｰ"), &MainWindow::copySet);
+  pasteButton = addToolButton("pasteButton", 140, tr("貼り付け"), &MainWindow::pasteSet);
+  addSetButton =
+      addToolButton("addSetButton", 180, tr("新しいパーティクルセットを追加"), &MainWindow::addSet);
+  changeSetButton = addToolButton("changeSetButton", 204, tr("選択中のパーティクルセットを変更"),
+                                  &MainWindow::changeSelectedSet);
+  deleteSetButton = addToolButton("deleteSetButton", 228, tr("リストからパーティクルセットを削除"),
+                                  &MainWindow::deleteSelectedSet);
+  launchButton =
+      addToolButton("launchButton", 268, tr("パーティクル打ち上げ!"), &MainWindow::launch);
+  stopButton = addToolButton("stopButton", 292, tr("打ち上げ中止"), &MainWindow::stopLaunch);
 }
 
 void MainWindow::createStatusPanel() {
@@ -258,7 +243,7 @@ void MainWindow::createStatusPanel() {
   progressBar->setValue(0);
   progressBar->setTextVisible(false);
   progressBar->setFixedWidth(kProgressWidth);
-  progressBar->setToolTip(QStringLiteral("[ESC]キーで計算をキャンセルできます"));
+  progressBar->setToolTip(tr("[ESC]キーで計算をキャンセルできます"));
   auto* layout = new QHBoxLayout(statusPanel);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addStretch(1);
@@ -298,14 +283,13 @@ void MainWindow::connectDocument() {
 // name it.
 void MainWindow::showHistory() {
   const QUndoStack& history = document_.history();
-  const auto named = [](const char* caption, const QString& step) {
-    const QString text = QString::fromUtf8(caption);
-    return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
+  const auto named = [](const QString& caption, const QString& step) {
+    return step.isEmpty() ? caption : caption + QLatin1Char(' ') + step;
   };
   actionUndo->setEnabled(history.canUndo());
-  actionUndo->setText(named("元に戻す(&U)", history.undoText()));
+  actionUndo->setText(named(tr("元に戻す(&U)"), history.undoText()));
   actionRedo->setEnabled(history.canRedo());
-  actionRedo->setText(named("やり直し(&R)", history.redoText()));
+  actionRedo->setText(named(tr("やり直し(&R)"), history.redoText()));
 }
 
 void MainWindow::undo() {
@@ -330,7 +314,7 @@ void MainWindow::showFileName() {
   QString name = QString::fromStdString(document_.fileName());
   const int slash = qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
   name = name.mid(slash + 1);
-  if (name.isEmpty()) name = QStringLiteral("名称未設定");
+  if (name.isEmpty()) name = tr("名称未設定");
   if (document_.modified()) name += QLatin1Char('*');
   setWindowTitle(QLatin1String(kApplicationTitle) + QStringLiteral(" -") + name +
                  QStringLiteral("-"));

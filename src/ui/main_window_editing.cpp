@@ -27,7 +27,7 @@ void MainWindow::addSet() {
   if (!setDialog) return;
   setDialog->proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
   if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
-  document_.apply(AppendSetCommand(setDialog->particleSet()), QStringLiteral("追加"));
+  document_.apply(AppendSetCommand(setDialog->particleSet()), tr("追加", "undo step"));
 }
 
 void MainWindow::changeSelectedSet() {
@@ -46,7 +46,7 @@ void MainWindow::editSet(int index) {
   // The list cannot change while the dialog is modal; stay safe if it did.
   if (index >= static_cast<int>(document_.sets().size())) return;
   document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog->particleSet()),
-                  QStringLiteral("変更"));
+                  tr("変更", "undo step"));
 }
 
 // Whether set `index` may go: asked only when another set names it as child.
@@ -54,15 +54,15 @@ bool MainWindow::mayRemoveSet(int index) {
   const ParticleList& sets = document_.sets();
   return !IsChildOfAnother(sets, static_cast<std::size_t>(index)) ||
          MessageBox::confirm(
-             this, QString::fromStdString(sets[static_cast<std::size_t>(index)].name) +
-                       QStringLiteral("は、他のパーティクルセットの子に指定されていますが、"
-                                      "削除してよろしいですか?"));
+             this, tr("%1は、他のパーティクルセットの子に指定されていますが、"
+                      "削除してよろしいですか?")
+                       .arg(QString::fromStdString(sets[static_cast<std::size_t>(index)].name)));
 }
 
 bool MainWindow::deleteSet(int index) {
   if (index < 0 || index >= static_cast<int>(document_.sets().size())) return false;
   if (!mayRemoveSet(index)) return false;
-  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)), QStringLiteral("削除"));
+  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)), tr("削除", "undo step"));
   return true;
 }
 
@@ -79,7 +79,7 @@ void MainWindow::cutSet() {
     return;
   }
   if (mayRemoveSet(index)) {
-    document_.apply(CutSetCommand(static_cast<std::size_t>(index)), QStringLiteral("切り取り"));
+    document_.apply(CutSetCommand(static_cast<std::size_t>(index)), tr("切り取り", "undo step"));
   } else {
     document_.copySet(index);
   }
@@ -97,14 +97,14 @@ void MainWindow::pasteSet() {
       MessageBox::beep();
       return;
     case PasteResult::kNamesExhausted:
-      MessageBox::warning(this, QString::fromUtf8(kTidyNamesMessage));
+      MessageBox::warning(this, tr("名前を整理してください。"));
       return;
     case PasteResult::kPasted:
       break;
   }
   const int position = std::max(selectedRow() - 1, 0);
   document_.apply(PasteSetCommand(static_cast<std::size_t>(position), std::move(pasted)),
-                  QStringLiteral("貼り付け"));
+                  tr("貼り付け", "undo step"));
 }
 
 }  // namespace kirabel

@@ -22,7 +22,7 @@ void MainWindow::exportAnimation() {
     return;
   }
   if (document_.sets().empty()) {
-    MessageBox::warning(this, QStringLiteral("パーティクルがありません"));
+    MessageBox::warning(this, tr("パーティクルがありません"));
     return;
   }
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());

@@ -30,12 +30,11 @@ void StartBothIn(FileChooser& from, FileChooser& other) {
 // A changed list asks whether to save it instead of whether to discard it.
 void MainWindow::newList() {
   if (document_.sets().empty()) return;
-  if (document_.modified()
-          ? !maySaveChanges()
-          : !MessageBox::confirm(this, QStringLiteral("現在のデータを破棄していいですか")))
+  if (document_.modified() ? !maySaveChanges()
+                           : !MessageBox::confirm(this, tr("現在のデータを破棄していいですか")))
     return;
   // The launch settings stay.
-  document_.apply(ReplaceListCommand({}, std::nullopt, std::string()), QStringLiteral("新規作成"));
+  document_.apply(ReplaceListCommand({}, std::nullopt, std::string()), tr("新規作成", "undo step"));
   document_.markSaved();
 }
 
@@ -49,7 +48,7 @@ void MainWindow::openList() {
 // since it was loaded or saved. True to go on (saved, or not to be saved).
 bool MainWindow::maySaveChanges() {
   if (!document_.modified()) return true;
-  switch (MessageBox::show(this, MsgKind::Confirmation, QStringLiteral("変更を保存しますか？"),
+  switch (MessageBox::show(this, MsgKind::Confirmation, tr("変更を保存しますか？"),
                            MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes:
       return saveInteractively();
@@ -65,7 +64,7 @@ bool MainWindow::maySaveChanges() {
 std::optional<PclContents> MainWindow::readList(const std::string& path) {
   std::optional<PclContents> contents;
   if (!RunCommand(this, [&] { contents = ReadPclFile(path); })) return std::nullopt;
-  if (!contents) MessageBox::warning(this, QString::fromUtf8(kNotPclFileWarning));
+  if (!contents) MessageBox::warning(this, tr("変なファイルを指定しちゃだめ"));
   return contents;
 }
 
@@ -76,7 +75,7 @@ void MainWindow::openFile(const std::string& path) {
   if (!read) return;
   document_.apply(
       ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
-      QStringLiteral("読み込み"));
+      tr("読み込み", "undo step"));
   document_.markSaved();
   noteRecentFile(path);
 }
@@ -85,7 +84,7 @@ void MainWindow::openRecentFile(const QString& path) {
   if (!maySaveChanges()) return;
   if (!QFileInfo(path).isFile()) {
     MessageBox::warning(
-        this, path + QStringLiteral(" が見つかりません。最近使ったファイルの一覧から外します。"));
+        this, tr("%1 が見つかりません。最近使ったファイルの一覧から外します。").arg(path));
     recentFilesMenu->removeFile(path.toStdString());
     return;
   }
@@ -109,7 +108,7 @@ bool MainWindow::loadFile(const std::string& path) {
   if (!read) return false;
   document_.apply(
       MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
-      QStringLiteral("追加読み込み"));
+      tr("追加読み込み", "undo step"));
   return true;
 }
 
@@ -129,8 +128,7 @@ void MainWindow::saveListAs() {
 bool MainWindow::saveInteractively() {
   const std::string path = document_.fileName();
   if (path.empty()) return saveAsInteractively();
-  const QString question =
-      QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね");
+  const QString question = tr("%1に上書き保存していいですね").arg(QString::fromStdString(path));
   return MessageBox::confirm(this, question) && writeList(path);
 }
 

@@ -51,7 +51,7 @@ void MainWindow::launch() {
     return;
   }
   if (document_.sets().empty()) {
-    MessageBox::warning(this, QStringLiteral("パーティクルがありません"));
+    MessageBox::warning(this, tr("パーティクルがありません"));
     return;
   }
   if (!confirmLaunchSettings()) return;

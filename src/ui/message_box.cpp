@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -61,15 +62,20 @@ MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QStr
                  MsgButtons buttons) {
   QMessageBox box(IconOf(kind), title, text, QMessageBox::NoButton, parent);
   if (buttons == MsgButtons::Ok) {
-    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("kirabel::MessageBox", "OK"),
+                                       QMessageBox::AcceptRole));
     box.exec();
     return MsgAnswer::Ok;
   }
-  QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-  QPushButton* cancel = buttons == MsgButtons::YesNoCancel
-                            ? box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole)
-                            : nullptr;
+  QPushButton* yes = box.addButton(QCoreApplication::translate("kirabel::MessageBox", "はい(&Y)"),
+                                   QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("kirabel::MessageBox", "いいえ(&N)"),
+                                  QMessageBox::NoRole);
+  QPushButton* cancel =
+      buttons == MsgButtons::YesNoCancel
+          ? box.addButton(QCoreApplication::translate("kirabel::MessageBox", "キャンセル"),
+                          QMessageBox::RejectRole)
+          : nullptr;
   box.setDefaultButton(yes);
   box.setEscapeButton(cancel ? cancel : no);
   box.exec();
@@ -82,15 +88,15 @@ MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QStr
 QString MessageBox::titleOf(MsgKind kind) {
   switch (kind) {
     case MsgKind::Warning:
-      return QStringLiteral("警告");
+      return QCoreApplication::translate("kirabel::MessageBox", "警告");
     case MsgKind::Confirmation:
-      return QStringLiteral("確認");
+      return QCoreApplication::translate("kirabel::MessageBox", "確認");
     case MsgKind::Error:
-      return QStringLiteral("エラー");
+      return QCoreApplication::translate("kirabel::MessageBox", "エラー");
     case MsgKind::Information:
       break;
   }
-  return QStringLiteral("情報");
+  return QCoreApplication::translate("kirabel::MessageBox", "情報");
 }
 
 MsgAnswer MessageBox::show(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons) {

@@ -1,6 +1,6 @@
 #pragma once
 // Every message box of the program goes through here: warnings and
-// confirmations with the Japanese titles and buttons, the default error box
+// confirmations with translated titles and buttons, the default error box
 // of a failed command, and the system alert sound. In test mode nothing is
 // shown: answers come from a queue and every box and beep is recorded.
 #include <QString>

@@ -1,6 +1,7 @@
 #include "ui/window_launch.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <exception>
 
@@ -18,8 +19,8 @@ namespace kirabel {
 
 namespace {
 
-const char kSaveFailedWarning[] =
-    "ディスクの空き容量が足りないか、指定されたファイルに書き込めません";
+const char kSaveFailedWarning[] = QT_TRANSLATE_NOOP(
+    "kirabel::WindowLaunch", "ディスクの空き容量が足りないか、指定されたファイルに書き込めません");
 
 }  // namespace
 
@@ -72,7 +73,8 @@ bool WindowLaunch::saveFrame(const LaunchSettings& settings, int64_t frame) {
                  PictureFormat::kBmp);
     return true;
   } catch (const std::exception&) {
-    MessageBox::warning(&window_, QString::fromUtf8(kSaveFailedWarning));
+    MessageBox::warning(&window_,
+                        QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning));
     return false;
   }
 }
