@@ -8,8 +8,8 @@
 namespace kirabel {
 
 AnimationExport::AnimationExport(ExportJob job, QWidget* window)
-    : progress_(new QProgressDialog(QStringLiteral("アニメーションを書き出しています..."),
-                                    QStringLiteral("ｷｬﾝｾﾙ"), 0, 1, window)) {
+    : progress_(new QProgressDialog(tr("アニメーションを書き出しています..."), tr("ｷｬﾝｾﾙ"), 0, 1,
+                                    window)) {
   progress_->setObjectName(QStringLiteral("exportProgress"));
   progress_->setWindowModality(Qt::NonModal);
   progress_->setMinimumDuration(0);

@@ -9,7 +9,7 @@ ChildSetModel::ChildSetModel(const Document& document, QObject* parent)
     : DocumentRowsModel(document, 1, parent) {}
 
 QString ChildSetModel::noChildText() {
-  return QStringLiteral("(なし)");
+  return tr("(なし)");
 }
 
 int ChildSetModel::rowCount(const QModelIndex& parent) const {

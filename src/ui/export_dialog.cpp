@@ -33,7 +33,7 @@ QSpinBox* FrameSpin(QWidget* parent, const char* name) {
 
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("exportDialog"));
-  setWindowTitle(QStringLiteral("アニメーションを書き出す"));
+  setWindowTitle(tr("アニメーションを書き出す"));
   setFont(FormFont());
   setModal(true);
   formatCombo_ = new QComboBox(this);
@@ -47,7 +47,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   lastSpin_ = FrameSpin(this, "lastFrameSpin");
   fileEdit_ = new QLineEdit(this);
   fileEdit_->setObjectName(QStringLiteral("fileEdit"));
-  browseButton_ = new QPushButton(QStringLiteral("参照(&B)..."), this);
+  browseButton_ = new QPushButton(tr("参照(&B)..."), this);
   browseButton_->setObjectName(QStringLiteral("browseButton"));
   browseButton_->setAutoDefault(false);
   auto* fileRow = new QHBoxLayout;
@@ -56,14 +56,14 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(this);
   okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName(QStringLiteral("okButton"));
-  buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole)
+  buttons->addButton(tr("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole)
       ->setObjectName(QStringLiteral("cancelButton"));
   auto* form = new QFormLayout(this);
-  form->addRow(QStringLiteral("形式"), formatCombo_);
-  form->addRow(QStringLiteral("毎秒のフレーム数"), fpsSpin_);
-  form->addRow(QStringLiteral("最初のフレーム"), firstSpin_);
-  form->addRow(QStringLiteral("最後のフレーム"), lastSpin_);
-  form->addRow(QStringLiteral("ファイル名"), fileRow);
+  form->addRow(tr("形式"), formatCombo_);
+  form->addRow(tr("毎秒のフレーム数"), fpsSpin_);
+  form->addRow(tr("最初のフレーム"), firstSpin_);
+  form->addRow(tr("最後のフレーム"), lastSpin_);
+  form->addRow(tr("ファイル名"), fileRow);
   form->addRow(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -42,10 +42,9 @@ std::string CleanAutosaveName(const QString& text) {
 LaunchSettingsDialog::LaunchSettingsDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      browseDialog(FileChooser::Kind::Save,
-                   QStringLiteral("ビットマップ(*.BMP)|*.bmp|なんでも(*.*)|*.*")) {
+      browseDialog(FileChooser::Kind::Save, tr("ビットマップ(*.BMP)|*.bmp|なんでも(*.*)|*.*")) {
   setObjectName(QStringLiteral("launchSettingsDialog"));
-  setWindowTitle(QStringLiteral("打ち上げ設定"));
+  setWindowTitle(tr("打ち上げ設定"));
   setFont(FormFont());
   setFixedSize(kClientSize);
   setModal(true);
@@ -73,14 +72,10 @@ NumericField* LaunchSettingsDialog::addNumber(const char* name, const QString& c
 }
 
 void LaunchSettingsDialog::createNumberRows() {
-  gravityEdit =
-      addNumber("gravityEdit", QStringLiteral("重力"), QStringLiteral("[Pixels/Time^2]"), 12);
-  startTimeEdit =
-      addNumber("startTimeEdit", QStringLiteral("開始時間"), QStringLiteral("[Time]"), 40);
-  frameIntervalEdit =
-      addNumber("frameIntervalEdit", QStringLiteral("出力間隔"), QStringLiteral("[Time]"), 68);
-  frameCountEdit =
-      addNumber("frameCountEdit", QStringLiteral("出力コマ数"), QStringLiteral("[フレーム]"), 96);
+  gravityEdit = addNumber("gravityEdit", tr("重力"), QStringLiteral("[Pixels/Time^2]"), 12);
+  startTimeEdit = addNumber("startTimeEdit", tr("開始時間"), QStringLiteral("[Time]"), 40);
+  frameIntervalEdit = addNumber("frameIntervalEdit", tr("出力間隔"), QStringLiteral("[Time]"), 68);
+  frameCountEdit = addNumber("frameCountEdit", tr("出力コマ数"), tr("[フレーム]"), 96);
   const std::pair<NumericField*, LaunchSetting> limited[] = {
       {gravityEdit, LaunchSetting::kGravity},
       {startTimeEdit, LaunchSetting::kStartTime},
@@ -99,19 +94,19 @@ void LaunchSettingsDialog::createNumberRows() {
 }
 
 void LaunchSettingsDialog::createAutosaveGroup() {
-  autosaveGroup = new QGroupBox(QStringLiteral("空間画像の保存"), this);
+  autosaveGroup = new QGroupBox(tr("空間画像の保存"), this);
   autosaveGroup->setObjectName(QStringLiteral("autosaveGroup"));
   autosaveGroup->setGeometry(8, 128, 354, 88);
-  autosaveCheck = new QCheckBox(QStringLiteral("一フレーム毎に自動保存する"), autosaveGroup);
+  autosaveCheck = new QCheckBox(tr("一フレーム毎に自動保存する"), autosaveGroup);
   autosaveCheck->setObjectName(QStringLiteral("autosaveCheck"));
   autosaveCheck->setGeometry(12, 22, 240, 18);
-  autosaveNameLabel = new QLabel(QStringLiteral("ファイル名"), autosaveGroup);
+  autosaveNameLabel = new QLabel(tr("ファイル名"), autosaveGroup);
   autosaveNameLabel->setObjectName(QStringLiteral("autosaveNameLabel"));
   autosaveNameLabel->move(12, 54);
   autosaveNameEdit = new QLineEdit(autosaveGroup);
   autosaveNameEdit->setObjectName(QStringLiteral("autosaveNameEdit"));
   autosaveNameEdit->setGeometry(84, 50, 178, kRowHeight);
-  browseButton = new QPushButton(QStringLiteral("参照(&B)..."), autosaveGroup);
+  browseButton = new QPushButton(tr("参照(&B)..."), autosaveGroup);
   browseButton->setObjectName(QStringLiteral("browseButton"));
   browseButton->setGeometry(268, 49, 76, 23);
   browseButton->setAutoDefault(false);
@@ -124,7 +119,7 @@ void LaunchSettingsDialog::createButtons() {
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setGeometry(196, 228, 75, 25);
   okButton->setDefault(true);
-  cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
   cancelButton->setGeometry(284, 228, 75, 25);
   cancelButton->setAutoDefault(false);

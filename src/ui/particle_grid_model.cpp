@@ -1,6 +1,7 @@
 #include "ui/particle_grid_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 
@@ -28,16 +29,25 @@ QString Fixed2(long double value) {
 
 QString ChildText(const ParticleList& list, int32_t child) {
   // A link that names no set (a paste into a shorter list can leave one) reads as none.
-  if (child < 0 || static_cast<std::size_t>(child) >= list.size()) return QStringLiteral("(なし)");
+  if (child < 0 || static_cast<std::size_t>(child) >= list.size())
+    return QCoreApplication::translate("kirabel::ParticleGridModel", "(なし)");
   return QString::fromStdString(list[static_cast<std::size_t>(child)].name);
 }
 
 }  // namespace
 
-const QStringList& GridHeaders() {
-  static const QStringList headers{QStringLiteral("名前"),     QStringLiteral("表示"),
-                                   QStringLiteral("色合い"),   QStringLiteral("初期位置"),
-                                   QStringLiteral("発生時刻"), QStringLiteral("子火花")};
+// Formed on every call, so that the titles follow the installed translation.
+QStringList GridHeaders() {
+  static const char* const titles[kGridColumns] = {
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "名前"),
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "表示"),
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "色合い"),
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "初期位置"),
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "発生時刻"),
+      QT_TRANSLATE_NOOP("kirabel::ParticleGridModel", "子火花")};
+  QStringList headers;
+  for (const char* title : titles)
+    headers << QCoreApplication::translate("kirabel::ParticleGridModel", title);
   return headers;
 }
 

@@ -16,7 +16,7 @@ constexpr int kGridColumns = 6;
 constexpr int kGridColourColumn = 2;
 
 // "名前", "表示", "色合い", "初期位置", "発生時刻", "子火花".
-const QStringList& GridHeaders();
+QStringList GridHeaders();
 
 // The text of column `column` for set `set` of the list; empty for the colour
 // column. A child index that names no set shows nothing.

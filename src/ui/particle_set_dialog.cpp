@@ -112,7 +112,7 @@ ParticleSetDialog::ParticleSetDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("particleSetDialog"));
-  setWindowTitle(QStringLiteral("パーティクルセットの個別設定"));
+  setWindowTitle(tr("パーティクルセットの個別設定"));
   setFont(FormFont());
   setFixedSize(kClientSize);
   setModal(true);
@@ -167,92 +167,90 @@ NumericField* ParticleSetDialog::addNumber(const QString& objectName, QRect geom
 }
 
 void ParticleSetDialog::createNameAndColourRows() {
-  addLabel(QStringLiteral("名前"), kLabelX, kNameY);
+  addLabel(tr("名前"), kLabelX, kNameY);
   nameEdit = new QLineEdit(QStringLiteral("火花 1"), this);
   nameEdit->setObjectName(QStringLiteral("nameEdit"));
   nameEdit->setGeometry(kFieldX, kNameY, kWideWidth, kFieldHeight);
   nameEdit->setValidator(new FileByteLimitValidator(kMaxNameBytes, nameEdit));
-  nameEdit->setToolTip(QStringLiteral("この火花を識別する時の名前です"));
+  nameEdit->setToolTip(tr("この火花を識別する時の名前です"));
 
-  addLabel(QStringLiteral("色合い"), kLabelX, kColourY + 6);
+  addLabel(tr("色合い"), kLabelX, kColourY + 6);
   colorSwatch = new ColorSwatch(this);
   colorSwatch->setObjectName(QStringLiteral("colorSwatch"));
   colorSwatch->setGeometry(kFieldX, kColourY, 49, 33);
   colorSwatch->setBrushColor(Qt::white);
-  colorSwatch->setToolTip(QStringLiteral("粒子が集まると、この色になります"));
+  colorSwatch->setToolTip(tr("粒子が集まると、この色になります"));
   connect(colorSwatch, &ColorSwatch::activated, this, &ParticleSetDialog::chooseColor);
 }
 
 void ParticleSetDialog::createNumberRows() {
-  addLabel(QStringLiteral("粒子の数"), kLabelX, kCountY);
-  countEdit = addNumber(QStringLiteral("countEdit"), FirstField(kCountY),
-                        QStringLiteral("何個の粒子を飛ばすか"));
+  addLabel(tr("粒子の数"), kLabelX, kCountY);
+  countEdit =
+      addNumber(QStringLiteral("countEdit"), FirstField(kCountY), tr("何個の粒子を飛ばすか"));
   Configure(countEdit, {9, false, 0, false, 200});
-  addLabel(QStringLiteral("[個]"), kUnitX, kCountY);
+  addLabel(tr("[個]"), kUnitX, kCountY);
 
-  addLabel(QStringLiteral("初期位置"), kLabelX, kOriginY);
+  addLabel(tr("初期位置"), kLabelX, kOriginY);
   originXEdit = addNumber(QStringLiteral("originXEdit"), FirstField(kOriginY),
-                          QStringLiteral("どこを始点として粒子が飛び散るか(X座標)"));
+                          tr("どこを始点として粒子が飛び散るか(X座標)"));
   addLabel(QStringLiteral(","), kSeparatorX + 4, kOriginY);
   originYEdit = addNumber(QStringLiteral("originYEdit"), SecondField(kOriginY),
-                          QStringLiteral("どこを始点として粒子が飛び散るか(Y座標)"));
+                          tr("どこを始点として粒子が飛び散るか(Y座標)"));
   Configure(originXEdit, {4, false, -1, true, 256});
   Configure(originYEdit, {4, false, -1, true, 256});
   addLabel(QStringLiteral("[Pixel]"), kUnitX, kOriginY);
 
-  addLabel(QStringLiteral("爆発の強さ"), kLabelX, kStrengthY);
-  speedEdit = addNumber(QStringLiteral("speedEdit"), FirstField(kStrengthY),
-                        QStringLiteral("粒子の飛び散る速度です"));
+  addLabel(tr("爆発の強さ"), kLabelX, kStrengthY);
+  speedEdit =
+      addNumber(QStringLiteral("speedEdit"), FirstField(kStrengthY), tr("粒子の飛び散る速度です"));
   addLabel(QStringLiteral("±"), kSeparatorX, kStrengthY);
   speedSpreadEdit = addNumber(QStringLiteral("speedSpreadEdit"), SecondField(kStrengthY),
-                              QStringLiteral("爆発の強さのバラつき具合"));
+                              tr("爆発の強さのバラつき具合"));
   Configure(speedEdit, {9, false, -1, true, 10});
   Configure(speedSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Pixels/Time]"), kUnitX, kStrengthY);
 
-  addLabel(QStringLiteral("爆発の向き"), kLabelX, kDirectionY);
+  addLabel(tr("爆発の向き"), kLabelX, kDirectionY);
   directionEdit = addNumber(QStringLiteral("directionEdit"), FirstField(kDirectionY),
-                            QStringLiteral("0度が真上で、左回りに指定します"));
+                            tr("0度が真上で、左回りに指定します"));
   addLabel(QStringLiteral("±"), kSeparatorX, kDirectionY);
-  directionSpreadEdit =
-      addNumber(QStringLiteral("directionSpreadEdit"), SecondField(kDirectionY),
-                QStringLiteral("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"));
+  directionSpreadEdit = addNumber(QStringLiteral("directionSpreadEdit"), SecondField(kDirectionY),
+                                  tr("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"));
   Configure(directionEdit, {9, true, -1, true, 0});
   Configure(directionSpreadEdit, {9, true, -1, true, 180});
   addLabel(QStringLiteral("[deg]"), kUnitX, kDirectionY);
 
-  addLabel(QStringLiteral("生起時間"), kLabelX, kAppearY);
+  addLabel(tr("生起時間"), kLabelX, kAppearY);
   birthTimeEdit = addNumber(QStringLiteral("birthTimeEdit"), FirstField(kAppearY),
-                            QStringLiteral("粒子が画面に登場する時間"));
+                            tr("粒子が画面に登場する時間"));
   addLabel(QStringLiteral("±"), kSeparatorX, kAppearY);
   birthSpreadEdit = addNumber(QStringLiteral("birthSpreadEdit"), SecondField(kAppearY),
-                              QStringLiteral("±何フレーム分、粒子の出現時間にバラつきを出すか"));
+                              tr("±何フレーム分、粒子の出現時間にバラつきを出すか"));
   Configure(birthTimeEdit, {9, true, -1, true, 0});
   Configure(birthSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kAppearY);
 
-  addLabel(QStringLiteral("寿命"), kLabelX, kLifeY);
+  addLabel(tr("寿命"), kLabelX, kLifeY);
   lifetimeEdit = addNumber(QStringLiteral("lifetimeEdit"), FirstField(kLifeY),
-                           QStringLiteral("どれだけの間、粒子が空間内に生きていられるか"));
+                           tr("どれだけの間、粒子が空間内に生きていられるか"));
   addLabel(QStringLiteral("±"), kSeparatorX, kLifeY);
   lifetimeSpreadEdit = addNumber(QStringLiteral("lifetimeSpreadEdit"), SecondField(kLifeY),
-                                 QStringLiteral("±何フレーム分、粒子の寿命にバラつきを出すか"));
+                                 tr("±何フレーム分、粒子の寿命にバラつきを出すか"));
   Configure(lifetimeEdit, {9, false, -1, true, 20});
   Configure(lifetimeSpreadEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kLifeY);
 
-  addLabel(QStringLiteral("残像の長さ"), kLabelX, kAfterimageY);
-  trailLengthEdit =
-      addNumber(QStringLiteral("trailLengthEdit"), FirstField(kAfterimageY),
-                QStringLiteral("網膜にどのくらいの時間、この粒子の光が影響を与えるか"));
+  addLabel(tr("残像の長さ"), kLabelX, kAfterimageY);
+  trailLengthEdit = addNumber(QStringLiteral("trailLengthEdit"), FirstField(kAfterimageY),
+                              tr("網膜にどのくらいの時間、この粒子の光が影響を与えるか"));
   Configure(trailLengthEdit, {9, false, -1, true, 5});
   addLabel(QStringLiteral("[Time]"), kUnitX, kAfterimageY);
 
-  addLabel(QStringLiteral("残像の分割数"), kLabelX, kDivisionsY);
+  addLabel(tr("残像の分割数"), kLabelX, kDivisionsY);
   trailSamplesEdit = addNumber(QStringLiteral("trailSamplesEdit"), FirstField(kDivisionsY),
-                               QStringLiteral("一つの粒子当たり残像を何回計算するか"));
+                               tr("一つの粒子当たり残像を何回計算するか"));
   Configure(trailSamplesEdit, {9, false, 0, true, 100});
-  addLabel(QStringLiteral("[個]"), kUnitX, kDivisionsY);
+  addLabel(tr("[個]"), kUnitX, kDivisionsY);
 }
 
 QComboBox* ParticleSetDialog::addDistributionSelector(const QString& objectName, int y) {
@@ -260,14 +258,13 @@ QComboBox* ParticleSetDialog::addDistributionSelector(const QString& objectName,
   selector->setObjectName(objectName);
   selector->setGeometry(kSelectorX, y, kSelectorWidth, kFieldHeight);
   // Item index = Distribution value.
-  selector->addItems({QStringLiteral("均等に分布"), QStringLiteral("中央に偏った分布"),
-                      QStringLiteral("等間隔配置(非ﾗﾝﾀﾞﾑ)")});
+  selector->addItems({tr("均等に分布"), tr("中央に偏った分布"), tr("等間隔配置(非ﾗﾝﾀﾞﾑ)")});
   selector->setCurrentIndex(kUniformDistribution);
   return selector;
 }
 
 void ParticleSetDialog::createDistributionSelectors() {
-  addLabel(QStringLiteral("乱数の分布"), kSelectorX, kStrengthY - 21);
+  addLabel(tr("乱数の分布"), kSelectorX, kStrengthY - 21);
   speedDistributionCombo =
       addDistributionSelector(QStringLiteral("speedDistributionCombo"), kStrengthY);
   directionDistributionCombo =
@@ -279,27 +276,25 @@ void ParticleSetDialog::createDistributionSelectors() {
 }
 
 void ParticleSetDialog::createChildRows() {
-  addLabel(QStringLiteral("子火花"), kLabelX, kChildY);
+  addLabel(tr("子火花"), kLabelX, kChildY);
   childSetCombo = new QComboBox(this);
   childSetCombo->setObjectName(QStringLiteral("childSetCombo"));
   childSetCombo->setGeometry(kFieldX, kChildY, kWideWidth, kFieldHeight);
   childSetCombo->addItem(ChildSetModel::noChildText());
   childSetCombo->setCurrentIndex(0);
-  childSetCombo->setToolTip(
-      QStringLiteral("この粒子の寿命が尽きると、ここで指定したﾊﾟｰﾃｨｸﾙｾｯﾄが出現します"));
+  childSetCombo->setToolTip(tr("この粒子の寿命が尽きると、ここで指定したﾊﾟｰﾃｨｸﾙｾｯﾄが出現します"));
 
-  addLabel(QStringLiteral("最大世代数"), kLabelX, kGenerationsY);
-  maxGenerationsEdit =
-      addNumber(QStringLiteral("maxGenerationsEdit"), FirstField(kGenerationsY),
-                QStringLiteral("子火花を指定した場合、最大で何世代目まで打ち上げるか"));
+  addLabel(tr("最大世代数"), kLabelX, kGenerationsY);
+  maxGenerationsEdit = addNumber(QStringLiteral("maxGenerationsEdit"), FirstField(kGenerationsY),
+                                 tr("子火花を指定した場合、最大で何世代目まで打ち上げるか"));
   Configure(maxGenerationsEdit, {9, false, 0, true, 2});
 
-  visibleCheck = new QCheckBox(QStringLiteral("このパーティクルセットを表示する"), this);
+  visibleCheck = new QCheckBox(tr("このパーティクルセットを表示する"), this);
   visibleCheck->setObjectName(QStringLiteral("visibleCheck"));
   visibleCheck->move(kFieldX, kShowY);
   visibleCheck->adjustSize();
   visibleCheck->setChecked(true);
-  visibleCheck->setToolTip(QStringLiteral("ここをチェックしないと、画面に出てきません。"));
+  visibleCheck->setToolTip(tr("ここをチェックしないと、画面に出てきません。"));
 }
 
 void ParticleSetDialog::createButtons() {
@@ -307,10 +302,10 @@ void ParticleSetDialog::createButtons() {
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setGeometry(QRect(QPoint(248, kButtonY), kButtonSize));
   okButton->setDefault(true);
-  okButton->setToolTip(QStringLiteral("これでよし"));
+  okButton->setToolTip(tr("これでよし"));
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-  cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
   cancelButton->setGeometry(QRect(QPoint(336, kButtonY), kButtonSize));
   cancelButton->setAutoDefault(false);

@@ -27,14 +27,12 @@ PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
-  startButton_ = addButton("previewStartButton", QStyle::SP_MediaSkipBackward,
-                           QStringLiteral("最初へ (Home)"));
-  backButton_ = addButton("previewBackButton", QStyle::SP_MediaSeekBackward,
-                          QStringLiteral("1フレーム戻る (←)"));
-  playButton_ =
-      addButton("previewPlayButton", QStyle::SP_MediaPlay, QStringLiteral("再生/一時停止 (Space)"));
-  forwardButton_ = addButton("previewForwardButton", QStyle::SP_MediaSeekForward,
-                             QStringLiteral("1フレーム進む (→)"));
+  startButton_ = addButton("previewStartButton", QStyle::SP_MediaSkipBackward, tr("最初へ (Home)"));
+  backButton_ =
+      addButton("previewBackButton", QStyle::SP_MediaSeekBackward, tr("1フレーム戻る (←)"));
+  playButton_ = addButton("previewPlayButton", QStyle::SP_MediaPlay, tr("再生/一時停止 (Space)"));
+  forwardButton_ =
+      addButton("previewForwardButton", QStyle::SP_MediaSeekForward, tr("1フレーム進む (→)"));
   slider_ = new QSlider(Qt::Horizontal, this);
   slider_->setObjectName(QStringLiteral("previewSlider"));
   slider_->setFocusPolicy(Qt::NoFocus);
@@ -52,7 +50,7 @@ PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   rate_->setSuffix(QStringLiteral(" fps"));
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("previewMessage"));
-  buildButton_ = new QPushButton(QStringLiteral("計算する"), this);
+  buildButton_ = new QPushButton(tr("計算する"), this);
   buildButton_->setObjectName(QStringLiteral("previewBuildButton"));
   for (QWidget* widget : {static_cast<QWidget*>(slider_), static_cast<QWidget*>(timeEdit_),
                           static_cast<QWidget*>(frameLabel_), static_cast<QWidget*>(rate_),

@@ -92,8 +92,7 @@ void PreviewController::showResult(const PreviewResult& result) {
   if (!active() || result.serial != serial_) return;
   switch (result.state) {
     case PreviewResult::State::kNeedsConfirmation:
-      bar_->showCountQuestion(
-          QStringLiteral("%1個の粒子が作られます").arg(qlonglong(result.particles)));
+      bar_->showCountQuestion(tr("%1個の粒子が作られます").arg(qlonglong(result.particles)));
       return;
     case PreviewResult::State::kTooLarge:
       bar_->showRefusal(ParticleMemoryRefusal(result.particles));

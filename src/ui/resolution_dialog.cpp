@@ -21,10 +21,9 @@ NumericField* makeSizeField(QWidget* parent, const QString& objectName, QPoint t
 }  // namespace
 
 ResolutionDialog::ResolutionDialog(QWidget* parent)
-    : SmallDialog(parent, QStringLiteral("空間解像度の設定"), QSize(204, 121)) {
+    : SmallDialog(parent, tr("空間解像度の設定"), QSize(204, 121)) {
   setObjectName(QStringLiteral("resolutionDialog"));
-  addLabel(QStringLiteral("Label1"), QStringLiteral("空間ビューワの解像度を設定します"),
-           QPoint(8, 8));
+  addLabel(QStringLiteral("Label1"), tr("空間ビューワの解像度を設定します"), QPoint(8, 8));
   addLabel(QStringLiteral("Label2"), QStringLiteral("X"), QPoint(16, 32));
   addLabel(QStringLiteral("Label3"), QStringLiteral("Y"), QPoint(116, 32));
   addLabel(QStringLiteral("Label4"), QStringLiteral("×"), QPoint(96, 52));

@@ -49,7 +49,7 @@ QPushButton* SmallDialog::addOkButton(const QString& objectName, QPoint topLeft)
 }
 
 QPushButton* SmallDialog::addCancelButton(const QString& objectName, QPoint topLeft) {
-  auto* button = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  auto* button = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
   button->setObjectName(objectName);
   button->setGeometry(QRect(topLeft, kButtonSize));
   button->setAutoDefault(false);

@@ -21,11 +21,13 @@ const QSize kStartOuterSize(648, 507);
 }  // namespace
 
 QString ViewerIdleCaption() {
-  return QStringLiteral("空間ビューワ");
+  return QCoreApplication::translate("kirabel::SpaceViewer", "空間ビューワ");
 }
 
 QString ViewerDrawingCaption(int64_t frame, int64_t count) {
-  return QStringLiteral("作画中です...%1/%2").arg(qlonglong(frame)).arg(qlonglong(count));
+  return QCoreApplication::translate("kirabel::SpaceViewer", "作画中です...%1/%2")
+      .arg(qlonglong(frame))
+      .arg(qlonglong(count));
 }
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {

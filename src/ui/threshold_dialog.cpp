@@ -6,17 +6,17 @@
 namespace kirabel {
 
 ThresholdDialog::ThresholdDialog(QWidget* parent)
-    : SmallDialog(parent, QStringLiteral("警告値の設定"), QSize(312, 100)) {
+    : SmallDialog(parent, tr("警告値の設定"), QSize(312, 100)) {
   setObjectName(QStringLiteral("thresholdDialog"));
-  addLabel(QStringLiteral("Label1"),
-           QStringLiteral("粒子数がこれ以上になると、打ち上げ時に警告を出します"), QPoint(6, 6));
+  addLabel(QStringLiteral("Label1"), tr("粒子数がこれ以上になると、打ち上げ時に警告を出します"),
+           QPoint(6, 6));
   thresholdEdit = new NumericField(this);
   thresholdEdit->setObjectName(QStringLiteral("thresholdEdit"));
   thresholdEdit->setGeometry(QRect(QPoint(60, 42), QSize(121, 20)));
   thresholdEdit->setAllowNegative(false);
   thresholdEdit->setFixedDecimals(0);
   thresholdEdit->setValue(10000);
-  addLabel(QStringLiteral("Label2"), QStringLiteral("個"), QPoint(188, 45));
+  addLabel(QStringLiteral("Label2"), tr("個"), QPoint(188, 45));
   okButton = addOkButton(QStringLiteral("okButton"), QPoint(68, 71));
   cancelButton = addCancelButton(QStringLiteral("cancelButton"), QPoint(168, 71));
 }
