@@ -3,7 +3,8 @@
 // preview, and every dialog.
 //   kirabel-screenshots FOLDER [LIST.pcl]
 // Run it under a display (xvfb-run) for real window frames, or with
-// QT_QPA_PLATFORM=offscreen for the window contents alone.
+// QT_QPA_PLATFORM=offscreen for the window contents alone. The texts follow the
+// locale as the program's do (LANG=en_US.UTF-8 for English).
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <cstdio>
 
+#include "texts/interface_language.h"
 #include "ui/about_dialog.h"
 #include "ui/kirabel_application.h"
 #include "ui/launch_settings_dialog.h"
@@ -42,6 +44,8 @@ void SaveDialog(QDialog& dialog, const QDir& folder, const char* name) {
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
+  kirabel::InstallTranslations(kirabel::DesktopLanguage(kirabel::LanguageChoice::kAutomatic),
+                               QStringLiteral("kirabel_en"));
   if (argc < 2) {
     std::fprintf(stderr, "usage: kirabel-screenshots FOLDER [LIST.pcl]\n");
     return 2;

@@ -1,35 +1,25 @@
 // The desktop program: creates the windows, applies the settings file, loads
 // the PCL file named on the command line and runs the message loop.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
+#include "model/settings_file.h"
+#include "texts/interface_language.h"
 #include "ui/form_font.h"
 #include "ui/kirabel_application.h"
 #include "ui/main_window.h"
 #include "ui/tool_icons.h"
-
-namespace {
-
-// Every text of the program is Japanese; the standard dialogs (file, colour)
-// and the line edits' own menus follow when Qt's Japanese texts are installed.
-void InstallJapaneseQtTexts(QApplication& app) {
-  static QTranslator translator;
-  if (translator.load(QStringLiteral("qtbase_ja"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(&translator);
-  }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // The windows are laid out in screen pixels, as their sizes are given.
   if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication app(argc, argv);
-  InstallJapaneseQtTexts(app);
+  // The texts are put in place as the windows are made, so the language is
+  // chosen first: the option in the settings file, else the system's.
+  const kirabel::LanguageChoice choice =
+      kirabel::LoadSettingsFile(kirabel::SettingsFilePath()).options.language;
+  kirabel::InstallTranslations(kirabel::DesktopLanguage(choice), QStringLiteral("kirabel_en"));
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
   QApplication::setFont(kirabel::FormFont());
   QApplication::setWindowIcon(kirabel::AppIcon());

@@ -20,6 +20,7 @@
 #include "ui/animation_export.h"
 #include "ui/child_set_model.h"
 #include "ui/form_font.h"
+#include "ui/language_menu.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/recent_files_menu.h"
@@ -159,6 +160,10 @@ void MainWindow::createOptionsMenu() {
                                 tr("空間の上下・左右をつなげる(&L)"), &MainWindow::applyWrapSpace);
   for (QAction* item : {actionFitColumns, actionShowToolBar, actionAntiAliasing, actionWrapSpace})
     item->setCheckable(true);
+  addMenuSeparator(optionsMenu, "languageSeparator");
+  languageMenu = new LanguageMenu(this);
+  connect(languageMenu, &LanguageMenu::chosen, this, &MainWindow::applyLanguage);
+  optionsMenu->addMenu(languageMenu);
 }
 
 void MainWindow::createHelpMenu() {

@@ -41,6 +41,7 @@ class LaunchSettingsDialog;
 class ParticleGrid;
 class ParticleSetDialog;
 class PreviewController;
+class LanguageMenu;
 class RecentFilesMenu;
 class ResolutionDialog;
 class SpaceBuffer;
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
   QMenu* gridMenu;
   QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
   RecentFilesMenu* recentFilesMenu;  // files last opened or saved
+  LanguageMenu* languageMenu;        // the interface language, from the next start
   QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
       *actionExportAnimation, *actionExit;
   QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
@@ -162,6 +164,7 @@ class MainWindow : public QMainWindow {
   void launch();
   void stopLaunch();
   void applyPreview();
+  void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
   void applyToolBarVisibility();

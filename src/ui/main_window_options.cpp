@@ -9,6 +9,7 @@
 #include "platform/errors.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/language_menu.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
@@ -26,6 +27,7 @@ void MainWindow::showOptions() {
   actionAntiAliasing->setChecked(options.antiAliasing);
   actionWrapSpace->setChecked(options.wrapSpace);
   actionPreview->setChecked(options.preview);
+  languageMenu->setChoice(options.language);
 }
 
 void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
@@ -52,6 +54,10 @@ void MainWindow::applyAntiAliasing() {
 
 void MainWindow::applyPreview() {
   changeOptions([this](Options& o) { o.preview = actionPreview->isChecked(); });
+}
+
+void MainWindow::applyLanguage(LanguageChoice choice) {
+  changeOptions([choice](Options& o) { o.language = choice; });
 }
 
 void MainWindow::applyWrapSpace() {

@@ -81,6 +81,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.initialDir = "/tmp/花火";
   stored.options.resolutionWidth = 64;
   stored.options.resolutionHeight = 32;
+  stored.options.language = LanguageChoice::kJapanese;
   SaveSettingsFile(settingsPath(), stored);
   Start();
   MainWindow& main = mainWindow();
@@ -105,6 +106,8 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(current.initialDir, stored.initialDir);
   EXPECT_FALSE(current.options.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
+  EXPECT_EQ(current.options.language, LanguageChoice::kJapanese);
+  EXPECT_TRUE(main.findChild<QAction*>(QStringLiteral("actionLanguageJapanese"))->isChecked());
 }
 
 // Places left on a monitor that is gone: every window comes back onto the
@@ -185,12 +188,18 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   EXPECT_TRUE(viewer().isVisible());
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 1234; });
   mainWindow().actionAntiAliasing->trigger();
+  // A new language is kept for the next start, which the user is told.
+  mainWindow().findChild<QAction*>(QStringLiteral("actionLanguageEnglish"))->trigger();
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text,
+            QStringLiteral("言語の変更は次回の起動から有効になります。"));
   EXPECT_TRUE(mainWindow().close());
   EXPECT_TRUE(mainWindow().closing);
   EXPECT_FALSE(viewer().isVisible());
   const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
   EXPECT_TRUE(written.options.antiAliasing);
+  EXPECT_EQ(written.options.language, LanguageChoice::kEnglish);
   EXPECT_EQ(written.viewerLeft, 20);
   EXPECT_EQ(written.options.resolutionWidth, 512);
 }
