@@ -9,6 +9,7 @@ namespace kirabel {
 LanguageMenu::LanguageMenu(QWidget* parent)
     : QMenu(tr("言語(&G)"), parent), group_(new QActionGroup(this)) {
   setObjectName(QStringLiteral("languageMenu"));
+  menuAction()->setObjectName(QStringLiteral("actionLanguage"));
   addChoice("actionLanguageAutomatic", tr("自動(&A)"), LanguageChoice::kAutomatic);
   addChoice("actionLanguageJapanese", tr("日本語(&J)"), LanguageChoice::kJapanese);
   addChoice("actionLanguageEnglish", tr("English(&E)"), LanguageChoice::kEnglish);

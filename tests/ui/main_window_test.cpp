@@ -47,6 +47,10 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionWarningThreshold", "飽和粒子数の設定(&W)...", {}, false},
       {"actionAntiAliasing", "アンチエイリアシング(&A)", {}, true},
       {"actionWrapSpace", "空間の上下・左右をつなげる(&L)", {}, true},
+      {"actionLanguage", "言語(&G)", {}, false},
+      {"actionLanguageAutomatic", "自動(&A)", {}, true},
+      {"actionLanguageJapanese", "日本語(&J)", {}, true},
+      {"actionLanguageEnglish", "English(&E)", {}, true},
       {"actionHelp", "Kirabelのヘルプを表示(&F)...", QKeySequence(Qt::Key_F1), false},
       {"actionAbout", "あばうと(&A)...", {}, false},
       {"actionProperties", "プロパティ", {}, false},
@@ -72,7 +76,8 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
             (QStringList{QStringLiteral("actionFitColumns"), QStringLiteral("actionShowToolBar"),
                          QStringLiteral("-"), QStringLiteral("actionResolution"),
                          QStringLiteral("actionWarningThreshold"),
-                         QStringLiteral("actionAntiAliasing"), QStringLiteral("actionWrapSpace")}));
+                         QStringLiteral("actionAntiAliasing"), QStringLiteral("actionWrapSpace"),
+                         QStringLiteral("-"), QStringLiteral("actionLanguage")}));
   EXPECT_EQ(form.gridMenu->defaultAction(), form.actionProperties);
   EXPECT_TRUE(form.actionProperties->font().bold());  // the default item
   EXPECT_FALSE(form.actionAddSet->font().bold());
