@@ -21,11 +21,14 @@ qt_add_resources(kirabel_texts kirabel_catalogues
   PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${KIRABEL_QM_FILES})
 
 # The sources each catalogue is extracted from.
+# The core's error texts are marked with KIRABEL_TRANSLATABLE (platform/translatable.h).
 kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
-  src/ui/*.cpp src/ui/*.h src/ui/widgets/*.cpp src/texts/*.cpp)
+  src/ui/*.cpp src/ui/*.h src/ui/widgets/*.cpp src/texts/*.cpp
+  src/platform/errors.h src/platform/io_error.cpp)
 kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp)
 set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete)
 qt_add_lupdate(kirabel_texts
   TS_FILES ${KIRABEL_DESKTOP_CATALOGUE}
   SOURCES ${KIRABEL_DESKTOP_TEXT_SOURCES}
-  OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US)
+  OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US
+          -tr-function-alias QT_TRANSLATE_NOOP+=KIRABEL_TRANSLATABLE)
