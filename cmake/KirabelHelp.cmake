@@ -1,17 +1,28 @@
-# The HTML help page: the program opens the file named like its executable with
-# the extension ".html", so a copy is put next to the built kirabel binary.
-set(KIRABEL_HELP_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/docs/help/kirabel.html)
+# The HTML help pages: the program opens the file named like its executable
+# with the extension ".html" (Japanese) or ".en.html" (English), so copies are
+# put next to the built kirabel binary.
+set(KIRABEL_HELP_PAGES kirabel.html kirabel.en.html)
 if(CMAKE_RUNTIME_OUTPUT_DIRECTORY)
-  set(KIRABEL_HELP_BUILD_COPY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/kirabel.html)
+  set(KIRABEL_HELP_BUILD_DIR ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 else()
-  set(KIRABEL_HELP_BUILD_COPY ${CMAKE_BINARY_DIR}/kirabel.html)
+  set(KIRABEL_HELP_BUILD_DIR ${CMAKE_BINARY_DIR})
 endif()
 
-if(EXISTS ${KIRABEL_HELP_SOURCE})
-  add_custom_command(
-    OUTPUT ${KIRABEL_HELP_BUILD_COPY}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KIRABEL_HELP_SOURCE} ${KIRABEL_HELP_BUILD_COPY}
-    DEPENDS ${KIRABEL_HELP_SOURCE}
-    COMMENT "Copying the help page next to the program")
-  add_custom_target(kirabel_help ALL DEPENDS ${KIRABEL_HELP_BUILD_COPY})
+set(KIRABEL_HELP_SOURCES)
+set(KIRABEL_HELP_BUILD_COPIES)
+foreach(page IN LISTS KIRABEL_HELP_PAGES)
+  set(source ${CMAKE_CURRENT_SOURCE_DIR}/docs/help/${page})
+  if(EXISTS ${source})
+    set(copy ${KIRABEL_HELP_BUILD_DIR}/${page})
+    add_custom_command(
+      OUTPUT ${copy}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${source} ${copy}
+      DEPENDS ${source}
+      COMMENT "Copying the help page ${page} next to the program")
+    list(APPEND KIRABEL_HELP_SOURCES ${source})
+    list(APPEND KIRABEL_HELP_BUILD_COPIES ${copy})
+  endif()
+endforeach()
+if(KIRABEL_HELP_BUILD_COPIES)
+  add_custom_target(kirabel_help ALL DEPENDS ${KIRABEL_HELP_BUILD_COPIES})
 endif()

@@ -1,6 +1,7 @@
 # Installation layout (the executables' own install rules stand with their targets):
 #   bin/kirabel, bin/kirabel-render
-#   share/kirabel/kirabel.html                 help page (found from bin/ via ../share/kirabel)
+#   share/kirabel/kirabel.html, kirabel.en.html  help pages, Japanese and English
+#                                              (found from bin/ via ../share/kirabel)
 #   share/kirabel/examples/*.pcl               example particle lists
 #   share/applications/<id>.desktop            desktop entry
 #   share/mime/packages/<id>.xml               the .pcl file type
@@ -10,8 +11,7 @@ set(KIRABEL_APP_ID io.github.kirabel.Kirabel)
 set(KIRABEL_LINUX_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
 set(KIRABEL_ICON_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons)
 
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/docs/help/kirabel.html
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel)
+install(FILES ${KIRABEL_HELP_SOURCES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel)
 
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/examples)
   install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/examples/

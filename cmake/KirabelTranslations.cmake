@@ -21,11 +21,14 @@ qt_add_resources(kirabel_texts kirabel_catalogues
   PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${KIRABEL_QM_FILES})
 
 # The sources each catalogue is extracted from.
-# The widgets' own texts are Qt's (QLineEdit's edit menu) and stay out.
-kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES src/ui/*.cpp src/ui/*.h src/texts/*.cpp)
+# The widgets' own texts are Qt's (QLineEdit's edit menu) and stay out; the
+# core's error texts are marked with KIRABEL_TRANSLATABLE (platform/translatable.h).
+kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
+  src/ui/*.cpp src/ui/*.h src/texts/*.cpp src/platform/errors.h src/platform/io_error.cpp)
 kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp)
 set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete -I ${CMAKE_CURRENT_SOURCE_DIR}/src)
 qt_add_lupdate(kirabel_texts
   TS_FILES ${KIRABEL_DESKTOP_CATALOGUE}
   SOURCES ${KIRABEL_DESKTOP_TEXT_SOURCES}
-  OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US)
+  OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US
+          -tr-function-alias QT_TRANSLATE_NOOP+=KIRABEL_TRANSLATABLE)

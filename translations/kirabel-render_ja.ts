@@ -1,4 +1,266 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name>kirabel::cli</name>
+    <message>
+        <location filename="../src/cli/command_line.cpp" line="+18"/>
+        <source>Usage: kirabel-render [options] FILE.pcl
+Renders the first launch of a particle list file, frame by frame, as the
+desktop program&apos;s automatic saving writes it.
+
+  -o, --output PREFIX    frame i is written to PREFIX + %05d + &quot;.BMP&quot;
+                         (PREFIX&apos;s extension removed; default: FILE without
+                         its extension)
+  -s, --size WxH         space resolution, default 512x512 (0..9999 each)
+      --antialias        anti-aliasing on
+      --wrap             join the space&apos;s opposite edges
+      --frames N         override the number of frames NF
+      --start T          override the start time ST
+      --interval T       override the interval IT
+      --gravity G        override the gravity G
+      --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
+                         values), or one animation file: gif, apng, webm, mp4
+                         (also chosen by the output&apos;s extension; needs ffmpeg)
+      --fps N            frames per second of an animation (default 30)
+      --max-particles N  refuse when the estimated particle count reaches N
+      --jobs N           worker threads (default: all cores)
+      --range A-B        frames A..B only (numbered as the files are)
+      --shard I/N        the I-th of N contiguous chunks of the frames (of the
+                         range); any split writes the same files as one run
+      --skip-existing    leave the frames whose files exist already
+      --dry-run          print what would be rendered and exit
+  -q, --quiet            no progress on stderr
+  -h, --help             this text
+      --version          the program version
+
+Exit status: 0 done; 1 the file could not be read or a frame not written;
+2 bad command line.
+</source>
+        <translation>使い方: kirabel-render [オプション] ファイル.pcl
+パーティクルリストファイルの最初の打ち上げを、デスクトップ版の自動保存と
+同じように 1 コマずつ描いてファイルに書き出します。
+
+  -o, --output PREFIX    第 i コマを PREFIX + %05d + &quot;.BMP&quot; に書き出す
+                         (PREFIX の拡張子は除く。既定値: ファイルから拡張子を
+                         除いたもの)
+  -s, --size WxH         空間解像度。既定値 512x512 (それぞれ 0..9999)
+      --antialias        アンチエイリアシングを使う
+      --wrap             空間の上下・左右をつなげる
+      --frames N         出力コマ数 NF を上書きする
+      --start T          開始時間 ST を上書きする
+      --interval T       出力間隔 IT を上書きする
+      --gravity G        重力 G を上書きする
+      --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
+                         またはアニメーション 1 ファイル: gif、apng、webm、mp4
+                         (出力先の拡張子でも選べる。ffmpeg が必要)
+      --fps N            アニメーションの毎秒コマ数 (既定値 30)
+      --max-particles N  見積もった粒子数が N に達したら描かない
+      --jobs N           作業スレッドの数 (既定値: すべてのコア)
+      --range A-B        第 A..B コマだけ (番号はファイル名と同じ)
+      --shard I/N        (範囲内の) コマを N 個の連続した塊に分けた I 番目。
+                         どう分けても 1 回で描いたときと同じファイルになる
+      --skip-existing    ファイルがすでにあるコマは描かない
+      --dry-run          何を描くかを表示して終わる
+  -q, --quiet            標準エラー出力に進み具合を表示しない
+  -h, --help             この説明
+      --version          プログラムのバージョン
+
+終了ステータス: 0 完了、1 ファイルを読めないかコマを書き出せない、
+2 コマンドラインの誤り。
+</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>--%1: not a number: %2</source>
+        <translation>--%1: 数値ではありません: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--range: expected A-B with 1 &lt;= A &lt;= B: %1</source>
+        <translation>--range: 1 &lt;= A &lt;= B の A-B を指定してください: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--shard: expected I/N with 1 &lt;= I &lt;= N: %1</source>
+        <translation>--shard: 1 &lt;= I &lt;= N の I/N を指定してください: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>--format: expected bmp, png, png16, gif, apng, webm or mp4: %1</source>
+        <translation>--format: bmp、png、png16、gif、apng、webm、mp4 のいずれかを指定してください: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--fps: expected a whole number from 1 to 1000</source>
+        <translation>--fps: 1 から 1000 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--size: expected WxH with 0..9999 each: %1</source>
+        <translation>--size: それぞれ 0..9999 の WxH を指定してください: %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>--max-particles: expected a whole number &gt;= 0</source>
+        <translation>--max-particles: 0 以上の整数を指定してください</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--jobs: expected a whole number from 1 to 1024</source>
+        <translation>--jobs: 1 から 1024 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>no PCL file given</source>
+        <translation>PCL ファイルが指定されていません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>more than one PCL file given</source>
+        <translation>PCL ファイルが 2 つ以上指定されています</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/dry_run.cpp" line="+21"/>
+        <source> (hidden)</source>
+        <translation> (非表示)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>size: %1x%2</source>
+        <translation>大きさ: %1x%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> antialias</source>
+        <translation> アンチエイリアシング</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> wrap</source>
+        <translation> 上下・左右をつなげる</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>output: %1
+</source>
+        <translation>出力: %1
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>output: %1 .. %2
+</source>
+        <translation>出力: %1 .. %2
+</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>file: %1
+</source>
+        <translation>ファイル: %1
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sets: %1
+</source>
+        <translation>セット数: %1
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>visible sets: %1
+</source>
+        <translation>表示するセット数: %1
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>particles: %1
+</source>
+        <translation>粒子数: %1
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>launched sets: %1
+</source>
+        <translation>打ち上げるセット数: %1
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>frames: %1
+</source>
+        <translation>コマ数: %1
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>start: %1  interval: %2  gravity: %3
+</source>
+        <translation>開始時間: %1  出力間隔: %2  重力: %3
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>selected: %1-%2
+</source>
+        <translation>描くコマ: %1-%2
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/error_messages.cpp" line="+18"/>
+        <source>the encoder ffmpeg cannot be started; install ffmpeg to write %1 files</source>
+        <translation>エンコーダ ffmpeg を起動できません。%1 ファイルを書き出すには ffmpeg をインストールしてください</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the encoder ffmpeg stopped</source>
+        <translation>エンコーダ ffmpeg が止まりました</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the encoder ffmpeg failed on %1</source>
+        <translation>エンコーダ ffmpeg が %1 の作成に失敗しました</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>frame %1 not written: %2</source>
+        <translation>第 %1 コマを書き出せません: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="+79"/>
+        <source>frame %1  %2/%3 done  %4 frames/s  %5 s left   </source>
+        <translation>第 %1 コマ  %2/%3 完了  毎秒 %4 コマ  残り %5 秒   </translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 particles do not fit into this machine&apos;s memory</source>
+        <translation>粒子 %1 個はこのマシンのメモリに収まりません</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: cannot be read as a PCL file</source>
+        <translation>%1: PCL ファイルとして読めません</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: the file holds no particle sets</source>
+        <translation>%1: パーティクルがありません</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 particles reach the limit --max-particles %2</source>
+        <translation>粒子数 %1 が上限 --max-particles %2 に達しています</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Try &apos;kirabel-render --help&apos;.
+</source>
+        <translation>&apos;kirabel-render --help&apos; で使い方を表示します。
+</translation>
+    </message>
+</context>
 </TS>

@@ -46,6 +46,49 @@
     </message>
 </context>
 <context>
+    <name>kirabel::ErrorTexts</name>
+    <message>
+        <location filename="../src/platform/errors.h" line="+13"/>
+        <source>%1 に書き込めません</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ﾒﾓﾘが足りません</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/io_error.cpp" line="+10"/>
+        <source>ﾌｧｲﾙが見つかりません</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>不正なﾌｧｲﾙ名です</source>
+        <translation>Invalid file name</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ﾌｧｲﾙへのｱｸｾｽが拒否されました</source>
+        <translation>Access to the file was denied</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ﾃﾞｨｽｸがいっぱいです</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I/O ｴﾗｰ (%1)</source>
+        <translation>I/O error (%1)</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::ExportDialog</name>
     <message>
         <location filename="../src/ui/export_dialog.cpp" line="+36"/>
@@ -89,6 +132,19 @@
     </message>
 </context>
 <context>
+    <name>kirabel::HelpViewer</name>
+    <message>
+        <location filename="../src/ui/help_viewer.cpp" line="+65"/>
+        <source>ヘルプファイル %1 が見つかりません</source>
+        <translation>The help file %1 was not found.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ヘルプファイル %1 を開くことができません</source>
+        <translation>The help file %1 cannot be opened.</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::KirabelApplication</name>
     <message>
         <location filename="../src/ui/kirabel_application.cpp" line="+24"/>
@@ -104,7 +160,7 @@
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>自動(&amp;A)</source>
         <translation>&amp;Automatic</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cerrno>
 #include <cmath>
@@ -13,38 +14,41 @@ namespace kirabel::cli {
 
 namespace {
 
-const char kHelpText[] =
-    "Usage: kirabel-render [options] FILE.pcl\n"
-    "Renders the first launch of a particle list file, frame by frame, as the\n"
-    "desktop program's automatic saving writes it.\n"
-    "\n"
-    "  -o, --output PREFIX    frame i is written to PREFIX + %05d + \".BMP\"\n"
-    "                         (PREFIX's extension removed; default: FILE without\n"
-    "                         its extension)\n"
-    "  -s, --size WxH         space resolution, default 512x512 (0..9999 each)\n"
-    "      --antialias        anti-aliasing on\n"
-    "      --wrap             join the space's opposite edges\n"
-    "      --frames N         override the number of frames NF\n"
-    "      --start T          override the start time ST\n"
-    "      --interval T       override the interval IT\n"
-    "      --gravity G        override the gravity G\n"
-    "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
-    "                         values), or one animation file: gif, apng, webm, mp4\n"
-    "                         (also chosen by the output's extension; needs ffmpeg)\n"
-    "      --fps N            frames per second of an animation (default 30)\n"
-    "      --max-particles N  refuse when the estimated particle count reaches N\n"
-    "      --jobs N           worker threads (default: all cores)\n"
-    "      --range A-B        frames A..B only (numbered as the files are)\n"
-    "      --shard I/N        the I-th of N contiguous chunks of the frames (of the\n"
-    "                         range); any split writes the same files as one run\n"
-    "      --skip-existing    leave the frames whose files exist already\n"
-    "      --dry-run          print what would be rendered and exit\n"
-    "  -q, --quiet            no progress on stderr\n"
-    "  -h, --help             this text\n"
-    "      --version          the program version\n"
-    "\n"
-    "Exit status: 0 done; 1 the file could not be read or a frame not written;\n"
-    "2 bad command line.\n";
+QString HelpText() {
+  return QCoreApplication::translate(
+      "kirabel::cli",
+      "Usage: kirabel-render [options] FILE.pcl\n"
+      "Renders the first launch of a particle list file, frame by frame, as the\n"
+      "desktop program's automatic saving writes it.\n"
+      "\n"
+      "  -o, --output PREFIX    frame i is written to PREFIX + %05d + \".BMP\"\n"
+      "                         (PREFIX's extension removed; default: FILE without\n"
+      "                         its extension)\n"
+      "  -s, --size WxH         space resolution, default 512x512 (0..9999 each)\n"
+      "      --antialias        anti-aliasing on\n"
+      "      --wrap             join the space's opposite edges\n"
+      "      --frames N         override the number of frames NF\n"
+      "      --start T          override the start time ST\n"
+      "      --interval T       override the interval IT\n"
+      "      --gravity G        override the gravity G\n"
+      "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
+      "                         values), or one animation file: gif, apng, webm, mp4\n"
+      "                         (also chosen by the output's extension; needs ffmpeg)\n"
+      "      --fps N            frames per second of an animation (default 30)\n"
+      "      --max-particles N  refuse when the estimated particle count reaches N\n"
+      "      --jobs N           worker threads (default: all cores)\n"
+      "      --range A-B        frames A..B only (numbered as the files are)\n"
+      "      --shard I/N        the I-th of N contiguous chunks of the frames (of the\n"
+      "                         range); any split writes the same files as one run\n"
+      "      --skip-existing    leave the frames whose files exist already\n"
+      "      --dry-run          print what would be rendered and exit\n"
+      "  -q, --quiet            no progress on stderr\n"
+      "  -h, --help             this text\n"
+      "      --version          the program version\n"
+      "\n"
+      "Exit status: 0 done; 1 the file could not be read or a frame not written;\n"
+      "2 bad command line.\n");
+}
 
 // A real in the plain C form ("1.5", "-2e3"), finite, nothing after it.
 std::optional<long double> ParseReal(const QString& text) {
@@ -105,7 +109,7 @@ struct Options {
   }
 };
 
-ParseResult Error(const std::string& message) {
+ParseResult Error(const QString& message) {
   ParseResult result;
   result.outcome = ParseOutcome::kError;
   result.message = message;
@@ -118,8 +122,8 @@ bool ReadReal(const QCommandLineParser& parser, const QCommandLineOption& option
   if (!parser.isSet(option)) return true;
   into = ParseReal(parser.value(option));
   if (into) return true;
-  result = Error("--" + option.names().last().toStdString() +
-                 ": not a number: " + parser.value(option).toStdString());
+  result = Error(QCoreApplication::translate("kirabel::cli", "--%1: not a number: %2")
+                     .arg(option.names().last(), parser.value(option)));
   return false;
 }
 
@@ -128,16 +132,18 @@ bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResu
   if (parser.isSet(o.range)) {
     r.range = ParseFrameRange(parser.value(o.range).toStdString());
     if (!r.range) {
-      result =
-          Error("--range: expected A-B with 1 <= A <= B: " + parser.value(o.range).toStdString());
+      result = Error(
+          QCoreApplication::translate("kirabel::cli", "--range: expected A-B with 1 <= A <= B: %1")
+              .arg(parser.value(o.range)));
       return false;
     }
   }
   if (parser.isSet(o.shard)) {
     r.shard = ParseShard(parser.value(o.shard).toStdString());
     if (!r.shard) {
-      result =
-          Error("--shard: expected I/N with 1 <= I <= N: " + parser.value(o.shard).toStdString());
+      result = Error(
+          QCoreApplication::translate("kirabel::cli", "--shard: expected I/N with 1 <= I <= N: %1")
+              .arg(parser.value(o.shard)));
       return false;
     }
   }
@@ -159,7 +165,10 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
     } else if (animation) {
       r.animation = animation;
     } else {
-      result = Error("--format: expected bmp, png, png16, gif, apng, webm or mp4: " + f);
+      result = Error(
+          QCoreApplication::translate(
+              "kirabel::cli", "--format: expected bmp, png, png16, gif, apng, webm or mp4: %1")
+              .arg(QString::fromStdString(f)));
       return false;
     }
   } else if (parser.isSet(o.output)) {
@@ -170,7 +179,8 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
   if (parser.isSet(o.fps)) {
     const auto fps = ParseInteger(parser.value(o.fps), 1, 1000);
     if (!fps) {
-      result = Error("--fps: expected a whole number from 1 to 1000");
+      result = Error(QCoreApplication::translate("kirabel::cli",
+                                                 "--fps: expected a whole number from 1 to 1000"));
       return false;
     }
     r.fps = static_cast<int>(*fps);
@@ -181,7 +191,9 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
 bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
   RenderRequest& r = result.request;
   if (parser.isSet(o.size) && !ParseSize(parser.value(o.size), r)) {
-    result = Error("--size: expected WxH with 0..9999 each: " + parser.value(o.size).toStdString());
+    result = Error(
+        QCoreApplication::translate("kirabel::cli", "--size: expected WxH with 0..9999 each: %1")
+            .arg(parser.value(o.size)));
     return false;
   }
   if (!ReadReal(parser, o.frames, r.frames, result) ||
@@ -194,14 +206,16 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
   if (parser.isSet(o.maxParticles)) {
     r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);
     if (!r.maxParticles) {
-      result = Error("--max-particles: expected a whole number >= 0");
+      result = Error(QCoreApplication::translate("kirabel::cli",
+                                                 "--max-particles: expected a whole number >= 0"));
       return false;
     }
   }
   if (parser.isSet(o.jobs)) {
     const auto jobs = ParseInteger(parser.value(o.jobs), 1, 1024);
     if (!jobs) {
-      result = Error("--jobs: expected a whole number from 1 to 1024");
+      result = Error(QCoreApplication::translate("kirabel::cli",
+                                                 "--jobs: expected a whole number from 1 to 1024"));
       return false;
     }
     r.jobs = static_cast<int>(*jobs);
@@ -218,12 +232,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   o.AddTo(parser);
   QStringList list{"kirabel-render"};
   for (const std::string& a : args) list << QString::fromLocal8Bit(a.c_str());
-  if (!parser.parse(list)) return Error(parser.errorText().toStdString());
+  if (!parser.parse(list)) return Error(parser.errorText());
 
   ParseResult result;
   if (parser.isSet(o.help)) {
     result.outcome = ParseOutcome::kHelp;
-    result.message = kHelpText;
+    result.message = HelpText();
     return result;
   }
   if (parser.isSet(o.version)) {
@@ -232,7 +246,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   }
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) {
-    return Error(files.isEmpty() ? "no PCL file given" : "more than one PCL file given");
+    return Error(files.isEmpty()
+                     ? QCoreApplication::translate("kirabel::cli", "no PCL file given")
+                     : QCoreApplication::translate("kirabel::cli", "more than one PCL file given"));
   }
   RenderRequest& r = result.request;
   r.jobs = defaultJobs < 1 ? 1 : defaultJobs;

@@ -1,5 +1,6 @@
 #pragma once
 // The command line of kirabel-render.
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,7 +41,7 @@ enum class ParseOutcome { kRender, kHelp, kVersion, kError };
 struct ParseResult {
   ParseOutcome outcome = ParseOutcome::kError;
   RenderRequest request;
-  std::string message;  // the error for kError, the help text for kHelp
+  QString message;  // the error for kError, the help text for kHelp
 };
 
 // Parses the arguments (without the program name). defaultJobs is the value

@@ -3,8 +3,10 @@
 // writes it.
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -13,7 +15,9 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/dry_run.h"
+#include "cli/error_messages.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
@@ -22,6 +26,7 @@
 #include "simulation/launch.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
+#include "texts/interface_language.h"
 
 #ifndef KIRABEL_VERSION
 #define KIRABEL_VERSION "0.1.0"
@@ -35,8 +40,8 @@ constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "kirabel-render: %s\n", message.c_str());
+int Fail(const QString& message) {
+  PrintError(message);
   return kExitFailed;
 }
 
@@ -69,9 +74,13 @@ class ProgressLine {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
     const double left = rate > 0 ? static_cast<double>(total_ - done) / rate : 0;
-    std::fprintf(stderr, "\rframe %lld  %lld/%lld done  %.1f frames/s  %.0f s left   ",
-                 static_cast<long long>(frame), static_cast<long long>(done),
-                 static_cast<long long>(total_), rate, left);
+    // The line starts over at its beginning ("\r") each time.
+    Print(stderr,
+          QLatin1Char('\r') + QCoreApplication::translate(
+                                  "kirabel::cli", "frame %1  %2/%3 done  %4 frames/s  %5 s left   ")
+                                  .arg(QString::number(frame), QString::number(done),
+                                       QString::number(total_), QString::number(rate, 'f', 1),
+                                       QString::number(left, 'f', 0)));
   }
 
  private:
@@ -110,18 +119,23 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
         &particles);
     if (end == ExportEnd::kTooLarge) {
       progress.End();
-      return Fail(std::to_string(particles) + " particles do not fit into this machine's memory");
+      return Fail(QCoreApplication::translate("kirabel::cli",
+                                              "%1 particles do not fit into this machine's memory")
+                      .arg(particles));
     }
   } catch (const std::exception& e) {
     progress.End();
-    return Fail(e.what());
+    return Fail(MessageOf(e));
   }
   return kExitDone;
 }
 
 int Render(const RenderRequest& r) {
   const std::optional<PclContents> read = ReadPclFile(r.input);
-  if (!read) return Fail(r.input + ": cannot be read as a PCL file");
+  if (!read) {
+    return Fail(QCoreApplication::translate("kirabel::cli", "%1: cannot be read as a PCL file")
+                    .arg(FromLocal(r.input)));
+  }
   const ParticleList& list = read->sets;
   const LaunchSettings env = SettingsForRequest(read->settings, r);
   const ParticleEstimate estimate = EstimateParticles(list);
@@ -129,11 +143,15 @@ int Render(const RenderRequest& r) {
     PrintDryRun(stdout, r, list, env, estimate);
     return kExitDone;
   }
-  if (list.empty())
-    return Fail(r.input + ": パーティクルがありません (the file holds no particle sets)");
+  if (list.empty()) {
+    return Fail(QCoreApplication::translate("kirabel::cli", "%1: the file holds no particle sets")
+                    .arg(FromLocal(r.input)));
+  }
   if (r.maxParticles && estimate.particles >= *r.maxParticles) {
-    return Fail(std::to_string(estimate.particles) + " particles reach the limit --max-particles " +
-                std::to_string(*r.maxParticles));
+    return Fail(QCoreApplication::translate("kirabel::cli",
+                                            "%1 particles reach the limit --max-particles %2")
+                    .arg(estimate.particles)
+                    .arg(*r.maxParticles));
   }
   return RenderFrames(list, env, r);
 }
@@ -143,14 +161,14 @@ int Main(const std::vector<std::string>& args) {
   const ParseResult parsed = ParseCommandLine(args, cores == 0 ? 1 : static_cast<int>(cores));
   switch (parsed.outcome) {
     case ParseOutcome::kHelp:
-      std::fputs(parsed.message.c_str(), stdout);
+      Print(stdout, parsed.message);
       return kExitDone;
     case ParseOutcome::kVersion:
       std::printf("kirabel-render %s\n", KIRABEL_VERSION);
       return kExitDone;
     case ParseOutcome::kError:
-      std::fprintf(stderr, "kirabel-render: %s\nTry 'kirabel-render --help'.\n",
-                   parsed.message.c_str());
+      PrintError(parsed.message);
+      Print(stderr, QCoreApplication::translate("kirabel::cli", "Try 'kirabel-render --help'.\n"));
       return kExitUsage;
     case ParseOutcome::kRender:
       break;
@@ -158,7 +176,7 @@ int Main(const std::vector<std::string>& args) {
   try {
     return Render(parsed.request);
   } catch (const std::exception& e) {
-    return Fail(e.what());
+    return Fail(MessageOf(e));
   }
 }
 
@@ -167,5 +185,12 @@ int Main(const std::vector<std::string>& args) {
 }  // namespace kirabel::cli
 
 int main(int argc, char** argv) {
-  return kirabel::cli::Main(std::vector<std::string>(argv + 1, argv + argc));
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  QCoreApplication application(argc, argv);
+  // QCoreApplication takes the whole locale from the environment; numbers
+  // stay in the C notation.
+  std::setlocale(LC_NUMERIC, "C");
+  kirabel::InstallTranslations(kirabel::CommandLineLanguage(), QStringLiteral("kirabel_en"),
+                               QStringLiteral("kirabel-render_ja"));
+  return kirabel::cli::Main(args);
 }

@@ -80,6 +80,25 @@ const char* AnimationExtension(AnimationFormat format) {
   return "";
 }
 
+namespace {
+
+std::string EncoderErrorText(EncoderError::Kind kind, const std::string& subject) {
+  switch (kind) {
+    case EncoderError::Kind::kNotStarted:
+      return "the encoder ffmpeg cannot be started; install ffmpeg to write " + subject + " files";
+    case EncoderError::Kind::kStopped:
+      return "the encoder ffmpeg stopped";
+    case EncoderError::Kind::kFailed:
+      break;
+  }
+  return "the encoder ffmpeg failed on " + subject;
+}
+
+}  // namespace
+
+EncoderError::EncoderError(Kind kind, const std::string& subject)
+    : KirabelError(EncoderErrorText(kind, subject)), kind_(kind), subject_(subject) {}
+
 AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
                                  int fps)
     : path_(std::move(path)), temporary_(TemporaryBeside(path_)), width_(width), height_(height) {
@@ -94,8 +113,7 @@ AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int w
   encoder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   encoder_.start(QStringLiteral("ffmpeg"), arguments);
   if (!encoder_.waitForStarted()) {
-    throw KirabelError("the encoder ffmpeg cannot be started; install ffmpeg to write " +
-                       std::string(AnimationExtension(format)) + " files");
+    throw EncoderError(EncoderError::Kind::kNotStarted, AnimationExtension(format));
   }
 }
 
@@ -113,7 +131,7 @@ void AnimationWriter::Add(const Picture& picture) {
   }
   encoder_.write(frame.data(), static_cast<qint64>(frame.size()));
   while (encoder_.bytesToWrite() > 0) {
-    if (!encoder_.waitForBytesWritten(-1)) throw KirabelError("the encoder ffmpeg stopped");
+    if (!encoder_.waitForBytesWritten(-1)) throw EncoderError(EncoderError::Kind::kStopped, path_);
   }
 }
 
@@ -123,7 +141,7 @@ void AnimationWriter::Finish() {
   finished_ = true;
   if (encoder_.exitStatus() != QProcess::NormalExit || encoder_.exitCode() != 0) {
     std::remove(temporary_.c_str());
-    throw KirabelError("the encoder ffmpeg failed on " + path_);
+    throw EncoderError(EncoderError::Kind::kFailed, path_);
   }
   // The encoded file reaches its name through the safe save path.
   std::ifstream in(temporary_, std::ios::binary);

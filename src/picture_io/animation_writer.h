@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/errors.h"
+
 namespace kirabel {
 
 class Picture;
@@ -20,9 +22,24 @@ std::optional<AnimationFormat> AnimationFormatForName(const std::string& name);
 // The extension of a format, with its dot.
 const char* AnimationExtension(AnimationFormat format);
 
+// The encoder could not do its work. what() says so in English; the kind and
+// its subject (the extension of the format, or the animation's file) let a
+// caller say it in the user's language.
+class EncoderError : public KirabelError {
+ public:
+  enum class Kind { kNotStarted, kStopped, kFailed };
+  EncoderError(Kind kind, const std::string& subject);
+  Kind kind() const { return kind_; }
+  const std::string& subject() const { return subject_; }
+
+ private:
+  Kind kind_;
+  std::string subject_;
+};
+
 class AnimationWriter {
  public:
-  // Starts the encoder. Raises KirabelError when ffmpeg cannot be started.
+  // Starts the encoder. Raises EncoderError when ffmpeg cannot be started.
   AnimationWriter(std::string path, AnimationFormat format, int width, int height, int fps);
   // An animation not finished is abandoned: the encoder stops, nothing stays.
   ~AnimationWriter();
@@ -31,7 +48,7 @@ class AnimationWriter {
 
   // Adds the next frame (of the size given at the start).
   void Add(const Picture& picture);
-  // Ends the animation and puts the file in place. Raises KirabelError (the
+  // Ends the animation and puts the file in place. Raises EncoderError (the
   // encoder failed) or WriteError (the file cannot be written).
   void Finish();
 

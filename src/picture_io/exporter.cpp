@@ -1,10 +1,10 @@
 #include "picture_io/exporter.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 
 #include "image/picture.h"
-#include "platform/errors.h"
 #include "simulation/launch.h"
 #include "simulation/space_buffer.h"
 
@@ -37,7 +37,7 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_
           WriteFrame(space, picture, file, job.format);
         }
       } catch (const std::exception& e) {
-        throw KirabelError("frame " + std::to_string(frame) + " not written: " + e.what());
+        std::throw_with_nested(FrameNotWrittenError(frame, e.what()));
       }
     }
   }

@@ -13,6 +13,7 @@
 #include "model/particle.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
+#include "platform/errors.h"
 #include "simulation/random.h"
 #include "simulation/trail.h"
 
@@ -38,6 +39,19 @@ struct ExportJob {
 };
 
 enum class ExportEnd { kDone, kTooLarge, kCancelled };
+
+// A frame that could not be written: "frame <n> not written: <cause>". It is
+// thrown nested (std::throw_with_nested), so that the cause can be shown in
+// the user's language.
+class FrameNotWrittenError : public KirabelError {
+ public:
+  FrameNotWrittenError(int64_t frame, const std::string& cause)
+      : KirabelError("frame " + std::to_string(frame) + " not written: " + cause), frame_(frame) {}
+  int64_t frame() const { return frame_; }
+
+ private:
+  int64_t frame_;
+};
 
 // Told before each frame and once at the end: (frames done, frames in all,
 // frame number); false cancels (an animation then leaves nothing behind).

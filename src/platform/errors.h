@@ -4,7 +4,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/translatable.h"
+
 namespace kirabel {
+
+// The texts of the errors below; "%1" stands for the file.
+inline constexpr char kWriteErrorText[] =
+    KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "%1 に書き込めません");
+inline constexpr char kOutOfMemoryText[] =
+    KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "ﾒﾓﾘが足りません");
 
 class KirabelError : public std::runtime_error {
  public:
@@ -15,7 +23,7 @@ class KirabelError : public std::runtime_error {
 class WriteError : public KirabelError {
  public:
   explicit WriteError(const std::string& fileName)
-      : KirabelError(fileName + " に書き込めません"), fileName_(fileName) {}
+      : KirabelError(FillIn(kWriteErrorText, fileName)), fileName_(fileName) {}
   const std::string& fileName() const { return fileName_; }
 
  private:
@@ -25,7 +33,7 @@ class WriteError : public KirabelError {
 // Memory that could not be had for a buffer, a bitmap or the launch list.
 class OutOfMemoryError : public KirabelError {
  public:
-  OutOfMemoryError() : KirabelError("ﾒﾓﾘが足りません") {}
+  OutOfMemoryError() : KirabelError(kOutOfMemoryText) {}
 };
 
 }  // namespace kirabel

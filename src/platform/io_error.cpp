@@ -4,30 +4,34 @@
 
 namespace kirabel {
 
-std::string IOErrorReason(int code) {
+const char* IOErrorReasonText(int code) {
   switch (code) {
     case ENOENT:
-      return "ﾌｧｲﾙが見つかりません";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "ﾌｧｲﾙが見つかりません");
     case EINVAL:
     case ENAMETOOLONG:
     case ENOTDIR:
     case EISDIR:
-      return "不正なﾌｧｲﾙ名です";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "不正なﾌｧｲﾙ名です");
     case EMFILE:
     case ENFILE:
-      return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます");
     case EACCES:
     case EPERM:
     case EROFS:
-      return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "ﾌｧｲﾙへのｱｸｾｽが拒否されました");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-      return "ﾃﾞｨｽｸがいっぱいです";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "ﾃﾞｨｽｸがいっぱいです");
     default:
-      return "I/O ｴﾗｰ (" + std::to_string(code) + ")";
+      return KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "I/O ｴﾗｰ (%1)");
   }
+}
+
+std::string IOErrorReason(int code) {
+  return FillIn(IOErrorReasonText(code), std::to_string(code));
 }
 
 FileIOError::FileIOError(const std::string& fileName, int code)

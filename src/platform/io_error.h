@@ -12,6 +12,8 @@ namespace kirabel {
 // "ﾌｧｲﾙが見つかりません", "不正なﾌｧｲﾙ名です", "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます",
 // "ﾌｧｲﾙへのｱｸｾｽが拒否されました", "ﾃﾞｨｽｸがいっぱいです", else "I/O ｴﾗｰ (%d)".
 std::string IOErrorReason(int code);
+// The same reason as a text to be translated, "%1" standing for the code.
+const char* IOErrorReasonText(int code);
 
 class FileIOError : public KirabelError {
  public:

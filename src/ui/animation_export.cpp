@@ -3,6 +3,7 @@
 #include <QProgressDialog>
 #include <exception>
 
+#include "texts/error_texts.h"
 #include "ui/launch_texts.h"
 
 namespace kirabel {
@@ -33,7 +34,7 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
           &particles);
       if (end == ExportEnd::kTooLarge) error = ParticleMemoryRefusal(particles);
     } catch (const std::exception& e) {
-      error = QString::fromUtf8(e.what());
+      error = ErrorText(e);
     }
     QMetaObject::invokeMethod(
         this,

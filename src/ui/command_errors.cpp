@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/errors.h"
+#include "texts/error_texts.h"
 #include "ui/message_box.h"
 
 namespace kirabel {
@@ -14,9 +15,9 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    MessageBox::showError(parent, QString::fromUtf8(OutOfMemoryError().what()));
+    MessageBox::showError(parent, ErrorText(OutOfMemoryError()));
   } catch (const std::exception& error) {
-    MessageBox::showError(parent, QString::fromUtf8(error.what()));
+    MessageBox::showError(parent, ErrorText(error));
   }
   return false;
 }

@@ -23,18 +23,25 @@ bool OpenUrl(const QUrl& url) {
   return opener ? opener(url) : QDesktopServices::openUrl(url);
 }
 
-}  // namespace
-
-QStringList HelpViewer::candidates(const QString& executablePath) {
+// The page beside the program and the installed copy, for one extension.
+QStringList PagesWithExtension(const QString& executablePath, const QString& extension) {
   const QFileInfo exe(executablePath);
-  const QString page = exe.completeBaseName() + QStringLiteral(".html");
+  const QString page = exe.completeBaseName() + extension;
   const QDir folder = exe.absoluteDir();
   return {folder.filePath(page),
           QDir::cleanPath(folder.filePath(QStringLiteral("../share/kirabel/") + page))};
 }
 
-QString HelpViewer::find(const QString& executablePath) {
-  for (const QString& candidate : candidates(executablePath)) {
+}  // namespace
+
+QStringList HelpViewer::candidates(const QString& executablePath, InterfaceLanguage language) {
+  const QStringList japanese = PagesWithExtension(executablePath, QStringLiteral(".html"));
+  if (language == InterfaceLanguage::kJapanese) return japanese;
+  return PagesWithExtension(executablePath, QStringLiteral(".en.html")) + japanese;
+}
+
+QString HelpViewer::find(const QString& executablePath, InterfaceLanguage language) {
+  for (const QString& candidate : candidates(executablePath, language)) {
     if (QFileInfo(candidate).isFile()) return candidate;
   }
   return QString();
@@ -53,14 +60,17 @@ bool HelpViewer::show(QWidget* parent) {
 bool HelpViewer::show(QWidget* parent, const QString& executablePath) {
   const QString helpFile = find(executablePath);
   if (helpFile.isEmpty()) {
-    MessageBox::warning(parent,
-                        QStringLiteral("ヘルプファイル %1 が見つかりません")
-                            .arg(QDir::toNativeSeparators(candidates(executablePath).first())));
+    MessageBox::warning(
+        parent,
+        QCoreApplication::translate("kirabel::HelpViewer", "ヘルプファイル %1 が見つかりません")
+            .arg(QDir::toNativeSeparators(candidates(executablePath).first())));
     return false;
   }
   if (!OpenUrl(topicUrl(helpFile))) {
-    MessageBox::warning(parent, QStringLiteral("ヘルプファイル %1 を開くことができません")
-                                    .arg(QDir::toNativeSeparators(helpFile)));
+    MessageBox::warning(parent,
+                        QCoreApplication::translate("kirabel::HelpViewer",
+                                                    "ヘルプファイル %1 を開くことができません")
+                            .arg(QDir::toNativeSeparators(helpFile)));
     return false;
   }
   return true;

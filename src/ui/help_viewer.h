@@ -1,12 +1,16 @@
 #pragma once
 // Help: the program's HTML help page opened in the desktop's browser at the
 // topic "HID00000001". The page is the executable's path with the extension
-// ".html"; an installed copy is also found in <prefix>/share/kirabel/.
+// ".html" (Japanese) or ".en.html" (English); an installed copy is also found
+// in <prefix>/share/kirabel/. The page in the interface's language comes
+// first; without it the Japanese page is shown.
 // Opening a URL goes through a replaceable opener so tests launch no browser.
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+
+#include "texts/interface_language.h"
 
 class QWidget;
 
@@ -17,9 +21,11 @@ class HelpViewer {
   using Opener = std::function<bool(const QUrl&)>;
 
   // The places where the help page is looked for, in order.
-  static QStringList candidates(const QString& executablePath);
+  static QStringList candidates(const QString& executablePath,
+                                InterfaceLanguage language = InstalledLanguage());
   // The first candidate that exists, or an empty string.
-  static QString find(const QString& executablePath);
+  static QString find(const QString& executablePath,
+                      InterfaceLanguage language = InstalledLanguage());
   // The page's URL at the help topic.
   static QUrl topicUrl(const QString& helpFile);
 

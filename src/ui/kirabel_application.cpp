@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "texts/error_texts.h"
 #include "ui/about_dialog.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
@@ -104,7 +105,7 @@ void KirabelApplication::applyResolution(const Settings& s) {
   try {
     mainWindow_->applyResolution(s.options.resolutionWidth, s.options.resolutionHeight);
   } catch (const std::exception& error) {
-    MessageBox::showError(mainWindow_.get(), QString::fromUtf8(error.what()));
+    MessageBox::showError(mainWindow_.get(), ErrorText(error));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "model/launch_settings.h"
 #include "platform/errors.h"
 #include "simulation/space_buffer.h"
+#include "texts/error_texts.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -56,7 +57,7 @@ void MainWindow::launch() {
   }
   if (!confirmLaunchSettings()) return;
   if (!launchTargetsReady()) {
-    MessageBox::showError(this, QString::fromUtf8(OutOfMemoryError().what()));
+    MessageBox::showError(this, ErrorText(OutOfMemoryError()));
     return;
   }
   runLaunch();
@@ -84,7 +85,7 @@ void MainWindow::runLaunch() {
     } catch (const std::exception& error) {
       setBusy(false);
       progressBar->setValue(0);
-      MessageBox::showError(this, QString::fromUtf8(error.what()));
+      MessageBox::showError(this, ErrorText(error));
     }
   }
   launching = false;

@@ -6,6 +6,7 @@
 #include <QMetaObject>
 
 #include "platform/errors.h"
+#include "texts/error_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/space_viewer.h"
@@ -16,7 +17,7 @@ bool MainWindow::runCloseQuery() {
   try {
     if (settingsWriter_) settingsWriter_();
   } catch (const std::exception& error) {
-    MessageBox::showError(this, QString::fromUtf8(error.what()));
+    MessageBox::showError(this, ErrorText(error));
     return false;
   }
   closing = true;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "platform/errors.h"
+#include "texts/error_texts.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
 #include "ui/language_menu.h"
@@ -74,7 +75,7 @@ void MainWindow::editResolution() {
   try {
     applyResolution(width, height);
   } catch (const KirabelError& error) {
-    MessageBox::showError(this, QString::fromUtf8(error.what()));
+    MessageBox::showError(this, ErrorText(error));
   }
 }
 

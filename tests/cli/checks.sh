@@ -18,3 +18,7 @@ finish() {
   fi
   echo "all $1 checks passed"
 }
+
+# The texts the checks expect are English unless a check names its locale.
+unset LC_ALL LC_MESSAGES
+export LANG=C.UTF-8

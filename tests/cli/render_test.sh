@@ -149,6 +149,10 @@ printf 'old frame' >"$work/ro/x00001.BMP"
 chmod 0444 "$work/ro/x00001.BMP"
 expect_exit 1 -q --size 16x16 -o "$work/ro/x" "$work/scene.pcl"
 [ "$(cat "$work/ro/x00001.BMP")" = "old frame" ] || fail "a read-only frame was replaced"
-grep -q "x00001.BMP に書き込めません" "$work/err" || fail "read-only frame: $(cat "$work/err")"
+grep -q "frame 1 not written: .*x00001.BMP cannot be written" "$work/err" ||
+  fail "read-only frame: $(cat "$work/err")"
+LANG=ja_JP.UTF-8 "$render" -q --size 16x16 -o "$work/ro/x" "$work/scene.pcl" 2>"$work/err"
+grep -q "第 1 コマを書き出せません: .*x00001.BMP に書き込めません" "$work/err" ||
+  fail "read-only frame in Japanese: $(cat "$work/err")"
 
 finish kirabel-render

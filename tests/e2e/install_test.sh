@@ -22,9 +22,12 @@ id=io.github.kirabel.Kirabel
 share=share
 [ -d "$prefix/share" ] || fail "no share folder"
 
-# Help page: <bindir>/../share/kirabel/<program>.html is where the program looks.
-need_file "$share/kirabel/kirabel.html"
-grep -q 'id="HID00000001"' "$prefix/$share/kirabel/kirabel.html" || fail "help page lacks its topic anchor"
+# Help pages: <bindir>/../share/kirabel/<program>.html (Japanese) and
+# <program>.en.html (English) are where the program looks.
+for page in kirabel.html kirabel.en.html; do
+  need_file "$share/kirabel/$page"
+  grep -q 'id="HID00000001"' "$prefix/$share/kirabel/$page" || fail "$page lacks its topic anchor"
+done
 
 # Examples, when the source tree has some.
 if [ -n "${KIRABEL_SOURCE_DIR:-}" ] && ls "$KIRABEL_SOURCE_DIR"/examples/*.pcl >/dev/null 2>&1; then
@@ -42,6 +45,7 @@ fi
 # The desktop program and its desktop integration.
 if [ -x "$build/kirabel" ]; then
   [ -f "$build/kirabel.html" ] || fail "no help page next to the built kirabel"
+  [ -f "$build/kirabel.en.html" ] || fail "no English help page next to the built kirabel"
   need_file bin/kirabel
   need_file "$share/applications/$id.desktop"
   need_file "$share/mime/packages/$id.xml"

@@ -6,7 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "ui/message_box.h"
 
@@ -68,6 +71,40 @@ TEST_F(HelpViewerTest, ExtensionOfTheProgramIsReplacedAndInstalledCopyIsFound) {
   EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
 }
 
+TEST(HelpLanguageTest, PageInTheInterfaceLanguageComesFirstThenTheJapaneseOne) {
+  constexpr auto kEn = InterfaceLanguage::kEnglish;
+  constexpr auto kJa = InterfaceLanguage::kJapanese;
+  struct Case {
+    InterfaceLanguage language;
+    QStringList present;
+    QString found;
+  };
+  const QString beside = QStringLiteral("bin/kirabel.html");
+  const QString besideEn = QStringLiteral("bin/kirabel.en.html");
+  const QString installed = QStringLiteral("share/kirabel/kirabel.html");
+  const QString installedEn = QStringLiteral("share/kirabel/kirabel.en.html");
+  const Case cases[] = {
+      {kEn, {beside, besideEn, installedEn}, besideEn},
+      {kEn, {beside, installedEn}, installedEn},
+      {kEn, {installed, beside}, beside},
+      {kEn, {installed}, installed},
+      {kJa, {besideEn, installedEn, installed}, installed},
+      {kJa, {besideEn}, QString()},
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    for (const QString& page : c.present) {
+      QDir(root.path()).mkpath(QFileInfo(page).path());
+      QFile(root.filePath(page)).open(QIODevice::WriteOnly);
+    }
+    const QString found =
+        HelpViewer::find(root.filePath(QStringLiteral("bin/kirabel")), c.language);
+    EXPECT_EQ(found, c.found.isEmpty() ? QString() : root.filePath(c.found))
+        << c.present.join(' ').toStdString();
+  }
+}
+
 TEST_F(HelpViewerTest, MissingPageIsReportedWithoutOpeningAnything) {
   EXPECT_FALSE(HelpViewer::show(nullptr, path("bin/kirabel")));
   EXPECT_TRUE(opened_.isEmpty());
@@ -86,15 +123,35 @@ TEST_F(HelpViewerTest, BrowserThatCannotStartIsReported) {
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
 }
 
-TEST(HelpPageTest, ShippedPageHasTheTopicAnchor) {
-  QFile page(QStringLiteral(KIRABEL_TEST_DATA "/../../docs/help/kirabel.html"));
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  const QString text = QString::fromUtf8(page.readAll());
-  EXPECT_TRUE(text.contains(QStringLiteral("id=\"HID00000001\"")));
-  for (const char* topic : {"空間解像度の設定", "警告値", "アンチエイリアシング",
-                            "空間の上下・左右をつなげる", "ツールバーを表示する", "あばうと"}) {
-    EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
+TEST(HelpPageTest, ShippedPagesHaveTheTopicAnchorAndTheTopics) {
+  struct Page {
+    const char* file;
+    std::vector<const char*> topics;
+  };
+  const Page pages[] = {
+      {"kirabel.html",
+       {"空間解像度の設定", "警告値", "アンチエイリアシング", "空間の上下・左右をつなげる",
+        "ツールバーを表示する", "あばうと"}},
+      {"kirabel.en.html",
+       {"Space resolution", "Warning threshold", "Anti-aliasing",
+        "Join the space's top and bottom, left and right", "Show the tool bar", "About"}},
+  };
+  QStringList anchorsOfEachPage;
+  for (const Page& p : pages) {
+    QFile page(QStringLiteral(KIRABEL_TEST_DATA "/../../docs/help/") + QLatin1String(p.file));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << p.file;
+    const QString text = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("id=\"HID00000001\""))) << p.file;
+    for (const char* topic : p.topics) {
+      EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << p.file << ": " << topic;
+    }
+    QStringList anchors;
+    for (const auto& match :
+         QRegularExpression(QStringLiteral("(id|href)=\"[^\"]*\"")).globalMatch(text))
+      anchors << match.captured(0);
+    anchorsOfEachPage << anchors.join(' ');
   }
+  EXPECT_EQ(anchorsOfEachPage[0], anchorsOfEachPage[1]) << "the pages' topics differ";
 }
 
 }  // namespace

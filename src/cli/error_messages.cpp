@@ -1,0 +1,53 @@
+#include "cli/error_messages.h"
+
+#include <QCoreApplication>
+
+#include "cli/console.h"
+#include "picture_io/animation_writer.h"
+#include "picture_io/exporter.h"
+#include "texts/error_texts.h"
+
+namespace kirabel::cli {
+
+namespace {
+
+QString EncoderMessage(const EncoderError& error) {
+  const QString subject = FromLocal(error.subject());
+  switch (error.kind()) {
+    case EncoderError::Kind::kNotStarted:
+      return QCoreApplication::translate(
+                 "kirabel::cli",
+                 "the encoder ffmpeg cannot be started; install ffmpeg to write %1 files")
+          .arg(subject);
+    case EncoderError::Kind::kStopped:
+      return QCoreApplication::translate("kirabel::cli", "the encoder ffmpeg stopped");
+    case EncoderError::Kind::kFailed:
+      break;
+  }
+  return QCoreApplication::translate("kirabel::cli", "the encoder ffmpeg failed on %1")
+      .arg(subject);
+}
+
+// The message of the error a frame error was raised for.
+QString CauseOf(const FrameNotWrittenError& error) {
+  try {
+    std::rethrow_if_nested(error);
+  } catch (const std::exception& cause) {
+    return MessageOf(cause);
+  } catch (...) {
+  }
+  return QString();
+}
+
+}  // namespace
+
+QString MessageOf(const std::exception& error) {
+  if (const auto* e = dynamic_cast<const FrameNotWrittenError*>(&error)) {
+    return QCoreApplication::translate("kirabel::cli", "frame %1 not written: %2")
+        .arg(QString::number(e->frame()), CauseOf(*e));
+  }
+  if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderMessage(*e);
+  return ErrorText(error);
+}
+
+}  // namespace kirabel::cli
