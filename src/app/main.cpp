@@ -25,9 +25,6 @@ void InstallJapaneseQtTexts(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The windows are laid out in screen pixels, as their sizes are given.
-  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication app(argc, argv);
   InstallJapaneseQtTexts(app);
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
