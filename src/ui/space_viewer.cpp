@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QtMath>
 #include <cstring>
 
 #include "image/picture.h"
@@ -17,6 +18,16 @@ namespace {
 
 const QPoint kStartPosition(374, 107);
 const QSize kStartOuterSize(648, 507);
+
+// The logical length whose device pixels cover `devicePixels`.
+int LogicalLengthCovering(int devicePixels, qreal ratio) {
+  return qCeil(devicePixels / ratio - 1e-9);
+}
+
+// The device pixels that `logical` logical pixels hold whole.
+int DevicePixelsWithin(int logical, qreal ratio) {
+  return qFloor(logical * ratio + 1e-9);
+}
 
 }  // namespace
 
@@ -31,22 +42,36 @@ QString ViewerDrawingCaption(int64_t frame, int64_t count) {
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pictureView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setBackgroundRole(QPalette::Dark);
 }
 
 // Draws the bottom-up picture straight from the bitmap's buffer: the buffer
 // is wrapped, not copied, and a vertical flip puts its first stored row at the
-// bottom.
+// bottom. The image carries the device pixel ratio, so that Qt draws it
+// unscaled in device pixels.
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!picture_ || !picture_->Bits() || picture_->Width() <= 0 || picture_->Height() <= 0) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  const int width = picture_->Width();
-  const int height = picture_->Height();
-  const QImage image(picture_->Bits(), width, height, picture_->RowBytes(), QImage::Format_BGR888);
-  painter.setTransform(QTransform(1, 0, 0, -1, 0, height));
-  painter.drawImage(0, 0, image);
+  const qreal ratio = devicePixelRatioF();
+  QImage image(picture_->Bits(), picture_->Width(), picture_->Height(), picture_->RowBytes(),
+               QImage::Format_BGR888);
+  image.setDevicePixelRatio(ratio);
+  const QSizeF area = image.deviceIndependentSize();
+  paintBeyondPicture(painter, area);
+  painter.setTransform(QTransform(1, 0, 0, -1, 0, area.height()));
+  painter.drawImage(QPointF(0, 0), image);
+}
+
+// The strips right of and below the picture, in the viewer's background.
+void PictureView::paintBeyondPicture(QPainter& painter, QSizeF pictureArea) {
+  const QBrush background = palette().brush(backgroundRole());
+  painter.fillRect(QRectF(pictureArea.width(), 0, width() - pictureArea.width(), height()),
+                   background);
+  painter.fillRect(QRectF(0, pictureArea.height(), width(), height() - pictureArea.height()),
+                   background);
 }
 
 SpaceViewer::SpaceViewer(QWidget* parent)
@@ -66,8 +91,9 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   pictureView->setPicture(picture_.get());
   const QSize client = viewport()->size();
   pictureView->resize(client);
-  picture_->SetHeight(client.height());
-  picture_->SetWidth(client.width());
+  const qreal ratio = devicePixelRatioF();
+  picture_->SetHeight(DevicePixelsWithin(client.height(), ratio));
+  picture_->SetWidth(DevicePixelsWithin(client.width(), ratio));
   limitActive_ = true;
   updateMaximumSize();
 }
@@ -88,7 +114,8 @@ void SpaceViewer::clearPicture() {
 void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
   width = qMax<int32_t>(0, width);
   height = qMax<int32_t>(0, height);
-  pictureView->resize(width, height);
+  const qreal ratio = devicePixelRatioF();
+  pictureView->resize(LogicalLengthCovering(width, ratio), LogicalLengthCovering(height, ratio));
   try {
     picture_->SetHeight(height);
     picture_->SetWidth(width);

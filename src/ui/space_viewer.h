@@ -11,7 +11,10 @@ namespace kirabel {
 
 class Picture;
 
-// pictureView: the image area, always the size of the picture.
+// pictureView: the image area, showing one picture pixel per device pixel.
+// Its logical size covers the picture's device pixels; the few device pixels
+// left over at the right and bottom edge (scale factors like 1.5) show the
+// viewer's background.
 class PictureView : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +25,8 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void paintBeyondPicture(QPainter& painter, QSizeF pictureArea);
+
   const Picture* picture_ = nullptr;
 };
 
