@@ -37,10 +37,14 @@ QSize ToLogicalPixels(QSize device, qreal ratio) {
   return (QSizeF(device) / ratio).toSize();
 }
 
+ScreenScale PrimaryScreenScale() {
+  return ScaleOf(QGuiApplication::primaryScreen());
+}
+
 ScreenScale ScaleAtDevicePoint(QPoint device) {
   for (const QScreen* screen : QGuiApplication::screens())
     if (DeviceGeometry(*screen).contains(device)) return ScaleOf(screen);
-  return ScaleOf(QGuiApplication::primaryScreen());
+  return PrimaryScreenScale();
 }
 
 QPoint DevicePosition(const QWidget& window) {

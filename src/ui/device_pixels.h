@@ -21,6 +21,7 @@ QPoint ToLogicalPixels(QPoint device, const ScreenScale& scale);
 QSize ToDevicePixels(QSize logical, qreal ratio);
 QSize ToLogicalPixels(QSize device, qreal ratio);
 
+ScreenScale PrimaryScreenScale();
 // The scale of the screen whose device pixels hold `device`; the primary
 // screen's for a point off every screen (ReachablePosition brings the window
 // back later).

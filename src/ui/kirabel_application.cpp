@@ -72,8 +72,40 @@ void KirabelApplication::createWindows() {
   main.startPreview();
 }
 
+namespace {
+
+// The default places and main window size are the windows' designed places
+// in logical pixels of the primary screen; the settings file counts device
+// pixels, so that a first start on a high-DPI screen opens no window at half
+// its size.
+Settings DefaultSettingsInDevicePixels() {
+  Settings s;
+  const ScreenScale scale = PrimaryScreenScale();
+  const auto toDevicePixels = [&scale](int32_t& left, int32_t& top) {
+    const QPoint device = ToDevicePixels(QPoint(left, top), scale);
+    left = device.x();
+    top = device.y();
+  };
+  toDevicePixels(s.mainWindowLeft, s.mainWindowTop);
+  toDevicePixels(s.viewerLeft, s.viewerTop);
+  toDevicePixels(s.setDialogLeft, s.setDialogTop);
+  toDevicePixels(s.launchDialogLeft, s.launchDialogTop);
+  const QSize mainSize = ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio);
+  s.mainWindowWidth = mainSize.width();
+  s.mainWindowHeight = mainSize.height();
+  return s;
+}
+
+// The settings keep places in device pixels; the window is placed in logical
+// pixels of the screen that shows that place.
+void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
+  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
+}
+
+}  // namespace
+
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
-  applySettings(LoadSettingsFile(settingsPath_));
+  applySettings(LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels()));
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) mainWindow_->loadStartFile(file);
@@ -87,16 +119,6 @@ void KirabelApplication::applySettings(const Settings& settings) {
   mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
   applyResolution(settings);
 }
-
-namespace {
-
-// The settings keep places in device pixels; the window is placed in logical
-// pixels of the screen that shows that place.
-void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
-  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
-}
-
-}  // namespace
 
 // A remembered place that no screen shows any more (a monitor was removed)
 // is moved onto the nearest screen; every other place is used as it is.

@@ -111,5 +111,19 @@ TEST_F(HighDpiSettingsTest, WindowPlacesReadAndWrittenMeanTheSameDevicePixels) {
   EXPECT_EQ(places(current), places(stored));
 }
 
+// Without a settings file the windows open at their designed places and size
+// in logical pixels, which are then kept in device pixels.
+TEST_F(HighDpiSettingsTest, FirstStartOpensTheWindowsAtTheirDesignedSize) {
+  Start();
+  EXPECT_EQ(mainWindow().pos(), QPoint(10, 10));
+  EXPECT_EQ(mainWindow().size(), QSize(526, 292));
+  EXPECT_EQ(viewer().pos(), QPoint(20, 20));
+  const qreal ratio = mainWindow().devicePixelRatioF();
+  const Settings current = app_->currentSettings();
+  EXPECT_EQ(QSize(current.mainWindowWidth, current.mainWindowHeight),
+            (QSizeF(526, 292) * ratio).toSize());
+  EXPECT_EQ(current.viewerLeft, qRound(20 * ratio));
+}
+
 }  // namespace
 }  // namespace kirabel::testing
