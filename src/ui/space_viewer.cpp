@@ -132,7 +132,7 @@ void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
 // screen.
 void SpaceViewer::fitWindow() {
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  const QSize content = pictureView->size() + QSize(0, timeBarHeight());
+  const QSize content = shownArea() + QSize(0, timeBarHeight());
   const QSize size = fittedSize(content).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
@@ -153,8 +153,19 @@ void SpaceViewer::showTimeBar(bool show) {
   fitWindow();
 }
 
+bool SpaceViewer::timeBarShown() const {
+  return timeBar_ && timeBar_->isVisibleTo(this);
+}
+
 int SpaceViewer::timeBarHeight() const {
-  return timeBar_ && timeBar_->isVisibleTo(this) ? timeBar_->sizeHint().height() : 0;
+  return timeBarShown() ? timeBar_->sizeHint().height() : 0;
+}
+
+// The picture's area, widened to what the time bar needs when a narrow
+// picture (few logical pixels on a high-DPI screen) would cut the bar short.
+QSize SpaceViewer::shownArea() const {
+  const int barWidth = timeBarShown() ? timeBar_->sizeHint().width() : 0;
+  return pictureView->size().expandedTo(QSize(barWidth, 0));
 }
 
 // Right below the picture's area, above a horizontal scroll bar.
@@ -210,7 +221,7 @@ QSize SpaceViewer::decoration() const {
 
 QSize SpaceViewer::maximumTrackingSize() const {
   const QSize border = size() - viewport()->size();
-  QSize wanted = pictureView->size() + border;
+  QSize wanted = shownArea() + border;
   const QSize limit = screenSize() - decoration();
   return wanted.boundedTo(limit).expandedTo(QSize(1, 1));
 }
