@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 #include <QtMath>
 #include <cstring>
 
@@ -96,6 +97,8 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   picture_->SetWidth(DevicePixelsWithin(client.width(), ratio));
   limitActive_ = true;
   updateMaximumSize();
+  if (const QWindow* window = windowHandle())
+    connect(window, &QWindow::screenChanged, this, &SpaceViewer::screenChanged);
 }
 
 SpaceViewer::~SpaceViewer() = default;
@@ -114,8 +117,6 @@ void SpaceViewer::clearPicture() {
 void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
   width = qMax<int32_t>(0, width);
   height = qMax<int32_t>(0, height);
-  const qreal ratio = devicePixelRatioF();
-  pictureView->resize(LogicalLengthCovering(width, ratio), LogicalLengthCovering(height, ratio));
   try {
     picture_->SetHeight(height);
     picture_->SetWidth(width);
@@ -123,9 +124,25 @@ void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
     pictureView->resize(0, 0);
     throw;
   }
+  coverPicture();
   clearPicture();
   fitWindow();
   repaintPicture();
+}
+
+// The picture view as large as the picture's device pixels at the ratio of
+// the screen the viewer is on.
+void SpaceViewer::coverPicture() {
+  const qreal ratio = devicePixelRatioF();
+  pictureView->resize(LogicalLengthCovering(picture_->Width(), ratio),
+                      LogicalLengthCovering(picture_->Height(), ratio));
+}
+
+// On a screen of another device pixel ratio the same picture takes another
+// logical size.
+void SpaceViewer::screenChanged() {
+  coverPicture();
+  updateMaximumSize();
 }
 
 // The window as large as the picture (and the time bar below it) within the

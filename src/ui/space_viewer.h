@@ -65,6 +65,8 @@ class SpaceViewer : public QScrollArea {
 
  private:
   void clearPicture();
+  void coverPicture();
+  void screenChanged();
   void fitWindow();
   bool timeBarShown() const;
   int timeBarHeight() const;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QtMath>
 
 #include "image/picture.h"
@@ -62,6 +64,26 @@ TEST(HighDpiViewerTest, ShowsEveryPicturePixelOnItsOwnDevicePixel) {
   }
 }
 
+// Moved to a screen of another device pixel ratio, the viewer keeps showing
+// the picture one pixel per device pixel. Needs two such screens (ctest gives
+// them through the offscreen platform's screen configuration).
+TEST(HighDpiViewerTest, FollowsTheDevicePixelRatioOfItsScreen) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+    GTEST_SKIP() << "needs two screens of different device pixel ratios";
+  SpaceViewer viewer;
+  viewer.setCloseAllowed(true);
+  viewer.fitToPicture(101, 67);
+  for (QScreen* screen : {screens[1], screens[0]}) {
+    SCOPED_TRACE(screen->devicePixelRatio());
+    viewer.windowHandle()->setScreen(screen);
+    viewer.move(screen->geometry().topLeft() + QPoint(10, 10));
+    QApplication::processEvents();
+    const qreal ratio = screen->devicePixelRatio();
+    EXPECT_EQ(viewer.pictureView->size(), QSize(qCeil(101 / ratio), qCeil(67 / ratio)));
+  }
+}
+
 TEST(HighDpiDevicePixelsTest, ScreensScaleAboutTheirTopLeftCorner) {
   const struct {
     ScreenScale screen;
@@ -109,6 +131,24 @@ TEST_F(HighDpiSettingsTest, WindowPlacesReadAndWrittenMeanTheSameDevicePixels) {
                             s.launchDialogTop};
   };
   EXPECT_EQ(places(current), places(stored));
+}
+
+// A place on a second screen counts that screen's device pixels from its
+// top-left corner.
+TEST_F(HighDpiSettingsTest, PlaceOnASecondScreenUsesThatScreensRatio) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  if (screens.size() < 2) GTEST_SKIP() << "needs a second screen";
+  const QScreen& second = *screens[1];
+  const QPoint origin = second.geometry().topLeft();
+  Settings stored;
+  stored.viewerLeft = origin.x() + 600;
+  stored.viewerTop = origin.y() + 300;
+  SaveSettingsFile(settingsPath(), stored);
+  Start();
+  EXPECT_EQ(viewer().pos(), origin + QPoint(600, 300) / second.devicePixelRatio());
+  const Settings current = app_->currentSettings();
+  EXPECT_EQ(QPoint(current.viewerLeft, current.viewerTop),
+            QPoint(stored.viewerLeft, stored.viewerTop));
 }
 
 // Without a settings file the windows open at their designed places and size
