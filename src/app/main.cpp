@@ -11,9 +11,6 @@
 #include "ui/tool_icons.h"
 
 int main(int argc, char** argv) {
-  // The windows are laid out in screen pixels, as their sizes are given.
-  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication app(argc, argv);
   // The texts are put in place as the windows are made, so the language is
   // chosen first: the option in the settings file, else the system's.

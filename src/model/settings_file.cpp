@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "model/recent_files.h"
 #include "platform/ini_file.h"
@@ -86,9 +87,9 @@ bool IsWritableFolder(const fs::path& folder) {
 
 }  // namespace
 
-Settings LoadSettingsFile(const std::string& path) {
+Settings LoadSettingsFile(const std::string& path, Settings defaults) {
   const IniFile ini(path);
-  Settings settings;
+  Settings settings = std::move(defaults);
   VisitKeys(settings, Reader{ini});
   settings.recentFiles = ReadRecentFiles(ini);
   return settings;

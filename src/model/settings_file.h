@@ -31,8 +31,8 @@ struct Settings {
 };
 
 // Reads the settings file; a missing or unreadable file, section or key, or a
-// malformed value, gives the default.
-Settings LoadSettingsFile(const std::string& path);
+// malformed value, gives the value in `defaults`.
+Settings LoadSettingsFile(const std::string& path, Settings defaults = Settings());
 
 // Writes every key in the order DESKTOP, FILE, OPTION, RESOLUTION, RECENT
 // (the last only once there are recent files), in place,

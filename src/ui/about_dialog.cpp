@@ -24,7 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent)
   picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
   picture->setGeometry((kClientWidth - kPictureSize) / 2, 12, kPictureSize, kPictureSize);
-  picture->setPixmap(AboutPicture());
+  picture->setPixmap(AboutPicture(devicePixelRatioF()));
   addTextLines();
   okButton = addOkButton(QStringLiteral("okButton"), QPoint((kClientWidth - 75) / 2, 250));
 }

@@ -9,6 +9,7 @@
 #include "platform/errors.h"
 #include "texts/error_texts.h"
 #include "ui/about_dialog.h"
+#include "ui/device_pixels.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -75,8 +76,40 @@ void KirabelApplication::createWindows() {
   main.startPreview();
 }
 
+namespace {
+
+// The default places and main window size are the windows' designed places
+// in logical pixels of the primary screen; the settings file counts device
+// pixels, so that a first start on a high-DPI screen opens no window at half
+// its size.
+Settings DefaultSettingsInDevicePixels() {
+  Settings s;
+  const ScreenScale scale = PrimaryScreenScale();
+  const auto toDevicePixels = [&scale](int32_t& left, int32_t& top) {
+    const QPoint device = ToDevicePixels(QPoint(left, top), scale);
+    left = device.x();
+    top = device.y();
+  };
+  toDevicePixels(s.mainWindowLeft, s.mainWindowTop);
+  toDevicePixels(s.viewerLeft, s.viewerTop);
+  toDevicePixels(s.setDialogLeft, s.setDialogTop);
+  toDevicePixels(s.launchDialogLeft, s.launchDialogTop);
+  const QSize mainSize = ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio);
+  s.mainWindowWidth = mainSize.width();
+  s.mainWindowHeight = mainSize.height();
+  return s;
+}
+
+// The settings keep places in device pixels; the window is placed in logical
+// pixels of the screen that shows that place.
+void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
+  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
+}
+
+}  // namespace
+
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
-  applySettings(LoadSettingsFile(settingsPath_));
+  applySettings(LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels()));
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) mainWindow_->loadStartFile(file);
@@ -94,11 +127,13 @@ void KirabelApplication::applySettings(const Settings& settings) {
 // A remembered place that no screen shows any more (a monitor was removed)
 // is moved onto the nearest screen; every other place is used as it is.
 void KirabelApplication::applyWindowPositions(const Settings& s) {
-  mainWindow_->resize(s.mainWindowWidth, s.mainWindowHeight);
-  PlaceWindow(*mainWindow_, QPoint(s.mainWindowLeft, s.mainWindowTop));
-  PlaceWindow(*viewer_, QPoint(s.viewerLeft, s.viewerTop));
-  PlaceWindow(*setDialog_, QPoint(s.setDialogLeft, s.setDialogTop));
-  PlaceWindow(*launchDialog_, QPoint(s.launchDialogLeft, s.launchDialogTop));
+  const QPoint mainPosition(s.mainWindowLeft, s.mainWindowTop);
+  const qreal mainRatio = ScaleAtDevicePoint(mainPosition).ratio;
+  mainWindow_->resize(ToLogicalPixels(QSize(s.mainWindowWidth, s.mainWindowHeight), mainRatio));
+  PlaceWindowAtDevicePosition(*mainWindow_, mainPosition);
+  PlaceWindowAtDevicePosition(*viewer_, QPoint(s.viewerLeft, s.viewerTop));
+  PlaceWindowAtDevicePosition(*setDialog_, QPoint(s.setDialogLeft, s.setDialogTop));
+  PlaceWindowAtDevicePosition(*launchDialog_, QPoint(s.launchDialogLeft, s.launchDialogTop));
 }
 
 void KirabelApplication::applyResolution(const Settings& s) {
@@ -112,16 +147,21 @@ void KirabelApplication::applyResolution(const Settings& s) {
 Settings KirabelApplication::currentSettings() const {
   const MainWindow& main = *mainWindow_;
   Settings s;
-  s.mainWindowTop = main.y();
-  s.mainWindowLeft = main.x();
-  s.mainWindowWidth = main.width();
-  s.mainWindowHeight = main.height();
-  s.viewerTop = viewer_->y();
-  s.viewerLeft = viewer_->x();
-  s.setDialogTop = setDialog_->y();
-  s.setDialogLeft = setDialog_->x();
-  s.launchDialogTop = launchDialog_->y();
-  s.launchDialogLeft = launchDialog_->x();
+  const QPoint mainPosition = DevicePosition(main);
+  const QSize mainSize = DeviceSize(main);
+  s.mainWindowTop = mainPosition.y();
+  s.mainWindowLeft = mainPosition.x();
+  s.mainWindowWidth = mainSize.width();
+  s.mainWindowHeight = mainSize.height();
+  const QPoint viewerPosition = DevicePosition(*viewer_);
+  s.viewerTop = viewerPosition.y();
+  s.viewerLeft = viewerPosition.x();
+  const QPoint setDialogPosition = DevicePosition(*setDialog_);
+  s.setDialogTop = setDialogPosition.y();
+  s.setDialogLeft = setDialogPosition.x();
+  const QPoint launchDialogPosition = DevicePosition(*launchDialog_);
+  s.launchDialogTop = launchDialogPosition.y();
+  s.launchDialogLeft = launchDialogPosition.x();
   s.initialDir = main.openDialog.initialDir.toStdString();
   s.options = main.document().options();
   s.recentFiles = main.recentFilesMenu->files();

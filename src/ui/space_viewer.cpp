@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
+#include <QtMath>
 #include <cstring>
 
 #include "image/picture.h"
@@ -17,6 +19,16 @@ namespace {
 
 const QPoint kStartPosition(374, 107);
 const QSize kStartOuterSize(648, 507);
+
+// The logical length whose device pixels cover `devicePixels`.
+int LogicalLengthCovering(int devicePixels, qreal ratio) {
+  return qCeil(devicePixels / ratio - 1e-9);
+}
+
+// The device pixels that `logical` logical pixels hold whole.
+int DevicePixelsWithin(int logical, qreal ratio) {
+  return qFloor(logical * ratio + 1e-9);
+}
 
 }  // namespace
 
@@ -33,22 +45,36 @@ QString ViewerDrawingCaption(int64_t frame, int64_t count) {
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pictureView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setBackgroundRole(QPalette::Dark);
 }
 
 // Draws the bottom-up picture straight from the bitmap's buffer: the buffer
 // is wrapped, not copied, and a vertical flip puts its first stored row at the
-// bottom.
+// bottom. The image carries the device pixel ratio, so that Qt draws it
+// unscaled in device pixels.
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!picture_ || !picture_->Bits() || picture_->Width() <= 0 || picture_->Height() <= 0) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  const int width = picture_->Width();
-  const int height = picture_->Height();
-  const QImage image(picture_->Bits(), width, height, picture_->RowBytes(), QImage::Format_BGR888);
-  painter.setTransform(QTransform(1, 0, 0, -1, 0, height));
-  painter.drawImage(0, 0, image);
+  const qreal ratio = devicePixelRatioF();
+  QImage image(picture_->Bits(), picture_->Width(), picture_->Height(), picture_->RowBytes(),
+               QImage::Format_BGR888);
+  image.setDevicePixelRatio(ratio);
+  const QSizeF area = image.deviceIndependentSize();
+  paintBeyondPicture(painter, area);
+  painter.setTransform(QTransform(1, 0, 0, -1, 0, area.height()));
+  painter.drawImage(QPointF(0, 0), image);
+}
+
+// The strips right of and below the picture, in the viewer's background.
+void PictureView::paintBeyondPicture(QPainter& painter, QSizeF pictureArea) {
+  const QBrush background = palette().brush(backgroundRole());
+  painter.fillRect(QRectF(pictureArea.width(), 0, width() - pictureArea.width(), height()),
+                   background);
+  painter.fillRect(QRectF(0, pictureArea.height(), width(), height() - pictureArea.height()),
+                   background);
 }
 
 SpaceViewer::SpaceViewer(QWidget* parent)
@@ -68,10 +94,13 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   pictureView->setPicture(picture_.get());
   const QSize client = viewport()->size();
   pictureView->resize(client);
-  picture_->SetHeight(client.height());
-  picture_->SetWidth(client.width());
+  const qreal ratio = devicePixelRatioF();
+  picture_->SetHeight(DevicePixelsWithin(client.height(), ratio));
+  picture_->SetWidth(DevicePixelsWithin(client.width(), ratio));
   limitActive_ = true;
   updateMaximumSize();
+  if (const QWindow* window = windowHandle())
+    connect(window, &QWindow::screenChanged, this, &SpaceViewer::screenChanged);
 }
 
 SpaceViewer::~SpaceViewer() = default;
@@ -90,7 +119,6 @@ void SpaceViewer::clearPicture() {
 void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
   width = qMax<int32_t>(0, width);
   height = qMax<int32_t>(0, height);
-  pictureView->resize(width, height);
   try {
     picture_->SetHeight(height);
     picture_->SetWidth(width);
@@ -98,16 +126,32 @@ void SpaceViewer::fitToPicture(int32_t width, int32_t height) {
     pictureView->resize(0, 0);
     throw;
   }
+  coverPicture();
   clearPicture();
   fitWindow();
   repaintPicture();
+}
+
+// The picture view as large as the picture's device pixels at the ratio of
+// the screen the viewer is on.
+void SpaceViewer::coverPicture() {
+  const qreal ratio = devicePixelRatioF();
+  pictureView->resize(LogicalLengthCovering(picture_->Width(), ratio),
+                      LogicalLengthCovering(picture_->Height(), ratio));
+}
+
+// On a screen of another device pixel ratio the same picture takes another
+// logical size.
+void SpaceViewer::screenChanged() {
+  coverPicture();
+  updateMaximumSize();
 }
 
 // The window as large as the picture (and the time bar below it) within the
 // screen.
 void SpaceViewer::fitWindow() {
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  const QSize content = pictureView->size() + QSize(0, timeBarHeight());
+  const QSize content = shownArea() + QSize(0, timeBarHeight());
   const QSize size = fittedSize(content).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
@@ -128,8 +172,19 @@ void SpaceViewer::showTimeBar(bool show) {
   fitWindow();
 }
 
+bool SpaceViewer::timeBarShown() const {
+  return timeBar_ && timeBar_->isVisibleTo(this);
+}
+
 int SpaceViewer::timeBarHeight() const {
-  return timeBar_ && timeBar_->isVisibleTo(this) ? timeBar_->sizeHint().height() : 0;
+  return timeBarShown() ? timeBar_->sizeHint().height() : 0;
+}
+
+// The picture's area, widened to what the time bar needs when a narrow
+// picture (few logical pixels on a high-DPI screen) would cut the bar short.
+QSize SpaceViewer::shownArea() const {
+  const int barWidth = timeBarShown() ? timeBar_->sizeHint().width() : 0;
+  return pictureView->size().expandedTo(QSize(barWidth, 0));
 }
 
 // Right below the picture's area, above a horizontal scroll bar.
@@ -185,7 +240,7 @@ QSize SpaceViewer::decoration() const {
 
 QSize SpaceViewer::maximumTrackingSize() const {
   const QSize border = size() - viewport()->size();
-  QSize wanted = pictureView->size() + border;
+  QSize wanted = shownArea() + border;
   const QSize limit = screenSize() - decoration();
   return wanted.boundedTo(limit).expandedTo(QSize(1, 1));
 }

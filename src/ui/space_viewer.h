@@ -11,7 +11,10 @@ namespace kirabel {
 
 class Picture;
 
-// pictureView: the image area, always the size of the picture.
+// pictureView: the image area, showing one picture pixel per device pixel.
+// Its logical size covers the picture's device pixels; the few device pixels
+// left over at the right and bottom edge (scale factors like 1.5) show the
+// viewer's background.
 class PictureView : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +25,8 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void paintBeyondPicture(QPainter& painter, QSizeF pictureArea);
+
   const Picture* picture_ = nullptr;
 };
 
@@ -41,15 +46,16 @@ class SpaceViewer : public QScrollArea {
   // had; the picture is then empty.
   void fitToPicture(int32_t width, int32_t height);
   // The preview's time bar, shown under the picture when asked; the window
-  // then fits the picture and the bar.
+  // then fits the picture and the bar, at least as wide as the bar needs.
   void setTimeBar(QWidget* bar);
   void showTimeBar(bool show);
 
   // Once allowed, a close request is accepted.
   void setCloseAllowed(bool allowed) { closeAllowed_ = allowed; }
   bool closeAllowed() const { return closeAllowed_; }
-  // The largest size the user may drag the window to: the picture plus the
-  // border as it stands, but no more than the screen.
+  // The largest size the user may drag the window to: the picture (or the
+  // shown time bar's width) plus the border as it stands, but no more than
+  // the screen.
   QSize maximumTrackingSize() const;
 
  protected:
@@ -59,8 +65,12 @@ class SpaceViewer : public QScrollArea {
 
  private:
   void clearPicture();
+  void coverPicture();
+  void screenChanged();
   void fitWindow();
+  bool timeBarShown() const;
   int timeBarHeight() const;
+  QSize shownArea() const;
   void placeTimeBar();
   QSize fittedSize(QSize picture) const;
   QSize screenSize() const;

@@ -76,8 +76,8 @@ QIcon AppIcon() {
   return icon;
 }
 
-QPixmap AboutPicture() {
-  return LoadPicture(QStringLiteral("kirabel"), 128);
+QPixmap AboutPicture(qreal devicePixelRatio) {
+  return AppIcon().pixmap(QSize(128, 128), devicePixelRatio);
 }
 
 }  // namespace kirabel

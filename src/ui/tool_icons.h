@@ -19,7 +19,8 @@ QPixmap DisabledPicture(const QPixmap& picture);
 // The application and window icon, in the sizes 16 to 256.
 QIcon AppIcon();
 
-// The 128 × 128 picture of the about box.
-QPixmap AboutPicture();
+// The 128 × 128 picture of the about box, in logical pixels: drawn from the
+// application icon's larger pictures for a device pixel ratio above 1.
+QPixmap AboutPicture(qreal devicePixelRatio = 1.0);
 
 }  // namespace kirabel

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -92,6 +93,24 @@ TEST_F(SpaceViewerTest, PictureLongerThanTheScreenScrollsOneWayAndShowsWholeTheO
     EXPECT_LE(viewer.maximumTrackingSize().width(), screen.width());
     EXPECT_LE(viewer.maximumTrackingSize().height(), screen.height());
   }
+}
+
+// A picture narrower than the time bar: the window widens to the bar while it
+// shows, and fits the picture again once it goes.
+TEST_F(SpaceViewerTest, TimeBarUnderANarrowPictureShowsWhole) {
+  auto* bar = new QLabel(QStringLiteral("a time bar wider than the picture"));
+  viewer_.setTimeBar(bar);
+  viewer_.fitToPicture(64, 48);
+  const QSize picture = viewer_.pictureView->size();
+  viewer_.showTimeBar(true);
+  QApplication::processEvents();
+  EXPECT_EQ(viewer_.size(),
+            QSize(bar->sizeHint().width(), picture.height() + bar->sizeHint().height()));
+  EXPECT_EQ(bar->width(), viewer_.width());
+  EXPECT_EQ(viewer_.maximumSize(), viewer_.size());
+  viewer_.showTimeBar(false);
+  QApplication::processEvents();
+  EXPECT_EQ(viewer_.size(), picture);
 }
 
 TEST_F(SpaceViewerTest, EmptyPictureDrawsNothingAndFailsNothing) {

@@ -40,6 +40,9 @@ TEST(ToolIconsTest, DisabledPictureIsGreyAndFaded) {
 
 TEST(ToolIconsTest, ApplicationAndAboutPictures) {
   EXPECT_EQ(AboutPicture().size(), QSize(128, 128));
+  const QPixmap sharp = AboutPicture(2.0);  // a 200 % screen: 256 device pixels
+  EXPECT_EQ(sharp.size(), QSize(256, 256));
+  EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(128, 128));
   const QIcon app = AppIcon();
   ASSERT_FALSE(app.isNull());
   for (int size : {16, 32, 48, 64, 128, 256}) {
