@@ -131,10 +131,10 @@ TEST(HelpPageTest, ShippedPagesHaveTheTopicAnchorAndTheTopics) {
   const Page pages[] = {
       {"kirabel.html",
        {"空間解像度の設定", "警告値", "アンチエイリアシング", "空間の上下・左右をつなげる",
-        "ツールバーを表示する", "あばうと"}},
+        "ツールバーを表示する", "あばうと", "言語"}},
       {"kirabel.en.html",
-       {"Space resolution", "Warning threshold", "Anti-aliasing",
-        "Join the space's top and bottom, left and right", "Show the tool bar", "About"}},
+       {"Space resolution", "Warning threshold", "Anti-aliasing", "Wrap Space Edges",
+        "Show Toolbar", "About", "Language"}},
   };
   QStringList anchorsOfEachPage;
   for (const Page& p : pages) {
