@@ -26,9 +26,10 @@ qt_add_resources(kirabel_texts kirabel_catalogues
 kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
   src/ui/*.cpp src/ui/*.h src/texts/*.cpp src/platform/errors.h src/platform/io_error.cpp)
 kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp)
-set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete -I ${CMAKE_CURRENT_SOURCE_DIR}/src)
+set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete)
 qt_add_lupdate(kirabel_texts
   TS_FILES ${KIRABEL_DESKTOP_CATALOGUE}
   SOURCES ${KIRABEL_DESKTOP_TEXT_SOURCES}
+  INCLUDE_DIRECTORIES ${CMAKE_CURRENT_SOURCE_DIR}/src
   OPTIONS ${KIRABEL_LUPDATE_OPTIONS} -source-language ja_JP -target-language en_US
           -tr-function-alias QT_TRANSLATE_NOOP+=KIRABEL_TRANSLATABLE)

@@ -27,7 +27,7 @@
 <context>
     <name>kirabel::AnimationExport</name>
     <message>
-        <location filename="../src/ui/animation_export.cpp" line="+11"/>
+        <location filename="../src/ui/animation_export.cpp" line="+12"/>
         <source>アニメーションを書き出しています...</source>
         <translation>Exporting the animation...</translation>
     </message>
@@ -147,7 +147,7 @@
 <context>
     <name>kirabel::KirabelApplication</name>
     <message>
-        <location filename="../src/ui/kirabel_application.cpp" line="+24"/>
+        <location filename="../src/ui/kirabel_application.cpp" line="+26"/>
         <source>３万色以上の環境でのご使用をお勧めしますが、起動しても良いですか？</source>
         <translation>A display with at least 32,768 colors is recommended. Start anyway?</translation>
     </message>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <location filename="../src/ui/main_window_export.cpp" line="+25"/>
-        <location filename="../src/ui/main_window_launch.cpp" line="+54"/>
+        <location filename="../src/ui/main_window_launch.cpp" line="+55"/>
         <source>パーティクルがありません</source>
         <translation>There are no particle sets.</translation>
     </message>
@@ -946,7 +946,7 @@
 <context>
     <name>kirabel::SpaceViewer</name>
     <message>
-        <location filename="../src/ui/space_viewer.cpp" line="+24"/>
+        <location filename="../src/ui/space_viewer.cpp" line="+36"/>
         <source>空間ビューワ</source>
         <translation>Space Viewer</translation>
     </message>
