@@ -918,7 +918,7 @@
     <name>kirabel::RecentFilesMenu</name>
     <message>
         <location filename="../src/ui/recent_files_menu.cpp" line="+9"/>
-        <source>最近使ったファイル(&amp;F)</source>
+        <source>最近使ったファイル(&amp;R)</source>
         <translation>&amp;Recent Files</translation>
     </message>
 </context>

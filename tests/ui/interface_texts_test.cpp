@@ -129,11 +129,13 @@ class InterfaceTextsTest : public StartedAppFixture {
 
 TEST_F(InterfaceTextsTest, JapaneseTextsAreExactlyAsRecorded) {
   const TextWalk walk = Walk();
-  // The language item keeps the key G its users are told about; a second G
-  // reaches it after the grid item.
+  // Two Japanese items keep the keys their users are told about, shared with
+  // an older item of their menu; pressing the key again reaches them.
+  const QString recentKey =
+      QStringLiteral("ファイル(&F): パーティクルリストの読み込み(&R)... / 最近使ったファイル(&R)");
   const QString languageKey =
       QStringLiteral("設定(&O): グリッドの列幅をフォームの幅に合わせる(&G) / 言語(&G)");
-  EXPECT_EQ(Lines(Missing(walk.collisions, {languageKey, languageKey})), "");
+  EXPECT_EQ(Lines(Missing(walk.collisions, {recentKey, recentKey, languageKey, languageKey})), "");
   QFile file(kRecordedJapanese);
   if (qEnvironmentVariableIsSet("KIRABEL_RECORD_TEXTS")) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
