@@ -78,6 +78,33 @@ void KirabelApplication::createWindows() {
 
 namespace {
 
+// The settings keys of each remembered place, in the order of
+// KirabelApplication::placedWindows().
+struct PlaceKeys {
+  int32_t Settings::*left;
+  int32_t Settings::*top;
+};
+constexpr PlaceKeys kPlaceKeys[] = {
+    {&Settings::mainWindowLeft, &Settings::mainWindowTop},
+    {&Settings::viewerLeft, &Settings::viewerTop},
+    {&Settings::setDialogLeft, &Settings::setDialogTop},
+    {&Settings::launchDialogLeft, &Settings::launchDialogTop},
+};
+
+QPoint PlaceOf(const Settings& s, const PlaceKeys& keys) {
+  return QPoint(s.*keys.left, s.*keys.top);
+}
+
+void SetPlace(Settings& s, const PlaceKeys& keys, QPoint place) {
+  s.*keys.left = place.x();
+  s.*keys.top = place.y();
+}
+
+void SetMainWindowSize(Settings& s, QSize size) {
+  s.mainWindowWidth = size.width();
+  s.mainWindowHeight = size.height();
+}
+
 // The default places and main window size are the windows' designed places
 // in logical pixels of the primary screen; the settings file counts device
 // pixels, so that a first start on a high-DPI screen opens no window at half
@@ -85,18 +112,9 @@ namespace {
 Settings DefaultSettingsInDevicePixels() {
   Settings s;
   const ScreenScale scale = PrimaryScreenScale();
-  const auto toDevicePixels = [&scale](int32_t& left, int32_t& top) {
-    const QPoint device = ToDevicePixels(QPoint(left, top), scale);
-    left = device.x();
-    top = device.y();
-  };
-  toDevicePixels(s.mainWindowLeft, s.mainWindowTop);
-  toDevicePixels(s.viewerLeft, s.viewerTop);
-  toDevicePixels(s.setDialogLeft, s.setDialogTop);
-  toDevicePixels(s.launchDialogLeft, s.launchDialogTop);
-  const QSize mainSize = ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio);
-  s.mainWindowWidth = mainSize.width();
-  s.mainWindowHeight = mainSize.height();
+  for (const PlaceKeys& keys : kPlaceKeys)
+    SetPlace(s, keys, ToDevicePixels(PlaceOf(s, keys), scale));
+  SetMainWindowSize(s, ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio));
   return s;
 }
 
@@ -130,10 +148,13 @@ void KirabelApplication::applyWindowPositions(const Settings& s) {
   const QPoint mainPosition(s.mainWindowLeft, s.mainWindowTop);
   const qreal mainRatio = ScaleAtDevicePoint(mainPosition).ratio;
   mainWindow_->resize(ToLogicalPixels(QSize(s.mainWindowWidth, s.mainWindowHeight), mainRatio));
-  PlaceWindowAtDevicePosition(*mainWindow_, mainPosition);
-  PlaceWindowAtDevicePosition(*viewer_, QPoint(s.viewerLeft, s.viewerTop));
-  PlaceWindowAtDevicePosition(*setDialog_, QPoint(s.setDialogLeft, s.setDialogTop));
-  PlaceWindowAtDevicePosition(*launchDialog_, QPoint(s.launchDialogLeft, s.launchDialogTop));
+  const auto windows = placedWindows();
+  for (size_t i = 0; i < windows.size(); ++i)
+    PlaceWindowAtDevicePosition(*windows[i], PlaceOf(s, kPlaceKeys[i]));
+}
+
+std::array<QWidget*, 4> KirabelApplication::placedWindows() const {
+  return {mainWindow_.get(), viewer_.get(), setDialog_.get(), launchDialog_.get()};
 }
 
 void KirabelApplication::applyResolution(const Settings& s) {
@@ -147,21 +168,10 @@ void KirabelApplication::applyResolution(const Settings& s) {
 Settings KirabelApplication::currentSettings() const {
   const MainWindow& main = *mainWindow_;
   Settings s;
-  const QPoint mainPosition = DevicePosition(main);
-  const QSize mainSize = DeviceSize(main);
-  s.mainWindowTop = mainPosition.y();
-  s.mainWindowLeft = mainPosition.x();
-  s.mainWindowWidth = mainSize.width();
-  s.mainWindowHeight = mainSize.height();
-  const QPoint viewerPosition = DevicePosition(*viewer_);
-  s.viewerTop = viewerPosition.y();
-  s.viewerLeft = viewerPosition.x();
-  const QPoint setDialogPosition = DevicePosition(*setDialog_);
-  s.setDialogTop = setDialogPosition.y();
-  s.setDialogLeft = setDialogPosition.x();
-  const QPoint launchDialogPosition = DevicePosition(*launchDialog_);
-  s.launchDialogTop = launchDialogPosition.y();
-  s.launchDialogLeft = launchDialogPosition.x();
+  const auto windows = placedWindows();
+  for (size_t i = 0; i < windows.size(); ++i)
+    SetPlace(s, kPlaceKeys[i], DevicePosition(*windows[i]));
+  SetMainWindowSize(s, DeviceSize(main));
   s.initialDir = main.openDialog.initialDir.toStdString();
   s.options = main.document().options();
   s.recentFiles = main.recentFilesMenu->files();

@@ -5,6 +5,7 @@
 // written by the main window's close query, the colour-depth question and the
 // PCL file named on the command line.
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -61,6 +62,8 @@ class KirabelApplication {
   void applySettings(const Settings& settings);
   void applyWindowPositions(const Settings& settings);
   void applyResolution(const Settings& settings);
+  // The windows whose places the settings file keeps, main window first.
+  std::array<QWidget*, 4> placedWindows() const;
 
   std::string settingsPath_;
   bool endRequested_ = false;
