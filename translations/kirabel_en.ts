@@ -527,6 +527,12 @@
         <translation>There are no particle sets.</translation>
     </message>
     <message>
+        <location line="+16"/>
+        <source>打ち上げ設定</source>
+        <comment>undo step</comment>
+        <translation>Launch Settings</translation>
+    </message>
+    <message>
         <location filename="../src/ui/main_window_files.cpp" line="+34"/>
         <source>現在のデータを破棄していいですか</source>
         <translation>Discard the current data?</translation>

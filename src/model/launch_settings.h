@@ -20,6 +20,13 @@ class LaunchSettings {
   // key takes its default (the values above).
   void SaveToIni(IniFile& ini) const;
   void LoadFromIni(const IniFile& ini);
+
+  bool operator==(const LaunchSettings& other) const {
+    return gravity == other.gravity && startTime == other.startTime &&
+           frameInterval == other.frameInterval && frameCount == other.frameCount &&
+           autosaveName == other.autosaveName && autosave == other.autosave;
+  }
+  bool operator!=(const LaunchSettings& other) const { return !(*this == other); }
 };
 
 // Longest automatic-save name, counted in Shift-JIS bytes.

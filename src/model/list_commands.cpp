@@ -193,6 +193,20 @@ class ListReplacing : public ListCommand {
   std::string fileName_;
 };
 
+// Swaps the launch settings with the document's; swapping again reverts it.
+class SettingsChanging : public ListCommand {
+ public:
+  explicit SettingsChanging(LaunchSettings settings) : settings_(std::move(settings)) {}
+  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
+  void Apply(DocumentData& data) override { std::swap(data.settings, settings_); }
+  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
+  void Revert(DocumentData& data) override { Apply(data); }
+  bool ChangesLaunchSettings() const override { return true; }
+
+ private:
+  LaunchSettings settings_;  // the settings the document does not hold now
+};
+
 class Merging : public ListCommand {
  public:
   Merging(ParticleList sets, LaunchSettings settings, std::string fileName)
@@ -224,6 +238,10 @@ class Merging : public ListCommand {
 };
 
 }  // namespace
+
+std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings) {
+  return std::make_unique<SettingsChanging>(std::move(settings));
+}
 
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set) {
   return std::make_unique<Appending>(std::move(set));

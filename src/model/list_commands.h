@@ -21,6 +21,7 @@ struct RowChange {
     kUpdate,  // count rows from first replaced
     kMove,    // the row at first moved to count (its position afterwards)
     kReset,   // the whole list replaced
+    kNone,    // no row changes (the launch settings alone)
   };
   Kind kind = Kind::kReset;
   int first = 0;
@@ -38,6 +39,8 @@ class ListCommand {
   virtual void Revert(DocumentData& data) = 0;
   // Whether the command replaces the launch settings and the current file.
   virtual bool ReplacesFile() const { return false; }
+  // Whether the command changes the launch settings.
+  virtual bool ChangesLaunchSettings() const { return ReplacesFile(); }
 };
 
 // A set added at the end of the list.
@@ -58,6 +61,8 @@ std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to);
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName);
+// The launch settings replaced; the list stays as it is.
+std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);
 // A file's sets appended (their links counting within the file), its launch
 // settings and name taking the place of the document's.
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,

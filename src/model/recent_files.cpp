@@ -36,12 +36,16 @@ std::vector<std::string> ReadRecentFiles(const IniFile& ini) {
   return list;
 }
 
-// Unused keys are written empty rather than removed, so that a shorter list
-// never leaves an old name behind.
+// Keys past the list's end are taken out, so that a shorter list never leaves
+// an old name behind and a file keeps only the entries it holds.
 void WriteRecentFiles(IniFile& ini, const std::vector<std::string>& list) {
   if (list.empty() && !ini.HasSection(kRecent)) return;
-  for (std::size_t i = 0; i < kRecentFileCount; ++i)
-    ini.WriteString(kRecent, KeyOf(i), i < list.size() ? list[i] : std::string());
+  for (std::size_t i = 0; i < kRecentFileCount; ++i) {
+    if (i < list.size())
+      ini.WriteString(kRecent, KeyOf(i), list[i]);
+    else
+      ini.RemoveKey(kRecent, KeyOf(i));
+  }
 }
 
 }  // namespace kirabel

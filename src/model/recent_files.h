@@ -21,8 +21,9 @@ std::vector<std::string> WithoutRecentFile(std::vector<std::string> list, const 
 std::vector<std::string> ReadRecentFiles(const IniFile& ini);
 
 // Writes the list to its own section, after every other section of a new
-// file. A file without the section and an empty list stays untouched, so a
-// run that never opens a file writes the settings file as it always did.
+// file, as File1= onwards, and takes out the keys past its end. A file without
+// the section and an empty list stays untouched, so a run that never opens a
+// file writes the settings file as it always did.
 void WriteRecentFiles(IniFile& ini, const std::vector<std::string>& list);
 
 }  // namespace kirabel

@@ -94,9 +94,10 @@ IniDocument::SectionKeys& IniDocument::Keys(std::size_t section) {
     const std::string_view content = Content(text_, line);
     const std::size_t equals = content.find('=');
     const std::string_view key = Trim(content.substr(0, equals));
-    if (equals != std::string_view::npos && !key.empty() && key.front() != ';' &&
-        keys.names.Insert(key).second) {
-      keys.keys.push_back({true, line.begin + equals + 1, line.end, nullptr});
+    if (equals != std::string_view::npos && !key.empty() && key.front() != ';') {
+      const auto [number, added] = keys.names.Insert(key);
+      if (added) keys.keys.push_back({true, false, line.begin + equals + 1, line.end, {}, nullptr});
+      keys.keys[number].lines.push_back({line.begin, line.next});
     }
     pos = line.next;
   }
@@ -119,6 +120,7 @@ std::optional<std::string_view> IniDocument::Read(std::string_view section, std:
   const std::size_t k = keys.names.Find(key);
   if (k == NameIndex::npos) return std::nullopt;
   const Key& entry = keys.keys[k];
+  if (entry.removed) return std::nullopt;
   if (entry.written) return Unquote(*entry.written);
   return Unquote(
       std::string_view(text_).substr(entry.valueBegin, entry.valueEnd - entry.valueBegin));
@@ -136,12 +138,30 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
   const std::string* value = &strings_.back();
   const std::size_t k = keys.names.Find(key);
   if (k != NameIndex::npos) {
-    keys.keys[k].written = value;
+    Key& entry = keys.keys[k];
+    if (entry.removed) {  // back as a new line at the end of the section
+      entry.inFile = false;
+      entry.removed = false;
+      keys.appended.push_back(k);
+    }
+    entry.written = value;
     return;
   }
   keys.names.Insert(Own(std::string(key)));
-  keys.keys.push_back({false, 0, 0, value});
+  keys.keys.push_back({false, false, 0, 0, {}, value});
   keys.appended.push_back(keys.keys.size() - 1);
+}
+
+void IniDocument::Remove(std::string_view section, std::string_view key) {
+  const std::size_t s = sections_.Find(section);
+  if (s == NameIndex::npos) return;
+  SectionKeys& keys = Keys(s);
+  const std::size_t k = keys.names.Find(key);
+  if (k == NameIndex::npos || keys.keys[k].removed) return;
+  keys.keys[k].removed = true;
+  keys.keys[k].written = nullptr;
+  keys.appended.erase(std::remove(keys.appended.begin(), keys.appended.end(), k),
+                      keys.appended.end());
 }
 
 // Lines appended to a section go after its last non-blank line, so that a
@@ -173,7 +193,11 @@ std::vector<IniDocument::Edit> IniDocument::Edits() const {
     const Span& span = spans_[section];
     if (span.bodyBegin == npos) continue;
     for (const Key& key : keys.keys) {
-      if (!key.written || !key.inFile) continue;
+      if (key.removed || !key.inFile) {  // lines of the file that a removal took out
+        for (const Lines& line : key.lines) edits.push_back({line.begin, line.next, {}});
+        continue;
+      }
+      if (!key.written) continue;
       std::size_t begin = key.valueBegin;
       while (begin < key.valueEnd && IsBlank(text_[begin])) ++begin;
       edits.push_back({begin, key.valueEnd, *key.written});

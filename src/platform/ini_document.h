@@ -27,13 +27,21 @@ class IniDocument {
   std::optional<std::string_view> Read(std::string_view section, std::string_view key);
   // Sets the value bytes of a key (which must hold no line break).
   void Write(std::string_view section, std::string_view key, std::string bytes);
+  // Takes a key out of its section: its line, and the lines of any repeats of
+  // it, leave the text. A missing key or section changes nothing.
+  void Remove(std::string_view section, std::string_view key);
   // The whole text with every write applied.
   std::string Text() const;
 
  private:
+  struct Lines {
+    std::size_t begin, next;  // from a line's start to the start of the line after it
+  };
   struct Key {
-    bool inFile = false;                       // false for a key added by a write
+    bool inFile = false;                       // false for a key (re)added by a write
+    bool removed = false;                      // taken out since it was read or written
     std::size_t valueBegin = 0, valueEnd = 0;  // the text after "=" in the file
+    std::vector<Lines> lines;                  // its lines in the file: the first, then repeats
     const std::string* written = nullptr;      // the value bytes since a write
   };
   struct SectionKeys {

@@ -115,6 +115,10 @@ void IniFile::WriteReal(const std::string& section, const std::string& key, long
   WriteRaw(section, key, FormatIniReal(value));
 }
 
+void IniFile::RemoveKey(const std::string& section, const std::string& key) {
+  doc_->Remove(section, key);
+}
+
 std::string IniFile::Text() const {
   return doc_->Text();
 }

@@ -56,6 +56,8 @@ class IniFile {
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
   void WriteBool(const std::string& section, const std::string& key, bool value);
   void WriteReal(const std::string& section, const std::string& key, long double value);
+  // Takes the key's line (and any repeats of it) out of its section.
+  void RemoveKey(const std::string& section, const std::string& key);
 
   // The whole file text as it would be saved.
   std::string Text() const;

@@ -1,8 +1,10 @@
 #pragma once
 // The times of a launch's frames: frame 1 at the start time, each later frame
 // the interval after the one before, summed frame by frame (rounding after
-// every addition) as a run from the first frame adds them. The time of the
-// frame asked for last is kept, so asking in order costs one addition a frame.
+// every addition) as a run from the first frame adds them. Any frame's time
+// is found in a few hundred additions at most, however far it lies; the time
+// of the frame asked for last is kept, so asking in order costs one addition
+// a frame.
 #include <cstdint>
 
 namespace kirabel {
@@ -17,6 +19,9 @@ class FrameClock {
   int64_t FrameAt(long double t, int64_t frameCount) const;
 
  private:
+  // `time` plus `steps` intervals, added one at a time.
+  long double Advance(long double time, int64_t steps) const;
+
   long double start_, interval_;
   mutable int64_t frame_ = 1;  // the frame asked for last
   mutable long double time_ = start_;

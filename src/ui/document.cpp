@@ -52,14 +52,14 @@ void Document::applyNow(ListCommand& command) {
   const RowChange change = command.RowsToApply(data_);
   announceBefore(change);
   command.Apply(data_);
-  announceAfter(change, command.ReplacesFile());
+  announceAfter(change, command);
 }
 
 void Document::revertNow(ListCommand& command) {
   const RowChange change = command.RowsToRevert(data_);
   announceBefore(change);
   command.Revert(data_);
-  announceAfter(change, command.ReplacesFile());
+  announceAfter(change, command);
 }
 
 void Document::announceBefore(const RowChange& change) {
@@ -78,11 +78,12 @@ void Document::announceBefore(const RowChange& change) {
       emit setsAboutToBeReset();
       break;
     case RowChange::Kind::kUpdate:
+    case RowChange::Kind::kNone:
       break;
   }
 }
 
-void Document::announceAfter(const RowChange& change, bool replacesFile) {
+void Document::announceAfter(const RowChange& change, const ListCommand& command) {
   const int last = change.first + change.count - 1;
   switch (change.kind) {
     case RowChange::Kind::kInsert:
@@ -98,22 +99,20 @@ void Document::announceAfter(const RowChange& change, bool replacesFile) {
       emit setsReset();
       break;
     case RowChange::Kind::kUpdate:
+    case RowChange::Kind::kNone:
       break;
   }
-  emit setsChanged();
-  if (replacesFile) {
-    emit launchSettingsChanged();
-    emit fileNameChanged();
-  }
+  if (change.kind != RowChange::Kind::kNone) emit setsChanged();
+  if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
+  if (command.ReplacesFile()) emit fileNameChanged();
 }
 
 bool Document::copySet(int index) {
   return index >= 0 && CopySet(data_.sets, data_.clipboard, static_cast<std::size_t>(index));
 }
 
-void Document::setLaunchSettings(const LaunchSettings& settings) {
-  data_.settings = settings;
-  emit launchSettingsChanged();
+void Document::changeLaunchSettings(const LaunchSettings& settings, const QString& step) {
+  if (settings != data_.settings) apply(ChangeLaunchSettingsCommand(settings), step);
 }
 
 void Document::setFileName(const std::string& fileName) {

@@ -43,7 +43,9 @@ class Document : public QObject {
 
   // Copies set `index` into the clipboard; false when there is no such set.
   bool copySet(int index);
-  void setLaunchSettings(const LaunchSettings& settings);
+  // New launch settings as one step of the history named `step`; settings
+  // equal to the document's make no step.
+  void changeLaunchSettings(const LaunchSettings& settings, const QString& step);
   void setFileName(const std::string& fileName);
   void setOptions(const Options& options);
 
@@ -70,7 +72,7 @@ class Document : public QObject {
   void applyNow(ListCommand& command);
   void revertNow(ListCommand& command);
   void announceBefore(const RowChange& change);
-  void announceAfter(const RowChange& change, bool replacesFile);
+  void announceAfter(const RowChange& change, const ListCommand& command);
 
   DocumentData data_;
   Options options_;

@@ -65,12 +65,13 @@ void MainWindow::launch() {
 }
 
 // Shows the launch settings; whichever button closes the dialog, the document
-// keeps what it shows (Cancel only keeps the launch from starting).
+// keeps what it shows (Cancel only keeps the launch from starting), as one
+// step of the history when anything changed.
 bool MainWindow::confirmLaunchSettings() {
   if (!launchDialog) return false;
   launchDialog->setLaunchSettings(document_.launchSettings());
   const int result = ModalRunner::exec(*launchDialog);
-  document_.setLaunchSettings(launchDialog->launchSettings());
+  document_.changeLaunchSettings(launchDialog->launchSettings(), tr("打ち上げ設定", "undo step"));
   return result == QDialog::Accepted;
 }
 

@@ -55,5 +55,17 @@ TEST(RecentFilesTest, KeptInTheirOwnSectionAfterTheOthers) {
   EXPECT_EQ(LoadSettingsFile(path).recentFiles, (List{"/x", "/y"}));
 }
 
+TEST(RecentFilesTest, WritesOnlyTheEntriesTheListHolds) {
+  ScratchFolder folder;
+  const std::string path = folder.File("Kirabel.INI");
+  const std::string handMade = "[RECENT]\r\nFile1=/a.pcl\r\n[OTHER]\r\nk=v\r\n";
+  WriteBytes(path, handMade);
+  SaveRecentFiles(path, {"/a.pcl"});
+  EXPECT_EQ(ReadBytes(path), handMade);
+  SaveRecentFiles(path, {"/b.pcl", "/a.pcl", "/c.pcl"});
+  SaveRecentFiles(path, {"/a.pcl"});
+  EXPECT_EQ(ReadBytes(path), handMade) << "keys past the list's end are taken out";
+}
+
 }  // namespace
 }  // namespace kirabel

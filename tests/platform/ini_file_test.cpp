@@ -120,6 +120,21 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLines) {
   EXPECT_EQ(ini.ReadInteger("one", "c", 0), 5);
 }
 
+TEST_F(IniFileTest, RemovedKeysLeaveNoLineBehind) {
+  IniFile ini(Write("[s]\r\nk=1\r\ngone=2\r\n; note\r\nGONE=3\r\nlast=4\r\n\r\n[t]\r\nx=1"));
+  ini.RemoveKey("S", "gone");  // its repeat goes too, so it cannot come back
+  ini.RemoveKey("s", "missing");
+  ini.RemoveKey("nothing", "k");
+  ini.WriteString("s", "added", "5");
+  ini.RemoveKey("s", "added");
+  ini.RemoveKey("t", "x");
+  EXPECT_EQ(ini.Text(), "[s]\r\nk=1\r\n; note\r\nlast=4\r\n\r\n[t]\r\n");
+  EXPECT_EQ(ini.ReadString("s", "gone", "default"), "default");
+  ini.WriteString("s", "gone", "back");  // a later write adds it again
+  ini.WriteString("s", "added", "6");
+  EXPECT_EQ(ini.Text(), "[s]\r\nk=1\r\n; note\r\nlast=4\r\ngone=back\r\nadded=6\r\n\r\n[t]\r\n");
+}
+
 TEST_F(IniFileTest, NewLinesFollowTheFileAndValuesCannotAddLines) {
   IniFile lf(Write("[s]\nk=v\n", "lf.ini"));
   lf.WriteString("s", "n", "line1\r\nline2\n[evil]");
@@ -202,7 +217,9 @@ TEST_F(IniFileTest, FailedSaveLeavesTheOldFileAsItWas) {
 TEST_F(IniFileTest, HostileFilesAreReadSafely) {
   std::mt19937 random(42);
   std::string garbage(1 << 20, '\0');
-  const char alphabet[] = "[]=\r\n\"; \t\x81\xFF" "aZ0";
+  const char alphabet[] =
+      "[]=\r\n\"; \t\x81\xFF"
+      "aZ0";
   for (char& c : garbage) {
     c = (random() % 4 == 0) ? alphabet[random() % (sizeof alphabet - 1)] : char(random());
   }

@@ -21,6 +21,7 @@
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/started_app_fixture.h"
+#include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 #include "ui_support/launch_scene.h"
@@ -83,6 +84,35 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
   EXPECT_EQ(Pixels(viewer().picture()), black);
   EXPECT_EQ(mainWindow().random.State(), seed);
   ExpectIdle();
+}
+
+TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
+  Document& document = mainWindow().document();
+  testing::ChangeLaunchSettings(document, [](LaunchSettings& env) {
+    env.gravity = 0.123456789012345678L;  // more digits than the dialog shows
+    env.autosaveName = "/tmp/花火";
+  });
+  document.markSaved();
+  const LaunchSettings before = document.launchSettings();
+  for (bool ok : {false, true}) {  // a dialog closed unchanged is no step
+    AnswerLaunchDialog(ok);
+    mainWindow().launch();
+    EXPECT_FALSE(document.modified());
+  }
+  ModalRunner::setNextHandler([](QDialog& dialog) {
+    testing::Child<NumericField>(dialog, "frameCountEdit")->setValue(7);
+    testing::Child<QPushButton>(dialog, "cancelButton")->click();
+  });
+  mainWindow().launch();
+  EXPECT_EQ(document.launchSettings().frameCount, 7);
+  EXPECT_TRUE(document.modified());
+  EXPECT_TRUE(mainWindow().windowTitle().contains('*'));
+  EXPECT_EQ(mainWindow().actionUndo->text(), QStringLiteral("元に戻す(&U) 打ち上げ設定"));
+  mainWindow().actionUndo->trigger();
+  EXPECT_TRUE(document.launchSettings() == before);
+  EXPECT_FALSE(document.modified());
+  mainWindow().actionRedo->trigger();
+  EXPECT_EQ(document.launchSettings().frameCount, 7);
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {

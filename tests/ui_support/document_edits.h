@@ -17,7 +17,7 @@ inline void ChangeLaunchSettings(Document& document,
                                  const std::function<void(LaunchSettings&)>& change) {
   LaunchSettings settings = document.launchSettings();
   change(settings);
-  document.setLaunchSettings(settings);
+  document.changeLaunchSettings(settings, QStringLiteral("launch settings"));
 }
 
 }  // namespace kirabel::testing
