@@ -168,6 +168,7 @@ TEST_F(ExportTest, AnUnwritableFileIsNamedWithTheReasonBeforeEncoding) {
   } cases[] = {
       {scratch_.File("missing/show.apng"), QStringLiteral("\nﾌｧｲﾙが見つかりません")},
       {readOnly, QString()},
+      {scratch_.File(std::string(300, 'n') + ".apng"), QStringLiteral("\n不正なﾌｧｲﾙ名です")},
   };
   for (const auto& c : cases) {
     AnswerExport(c.file, 1, 2);
