@@ -132,6 +132,24 @@
     </message>
 </context>
 <context>
+    <name>kirabel::ExportTexts</name>
+    <message>
+        <location filename="../src/ui/export_texts.cpp" line="+15"/>
+        <source>エンコーダ ffmpeg を起動できません。%1 ファイルを書き出すには ffmpeg をインストールしてください</source>
+        <translation>The encoder ffmpeg cannot be started; install ffmpeg to write %1 files</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>エンコーダ ffmpeg が止まりました</source>
+        <translation>The encoder ffmpeg stopped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>エンコーダ ffmpeg が失敗しました</source>
+        <translation>The encoder ffmpeg failed</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::HelpViewer</name>
     <message>
         <location filename="../src/ui/help_viewer.cpp" line="+65"/>

@@ -101,7 +101,11 @@ EncoderError::EncoderError(Kind kind, const std::string& subject)
 
 AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
                                  int fps)
-    : path_(std::move(path)), temporary_(TemporaryBeside(path_)), width_(width), height_(height) {
+    : path_(std::move(path)),
+      file_(path_),
+      temporary_(TemporaryBeside(path_)),
+      width_(width),
+      height_(height) {
   QStringList arguments{"-hide_banner", "-loglevel",
                         "error",        "-y",
                         "-f",           "rawvideo",
@@ -135,30 +139,55 @@ void AnimationWriter::Add(const Picture& picture) {
   }
 }
 
-void AnimationWriter::Finish() {
+bool AnimationWriter::Finish(const std::function<bool()>& keepGoing) {
   encoder_.closeWriteChannel();
-  encoder_.waitForFinished(-1);
-  finished_ = true;
+  if (!EncoderEnded(keepGoing)) return false;
   if (encoder_.exitStatus() != QProcess::NormalExit || encoder_.exitCode() != 0) {
-    std::remove(temporary_.c_str());
+    Abandon();
     throw EncoderError(EncoderError::Kind::kFailed, path_);
   }
-  // The encoded file reaches its name through the safe save path.
-  std::ifstream in(temporary_, std::ios::binary);
   try {
-    ReplacingFile file(path_);
-    std::vector<char> chunk(1 << 20);
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
-      file.Write(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    file.Commit();
+    if (!CopyEncoded(keepGoing)) return false;
   } catch (...) {
-    std::remove(temporary_.c_str());
+    Abandon();
     throw;
   }
   std::remove(temporary_.c_str());
+  finished_ = true;
+  return true;
+}
+
+// Waits for the encoder to end; false when keepGoing gave up first (the
+// animation is then abandoned).
+bool AnimationWriter::EncoderEnded(const std::function<bool()>& keepGoing) {
+  constexpr int kPollMs = 50;
+  for (;;) {
+    if (keepGoing && !keepGoing()) {
+      Abandon();
+      return false;
+    }
+    if (encoder_.state() == QProcess::NotRunning || encoder_.waitForFinished(kPollMs)) return true;
+  }
+}
+
+// The encoded file reaches its name through the safe save path; false when
+// keepGoing gave up before it was put in place.
+bool AnimationWriter::CopyEncoded(const std::function<bool()>& keepGoing) {
+  std::ifstream in(temporary_, std::ios::binary);
+  std::vector<char> chunk(1 << 20);
+  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+    file_.Write(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    if (keepGoing && !keepGoing()) {
+      Abandon();
+      return false;
+    }
+  }
+  file_.Commit();
+  return true;
 }
 
 void AnimationWriter::Abandon() {
+  finished_ = true;
   encoder_.kill();
   encoder_.waitForFinished(-1);
   std::remove(temporary_.c_str());

@@ -5,10 +5,12 @@
 // safe save path as every other file: a failure or an abandoned animation
 // leaves no partial file and any older file as it was.
 #include <QProcess>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "platform/errors.h"
+#include "platform/replacing_file.h"
 
 namespace kirabel {
 
@@ -39,7 +41,9 @@ class EncoderError : public KirabelError {
 
 class AnimationWriter {
  public:
-  // Starts the encoder. Raises EncoderError when ffmpeg cannot be started.
+  // Makes sure the file can be written (raising WriteError or FileIOError
+  // before any encoder runs), then starts the encoder. Raises EncoderError
+  // when ffmpeg cannot be started.
   AnimationWriter(std::string path, AnimationFormat format, int width, int height, int fps);
   // An animation not finished is abandoned: the encoder stops, nothing stays.
   ~AnimationWriter();
@@ -49,14 +53,20 @@ class AnimationWriter {
   // Adds the next frame (of the size given at the start).
   void Add(const Picture& picture);
   // Ends the animation and puts the file in place. Raises EncoderError (the
-  // encoder failed) or WriteError (the file cannot be written).
-  void Finish();
+  // encoder failed) or WriteError (the file cannot be written). While the
+  // encoder finishes, keepGoing is asked now and then; when it says false the
+  // animation is abandoned, leaving nothing, and Finish returns false.
+  bool Finish(const std::function<bool()>& keepGoing = {});
 
  private:
   void Abandon();
 
+  bool EncoderEnded(const std::function<bool()>& keepGoing);
+  bool CopyEncoded(const std::function<bool()>& keepGoing);
+
   std::string path_;
-  std::string temporary_;
+  ReplacingFile file_;     // the animation's place, taken before encoding
+  std::string temporary_;  // what the encoder writes
   QProcess encoder_;
   int width_, height_;
   bool finished_ = false;

@@ -41,7 +41,10 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_
       }
     }
   }
-  if (animation) animation->Finish();
+  // Finishing the animation (the encoder's last work, the file put in place)
+  // can still be cancelled: every frame is done, and the animation is dropped.
+  const auto keepGoing = [&] { return !progress || progress(total, total, job.lastFrame); };
+  if (animation && !animation->Finish(keepGoing)) return ExportEnd::kCancelled;
   if (progress) progress(total, total, job.lastFrame);
   return ExportEnd::kDone;
 }

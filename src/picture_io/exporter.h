@@ -53,8 +53,9 @@ class FrameNotWrittenError : public KirabelError {
   int64_t frame_;
 };
 
-// Told before each frame and once at the end: (frames done, frames in all,
-// frame number); false cancels (an animation then leaves nothing behind).
+// Told before each frame, now and then while an animation is finished, and
+// once at the end: (frames done, frames in all, frame number); false cancels
+// (an animation then leaves nothing behind) until the animation is in place.
 using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t frame)>;
 
 // Builds the launch and writes the frames. kTooLarge when the launch cannot

@@ -82,6 +82,8 @@ ReplacingFile::ReplacingFile(std::string name) : name_(std::move(name)) {
   target_ = ResolveLink(name_);
   struct stat old;
   const bool exists = stat(target_.c_str(), &old) == 0;
+  // A name too long for the system would fail only when the new file takes it.
+  if (!exists && errno == ENAMETOOLONG) Fail(ENAMETOOLONG);
   errno = 0;
   if (exists && !S_ISREG(old.st_mode)) {
     file_ = std::fopen(target_.c_str(), "wb");

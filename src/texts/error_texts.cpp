@@ -1,6 +1,7 @@
 #include "texts/error_texts.h"
 
 #include <QCoreApplication>
+#include <cstring>
 
 #include "platform/errors.h"
 #include "platform/io_error.h"
@@ -17,17 +18,35 @@ QString FromCore(const std::string& text) {
   return QString::fromUtf8(text.c_str());
 }
 
+// The system's reason for an error code; only the catch-all reason has a
+// place for the code itself.
+QString ReasonText(int code) {
+  const char* text = IOErrorReasonText(code);
+  const QString reason = Translated(text);
+  return std::strstr(text, "%1") ? reason.arg(code) : reason;
+}
+
 }  // namespace
 
 QString ErrorText(const std::exception& error) {
   if (const auto* e = dynamic_cast<const WriteError*>(&error))
-    return Translated(kWriteErrorText).arg(FromCore(e->fileName()));
+    return CannotWriteText(FromCore(e->fileName()));
   if (dynamic_cast<const OutOfMemoryError*>(&error)) return Translated(kOutOfMemoryText);
   if (const auto* e = dynamic_cast<const FileIOError*>(&error)) {
-    const QString reason = Translated(IOErrorReasonText(e->code())).arg(e->code());
-    return QStringLiteral("%1 (%2)").arg(reason, FromCore(e->fileName()));
+    return QStringLiteral("%1 (%2)").arg(ReasonText(e->code()), FromCore(e->fileName()));
   }
   return QString::fromUtf8(error.what());
+}
+
+QString CannotWriteText(const QString& fileName, const QString& reason) {
+  const QString text = Translated(kWriteErrorText).arg(fileName);
+  return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
+}
+
+QString WriteFailureText(const std::exception& error) {
+  if (const auto* e = dynamic_cast<const FileIOError*>(&error))
+    return CannotWriteText(FromCore(e->fileName()), ReasonText(e->code()));
+  return ErrorText(error);
 }
 
 }  // namespace kirabel

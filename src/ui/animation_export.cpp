@@ -3,7 +3,7 @@
 #include <QProgressDialog>
 #include <exception>
 
-#include "texts/error_texts.h"
+#include "ui/export_texts.h"
 #include "ui/launch_texts.h"
 
 namespace kirabel {
@@ -34,13 +34,12 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
           &particles);
       if (end == ExportEnd::kTooLarge) error = ParticleMemoryRefusal(particles);
     } catch (const std::exception& e) {
-      error = ErrorText(e);
+      error = ExportFailureText(e);
     }
     QMetaObject::invokeMethod(
         this,
         [this, error] {
-          poll_.stop();
-          if (progress_) progress_->deleteLater();
+          closeProgress();
           emit finished(error);
         },
         Qt::QueuedConnection);
@@ -50,6 +49,19 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
 AnimationExport::~AnimationExport() {
   cancelled_ = true;
   if (worker_.joinable()) worker_.join();
+  closeProgress();
+}
+
+// The window stays hidden until the export has ended: no later progress
+// shows it again.
+void AnimationExport::cancel() {
+  cancelled_ = true;
+  poll_.stop();
+  if (progress_) progress_->hide();
+}
+
+void AnimationExport::closeProgress() {
+  poll_.stop();
   if (progress_) progress_->deleteLater();
 }
 

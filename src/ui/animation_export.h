@@ -25,7 +25,9 @@ class AnimationExport : public QObject {
   // Cancels an export still running and waits for it.
   ~AnimationExport() override;
 
-  void cancel() { cancelled_ = true; }
+  // Ends the export at whatever stage it is (the encoder too) and hides the
+  // progress window for good; nothing of the animation stays.
+  void cancel();
 
  signals:
   // The export ended: an error text, or empty when it was written or cancelled.
@@ -33,6 +35,7 @@ class AnimationExport : public QObject {
 
  private:
   void showProgress();
+  void closeProgress();
 
   std::atomic<bool> cancelled_{false};
   std::atomic<int64_t> done_{0};

@@ -82,8 +82,9 @@ void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
   formatCombo_->setCurrentIndex(static_cast<int>(
       std::find(std::begin(kFormats), std::end(kFormats), choice.format) - std::begin(kFormats)));
   fpsSpin_->setValue(choice.fps);
-  firstSpin_->setValue(static_cast<int>(std::clamp<int64_t>(choice.firstFrame, 1, last)));
-  lastSpin_->setValue(static_cast<int>(std::clamp<int64_t>(choice.lastFrame, 1, last)));
+  const bool keepRange = !choice.wholeLaunch && choice.firstFrame >= 1 && choice.lastFrame <= last;
+  firstSpin_->setValue(keepRange ? static_cast<int>(choice.firstFrame) : 1);
+  lastSpin_->setValue(keepRange ? static_cast<int>(choice.lastFrame) : last);
   fileEdit_->setText(QString::fromStdString(choice.path));
 }
 
@@ -93,6 +94,7 @@ ExportChoice ExportDialog::choice() const {
   choice.fps = fpsSpin_->value();
   choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
   choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
+  choice.wholeLaunch = choice.firstFrame == 1 && choice.lastFrame == lastSpin_->maximum();
   choice.path = fileEdit_->text().trimmed().toStdString();
   return choice;
 }

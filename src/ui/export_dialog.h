@@ -20,7 +20,8 @@ class FileChooser;
 struct ExportChoice {
   AnimationFormat format = AnimationFormat::kGif;
   int fps = 30;
-  int64_t firstFrame = 1;
+  bool wholeLaunch = true;  // frames 1 to the launch's last, following its frame count
+  int64_t firstFrame = 1;   // a range the user typed, when not the whole launch
   int64_t lastFrame = 1;
   std::string path;
 };
@@ -31,6 +32,7 @@ class ExportDialog : public QDialog {
   explicit ExportDialog(QWidget* parent = nullptr);
 
   // The launch's frame count bounds the frame fields; the choice fills them.
+  // They propose the whole launch unless the choice's range lies within it.
   void setChoice(const ExportChoice& choice, int64_t frameCount);
   ExportChoice choice() const;
   // The save dialog the browse button shows (the main window's).

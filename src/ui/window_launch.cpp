@@ -10,6 +10,7 @@
 #include "picture_io/frame_writer.h"
 #include "simulation/launch.h"
 #include "simulation/space_buffer.h"
+#include "texts/error_texts.h"
 #include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -72,9 +73,11 @@ bool WindowLaunch::saveFrame(const LaunchSettings& settings, int64_t frame) {
                  NumberedFrameName(settings.autosaveName, frame, PictureFormat::kBmp),
                  PictureFormat::kBmp);
     return true;
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    // The reason follows on a line of its own, as every save words it.
     MessageBox::warning(&window_,
-                        QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning));
+                        QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning) +
+                            QLatin1Char('\n') + ErrorText(error));
     return false;
   }
 }

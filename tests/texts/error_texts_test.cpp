@@ -65,5 +65,31 @@ TEST(ErrorTextsTest, EnglishCatalogueTranslatesEveryKnownError) {
   QCoreApplication::removeTranslator(&english);
 }
 
+// Qt's warnings while the test runs (a "%1" left without its argument).
+QStringList* warnings = nullptr;
+void RecordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (warnings && type != QtDebugMsg) warnings->append(text);
+}
+
+TEST(ErrorTextsTest, WordingAReasonLeavesNoArgumentMissing) {
+  QStringList recorded;
+  warnings = &recorded;
+  const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
+  for (const Case& c : Cases()) TextAndWhat(c);
+  WriteFailureText(FileIOError(std::string(300, 'n'), ENAMETOOLONG));
+  qInstallMessageHandler(previous);
+  warnings = nullptr;
+  EXPECT_TRUE(recorded.isEmpty()) << recorded.join('\n').toStdString();
+}
+
+// A failed save names the file first, then the system's reason on a line of its own.
+TEST(ErrorTextsTest, WriteFailureNamesTheFileThenTheReason) {
+  EXPECT_EQ(WriteFailureText(FileIOError("d/a%1.gif", ENOENT)),
+            QStringLiteral("d/a%1.gif に書き込めません\nﾌｧｲﾙが見つかりません"));
+  EXPECT_EQ(WriteFailureText(FileIOError("a.gif", EIO)),
+            QStringLiteral("a.gif に書き込めません\nI/O ｴﾗｰ (5)"));
+  EXPECT_EQ(WriteFailureText(WriteError("a.gif")), QStringLiteral("a.gif に書き込めません"));
+}
+
 }  // namespace
 }  // namespace kirabel

@@ -207,14 +207,27 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   const std::string readOnly = scratch_.File("fire00001.BMP");
   testing::WriteBytes(readOnly, "kept");
   chmod(readOnly.c_str(), 0444);
-  for (const std::string& name : {scratch_.File("missing/fire.bmp"), scratch_.File("fire.bmp")}) {
-    autosaveTo(name);
+  // The warning's second line gives the reason.
+  const struct {
+    std::string name;
+    QString reason;
+  } failures[] = {
+      {scratch_.File("missing/fire.bmp"),
+       QStringLiteral("ﾌｧｲﾙが見つかりません (%1)")
+           .arg(QString::fromStdString(scratch_.File("missing/fire00001.BMP")))},
+      {scratch_.File("fire.bmp"),
+       QString::fromStdString(readOnly) + QStringLiteral(" に書き込めません")},
+  };
+  for (const auto& failure : failures) {
+    autosaveTo(failure.name);
     AnswerLaunchDialog(true);
     mainWindow().launch();
     ASSERT_EQ(MessageBox::shown().size(), 1u);
     EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("警告"));
-    EXPECT_EQ(MessageBox::shown()[0].text,
-              QStringLiteral("ディスクの空き容量が足りないか、指定されたファイルに書き込めません"));
+    EXPECT_EQ(
+        MessageBox::shown()[0].text,
+        QStringLiteral("ディスクの空き容量が足りないか、指定されたファイルに書き込めません\n") +
+            failure.reason);
     MessageBox::clearRecord();
     ExpectIdle();
   }
