@@ -527,6 +527,11 @@
         <translation>There are no particle sets.</translation>
     </message>
     <message>
+        <location filename="../src/ui/main_window_export.cpp" line="+5"/>
+        <source>空間の解像度が %1x%2 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください</source>
+        <translation>An animation cannot be written at a space resolution of %1x%2. Make the width and height at least 1.</translation>
+    </message>
+    <message>
         <location filename="../src/ui/main_window_files.cpp" line="+34"/>
         <source>現在のデータを破棄していいですか</source>
         <translation>Discard the current data?</translation>
