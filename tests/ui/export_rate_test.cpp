@@ -34,7 +34,9 @@ TEST(ExportDialogRate, TakesTypedRatesAndKeepsOkForReadableOnes) {
   for (const auto& [text, expected] : typed) {
     rate->setEditText(QString::fromLatin1(text));
     EXPECT_EQ(ok->isEnabled(), expected.has_value()) << text;
-    if (expected) EXPECT_EQ(dialog.choice().rate, *expected) << text;
+    if (expected) {
+      EXPECT_EQ(dialog.choice().rate, *expected) << text;
+    }
   }
 }
 
