@@ -25,7 +25,7 @@ TEST(FrameRate, ReadsWholeNumbersDecimalsAndFractions) {
       {"23.98", FrameRate{24000, 1001}},
       {"59.94", FrameRate{60000, 1001}},
       {"119.88", FrameRate{120000, 1001}},
-      {"29.9", FrameRate{299, 10}},      // one place is not a video rate
+      {"29.9", FrameRate{299, 10}},        // one place is not a video rate
       {"29.971", FrameRate{29971, 1000}},  // nor a rounding it does not give
       {"30000/1001", FrameRate{30000, 1001}},
       {"60/2", FrameRate{30, 1}},
@@ -54,9 +54,10 @@ TEST(FrameRate, ReadsWholeNumbersDecimalsAndFractions) {
 
 TEST(FrameRate, TextReadsBackAsTheSameRate) {
   const std::pair<FrameRate, const char*> cases[] = {
-      {{30, 1}, "30"},           {{25, 2}, "12.5"},          {{30000, 1001}, "29.97"},
-      {{24000, 1001}, "23.976"}, {{60000, 1001}, "59.94"},   {{2997, 100}, "2997/100"},
-      {{7, 3}, "7/3"},           {{999999999, 1000000}, "999.999999"}};
+      {{30, 1}, "30"},          {{25, 2}, "12.5"},
+      {{30000, 1001}, "29.97"}, {{24000, 1001}, "23.976"},
+      {{60000, 1001}, "59.94"}, {{2997, 100}, "2997/100"},
+      {{7, 3}, "7/3"},          {{999999999, 1000000}, "999.999999"}};
   for (const auto& [rate, text] : cases) {
     EXPECT_EQ(FrameRateText(rate), text);
     EXPECT_EQ(ParseFrameRate(FrameRateText(rate)), rate) << text;
