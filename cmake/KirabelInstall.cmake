@@ -7,6 +7,7 @@
 #   share/mime/packages/<id>.xml               the .pcl file type
 #   share/metainfo/<id>.metainfo.xml           software centre description
 #   share/icons/hicolor/<size>/apps/<id>.png   application icon, and scalable/apps/<id>.svg
+#   share/man/man1, share/man/ja/man1          manual pages (cmake/KirabelManPages.cmake)
 set(KIRABEL_APP_ID io.github.kirabel.Kirabel)
 set(KIRABEL_LINUX_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
 set(KIRABEL_ICON_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons)

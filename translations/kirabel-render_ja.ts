@@ -22,7 +22,9 @@ desktop program&apos;s automatic saving writes it.
       --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
                          values), or one animation file: gif, apng, webm, mp4
                          (also chosen by the output&apos;s extension; needs ffmpeg)
-      --fps N            frames per second of an animation (default 30)
+      --fps R            frames per second of an animation, 1 to 1000: a whole
+                         number, a decimal (29.97) or N/D (30000/1001);
+                         default 30
       --max-particles N  refuse when the estimated particle count reaches N
       --jobs N           worker threads (default: all cores)
       --range A-B        frames A..B only (numbered as the files are)
@@ -54,7 +56,8 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4
                          (出力先の拡張子でも選べる。ffmpeg が必要)
-      --fps N            アニメーションの毎秒コマ数 (既定値 30)
+      --fps R            アニメーションの毎秒コマ数。1 から 1000 までの整数、
+                         小数 (29.97) または N/D (30000/1001)。既定値 30
       --max-particles N  見積もった粒子数が N に達したら描かない
       --jobs N           作業スレッドの数 (既定値: すべてのコア)
       --range A-B        第 A..B コマだけ (番号はファイル名と同じ)
@@ -92,8 +95,8 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
     </message>
     <message>
         <location line="+13"/>
-        <source>--fps: expected a whole number from 1 to 1000</source>
-        <translation>--fps: 1 から 1000 までの整数を指定してください</translation>
+        <source>--fps: expected a rate from 1 to 1000 frames per second, such as 30, 29.97 or 30000/1001: %1</source>
+        <translation>--fps: 毎秒 1 から 1000 コマまでのレートを 30、29.97、30000/1001 のように指定してください: %1</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -214,6 +217,11 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
         <location filename="../src/cli/error_messages.cpp" line="+18"/>
         <source>the encoder ffmpeg cannot be started; install ffmpeg to write %1 files</source>
         <translation>エンコーダ ffmpeg を起動できません。%1 ファイルを書き出すには ffmpeg をインストールしてください</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot make an animation of a %1 space: it needs at least 1x1 pixels</source>
+        <translation>%1 の空間からはアニメーションを作れません。1x1 ピクセル以上が必要です</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -148,6 +148,11 @@
         <source>エンコーダ ffmpeg が失敗しました</source>
         <translation>The encoder ffmpeg failed</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>空間の解像度が %1 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください</source>
+        <translation>An animation cannot be written at a space resolution of %1. Make the width and height at least 1.</translation>
+    </message>
 </context>
 <context>
     <name>kirabel::HelpViewer</name>

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "cli/error_messages.h"
 #include "platform/c_numbers.h"
 
 namespace kirabel::cli {
@@ -34,7 +35,9 @@ QString HelpText() {
       "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
       "                         values), or one animation file: gif, apng, webm, mp4\n"
       "                         (also chosen by the output's extension; needs ffmpeg)\n"
-      "      --fps N            frames per second of an animation (default 30)\n"
+      "      --fps R            frames per second of an animation, 1 to 1000: a whole\n"
+      "                         number, a decimal (29.97) or N/D (30000/1001);\n"
+      "                         default 30\n"
       "      --max-particles N  refuse when the estimated particle count reaches N\n"
       "      --jobs N           worker threads (default: all cores)\n"
       "      --range A-B        frames A..B only (numbered as the files are)\n"
@@ -89,7 +92,7 @@ struct Options {
   QCommandLineOption interval{"interval", "", "T"};
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
-  QCommandLineOption fps{"fps", "", "N"};
+  QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption maxParticles{"max-particles", "", "N"};
   QCommandLineOption jobs{"jobs", "", "N"};
   QCommandLineOption range{"range", "", "A-B"};
@@ -157,7 +160,7 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
   RenderRequest& r = result.request;
   if (parser.isSet(o.format)) {
     const std::string f = parser.value(o.format).toLower().toStdString();
-    const auto animation = AnimationFormatForName("." + f);
+    const auto animation = AnimationFormatNamed(f);
     if (f == "bmp" || f == "png" || f == "png16") {
       r.format = f == "bmp"   ? PictureFormat::kBmp
                  : f == "png" ? PictureFormat::kPng
@@ -177,13 +180,23 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
   if (r.animation && !parser.isSet(o.output))
     r.prefix = RemoveExtension(r.input) + AnimationExtension(*r.animation);
   if (parser.isSet(o.fps)) {
-    const auto fps = ParseInteger(parser.value(o.fps), 1, 1000);
-    if (!fps) {
-      result = Error(QCoreApplication::translate("kirabel::cli",
-                                                 "--fps: expected a whole number from 1 to 1000"));
+    const auto rate = ParseFrameRate(parser.value(o.fps).toStdString());
+    if (!rate) {
+      result = Error(QCoreApplication::translate(
+                         "kirabel::cli",
+                         "--fps: expected a rate from 1 to 1000 frames per second, such as 30, "
+                         "29.97 or 30000/1001: %1")
+                         .arg(parser.value(o.fps)));
       return false;
     }
-    r.fps = static_cast<int>(*fps);
+    r.rate = *rate;
+  }
+  // An animation needs a picture: refused here, before the encoder starts.
+  if (r.animation && (r.width < 1 || r.height < 1)) {
+    result =
+        Error(MessageOf(EncoderError(EncoderError::Kind::kEmptyPicture,
+                                     std::to_string(r.width) + "x" + std::to_string(r.height))));
+    return false;
   }
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include "cli/frame_selection.h"
 #include "picture_io/animation_writer.h"
+#include "picture_io/frame_rate.h"
 #include "picture_io/frame_writer.h"
 
 namespace kirabel::cli {
@@ -26,7 +27,7 @@ struct RenderRequest {
   std::optional<long double> gravity;   // overrides G
   PictureFormat format = PictureFormat::kBmp;
   std::optional<AnimationFormat> animation;  // one file instead of numbered frames
-  int fps = 30;                              // frames per second of an animation
+  FrameRate rate;                            // frames per second of an animation
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   std::optional<FrameRange> range;  // --range A-B

@@ -19,6 +19,11 @@ QString EncoderMessage(const EncoderError& error) {
                  "kirabel::cli",
                  "the encoder ffmpeg cannot be started; install ffmpeg to write %1 files")
           .arg(subject);
+    case EncoderError::Kind::kEmptyPicture:
+      return QCoreApplication::translate(
+                 "kirabel::cli",
+                 "cannot make an animation of a %1 space: it needs at least 1x1 pixels")
+          .arg(subject);
     case EncoderError::Kind::kStopped:
       return QCoreApplication::translate("kirabel::cli", "the encoder ffmpeg stopped");
     case EncoderError::Kind::kFailed:
@@ -26,6 +31,13 @@ QString EncoderMessage(const EncoderError& error) {
   }
   return QCoreApplication::translate("kirabel::cli", "the encoder ffmpeg failed on %1")
       .arg(subject);
+}
+
+// The encoder's own words, when it gave any, follow as the reason.
+QString EncoderMessageWithReason(const EncoderError& error) {
+  const QString message = EncoderMessage(error);
+  if (error.reason().empty()) return message;
+  return QStringLiteral("%1: %2").arg(message, FromLocal(error.reason()));
 }
 
 // The message of the error a frame error was raised for.
@@ -46,7 +58,8 @@ QString MessageOf(const std::exception& error) {
     return QCoreApplication::translate("kirabel::cli", "frame %1 not written: %2")
         .arg(QString::number(e->frame()), CauseOf(*e));
   }
-  if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderMessage(*e);
+  if (const auto* e = dynamic_cast<const EncoderError*>(&error))
+    return EncoderMessageWithReason(*e);
   return ErrorText(error);
 }
 

@@ -105,7 +105,7 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
   job.skipExisting = r.skipExisting;
   job.animation = r.animation;
   job.animationPath = r.prefix;
-  job.fps = r.fps;
+  job.rate = r.rate;
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
   int64_t particles = 0;

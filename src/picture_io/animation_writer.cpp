@@ -56,12 +56,19 @@ std::string TemporaryBeside(const std::string& path) {
 
 std::optional<AnimationFormat> AnimationFormatForName(const std::string& name) {
   const std::string lower = Lower(name);
-  for (AnimationFormat format : {AnimationFormat::kGif, AnimationFormat::kApng,
-                                 AnimationFormat::kWebm, AnimationFormat::kMp4}) {
+  for (AnimationFormat format : kAnimationFormats) {
     const std::string extension = AnimationExtension(format);
     if (lower.size() > extension.size() &&
         lower.compare(lower.size() - extension.size(), extension.size(), extension) == 0)
       return format;
+  }
+  return std::nullopt;
+}
+
+std::optional<AnimationFormat> AnimationFormatNamed(const std::string& word) {
+  const std::string lower = Lower(word);
+  for (AnimationFormat format : kAnimationFormats) {
+    if (lower == AnimationExtension(format) + 1) return format;
   }
   return std::nullopt;
 }
@@ -88,33 +95,89 @@ std::string EncoderErrorText(EncoderError::Kind kind, const std::string& subject
       return "the encoder ffmpeg cannot be started; install ffmpeg to write " + subject + " files";
     case EncoderError::Kind::kStopped:
       return "the encoder ffmpeg stopped";
+    case EncoderError::Kind::kEmptyPicture:
+      return "cannot make an animation of a " + subject + " space: it needs at least 1x1 pixels";
     case EncoderError::Kind::kFailed:
       break;
   }
   return "the encoder ffmpeg failed on " + subject;
 }
 
+std::string WithReason(const std::string& text, const std::string& reason) {
+  return reason.empty() ? text : text + ": " + reason;
+}
+
+std::string Trimmed(const std::string& line) {
+  const auto first = line.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+// "[libx264 @ 0x55d0c8] width not divisible by 2" → "libx264: width not divisible by 2".
+std::string WithoutAddress(const std::string& line) {
+  const auto at = line.find(" @ 0x");
+  const auto end = line.find("] ");
+  if (line.empty() || line[0] != '[' || at == std::string::npos || end == std::string::npos ||
+      at > end)
+    return line;
+  return line.substr(1, at - 1) + ": " + line.substr(end + 2);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// The most of the encoder's error output kept: its last lines carry the reason.
+constexpr std::size_t kKeptErrorOutput = 4096;
+
 }  // namespace
 
-EncoderError::EncoderError(Kind kind, const std::string& subject)
-    : KirabelError(EncoderErrorText(kind, subject)), kind_(kind), subject_(subject) {}
+std::string EncoderReason(const std::string& errorOutput) {
+  std::string reason;
+  std::size_t start = 0;
+  while (start <= errorOutput.size()) {
+    const auto end = errorOutput.find_first_of("\r\n", start);
+    const std::string line = Trimmed(
+        errorOutput.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    // ffmpeg's closing words say only that it failed.
+    if (!line.empty() && line != "Conversion failed!") reason = WithoutAddress(line);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return reason;
+}
+
+EncoderError::EncoderError(Kind kind, const std::string& subject, const std::string& reason)
+    : KirabelError(WithReason(EncoderErrorText(kind, subject), reason)),
+      kind_(kind),
+      subject_(subject),
+      reason_(reason) {}
 
 AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
-                                 int fps)
+                                 FrameRate rate)
     : path_(std::move(path)),
       file_(path_),
       temporary_(TemporaryBeside(path_)),
       width_(width),
       height_(height) {
+  if (width < 1 || height < 1) {
+    throw EncoderError(EncoderError::Kind::kEmptyPicture,
+                       std::to_string(width) + "x" + std::to_string(height));
+  }
   QStringList arguments{"-hide_banner", "-loglevel",
                         "error",        "-y",
                         "-f",           "rawvideo",
                         "-pix_fmt",     "bgr24",
                         "-s",           QStringLiteral("%1x%2").arg(width).arg(height),
-                        "-r",           QString::number(fps),
+                        "-framerate",   QString::fromStdString(FrameRateArgument(rate)),
                         "-i",           "-"};
   arguments << EncoderArguments(format) << QString::fromStdString(temporary_);
-  encoder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // What the encoder says is kept for the reason of a failure, never shown raw.
+  encoder_.setProcessChannelMode(QProcess::SeparateChannels);
+  encoder_.setStandardOutputFile(QProcess::nullDevice());
   encoder_.start(QStringLiteral("ffmpeg"), arguments);
   if (!encoder_.waitForStarted()) {
     throw EncoderError(EncoderError::Kind::kNotStarted, AnimationExtension(format));
@@ -135,16 +198,21 @@ void AnimationWriter::Add(const Picture& picture) {
   }
   encoder_.write(frame.data(), static_cast<qint64>(frame.size()));
   while (encoder_.bytesToWrite() > 0) {
-    if (!encoder_.waitForBytesWritten(-1)) throw EncoderError(EncoderError::Kind::kStopped, path_);
+    if (!encoder_.waitForBytesWritten(-1)) {
+      WaitForEncoder();
+      throw EncoderError(EncoderError::Kind::kStopped, path_, EncoderReason(errorOutput_));
+    }
   }
+  KeepErrorOutput();
 }
 
 bool AnimationWriter::Finish(const std::function<bool()>& keepGoing) {
   encoder_.closeWriteChannel();
   if (!EncoderEnded(keepGoing)) return false;
+  KeepErrorOutput();
   if (encoder_.exitStatus() != QProcess::NormalExit || encoder_.exitCode() != 0) {
     Abandon();
-    throw EncoderError(EncoderError::Kind::kFailed, path_);
+    throw EncoderError(EncoderError::Kind::kFailed, path_, EncoderReason(errorOutput_));
   }
   try {
     if (!CopyEncoded(keepGoing)) return false;
@@ -184,6 +252,19 @@ bool AnimationWriter::CopyEncoded(const std::function<bool()>& keepGoing) {
   }
   file_.Commit();
   return true;
+}
+
+void AnimationWriter::WaitForEncoder() {
+  encoder_.waitForFinished(-1);
+  KeepErrorOutput();
+}
+
+// The encoder's words name the file it writes: the animation's own name, not
+// the temporary one beside it.
+void AnimationWriter::KeepErrorOutput() {
+  errorOutput_ += Replaced(encoder_.readAllStandardError().toStdString(), temporary_, path_);
+  if (errorOutput_.size() > kKeptErrorOutput)
+    errorOutput_.erase(0, errorOutput_.size() - kKeptErrorOutput);
 }
 
 void AnimationWriter::Abandon() {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "picture_io/frame_rate.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
 
@@ -17,34 +18,45 @@ namespace kirabel {
 class Picture;
 
 enum class AnimationFormat { kGif, kApng, kWebm, kMp4 };
+constexpr AnimationFormat kAnimationFormats[] = {AnimationFormat::kGif, AnimationFormat::kApng,
+                                                 AnimationFormat::kWebm, AnimationFormat::kMp4};
 
 // The format a name's extension asks for (".gif", ".apng", ".webm", ".mp4",
 // any letter case); nothing for any other name.
 std::optional<AnimationFormat> AnimationFormatForName(const std::string& name);
+// The format a word names ("gif", "apng", "webm", "mp4", any letter case).
+std::optional<AnimationFormat> AnimationFormatNamed(const std::string& word);
 // The extension of a format, with its dot.
 const char* AnimationExtension(AnimationFormat format);
 
-// The encoder could not do its work. what() says so in English; the kind and
-// its subject (the extension of the format, or the animation's file) let a
-// caller say it in the user's language.
+// The encoder could not do its work. what() says so in English; the kind, its
+// subject (the extension of the format, the animation's file, or the size
+// "WxH" of a space without pixels) and the encoder's own last words, if any,
+// let a caller say it in the user's language.
 class EncoderError : public KirabelError {
  public:
-  enum class Kind { kNotStarted, kStopped, kFailed };
-  EncoderError(Kind kind, const std::string& subject);
+  enum class Kind { kNotStarted, kStopped, kFailed, kEmptyPicture };
+  EncoderError(Kind kind, const std::string& subject, const std::string& reason = {});
   Kind kind() const { return kind_; }
   const std::string& subject() const { return subject_; }
+  const std::string& reason() const { return reason_; }
 
  private:
   Kind kind_;
   std::string subject_;
+  std::string reason_;
 };
+
+// The last line of an encoder's error output that says something, on one
+// line without the "[component @ 0x...]" tag; empty when there is none.
+std::string EncoderReason(const std::string& errorOutput);
 
 class AnimationWriter {
  public:
-  // Makes sure the file can be written (raising WriteError or FileIOError
-  // before any encoder runs), then starts the encoder. Raises EncoderError
-  // when ffmpeg cannot be started.
-  AnimationWriter(std::string path, AnimationFormat format, int width, int height, int fps);
+  // Refuses a picture without pixels (EncoderError) and makes sure the file
+  // can be written (WriteError or FileIOError), both before any encoder runs,
+  // then starts the encoder. Raises EncoderError when ffmpeg cannot be started.
+  AnimationWriter(std::string path, AnimationFormat format, int width, int height, FrameRate rate);
   // An animation not finished is abandoned: the encoder stops, nothing stays.
   ~AnimationWriter();
   AnimationWriter(const AnimationWriter&) = delete;
@@ -60,6 +72,9 @@ class AnimationWriter {
 
  private:
   void Abandon();
+  // Waits for the encoder to end and keeps the end of what it said.
+  void WaitForEncoder();
+  void KeepErrorOutput();
 
   bool EncoderEnded(const std::function<bool()>& keepGoing);
   bool CopyEncoded(const std::function<bool()>& keepGoing);
@@ -68,6 +83,7 @@ class AnimationWriter {
   ReplacingFile file_;     // the animation's place, taken before encoding
   std::string temporary_;  // what the encoder writes
   QProcess encoder_;
+  std::string errorOutput_;  // the end of the encoder's error output
   int width_, height_;
   bool finished_ = false;
 };

@@ -11,6 +11,11 @@
 namespace kirabel {
 
 ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_t* particles) {
+  // The encoder first: a space without pixels is refused before any work.
+  std::optional<AnimationWriter> animation;
+  if (job.animation) {
+    animation.emplace(job.animationPath, *job.animation, job.width, job.height, job.rate);
+  }
   RandomGenerator random = job.random;
   const Launch::BuildResult built =
       Launch::Build(job.sets, job.settings, random, INT64_MAX, {}, job.jobs);
@@ -20,10 +25,6 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_
   Picture picture;
   picture.SetHeight(job.height);
   picture.SetWidth(job.width);
-  std::optional<AnimationWriter> animation;
-  if (job.animation) {
-    animation.emplace(job.animationPath, *job.animation, job.width, job.height, job.fps);
-  }
   const int64_t total = std::max<int64_t>(job.lastFrame - job.firstFrame + 1, 0);
   for (int64_t frame = job.firstFrame; frame <= job.lastFrame; ++frame) {
     if (progress && !progress(frame - job.firstFrame, total, frame)) return ExportEnd::kCancelled;

@@ -12,6 +12,7 @@
 #include "model/launch_settings.h"
 #include "model/particle.h"
 #include "picture_io/animation_writer.h"
+#include "picture_io/frame_rate.h"
 #include "picture_io/frame_writer.h"
 #include "platform/errors.h"
 #include "simulation/random.h"
@@ -35,7 +36,7 @@ struct ExportJob {
   // Or one animation file.
   std::optional<AnimationFormat> animation;
   std::string animationPath;
-  int fps = 30;
+  FrameRate rate;  // frames per second of the animation
 };
 
 enum class ExportEnd { kDone, kTooLarge, kCancelled };
@@ -60,8 +61,9 @@ using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t f
 
 // Builds the launch and writes the frames. kTooLarge when the launch cannot
 // fit into memory (particles then says how many it would make). Raises
-// KirabelError naming the frame when a file cannot be written, or when the
-// encoder cannot be had.
+// KirabelError naming the frame when a file cannot be written, or
+// EncoderError when the encoder cannot be had (an animation of a space
+// without pixels is refused before the launch is built).
 ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_t* particles);
 
 }  // namespace kirabel

@@ -18,9 +18,9 @@ namespace kirabel {
 
 namespace {
 
-constexpr AnimationFormat kFormats[] = {AnimationFormat::kGif, AnimationFormat::kApng,
-                                        AnimationFormat::kWebm, AnimationFormat::kMp4};
 constexpr int kLargestFrame = std::numeric_limits<int>::max();
+// The rates offered; any other can be typed.
+const char* const kCommonRates[] = {"23.976", "24", "25", "29.97", "30", "50", "59.94", "60"};
 
 QSpinBox* FrameSpin(QWidget* parent, const char* name) {
   auto* spin = new QSpinBox(parent);
@@ -40,9 +40,11 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   formatCombo_->setObjectName(QStringLiteral("formatCombo"));
   formatCombo_->addItems({QStringLiteral("GIF"), QStringLiteral("APNG"), QStringLiteral("WebM"),
                           QStringLiteral("MP4")});
-  fpsSpin_ = new QSpinBox(this);
-  fpsSpin_->setObjectName(QStringLiteral("fpsSpin"));
-  fpsSpin_->setRange(1, 120);
+  rateCombo_ = new QComboBox(this);
+  rateCombo_->setObjectName(QStringLiteral("rateCombo"));
+  rateCombo_->setEditable(true);
+  rateCombo_->setInsertPolicy(QComboBox::NoInsert);
+  for (const char* rate : kCommonRates) rateCombo_->addItem(QLatin1String(rate));
   firstSpin_ = FrameSpin(this, "firstFrameSpin");
   lastSpin_ = FrameSpin(this, "lastFrameSpin");
   fileEdit_ = new QLineEdit(this);
@@ -60,7 +62,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
       ->setObjectName(QStringLiteral("cancelButton"));
   auto* form = new QFormLayout(this);
   form->addRow(tr("形式"), formatCombo_);
-  form->addRow(tr("毎秒のフレーム数"), fpsSpin_);
+  form->addRow(tr("毎秒のフレーム数"), rateCombo_);
   form->addRow(tr("最初のフレーム"), firstSpin_);
   form->addRow(tr("最後のフレーム"), lastSpin_);
   form->addRow(tr("ファイル名"), fileRow);
@@ -70,8 +72,8 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   connect(browseButton_, &QPushButton::clicked, this, &ExportDialog::browse);
   connect(formatCombo_, qOverload<int>(&QComboBox::currentIndexChanged), this,
           &ExportDialog::followFormat);
-  connect(fileEdit_, &QLineEdit::textChanged, this,
-          [this] { okButton_->setEnabled(!fileEdit_->text().trimmed().isEmpty()); });
+  connect(fileEdit_, &QLineEdit::textChanged, this, &ExportDialog::updateOkButton);
+  connect(rateCombo_, &QComboBox::editTextChanged, this, &ExportDialog::updateOkButton);
   okButton_->setEnabled(false);
 }
 
@@ -80,8 +82,9 @@ void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
   firstSpin_->setRange(1, last);
   lastSpin_->setRange(1, last);
   formatCombo_->setCurrentIndex(static_cast<int>(
-      std::find(std::begin(kFormats), std::end(kFormats), choice.format) - std::begin(kFormats)));
-  fpsSpin_->setValue(choice.fps);
+      std::find(std::begin(kAnimationFormats), std::end(kAnimationFormats), choice.format) -
+      std::begin(kAnimationFormats)));
+  rateCombo_->setEditText(QString::fromStdString(FrameRateText(choice.rate)));
   const bool keepRange = !choice.wholeLaunch && choice.firstFrame >= 1 && choice.lastFrame <= last;
   firstSpin_->setValue(keepRange ? static_cast<int>(choice.firstFrame) : 1);
   lastSpin_->setValue(keepRange ? static_cast<int>(choice.lastFrame) : last);
@@ -90,13 +93,18 @@ void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
 
 ExportChoice ExportDialog::choice() const {
   ExportChoice choice;
-  choice.format = kFormats[std::clamp(formatCombo_->currentIndex(), 0, 3)];
-  choice.fps = fpsSpin_->value();
+  choice.format = kAnimationFormats[std::clamp(formatCombo_->currentIndex(), 0, 3)];
+  choice.rate = ParseFrameRate(rateCombo_->currentText().toStdString()).value_or(FrameRate{});
   choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
   choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
   choice.wholeLaunch = choice.firstFrame == 1 && choice.lastFrame == lastSpin_->maximum();
   choice.path = fileEdit_->text().trimmed().toStdString();
   return choice;
+}
+
+void ExportDialog::updateOkButton() {
+  okButton_->setEnabled(!fileEdit_->text().trimmed().isEmpty() &&
+                        ParseFrameRate(rateCombo_->currentText().toStdString()));
 }
 
 // The file name takes the chosen format's extension.

@@ -1,12 +1,13 @@
 #pragma once
 // The animation export dialog ("アニメーションを書き出す"): the format, the
-// frames per second, the frames of the launch and the file. It holds no data:
-// the main window fills it before showing it and reads the choice afterwards.
+// frames per second (a whole number, a decimal or N/D), the frames of the launch and the file. It
+// holds no data: the main window fills it before showing it and reads the choice afterwards.
 #include <QDialog>
 #include <cstdint>
 #include <string>
 
 #include "picture_io/animation_writer.h"
+#include "picture_io/frame_rate.h"
 
 class QComboBox;
 class QLineEdit;
@@ -19,7 +20,7 @@ class FileChooser;
 
 struct ExportChoice {
   AnimationFormat format = AnimationFormat::kGif;
-  int fps = 30;
+  FrameRate rate;
   bool wholeLaunch = true;  // frames 1 to the launch's last, following its frame count
   int64_t firstFrame = 1;   // a range the user typed, when not the whole launch
   int64_t lastFrame = 1;
@@ -41,9 +42,11 @@ class ExportDialog : public QDialog {
  private:
   void browse();
   void followFormat();
+  // OK needs a file name and a frame rate that can be read.
+  void updateOkButton();
 
   QComboBox* formatCombo_;
-  QSpinBox* fpsSpin_;
+  QComboBox* rateCombo_;
   QSpinBox* firstSpin_;
   QSpinBox* lastSpin_;
   QLineEdit* fileEdit_;

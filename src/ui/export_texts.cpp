@@ -19,9 +19,18 @@ const char kEncoderStopped[] =
     QT_TRANSLATE_NOOP("kirabel::ExportTexts", "エンコーダ ffmpeg が止まりました");
 const char kEncoderFailed[] =
     QT_TRANSLATE_NOOP("kirabel::ExportTexts", "エンコーダ ffmpeg が失敗しました");
+const char kEmptyAnimation[] = QT_TRANSLATE_NOOP(
+    "kirabel::ExportTexts",
+    "空間の解像度が %1 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください");
 
 QString Translated(const char* text) {
   return QCoreApplication::translate(kContext, text);
+}
+
+// What the encoder said, after our own words, on the same line.
+QString WithEncoderReason(const char* text, const EncoderError& error) {
+  const QString reason = QString::fromStdString(error.reason());
+  return reason.isEmpty() ? Translated(text) : Translated(text) + QStringLiteral(": ") + reason;
 }
 
 QString EncoderFailureText(const EncoderError& error) {
@@ -29,12 +38,14 @@ QString EncoderFailureText(const EncoderError& error) {
   switch (error.kind()) {
     case EncoderError::Kind::kNotStarted:
       return Translated(kEncoderMissing).arg(subject);
+    case EncoderError::Kind::kEmptyPicture:
+      return EmptyAnimationText(subject);
     case EncoderError::Kind::kStopped:
-      return CannotWriteText(subject, Translated(kEncoderStopped));
+      return CannotWriteText(subject, WithEncoderReason(kEncoderStopped, error));
     case EncoderError::Kind::kFailed:
       break;
   }
-  return CannotWriteText(subject, Translated(kEncoderFailed));
+  return CannotWriteText(subject, WithEncoderReason(kEncoderFailed, error));
 }
 
 }  // namespace
@@ -51,6 +62,10 @@ QString ExportFailureText(const std::exception& error) {
   }
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderFailureText(*e);
   return WriteFailureText(error);
+}
+
+QString EmptyAnimationText(const QString& size) {
+  return Translated(kEmptyAnimation).arg(size);
 }
 
 }  // namespace kirabel

@@ -9,6 +9,7 @@
 #include "simulation/launch.h"
 #include "simulation/population.h"
 #include "ui/animation_export.h"
+#include "ui/export_texts.h"
 #include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -25,6 +26,14 @@ void MainWindow::exportAnimation() {
     MessageBox::warning(this, tr("パーティクルがありません"));
     return;
   }
+  const Options& options = document_.options();
+  if (options.resolutionWidth < 1 || options.resolutionHeight < 1) {  // no picture to encode
+    MessageBox::warning(
+        this,
+        EmptyAnimationText(
+            QStringLiteral("%1x%2").arg(options.resolutionWidth).arg(options.resolutionHeight)));
+    return;
+  }
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
   ExportDialog dialog(this);
   dialog.setFileChooser(&saveDialog);
@@ -36,7 +45,6 @@ void MainWindow::exportAnimation() {
   job.sets = document_.sets();
   job.settings = settings;
   job.random = random;
-  const Options& options = document_.options();
   job.width = options.resolutionWidth;
   job.height = options.resolutionHeight;
   job.options = {options.antiAliasing, options.wrapSpace};
@@ -45,7 +53,7 @@ void MainWindow::exportAnimation() {
   job.lastFrame = std::min(exportChoice_.lastFrame, FrameCount(settings.frameCount));
   job.animation = exportChoice_.format;
   job.animationPath = exportChoice_.path;
-  job.fps = exportChoice_.fps;
+  job.rate = exportChoice_.rate;
   export_ = std::make_unique<AnimationExport>(std::move(job), this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
 }

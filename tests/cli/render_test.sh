@@ -67,7 +67,7 @@ expect_exit 2
 expect_exit 2 --no-such-option "$work/scene.pcl"
 expect_exit 2 --size 10000x10 "$work/scene.pcl"
 expect_exit 2 --size 64 "$work/scene.pcl"
-expect_exit 2 --format gif "$work/scene.pcl"
+expect_exit 2 --format tiff "$work/scene.pcl"
 expect_exit 2 --jobs 0 "$work/scene.pcl"
 expect_exit 2 --frames abc "$work/scene.pcl"
 expect_exit 2 "$work/scene.pcl" "$work/other.pcl"

@@ -36,9 +36,18 @@ if [ -n "${KIRABEL_SOURCE_DIR:-}" ] && ls "$KIRABEL_SOURCE_DIR"/examples/*.pcl >
   done
 fi
 
+# Manual pages of a program, English and Japanese, compressed.
+need_manual() {
+  for folder in man1 ja/man1; do
+    need_file "$share/man/$folder/$1.1.gz"
+    gzip -t "$prefix/$share/man/$folder/$1.1.gz" 2>/dev/null || fail "$folder/$1.1.gz is no gzip file"
+  done
+}
+
 # kirabel-render, when it was built.
 if [ -x "$build/kirabel-render" ]; then
   need_file bin/kirabel-render
+  need_manual kirabel-render
   "$prefix/bin/kirabel-render" --version >/dev/null 2>&1 || fail "installed kirabel-render --version"
 fi
 
@@ -47,6 +56,7 @@ if [ -x "$build/kirabel" ]; then
   [ -f "$build/kirabel.html" ] || fail "no help page next to the built kirabel"
   [ -f "$build/kirabel.en.html" ] || fail "no English help page next to the built kirabel"
   need_file bin/kirabel
+  need_manual kirabel
   need_file "$share/applications/$id.desktop"
   need_file "$share/mime/packages/$id.xml"
   need_file "$share/metainfo/$id.metainfo.xml"

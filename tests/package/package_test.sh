@@ -56,6 +56,8 @@ for path in \
   ./usr/share/metainfo/io.github.kirabel.Kirabel.metainfo.xml \
   ./usr/share/icons/hicolor/48x48/apps/io.github.kirabel.Kirabel.png \
   ./usr/share/icons/hicolor/scalable/apps/io.github.kirabel.Kirabel.svg \
+  ./usr/share/man/man1/kirabel.1.gz ./usr/share/man/man1/kirabel-render.1.gz \
+  ./usr/share/man/ja/man1/kirabel.1.gz ./usr/share/man/ja/man1/kirabel-render.1.gz \
   ./usr/share/doc/kirabel/copyright ./usr/share/doc/kirabel/changelog.Debian.gz; do
   awk '{print $6}' "$work/contents" | grep -qxF "$path" || fail "missing $path"
 done
@@ -66,18 +68,24 @@ awk '$6 !~ /^\.\/(usr\/.*)?$/ {print "outside /usr: " $6}
   "$work/contents" >"$work/bad"
 [ -s "$work/bad" ] && fail "$(cat "$work/bad")"
 
-# Lintian: no errors; warnings are shown but accepted.
+# Lintian: no errors, no program without its manual page; other warnings
+# are shown but accepted.
 if ! lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1; then
   fail "lintian reports errors:"$'\n'"$(cat "$work/lintian")"
 elif [ -s "$work/lintian" ]; then
   echo "lintian notes:" && cat "$work/lintian"
 fi
+grep -E 'no-manual-page|manpage' "$work/lintian" && fail "lintian finds fault with the manual pages"
 
 # The packaged programs start from an unpacked copy: the renderer answers
 # --version and draws a frame; the desktop program keeps running until stopped.
 dpkg-deb -x "$deb" "$work/root"
 bin="$work/root/usr/bin"
 "$bin/kirabel-render" --version | grep -qF "$version" || fail "kirabel-render --version"
+if command -v man >/dev/null; then
+  MANPATH="$work/root/usr/share/man" man kirabel-render 2>/dev/null | grep -q 'kirabel-render' ||
+    fail "man kirabel-render shows no page"
+fi
 "$bin/kirabel-render" -q --frames 1 -s 64x64 -o "$work/frame" \
   "$work/root/usr/share/kirabel/examples/chrysanthemum.pcl" || fail "kirabel-render draws no frame"
 [ -s "$work/frame00001.BMP" ] || fail "no frame written by the packaged renderer"
