@@ -73,6 +73,9 @@ void KirabelApplication::createWindows() {
   main.setSettingsWriter([this] { writeSettings(); });
   QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
   setDialog_->setChildChoices(main.childChoices());
+  // The launch, the preview and the help keep their keys while the viewer is
+  // the active window (one action each, so no key is ambiguous).
+  viewer_->addActions({main.actionLaunch, main.actionPreview, main.actionHelp});
   main.startPreview();
 }
 
