@@ -130,7 +130,11 @@ void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
 }  // namespace
 
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
-  applySettings(LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels()));
+  const bool firstStart = !SettingsFileExists(settingsPath_);
+  Settings settings = LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels());
+  if (firstStart) settings.options.preview = true;
+  applySettings(settings);
+  if (firstStart) PlaceBeside(*viewer_, *mainWindow_);
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) mainWindow_->loadStartFile(file);
