@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -54,7 +55,11 @@ int main(int argc, char** argv) {
   const QString list = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
   kirabel::MessageBox::setTestMode(true);  // no box may wait for an answer
   QTemporaryDir settings;
-  kirabel::KirabelApplication app(settings.filePath(QStringLiteral("Kirabel.INI")).toStdString());
+  const QString settingsFile = settings.filePath(QStringLiteral("Kirabel.INI"));
+  // An empty settings file: the windows at their usual places, the preview
+  // off, as on every start but the very first.
+  QFile(settingsFile).open(QIODevice::WriteOnly);
+  kirabel::KirabelApplication app(settingsFile.toStdString());
   app.createWindows();
   app.readSettings({QStringLiteral("kirabel"), list}, 24);
   kirabel::MainWindow& window = app.mainWindow();

@@ -179,7 +179,7 @@
     <name>kirabel::LanguageMenu</name>
     <message>
         <location filename="../src/ui/language_menu.cpp" line="+10"/>
-        <source>言語(&amp;G)</source>
+        <source>言語(&amp;N)</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
@@ -947,7 +947,7 @@
     <name>kirabel::RecentFilesMenu</name>
     <message>
         <location filename="../src/ui/recent_files_menu.cpp" line="+9"/>
-        <source>最近使ったファイル(&amp;R)</source>
+        <source>最近使ったファイル(&amp;F)</source>
         <translation>&amp;Recent Files</translation>
     </message>
 </context>

@@ -87,6 +87,11 @@ bool IsWritableFolder(const fs::path& folder) {
 
 }  // namespace
 
+bool SettingsFileExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && fs::exists(fs::path(path), error);
+}
+
 Settings LoadSettingsFile(const std::string& path, Settings defaults) {
   const IniFile ini(path);
   Settings settings = std::move(defaults);

@@ -30,6 +30,10 @@ struct Settings {
   std::vector<std::string> recentFiles;
 };
 
+// Whether a settings file is there at all (an empty one counts): without
+// one the program starts for the first time.
+bool SettingsFileExists(const std::string& path);
+
 // Reads the settings file; a missing or unreadable file, section or key, or a
 // malformed value, gives the value in `defaults`.
 Settings LoadSettingsFile(const std::string& path, Settings defaults = Settings());

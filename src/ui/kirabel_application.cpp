@@ -73,6 +73,9 @@ void KirabelApplication::createWindows() {
   main.setSettingsWriter([this] { writeSettings(); });
   QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
   setDialog_->setChildChoices(main.childChoices());
+  // The launch, the preview and the help keep their keys while the viewer is
+  // the active window (one action each, so no key is ambiguous).
+  viewer_->addActions({main.actionLaunch, main.actionPreview, main.actionHelp});
   main.startPreview();
 }
 
@@ -127,7 +130,11 @@ void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
 }  // namespace
 
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
-  applySettings(LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels()));
+  const bool firstStart = !SettingsFileExists(settingsPath_);
+  Settings settings = LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels());
+  if (firstStart) settings.options.preview = true;
+  applySettings(settings);
+  if (firstStart) PlaceBeside(*viewer_, *mainWindow_);
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) mainWindow_->loadStartFile(file);

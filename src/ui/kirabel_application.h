@@ -43,7 +43,9 @@ class KirabelApplication {
   // Creates the windows in order and links them to the main window.
   void createWindows();
   // Reads the settings file and applies it (positions, options, resolution),
-  // asks about the colour depth and loads the command-line file.
+  // asks about the colour depth and loads the command-line file. Without any
+  // settings file (a first start) the viewer opens beside the main window
+  // with the preview on, so that a newcomer's first list shows at once.
   void readSettings(const QStringList& arguments, int colourDepth);
   // The record of the settings as they stand now.
   Settings currentSettings() const;

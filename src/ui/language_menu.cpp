@@ -7,7 +7,7 @@
 namespace kirabel {
 
 LanguageMenu::LanguageMenu(QWidget* parent)
-    : QMenu(tr("言語(&G)"), parent), group_(new QActionGroup(this)) {
+    : QMenu(tr("言語(&N)"), parent), group_(new QActionGroup(this)) {
   setObjectName(QStringLiteral("languageMenu"));
   menuAction()->setObjectName(QStringLiteral("actionLanguage"));
   addChoice("actionLanguageAutomatic", tr("自動(&A)"), LanguageChoice::kAutomatic);

@@ -1,12 +1,14 @@
 #include "ui/preview_bar.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <limits>
@@ -65,6 +67,7 @@ PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   connect(playButton_, &QToolButton::clicked, this, [this] { setPlaying(!playing_); });
   connect(slider_, &QSlider::valueChanged, this, [this](int frame) { setFrame(frame); });
   connect(timeEdit_, &QLineEdit::editingFinished, this, [this] { setTime(timeEdit_->value()); });
+  timeEdit_->installEventFilter(this);
   connect(rate_, qOverload<int>(&QSpinBox::valueChanged), this, &PreviewBar::rateChanged);
   connect(buildButton_, &QPushButton::clicked, this, &PreviewBar::buildRequested);
   setFrames(10, 1, 1);
@@ -79,6 +82,20 @@ QToolButton* PreviewBar::addButton(const char* name, int icon, const QString& hi
   button->setAutoRaise(true);
   layout()->addWidget(button);
   return button;
+}
+
+// Escape and Enter end an entry in the time field once the field has dealt
+// with them (Escape brings back the time it showed, Enter takes the number).
+bool PreviewBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == timeEdit_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      QTimer::singleShot(0, this, [this] {
+        if (timeEdit_->hasFocus()) emit timeEntryFinished();
+      });
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void PreviewBar::setFrames(long double start, long double interval, int64_t count) {

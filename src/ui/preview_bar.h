@@ -50,6 +50,11 @@ class PreviewBar : public QWidget {
   void playingChanged(bool playing);
   void rateChanged(int framesPerSecond);
   void buildRequested();
+  // Escape or Enter finished an entry in the time field: the focus goes back.
+  void timeEntryFinished();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolButton* addButton(const char* name, int icon, const QString& hint);

@@ -40,6 +40,10 @@ PreviewController::PreviewController(MainWindow& window)
     confirmedParticles_ = EstimateParticles(window_.document().sets()).particles;
     sceneChanged();
   });
+  // Back from the time field, the picture has the focus and the keys again.
+  connect(bar_, &PreviewBar::timeEntryFinished, this, [this] {
+    if (window_.viewer) window_.viewer->setFocus();
+  });
   connect(&playback_, &QTimer::timeout, this, &PreviewController::nextFrame);
   connect(&renderer_, &PreviewRenderer::finished, this, &PreviewController::showResult);
   addKeys();

@@ -6,7 +6,7 @@
 
 namespace kirabel {
 
-RecentFilesMenu::RecentFilesMenu(QWidget* parent) : QMenu(tr("最近使ったファイル(&R)"), parent) {
+RecentFilesMenu::RecentFilesMenu(QWidget* parent) : QMenu(tr("最近使ったファイル(&F)"), parent) {
   setObjectName(QStringLiteral("recentFilesMenu"));
   rebuild();
 }

@@ -46,6 +46,7 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pictureView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setBackgroundRole(QPalette::Dark);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 // Draws the bottom-up picture straight from the bitmap's buffer: the buffer
@@ -86,6 +87,8 @@ SpaceViewer::SpaceViewer(QWidget* parent)
   setBackgroundRole(QPalette::Dark);
   setWidgetResizable(false);
   setWidget(pictureView);
+  setFocusProxy(pictureView);
+  pictureView->setFocus();
   move(kStartPosition);
   resize(kStartOuterSize);
   show();
@@ -263,6 +266,14 @@ bool SpaceViewer::viewportEvent(QEvent* event) {
     placeTimeBar();
   }
   return QScrollArea::viewportEvent(event);
+}
+
+// Leaving the window hands its focus back to the picture, which then has it
+// when the window is next activated. A click that activates the window
+// still gives the focus to the control clicked.
+void SpaceViewer::changeEvent(QEvent* event) {
+  QScrollArea::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) pictureView->setFocus();
 }
 
 void SpaceViewer::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,9 @@
 // (Picture) and shows it unscaled from its top-left corner, with scroll bars
 // when the window is smaller than the picture. It cannot be closed on its own:
 // closing is allowed only once the main window's close query has run.
+// Whenever the window is activated the picture has the keyboard focus, so
+// that the viewer's keys work at once; other controls take it when clicked
+// or reached with Tab.
 #include <QScrollArea>
 #include <cstdint>
 #include <memory>
@@ -60,6 +63,7 @@ class SpaceViewer : public QScrollArea {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 

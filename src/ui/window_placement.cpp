@@ -16,6 +16,8 @@ constexpr int kGripWidth = 32;
 // No screen lies this far out; remembered places beyond it are bounded first,
 // so that the rectangles' arithmetic cannot overflow.
 constexpr int kFarAway = 1 << 20;
+// Room between two windows placed side by side, for a frame not known yet.
+constexpr int kBesideGap = 10;
 
 bool TitleBarReachable(const QRect& window, const std::vector<QRect>& screens) {
   const QRect titleBar(window.topLeft(),
@@ -70,6 +72,12 @@ QPoint ReachablePosition(const QRect& window, const std::vector<QRect>& screens)
                 Within(outer.y(), outer.height(), nearest.y(), nearest.height()));
 }
 
+QPoint PositionBeside(const QRect& anchor, QSize window, const QRect& screen, int gap) {
+  const int besideLeft = anchor.x() + anchor.width() + gap;
+  return QPoint(Within(besideLeft, window.width(), screen.x(), screen.width()),
+                Within(anchor.y(), window.height(), screen.y(), screen.height()));
+}
+
 void PlaceWindow(QWidget& window, QPoint position) {
   window.move(ReachablePosition(OuterRectangleAt(window, position), ScreenAreas()));
 }
@@ -77,6 +85,15 @@ void PlaceWindow(QWidget& window, QPoint position) {
 void KeepWindowReachable(QWidget& window) {
   const QPoint reachable = ReachablePosition(OuterRectangleAt(window, window.pos()), ScreenAreas());
   if (reachable != window.pos()) window.move(reachable);
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor) {
+  const QRect outer = anchor.frameGeometry();
+  const QScreen* screen = QGuiApplication::screenAt(outer.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  window.move(PositionBeside(outer, window.frameGeometry().size(), screen->availableGeometry(),
+                             kBesideGap));
 }
 
 }  // namespace kirabel

@@ -18,11 +18,20 @@ namespace kirabel {
 // screens the place is kept.
 QPoint ReachablePosition(const QRect& window, const std::vector<QRect>& screens);
 
+// The top-left corner for a window of outer size `window` right beside the
+// outer rectangle `anchor`, `gap` apart and level with its top, within the
+// usable area `screen`: where the screen has no room beside the anchor, as
+// far right as the window fits (over the anchor's edge), never past the
+// screen's left or top edge.
+QPoint PositionBeside(const QRect& anchor, QSize window, const QRect& screen, int gap);
+
 // Moves the top-level `window` to `position`, or where ReachablePosition puts
 // it on the screens as they are now.
 void PlaceWindow(QWidget& window, QPoint position);
 // Moves a window that is about to be shown only when its place has become
 // unreachable (screens change while the program runs).
 void KeepWindowReachable(QWidget& window);
+// Moves the top-level `window` right beside `anchor` on the anchor's screen.
+void PlaceBeside(QWidget& window, const QWidget& anchor);
 
 }  // namespace kirabel

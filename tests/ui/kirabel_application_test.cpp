@@ -14,6 +14,8 @@
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
 #include "ui/particle_set_dialog.h"
+#include "ui/preview_bar.h"
+#include "ui/preview_controller.h"
 #include "ui/recent_files_menu.h"
 #include "ui/started_app_fixture.h"
 #include "ui_support/document_edits.h"
@@ -41,7 +43,15 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   MainWindow& main = mainWindow();
   EXPECT_EQ(main.pos(), QPoint(10, 10));
   EXPECT_EQ(main.size(), QSize(526, 292));
-  EXPECT_EQ(viewer().pos(), QPoint(20, 20));
+  // The viewer beside the main window (as far right as the screen allows),
+  // showing the preview.
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const int besideMain = main.frameGeometry().right() + 1 + 10;
+  EXPECT_EQ(viewer().pos(),
+            QPoint(std::min(besideMain, area.right() + 1 - viewer().frameGeometry().width()), 10));
+  EXPECT_TRUE(main.document().options().preview);
+  EXPECT_TRUE(main.actionPreview->isChecked());
+  EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
   EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
   EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
   ASSERT_TRUE(main.space);
@@ -64,6 +74,16 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_FALSE(app_->endRequested());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
+}
+
+// Only a missing file makes a first start: an empty one keeps the places
+// and options as they always were.
+TEST_F(KirabelApplicationTest, AnEmptySettingsFileStartsWithTheHistoricPlacesAndNoPreview) {
+  WriteBytes(settingsPath(), "");
+  Start();
+  EXPECT_EQ(viewer().pos(), QPoint(20, 20));
+  EXPECT_FALSE(mainWindow().document().options().preview);
+  EXPECT_FALSE(mainWindow().preview()->bar().isVisibleTo(&viewer()));
 }
 
 TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
@@ -200,7 +220,8 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   EXPECT_EQ(written.options.warningThreshold, 1234);
   EXPECT_TRUE(written.options.antiAliasing);
   EXPECT_EQ(written.options.language, LanguageChoice::kEnglish);
-  EXPECT_EQ(written.viewerLeft, 20);
+  EXPECT_EQ(written.viewerLeft, viewer().x());
+  EXPECT_TRUE(written.options.preview);
   EXPECT_EQ(written.options.resolutionWidth, 512);
 }
 

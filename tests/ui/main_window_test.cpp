@@ -47,7 +47,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionWarningThreshold", "飽和粒子数の設定(&W)...", {}, false},
       {"actionAntiAliasing", "アンチエイリアシング(&A)", {}, true},
       {"actionWrapSpace", "空間の上下・左右をつなげる(&L)", {}, true},
-      {"actionLanguage", "言語(&G)", {}, false},
+      {"actionLanguage", "言語(&N)", {}, false},
       {"actionLanguageAutomatic", "自動(&A)", {}, true},
       {"actionLanguageJapanese", "日本語(&J)", {}, true},
       {"actionLanguageEnglish", "English(&E)", {}, true},

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "model/launch_limits.h"
+#include "model/settings_file.h"
 #include "simulation/canvas.h"
 #include "simulation/launch.h"
 #include "ui/preview_bar.h"
@@ -25,7 +27,9 @@ namespace {
 
 class PreviewTest : public StartedAppFixture {
  protected:
+  // A returning user's start: the preview is off until asked for.
   PreviewTest() {
+    SaveSettingsFile(settingsPath(), Settings());
     Start();
     mainWindow().applyResolution(kWidth, kHeight);
     mainWindow().document().apply(AppendSetCommand(Burst()));
@@ -89,6 +93,52 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   const std::vector<uint8_t> first = NextLaunchFrame(1);
   mainWindow().launch();
   EXPECT_EQ(Pixels(viewer().picture()), first);
+}
+
+// The window system activates the viewer: the picture has the focus and the
+// viewer's keys work at once, F5 included. The time field takes the focus
+// only when clicked; Escape or Enter there, or leaving the window, give it
+// back to the picture.
+TEST_F(PreviewTest, TheViewersKeysWorkAsSoonAsTheViewerIsActivated) {
+  MainWindow& main = mainWindow();
+  main.show();
+  const auto activate = [](QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  };
+  const auto press = [&](Qt::Key key) { QTest::keyClick(viewer().windowHandle(), key); };
+  ASSERT_TRUE(activate(main));
+  QTest::keyClick(main.windowHandle(), Qt::Key_F5);
+  ASSERT_TRUE(main.document().options().preview);
+  ASSERT_TRUE(activate(viewer()));
+  EXPECT_EQ(QApplication::focusWidget(), viewer().pictureView);
+  press(Qt::Key_Right);
+  press(Qt::Key_Right);
+  EXPECT_EQ(bar().frame(), 3);
+  press(Qt::Key_Home);
+  EXPECT_EQ(bar().frame(), 1);
+  press(Qt::Key_Space);
+  EXPECT_TRUE(bar().playing());
+  press(Qt::Key_Space);
+  EXPECT_FALSE(bar().playing());
+  press(Qt::Key_F5);
+  EXPECT_FALSE(main.document().options().preview);
+  press(Qt::Key_F5);
+  EXPECT_TRUE(main.document().options().preview);
+
+  auto* edit = Child<NumericField>(bar(), "previewTimeEdit");
+  for (const Qt::Key leave : {Qt::Key_Escape, Qt::Key_Return}) {
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    press(Qt::Key_Right);  // the field's own key
+    EXPECT_EQ(bar().frame(), 1);
+    press(leave);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viewer().pictureView->hasFocus(); }, 1000)) << leave;
+  }
+  QTest::mouseClick(edit, Qt::LeftButton);
+  ASSERT_TRUE(activate(main));
+  ASSERT_TRUE(activate(viewer()));
+  EXPECT_EQ(QApplication::focusWidget(), viewer().pictureView);
 }
 
 TEST_F(PreviewTest, ACountFromTheThresholdOnWaitsForTheBuildButton) {

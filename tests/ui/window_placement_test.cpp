@@ -44,6 +44,29 @@ TEST(WindowPlacementTest, KeepsReachablePlacesAndMovesOthersOntoTheNearestScreen
     EXPECT_EQ(ReachablePosition(c.window, c.screens), c.expected) << c.what;
 }
 
+TEST(WindowPlacementTest, BesideAnotherWindowWhereTheScreenHasRoomElseAsFarRightAsFits) {
+  const QRect screen(0, 0, 1280, 1024);
+  const QRect belowPanel(0, 32, 1280, 992);
+  const QRect mainWindow(10, 10, 530, 320);
+  const struct {
+    const char* what;
+    QRect anchor;
+    QSize window;
+    QRect screen;
+    QPoint expected;
+  } cases[] = {
+      {"room beside", mainWindow, {520, 580}, screen, {550, 10}},
+      {"exactly fits", mainWindow, {730, 580}, screen, {550, 10}},
+      {"narrow screen", mainWindow, {520, 580}, {0, 0, 1024, 768}, {504, 10}},
+      {"wider than the screen", mainWindow, {1500, 580}, screen, {0, 10}},
+      {"taller than the room below", {10, 600, 530, 320}, {520, 580}, screen, {550, 444}},
+      {"anchor under a panel", mainWindow, {520, 580}, belowPanel, {550, 32}},
+      {"second screen", {1300, 10, 530, 320}, {520, 580}, {1280, 0, 1920, 1080}, {1840, 10}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(PositionBeside(c.anchor, c.window, c.screen, 10), c.expected) << c.what;
+}
+
 // A dialog whose place no screen shows opens on the screen; one on a screen,
 // even partly, opens exactly where it was.
 TEST(WindowPlacementTest, DialogsOpenWhereTheyCanBeSeen) {
