@@ -132,12 +132,15 @@ void PreviewController::launchEnded() {
 }
 
 // With the viewer focused: Space plays and pauses, Left and Right step a
-// frame, Home goes to the start.
+// frame, Home goes to the start. While the preview is off, such a key turns
+// it on first, so that the keys always move through the frames.
 void PreviewController::addKeys() {
   const auto key = [this](Qt::Key k, auto action) {
     auto* shortcut = new QShortcut(QKeySequence(k), window_.viewer);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, action] {
+      if (!window_.document().options().preview && !window_.launching)
+        window_.actionPreview->trigger();
       if (active()) action();
     });
   };

@@ -123,8 +123,13 @@ TEST_F(PreviewTest, TheViewersKeysWorkAsSoonAsTheViewerIsActivated) {
   EXPECT_FALSE(bar().playing());
   press(Qt::Key_F5);
   EXPECT_FALSE(main.document().options().preview);
+  press(Qt::Key_Right);  // a frame key turns the preview on again
+  EXPECT_TRUE(main.document().options().preview);
+  EXPECT_EQ(bar().frame(), 2);
+  press(Qt::Key_F5);
   press(Qt::Key_F5);
   EXPECT_TRUE(main.document().options().preview);
+  press(Qt::Key_Home);
 
   auto* edit = Child<NumericField>(bar(), "previewTimeEdit");
   for (const Qt::Key leave : {Qt::Key_Escape, Qt::Key_Return}) {
