@@ -33,7 +33,7 @@ PclContents Scene(int index) {
     heavy.settings.startTime = kHeavyFrameTime;
     return heavy;
   }
-  return *ReadPclFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
+  return ReadPclFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
 }
 
 struct Canvas {

@@ -10,7 +10,8 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
 kirabel_glob(KIRABEL_TEXTS_SOURCES src/texts/*.cpp)
 add_library(kirabel_texts STATIC ${KIRABEL_TEXTS_SOURCES})
-target_link_libraries(kirabel_texts PUBLIC kirabel_core Qt6::Core)
+# The errors it words include the encoder's and a frame's (picture_io).
+target_link_libraries(kirabel_texts PUBLIC kirabel_picture_io kirabel_core Qt6::Core)
 
 set(KIRABEL_DESKTOP_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/translations/kirabel_en.ts)
 set(KIRABEL_RENDER_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/translations/kirabel-render_ja.ts)
@@ -23,9 +24,12 @@ qt_add_resources(kirabel_texts kirabel_catalogues
 # The sources each catalogue is extracted from.
 # The widgets' own texts are Qt's (QLineEdit's edit menu) and stay out; the
 # core's error texts are marked with KIRABEL_TRANSLATABLE (platform/translatable.h).
+# kirabel-render's own wording of errors sits with ErrorText in src/texts/.
+set(KIRABEL_RENDER_ERROR_TEXTS src/texts/command_line_error_texts.cpp)
 kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
   src/ui/*.cpp src/ui/*.h src/texts/*.cpp src/platform/errors.h src/platform/io_error.cpp)
-kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp)
+list(FILTER KIRABEL_DESKTOP_TEXT_SOURCES EXCLUDE REGEX "command_line_error_texts")
+kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp ${KIRABEL_RENDER_ERROR_TEXTS})
 set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete)
 qt_add_lupdate(kirabel_texts
   TS_FILES ${KIRABEL_DESKTOP_CATALOGUE}

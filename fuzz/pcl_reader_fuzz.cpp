@@ -9,8 +9,9 @@
 #include <cstdio>
 #include <string>
 
-#include "model/pcl_file.h"
 #include "model/particle_fields.h"
+#include "model/pcl_file.h"
+#include "platform/errors.h"
 #include "platform/ini_values.h"
 
 namespace {
@@ -54,20 +55,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input = Folder() + "/in.pcl";
   const std::string output = Folder() + "/out.pcl";
   WriteFile(input, data, size);
-  std::optional<kirabel::PclContents> read = kirabel::ReadPclFile(input);
-  if (!read) return 0;
-  const kirabel::ParticleList& list = read->sets;
-  const kirabel::LaunchSettings& env = read->settings;
+  kirabel::PclContents read;
+  try {
+    read = kirabel::ReadPclFile(input);
+  } catch (const kirabel::PclReadError&) {
+    return 0;
+  }
+  const kirabel::ParticleList& list = read.sets;
+  const kirabel::LaunchSettings& env = read.settings;
   for (const auto& set : list) {
     if (set.child < -1 || set.child >= static_cast<int32_t>(list.size())) abort();
   }
   if (list.size() > 2000) return 0;  // keep every input fast; large counts are read above
   unlink(output.c_str());
   kirabel::SaveListToFile(output, list, env);
-  std::optional<kirabel::PclContents> back = kirabel::ReadPclFile(output);
-  if (!back) abort();
-  const kirabel::ParticleList& again = back->sets;
-  const kirabel::LaunchSettings& envAgain = back->settings;
+  // A file written back must read again; a refusal escapes and aborts.
+  const kirabel::PclContents back = kirabel::ReadPclFile(output);
+  const kirabel::ParticleList& again = back.sets;
+  const kirabel::LaunchSettings& envAgain = back.settings;
   if (again.size() != list.size()) abort();
   for (size_t i = 0; i < list.size(); ++i) CheckSame(list[i], again[i]);
   if (Digits15(env.gravity) != Digits15(envAgain.gravity) || env.autosave != envAgain.autosave)

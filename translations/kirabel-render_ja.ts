@@ -214,7 +214,7 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/error_messages.cpp" line="+18"/>
+        <location filename="../src/texts/command_line_error_texts.cpp" line="+18"/>
         <source>the encoder ffmpeg cannot be started; install ffmpeg to write %1 files</source>
         <translation>エンコーダ ffmpeg を起動できません。%1 ファイルを書き出すには ffmpeg をインストールしてください</translation>
     </message>

@@ -58,6 +58,16 @@
         <translation>Not enough memory</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>変なファイルを指定しちゃだめ</source>
+        <translation>That is not a particle list file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>対応していないビットデプスです</source>
+        <translation>Unsupported bit depth</translation>
+    </message>
+    <message>
         <location filename="../src/platform/io_error.cpp" line="+10"/>
         <source>ﾌｧｲﾙが見つかりません</source>
         <translation>File not found</translation>
@@ -134,7 +144,7 @@
 <context>
     <name>kirabel::ExportTexts</name>
     <message>
-        <location filename="../src/ui/export_texts.cpp" line="+15"/>
+        <location filename="../src/texts/window_error_texts.cpp" line="+15"/>
         <source>エンコーダ ffmpeg を起動できません。%1 ファイルを書き出すには ffmpeg をインストールしてください</source>
         <translation>The encoder ffmpeg cannot be started; install ffmpeg to write %1 files</translation>
     </message>
@@ -572,12 +582,7 @@
         <translation>Save the changes?</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <source>変なファイルを指定しちゃだめ</source>
-        <translation>That is not a particle list file.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+27"/>
         <source>読み込み</source>
         <comment>undo step</comment>
         <translation>Open List</translation>

@@ -8,8 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cli/error_messages.h"
+#include "picture_io/animation_writer.h"
 #include "platform/c_numbers.h"
+#include "texts/error_texts.h"
 
 namespace kirabel::cli {
 
@@ -193,9 +194,9 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
   }
   // An animation needs a picture: refused here, before the encoder starts.
   if (r.animation && (r.width < 1 || r.height < 1)) {
-    result =
-        Error(MessageOf(EncoderError(EncoderError::Kind::kEmptyPicture,
-                                     std::to_string(r.width) + "x" + std::to_string(r.height))));
+    result = Error(ErrorText(EncoderError(EncoderError::Kind::kEmptyPicture,
+                                          std::to_string(r.width) + "x" + std::to_string(r.height)),
+                             ErrorVoice::kCommandLine));
     return false;
   }
   return true;

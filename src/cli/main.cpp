@@ -17,7 +17,6 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/dry_run.h"
-#include "cli/error_messages.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
@@ -26,6 +25,7 @@
 #include "simulation/launch.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
+#include "texts/error_texts.h"
 #include "texts/interface_language.h"
 
 #ifndef KIRABEL_VERSION
@@ -43,6 +43,10 @@ constexpr int kExitUsage = 2;
 int Fail(const QString& message) {
   PrintError(message);
   return kExitFailed;
+}
+
+int Fail(const std::exception& error) {
+  return Fail(ErrorText(error, ErrorVoice::kCommandLine));
 }
 
 LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRequest& r) {
@@ -119,25 +123,19 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
         &particles);
     if (end == ExportEnd::kTooLarge) {
       progress.End();
-      return Fail(QCoreApplication::translate("kirabel::cli",
-                                              "%1 particles do not fit into this machine's memory")
-                      .arg(particles));
+      return Fail(ParticleMemoryError(particles));
     }
   } catch (const std::exception& e) {
     progress.End();
-    return Fail(MessageOf(e));
+    return Fail(e);
   }
   return kExitDone;
 }
 
 int Render(const RenderRequest& r) {
-  const std::optional<PclContents> read = ReadPclFile(r.input);
-  if (!read) {
-    return Fail(QCoreApplication::translate("kirabel::cli", "%1: cannot be read as a PCL file")
-                    .arg(FromLocal(r.input)));
-  }
-  const ParticleList& list = read->sets;
-  const LaunchSettings env = SettingsForRequest(read->settings, r);
+  const PclContents read = ReadPclFile(r.input);
+  const ParticleList& list = read.sets;
+  const LaunchSettings env = SettingsForRequest(read.settings, r);
   const ParticleEstimate estimate = EstimateParticles(list);
   if (r.dryRun) {
     PrintDryRun(stdout, r, list, env, estimate);
@@ -176,7 +174,7 @@ int Main(const std::vector<std::string>& args) {
   try {
     return Render(parsed.request);
   } catch (const std::exception& e) {
-    return Fail(MessageOf(e));
+    return Fail(e);
   }
 }
 

@@ -10,8 +10,6 @@
 
 namespace kirabel {
 
-const char* const kUnsupportedBitDepthText = "対応していないビットデプスです";
-
 namespace {
 
 constexpr uint32_t kFileHeaderBytes = 14;
@@ -92,12 +90,8 @@ void Picture::SetWidth(int32_t w) {
   if (tooWide) throw OutOfMemoryError();
 }
 
-bool Picture::SaveToFile(const std::string& fileName, int bitCount,
-                         const WarningHandler& warn) const {
-  if (bitCount != 24) {
-    if (warn) warn(kUnsupportedBitDepthText);
-    return false;
-  }
+void Picture::SaveToFile(const std::string& fileName, int bitCount) const {
+  if (bitCount != 24) throw UnsupportedBitDepthError(bitCount);
   uint8_t headers[kPixelOffset];
   BuildFileHeaders(BitmapInfo_.bmiHeader, headers);
   // A save that fails leaves an old file of that name as it was.
@@ -107,7 +101,6 @@ bool Picture::SaveToFile(const std::string& fileName, int bitCount,
     file.Write(Bits_.data() + static_cast<std::size_t>(row) * RowBytes_, RowBytes_);
   }
   file.Commit();
-  return true;
 }
 
 void Picture::ColorToPixel(uint32_t color, uint8_t* pixel) {

@@ -11,7 +11,6 @@
 // Drawing the picture onto the screen is the viewer's business (it reads
 // Bits(), Info(), Width() and Height()); this class has no drawing primitives.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,12 +37,6 @@ struct TBitmapInfo {
   uint8_t bmiColors[4] = {0, 0, 0, 0};
 };
 
-// Receives a warning text meant for a message box with an OK button.
-using WarningHandler = std::function<void(const std::string& text)>;
-
-// Shown when SaveToFile is asked for a bit depth it cannot write.
-extern const char* const kUnsupportedBitDepthText;  // "対応していないビットデプスです"
-
 class Picture {
  public:
   // A new bitmap is 4 x 1 pixels; its pixel contents are undefined.
@@ -67,12 +60,11 @@ class Picture {
   void SetWidth(int32_t w);
 
   // Writes the picture as a BMP file. Only a bit count of 24 is supported;
-  // any other shows kUnsupportedBitDepthText through warn (when given),
-  // creates no file and returns false. A failing file operation raises
+  // any other raises UnsupportedBitDepthError and creates no file. A file
+  // that may not be written raises WriteError, a failing file operation
   // FileIOError with the file name and the system's reason; an old file of
   // that name is then left as it was and no partial file is left behind.
-  bool SaveToFile(const std::string& fileName, int bitCount,
-                  const WarningHandler& warn = nullptr) const;
+  void SaveToFile(const std::string& fileName, int bitCount = 24) const;
 
   // Platform colour value 0x00BBGGRR -> pixel triple blue, green, red.
   static void ColorToPixel(uint32_t color, uint8_t* pixel);

@@ -2,11 +2,10 @@
 
 #include <filesystem>
 
+#include "platform/errors.h"
 #include "platform/ini_file.h"
 
 namespace kirabel {
-
-const char kNotPclFileWarning[] = "変なファイルを指定しちゃだめ";
 
 namespace {
 
@@ -18,11 +17,17 @@ std::string AbsolutePath(const std::string& path) {
   return error ? path : absolute.string();
 }
 
-// The number of sets the header announces, or -1 when the file is refused.
+// The number of sets the header announces; raises PclReadError when the file
+// is refused.
 int32_t AcceptedSetCount(const IniFile& ini) {
-  if (ini.ReadString(kHeader, "ID", "NO_PCL") != "PCL") return -1;
+  if (ini.ReadString(kHeader, "ID", "NO_PCL") != "PCL") {
+    std::error_code error;
+    const bool missing = !std::filesystem::exists(ini.Path(), error) && !error;
+    throw PclReadError(ini.Path(),
+                       missing ? PclReadError::Reason::kMissing : PclReadError::Reason::kNotPcl);
+  }
   const int32_t count = ini.ReadInteger(kHeader, "nSET", 0);
-  if (count > kMaxPclSets) return -1;
+  if (count > kMaxPclSets) throw PclReadError(ini.Path(), PclReadError::Reason::kTooManySets);
   return count < 0 ? 0 : count;
 }
 
@@ -39,10 +44,9 @@ ParticleList ReadSets(const IniFile& ini, int32_t count) {
 
 }  // namespace
 
-std::optional<PclContents> ReadPclFile(const std::string& path) {
+PclContents ReadPclFile(const std::string& path) {
   const IniFile ini(path);
   const int32_t count = AcceptedSetCount(ini);
-  if (count < 0) return std::nullopt;
   PclContents contents;
   contents.sets = ReadSets(ini, count);
   contents.settings.LoadFromIni(ini);

@@ -2,16 +2,12 @@
 // PCL files: one particle list together with the launch settings, in INI
 // syntax (HEADER, ENV and one section "P%d" per set).
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
 
 namespace kirabel {
-
-// The warning shown when a file is not a PCL file (or is refused as one).
-extern const char kNotPclFileWarning[];  // "変なファイルを指定しちゃだめ"
 
 // Largest set count a file may announce in HEADER nSET; a larger count is
 // refused like a foreign file, so that a hostile header cannot exhaust memory.
@@ -24,10 +20,10 @@ struct PclContents {
   std::string path;         // the file's absolute path
 };
 
-// Reads a PCL file. Nothing when the file is refused (missing, unreadable,
-// wrong ID, absurd nSET); the caller then shows kNotPclFileWarning. A child
+// Reads a PCL file. A file refused (missing, unreadable, wrong ID, absurd
+// nSET) raises PclReadError naming the path as given and the reason. A child
 // link that names no set of the file becomes -1.
-std::optional<PclContents> ReadPclFile(const std::string& path);
+PclContents ReadPclFile(const std::string& path);
 
 // Appends contents' sets to list, their child links shifted by the number of
 // sets already there, so that they keep naming the same sets.

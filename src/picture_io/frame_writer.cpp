@@ -33,7 +33,7 @@ void WritePicture(const Picture& picture, const std::string& path, PictureFormat
   if (format != PictureFormat::kBmp) {
     SavePngFile(picture, path);
   } else {
-    picture.SaveToFile(path, 24);
+    picture.SaveToFile(path);
   }
 }
 

@@ -27,9 +27,10 @@ std::string RemoveExtension(const std::string& name);
 // ("fire.bmp", 3 -> "fire00003.BMP").
 std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFormat format);
 
-// Writes picture as a 24-bit BMP or a PNG file. Raises WriteError or
-// FileIOError (naming the file) when it cannot be written; an older file of
-// that name then stays as it was.
+// Writes picture as a 24-bit BMP or a PNG file. Raises WriteError (a file
+// that may not be written) or FileIOError (naming the file and the system's
+// reason) when it cannot be written; an older file of that name then stays as
+// it was.
 void WritePicture(const Picture& picture, const std::string& path, PictureFormat format);
 
 // A drawn frame in any of the formats: kPng16 from the space buffer, the

@@ -39,13 +39,10 @@ void WritePng(const QImage& image, const std::string& fileName) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (image.isNull() || !QImageWriter(&buffer, "png").write(image)) throw WriteError(fileName);
-  try {
-    ReplacingFile file(fileName);
-    file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    file.Commit();
-  } catch (const KirabelError&) {
-    throw WriteError(fileName);
-  }
+  // The file's own errors name it and keep the system's reason.
+  ReplacingFile file(fileName);
+  file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  file.Commit();
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ QImage DibToQImage(const Picture& bitmap);
 
 // Writes the picture as a PNG file. The file is written beside the old one
 // and put in its place only when complete, so a full disk or an unwritable
-// folder leaves an older file untouched. Raises WriteError on failure.
+// folder leaves an older file untouched. Raises WriteError (a file that may
+// not be written, a picture that cannot be encoded) or FileIOError (the
+// system's reason) on failure.
 void SavePngFile(const Picture& bitmap, const std::string& fileName);
 
 // Writes the space buffer as a 16-bit-per-channel PNG file holding its exact

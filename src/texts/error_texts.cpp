@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <cstring>
+#include <new>
 
 #include "platform/errors.h"
 #include "platform/io_error.h"
+#include "texts/voiced_error_texts.h"
 
 namespace kirabel {
 namespace {
@@ -26,16 +28,28 @@ QString ReasonText(int code) {
   return std::strstr(text, "%1") ? reason.arg(code) : reason;
 }
 
-}  // namespace
-
-QString ErrorText(const std::exception& error) {
+// The errors both programs word alike.
+QString SharedErrorText(const std::exception& error, ErrorVoice voice) {
   if (const auto* e = dynamic_cast<const WriteError*>(&error))
     return CannotWriteText(FromCore(e->fileName()));
-  if (dynamic_cast<const OutOfMemoryError*>(&error)) return Translated(kOutOfMemoryText);
   if (const auto* e = dynamic_cast<const FileIOError*>(&error)) {
+    if (voice == ErrorVoice::kWindowSave)
+      return CannotWriteText(FromCore(e->fileName()), ReasonText(e->code()));
     return QStringLiteral("%1 (%2)").arg(ReasonText(e->code()), FromCore(e->fileName()));
   }
+  // The other errors of the core are one fixed text each.
+  if (dynamic_cast<const KirabelError*>(&error)) return Translated(error.what());
   return QString::fromUtf8(error.what());
+}
+
+}  // namespace
+
+QString ErrorText(const std::exception& error, ErrorVoice voice) {
+  if (dynamic_cast<const std::bad_alloc*>(&error)) return ErrorText(OutOfMemoryError(), voice);
+  const std::optional<QString> voiced = voice == ErrorVoice::kCommandLine
+                                            ? CommandLineErrorText(error)
+                                            : WindowErrorText(error, voice);
+  return voiced ? *voiced : SharedErrorText(error, voice);
 }
 
 QString CannotWriteText(const QString& fileName, const QString& reason) {
@@ -43,10 +57,14 @@ QString CannotWriteText(const QString& fileName, const QString& reason) {
   return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
 }
 
-QString WriteFailureText(const std::exception& error) {
-  if (const auto* e = dynamic_cast<const FileIOError*>(&error))
-    return CannotWriteText(FromCore(e->fileName()), ReasonText(e->code()));
-  return ErrorText(error);
+std::optional<QString> NestedCauseText(const std::exception& error, ErrorVoice voice) {
+  try {
+    std::rethrow_if_nested(error);
+  } catch (const std::exception& cause) {
+    return ErrorText(cause, voice);
+  } catch (...) {
+  }
+  return std::nullopt;
 }
 
 }  // namespace kirabel

@@ -1,20 +1,25 @@
 #pragma once
-// The text of an error raised by the core, in the installed language.
+// Any failure, in the interface's language, for both programs.
 #include <QString>
 #include <exception>
 
 namespace kirabel {
 
-// The core's errors (WriteError, OutOfMemoryError, FileIOError) in the
-// installed language: exactly their what() when no translation is installed.
-// Any other exception gives its what() as it is.
-QString ErrorText(const std::exception& error);
+// Who speaks: the desktop program and kirabel-render word a few errors
+// differently (their texts come from their own catalogues).
+enum class ErrorVoice {
+  kWindow,       // the desktop program's message boxes
+  kWindowSave,   // the desktop program's failed save or export: the file first,
+                 // then the system's reason on a line of its own
+  kCommandLine,  // kirabel-render's messages
+};
 
-// A file that could not be saved: "<file> に書き込めません", and the reason on
-// a second line when one is given.
-QString CannotWriteText(const QString& fileName, const QString& reason = QString());
-// A failed save as CannotWriteText words it: a FileIOError names the system's
-// reason; any other error as ErrorText gives it.
-QString WriteFailureText(const std::exception& error);
+// The error in the installed language. The core's errors (WriteError,
+// OutOfMemoryError, FileIOError, PclReadError, ...) give exactly their what()
+// in the window's voice when no translation is installed; std::bad_alloc is
+// worded as OutOfMemoryError; any other exception gives its what() as it is.
+// A frame that was not written names its frame and cause on the command line;
+// the window, whose export writes one file, gives the cause alone.
+QString ErrorText(const std::exception& error, ErrorVoice voice = ErrorVoice::kWindow);
 
 }  // namespace kirabel

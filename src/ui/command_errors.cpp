@@ -2,9 +2,7 @@
 
 #include <QString>
 #include <exception>
-#include <new>
 
-#include "platform/errors.h"
 #include "texts/error_texts.h"
 #include "ui/message_box.h"
 
@@ -14,8 +12,6 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
   try {
     command();
     return true;
-  } catch (const std::bad_alloc&) {
-    MessageBox::showError(parent, ErrorText(OutOfMemoryError()));
   } catch (const std::exception& error) {
     MessageBox::showError(parent, ErrorText(error));
   }

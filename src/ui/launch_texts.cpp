@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "platform/errors.h"
+#include "texts/error_texts.h"
+
 namespace kirabel {
 
 QString ParticleCountQuestion(int64_t particles) {
@@ -11,9 +14,7 @@ QString ParticleCountQuestion(int64_t particles) {
 }
 
 QString ParticleMemoryRefusal(int64_t particles) {
-  return QCoreApplication::translate("kirabel::LaunchTexts",
-                                     "%1個の粒子はメモリに収まりません。粒子の数を減らしてください")
-      .arg(qlonglong(particles));
+  return ErrorText(ParticleMemoryError(particles));
 }
 
 }  // namespace kirabel

@@ -7,6 +7,8 @@
 #include "model/launch_settings.h"
 #include "model/pcl_file.h"
 #include "picture_io/frame_writer.h"
+#include "platform/errors.h"
+#include "texts/error_texts.h"
 #include "ui/command_errors.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -63,8 +65,13 @@ bool MainWindow::maySaveChanges() {
 // warning, an error (memory) its error box, and nothing.
 std::optional<PclContents> MainWindow::readList(const std::string& path) {
   std::optional<PclContents> contents;
-  if (!RunCommand(this, [&] { contents = ReadPclFile(path); })) return std::nullopt;
-  if (!contents) MessageBox::warning(this, tr("変なファイルを指定しちゃだめ"));
+  RunCommand(this, [&] {
+    try {
+      contents = ReadPclFile(path);
+    } catch (const PclReadError& refused) {
+      MessageBox::warning(this, ErrorText(refused));
+    }
+  });
   return contents;
 }
 

@@ -79,7 +79,7 @@ TEST(DibsTest, BmpFileLayout) {
   bitmap.Bits()[1] = 2;
   bitmap.Bits()[2] = 3;
   const std::string name = ::testing::TempDir() + "kirabel_dibs_640.BMP";
-  EXPECT_TRUE(bitmap.SaveToFile(name, 24));
+  bitmap.SaveToFile(name);
   const std::string bytes = ReadFile(name);
   std::remove(name.c_str());
   ASSERT_EQ(bytes.size(), 921654u);
@@ -106,10 +106,10 @@ TEST(DibsTest, PaddingAndEmptyPictures) {
   bitmap.SetWidth(1);  // 3 bytes of pixel and one of padding per row
   for (int i = 0; i < 8; ++i) bitmap.Bits()[i] = static_cast<uint8_t>(10 + i);
   const std::string name = ::testing::TempDir() + "kirabel_dibs_pad.BMP";
-  ASSERT_TRUE(bitmap.SaveToFile(name, 24));
+  ASSERT_NO_THROW(bitmap.SaveToFile(name));
   EXPECT_EQ(ReadFile(name).substr(54), std::string("\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11"));
   bitmap.SetWidth(0);
-  ASSERT_TRUE(bitmap.SaveToFile(name, 24));
+  ASSERT_NO_THROW(bitmap.SaveToFile(name));
   EXPECT_EQ(ReadFile(name).size(), 54u);
   std::remove(name.c_str());
 }
@@ -117,11 +117,16 @@ TEST(DibsTest, PaddingAndEmptyPictures) {
 TEST(DibsTest, UnsupportedDepthAndFileErrors) {
   Picture bitmap;
   const std::string name = ::testing::TempDir() + "kirabel_dibs_16.BMP";
-  std::string warning;
-  EXPECT_FALSE(bitmap.SaveToFile(name, 16, [&](const std::string& t) { warning = t; }));
-  EXPECT_EQ(warning, "対応していないビットデプスです");
-  EXPECT_FALSE(std::ifstream(name).good());
-  EXPECT_FALSE(bitmap.SaveToFile(name, 8));
+  for (int bitCount : {16, 8}) {
+    try {
+      bitmap.SaveToFile(name, bitCount);
+      ADD_FAILURE() << bitCount << " bits written";
+    } catch (const UnsupportedBitDepthError& e) {
+      EXPECT_EQ(e.bitCount(), bitCount);
+      EXPECT_STREQ(e.what(), "対応していないビットデプスです");
+    }
+    EXPECT_FALSE(std::ifstream(name).good());
+  }
 
   const std::string missing = ::testing::TempDir() + "no_such_folder/x.BMP";
   try {

@@ -23,11 +23,15 @@ const std::string kData = std::string(KIRABEL_TEST_DATA) + "/pcl/";
 // *fullPath.
 bool LoadInto(const std::string& path, ParticleList& list, LaunchSettings& env,
               std::string* fullPath = nullptr) {
-  std::optional<PclContents> read = ReadPclFile(path);
-  if (!read) return false;
-  AppendSets(list, std::move(read->sets));
-  env = read->settings;
-  if (fullPath) *fullPath = read->path;
+  PclContents read;
+  try {
+    read = ReadPclFile(path);
+  } catch (const PclReadError&) {
+    return false;
+  }
+  AppendSets(list, std::move(read.sets));
+  env = read.settings;
+  if (fullPath) *fullPath = read.path;
   return true;
 }
 
@@ -223,13 +227,27 @@ TEST_F(PclFileTest, RefusedFilesChangeNothing) {
   WriteBytes(empty, "");
   const std::string garbage = folder_.File("garbage.pcl");
   WriteBytes(garbage, std::string("\0\xFF[HEADER\n=ID=PCL\n\x89", 18));
-  for (const std::string& path : {kData + "wrong_id.pcl", kData + "huge_count.pcl", empty, garbage,
-                                  folder_.File("missing.pcl"), folder_.path().string()}) {
-    EXPECT_FALSE(ReadPclFile(path)) << path;
+  using Reason = PclReadError::Reason;
+  const std::pair<std::string, Reason> refused[] = {
+      {kData + "wrong_id.pcl", Reason::kNotPcl},
+      {kData + "huge_count.pcl", Reason::kTooManySets},
+      {empty, Reason::kNotPcl},
+      {garbage, Reason::kNotPcl},
+      {folder_.File("missing.pcl"), Reason::kMissing},
+      {folder_.path().string(), Reason::kNotPcl}};
+  for (const auto& [path, reason] : refused) {
+    try {
+      ReadPclFile(path);
+      ADD_FAILURE() << "read " << path;
+    } catch (const PclReadError& e) {
+      EXPECT_EQ(e.fileName(), path);
+      EXPECT_EQ(e.reason(), reason) << path;
+      EXPECT_STREQ(e.what(), "変なファイルを指定しちゃだめ");
+    }
   }
+  EXPECT_FALSE(LoadInto(empty, list, env));
   EXPECT_EQ(list.size(), 1u);
   EXPECT_EQ(env.gravity, 7.0L);
-  EXPECT_STREQ(kNotPclFileWarning, "変なファイルを指定しちゃだめ");
 }
 
 TEST_F(PclFileTest, HeaderAloneLoadsNoSetButReplacesTheSettings) {

@@ -99,7 +99,7 @@ TEST(ReplacingFileTest, FailuresCarryTheNameAndLeaveTheOldFile) {
   EXPECT_EQ(ReadBytes(name), "the previous frame");
   EXPECT_EQ(FilesIn(folder), 1);
   // With room again the same save succeeds.
-  EXPECT_TRUE(bitmap.SaveToFile(name, 24));
+  bitmap.SaveToFile(name);
   EXPECT_EQ(ReadBytes(name).size(), 54u + 200u * 600u);
 }
 

@@ -21,10 +21,9 @@ const std::string kExamples = std::string(KIRABEL_TEST_DATA) + "/../../examples/
 
 TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
   for (const char* name : {"chrysanthemum", "willow", "ring", "finale"}) {
-    std::optional<PclContents> read = ReadPclFile(kExamples + name + ".pcl");
-    ASSERT_TRUE(read) << name;
-    const ParticleList& list = read->sets;
-    LaunchSettings env = read->settings;
+    const PclContents read = ReadPclFile(kExamples + name + ".pcl");
+    const ParticleList& list = read.sets;
+    LaunchSettings env = read.settings;
     env.frameCount = 2;
     const bool aa = std::string(name) != "ring";
 

@@ -76,7 +76,7 @@ TEST(ErrorTextsTest, WordingAReasonLeavesNoArgumentMissing) {
   warnings = &recorded;
   const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
   for (const Case& c : Cases()) TextAndWhat(c);
-  WriteFailureText(FileIOError(std::string(300, 'n'), ENAMETOOLONG));
+  ErrorText(FileIOError(std::string(300, 'n'), ENAMETOOLONG), ErrorVoice::kWindowSave);
   qInstallMessageHandler(previous);
   warnings = nullptr;
   EXPECT_TRUE(recorded.isEmpty()) << recorded.join('\n').toStdString();
@@ -84,11 +84,12 @@ TEST(ErrorTextsTest, WordingAReasonLeavesNoArgumentMissing) {
 
 // A failed save names the file first, then the system's reason on a line of its own.
 TEST(ErrorTextsTest, WriteFailureNamesTheFileThenTheReason) {
-  EXPECT_EQ(WriteFailureText(FileIOError("d/a%1.gif", ENOENT)),
+  EXPECT_EQ(ErrorText(FileIOError("d/a%1.gif", ENOENT), ErrorVoice::kWindowSave),
             QStringLiteral("d/a%1.gif に書き込めません\nﾌｧｲﾙが見つかりません"));
-  EXPECT_EQ(WriteFailureText(FileIOError("a.gif", EIO)),
+  EXPECT_EQ(ErrorText(FileIOError("a.gif", EIO), ErrorVoice::kWindowSave),
             QStringLiteral("a.gif に書き込めません\nI/O ｴﾗｰ (5)"));
-  EXPECT_EQ(WriteFailureText(WriteError("a.gif")), QStringLiteral("a.gif に書き込めません"));
+  EXPECT_EQ(ErrorText(WriteError("a.gif"), ErrorVoice::kWindowSave),
+            QStringLiteral("a.gif に書き込めません"));
 }
 
 }  // namespace

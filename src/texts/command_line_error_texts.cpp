@@ -1,17 +1,22 @@
-#include "cli/error_messages.h"
-
+// kirabel-render's own words for the errors of a run (English in the code,
+// translated by its own catalogue).
 #include <QCoreApplication>
 
-#include "cli/console.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
-#include "texts/error_texts.h"
+#include "platform/errors.h"
+#include "texts/voiced_error_texts.h"
 
-namespace kirabel::cli {
+namespace kirabel {
 
 namespace {
 
-QString EncoderMessage(const EncoderError& error) {
+// Names given on the command line are in the locale's encoding.
+QString FromLocal(const std::string& bytes) {
+  return QString::fromLocal8Bit(bytes.c_str());
+}
+
+QString EncoderText(const EncoderError& error) {
   const QString subject = FromLocal(error.subject());
   switch (error.kind()) {
     case EncoderError::Kind::kNotStarted:
@@ -34,33 +39,31 @@ QString EncoderMessage(const EncoderError& error) {
 }
 
 // The encoder's own words, when it gave any, follow as the reason.
-QString EncoderMessageWithReason(const EncoderError& error) {
-  const QString message = EncoderMessage(error);
+QString EncoderTextWithReason(const EncoderError& error) {
+  const QString message = EncoderText(error);
   if (error.reason().empty()) return message;
   return QStringLiteral("%1: %2").arg(message, FromLocal(error.reason()));
 }
 
-// The message of the error a frame error was raised for.
-QString CauseOf(const FrameNotWrittenError& error) {
-  try {
-    std::rethrow_if_nested(error);
-  } catch (const std::exception& cause) {
-    return MessageOf(cause);
-  } catch (...) {
-  }
-  return QString();
-}
-
 }  // namespace
 
-QString MessageOf(const std::exception& error) {
+std::optional<QString> CommandLineErrorText(const std::exception& error) {
   if (const auto* e = dynamic_cast<const FrameNotWrittenError*>(&error)) {
     return QCoreApplication::translate("kirabel::cli", "frame %1 not written: %2")
-        .arg(QString::number(e->frame()), CauseOf(*e));
+        .arg(QString::number(e->frame()),
+             NestedCauseText(error, ErrorVoice::kCommandLine).value_or(QString()));
   }
-  if (const auto* e = dynamic_cast<const EncoderError*>(&error))
-    return EncoderMessageWithReason(*e);
-  return ErrorText(error);
+  if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderTextWithReason(*e);
+  if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {
+    return QCoreApplication::translate("kirabel::cli",
+                                       "%1 particles do not fit into this machine's memory")
+        .arg(e->particles());
+  }
+  if (const auto* e = dynamic_cast<const PclReadError*>(&error)) {
+    return QCoreApplication::translate("kirabel::cli", "%1: cannot be read as a PCL file")
+        .arg(FromLocal(e->fileName()));
+  }
+  return std::nullopt;
 }
 
-}  // namespace kirabel::cli
+}  // namespace kirabel
