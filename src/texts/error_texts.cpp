@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cstring>
+#include <exception>
 #include <new>
 
 #include "platform/errors.h"
@@ -58,8 +59,11 @@ QString CannotWriteText(const QString& fileName, const QString& reason) {
 }
 
 std::optional<QString> NestedCauseText(const std::exception& error, ErrorVoice voice) {
+  // An error nested outside a handler holds no cause; rethrowing it would end the program.
+  const auto* nested = dynamic_cast<const std::nested_exception*>(&error);
+  if (!nested || !nested->nested_ptr()) return std::nullopt;
   try {
-    std::rethrow_if_nested(error);
+    nested->rethrow_nested();
   } catch (const std::exception& cause) {
     return ErrorText(cause, voice);
   } catch (...) {

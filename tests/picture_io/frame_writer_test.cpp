@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cerrno>
 
 #include "image/picture.h"
 #include "platform/errors.h"
+#include "platform/io_error.h"
 #include "simulation/renderer.h"
 #include "simulation/space_buffer.h"
 #include "support/file_size_limit.h"
@@ -106,21 +108,35 @@ TEST(FrameWriterTest, Png16HoldsTheSpaceValues) {
   EXPECT_EQ(NumberedFrameName("a.bmp", 7, PictureFormat::kPng16), "a00007.png");
 }
 
-TEST(FrameWriterTest, FailedPngWriteKeepsTheOldFile) {
+// Every format keeps an older file when a write fails, and the error names
+// the file and the system's reason (a file too large, a missing folder).
+TEST(FrameWriterTest, FailedWriteKeepsTheOldFileAndTheReason) {
   ScratchFolder folder;
   const std::string name = folder.File("old.png");
-  testing::WriteBytes(name, "older picture");
   Picture big;
   big.SetHeight(300);
   big.SetWidth(300);
   for (int i = 0; i < 300 * big.RowBytes(); ++i) big.Bits()[i] = static_cast<uint8_t>(i * 131);
-  {
-    testing::FileSizeLimit limit(1024);
-    EXPECT_THROW(WritePicture(big, name, PictureFormat::kPng), WriteError);
+  SpaceBuffer space(300, 300);
+  const auto failure = [&](const std::string& path, PictureFormat format) {
+    try {
+      WriteFrame(space, big, path, format);
+    } catch (const FileIOError& e) {
+      EXPECT_EQ(e.fileName(), path);
+      return e.code();
+    }
+    return 0;
+  };
+  for (PictureFormat format : {PictureFormat::kBmp, PictureFormat::kPng, PictureFormat::kPng16}) {
+    testing::WriteBytes(name, "older picture");
+    {
+      testing::FileSizeLimit limit(100);
+      EXPECT_EQ(failure(name, format), EFBIG) << static_cast<int>(format);
+    }
+    EXPECT_EQ(ReadBytes(name), "older picture");
+    EXPECT_EQ(testing::FilesIn(folder.path()), 1);
+    EXPECT_EQ(failure(folder.File("no/such.png"), format), ENOENT) << static_cast<int>(format);
   }
-  EXPECT_EQ(ReadBytes(name), "older picture");
-  EXPECT_EQ(testing::FilesIn(folder.path()), 1);
-  EXPECT_THROW(WritePicture(big, folder.File("no/such.png"), PictureFormat::kPng), WriteError);
 }
 
 }  // namespace
