@@ -9,33 +9,12 @@
 // Width() padding bytes at the end of each row carry no picture data.
 //
 // Drawing the picture onto the screen is the viewer's business (it reads
-// Bits(), Info(), Width() and Height()); this class has no drawing primitives.
+// Bits(), Width() and Height()); this class has no drawing primitives.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kirabel {
-
-// The 40-byte header of a device-independent bitmap, in file order.
-struct TBitmapInfoHeader {
-  uint32_t biSize = 40;
-  int32_t biWidth = 0;
-  int32_t biHeight = 0;  // positive: the picture is stored bottom-up
-  uint16_t biPlanes = 1;
-  uint16_t biBitCount = 24;
-  uint32_t biCompression = 0;  // uncompressed RGB
-  uint32_t biSizeImage = 0;    // RowBytes * Height
-  int32_t biXPelsPerMeter = 0;
-  int32_t biYPelsPerMeter = 0;
-  uint32_t biClrUsed = 0;
-  uint32_t biClrImportant = 0;
-};
-
-// The header followed by one colour-table entry that stays zero.
-struct TBitmapInfo {
-  TBitmapInfoHeader bmiHeader;
-  uint8_t bmiColors[4] = {0, 0, 0, 0};
-};
 
 class Picture {
  public:
@@ -43,14 +22,13 @@ class Picture {
   Picture();
   virtual ~Picture() = default;
 
-  int32_t Width() const { return Width_; }
-  int32_t Height() const { return Height_; }
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
   // Bytes per stored row: 3 * Width rounded up to a multiple of 4.
-  int32_t RowBytes() const { return RowBytes_; }
+  int32_t RowBytes() const { return rowBytes_; }
   // The pixel buffer, RowBytes() * Height() bytes; null when that is 0.
-  uint8_t* Bits() { return Bits_.empty() ? nullptr : Bits_.data(); }
-  const uint8_t* Bits() const { return Bits_.empty() ? nullptr : Bits_.data(); }
-  const TBitmapInfo& Info() const { return BitmapInfo_; }
+  uint8_t* Bits() { return bits_.empty() ? nullptr : bits_.data(); }
+  const uint8_t* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
 
   // Each setter drops the old pixels and allocates a new, uncleared buffer
   // (resizers set the height first, then the width). A negative size counts
@@ -74,11 +52,10 @@ class Picture {
  private:
   void Reallocate();
 
-  TBitmapInfo BitmapInfo_;
-  std::vector<uint8_t> Bits_;
-  int32_t Height_ = 1;
-  int32_t Width_ = 4;
-  int32_t RowBytes_ = 12;
+  std::vector<uint8_t> bits_;
+  int32_t height_ = 1;
+  int32_t width_ = 4;
+  int32_t rowBytes_ = 12;
 };
 
 }  // namespace kirabel

@@ -20,17 +20,17 @@ class SpaceBuffer {
   SpaceBuffer(int32_t width, int32_t height);
   virtual ~SpaceBuffer() = default;
 
-  int32_t Width() const { return Width_; }
-  int32_t Height() const { return Height_; }
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
   // Values per plane: Width x Height.
-  int32_t PlaneSize() const { return PlaneSize_; }
+  int32_t PlaneSize() const { return planeSize_; }
 
   // The values of pixel (x, y): red, green, blue, unused. Unchecked.
-  uint16_t* Pixel(int32_t x, int32_t y) { return Data_.data() + Offset(x, y); }
-  const uint16_t* Pixel(int32_t x, int32_t y) const { return Data_.data() + Offset(x, y); }
+  uint16_t* Pixel(int32_t x, int32_t y) { return data_.data() + Offset(x, y); }
+  const uint16_t* Pixel(int32_t x, int32_t y) const { return data_.data() + Offset(x, y); }
   // All pixels, row after row from the top, kValuesPerPixel values each.
-  uint16_t* Data() { return Data_.data(); }
-  const uint16_t* Data() const { return Data_.data(); }
+  uint16_t* Data() { return data_.data(); }
+  const uint16_t* Data() const { return data_.data(); }
 
   // Unchecked access: plane 0..2, a pixel inside the space.
   uint16_t GetValue(int plane, int32_t x, int32_t y) const { return Pixel(x, y)[plane]; }
@@ -43,15 +43,15 @@ class SpaceBuffer {
 
  private:
   std::size_t Offset(int32_t x, int32_t y) const {
-    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width_) +
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
             static_cast<std::size_t>(x)) *
            kValuesPerPixel;
   }
 
-  std::vector<uint16_t> Data_;
-  int32_t PlaneSize_ = 0;
-  int32_t Width_ = 0;
-  int32_t Height_ = 0;
+  std::vector<uint16_t> data_;
+  int32_t planeSize_ = 0;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
 };
 
 }  // namespace kirabel
