@@ -27,6 +27,26 @@ void SetMargins(QLayout* layout) {
   layout->setContentsMargins(kSideMargin, kEndMargin, kSideMargin, kEndMargin);
 }
 
+// Room that grows downwards, and gives a grid's row an equal share of the
+// room its grid gets.
+QSpacerItem* GrowingRoom() {
+  return new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+}
+
+// Every row of the grid takes an equal share of the room the dialog leaves,
+// its controls centred in it (an item with an alignment may grow beyond its
+// control's size).
+void SpreadEvenly(QGridLayout& grid) {
+  for (int i = 0; i < grid.count(); ++i) {
+    QLayoutItem* item = grid.itemAt(i);
+    if (item->alignment() & Qt::AlignVertical_Mask) continue;
+    item->setAlignment(item->alignment() | Qt::AlignVCenter);
+    if (item->widget()) item->widget()->updateGeometry();  // drops the item's cached sizes
+  }
+  const int rows = grid.rowCount();
+  for (int row = 0; row < rows; ++row) grid.addItem(GrowingRoom(), row, 0);
+}
+
 }  // namespace
 
 FixedDialog::FixedDialog(QWidget* parent, const QString& caption, Placement placement)
@@ -39,6 +59,11 @@ FixedDialog::FixedDialog(QWidget* parent, const QString& caption, Placement plac
   setModal(true);
   SetMargins(rows_);
   rows_->setSpacing(kRowSpacing);
+}
+
+void FixedDialog::addSpreadRows(QGridLayout* grid) {
+  rows_->addLayout(grid);
+  spreadRows_ = grid;
 }
 
 QPushButton* FixedDialog::addOkButton() {
@@ -64,8 +89,16 @@ void FixedDialog::addButtonRow(std::initializer_list<QPushButton*> buttons,
   row->addStretch();
   for (QPushButton* button : buttons) row->addWidget(button);
   if (alignment & Qt::AlignHCenter) row->addStretch();
-  rows_->addStretch();  // the room the rows leave goes above the buttons
-  rows_->addLayout(row);
+  if (spreadRows_) {
+    // The buttons take no share; a row of room above them does.
+    SpreadEvenly(*spreadRows_);
+    const int room = spreadRows_->rowCount();
+    spreadRows_->addItem(GrowingRoom(), room, 0);
+    spreadRows_->addLayout(row, room + 1, 0, 1, -1);
+  } else {
+    rows_->addStretch();  // the room the rows leave goes above the buttons
+    rows_->addLayout(row);
+  }
 }
 
 void FixedDialog::fixSize(QSize designed) {

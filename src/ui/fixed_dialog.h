@@ -26,6 +26,9 @@ class FixedDialog : public QDialog {
  protected:
   // The dialog's rows, top to bottom.
   QVBoxLayout* rows() const { return rows_; }
+  // Adds a grid whose rows, and the button row after them, share the room
+  // the designed size leaves, as evenly spaced rows.
+  void addSpreadRows(QGridLayout* grid);
   // "OK" (okButton): the default button, closes with the result Accepted.
   QPushButton* addOkButton();
   // "ｷｬﾝｾﾙ" (cancelButton): closes with the result Rejected; Esc presses it.
@@ -44,6 +47,7 @@ class FixedDialog : public QDialog {
 
   Placement placement_;
   QVBoxLayout* rows_;
+  QGridLayout* spreadRows_ = nullptr;
 };
 
 // A grid of rows with the dialogs' row spacing; with an owner (a group box)

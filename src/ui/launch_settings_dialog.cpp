@@ -58,15 +58,14 @@ LaunchSettingsDialog::LaunchSettingsDialog(QWidget* parent)
   // The name is only a prefix: the frames go to NAME00001.BMP, ..., so a file
   // of the chosen name is never replaced and there is nothing to ask.
   browseDialog.confirmOverwrite = false;
-  addNumberRows();
-  addAutosaveGroup();
+  addRows();
   okButton = addOkButton();
   cancelButton = addCancelButton();
   addButtonRow({okButton, cancelButton}, Qt::AlignRight);
   fixSize(kDesignedSize);
 }
 
-void LaunchSettingsDialog::addNumberRows() {
+void LaunchSettingsDialog::addRows() {
   using D = LaunchSettingsDialog;
   const NumberRow numbers[] = {
       {&D::gravityEdit, "gravityEdit", QT_TR_NOOP("重力"), "[Pixels/Time^2]",
@@ -82,7 +81,8 @@ void LaunchSettingsDialog::addNumberRows() {
   for (int row = 0; row < static_cast<int>(std::size(numbers)); ++row)
     addNumberRow(grid, row, numbers[row]);
   grid->setColumnStretch(2, 1);  // the units take the room the fields leave
-  rows()->addLayout(grid);
+  addAutosaveGroup(grid, static_cast<int>(std::size(numbers)));
+  addSpreadRows(grid);
 }
 
 void LaunchSettingsDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& number) {
@@ -104,8 +104,9 @@ void LaunchSettingsDialog::addNumberRow(QGridLayout* grid, int row, const Number
   this->*number.field = field;
 }
 
-// The check box over the file name row: label, name, browse button.
-void LaunchSettingsDialog::addAutosaveGroup() {
+// Under the numbers, the check box over the file name row: label, name,
+// browse button.
+void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
   autosaveGroup = new QGroupBox(tr("空間画像の保存"), this);
   autosaveGroup->setObjectName(QStringLiteral("autosaveGroup"));
   QGridLayout* grid = NewRowGrid(autosaveGroup);
@@ -123,7 +124,7 @@ void LaunchSettingsDialog::addAutosaveGroup() {
   browseButton->setObjectName(QStringLiteral("browseButton"));
   browseButton->setAutoDefault(false);
   grid->addWidget(browseButton, 1, 2);
-  rows()->addWidget(autosaveGroup);
+  rowsGrid->addWidget(autosaveGroup, row, 0, 1, 3);
   connect(autosaveCheck, &QCheckBox::clicked, this, &LaunchSettingsDialog::updateAutosaveControls);
   connect(browseButton, &QPushButton::clicked, this, &LaunchSettingsDialog::browseAutosaveName);
 }

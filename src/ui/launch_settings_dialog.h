@@ -42,9 +42,9 @@ class LaunchSettingsDialog : public FixedDialog {
  private:
   struct NumberRow;
 
-  void addNumberRows();
+  void addRows();
   void addNumberRow(QGridLayout* grid, int row, const NumberRow& number);
-  void addAutosaveGroup();
+  void addAutosaveGroup(QGridLayout* rowsGrid, int row);
 
   NumericField* gravityEdit;        // gravity [Pixels/Time^2]
   NumericField* startTimeEdit;      // time of the first frame [Time]

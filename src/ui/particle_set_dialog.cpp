@@ -184,7 +184,7 @@ ParticleSetDialog::ParticleSetDialog(QWidget* parent)
   addNumberRow(grid, row++, generations);
   addVisibleCheck(grid, row);
   grid->setColumnStretch(kUnitColumn, 1);
-  rows()->addLayout(grid);
+  addSpreadRows(grid);
 
   okButton = addOkButton();
   okButton->setToolTip(tr("これでよし"));
