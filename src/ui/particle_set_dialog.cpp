@@ -83,6 +83,23 @@ struct ParticleSetDialog::NumberRow {
 ParticleSetDialog::ParticleSetDialog(QWidget* parent)
     : FixedDialog(parent, tr("パーティクルセットの個別設定"), Placement::kWhereItWasPut) {
   setObjectName(QStringLiteral("particleSetDialog"));
+  QGridLayout* grid = NewRowGrid();
+  addNameAndColourRows(grid);
+  const int childRow = addNumberRows(grid);
+  addChildAndGenerationRows(grid, childRow);
+  addVisibleCheck(grid, childRow + 2);
+  grid->setColumnStretch(kUnitColumn, 1);
+  addSpreadRows(grid);
+
+  okButton = addOkButton();
+  okButton->setToolTip(tr("これでよし"));
+  cancelButton = addCancelButton();
+  addButtonRow({okButton, cancelButton}, Qt::AlignRight);
+  fixSize(kDesignedSize);
+}
+
+// The rows of numbers under the colour; returns the row after them.
+int ParticleSetDialog::addNumberRows(QGridLayout* grid) {
   using D = ParticleSetDialog;
   const NumberRow numbers[] = {
       {QT_TR_NOOP("粒子の数"),
@@ -167,30 +184,11 @@ ParticleSetDialog::ParticleSetDialog(QWidget* parent)
        {},
        QT_TR_NOOP("[個]")},
   };
-  const NumberRow generations = {
-      QT_TR_NOOP("最大世代数"),
-      {&D::maxGenerationsEdit,
-       "maxGenerationsEdit",
-       QT_TR_NOOP("子火花を指定した場合、最大で何世代目まで打ち上げるか"),
-       {9, false, 0, true, 2}}};
-
-  QGridLayout* grid = NewRowGrid();
-  addNameAndColourRows(grid);
   int row = kFirstNumberRow;
   for (const NumberRow& number : numbers) addNumberRow(grid, row++, number);
   // The heading of the selectors' column stands in the row above the first.
   grid->addWidget(new QLabel(tr("乱数の分布"), this), kFirstNumberRow + 1, kSelectorColumn);
-  addChildRow(grid, row++);
-  addNumberRow(grid, row++, generations);
-  addVisibleCheck(grid, row);
-  grid->setColumnStretch(kUnitColumn, 1);
-  addSpreadRows(grid);
-
-  okButton = addOkButton();
-  okButton->setToolTip(tr("これでよし"));
-  cancelButton = addCancelButton();
-  addButtonRow({okButton, cancelButton}, Qt::AlignRight);
-  fixSize(kDesignedSize);
+  return row;
 }
 
 void ParticleSetDialog::addNameAndColourRows(QGridLayout* grid) {
@@ -250,7 +248,7 @@ QComboBox* ParticleSetDialog::addDistributionSelector(const char* objectName) {
   return selector;
 }
 
-void ParticleSetDialog::addChildRow(QGridLayout* grid, int row) {
+void ParticleSetDialog::addChildAndGenerationRows(QGridLayout* grid, int row) {
   grid->addWidget(new QLabel(tr("子火花"), this), row, kLabelColumn);
   childSetCombo = new QComboBox(this);
   childSetCombo->setObjectName(QStringLiteral("childSetCombo"));
@@ -262,6 +260,16 @@ void ParticleSetDialog::addChildRow(QGridLayout* grid, int row) {
   childSetCombo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   MakeCompactHeight(*childSetCombo);
   grid->addWidget(childSetCombo, row, kFieldColumn, 1, kUnitColumn - kFieldColumn);
+
+  using D = ParticleSetDialog;
+  const NumberRow generations = {
+      QT_TR_NOOP("最大世代数"),
+      {&D::maxGenerationsEdit,
+       "maxGenerationsEdit",
+       QT_TR_NOOP("子火花を指定した場合、最大で何世代目まで打ち上げるか"),
+       {9, false, 0, true, 2}}};
+
+  addNumberRow(grid, row + 1, generations);
 }
 
 void ParticleSetDialog::addVisibleCheck(QGridLayout* grid, int row) {

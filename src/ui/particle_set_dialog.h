@@ -50,10 +50,11 @@ class ParticleSetDialog : public FixedDialog {
   struct NumberRow;
 
   void addNameAndColourRows(QGridLayout* grid);
+  int addNumberRows(QGridLayout* grid);
   void addNumberRow(QGridLayout* grid, int row, const NumberRow& numbers);
   NumericField* addNumber(const NumberField& number);
   QComboBox* addDistributionSelector(const char* objectName);
-  void addChildRow(QGridLayout* grid, int row);
+  void addChildAndGenerationRows(QGridLayout* grid, int row);
   void addVisibleCheck(QGridLayout* grid, int row);
 
   QLineEdit* nameEdit;            // name, at most 40 bytes
