@@ -165,6 +165,14 @@
     </message>
 </context>
 <context>
+    <name>kirabel::FixedDialog</name>
+    <message>
+        <location filename="../src/ui/fixed_dialog.cpp" line="+50"/>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::HelpViewer</name>
     <message>
         <location filename="../src/ui/help_viewer.cpp" line="+65"/>
@@ -269,11 +277,6 @@
         <location line="+6"/>
         <source>参照(&amp;B)...</source>
         <translation>&amp;Browse...</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -878,11 +881,6 @@
         <source>これでよし</source>
         <translation>Accept these settings</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>kirabel::PclDialogs</name>
@@ -967,14 +965,6 @@
         <location line="+2"/>
         <source>空間ビューワの解像度を設定します</source>
         <translation>Resolution of the space viewer</translation>
-    </message>
-</context>
-<context>
-    <name>kirabel::SmallDialog</name>
-    <message>
-        <location filename="../src/ui/small_dialog.cpp" line="+52"/>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QVBoxLayout>
 
 #include "ui/tool_icons.h"
 
@@ -11,22 +12,19 @@
 
 namespace kirabel {
 
-namespace {
-
-const int kClientWidth = 293;
-const int kPictureSize = 128;
-
-}  // namespace
-
-AboutDialog::AboutDialog(QWidget* parent)
-    : SmallDialog(parent, tr("あばうと"), QSize(kClientWidth, 287)) {
+// The picture at the top, the text lines centred under it, OK at the bottom.
+AboutDialog::AboutDialog(QWidget* parent) : SmallDialog(parent, tr("あばうと")) {
   setObjectName(QStringLiteral("aboutDialog"));
   picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("picture"));
-  picture->setGeometry((kClientWidth - kPictureSize) / 2, 12, kPictureSize, kPictureSize);
-  picture->setPixmap(AboutPicture(devicePixelRatioF()));
+  const QPixmap pixmap = AboutPicture(devicePixelRatioF());
+  picture->setPixmap(pixmap);
+  picture->setFixedSize(pixmap.deviceIndependentSize().toSize());
+  rows()->addWidget(picture, 0, Qt::AlignHCenter);
   addTextLines();
-  okButton = addOkButton(QStringLiteral("okButton"), QPoint((kClientWidth - 75) / 2, 250));
+  okButton = addOkButton();
+  addButtonRow({okButton}, Qt::AlignHCenter);
+  fixSize(QSize(293, 287));
 }
 
 void AboutDialog::addTextLines() {
@@ -36,12 +34,10 @@ void AboutDialog::addTextLines() {
       tr("花火を描くプログラム"),
       tr("Thank you for your downloading..."),
   };
-  int top = 150;
   for (int i = 0; i < lines.size(); ++i) {
-    QLabel* label = addLabel(QStringLiteral("Label%1").arg(i + 1), lines[i], QPoint(0, top));
-    label->setGeometry(0, top, kClientWidth, 20);
+    QLabel* label = newLabel(QStringLiteral("Label%1").arg(i + 1), lines[i]);
     label->setAlignment(Qt::AlignCenter);
-    top += 22;
+    rows()->addWidget(label);
   }
 }
 

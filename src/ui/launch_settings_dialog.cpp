@@ -3,27 +3,26 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <iterator>
 
 #include "model/launch_limits.h"
 #include "platform/sjis.h"
-#include "ui/form_font.h"
 #include "ui/widgets/numeric_field.h"
-#include "ui/window_placement.h"
 
 namespace kirabel {
 
 namespace {
 
-const QSize kClientSize(370, 265);
-constexpr int kLabelLeft = 16;
-constexpr int kFieldLeft = 100;
-constexpr int kFieldWidth = 121;
-constexpr int kUnitLeft = 228;
-constexpr int kRowHeight = 21;
+// The designed client size; larger where the system's font needs it.
+const QSize kDesignedSize(370, 265);
+// The widest text the fields are made to show: nine digits and six decimals.
+const char kWidestNumber[] = "-999,999,999.999999";
 
 bool IsBlankOrControl(QChar c) {
   return c.unicode() <= 0x20 || c.unicode() == 0x7f;
@@ -39,92 +38,95 @@ std::string CleanAutosaveName(const QString& text) {
   return CutToFileBytes(text.mid(begin, end - begin).toStdString(), kMaxAutosaveNameBytes);
 }
 
+// One number of the settings: its field, label and unit, the limits it is
+// held to and its starting value. Texts go through tr(); those marked are the
+// translated ones.
+struct LaunchSettingsDialog::NumberRow {
+  NumericField* LaunchSettingsDialog::*field;
+  const char* objectName;
+  const char* caption;
+  const char* unit;
+  LaunchSetting limits;
+  long double startValue;
+};
+
 LaunchSettingsDialog::LaunchSettingsDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : FixedDialog(parent, tr("打ち上げ設定"), Placement::kWhereItWasPut),
       browseDialog(FileChooser::Kind::Save, tr("ビットマップ(*.BMP)|*.bmp|なんでも(*.*)|*.*")) {
   setObjectName(QStringLiteral("launchSettingsDialog"));
-  setWindowTitle(tr("打ち上げ設定"));
-  setFont(FormFont());
-  setFixedSize(kClientSize);
-  setModal(true);
   browseDialog.defaultExtension = QStringLiteral("bmp");
   // The name is only a prefix: the frames go to NAME00001.BMP, ..., so a file
   // of the chosen name is never replaced and there is nothing to ask.
   browseDialog.confirmOverwrite = false;
-  createNumberRows();
-  createAutosaveGroup();
-  createButtons();
+  addRows();
+  okButton = addOkButton();
+  cancelButton = addCancelButton();
+  addButtonRow({okButton, cancelButton}, Qt::AlignRight);
+  fixSize(kDesignedSize);
 }
 
-NumericField* LaunchSettingsDialog::addNumber(const char* name, const QString& caption,
-                                              const QString& unit, int top) {
-  auto* label = new QLabel(caption, this);
-  label->move(kLabelLeft, top + 4);
+void LaunchSettingsDialog::addRows() {
+  using D = LaunchSettingsDialog;
+  const NumberRow numbers[] = {
+      {&D::gravityEdit, "gravityEdit", QT_TR_NOOP("重力"), "[Pixels/Time^2]",
+       LaunchSetting::kGravity, 0.5L},
+      {&D::startTimeEdit, "startTimeEdit", QT_TR_NOOP("開始時間"), "[Time]",
+       LaunchSetting::kStartTime, 10},
+      {&D::frameIntervalEdit, "frameIntervalEdit", QT_TR_NOOP("出力間隔"), "[Time]",
+       LaunchSetting::kInterval, 1},
+      {&D::frameCountEdit, "frameCountEdit", QT_TR_NOOP("出力コマ数"), QT_TR_NOOP("[フレーム]"),
+       LaunchSetting::kFrameCount, 1},
+  };
+  QGridLayout* grid = NewRowGrid();
+  for (int row = 0; row < static_cast<int>(std::size(numbers)); ++row)
+    addNumberRow(grid, row, numbers[row]);
+  grid->setColumnStretch(2, 1);  // the units take the room the fields leave
+  addAutosaveGroup(grid, static_cast<int>(std::size(numbers)));
+  addSpreadRows(grid);
+}
+
+void LaunchSettingsDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& number) {
+  auto* label = new QLabel(tr(number.caption), this);
   auto* field = new NumericField(this);
-  field->setObjectName(QLatin1String(name));
-  field->setGeometry(kFieldLeft, top, kFieldWidth, kRowHeight);
+  field->setObjectName(QLatin1String(number.objectName));
   field->setShowZero(true);
+  const NumericProperties limits = LaunchSettingLimits(number.limits);
+  field->setMaxDigits(limits.maxDigits);
+  field->setAllowNegative(limits.allowNegative);
+  field->setFixedDecimals(limits.fixedDecimals);
+  field->setValue(number.startValue);
+  field->setFixedWidth(WidthShowing(*field, QLatin1String(kWidestNumber)));
+  MakeCompactHeight(*field);
   label->setBuddy(field);
-  auto* unitLabel = new QLabel(unit, this);
-  unitLabel->move(kUnitLeft, top + 4);
-  return field;
+  grid->addWidget(label, row, 0);
+  grid->addWidget(field, row, 1);
+  grid->addWidget(new QLabel(tr(number.unit), this), row, 2);
+  this->*number.field = field;
 }
 
-void LaunchSettingsDialog::createNumberRows() {
-  gravityEdit = addNumber("gravityEdit", tr("重力"), QStringLiteral("[Pixels/Time^2]"), 12);
-  startTimeEdit = addNumber("startTimeEdit", tr("開始時間"), QStringLiteral("[Time]"), 40);
-  frameIntervalEdit = addNumber("frameIntervalEdit", tr("出力間隔"), QStringLiteral("[Time]"), 68);
-  frameCountEdit = addNumber("frameCountEdit", tr("出力コマ数"), tr("[フレーム]"), 96);
-  const std::pair<NumericField*, LaunchSetting> limited[] = {
-      {gravityEdit, LaunchSetting::kGravity},
-      {startTimeEdit, LaunchSetting::kStartTime},
-      {frameIntervalEdit, LaunchSetting::kInterval},
-      {frameCountEdit, LaunchSetting::kFrameCount}};
-  for (const auto& [field, setting] : limited) {
-    const NumericProperties limits = LaunchSettingLimits(setting);
-    field->setMaxDigits(limits.maxDigits);
-    field->setAllowNegative(limits.allowNegative);
-    field->setFixedDecimals(limits.fixedDecimals);
-  }
-  gravityEdit->setValue(0.5L);
-  startTimeEdit->setValue(10);
-  frameIntervalEdit->setValue(1);
-  frameCountEdit->setValue(1);
-}
-
-void LaunchSettingsDialog::createAutosaveGroup() {
+// Under the numbers, the check box over the file name row: label, name,
+// browse button.
+void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
   autosaveGroup = new QGroupBox(tr("空間画像の保存"), this);
   autosaveGroup->setObjectName(QStringLiteral("autosaveGroup"));
-  autosaveGroup->setGeometry(8, 128, 354, 88);
+  QGridLayout* grid = NewRowGrid(autosaveGroup);
   autosaveCheck = new QCheckBox(tr("一フレーム毎に自動保存する"), autosaveGroup);
   autosaveCheck->setObjectName(QStringLiteral("autosaveCheck"));
-  autosaveCheck->setGeometry(12, 22, 240, 18);
+  grid->addWidget(autosaveCheck, 0, 0, 1, 3);
   autosaveNameLabel = new QLabel(tr("ファイル名"), autosaveGroup);
   autosaveNameLabel->setObjectName(QStringLiteral("autosaveNameLabel"));
-  autosaveNameLabel->move(12, 54);
+  grid->addWidget(autosaveNameLabel, 1, 0);
   autosaveNameEdit = new QLineEdit(autosaveGroup);
   autosaveNameEdit->setObjectName(QStringLiteral("autosaveNameEdit"));
-  autosaveNameEdit->setGeometry(84, 50, 178, kRowHeight);
+  MakeCompactHeight(*autosaveNameEdit);
+  grid->addWidget(autosaveNameEdit, 1, 1);
   browseButton = new QPushButton(tr("参照(&B)..."), autosaveGroup);
   browseButton->setObjectName(QStringLiteral("browseButton"));
-  browseButton->setGeometry(268, 49, 76, 23);
   browseButton->setAutoDefault(false);
+  grid->addWidget(browseButton, 1, 2);
+  rowsGrid->addWidget(autosaveGroup, row, 0, 1, 3);
   connect(autosaveCheck, &QCheckBox::clicked, this, &LaunchSettingsDialog::updateAutosaveControls);
   connect(browseButton, &QPushButton::clicked, this, &LaunchSettingsDialog::browseAutosaveName);
-}
-
-void LaunchSettingsDialog::createButtons() {
-  okButton = new QPushButton(QStringLiteral("OK"), this);
-  okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setGeometry(196, 228, 75, 25);
-  okButton->setDefault(true);
-  cancelButton = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
-  cancelButton->setObjectName(QStringLiteral("cancelButton"));
-  cancelButton->setGeometry(284, 228, 75, 25);
-  cancelButton->setAutoDefault(false);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
@@ -162,11 +164,6 @@ void LaunchSettingsDialog::browseAutosaveName() {
   const QString folder = QFileInfo(path).absolutePath();
   if (mainOpenDialog) mainOpenDialog->initialDir = folder;
   if (mainSaveDialog) mainSaveDialog->initialDir = folder;
-}
-
-void LaunchSettingsDialog::showEvent(QShowEvent* event) {
-  KeepWindowReachable(*this);
-  QDialog::showEvent(event);
 }
 
 }  // namespace kirabel

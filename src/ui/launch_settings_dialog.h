@@ -3,12 +3,12 @@
 // window fills it before showing it and reads it back afterwards. It opens
 // where it was placed (the settings file keeps its position) unless no screen
 // shows that place any more.
-#include <QDialog>
-
 #include "model/launch_settings.h"
 #include "ui/file_dialog_service.h"
+#include "ui/fixed_dialog.h"
 
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ namespace kirabel {
 
 class NumericField;
 
-class LaunchSettingsDialog : public QDialog {
+class LaunchSettingsDialog : public FixedDialog {
   Q_OBJECT
  public:
   explicit LaunchSettingsDialog(QWidget* parent = nullptr);
@@ -39,14 +39,12 @@ class LaunchSettingsDialog : public QDialog {
   void updateAutosaveControls();
   void browseAutosaveName();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void createNumberRows();
-  void createAutosaveGroup();
-  void createButtons();
-  NumericField* addNumber(const char* name, const QString& caption, const QString& unit, int top);
+  struct NumberRow;
+
+  void addRows();
+  void addNumberRow(QGridLayout* grid, int row, const NumberRow& number);
+  void addAutosaveGroup(QGridLayout* rowsGrid, int row);
 
   NumericField* gravityEdit;        // gravity [Pixels/Time^2]
   NumericField* startTimeEdit;      // time of the first frame [Time]

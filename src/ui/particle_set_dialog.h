@@ -5,14 +5,13 @@
 // reused, so its controls keep their values between uses. It is not centred: the main window places
 // it (the settings file keeps its position), and it opens there unless no screen shows that place
 // any more.
-#include <QDialog>
+#include "ui/fixed_dialog.h"
 
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
-class QLabel;
+class QGridLayout;
 class QLineEdit;
-class QPushButton;
 
 namespace kirabel {
 
@@ -20,7 +19,7 @@ class ColorSwatch;
 class NumericField;
 class ParticleSet;
 
-class ParticleSetDialog : public QDialog {
+class ParticleSetDialog : public FixedDialog {
   Q_OBJECT
  public:
   explicit ParticleSetDialog(QWidget* parent = nullptr);
@@ -46,20 +45,17 @@ class ParticleSetDialog : public QDialog {
   // Space and Enter on the focused swatch run it as well.
   void chooseColor();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void createNameAndColourRows();
-  void createNumberRows();
-  void createDistributionSelectors();
-  void createChildRows();
-  void createButtons();
-  void arrangeTabOrder();
-  void fitToFonts();
-  QLabel* addLabel(const QString& text, int x, int y);
-  NumericField* addNumber(const QString& objectName, QRect geometry, const QString& hint);
-  QComboBox* addDistributionSelector(const QString& objectName, int y);
+  struct NumberField;
+  struct NumberRow;
+
+  void addNameAndColourRows(QGridLayout* grid);
+  int addNumberRows(QGridLayout* grid);
+  void addNumberRow(QGridLayout* grid, int row, const NumberRow& numbers);
+  NumericField* addNumber(const NumberField& number);
+  QComboBox* addDistributionSelector(const char* objectName);
+  void addChildAndGenerationRows(QGridLayout* grid, int row);
+  void addVisibleCheck(QGridLayout* grid, int row);
 
   QLineEdit* nameEdit;            // name, at most 40 bytes
   ColorSwatch* colorSwatch;       // colour swatch; a press, Space or Enter opens the colour chooser

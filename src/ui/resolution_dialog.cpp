@@ -1,5 +1,9 @@
 #include "ui/resolution_dialog.h"
 
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
 #include "ui/numeric_value.h"
 #include "ui/widgets/numeric_field.h"
 
@@ -7,30 +11,37 @@ namespace kirabel {
 
 namespace {
 
-NumericField* makeSizeField(QWidget* parent, const QString& objectName, QPoint topLeft) {
+NumericField* makeSizeField(QWidget* parent, const QString& objectName) {
   auto* field = new NumericField(parent);
   field->setObjectName(objectName);
-  field->setGeometry(QRect(topLeft, QSize(73, 20)));
   field->setMaxDigits(4);
   field->setAllowNegative(false);
   field->setFixedDecimals(0);
   field->setShowZero(true);
+  field->setMinimumWidth(WidthShowing(*field, QStringLiteral("9,999")));
+  MakeCompactHeight(*field);
   return field;
 }
 
 }  // namespace
 
-ResolutionDialog::ResolutionDialog(QWidget* parent)
-    : SmallDialog(parent, tr("空間解像度の設定"), QSize(204, 121)) {
+// The label over the two fields, "X" and "Y" over each, "×" between them.
+ResolutionDialog::ResolutionDialog(QWidget* parent) : SmallDialog(parent, tr("空間解像度の設定")) {
   setObjectName(QStringLiteral("resolutionDialog"));
-  addLabel(QStringLiteral("Label1"), tr("空間ビューワの解像度を設定します"), QPoint(8, 8));
-  addLabel(QStringLiteral("Label2"), QStringLiteral("X"), QPoint(16, 32));
-  addLabel(QStringLiteral("Label3"), QStringLiteral("Y"), QPoint(116, 32));
-  addLabel(QStringLiteral("Label4"), QStringLiteral("×"), QPoint(96, 52));
-  widthEdit = makeSizeField(this, QStringLiteral("widthEdit"), QPoint(16, 48));
-  heightEdit = makeSizeField(this, QStringLiteral("heightEdit"), QPoint(116, 48));
-  okButton = addOkButton(QStringLiteral("okButton"), QPoint(20, 84));
-  cancelButton = addCancelButton(QStringLiteral("cancelButton"), QPoint(110, 84));
+  rows()->addWidget(newLabel(QStringLiteral("Label1"), tr("空間ビューワの解像度を設定します")));
+  QGridLayout* grid = NewRowGrid();
+  grid->addWidget(newLabel(QStringLiteral("Label2"), QStringLiteral("X")), 0, 0);
+  grid->addWidget(newLabel(QStringLiteral("Label3"), QStringLiteral("Y")), 0, 2);
+  grid->addWidget(newLabel(QStringLiteral("Label4"), QStringLiteral("×")), 1, 1);
+  widthEdit = makeSizeField(this, QStringLiteral("widthEdit"));
+  heightEdit = makeSizeField(this, QStringLiteral("heightEdit"));
+  grid->addWidget(widthEdit, 1, 0);
+  grid->addWidget(heightEdit, 1, 2);
+  rows()->addLayout(grid);
+  okButton = addOkButton();
+  cancelButton = addCancelButton();
+  addButtonRow({okButton, cancelButton}, Qt::AlignHCenter);
+  fixSize(QSize(204, 121));
 }
 
 void ResolutionDialog::setResolution(int32_t width, int32_t height) {

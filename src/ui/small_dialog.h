@@ -1,30 +1,22 @@
 #pragma once
-// Common frame of the program's small modal dialogs: a fixed client size, a
-// fixed border, the program's font, centred on the screen when shown, and the
-// OK (default) / "ｷｬﾝｾﾙ" (Esc) buttons at given places.
-#include <QDialog>
+// Common frame of the program's small modal dialogs: a fixed dialog centred
+// on the screen when shown, with texts that wrap rather than run past its
+// border.
+#include "ui/fixed_dialog.h"
 
 class QLabel;
-class QPushButton;
 
 namespace kirabel {
 
-class SmallDialog : public QDialog {
+class SmallDialog : public FixedDialog {
   Q_OBJECT
  public:
-  SmallDialog(QWidget* parent, const QString& caption, QSize clientSize);
+  SmallDialog(QWidget* parent, const QString& caption);
 
  protected:
-  QLabel* addLabel(const QString& objectName, const QString& text, QPoint topLeft);
-  // "OK": the default button, closes with the result Accepted.
-  QPushButton* addOkButton(const QString& objectName, QPoint topLeft);
-  // "ｷｬﾝｾﾙ": closes with the result Rejected; Esc presses it.
-  QPushButton* addCancelButton(const QString& objectName, QPoint topLeft);
-
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void centreOnScreen();
+  // A text that wraps onto further lines where the dialog is too narrow for
+  // it (fonts differ between systems); not yet placed in a row.
+  QLabel* newLabel(const QString& objectName, const QString& text);
 };
 
 }  // namespace kirabel

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QList>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTranslator>
 #include <memory>
 
 #include "ui/about_dialog.h"
@@ -131,7 +133,7 @@ TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
   ExpectTextsFit(dialog);  // the columns moved along with the wider controls
 }
 
-TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
+void ExpectEveryDialogsTextsFit() {
   ResolutionDialog resolution;
   ExpectTextsFit(resolution);
   ThresholdDialog threshold;
@@ -142,6 +144,25 @@ TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
   ExpectTextsFit(properties);
   LaunchSettingsDialog launch;
   ExpectTextsFit(launch);
+}
+
+TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
+  ExpectEveryDialogsTextsFit();
+}
+
+// The longer English texts, and every scale factor ctest runs the high-DPI
+// suites with, leave the texts whole and apart as well.
+TEST(HighDpiDialogLayoutTest, TextsFitInBothLanguages) {
+  {
+    SCOPED_TRACE("Japanese");
+    ExpectEveryDialogsTextsFit();
+  }
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/kirabel_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  SCOPED_TRACE("English");
+  ExpectEveryDialogsTextsFit();
+  QCoreApplication::removeTranslator(&english);
 }
 
 }  // namespace

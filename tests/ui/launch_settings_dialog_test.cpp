@@ -15,6 +15,7 @@
 #include "ui/modal_runner.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
+#include "ui_support/tab_order.h"
 
 namespace kirabel {
 namespace {
@@ -68,6 +69,12 @@ TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheirStartingValues) {
   EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameCountEdit")->allowNegative());
   EXPECT_EQ(testing::Child<NumericField>(dialog_, "frameCountEdit")->fixedDecimals(), 0);
   EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->showZero());
+}
+
+TEST_F(LaunchSettingsDialogTest, TabOrderFollowsTheRows) {
+  testing::ExpectTabOrder(
+      dialog_, {"gravityEdit", "startTimeEdit", "frameIntervalEdit", "frameCountEdit",
+                "autosaveCheck", "autosaveNameEdit", "browseButton", "okButton", "cancelButton"});
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {

@@ -17,6 +17,7 @@
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/first_new_set.h"
+#include "ui_support/tab_order.h"
 
 namespace kirabel {
 namespace {
@@ -26,13 +27,6 @@ W* Find(ParticleSetDialog& dialog, const char* name) {
   W* widget = dialog.findChild<W*>(QLatin1String(name));
   EXPECT_NE(widget, nullptr) << name;
   return widget;
-}
-
-// The next widget that the Tab key reaches.
-QWidget* NextTabStop(QWidget* from) {
-  QWidget* next = from->nextInFocusChain();
-  while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  return next;
 }
 
 ParticleSet SampleSet() {
@@ -88,35 +82,30 @@ TEST(ParticleSetDialogTest, FrameControlsAndStartingValues) {
 
 TEST(ParticleSetDialogTest, TabOrderFollowsTheRows) {
   ParticleSetDialog dialog;
-  const char* const order[] = {"nameEdit",
-                               "colorSwatch",
-                               "countEdit",
-                               "originXEdit",
-                               "originYEdit",
-                               "speedEdit",
-                               "speedSpreadEdit",
-                               "speedDistributionCombo",
-                               "directionEdit",
-                               "directionSpreadEdit",
-                               "directionDistributionCombo",
-                               "birthTimeEdit",
-                               "birthSpreadEdit",
-                               "birthDistributionCombo",
-                               "lifetimeEdit",
-                               "lifetimeSpreadEdit",
-                               "lifetimeDistributionCombo",
-                               "trailLengthEdit",
-                               "trailSamplesEdit",
-                               "childSetCombo",
-                               "maxGenerationsEdit",
-                               "visibleCheck",
-                               "okButton",
-                               "cancelButton"};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-    QWidget* from = dialog.findChild<QWidget*>(QLatin1String(order[i]));
-    ASSERT_NE(from, nullptr) << order[i];
-    EXPECT_EQ(NextTabStop(from)->objectName(), QLatin1String(order[i + 1])) << order[i];
-  }
+  testing::ExpectTabOrder(dialog, {"nameEdit",
+                                   "colorSwatch",
+                                   "countEdit",
+                                   "originXEdit",
+                                   "originYEdit",
+                                   "speedEdit",
+                                   "speedSpreadEdit",
+                                   "speedDistributionCombo",
+                                   "directionEdit",
+                                   "directionSpreadEdit",
+                                   "directionDistributionCombo",
+                                   "birthTimeEdit",
+                                   "birthSpreadEdit",
+                                   "birthDistributionCombo",
+                                   "lifetimeEdit",
+                                   "lifetimeSpreadEdit",
+                                   "lifetimeDistributionCombo",
+                                   "trailLengthEdit",
+                                   "trailSamplesEdit",
+                                   "childSetCombo",
+                                   "maxGenerationsEdit",
+                                   "visibleCheck",
+                                   "okButton",
+                                   "cancelButton"});
 }
 
 TEST(ParticleSetDialogTest, ExchangeRoundTripsEveryField) {
