@@ -5,9 +5,9 @@
 
 #include "model/settings_file.h"
 #include "texts/interface_language.h"
-#include "ui/form_font.h"
 #include "ui/kirabel_application.h"
 #include "ui/main_window.h"
+#include "ui/program_font.h"
 #include "ui/tool_icons.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       kirabel::LoadSettingsFile(kirabel::SettingsFilePath()).options.language;
   kirabel::InstallTranslations(kirabel::DesktopLanguage(choice), QStringLiteral("kirabel_en"));
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
-  QApplication::setFont(kirabel::FormFont());
+  QApplication::setFont(kirabel::ProgramFont());
   QApplication::setWindowIcon(kirabel::AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kirabel.Kirabel"));
 

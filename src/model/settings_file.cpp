@@ -33,7 +33,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kDesktop, "Form3Left", s.setDialogLeft);
   visit(kDesktop, "Form5Top", s.launchDialogTop);
   visit(kDesktop, "Form5Left", s.launchDialogLeft);
-  visit(kFile, "InitialDir", s.initialDir);
+  visit(kFile, "InitialDir", s.startFolder);
   visit(kOption, "ColSizing", s.options.fitColumns);
   visit(kOption, "DispToolBar", s.options.showToolBar);
   visit(kOption, "AntiA", s.options.antiAliasing);

@@ -23,7 +23,7 @@ struct Settings {
   int32_t launchDialogTop = 50;
   int32_t launchDialogLeft = 50;
   // FILE
-  std::string initialDir;  // starting folder of the open and save dialogs (UTF-8)
+  std::string startFolder;  // starting folder of the open and save dialogs (UTF-8)
   // OPTION and RESOLUTION
   Options options;
   // RECENT: files last opened or saved, newest first (UTF-8 absolute paths)

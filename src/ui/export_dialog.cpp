@@ -12,7 +12,7 @@
 
 #include "picture_io/frame_writer.h"
 #include "ui/file_dialog_service.h"
-#include "ui/form_font.h"
+#include "ui/program_font.h"
 
 namespace kirabel {
 
@@ -34,7 +34,7 @@ QSpinBox* FrameSpin(QWidget* parent, const char* name) {
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("exportDialog"));
   setWindowTitle(tr("アニメーションを書き出す"));
-  setFont(FormFont());
+  setFont(ProgramFont());
   setModal(true);
   formatCombo_ = new QComboBox(this);
   formatCombo_->setObjectName(QStringLiteral("formatCombo"));
@@ -123,11 +123,11 @@ void ExportDialog::browse() {
   FileChooser dialog(FileChooser::Kind::Save, extension.toUpper() + QStringLiteral("(*.") +
                                                   extension + QStringLiteral(")|*.") + extension);
   dialog.title = windowTitle();
-  dialog.initialDir = chooser_->initialDir;
+  dialog.startFolder = chooser_->startFolder;
   dialog.defaultExtension = extension;
   if (!dialog.execute(this)) return;
   fileEdit_->setText(dialog.fileName);
-  chooser_->initialDir = dialog.fileFolder();
+  chooser_->startFolder = dialog.fileFolder();
 }
 
 }  // namespace kirabel

@@ -41,7 +41,7 @@ QString QtPatterns(const QString& patterns) {
 }
 
 std::optional<QString> ShowDialog(QWidget* parent, const FileDialogRequest& request) {
-  QFileDialog dialog(parent, request.title, request.initialDir);
+  QFileDialog dialog(parent, request.title, request.startFolder);
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -111,7 +111,7 @@ bool FileChooser::execute(QWidget* parent) {
   request.save = kind_ == Kind::Save;
   request.confirmOverwrite = confirmOverwrite;
   request.title = title;
-  request.initialDir = initialDir;
+  request.startFolder = startFolder;
   request.fileName = fileName;
   request.nameFilters = ToQtNameFilters(filter_);
   request.filterIndex = filterIndex;

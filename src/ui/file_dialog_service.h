@@ -19,7 +19,7 @@ struct FileDialogRequest {
   bool save = false;             // a save dialog or an open dialog
   bool confirmOverwrite = true;  // a save dialog asks before a chosen file is replaced
   QString title;                 // window caption
-  QString initialDir;            // starting folder; empty = the current folder
+  QString startFolder;           // starting folder; empty = the current folder
   QString fileName;              // name proposed in the dialog
   QStringList nameFilters;       // in Qt's "description (patterns)" form
   int filterIndex = 1;           // 1-based index of the filter shown first
@@ -55,7 +55,7 @@ class FileChooser {
   FileChooser(Kind kind, const QString& filter);
 
   QString title;
-  QString initialDir;        // starting folder
+  QString startFolder;       // starting folder
   QString fileName;          // the name chosen at the last use, proposed at the next
   QString defaultExtension;  // without the dot
   int filterIndex = 1;

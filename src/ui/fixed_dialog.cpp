@@ -10,7 +10,7 @@
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
-#include "ui/form_font.h"
+#include "ui/program_font.h"
 #include "ui/window_placement.h"
 
 namespace kirabel {
@@ -55,7 +55,7 @@ FixedDialog::FixedDialog(QWidget* parent, const QString& caption, Placement plac
       placement_(placement),
       rows_(new QVBoxLayout(this)) {
   setWindowTitle(caption);
-  setFont(FormFont());
+  setFont(ProgramFont());
   setModal(true);
   SetMargins(rows_);
   rows_->setSpacing(kRowSpacing);

@@ -143,8 +143,8 @@ void KirabelApplication::readSettings(const QStringList& arguments, int colourDe
 void KirabelApplication::applySettings(const Settings& settings) {
   applyWindowPositions(settings);
   mainWindow_->document().setOptions(settings.options);
-  mainWindow_->openDialog.initialDir = QString::fromStdString(settings.initialDir);
-  mainWindow_->saveDialog.initialDir = mainWindow_->openDialog.initialDir;
+  mainWindow_->openDialog.startFolder = QString::fromStdString(settings.startFolder);
+  mainWindow_->saveDialog.startFolder = mainWindow_->openDialog.startFolder;
   mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
   applyResolution(settings);
 }
@@ -179,7 +179,7 @@ Settings KirabelApplication::currentSettings() const {
   for (size_t i = 0; i < windows.size(); ++i)
     SetPlace(s, kPlaceKeys[i], DevicePosition(*windows[i]));
   SetMainWindowSize(s, DeviceSize(main));
-  s.initialDir = main.openDialog.initialDir.toStdString();
+  s.startFolder = main.openDialog.startFolder.toStdString();
   s.options = main.document().options();
   s.recentFiles = main.recentFilesMenu->files();
   return s;

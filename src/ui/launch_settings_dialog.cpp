@@ -157,13 +157,13 @@ void LaunchSettingsDialog::updateAutosaveControls() {
 }
 
 void LaunchSettingsDialog::browseAutosaveName() {
-  if (mainSaveDialog) browseDialog.initialDir = mainSaveDialog->initialDir;
+  if (mainSaveDialog) browseDialog.startFolder = mainSaveDialog->startFolder;
   if (!browseDialog.execute(this)) return;
   const QString path = browseDialog.fileName;
   autosaveNameEdit->setText(path);
   const QString folder = QFileInfo(path).absolutePath();
-  if (mainOpenDialog) mainOpenDialog->initialDir = folder;
-  if (mainSaveDialog) mainSaveDialog->initialDir = folder;
+  if (mainOpenDialog) mainOpenDialog->startFolder = folder;
+  if (mainSaveDialog) mainSaveDialog->startFolder = folder;
 }
 
 }  // namespace kirabel

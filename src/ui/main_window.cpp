@@ -19,10 +19,10 @@
 #include "simulation/space_buffer.h"
 #include "ui/animation_export.h"
 #include "ui/child_set_model.h"
-#include "ui/form_font.h"
 #include "ui/language_menu.h"
 #include "ui/launch_settings_dialog.h"
 #include "ui/particle_grid.h"
+#include "ui/program_font.h"
 #include "ui/recent_files_menu.h"
 #include "ui/tool_icons.h"
 
@@ -44,7 +44,7 @@ constexpr int kButtonTop = 4;
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), childChoices_(new ChildSetModel(document_, this)) {
   setObjectName(QStringLiteral("mainWindow"));
-  setFont(FormFont());
+  setFont(ProgramFont());
   resize(512, 291);
   createMenus();
   createToolBar();

@@ -217,7 +217,7 @@ class MainWindow : public QMainWindow {
   void runLaunch();
   void fallBackToEmptySpace();
   void setResolutionOption(int32_t width, int32_t height);
-  bool runCloseQuery();
+  bool writeSettingsBeforeClose();
   void finishPendingClose();
 
   Document document_;

@@ -23,8 +23,8 @@ namespace {
 // A dialog that has never had a file keeps its starting folder, so cancelling
 // the first Open of a run does not forget the folder remembered in the settings.
 void StartBothIn(FileChooser& from, FileChooser& other) {
-  if (!from.fileName.isEmpty()) from.initialDir = from.fileFolder();
-  other.initialDir = from.initialDir;
+  if (!from.fileName.isEmpty()) from.startFolder = from.fileFolder();
+  other.startFolder = from.startFolder;
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 namespace kirabel {
 
-bool MainWindow::runCloseQuery() {
+bool MainWindow::writeSettingsBeforeClose() {
   try {
     if (settingsWriter_) settingsWriter_();
   } catch (const std::exception& error) {
@@ -33,7 +33,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!maySaveChanges() || !runCloseQuery()) {
+  if (!maySaveChanges() || !writeSettingsBeforeClose()) {
     event->ignore();
     return;
   }

@@ -28,11 +28,12 @@ NumericField* makeSizeField(QWidget* parent, const QString& objectName) {
 // The label over the two fields, "X" and "Y" over each, "×" between them.
 ResolutionDialog::ResolutionDialog(QWidget* parent) : SmallDialog(parent, tr("空間解像度の設定")) {
   setObjectName(QStringLiteral("resolutionDialog"));
-  rows()->addWidget(newLabel(QStringLiteral("Label1"), tr("空間ビューワの解像度を設定します")));
+  rows()->addWidget(
+      newLabel(QStringLiteral("captionLabel"), tr("空間ビューワの解像度を設定します")));
   QGridLayout* grid = NewRowGrid();
-  grid->addWidget(newLabel(QStringLiteral("Label2"), QStringLiteral("X")), 0, 0);
-  grid->addWidget(newLabel(QStringLiteral("Label3"), QStringLiteral("Y")), 0, 2);
-  grid->addWidget(newLabel(QStringLiteral("Label4"), QStringLiteral("×")), 1, 1);
+  grid->addWidget(newLabel(QStringLiteral("widthLabel"), QStringLiteral("X")), 0, 0);
+  grid->addWidget(newLabel(QStringLiteral("heightLabel"), QStringLiteral("Y")), 0, 2);
+  grid->addWidget(newLabel(QStringLiteral("timesLabel"), QStringLiteral("×")), 1, 1);
   widthEdit = makeSizeField(this, QStringLiteral("widthEdit"));
   heightEdit = makeSizeField(this, QStringLiteral("heightEdit"));
   grid->addWidget(widthEdit, 1, 0);

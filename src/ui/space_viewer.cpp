@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "image/picture.h"
-#include "ui/form_font.h"
+#include "ui/program_font.h"
 
 namespace kirabel {
 
@@ -82,7 +82,7 @@ SpaceViewer::SpaceViewer(QWidget* parent)
     : QScrollArea(parent), pictureView(new PictureView), picture_(std::make_unique<Picture>()) {
   setObjectName(QStringLiteral("viewer"));
   setWindowTitle(ViewerIdleCaption());
-  setFont(FormFont());
+  setFont(ProgramFont());
   setFrameShape(QFrame::NoFrame);
   setBackgroundRole(QPalette::Dark);
   setWidgetResizable(false);

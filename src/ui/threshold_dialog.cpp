@@ -12,7 +12,7 @@ namespace kirabel {
 // The question over the field and its unit, then the buttons.
 ThresholdDialog::ThresholdDialog(QWidget* parent) : SmallDialog(parent, tr("警告値の設定")) {
   setObjectName(QStringLiteral("thresholdDialog"));
-  rows()->addWidget(newLabel(QStringLiteral("Label1"),
+  rows()->addWidget(newLabel(QStringLiteral("questionLabel"),
                              tr("粒子数がこれ以上になると、打ち上げ時に警告を出します")));
   thresholdEdit = new NumericField(this);
   thresholdEdit->setObjectName(QStringLiteral("thresholdEdit"));
@@ -24,7 +24,7 @@ ThresholdDialog::ThresholdDialog(QWidget* parent) : SmallDialog(parent, tr("警�
   auto* fieldRow = new QHBoxLayout;
   fieldRow->addStretch();
   fieldRow->addWidget(thresholdEdit);
-  fieldRow->addWidget(newLabel(QStringLiteral("Label2"), tr("個")));
+  fieldRow->addWidget(newLabel(QStringLiteral("unitLabel"), tr("個")));
   fieldRow->addStretch();
   rows()->addLayout(fieldRow);
   okButton = addOkButton();

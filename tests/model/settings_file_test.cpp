@@ -27,7 +27,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_FALSE(fresh.options.preview);  // a first start looks as before
   EXPECT_FALSE(fresh.options.wrapSpace);
   EXPECT_EQ(fresh.options.warningThreshold, 10000);
-  EXPECT_EQ(fresh.initialDir, "");
+  EXPECT_EQ(fresh.startFolder, "");
   EXPECT_EQ(fresh.options.resolutionWidth, 512);
   EXPECT_EQ(fresh.options.resolutionHeight, 512);
   EXPECT_EQ(fresh.options.language, LanguageChoice::kAutomatic);
@@ -44,7 +44,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_FALSE(hand.options.fitColumns);
   EXPECT_EQ(hand.options.resolutionWidth, 256);
   EXPECT_EQ(hand.options.resolutionHeight, 512);
-  EXPECT_EQ(hand.initialDir, "C:\\火");
+  EXPECT_EQ(hand.startFolder, "C:\\火");
   EXPECT_EQ(hand.options.language, LanguageChoice::kAutomatic);  // names no language
 }
 
@@ -61,7 +61,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.options.warningThreshold = 2000000;
   s.options.preview = true;
   s.options.language = LanguageChoice::kEnglish;
-  s.initialDir = "/home/花子/リスト";
+  s.startFolder = "/home/花子/リスト";
   s.options.resolutionWidth = 640;
   s.options.resolutionHeight = 9999;
   const std::string path = folder.File("nested/dir/Kirabel.INI");  // the folder is created
@@ -77,7 +77,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_EQ(read.options.warningThreshold, 2000000);
   EXPECT_TRUE(read.options.preview);
   EXPECT_EQ(read.options.language, LanguageChoice::kEnglish);
-  EXPECT_EQ(read.initialDir, s.initialDir);
+  EXPECT_EQ(read.startFolder, s.startFolder);
   EXPECT_EQ(read.options.resolutionWidth, 640);
   EXPECT_EQ(read.options.resolutionHeight, 9999);
   const std::string text = ReadBytes(path);

@@ -31,11 +31,11 @@ class FileCommandsTest : public testing::MainWindowFixture {
   // Saves the list under `name` through Save as.
   void saveAs(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    form_.saveButton->click();
+    window_.saveButton->click();
   }
   void open(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    form_.openButton->click();
+    window_.openButton->click();
   }
   // Two sets, the second naming the first as child, with distinct values.
   void buildPair() {
@@ -45,14 +45,14 @@ class FileCommandsTest : public testing::MainWindowFixture {
       testing::Child<NumericField>(dialog, "birthTimeEdit")->setValue(-2.5L);
       testing::Child<QComboBox>(dialog, "speedDistributionCombo")->setCurrentIndex(1);
     });
-    form_.addSetButton->click();
+    window_.addSetButton->click();
     answerDialog([](ParticleSetDialog& dialog) {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("second"));
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(1);
       testing::Child<NumericField>(dialog, "countEdit")->setValue(12);
       testing::Child<QComboBox>(dialog, "lifetimeDistributionCombo")->setCurrentIndex(2);
     });
-    form_.addSetButton->click();
+    window_.addSetButton->click();
   }
 
   testing::ScratchFolder scratch_;
@@ -60,35 +60,35 @@ class FileCommandsTest : public testing::MainWindowFixture {
 
 TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   const QString untitled = QStringLiteral("Kirabel -名称未設定-");
-  EXPECT_EQ(form_.windowTitle(), untitled);
-  form_.actionNew->trigger();
+  EXPECT_EQ(window_.windowTitle(), untitled);
+  window_.actionNew->trigger();
   EXPECT_TRUE(MessageBox::shown().empty());
 
   buildPair();
   saveAs("pair");
   const QString titled = QStringLiteral("Kirabel -pair.PCL-");
-  ASSERT_EQ(form_.windowTitle(), titled);
+  ASSERT_EQ(window_.windowTitle(), titled);
 
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.actionNew->trigger();
+  window_.actionNew->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
-  EXPECT_EQ(form_.document().sets().size(), 2u);
-  EXPECT_EQ(form_.windowTitle(), titled);
+  EXPECT_EQ(window_.document().sets().size(), 2u);
+  EXPECT_EQ(window_.windowTitle(), titled);
   expectInStep();
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.actionNew->trigger();
-  EXPECT_TRUE(form_.document().sets().empty());
-  EXPECT_EQ(form_.windowTitle(), untitled);
-  EXPECT_TRUE(form_.document().fileName().empty());
+  window_.actionNew->trigger();
+  EXPECT_TRUE(window_.document().sets().empty());
+  EXPECT_EQ(window_.windowTitle(), untitled);
+  EXPECT_TRUE(window_.document().fileName().empty());
   expectInStep();
 }
 
 TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   buildPair();
-  testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 1.25L; });
-  const std::vector<ParticleSet> built = form_.document().sets();
+  testing::ChangeLaunchSettings(window_.document(), [&](LaunchSettings& s) { s.gravity = 1.25L; });
+  const std::vector<ParticleSet> built = window_.document().sets();
   saveAs("pair");
 
   const FileDialogRequest& request = lastRequest();
@@ -98,22 +98,22 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   EXPECT_EQ(request.defaultExt, QStringLiteral("PCL"));
   EXPECT_EQ(request.nameFilters.size(), 3);
   ASSERT_TRUE(std::filesystem::exists(scratch_.File("pair.PCL")));
-  EXPECT_EQ(form_.saveDialog.initialDir, folder());
-  EXPECT_EQ(form_.openDialog.initialDir, folder());
+  EXPECT_EQ(window_.saveDialog.startFolder, folder());
+  EXPECT_EQ(window_.openDialog.startFolder, folder());
 
   // Open of a changed list asks to save it first; "no" goes on without.
   addSet(QStringLiteral("extra"));
-  testing::ChangeLaunchSettings(form_.document(), [&](LaunchSettings& s) { s.gravity = 0; });
+  testing::ChangeLaunchSettings(window_.document(), [&](LaunchSettings& s) { s.gravity = 0; });
   open("pair.PCL");
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("変更を保存しますか？"));
   EXPECT_EQ(MessageBox::shown()[0].buttons, MsgButtons::YesNoCancel);
-  EXPECT_EQ(lastRequest().initialDir, folder());
+  EXPECT_EQ(lastRequest().startFolder, folder());
   EXPECT_FALSE(lastRequest().save);
-  ASSERT_EQ(form_.document().sets().size(), built.size());
+  ASSERT_EQ(window_.document().sets().size(), built.size());
   for (std::size_t i = 0; i < built.size(); ++i) {
     const ParticleSet& a = built[i];
-    const ParticleSet& b = form_.document().sets()[i];
+    const ParticleSet& b = window_.document().sets()[i];
     EXPECT_EQ(a.name, b.name);
     EXPECT_EQ(a.count, b.count);
     EXPECT_EQ(a.child, b.child);
@@ -125,53 +125,53 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
     EXPECT_NEAR(static_cast<double>(a.directionSpread), static_cast<double>(b.directionSpread),
                 1e-14);
   }
-  EXPECT_EQ(form_.document().launchSettings().gravity, 1.25L);
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
+  EXPECT_EQ(window_.document().launchSettings().gravity, 1.25L);
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 }
 
 TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   buildPair();
   FileDialogService::setNextFileName(file("first"));
-  form_.actionSave->trigger();  // untitled: save as
+  window_.actionSave->trigger();  // untitled: save as
   ASSERT_EQ(FileDialogService::requests().size(), 1u);
   EXPECT_TRUE(MessageBox::shown().empty());
   const std::string path = scratch_.File("first.PCL");
-  EXPECT_EQ(form_.document().fileName(), path);
+  EXPECT_EQ(window_.document().fileName(), path);
 
   addSet(QStringLiteral("third"));
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.actionSave->trigger();
+  window_.actionSave->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね"));
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.actionSave->trigger();
+  window_.actionSave->trigger();
   EXPECT_EQ(FileDialogService::requests().size(), 1u);  // no dialog
-  form_.actionNew->trigger();                           // saved just now: the usual question
+  window_.actionNew->trigger();                         // saved just now: the usual question
   open("first.PCL");
   EXPECT_EQ(names(), (Strings{"一番", "second", "third"}));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheListAndAlignsTheStartingFolders) {
   buildPair();
-  form_.openDialog.initialDir = QStringLiteral("/somewhere");
-  form_.saveDialog.initialDir = QStringLiteral("/elsewhere");
+  window_.openDialog.startFolder = QStringLiteral("/somewhere");
+  window_.saveDialog.startFolder = QStringLiteral("/elsewhere");
   FileDialogService::setNextFileName(std::nullopt);
-  form_.actionOpen->trigger();
-  EXPECT_EQ(lastRequest().initialDir, QStringLiteral("/somewhere"));
-  EXPECT_EQ(form_.document().sets().size(), 2u);
+  window_.actionOpen->trigger();
+  EXPECT_EQ(lastRequest().startFolder, QStringLiteral("/somewhere"));
+  EXPECT_EQ(window_.document().sets().size(), 2u);
   // Never used: it keeps the remembered folder, and the save dialog follows it.
-  EXPECT_EQ(form_.openDialog.initialDir, QStringLiteral("/somewhere"));
-  EXPECT_EQ(form_.saveDialog.initialDir, form_.openDialog.initialDir);
+  EXPECT_EQ(window_.openDialog.startFolder, QStringLiteral("/somewhere"));
+  EXPECT_EQ(window_.saveDialog.startFolder, window_.openDialog.startFolder);
 
   saveAs("pair");
-  form_.saveDialog.initialDir = QStringLiteral("/elsewhere");
+  window_.saveDialog.startFolder = QStringLiteral("/elsewhere");
   FileDialogService::setNextFileName(std::nullopt);
-  form_.actionMerge->trigger();
-  EXPECT_EQ(form_.saveDialog.initialDir, form_.openDialog.initialDir);
+  window_.actionMerge->trigger();
+  EXPECT_EQ(window_.saveDialog.startFolder, window_.openDialog.startFolder);
 }
 
 TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
@@ -180,23 +180,23 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   addSet(QStringLiteral("own"));
   std::string other = scratch_.File("other.pcl");
   testing::WriteBytes(other, "[HEADER]\nID=PCL\nnSET=1\n[P0]\nname=dropped\nchild=0\n");
-  form_.document().setFileName(std::string());
+  window_.document().setFileName(std::string());
 
   FileDialogService::setNextFileName(file("pair.PCL"));
-  form_.actionMerge->trigger();
+  window_.actionMerge->trigger();
   EXPECT_EQ(names(), (Strings{"一番", "second", "own", "一番", "second"}));
-  EXPECT_EQ(form_.document().sets()[4].child, 3);
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));  // changed since loaded
+  EXPECT_EQ(window_.document().sets()[4].child, 3);
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));  // changed since loaded
   expectInStep();
 
   // Only the first dropped file is merged; the folders stay.
-  const QString openDir = form_.openDialog.initialDir;
-  form_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
-  EXPECT_EQ(form_.document().sets().size(), 6u);
-  EXPECT_EQ(form_.document().sets()[5].name, "dropped");
-  EXPECT_EQ(form_.document().sets()[5].child, 5);
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -other.pcl*-"));
-  EXPECT_EQ(form_.openDialog.initialDir, openDir);
+  const QString openDir = window_.openDialog.startFolder;
+  window_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
+  EXPECT_EQ(window_.document().sets().size(), 6u);
+  EXPECT_EQ(window_.document().sets()[5].name, "dropped");
+  EXPECT_EQ(window_.document().sets()[5].child, 5);
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -other.pcl*-"));
+  EXPECT_EQ(window_.openDialog.startFolder, openDir);
   expectInStep();
 }
 
@@ -209,20 +209,20 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("変なファイルを指定しちゃだめ"));
   // The file is checked before the list is given up.
   EXPECT_EQ(names(), (Strings{"一番", "second"}));
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
 
   MessageBox::clearRecord();
   addSet(QStringLiteral("x"));
-  const QString openDir = form_.openDialog.initialDir;
+  const QString openDir = window_.openDialog.startFolder;
   const std::string missing = scratch_.File("no/such/folder/list.PCL");
   FileDialogService::setNextFileName(QString::fromStdString(missing));
-  form_.actionSaveAs->trigger();
+  window_.actionSaveAs->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("に書き込めません")));
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));
-  EXPECT_EQ(form_.openDialog.initialDir, openDir);
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));
+  EXPECT_EQ(window_.openDialog.startFolder, openDir);
 }
 
 TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
@@ -232,10 +232,10 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   bottomLeft[0] = 10;                   // blue
   bottomLeft[1] = 20;                   // green
   bottomLeft[2] = 30;                   // red
-  const QString before = form_.saveDialog.initialDir;
+  const QString before = window_.saveDialog.startFolder;
 
   FileDialogService::setNextFileName(file("picture"));
-  form_.saveImageButton->click();
+  window_.saveImageButton->click();
   EXPECT_EQ(lastRequest().filterIndex, 2);
   EXPECT_TRUE(lastRequest().confirmOverwrite);
   EXPECT_EQ(lastRequest().defaultExt, QStringLiteral("BMP"));
@@ -245,11 +245,11 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);  // bits per pixel
 
   FileDialogService::setNextFileName(file("picture.png"));
-  form_.actionSaveImage->trigger();
+  window_.actionSaveImage->trigger();
   const QImage png(file("picture.png"));
   ASSERT_EQ(png.size(), QSize(5, 3));
   EXPECT_EQ(png.pixelColor(0, 2), QColor(30, 20, 10));
-  EXPECT_EQ(form_.saveDialog.initialDir, before);
+  EXPECT_EQ(window_.saveDialog.startFolder, before);
 }
 
 }  // namespace

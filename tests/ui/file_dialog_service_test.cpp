@@ -45,14 +45,14 @@ TEST(FileDialogServiceTest, DialogKeepsItsChoiceAndReportsItsFolder) {
   FileDialogService::clearRequests();
   FileChooser dialog(FileChooser::Kind::Save, QStringLiteral("x(*.X)|*.X"));
   dialog.defaultExtension = QStringLiteral("X");
-  dialog.initialDir = QStringLiteral("/start");
+  dialog.startFolder = QStringLiteral("/start");
   EXPECT_EQ(dialog.fileFolder(), QString());
 
   FileDialogService::setNextFileName(QStringLiteral("/tmp/kirabel-dir/name"));
   ASSERT_TRUE(dialog.execute(nullptr));
   EXPECT_EQ(dialog.fileName, QStringLiteral("/tmp/kirabel-dir/name.X"));
   EXPECT_EQ(dialog.fileFolder(), QStringLiteral("/tmp/kirabel-dir"));
-  EXPECT_EQ(FileDialogService::requests().back().initialDir, QStringLiteral("/start"));
+  EXPECT_EQ(FileDialogService::requests().back().startFolder, QStringLiteral("/start"));
 
   // Cancelled: the name of the last use stays and is proposed next time.
   FileDialogService::setNextFileName(std::nullopt);

@@ -18,7 +18,7 @@ namespace {
 class HistoryTest : public testing::MainWindowFixture {
  protected:
   using State = ParticleList;
-  State Now() const { return form_.document().sets(); }
+  State Now() const { return window_.document().sets(); }
   void Step(const std::function<void()>& change, std::vector<State>& states) {
     change();
     states.push_back(Now());
@@ -26,8 +26,8 @@ class HistoryTest : public testing::MainWindowFixture {
 };
 
 TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
-  EXPECT_FALSE(form_.actionUndo->isEnabled());
-  EXPECT_EQ(form_.actionUndo->text(), QStringLiteral("元に戻す(&U)"));
+  EXPECT_FALSE(window_.actionUndo->isEnabled());
+  EXPECT_EQ(window_.actionUndo->text(), QStringLiteral("元に戻す(&U)"));
   std::vector<State> states{Now()};
   Step([&] { addSet(QStringLiteral("A")); }, states);
   Step([&] { addSet(QStringLiteral("B"), 0); }, states);
@@ -35,16 +35,16 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
   Step(
       [&] {
         selectRow(1);
-        form_.copyButton->click();
+        window_.copyButton->click();
         selectRow(3);
-        form_.pasteButton->click();
+        window_.pasteButton->click();
       },
       states);
   Step(
       [&] {
         selectRow(2);
         MessageBox::setNextAnswer(MsgAnswer::Yes);  // B is C's child: delete anyway
-        form_.deleteSetButton->click();
+        window_.deleteSetButton->click();
       },
       states);
   Step(
@@ -53,27 +53,27 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
           testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(0);
         });
         selectRow(1);
-        form_.changeSetButton->click();
+        window_.changeSetButton->click();
       },
       states);
-  EXPECT_EQ(form_.actionUndo->text(), QStringLiteral("元に戻す(&U) 変更"));
+  EXPECT_EQ(window_.actionUndo->text(), QStringLiteral("元に戻す(&U) 変更"));
   for (std::size_t i = states.size() - 1; i > 0; --i) {
     selectRow(1);
-    form_.actionUndo->trigger();
+    window_.actionUndo->trigger();
     EXPECT_TRUE(Now() == states[i - 1]) << "undo to state " << i - 1;
     expectInStep();
     // The selection is back where it was when the step was made.
     if (i == 5) {
-      EXPECT_EQ(form_.selectedRow(), 2);  // the deleted B's row
+      EXPECT_EQ(window_.selectedRow(), 2);  // the deleted B's row
     }
   }
-  EXPECT_FALSE(form_.actionUndo->isEnabled());
+  EXPECT_FALSE(window_.actionUndo->isEnabled());
   for (std::size_t i = 1; i < states.size(); ++i) {
-    form_.actionRedo->trigger();
+    window_.actionRedo->trigger();
     EXPECT_TRUE(Now() == states[i]) << "redo to state " << i;
   }
-  EXPECT_FALSE(form_.actionRedo->isEnabled());
-  EXPECT_EQ(form_.actionRedo->shortcuts(),
+  EXPECT_FALSE(window_.actionRedo->isEnabled());
+  EXPECT_EQ(window_.actionRedo->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
 }
@@ -81,15 +81,15 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
 TEST_F(HistoryTest, AChangedListIsMarkedAndAskedAboutBeforeItIsLost) {
   const QString untitled = QStringLiteral("Kirabel -名称未設定-");
   QCloseEvent unchanged;
-  QApplication::sendEvent(&form_, &unchanged);
+  QApplication::sendEvent(&window_, &unchanged);
   EXPECT_TRUE(unchanged.isAccepted());
   EXPECT_TRUE(MessageBox::shown().empty());  // nothing to lose: no question
 
   addSet(QStringLiteral("A"));
-  EXPECT_EQ(form_.windowTitle(), QStringLiteral("Kirabel -名称未設定*-"));
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -名称未設定*-"));
   MessageBox::setNextAnswer(MsgAnswer::Cancel);
   QCloseEvent stay;
-  QApplication::sendEvent(&form_, &stay);
+  QApplication::sendEvent(&window_, &stay);
   EXPECT_FALSE(stay.isAccepted());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("変更を保存しますか？"));
@@ -98,11 +98,11 @@ TEST_F(HistoryTest, AChangedListIsMarkedAndAskedAboutBeforeItIsLost) {
   MessageBox::setNextAnswer(MsgAnswer::Yes);
   FileDialogService::setNextFileName(std::nullopt);
   QCloseEvent cancelledSave;
-  QApplication::sendEvent(&form_, &cancelledSave);
+  QApplication::sendEvent(&window_, &cancelledSave);
   EXPECT_FALSE(cancelledSave.isAccepted());
 
-  form_.actionUndo->trigger();  // back to the state at start: not changed
-  EXPECT_EQ(form_.windowTitle(), untitled);
+  window_.actionUndo->trigger();  // back to the state at start: not changed
+  EXPECT_EQ(window_.windowTitle(), untitled);
 }
 
 }  // namespace

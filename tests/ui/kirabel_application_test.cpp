@@ -98,7 +98,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.options.antiAliasing = true;
   stored.options.wrapSpace = true;
   stored.options.warningThreshold = 5000;
-  stored.initialDir = "/tmp/花火";
+  stored.startFolder = "/tmp/花火";
   stored.options.resolutionWidth = 64;
   stored.options.resolutionHeight = 32;
   stored.options.language = LanguageChoice::kJapanese;
@@ -116,14 +116,14 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_TRUE(main.document().options().wrapSpace);
   EXPECT_TRUE(main.actionWrapSpace->isChecked());
   EXPECT_EQ(main.document().options().warningThreshold, 5000);
-  EXPECT_EQ(main.openDialog.initialDir, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.saveDialog.initialDir, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(main.openDialog.startFolder, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(main.saveDialog.startFolder, QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.space->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
   const Settings current = app_->currentSettings();
   EXPECT_EQ(current.options.warningThreshold, 5000);
-  EXPECT_EQ(current.initialDir, stored.initialDir);
+  EXPECT_EQ(current.startFolder, stored.startFolder);
   EXPECT_FALSE(current.options.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
   EXPECT_EQ(current.options.language, LanguageChoice::kJapanese);

@@ -141,7 +141,7 @@ TEST_F(LaunchSettingsDialogTest, NameIsTrimmedAndCutWithoutSplittingACharacter) 
 }
 
 TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) {
-  save_.initialDir = QStringLiteral("/start");
+  save_.startFolder = QStringLiteral("/start");
   FileDialogService::setNextFileName(std::nullopt);
   FileDialogService::setNextFileName(QStringLiteral("/work/out/fire.bmp"));
   env_.autosave = true;
@@ -161,10 +161,10 @@ TEST_F(LaunchSettingsDialogTest, BrowseFillsTheNameAndMovesBothStartingFolders) 
   EXPECT_TRUE(request.save);
   // Only a name prefix is picked: no question about replacing that file.
   EXPECT_FALSE(request.confirmOverwrite);
-  EXPECT_EQ(request.initialDir, QStringLiteral("/start"));
+  EXPECT_EQ(request.startFolder, QStringLiteral("/start"));
   EXPECT_EQ(request.defaultExt, QStringLiteral("bmp"));
-  EXPECT_EQ(open_.initialDir, QStringLiteral("/work/out"));
-  EXPECT_EQ(save_.initialDir, QStringLiteral("/work/out"));
+  EXPECT_EQ(open_.startFolder, QStringLiteral("/work/out"));
+  EXPECT_EQ(save_.startFolder, QStringLiteral("/work/out"));
   EXPECT_EQ(env_.autosaveName, "/work/out/fire.bmp");
 }
 

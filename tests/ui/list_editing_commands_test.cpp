@@ -32,7 +32,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(3);
     });
     selectRow(1);
-    form_.changeSetButton->click();
+    window_.changeSetButton->click();
     ASSERT_EQ(children(), (Ints{2, -1, -1}));
   }
   int beeps() const { return MessageBox::beepCount(); }
@@ -40,9 +40,9 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
 
 TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
   answerDialog(nullptr);
-  form_.addSetButton->click();
-  ASSERT_EQ(form_.document().sets().size(), 1u);
-  testing::ExpectFirstNewSet(form_.document().sets()[0]);
+  window_.addSetButton->click();
+  ASSERT_EQ(window_.document().sets().size(), 1u);
+  testing::ExpectFirstNewSet(window_.document().sets()[0]);
   expectInStep();
 
   // The next proposal counts the sets, whatever names they bear.
@@ -53,9 +53,9 @@ TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
         proposed = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
       },
       false);
-  form_.addSetButton->click();
+  window_.addSetButton->click();
   EXPECT_EQ(proposed, QStringLiteral("火花 3"));
-  EXPECT_EQ(form_.document().sets().size(), 2u);
+  EXPECT_EQ(window_.document().sets().size(), 2u);
 }
 
 TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
@@ -68,16 +68,16 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
     ColorDialogService::setNextColor(QColor(255, 0, 0));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  form_.addSetButton->click();
+  window_.addSetButton->click();
   answerDialog([](ParticleSetDialog& dialog) {
     testing::Child<NumericField>(dialog, "countEdit")->setValue(5);
     ColorDialogService::setNextColor(QColor(255, 255, 255));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  form_.addSetButton->click();
+  window_.addSetButton->click();
   ASSERT_EQ(names(), (Strings{"A", "B", "火花 3"}));
-  ASSERT_EQ(form_.document().sets()[1].green, 0);
-  ASSERT_EQ(form_.document().sets()[1].child, 0);
+  ASSERT_EQ(window_.document().sets()[1].green, 0);
+  ASSERT_EQ(window_.document().sets()[1].child, 0);
 
   // Edit B, change its name, cancel: nothing changes.
   selectRow(2);
@@ -86,15 +86,15 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
         testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("X"));
       },
       false);
-  form_.changeSetButton->click();
+  window_.changeSetButton->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   expectInStep();
 
   // A new set starts from what the dialog showed for B, but with no child
   // and uniform distributions.
   answerDialog(nullptr);
-  form_.addSetButton->click();
-  const ParticleSet& added = form_.document().sets()[3];
+  window_.addSetButton->click();
+  const ParticleSet& added = window_.document().sets()[3];
   EXPECT_EQ(added.name, "火花 4");
   EXPECT_EQ(added.red, 255);
   EXPECT_EQ(added.green, 0);
@@ -108,8 +108,8 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
   addSet(QStringLiteral("A"));
   selectRow(2);  // the new-set row
   answerDialog(nullptr);
-  form_.grid->setFocus();
-  QTest::keyClick(form_.grid, Qt::Key_Return);
+  window_.grid->setFocus();
+  QTest::keyClick(window_.grid, Qt::Key_Return);
   EXPECT_EQ(names(), (Strings{"A", "火花 2"}));
 
   selectRow(1);
@@ -118,21 +118,21 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
     shown = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
     testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("A2"));
   });
-  emit form_.grid->rowActivated();  // a double click
+  emit window_.grid->rowActivated();  // a double click
   EXPECT_EQ(shown, QStringLiteral("A"));
   EXPECT_EQ(names(), (Strings{"A2", "火花 2"}));
   expectInStep();
 
   // The popup's "プロパティ" adds even on a set row.
   answerDialog(nullptr);
-  form_.actionProperties->trigger();
-  EXPECT_EQ(form_.document().sets().size(), 3u);
+  window_.actionProperties->trigger();
+  EXPECT_EQ(window_.document().sets().size(), 3u);
 }
 
 TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   addABC();
   selectRow(2);
-  form_.deleteSetButton->click();  // B: no question
+  window_.deleteSetButton->click();  // B: no question
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_EQ(names(), (Strings{"A", "C"}));
   EXPECT_EQ(children(), (Ints{1, -1}));
@@ -140,7 +140,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
 
   selectRow(2);
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.deleteSetButton->click();
+  window_.deleteSetButton->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
   EXPECT_EQ(MessageBox::shown()[0].text,
@@ -149,54 +149,54 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   EXPECT_EQ(names(), (Strings{"A", "C"}));
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  form_.actionDeleteSet->trigger();
+  window_.actionDeleteSet->trigger();
   EXPECT_EQ(names(), (Strings{"A"}));
   EXPECT_EQ(children(), (Ints{-1}));
   expectInStep();
 
   // The new-set row holds no set: nothing happens.
   selectRow(2);
-  form_.deleteSetButton->click();
-  EXPECT_EQ(form_.document().sets().size(), 1u);
+  window_.deleteSetButton->click();
+  EXPECT_EQ(window_.document().sets().size(), 1u);
 }
 
 TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDeletes) {
-  EXPECT_EQ(form_.actionCut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-  EXPECT_EQ(form_.actionCopy->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-  EXPECT_EQ(form_.actionPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
+  EXPECT_EQ(window_.actionCut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+  EXPECT_EQ(window_.actionCopy->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+  EXPECT_EQ(window_.actionPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
 
   // Paste with an empty clipboard, copy on the new-set row: beeps only.
   const int before = beeps();
-  form_.pasteButton->click();
-  form_.copyButton->click();
-  form_.cutButton->click();
+  window_.pasteButton->click();
+  window_.copyButton->click();
+  window_.cutButton->click();
   EXPECT_EQ(beeps(), before + 3);
 
   addABC();
   selectRow(1);
-  form_.actionCopy->trigger();  // A, child C
+  window_.actionCopy->trigger();  // A, child C
   selectRow(1);
-  form_.actionPaste->trigger();  // at the top
+  window_.actionPaste->trigger();  // at the top
   EXPECT_EQ(names(), (Strings{"A'", "A", "B", "C"}));
   EXPECT_EQ(children(), (Ints{3, 3, -1, -1}));
   expectInStep();
 
   // Delete B: the clipboard's child moves with C.
   selectRow(3);
-  form_.deleteSetButton->click();
+  window_.deleteSetButton->click();
   selectRow(4);  // the new-set row: append
-  form_.pasteButton->click();
+  window_.pasteButton->click();
   EXPECT_EQ(names(), (Strings{"A'", "A", "C", "A''"}));
   EXPECT_EQ(children(), (Ints{2, 2, -1, 2}));
 
   // Delete C: its links go, the clipboard empties and paste beeps.
   selectRow(3);
-  form_.deleteSetButton->click();
+  window_.deleteSetButton->click();
   EXPECT_EQ(children(), (Ints{-1, -1, -1}));
   const int beforePaste = beeps();
-  form_.pasteButton->click();
+  window_.pasteButton->click();
   EXPECT_EQ(beeps(), beforePaste + 1);
-  EXPECT_EQ(form_.document().sets().size(), 3u);
+  EXPECT_EQ(window_.document().sets().size(), 3u);
   expectInStep();
 }
 
@@ -204,21 +204,21 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
   addABC();
   selectRow(3);  // C, A's child
   MessageBox::setNextAnswer(MsgAnswer::No);
-  form_.cutButton->click();
+  window_.cutButton->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C"}));
   selectRow(4);
-  form_.pasteButton->click();
+  window_.pasteButton->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C", "C'"}));
 
   // Cut B with nothing pointing at it: it leaves, links renumber.
   selectRow(2);
-  form_.actionCut->trigger();
+  window_.actionCut->trigger();
   EXPECT_EQ(names(), (Strings{"A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{1, -1, -1}));
-  EXPECT_EQ(form_.selectedRow(), 2);  // the set that followed is selected
+  EXPECT_EQ(window_.selectedRow(), 2);  // the set that followed is selected
   expectInStep();
   selectRow(1);
-  form_.pasteButton->click();
+  window_.pasteButton->click();
   EXPECT_EQ(names(), (Strings{"B", "A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{-1, 2, -1, -1}));
   expectInStep();
@@ -228,50 +228,50 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   const QString longName(39, QLatin1Char('n'));
   addSet(longName);
   selectRow(1);
-  form_.copyButton->click();
+  window_.copyButton->click();
   selectRow(2);
-  form_.pasteButton->click();
-  EXPECT_EQ(form_.document().sets().back().name, longName.toStdString() + "'");
-  form_.pasteButton->click();
+  window_.pasteButton->click();
+  EXPECT_EQ(window_.document().sets().back().name, longName.toStdString() + "'");
+  window_.pasteButton->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("名前を整理してください。"));
-  EXPECT_EQ(form_.document().sets().size(), 2u);
+  EXPECT_EQ(window_.document().sets().size(), 2u);
   expectInStep();
 }
 
 TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   addABC();
   selectRow(1);
-  form_.copyButton->click();                 // A with child 2
+  window_.copyButton->click();               // A with child 2
   MessageBox::setNextAnswer(MsgAnswer::No);  // do not save the changes
-  form_.actionNew->trigger();
-  ASSERT_TRUE(form_.document().sets().empty());
-  form_.pasteButton->click();
-  ASSERT_EQ(form_.document().sets().size(), 1u);
-  EXPECT_EQ(form_.document().sets()[0].child, -1);  // C is not in this list
+  window_.actionNew->trigger();
+  ASSERT_TRUE(window_.document().sets().empty());
+  window_.pasteButton->click();
+  ASSERT_EQ(window_.document().sets().size(), 1u);
+  EXPECT_EQ(window_.document().sets()[0].child, -1);  // C is not in this list
 
   int shownChoice = -2;
   answerDialog([&](ParticleSetDialog& dialog) {
     shownChoice = testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex();
   });
   selectRow(1);
-  form_.changeSetButton->click();
+  window_.changeSetButton->click();
   EXPECT_EQ(shownChoice, 0);
-  EXPECT_EQ(form_.document().sets()[0].child, -1);
+  EXPECT_EQ(window_.document().sets()[0].child, -1);
 }
 
 TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
   addSet(QStringLiteral("A"));
-  QApplication::setActiveWindow(&form_);
-  form_.grid->setFocus();
+  QApplication::setActiveWindow(&window_);
+  window_.grid->setFocus();
   selectRow(1);
-  QTest::keyClick(form_.grid, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_FALSE(form_.document().clipboard().empty);
-  QTest::keyClick(form_.grid, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(window_.grid, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_FALSE(window_.document().clipboard().empty);
+  QTest::keyClick(window_.grid, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'", "A"}));
   selectRow(2);
-  QTest::keyClick(form_.grid, Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(window_.grid, Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'"}));
   expectInStep();
 }

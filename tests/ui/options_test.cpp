@@ -36,12 +36,12 @@ class OptionsTest : public ::testing::Test {
     MessageBox::setTestMode(true);
     MessageBox::clearRecord();
     ModalRunner::clearHandlers();
-    form_.viewer = &viewer_;
-    form_.resolutionDialog = &resolutionDialog_;
-    form_.aboutDialog = &aboutDialog_;
-    form_.thresholdDialog = &thresholdDialog_;
-    form_.show();
-    form_.applyResolution(512, 512);
+    window_.viewer = &viewer_;
+    window_.resolutionDialog = &resolutionDialog_;
+    window_.aboutDialog = &aboutDialog_;
+    window_.thresholdDialog = &thresholdDialog_;
+    window_.show();
+    window_.applyResolution(512, 512);
   }
   ~OptionsTest() override {
     ModalRunner::clearHandlers();
@@ -51,7 +51,7 @@ class OptionsTest : public ::testing::Test {
   }
 
   void settleLayout() {
-    form_.centralWidget()->layout()->activate();
+    window_.centralWidget()->layout()->activate();
     QApplication::processEvents();
   }
   // Answers the resolution dialog with the given size and the given button.
@@ -72,7 +72,7 @@ class OptionsTest : public ::testing::Test {
     return std::all_of(bits, bits + size, [](uint8_t b) { return b == 0; });
   }
 
-  MainWindow form_;
+  MainWindow window_;
   SpaceViewer viewer_;
   ResolutionDialog resolutionDialog_;
   AboutDialog aboutDialog_;
@@ -81,60 +81,60 @@ class OptionsTest : public ::testing::Test {
 
 TEST_F(OptionsTest, ToolBarItemShowsAndHidesTheToolBarWithTheGridFollowing) {
   settleLayout();
-  ASSERT_TRUE(form_.actionShowToolBar->isChecked());
-  ASSERT_TRUE(form_.toolBar->isVisible());
-  const int shownTop = form_.grid->y();
+  ASSERT_TRUE(window_.actionShowToolBar->isChecked());
+  ASSERT_TRUE(window_.toolBar->isVisible());
+  const int shownTop = window_.grid->y();
 
-  form_.actionShowToolBar->trigger();
+  window_.actionShowToolBar->trigger();
   settleLayout();
-  EXPECT_FALSE(form_.actionShowToolBar->isChecked());
-  EXPECT_FALSE(form_.toolBar->isVisible());
-  EXPECT_EQ(form_.grid->y(), shownTop - form_.toolBar->height());
+  EXPECT_FALSE(window_.actionShowToolBar->isChecked());
+  EXPECT_FALSE(window_.toolBar->isVisible());
+  EXPECT_EQ(window_.grid->y(), shownTop - window_.toolBar->height());
 
-  form_.actionShowToolBar->trigger();
+  window_.actionShowToolBar->trigger();
   settleLayout();
-  EXPECT_TRUE(form_.actionShowToolBar->isChecked());
-  EXPECT_TRUE(form_.toolBar->isVisible());
-  EXPECT_EQ(form_.grid->y(), shownTop);
+  EXPECT_TRUE(window_.actionShowToolBar->isChecked());
+  EXPECT_TRUE(window_.toolBar->isVisible());
+  EXPECT_EQ(window_.grid->y(), shownTop);
 }
 
 TEST_F(OptionsTest, ColumnFittingActsAtTheNextResizeOnly) {
-  if (form_.actionFitColumns->isChecked()) form_.actionFitColumns->trigger();
-  ASSERT_FALSE(form_.document().options().fitColumns);
-  form_.resize(700, 300);
+  if (window_.actionFitColumns->isChecked()) window_.actionFitColumns->trigger();
+  ASSERT_FALSE(window_.document().options().fitColumns);
+  window_.resize(700, 300);
   QApplication::processEvents();
-  const int before = form_.grid->columnWidth(0);
+  const int before = window_.grid->columnWidth(0);
 
-  form_.actionFitColumns->trigger();
-  EXPECT_TRUE(form_.document().options().fitColumns);
-  EXPECT_TRUE(form_.actionFitColumns->isChecked());
-  EXPECT_EQ(form_.grid->columnWidth(0), before);
+  window_.actionFitColumns->trigger();
+  EXPECT_TRUE(window_.document().options().fitColumns);
+  EXPECT_TRUE(window_.actionFitColumns->isChecked());
+  EXPECT_EQ(window_.grid->columnWidth(0), before);
 
-  form_.resize(900, 300);
+  window_.resize(900, 300);
   QApplication::processEvents();
-  const auto fitted = ParticleGrid::fittedWidths(form_.grid->fontMetrics(), form_.width());
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(form_.grid->columnWidth(i), fitted[i]) << i;
+  const auto fitted = ParticleGrid::fittedWidths(window_.grid->fontMetrics(), window_.width());
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(window_.grid->columnWidth(i), fitted[i]) << i;
 
-  form_.actionFitColumns->trigger();
-  EXPECT_FALSE(form_.document().options().fitColumns);
-  form_.resize(640, 300);
+  window_.actionFitColumns->trigger();
+  EXPECT_FALSE(window_.document().options().fitColumns);
+  window_.resize(640, 300);
   QApplication::processEvents();
-  EXPECT_EQ(form_.grid->columnWidth(0), fitted[0]);
+  EXPECT_EQ(window_.grid->columnWidth(0), fitted[0]);
 }
 
 TEST_F(OptionsTest, RenderingFlagsFollowTheirCheckMarks) {
-  ASSERT_FALSE(form_.document().options().antiAliasing);
-  ASSERT_FALSE(form_.document().options().wrapSpace);
-  form_.actionAntiAliasing->trigger();
-  EXPECT_TRUE(form_.document().options().antiAliasing);
-  EXPECT_TRUE(form_.actionAntiAliasing->isChecked());
-  form_.actionWrapSpace->trigger();
-  EXPECT_TRUE(form_.document().options().wrapSpace);
-  EXPECT_TRUE(form_.actionWrapSpace->isChecked());
-  form_.actionAntiAliasing->trigger();
-  form_.actionWrapSpace->trigger();
-  EXPECT_FALSE(form_.document().options().antiAliasing);
-  EXPECT_FALSE(form_.document().options().wrapSpace);
+  ASSERT_FALSE(window_.document().options().antiAliasing);
+  ASSERT_FALSE(window_.document().options().wrapSpace);
+  window_.actionAntiAliasing->trigger();
+  EXPECT_TRUE(window_.document().options().antiAliasing);
+  EXPECT_TRUE(window_.actionAntiAliasing->isChecked());
+  window_.actionWrapSpace->trigger();
+  EXPECT_TRUE(window_.document().options().wrapSpace);
+  EXPECT_TRUE(window_.actionWrapSpace->isChecked());
+  window_.actionAntiAliasing->trigger();
+  window_.actionWrapSpace->trigger();
+  EXPECT_FALSE(window_.document().options().antiAliasing);
+  EXPECT_FALSE(window_.document().options().wrapSpace);
 }
 
 TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
@@ -147,14 +147,14 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
     testing::Child<NumericField>(form4, "heightEdit")->setValue(480);
     testing::Child<QPushButton>(form4, "okButton")->click();
   });
-  form_.actionResolution->trigger();
+  window_.actionResolution->trigger();
   EXPECT_EQ(presetX, 512);
   EXPECT_EQ(presetY, 512);
-  EXPECT_EQ(form_.document().options().resolutionWidth, 640);
-  EXPECT_EQ(form_.document().options().resolutionHeight, 480);
-  ASSERT_NE(form_.space, nullptr);
-  EXPECT_EQ(form_.space->Width(), 640);
-  EXPECT_EQ(form_.space->Height(), 480);
+  EXPECT_EQ(window_.document().options().resolutionWidth, 640);
+  EXPECT_EQ(window_.document().options().resolutionHeight, 480);
+  ASSERT_NE(window_.space, nullptr);
+  EXPECT_EQ(window_.space->Width(), 640);
+  EXPECT_EQ(window_.space->Height(), 480);
   EXPECT_EQ(viewer_.picture().Width(), 640);
   EXPECT_EQ(viewer_.picture().Height(), 480);
   EXPECT_EQ(viewer_.pictureView->size(), QSize(640, 480));
@@ -164,38 +164,38 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
 }
 
 TEST_F(OptionsTest, UnchangedResolutionStillRebuildsAndClears) {
-  form_.space->SetValue(0, 3, 3, 40000);
+  window_.space->SetValue(0, 3, 3, 40000);
   viewer_.picture().Bits()[0] = 0xff;
   answerResolution(512, 512, true);
-  form_.actionResolution->trigger();
-  ASSERT_EQ(form_.space->Width(), 512);
-  ASSERT_EQ(form_.space->Height(), 512);
-  EXPECT_EQ(form_.space->GetValue(0, 3, 3), 0);
+  window_.actionResolution->trigger();
+  ASSERT_EQ(window_.space->Width(), 512);
+  ASSERT_EQ(window_.space->Height(), 512);
+  EXPECT_EQ(window_.space->GetValue(0, 3, 3), 0);
   EXPECT_TRUE(pictureIsBlack());
 }
 
 TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
   viewer_.picture().Bits()[0] = 0xff;
-  const SpaceBuffer* space = form_.space.get();
+  const SpaceBuffer* space = window_.space.get();
   answerResolution(100, 100, false);
-  form_.actionResolution->trigger();
-  EXPECT_EQ(form_.space.get(), space);
-  EXPECT_EQ(form_.document().options().resolutionWidth, 512);
+  window_.actionResolution->trigger();
+  EXPECT_EQ(window_.space.get(), space);
+  EXPECT_EQ(window_.document().options().resolutionWidth, 512);
   EXPECT_EQ(viewer_.picture().Bits()[0], 0xff);
 }
 
 TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   answerResolution(0, 0, true);
-  form_.actionResolution->trigger();
-  ASSERT_NE(form_.space, nullptr);
-  EXPECT_EQ(form_.space->Width(), 0);
+  window_.actionResolution->trigger();
+  ASSERT_NE(window_.space, nullptr);
+  EXPECT_EQ(window_.space->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
   EXPECT_TRUE(MessageBox::shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
-  form_.actionResolution->trigger();
-  EXPECT_EQ(form_.space->Width(), 8);
-  EXPECT_EQ(form_.space->Height(), 0);
+  window_.actionResolution->trigger();
+  EXPECT_EQ(window_.space->Width(), 8);
+  EXPECT_EQ(window_.space->Height(), 0);
 }
 
 // Beyond what can be addressed, and beyond what the machine has available
@@ -208,26 +208,26 @@ TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.size);
     SetAvailableMemoryForTesting(c.available);
-    EXPECT_THROW(form_.applyResolution(c.size, c.size), OutOfMemoryError);
+    EXPECT_THROW(window_.applyResolution(c.size, c.size), OutOfMemoryError);
     SetAvailableMemoryForTesting(std::nullopt);
-    ASSERT_NE(form_.space, nullptr);
-    EXPECT_EQ(form_.space->Width(), 0);
-    EXPECT_EQ(form_.space->Height(), 0);
+    ASSERT_NE(window_.space, nullptr);
+    EXPECT_EQ(window_.space->Width(), 0);
+    EXPECT_EQ(window_.space->Height(), 0);
     EXPECT_EQ(viewer_.picture().Width() * viewer_.picture().Height(), 0);
-    EXPECT_EQ(form_.document().options().resolutionWidth, 0);
-    EXPECT_EQ(form_.document().options().resolutionHeight, 0);
-    form_.applyResolution(64, 32);
-    EXPECT_EQ(form_.space->Width(), 64);
+    EXPECT_EQ(window_.document().options().resolutionWidth, 0);
+    EXPECT_EQ(window_.document().options().resolutionHeight, 0);
+    window_.applyResolution(64, 32);
+    EXPECT_EQ(window_.space->Width(), 64);
     EXPECT_EQ(viewer_.picture().Height(), 32);
   }
 }
 
 TEST_F(OptionsTest, ResolutionCommandIsDisabledDuringALaunch) {
-  EXPECT_TRUE(form_.actionResolution->isEnabled());
-  form_.setBusy(true);
-  EXPECT_FALSE(form_.actionResolution->isEnabled());
-  form_.setBusy(false);
-  EXPECT_TRUE(form_.actionResolution->isEnabled());
+  EXPECT_TRUE(window_.actionResolution->isEnabled());
+  window_.setBusy(true);
+  EXPECT_FALSE(window_.actionResolution->isEnabled());
+  window_.setBusy(false);
+  EXPECT_TRUE(window_.actionResolution->isEnabled());
 }
 
 TEST_F(OptionsTest, WarningThresholdRoundTrip) {
@@ -238,9 +238,9 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(5000);
     testing::Child<QPushButton>(form7, "okButton")->click();
   });
-  form_.actionWarningThreshold->trigger();
+  window_.actionWarningThreshold->trigger();
   EXPECT_EQ(preset, 10000.0L);
-  EXPECT_EQ(form_.document().options().warningThreshold, 5000);
+  EXPECT_EQ(window_.document().options().warningThreshold, 5000);
 
   ModalRunner::setNextHandler([&](QDialog& dialog) {
     auto& form7 = static_cast<ThresholdDialog&>(dialog);
@@ -248,9 +248,9 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(7000);
     testing::Child<QPushButton>(form7, "cancelButton")->click();
   });
-  form_.actionWarningThreshold->trigger();
+  window_.actionWarningThreshold->trigger();
   EXPECT_EQ(preset, 5000.0L);
-  EXPECT_EQ(form_.document().options().warningThreshold, 5000);
+  EXPECT_EQ(window_.document().options().warningThreshold, 5000);
 }
 
 TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
@@ -259,7 +259,7 @@ TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
     opened.append(url);
     return true;
   });
-  form_.actionHelp->trigger();
+  window_.actionHelp->trigger();
   if (HelpViewer::find(QApplication::applicationFilePath()).isEmpty()) {
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(MessageBox::shown().size(), 1u);
@@ -268,7 +268,7 @@ TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].fragment(), QStringLiteral("HID00000001"));
   }
-  EXPECT_EQ(form_.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(window_.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(OptionsTest, AboutShowsTheAboutBox) {
@@ -277,7 +277,7 @@ TEST_F(OptionsTest, AboutShowsTheAboutBox) {
     shown = &dialog;
     testing::Child<QPushButton>(dialog, "okButton")->click();
   });
-  form_.actionAbout->trigger();
+  window_.actionAbout->trigger();
   EXPECT_EQ(shown, &aboutDialog_);
   EXPECT_FALSE(aboutDialog_.isVisible());
 }

@@ -62,9 +62,9 @@ class GridTest : public ::testing::Test {
     MessageBox::setTestMode(true);
     MessageBox::clearRecord();
     ModalRunner::clearHandlers();
-    form_.resize(526, 292);
-    form_.show();
-    grid_ = form_.grid;
+    window_.resize(526, 292);
+    window_.show();
+    grid_ = window_.grid;
   }
   ~GridTest() override {
     ModalRunner::clearHandlers();
@@ -72,10 +72,10 @@ class GridTest : public ::testing::Test {
   }
   void AddSets(int n) {
     for (int i = 0; i < n; ++i)
-      form_.document().apply(AppendSetCommand(testing::NamedSet("s" + std::to_string(i))));
+      window_.document().apply(AppendSetCommand(testing::NamedSet("s" + std::to_string(i))));
   }
   void RemoveLastSet() {
-    form_.document().apply(RemoveSetCommand(form_.document().sets().size() - 1));
+    window_.document().apply(RemoveSetCommand(window_.document().sets().size() - 1));
   }
   QColor PixelAt(int row, int column) {
     QApplication::processEvents();
@@ -84,13 +84,13 @@ class GridTest : public ::testing::Test {
     return image.pixelColor(cell.center());
   }
 
-  MainWindow form_;
+  MainWindow window_;
   ParticleGrid* grid_;
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
-  EXPECT_EQ(form_.grid->rowCount(), 2);
-  EXPECT_EQ(form_.selectedRow(), 1);
+  EXPECT_EQ(window_.grid->rowCount(), 2);
+  EXPECT_EQ(window_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
   EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
@@ -120,13 +120,13 @@ TEST_F(GridTest, FittedWidthsFollowTheFormula) {
 }
 
 TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
-  testing::ChangeOptions(form_.document(), [&](Options& o) { o.fitColumns = true; });
-  form_.resize(700, 300);
+  testing::ChangeOptions(window_.document(), [&](Options& o) { o.fitColumns = true; });
+  window_.resize(700, 300);
   QApplication::processEvents();
-  const auto fitted = ParticleGrid::fittedWidths(grid_->fontMetrics(), form_.width());
+  const auto fitted = ParticleGrid::fittedWidths(grid_->fontMetrics(), window_.width());
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
-  testing::ChangeOptions(form_.document(), [&](Options& o) { o.fitColumns = false; });
-  form_.resize(400, 300);
+  testing::ChangeOptions(window_.document(), [&](Options& o) { o.fitColumns = false; });
+  window_.resize(400, 300);
   QApplication::processEvents();
   for (int i = 0; i < 6; ++i) EXPECT_EQ(grid_->columnWidth(i), fitted[i]);
 }
@@ -134,46 +134,46 @@ TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
 // The selection keeps its row number as sets come and go.
 TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
   AddSets(4);
-  EXPECT_EQ(form_.grid->rowCount(), 6);
-  form_.grid->setSelectedRow(5);  // the new-set row
+  EXPECT_EQ(window_.grid->rowCount(), 6);
+  window_.grid->setSelectedRow(5);  // the new-set row
   RemoveLastSet();
-  EXPECT_EQ(form_.selectedRow(), 4);  // the new-set row again
-  form_.grid->setSelectedRow(2);
+  EXPECT_EQ(window_.selectedRow(), 4);  // the new-set row again
+  window_.grid->setSelectedRow(2);
   RemoveLastSet();
-  EXPECT_EQ(form_.selectedRow(), 2);  // unchanged when the row survives
-  form_.document().apply(RemoveSetCommand(0));
-  EXPECT_EQ(form_.selectedRow(), 2);  // the row, not the set it showed
-  form_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
-  EXPECT_EQ(form_.selectedRow(), 2);
-  form_.grid->setSelectedRow(3);
-  form_.document().apply(ReplaceListCommand(
+  EXPECT_EQ(window_.selectedRow(), 2);  // unchanged when the row survives
+  window_.document().apply(RemoveSetCommand(0));
+  EXPECT_EQ(window_.selectedRow(), 2);  // the row, not the set it showed
+  window_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
+  EXPECT_EQ(window_.selectedRow(), 2);
+  window_.grid->setSelectedRow(3);
+  window_.document().apply(ReplaceListCommand(
       {testing::NamedSet("a"), testing::NamedSet("b"), testing::NamedSet("c")}, std::nullopt, ""));
-  EXPECT_EQ(form_.selectedRow(), 1);  // a new list starts at its first row
+  EXPECT_EQ(window_.selectedRow(), 1);  // a new list starts at its first row
 }
 
 TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
   AddSets(2);
   const auto recolour = [this](std::size_t index, uint8_t red, uint8_t green, uint8_t blue) {
-    ParticleSet set = form_.document().sets()[index];
+    ParticleSet set = window_.document().sets()[index];
     set.red = red;
     set.green = green;
     set.blue = blue;
-    form_.document().apply(ReplaceSetCommand(index, set));
+    window_.document().apply(ReplaceSetCommand(index, set));
   };
   recolour(0, 200, 30, 90);
   recolour(1, 10, 250, 0);
-  form_.grid->setSelectedRow(1);
+  window_.grid->setSelectedRow(1);
   EXPECT_EQ(PixelAt(1, kGridColourColumn), QColor(200, 30, 90));
   EXPECT_EQ(PixelAt(2, kGridColourColumn), QColor(10, 250, 0));
   EXPECT_EQ(grid_->model()->data(grid_->model()->index(0, 0)).toString(), QStringLiteral("s0"));
 }
 
 TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
-  form_.setBusy(true);
+  window_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(form_.busy);
-  EXPECT_FALSE(form_.stopButton->isEnabled());
+  EXPECT_FALSE(window_.busy);
+  EXPECT_FALSE(window_.stopButton->isEnabled());
 
   int opened = 0;
   QObject::connect(grid_, &ParticleGrid::rowActivated, [&] { ++opened; });
@@ -185,35 +185,35 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
 
 TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   AddSets(2);
-  form_.grid->setSelectedRow(1);
-  form_.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+  window_.grid->setSelectedRow(1);
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);  // actionCopy
-  EXPECT_FALSE(form_.document().clipboard().empty);
-  EXPECT_EQ(form_.document().clipboard().set.name, "s0");
+  EXPECT_FALSE(window_.document().clipboard().empty);
+  EXPECT_EQ(window_.document().clipboard().set.name, "s0");
   QTest::keyClick(grid_, Qt::Key_Delete);  // actionDeleteSet
-  ASSERT_EQ(form_.document().sets().size(), 1u);
-  EXPECT_EQ(form_.document().sets()[0].name, "s1");
-  EXPECT_EQ(form_.grid->rowCount(), 3);
+  ASSERT_EQ(window_.document().sets().size(), 1u);
+  EXPECT_EQ(window_.document().sets()[0].name, "s1");
+  EXPECT_EQ(window_.grid->rowCount(), 3);
   QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier);  // actionUndo
-  EXPECT_EQ(form_.document().sets().size(), 2u);
+  EXPECT_EQ(window_.document().sets().size(), 2u);
   QTest::keyClick(grid_, Qt::Key_Y, Qt::ControlModifier);  // actionRedo
-  EXPECT_EQ(form_.document().sets().size(), 1u);
+  EXPECT_EQ(window_.document().sets().size(), 1u);
   QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(form_.document().sets().size(), 1u);
+  EXPECT_EQ(window_.document().sets().size(), 1u);
 }
 
 TEST_F(GridTest, RightButtonKeepsTheSelection) {
   AddSets(3);
-  form_.grid->setSelectedRow(1);
+  window_.grid->setSelectedRow(1);
   const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
   QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
   QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
-  EXPECT_EQ(form_.selectedRow(), 1);
+  EXPECT_EQ(window_.selectedRow(), 1);
   QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(form_.selectedRow(), 3);
+  EXPECT_EQ(window_.selectedRow(), 3);
 }
 
 }  // namespace

@@ -34,10 +34,10 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
     ColorDialogService::clearAnswers();
-    form_.viewer = &viewer_;
-    form_.setDialog = &dialog_;
-    dialog_.setChildChoices(form_.childChoices());
-    form_.show();
+    window_.viewer = &viewer_;
+    window_.setDialog = &dialog_;
+    dialog_.setChildChoices(window_.childChoices());
+    window_.show();
   }
   ~MainWindowFixture() override {
     ModalRunner::clearHandlers();
@@ -65,19 +65,19 @@ class MainWindowFixture : public ::testing::Test {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(name);
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(child + 1);
     });
-    form_.addSetButton->click();
+    window_.addSetButton->click();
   }
 
-  void selectRow(int row) { form_.grid->setSelectedRow(row); }
+  void selectRow(int row) { window_.grid->setSelectedRow(row); }
 
   std::vector<std::string> names() const {
     std::vector<std::string> result;
-    for (const ParticleSet& set : form_.document().sets()) result.push_back(set.name);
+    for (const ParticleSet& set : window_.document().sets()) result.push_back(set.name);
     return result;
   }
   std::vector<int32_t> children() const {
     std::vector<int32_t> result;
-    for (const ParticleSet& set : form_.document().sets()) result.push_back(set.child);
+    for (const ParticleSet& set : window_.document().sets()) result.push_back(set.child);
     return result;
   }
   QStringList childChoices() const {
@@ -88,13 +88,13 @@ class MainWindowFixture : public ::testing::Test {
   }
   // The grid, the child choice list and the list agree.
   void expectInStep() const {
-    EXPECT_EQ(form_.grid->rowCount(), static_cast<int>(form_.document().sets().size()) + 2);
+    EXPECT_EQ(window_.grid->rowCount(), static_cast<int>(window_.document().sets().size()) + 2);
     QStringList expected{QStringLiteral("(なし)")};
     for (const std::string& name : names()) expected << QString::fromStdString(name);
     EXPECT_EQ(childChoices(), expected);
   }
 
-  MainWindow form_;
+  MainWindow window_;
   SpaceViewer viewer_;
   ParticleSetDialog dialog_;
 };

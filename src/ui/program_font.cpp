@@ -1,10 +1,10 @@
-#include "ui/form_font.h"
+#include "ui/program_font.h"
 
 #include <QStringList>
 
 namespace kirabel {
 
-QFont FormFont() {
+QFont ProgramFont() {
   QFont font;
   font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                     QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),

@@ -5,6 +5,6 @@
 
 namespace kirabel {
 
-QFont FormFont();
+QFont ProgramFont();
 
 }  // namespace kirabel
