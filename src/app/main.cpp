@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   // The texts are put in place as the windows are made, so the language is
   // chosen first: the option in the settings file, else the system's.
   const kirabel::LanguageChoice choice =
-      kirabel::LoadSettingsFile(kirabel::SettingsFilePath()).options.language;
+      kirabel::LoadSettingsFile(kirabel::SettingsFilePath()).interfaceOptions.language;
   kirabel::InstallTranslations(kirabel::DesktopLanguage(choice), QStringLiteral("kirabel_en"));
   QApplication::setApplicationName(QString::fromLatin1(kirabel::kApplicationTitle));
   QApplication::setFont(kirabel::ProgramFont());

@@ -35,12 +35,12 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kDesktop, "Form5Left", s.launchDialogLeft);
   visit(kFile, "InitialDir", s.startFolder);
   visit(kOption, "ColSizing", s.options.fitColumns);
-  visit(kOption, "DispToolBar", s.options.showToolBar);
+  visit(kOption, "DispToolBar", s.interfaceOptions.showToolBar);
   visit(kOption, "AntiA", s.options.antiAliasing);
   visit(kOption, "LoopSpace", s.options.wrapSpace);
   visit(kOption, "TooMany", s.options.warningThreshold);
   visit(kOption, "Preview", s.options.preview);
-  visit(kOption, "Language", s.options.language);
+  visit(kOption, "Language", s.interfaceOptions.language);
   visit(kResolution, "X", s.options.resolutionWidth);
   visit(kResolution, "Y", s.options.resolutionHeight);
 }

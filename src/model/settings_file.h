@@ -26,6 +26,7 @@ struct Settings {
   std::string startFolder;  // starting folder of the open and save dialogs (UTF-8)
   // OPTION and RESOLUTION
   Options options;
+  InterfaceOptions interfaceOptions;  // OPTION
   // RECENT: files last opened or saved, newest first (UTF-8 absolute paths)
   std::vector<std::string> recentFiles;
 };

@@ -143,6 +143,7 @@ void KirabelApplication::readSettings(const QStringList& arguments, int colourDe
 void KirabelApplication::applySettings(const Settings& settings) {
   applyWindowPositions(settings);
   mainWindow_->document().setOptions(settings.options);
+  mainWindow_->setInterfaceOptions(settings.interfaceOptions);
   mainWindow_->openDialog.startFolder = QString::fromStdString(settings.startFolder);
   mainWindow_->saveDialog.startFolder = mainWindow_->openDialog.startFolder;
   mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
@@ -181,6 +182,7 @@ Settings KirabelApplication::currentSettings() const {
   SetMainWindowSize(s, DeviceSize(main));
   s.startFolder = main.openDialog.startFolder.toStdString();
   s.options = main.document().options();
+  s.interfaceOptions = main.interfaceOptions();
   s.recentFiles = main.recentFilesMenu->files();
   return s;
 }

@@ -54,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
   createLayout();
   connectDocument();
   showOptions();
+  setInterfaceOptions(interfaceOptions_);
   setBusy(false);
   grid->setInitialMetrics();
   showFileName();

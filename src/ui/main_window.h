@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
 
   Document& document() { return document_; }
   const Document& document() const { return document_; }
+  // The tool bar and the language: options of the interface, not of a list.
+  const InterfaceOptions& interfaceOptions() const { return interfaceOptions_; }
+  void setInterfaceOptions(const InterfaceOptions& options);
   // The choices of a set's child, for the properties dialog.
   QAbstractItemModel* childChoices() const;
 
@@ -221,6 +224,7 @@ class MainWindow : public QMainWindow {
   void finishPendingClose();
 
   Document document_;
+  InterfaceOptions interfaceOptions_;
   ChildSetModel* childChoices_;
   PreviewController* preview_ = nullptr;
   std::unique_ptr<AnimationExport> export_;  // the export running, if any

@@ -23,11 +23,15 @@ namespace kirabel {
 void MainWindow::showOptions() {
   const Options& options = document_.options();
   actionFitColumns->setChecked(options.fitColumns);
-  actionShowToolBar->setChecked(options.showToolBar);
-  toolBar->setVisible(options.showToolBar);
   actionAntiAliasing->setChecked(options.antiAliasing);
   actionWrapSpace->setChecked(options.wrapSpace);
   actionPreview->setChecked(options.preview);
+}
+
+void MainWindow::setInterfaceOptions(const InterfaceOptions& options) {
+  interfaceOptions_ = options;
+  actionShowToolBar->setChecked(options.showToolBar);
+  toolBar->setVisible(options.showToolBar);
   languageMenu->setChoice(options.language);
 }
 
@@ -44,7 +48,8 @@ void MainWindow::applyFitColumns() {
 
 // The grid takes over the tool bar's space (or gives it back) through the layout.
 void MainWindow::applyToolBarVisibility() {
-  changeOptions([this](Options& o) { o.showToolBar = actionShowToolBar->isChecked(); });
+  interfaceOptions_.showToolBar = actionShowToolBar->isChecked();
+  toolBar->setVisible(interfaceOptions_.showToolBar);
 }
 
 // A launch reads both rendering flags at every progress step, so a change made
@@ -58,7 +63,8 @@ void MainWindow::applyPreview() {
 }
 
 void MainWindow::applyLanguage(LanguageChoice choice) {
-  changeOptions([choice](Options& o) { o.language = choice; });
+  interfaceOptions_.language = choice;
+  languageMenu->setChoice(choice);
 }
 
 void MainWindow::applyWrapSpace() {

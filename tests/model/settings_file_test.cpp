@@ -22,7 +22,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(fresh.viewerTop, 20);
   EXPECT_EQ(fresh.launchDialogLeft, 50);
   EXPECT_TRUE(fresh.options.fitColumns);
-  EXPECT_TRUE(fresh.options.showToolBar);
+  EXPECT_TRUE(fresh.interfaceOptions.showToolBar);
   EXPECT_FALSE(fresh.options.antiAliasing);
   EXPECT_FALSE(fresh.options.preview);  // a first start looks as before
   EXPECT_FALSE(fresh.options.wrapSpace);
@@ -30,7 +30,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(fresh.startFolder, "");
   EXPECT_EQ(fresh.options.resolutionWidth, 512);
   EXPECT_EQ(fresh.options.resolutionHeight, 512);
-  EXPECT_EQ(fresh.options.language, LanguageChoice::kAutomatic);
+  EXPECT_EQ(fresh.interfaceOptions.language, LanguageChoice::kAutomatic);
 
   const std::string path = folder.File("hand.INI");
   WriteBytes(path,
@@ -45,7 +45,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(hand.options.resolutionWidth, 256);
   EXPECT_EQ(hand.options.resolutionHeight, 512);
   EXPECT_EQ(hand.startFolder, "C:\\火");
-  EXPECT_EQ(hand.options.language, LanguageChoice::kAutomatic);  // names no language
+  EXPECT_EQ(hand.interfaceOptions.language, LanguageChoice::kAutomatic);  // names no language
 }
 
 TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
@@ -55,12 +55,12 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.mainWindowHeight = 999;
   s.setDialogLeft = -20;
   s.options.fitColumns = false;
-  s.options.showToolBar = false;
+  s.interfaceOptions.showToolBar = false;
   s.options.antiAliasing = true;
   s.options.wrapSpace = true;
   s.options.warningThreshold = 2000000;
   s.options.preview = true;
-  s.options.language = LanguageChoice::kEnglish;
+  s.interfaceOptions.language = LanguageChoice::kEnglish;
   s.startFolder = "/home/花子/リスト";
   s.options.resolutionWidth = 640;
   s.options.resolutionHeight = 9999;
@@ -71,12 +71,12 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_EQ(read.mainWindowHeight, 999);
   EXPECT_EQ(read.setDialogLeft, -20);
   EXPECT_FALSE(read.options.fitColumns);
-  EXPECT_FALSE(read.options.showToolBar);
+  EXPECT_FALSE(read.interfaceOptions.showToolBar);
   EXPECT_TRUE(read.options.antiAliasing);
   EXPECT_TRUE(read.options.wrapSpace);
   EXPECT_EQ(read.options.warningThreshold, 2000000);
   EXPECT_TRUE(read.options.preview);
-  EXPECT_EQ(read.options.language, LanguageChoice::kEnglish);
+  EXPECT_EQ(read.interfaceOptions.language, LanguageChoice::kEnglish);
   EXPECT_EQ(read.startFolder, s.startFolder);
   EXPECT_EQ(read.options.resolutionWidth, 640);
   EXPECT_EQ(read.options.resolutionHeight, 9999);

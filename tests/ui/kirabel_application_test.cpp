@@ -93,7 +93,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.mainWindowWidth = 600;
   stored.mainWindowHeight = 320;
   stored.viewerLeft = 700;
-  stored.options.showToolBar = false;
+  stored.interfaceOptions.showToolBar = false;
   stored.options.fitColumns = false;
   stored.options.antiAliasing = true;
   stored.options.wrapSpace = true;
@@ -101,7 +101,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.startFolder = "/tmp/花火";
   stored.options.resolutionWidth = 64;
   stored.options.resolutionHeight = 32;
-  stored.options.language = LanguageChoice::kJapanese;
+  stored.interfaceOptions.language = LanguageChoice::kJapanese;
   SaveSettingsFile(settingsPath(), stored);
   Start();
   MainWindow& main = mainWindow();
@@ -124,9 +124,9 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   const Settings current = app_->currentSettings();
   EXPECT_EQ(current.options.warningThreshold, 5000);
   EXPECT_EQ(current.startFolder, stored.startFolder);
-  EXPECT_FALSE(current.options.showToolBar);
+  EXPECT_FALSE(current.interfaceOptions.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
-  EXPECT_EQ(current.options.language, LanguageChoice::kJapanese);
+  EXPECT_EQ(current.interfaceOptions.language, LanguageChoice::kJapanese);
   EXPECT_TRUE(main.findChild<QAction*>(QStringLiteral("actionLanguageJapanese"))->isChecked());
 }
 
@@ -219,7 +219,7 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
   EXPECT_TRUE(written.options.antiAliasing);
-  EXPECT_EQ(written.options.language, LanguageChoice::kEnglish);
+  EXPECT_EQ(written.interfaceOptions.language, LanguageChoice::kEnglish);
   EXPECT_EQ(written.viewerLeft, viewer().x());
   EXPECT_TRUE(written.options.preview);
   EXPECT_EQ(written.options.resolutionWidth, 512);
