@@ -6,6 +6,7 @@
 // QT_QPA_PLATFORM=offscreen for the window contents alone. The texts follow the
 // locale as the program's do (LANG=en_US.UTF-8 for English).
 #include <QApplication>
+#include <QEventLoop>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -69,7 +70,12 @@ int main(int argc, char** argv) {
   window.actionShowToolBar->trigger();
 
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
-  window.launch();
+  {  // the launch draws in the background
+    QEventLoop launched;
+    QObject::connect(&window, &kirabel::MainWindow::launchFinished, &launched, &QEventLoop::quit);
+    window.launch();
+    if (window.launchSession().launching()) launched.exec();
+  }
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
   // The preview at the launch's third frame, once drawn.

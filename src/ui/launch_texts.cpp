@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "texts/error_texts.h"
+
 namespace kirabel {
 
 QString ParticleCountQuestion(int64_t particles) {
@@ -14,6 +16,19 @@ QString ParticleMemoryRefusal(int64_t particles) {
   return QCoreApplication::translate("kirabel::LaunchTexts",
                                      "%1個の粒子はメモリに収まりません。粒子の数を減らしてください")
       .arg(qlonglong(particles));
+}
+
+QString FailureText(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& failure) {
+    try {
+      std::rethrow_if_nested(failure);
+    } catch (const std::exception& cause) {
+      return ErrorText(cause);
+    }
+    return ErrorText(failure);
+  }
 }
 
 }  // namespace kirabel

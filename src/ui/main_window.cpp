@@ -1,5 +1,6 @@
 // Construction of the main window: menus, tool bar, popup menu and layout.
 #include "ui/main_window.h"
+#include "ui/window_launch.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -172,7 +172,7 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
   form_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(form_.busy);
+  EXPECT_FALSE(form_.launchSession().busy());
   EXPECT_FALSE(form_.stopButton->isEnabled());
 
   int opened = 0;
