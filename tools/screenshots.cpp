@@ -6,9 +6,9 @@
 // QT_QPA_PLATFORM=offscreen for the window contents alone. The texts follow the
 // locale as the program's do (LANG=en_US.UTF-8 for English).
 #include <QApplication>
-#include <QEventLoop>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>

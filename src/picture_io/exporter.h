@@ -13,8 +13,8 @@
 #include "picture_io/frame_rate.h"
 #include "picture_io/frame_sinks.h"
 #include "picture_io/frame_writer.h"
-#include "simulation/particle_count.h"
 #include "simulation/launch_scene.h"
+#include "simulation/particle_count.h"
 
 namespace kirabel {
 

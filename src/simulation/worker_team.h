@@ -34,9 +34,9 @@ class WorkerTeam {
   std::condition_variable wake_;
   std::condition_variable finished_;
   const std::function<void(int)>* work_ = nullptr;
-  int activeJobs_ = 0;     // jobs of the current work
+  int activeJobs_ = 0;      // jobs of the current work
   int helpersRunning_ = 0;  // helpers still at the current work
-  uint64_t round_ = 0;     // counts the pieces of work handed out
+  uint64_t round_ = 0;      // counts the pieces of work handed out
   bool stopping_ = false;
   std::vector<std::thread> helpers_;
 };

@@ -45,11 +45,11 @@ void LaunchSession::join() {
   if (worker_.joinable()) worker_.join();
 }
 
-Scene LaunchSession::scene(const Document& document, const LaunchSettings& settings,
-                           int32_t width, int32_t height, int jobs) const {
+Scene LaunchSession::scene(const Document& document, const LaunchSettings& settings, int32_t width,
+                           int32_t height, int jobs) const {
   const Options& options = document.options();
-  return {document.sets(), settings,         random_, {options.antiAliasing, options.wrapSpace},
-          width,           height,           jobs};
+  return {document.sets(), settings, random_, {options.antiAliasing, options.wrapSpace},
+          width,           height,   jobs};
 }
 
 void LaunchSession::setDrawingOptions(const RenderOptions& options) {
@@ -96,8 +96,9 @@ void LaunchSession::drawFrames(const Scene& scene) {
   Picture picture;
   picture.SetHeight(scene.height);
   picture.SetWidth(scene.width);
-  ViewerSink viewer(
-      [this](std::shared_ptr<const Picture> drawn) { post([this, drawn] { emit frameDrawn(drawn); }); });
+  ViewerSink viewer([this](std::shared_ptr<const Picture> drawn) {
+    post([this, drawn] { emit frameDrawn(drawn); });
+  });
   NumberedFramesSink autosave(scene.settings.autosaveName, PictureFormat::kBmp);
   std::vector<FrameSink*> sinks{&viewer};
   if (scene.settings.autosave) sinks.push_back(&autosave);

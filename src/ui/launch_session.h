@@ -12,8 +12,8 @@
 #include <memory>
 #include <thread>
 
-#include "simulation/random.h"
 #include "simulation/launch_scene.h"
+#include "simulation/random.h"
 
 namespace kirabel {
 

@@ -1,6 +1,5 @@
 // Construction of the main window: menus, tool bar, popup menu and layout.
 #include "ui/main_window.h"
-#include "ui/window_launch.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -26,6 +25,7 @@
 #include "ui/particle_grid.h"
 #include "ui/recent_files_menu.h"
 #include "ui/tool_icons.h"
+#include "ui/window_launch.h"
 
 namespace kirabel {
 

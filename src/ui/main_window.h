@@ -21,9 +21,9 @@
 
 #include "model/pcl_file.h"
 #include "simulation/random.h"
-#include "ui/launch_session.h"
 #include "ui/document.h"
 #include "ui/export_dialog.h"
+#include "ui/launch_session.h"
 #include "ui/pcl_dialogs.h"
 
 class QAbstractItemModel;

@@ -5,8 +5,8 @@
 
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
-#include "simulation/particle_count.h"
 #include "simulation/launch_scene.h"
+#include "simulation/particle_count.h"
 #include "ui/animation_export.h"
 #include "ui/export_texts.h"
 #include "ui/launch_texts.h"

@@ -15,7 +15,6 @@
 
 namespace kirabel {
 
-
 PreviewController::PreviewController(MainWindow& window)
     : QObject(&window), window_(window), bar_(new PreviewBar) {
   window_.viewer->setTimeBar(bar_);
@@ -54,7 +53,8 @@ PreviewController::PreviewController(MainWindow& window)
 PreviewController::~PreviewController() = default;
 
 bool PreviewController::active() const {
-  return window_.viewer && window_.document().options().preview && !window_.launchSession().launching();
+  return window_.viewer && window_.document().options().preview &&
+         !window_.launchSession().launching();
 }
 
 void PreviewController::showOrHide() {

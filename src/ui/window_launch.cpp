@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "image/picture.h"
-#include "ui/launch_texts.h"
 #include "ui/launch_session.h"
+#include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/space_viewer.h"
@@ -49,9 +49,9 @@ void WindowLaunch::frameDrawn(const std::shared_ptr<const Picture>& drawn) {
   if (window_.viewer) {
     Picture& shown = window_.viewer->picture();
     if (drawn->Width() == shown.Width() && drawn->Height() == shown.Height() && shown.Bits()) {
-      std::memcpy(shown.Bits(), drawn->Bits(),
-                  static_cast<std::size_t>(drawn->RowBytes()) *
-                      static_cast<std::size_t>(drawn->Height()));
+      std::memcpy(
+          shown.Bits(), drawn->Bits(),
+          static_cast<std::size_t>(drawn->RowBytes()) * static_cast<std::size_t>(drawn->Height()));
     }
     window_.viewer->repaintPicture();
   }

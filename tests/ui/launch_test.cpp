@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <filesystem>
 
@@ -138,6 +139,17 @@ TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
   EXPECT_EQ(shown, Pixels(canvas.picture));
   EXPECT_EQ(random.State(), mainWindow().launchSession().random().State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
+}
+
+TEST_F(LaunchTest, ALaunchDrawsInTheBackgroundAndTellsItsEnd) {
+  AnswerLaunchDialog(true);
+  QSignalSpy finished(&mainWindow(), &MainWindow::launchFinished);
+  mainWindow().launch();
+  EXPECT_TRUE(mainWindow().launchSession().launching());  // back before any frame
+  EXPECT_EQ(finished.count(), 0);
+  ASSERT_TRUE(finished.wait(30000));
+  EXPECT_EQ(finished.count(), 1);
+  ExpectIdle();
 }
 
 TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
