@@ -133,8 +133,6 @@ class MainWindow : public QMainWindow {
   // Puts the preview's time bar into the viewer (attached before).
   void startPreview();
   PreviewController* preview() const { return preview_; }
-  // Asks whether a launch of this many particles may be built.
-  bool confirmParticleCount(int64_t particles);
   // Changes set `index` through the properties dialog.
   void editSet(int index);
   // Removes set `index`, asking first when another set names it as child.
@@ -219,6 +217,8 @@ class MainWindow : public QMainWindow {
   bool launchTargetsReady() const;
   bool confirmLaunchSettings();
   bool mayRemoveSet(int index);
+  // Asks whether a launch of this many particles may be built.
+  bool confirmParticleCount(int64_t particles);
   bool confirmExportCount();
   void exportEnded(const QString& error);
   void runLaunch();

@@ -208,6 +208,20 @@ TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
   EXPECT_EQ(MessageBox::shown().size(), 1u);  // below the threshold: no question
 }
 
+TEST_F(LaunchTest, ALaunchThatCannotFitIsRefusedWithItsCount) {
+  ParticleSet huge = Burst();
+  huge.count = 2000000000;
+  mainWindow().document().apply(ReplaceListCommand({huge}, std::nullopt, ""));
+  const uint32_t seed = mainWindow().launchSession().random().State();
+  AnswerLaunchDialog(true);
+  LaunchAndWait();
+  ASSERT_EQ(MessageBox::shown().size(), 1u);  // refused before the count is asked
+  EXPECT_EQ(MessageBox::shown()[0].text,
+            QStringLiteral("2000000000個の粒子はメモリに収まりません。粒子の数を減らしてください"));
+  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  ExpectIdle();
+}
+
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   const auto autosaveTo = [this](const std::string& name) {
     testing::ChangeLaunchSettings(mainWindow().document(), [&](LaunchSettings& env) {
