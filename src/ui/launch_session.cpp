@@ -29,6 +29,10 @@ class ViewerSink : public FrameSink {
 
 }  // namespace
 
+RenderOptions DrawingOptions(const Options& options) {
+  return {options.antiAliasing, options.wrapSpace};
+}
+
 LaunchSession::LaunchSession(QObject* parent) : QObject(parent) {}
 
 LaunchSession::~LaunchSession() {
@@ -47,8 +51,7 @@ void LaunchSession::join() {
 
 Scene LaunchSession::scene(const Document& document, const LaunchSettings& settings, int32_t width,
                            int32_t height, int jobs) const {
-  const Options& options = document.options();
-  return {document.sets(), settings, random_, {options.antiAliasing, options.wrapSpace},
+  return {document.sets(), settings, random_, DrawingOptions(document.options()),
           width,           height,   jobs};
 }
 

@@ -20,6 +20,10 @@ namespace kirabel {
 class Document;
 class Picture;
 class SpaceBuffer;
+struct Options;
+
+// The drawing options of the window's options.
+RenderOptions DrawingOptions(const Options& options);
 
 class LaunchSession : public QObject {
   Q_OBJECT

@@ -107,8 +107,7 @@ void MainWindow::runLaunch() {
   connect(&launchSession_, &LaunchSession::ended, this, &MainWindow::launchEnded,
           Qt::UniqueConnection);
   optionsFollower_ = connect(&document_, &Document::optionsChanged, this, [this] {
-    const Options& options = document_.options();
-    launchSession_.setDrawingOptions({options.antiAliasing, options.wrapSpace});
+    launchSession_.setDrawingOptions(DrawingOptions(document_.options()));
   });
   launchSession_.start(std::move(scene));
 }

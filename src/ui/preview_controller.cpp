@@ -89,8 +89,8 @@ void PreviewController::requestPicture() {
   }
   const Picture& picture = window_.viewer->picture();
   const Options& options = document.options();
-  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(),
-                     RenderOptions{options.antiAliasing, options.wrapSpace}, bar_->time()});
+  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(), DrawingOptions(options),
+                     bar_->time()});
 }
 
 void PreviewController::showResult(const PreviewResult& result) {
