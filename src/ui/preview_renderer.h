@@ -25,7 +25,8 @@ class SpaceBuffer;
 // What a launch is built from.
 struct PreviewScene {
   // The settings as the launch settings dialog hands them to a launch, a copy
-  // of the generator (previewing never advances the window's generator).
+  // of the generator (previewing never advances the window's generator); each
+  // request gives the size and the drawing options of its picture.
   Scene scene;
   int64_t askFrom = 0;  // the warning threshold
   bool countConfirmed = false;
