@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <thread>
 
 #include "heavy_scene.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
 #include "simulation/launch.h"
+#include "simulation/launch_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
 
@@ -18,11 +18,6 @@ namespace kirabel::bench {
 namespace {
 
 const char* const kScenes[] = {"chrysanthemum", "willow", "ring", "finale", "heavy"};
-
-int Cores() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : static_cast<int>(cores);
-}
 
 PclContents Scene(int index) {
   const std::string name = kScenes[index];
@@ -48,7 +43,7 @@ struct Canvas {
 std::unique_ptr<Launch> Build(const PclContents& scene) {
   RandomGenerator random;
   return Launch::Build(scene.sets, WithinLaunchLimits(scene.settings), random, INT64_MAX, {},
-                       Cores())
+                       AvailableCores())
       .launch;
 }
 

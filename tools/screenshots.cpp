@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -69,7 +70,12 @@ int main(int argc, char** argv) {
   window.actionShowToolBar->trigger();
 
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
-  window.launch();
+  {  // the launch draws in the background
+    QEventLoop launched;
+    QObject::connect(&window, &kirabel::MainWindow::launchFinished, &launched, &QEventLoop::quit);
+    window.launch();
+    if (window.launchSession().launching()) launched.exec();
+  }
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
   // The preview at the launch's third frame, once drawn.

@@ -11,7 +11,6 @@
 #include <exception>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -96,12 +95,7 @@ class ProgressLine {
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& env, const RenderRequest& r) {
   ExportJob job;
-  job.sets = list;
-  job.settings = env;
-  job.width = r.width;
-  job.height = r.height;
-  job.options = {r.antiAlias, r.wrap};
-  job.jobs = r.jobs;
+  job.scene = {list, env, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
   const FrameRange frames = SelectFrames(FrameCount(env.frameCount), r.range, r.shard);
   job.firstFrame = frames.first;
   job.lastFrame = frames.last;
@@ -112,19 +106,11 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
   job.rate = r.rate;
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
-  int64_t particles = 0;
   try {
-    const ExportEnd end = RunExport(
-        job,
-        [&](int64_t done, int64_t, int64_t frame) {
-          if (done > 0) progress.Show(done, frame);
-          return true;
-        },
-        &particles);
-    if (end == ExportEnd::kTooLarge) {
-      progress.End();
-      return Fail(ParticleMemoryError(particles));
-    }
+    RunExport(job, [&](int64_t done, int64_t, int64_t frame) {
+      if (done > 0) progress.Show(done, frame);
+      return true;
+    });
   } catch (const std::exception& e) {
     progress.End();
     return Fail(e);
@@ -155,8 +141,7 @@ int Render(const RenderRequest& r) {
 }
 
 int Main(const std::vector<std::string>& args) {
-  const unsigned cores = std::thread::hardware_concurrency();
-  const ParseResult parsed = ParseCommandLine(args, cores == 0 ? 1 : static_cast<int>(cores));
+  const ParseResult parsed = ParseCommandLine(args, AvailableCores());
   switch (parsed.outcome) {
     case ParseOutcome::kHelp:
       Print(stdout, parsed.message);

@@ -9,28 +9,20 @@
 #include <optional>
 #include <string>
 
-#include "model/launch_settings.h"
-#include "model/particle.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/frame_rate.h"
+#include "picture_io/frame_sinks.h"
 #include "picture_io/frame_writer.h"
-#include "platform/errors.h"
-#include "simulation/random.h"
-#include "simulation/trail.h"
+#include "simulation/launch_scene.h"
+#include "simulation/particle_count.h"
 
 namespace kirabel {
 
 struct ExportJob {
-  ParticleList sets;
-  LaunchSettings settings;  // as a launch uses them
-  RandomGenerator random;
-  int32_t width = 512;
-  int32_t height = 512;
-  RenderOptions options;
-  int jobs = 1;
+  Scene scene;
   int64_t firstFrame = 1;  // the frames written, numbered as the launch's
   int64_t lastFrame = 0;
-  // Numbered pictures: settings.autosaveName with the frame number.
+  // Numbered pictures: the scene's autosaveName with the frame number.
   PictureFormat format = PictureFormat::kBmp;
   bool skipExisting = false;  // leave frames whose files exist
   // Or one animation file.
@@ -39,31 +31,18 @@ struct ExportJob {
   FrameRate rate;  // frames per second of the animation
 };
 
-enum class ExportEnd { kDone, kTooLarge, kCancelled };
-
-// A frame that could not be written: "frame <n> not written: <cause>". It is
-// thrown nested (std::throw_with_nested), so that the cause can be shown in
-// the user's language.
-class FrameNotWrittenError : public KirabelError {
- public:
-  FrameNotWrittenError(int64_t frame, const std::string& cause)
-      : KirabelError("frame " + std::to_string(frame) + " not written: " + cause), frame_(frame) {}
-  int64_t frame() const { return frame_; }
-
- private:
-  int64_t frame_;
-};
+enum class ExportEnd { kDone, kCancelled };
 
 // Told before each frame, now and then while an animation is finished, and
 // once at the end: (frames done, frames in all, frame number); false cancels
 // (an animation then leaves nothing behind) until the animation is in place.
 using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t frame)>;
 
-// Builds the launch and writes the frames. kTooLarge when the launch cannot
-// fit into memory (particles then says how many it would make). Raises
-// KirabelError naming the frame when a file cannot be written, or
-// EncoderError when the encoder cannot be had (an animation of a space
-// without pixels is refused before the launch is built).
-ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, int64_t* particles);
+// Builds the launch and writes the frames. Raises ParticleMemoryError when
+// the launch cannot fit into memory, FrameNotWrittenError (the cause nested)
+// when a file cannot be written, or EncoderError when the encoder cannot be
+// had (an animation of a space without pixels is refused before the launch is
+// built).
+ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress);
 
 }  // namespace kirabel

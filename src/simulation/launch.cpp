@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "image/picture.h"
-#include "platform/memory_info.h"
 #include "simulation/parallel_renderer.h"
 #include "simulation/space_buffer.h"
 
@@ -23,12 +22,9 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings
   // progress step) may replace the settings; the launch keeps these.
   const LaunchSettings kept = settings;
   BuildResult result;
-  result.estimate = EstimateParticles(list);
-  if (!FitsInMemory(result.estimate, PhysicalMemoryBytes())) {
-    result.outcome = Outcome::kTooLarge;
-    return result;
-  }
-  if (result.estimate.particles >= askFrom && !(confirm && confirm(result.estimate.particles))) {
+  const CountCheck check = CheckParticleCount(list, askFrom, confirm);
+  result.estimate = check.estimate;
+  if (!check.accepted) {
     result.outcome = Outcome::kDeclined;
     return result;
   }

@@ -17,6 +17,7 @@
 #include "model/launch_settings.h"
 #include "model/particle.h"
 #include "simulation/frame_clock.h"
+#include "simulation/particle_count.h"
 #include "simulation/population.h"
 #include "simulation/renderer.h"
 
@@ -31,16 +32,11 @@ class SpaceBuffer;
 // not a number.
 int64_t FrameCount(long double nf);
 
-// Asked before a launch of this many particles is built (from the warning
-// threshold on); true builds it.
-using ConfirmParticleCountFn = std::function<bool(int64_t particles)>;
-
 class Launch {
  public:
   enum class Outcome {
     kBuilt,
     kDeclined,  // the caller declined the particle count; nothing was drawn
-    kTooLarge,  // the launch list would not fit into memory; nothing was drawn
   };
   struct BuildResult {
     Outcome outcome = Outcome::kDeclined;
@@ -48,8 +44,8 @@ class Launch {
     std::unique_ptr<Launch> launch;  // set for kBuilt
   };
 
-  // Estimates the particles of list; refuses what cannot fit into the
-  // machine's memory; asks confirm from askFrom particles on; then expands
+  // Checks the particle count (CheckParticleCount: ParticleMemoryError for
+  // what cannot fit, confirm asked from askFrom particles on); then expands
   // every visible set, drawing from random (only when built). jobs > 1
   // builds large generations and draws frames on that many threads (the
   // same bytes; frames then have no progress steps). Raises

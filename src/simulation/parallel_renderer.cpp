@@ -4,9 +4,9 @@
 #include <atomic>
 
 #include "image/picture.h"
-#include "simulation/parallel_jobs.h"
 #include "simulation/renderer.h"
 #include "simulation/space_buffer.h"
+#include "simulation/worker_team.h"
 
 namespace kirabel {
 
@@ -53,7 +53,11 @@ void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long doub
 
 }  // namespace
 
-ParallelRenderer::ParallelRenderer(int jobs) : jobs_(jobs < 1 ? 1 : jobs) {}
+ParallelRenderer::ParallelRenderer(int jobs) : team_(std::make_unique<WorkerTeam>(jobs)) {}
+
+int ParallelRenderer::Jobs() const {
+  return team_->Jobs();
+}
 
 ParallelRenderer::~ParallelRenderer() = default;
 
@@ -69,7 +73,7 @@ SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
 void ParallelRenderer::Render(const LaunchList& launchList, long double t, long double g,
                               const RenderOptions& options, SpaceBuffer& space, Picture& bitmap) {
   const ParticleIndex index(launchList);
-  const int jobs = index.total < kParallelThreshold ? 1 : jobs_;
+  const int jobs = index.total < kParallelThreshold ? 1 : team_->Jobs();
   if (jobs == 1) {
     DrawRange(index, 0, index.total, t, g, options, space);
     CopySpaceToBitmap(space, bitmap);
@@ -81,7 +85,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
 
   const int64_t chunk = std::max<int64_t>(256, index.total / (int64_t{jobs} * 64));
   std::atomic<int64_t> next{0};
-  RunJobs(jobs, [&](int job) {
+  team_->Run(jobs, [&](int job) {
     if (job > 0) targets[static_cast<std::size_t>(job)]->Clear();
     for (;;) {
       const int64_t begin = next.fetch_add(chunk);
@@ -93,7 +97,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
 
   const std::vector<SpaceBuffer*> others(targets.begin() + 1, targets.end());
   const int32_t rows = space.Height();
-  RunJobs(jobs, [&](int job) {
+  team_->Run(jobs, [&](int job) {
     const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
     const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
     for (const SpaceBuffer* other : others) space.AddSaturated(*other, y0, y1);

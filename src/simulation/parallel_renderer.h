@@ -4,7 +4,8 @@
 // are then added with saturation. Saturating sums of non-negative amounts do
 // not depend on their order, so the picture is the same byte for byte for
 // every number of threads and equal to the single-threaded RenderFrame.
-// There are no progress steps: a frame cannot be stopped half-way.
+// There are no progress steps: a frame cannot be stopped half-way. The
+// threads are started once with the renderer and kept for every frame.
 #include <memory>
 #include <vector>
 
@@ -15,13 +16,14 @@ namespace kirabel {
 
 class SpaceBuffer;
 class Picture;
+class WorkerTeam;
 
 class ParallelRenderer {
  public:
   // jobs < 1 counts as 1.
   explicit ParallelRenderer(int jobs);
   ~ParallelRenderer();
-  int Jobs() const { return jobs_; }
+  int Jobs() const;
 
   // Draws the frame for time t under gravity g into space (cleared by the
   // caller) and copies the result into bitmap.
@@ -32,7 +34,7 @@ class ParallelRenderer {
   // The buffer of thread index + 1, of the size of like (not cleared).
   SpaceBuffer& Scratch(int index, const SpaceBuffer& like);
 
-  int jobs_;
+  std::unique_ptr<WorkerTeam> team_;
   std::vector<std::unique_ptr<SpaceBuffer>> scratch_;
 };
 

@@ -23,16 +23,13 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
   worker_ = std::thread([this, job = std::move(job)] {
     QString error;
     try {
-      int64_t particles = 0;
-      const ExportEnd end = RunExport(
-          job,
-          [this](int64_t done, int64_t total, int64_t) {
-            done_ = done;
-            total_ = total;
-            return !cancelled_;
-          },
-          &particles);
-      if (end == ExportEnd::kTooLarge) error = ParticleMemoryRefusal(particles);
+      RunExport(job, [this](int64_t done, int64_t total, int64_t) {
+        done_ = done;
+        total_ = total;
+        return !cancelled_;
+      });
+    } catch (const ParticleMemoryError& e) {
+      error = ParticleMemoryRefusal(e.particles());
     } catch (const std::exception& e) {
       error = ExportFailureText(e);
     }

@@ -17,4 +17,17 @@ QString ParticleMemoryRefusal(int64_t particles) {
   return ErrorText(ParticleMemoryError(particles));
 }
 
+QString FailureText(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& failure) {
+    try {
+      std::rethrow_if_nested(failure);
+    } catch (const std::exception& cause) {
+      return ErrorText(cause);
+    }
+    return ErrorText(failure);
+  }
+}
+
 }  // namespace kirabel

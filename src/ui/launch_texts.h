@@ -2,6 +2,7 @@
 // What the desktop program says about a launch's particle count.
 #include <QString>
 #include <cstdint>
+#include <exception>
 
 namespace kirabel {
 
@@ -9,5 +10,8 @@ namespace kirabel {
 QString ParticleCountQuestion(int64_t particles);
 // "%d個の粒子はメモリに収まりません。粒子の数を減らしてください"
 QString ParticleMemoryRefusal(int64_t particles);
+// The text of a failure caught on another thread (ErrorText of its innermost
+// nested error, the cause of a frame not written).
+QString FailureText(const std::exception_ptr& error);
 
 }  // namespace kirabel

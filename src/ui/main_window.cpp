@@ -25,6 +25,7 @@
 #include "ui/program_font.h"
 #include "ui/recent_files_menu.h"
 #include "ui/tool_icons.h"
+#include "ui/window_launch.h"
 
 namespace kirabel {
 

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,6 +23,7 @@
 #include "simulation/random.h"
 #include "ui/document.h"
 #include "ui/export_dialog.h"
+#include "ui/launch_session.h"
 #include "ui/pcl_dialogs.h"
 
 class QAbstractItemModel;
@@ -47,6 +49,7 @@ class ResolutionDialog;
 class SpaceBuffer;
 class SpaceViewer;
 class ThresholdDialog;
+class WindowLaunch;
 
 // The application title: the first part of the caption and of error boxes.
 extern const char kApplicationTitle[];  // "Kirabel"
@@ -65,14 +68,12 @@ class MainWindow : public QMainWindow {
   // The choices of a set's child, for the properties dialog.
   QAbstractItemModel* childChoices() const;
 
-  // ------------------------------------------------------------ drawing
-  std::unique_ptr<SpaceBuffer> space;  // the space buffer, sized like the viewer's picture
-  RandomGenerator random;              // draws of every launch since start-up
+  // The generator, the space buffer and the state of the window's launches.
+  LaunchSession& launchSession() { return launchSession_; }
+  const LaunchSession& launchSession() const { return launchSession_; }
 
   // ------------------------------------------------------------ state
-  bool busy = false;       // a launch may go on; cleared to stop it
-  bool closing = false;    // the close query has run: the viewer may close
-  bool launching = false;  // a launch is running
+  bool closing = false;  // the close query has run: the viewer may close
 
   // ------------------------------------------------------------ other windows
   // Created after this window at start-up (not owned here); null until then.
@@ -178,6 +179,10 @@ class MainWindow : public QMainWindow {
   void showHelp();
   void showAbout();
 
+ signals:
+  // A launch started by launch() has ended (drawn, stopped or failed).
+  void launchFinished();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -215,9 +220,12 @@ class MainWindow : public QMainWindow {
   bool launchTargetsReady() const;
   bool confirmLaunchSettings();
   bool mayRemoveSet(int index);
+  // Asks whether a launch of this many particles may be built.
+  bool confirmParticleCount(int64_t particles);
   bool confirmExportCount();
   void exportEnded(const QString& error);
   void runLaunch();
+  void launchEnded(const std::exception_ptr& error);
   void fallBackToEmptySpace();
   void setResolutionOption(int32_t width, int32_t height);
   bool writeSettingsBeforeClose();
@@ -225,6 +233,9 @@ class MainWindow : public QMainWindow {
 
   Document document_;
   InterfaceOptions interfaceOptions_;
+  LaunchSession launchSession_;
+  std::unique_ptr<WindowLaunch> windowLaunch_;  // what the window shows of the launch running
+  QMetaObject::Connection optionsFollower_;     // the options reaching the launch running
   ChildSetModel* childChoices_;
   PreviewController* preview_ = nullptr;
   std::unique_ptr<AnimationExport> export_;  // the export running, if any

@@ -2,12 +2,11 @@
 // the next launch would draw (from a copy of the generator) written in the
 // background into one animation file.
 #include <QDialog>
-#include <thread>
 
 #include "model/launch_limits.h"
-#include "platform/memory_info.h"
 #include "simulation/launch.h"
-#include "simulation/population.h"
+#include "simulation/launch_scene.h"
+#include "simulation/particle_count.h"
 #include "ui/animation_export.h"
 #include "ui/export_texts.h"
 #include "ui/launch_texts.h"
@@ -42,13 +41,8 @@ void MainWindow::exportAnimation() {
   exportChoice_ = dialog.choice();
   if (!confirmExportCount()) return;
   ExportJob job;
-  job.sets = document_.sets();
-  job.settings = settings;
-  job.random = random;
-  job.width = options.resolutionWidth;
-  job.height = options.resolutionHeight;
-  job.options = {options.antiAliasing, options.wrapSpace};
-  job.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  job.scene = launchSession_.scene(document_, settings, options.resolutionWidth,
+                                   options.resolutionHeight, AvailableCores());
   job.firstFrame = exportChoice_.firstFrame;
   job.lastFrame = std::min(exportChoice_.lastFrame, FrameCount(settings.frameCount));
   job.animation = exportChoice_.format;
@@ -61,14 +55,14 @@ void MainWindow::exportAnimation() {
 // The particle count as a launch checks it: refused when it cannot fit,
 // asked from the warning threshold on.
 bool MainWindow::confirmExportCount() {
-  const ParticleEstimate estimate = EstimateParticles(document_.sets());
-  if (!FitsInMemory(estimate, PhysicalMemoryBytes())) {
-    MessageBox::warning(this, ParticleMemoryRefusal(estimate.particles));
+  try {
+    return CheckParticleCount(document_.sets(), document_.options().warningThreshold,
+                              [this](int64_t particles) { return confirmParticleCount(particles); })
+        .accepted;
+  } catch (const ParticleMemoryError& refusal) {
+    MessageBox::warning(this, ParticleMemoryRefusal(refusal.particles()));
     return false;
   }
-  if (estimate.particles < document_.options().warningThreshold) return true;
-  MessageBox::beep();
-  return MessageBox::confirm(this, ParticleCountQuestion(estimate.particles));
 }
 
 void MainWindow::exportEnded(const QString& error) {

@@ -8,9 +8,11 @@
 #include "image/picture.h"
 #include "model/launch_settings.h"
 #include "platform/errors.h"
+#include "simulation/particle_count.h"
 #include "simulation/space_buffer.h"
 #include "texts/error_texts.h"
 #include "ui/launch_settings_dialog.h"
+#include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/modal_runner.h"
@@ -21,17 +23,18 @@
 namespace kirabel {
 
 void MainWindow::setBusy(bool busy) {
-  this->busy = busy;
+  launchSession_.setBusy(busy);
   updateBusyControls();
   if (!busy && viewer) viewer->setWindowTitle(ViewerIdleCaption());
 }
 
 void MainWindow::updateBusyControls() {
+  const bool busy = launchSession_.busy();
   launchButton->setEnabled(!busy);
   actionLaunch->setEnabled(!busy);
   stopButton->setEnabled(busy);
   // Replacing the space buffer must wait until the launch has ended.
-  actionResolution->setEnabled(!busy && !launching);
+  actionResolution->setEnabled(!busy && !launchSession_.launching());
 }
 
 void MainWindow::stopLaunch() {
@@ -41,13 +44,14 @@ void MainWindow::stopLaunch() {
 // The space buffer and the picture a launch draws into: both there and of
 // the same size (a failed resolution change can leave them missing).
 bool MainWindow::launchTargetsReady() const {
+  const SpaceBuffer* space = launchSession_.space().get();
   if (!space || !viewer) return false;
   const Picture& picture = viewer->picture();
   return space->Width() == picture.Width() && space->Height() == picture.Height();
 }
 
 void MainWindow::launch() {
-  if (launching) {  // still unwinding a launch stopped a moment ago
+  if (launchSession_.launching()) {  // still unwinding a launch stopped a moment ago
     MessageBox::beep();
     return;
   }
@@ -61,7 +65,6 @@ void MainWindow::launch() {
     return;
   }
   runLaunch();
-  finishPendingClose();
 }
 
 // Shows the launch settings; whichever button closes the dialog, the document
@@ -75,23 +78,59 @@ bool MainWindow::confirmLaunchSettings() {
   return result == QDialog::Accepted;
 }
 
+bool MainWindow::confirmParticleCount(int64_t particles) {
+  MessageBox::beep();
+  return MessageBox::confirm(this, ParticleCountQuestion(particles));
+}
+
+// The window is busy from here until launchEnded. The particle count is
+// checked (and asked) here; the launch itself is built and drawn in the
+// background, one frame at a time on one thread, so that every frame has its
+// progress steps and the drawing options can change between frames.
 void MainWindow::runLaunch() {
-  launching = true;
+  launchSession_.setLaunching(true);
   updateBusyControls();
   if (preview_) preview_->launchStarted();
-  {
-    WindowLaunch launch(*this);
-    try {
-      launch.run(document_.launchSettings(), random);
-    } catch (const std::exception& error) {
-      setBusy(false);
-      progressBar->setValue(0);
-      MessageBox::showError(this, ErrorText(error));
-    }
+  setBusy(true);
+  const Picture& picture = viewer->picture();
+  Scene scene = launchSession_.scene(document_, document_.launchSettings(), picture.Width(),
+                                     picture.Height(), 1);
+  try {
+    const CountCheck check =
+        CheckParticleCount(scene.sets, document_.options().warningThreshold,
+                           [this](int64_t particles) { return confirmParticleCount(particles); });
+    if (!check.accepted) return launchEnded(nullptr);
+  } catch (const ParticleMemoryError&) {
+    return launchEnded(std::current_exception());
   }
-  launching = false;
+  windowLaunch_ = std::make_unique<WindowLaunch>(*this);
+  connect(&launchSession_, &LaunchSession::ended, this, &MainWindow::launchEnded,
+          Qt::UniqueConnection);
+  optionsFollower_ = connect(&document_, &Document::optionsChanged, this, [this] {
+    launchSession_.setDrawingOptions(DrawingOptions(document_.options()));
+  });
+  launchSession_.start(std::move(scene));
+}
+
+void MainWindow::launchEnded(const std::exception_ptr& error) {
+  disconnect(optionsFollower_);
+  progressBar->setValue(0);
+  try {
+    if (error) std::rethrow_exception(error);
+    setBusy(false);
+  } catch (const ParticleMemoryError& refusal) {
+    MessageBox::warning(this, ParticleMemoryRefusal(refusal.particles()));
+    setBusy(false);
+  } catch (const std::exception& failure) {
+    setBusy(false);
+    MessageBox::showError(this, ErrorText(failure));
+  }
+  windowLaunch_.reset();
+  launchSession_.setLaunching(false);
   updateBusyControls();
   if (preview_) preview_->launchEnded();
+  finishPendingClose();
+  emit launchFinished();
 }
 
 void MainWindow::startPreview() {

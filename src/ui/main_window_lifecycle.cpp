@@ -26,7 +26,7 @@ bool MainWindow::writeSettingsBeforeClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (launching) {
+  if (launchSession_.launching()) {
     // Stop the launch first; the close is repeated once it has ended.
     closeAfterLaunch_ = true;
     setBusy(false);
@@ -42,7 +42,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::endProgram() {
-  if (launching) {
+  if (launchSession_.launching()) {
     exitAfterLaunch_ = true;
     setBusy(false);
     return;

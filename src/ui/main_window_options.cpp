@@ -72,7 +72,7 @@ void MainWindow::applyWrapSpace() {
 }
 
 void MainWindow::editResolution() {
-  if (!resolutionDialog || launching) return;
+  if (!resolutionDialog || launchSession_.launching()) return;
   const Options& options = document_.options();
   resolutionDialog->setResolution(options.resolutionWidth, options.resolutionHeight);
   if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;

@@ -12,14 +12,14 @@ namespace kirabel {
 
 void MainWindow::applyResolution(int32_t width, int32_t height) {
   // The renderer keeps the buffer and the picture for a whole frame.
-  if (launching) {
+  if (launchSession_.launching()) {
     MessageBox::beep();
     return;
   }
   // The old buffer goes first, so that its memory is free for the new one.
-  space.reset();
+  launchSession_.space().reset();
   try {
-    space = std::make_unique<SpaceBuffer>(width, height);
+    launchSession_.space() = std::make_unique<SpaceBuffer>(width, height);
     if (viewer) viewer->fitToPicture(width, height);
     // Announced once the picture has its new size.
     setResolutionOption(width, height);
@@ -35,7 +35,7 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
 // After a failed resolution the program goes on with an empty space and an
 // empty picture of the same (0 × 0) size, never with a released buffer.
 void MainWindow::fallBackToEmptySpace() {
-  space = std::make_unique<SpaceBuffer>(0, 0);
+  launchSession_.space() = std::make_unique<SpaceBuffer>(0, 0);
   if (viewer) viewer->fitToPicture(0, 0);
   setResolutionOption(0, 0);
 }

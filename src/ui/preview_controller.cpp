@@ -53,7 +53,8 @@ PreviewController::PreviewController(MainWindow& window)
 PreviewController::~PreviewController() = default;
 
 bool PreviewController::active() const {
-  return window_.viewer && window_.document().options().preview && !window_.launching;
+  return window_.viewer && window_.document().options().preview &&
+         !window_.launchSession().launching();
 }
 
 void PreviewController::showOrHide() {
@@ -75,20 +76,21 @@ void PreviewController::requestPicture() {
   if (!active()) return;
   const Document& document = window_.document();
   if (!scene_) {
+    const Picture& picture = window_.viewer->picture();
     auto scene = std::make_shared<PreviewScene>();
-    scene->sets = document.sets();
-    scene->settings = WithinLaunchLimits(document.launchSettings());
-    scene->random = window_.random;
+    scene->scene =
+        window_.launchSession().scene(document, WithinLaunchLimits(document.launchSettings()),
+                                      picture.Width(), picture.Height(), AvailableCores());
     scene->askFrom = document.options().warningThreshold;
-    scene->countConfirmed = EstimateParticles(scene->sets).particles <= confirmedParticles_;
-    bar_->setFrames(scene->settings.startTime, scene->settings.frameInterval,
-                    FrameCount(scene->settings.frameCount));
+    scene->countConfirmed = EstimateParticles(scene->scene.sets).particles <= confirmedParticles_;
+    const LaunchSettings& settings = scene->scene.settings;
+    bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
     scene_ = std::move(scene);
   }
   const Picture& picture = window_.viewer->picture();
   const Options& options = document.options();
-  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(),
-                     RenderOptions{options.antiAliasing, options.wrapSpace}, bar_->time()});
+  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(), DrawingOptions(options),
+                     bar_->time()});
 }
 
 void PreviewController::showResult(const PreviewResult& result) {
@@ -100,6 +102,9 @@ void PreviewController::showResult(const PreviewResult& result) {
       return;
     case PreviewResult::State::kTooLarge:
       bar_->showRefusal(ParticleMemoryRefusal(result.particles));
+      return;
+    case PreviewResult::State::kFailed:
+      bar_->showRefusal(FailureText(result.error));
       return;
     case PreviewResult::State::kPicture:
       bar_->showRefusal(QString());
@@ -139,7 +144,7 @@ void PreviewController::addKeys() {
     auto* shortcut = new QShortcut(QKeySequence(k), window_.viewer);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, action] {
-      if (!window_.document().options().preview && !window_.launching)
+      if (!window_.document().options().preview && !window_.launchSession().launching())
         window_.actionPreview->trigger();
       if (active()) action();
     });

@@ -1,22 +1,12 @@
 #include "ui/preview_renderer.h"
 
 #include <exception>
-#include <thread>
 
 #include "image/picture.h"
 #include "simulation/launch.h"
 #include "simulation/space_buffer.h"
 
 namespace kirabel {
-
-namespace {
-
-int Cores() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : static_cast<int>(cores);
-}
-
-}  // namespace
 
 PreviewRenderer::PreviewRenderer(QObject* parent) : QObject(parent) {
   worker_ = std::thread([this] { work(); });
@@ -78,16 +68,20 @@ bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
   if (scene != builtScene_) {
     builtScene_ = scene;
     launch_.reset();
-    RandomGenerator random = scene->random;
-    Launch::BuildResult built = Launch::Build(
-        scene->sets, scene->settings, random, scene->askFrom,
-        [&](int64_t) { return scene->countConfirmed; }, Cores());
-    builtParticles_ = built.estimate.particles;
-    builtState_ = built.outcome == Launch::Outcome::kDeclined
-                      ? PreviewResult::State::kNeedsConfirmation
-                  : built.outcome == Launch::Outcome::kTooLarge ? PreviewResult::State::kTooLarge
-                                                                : PreviewResult::State::kPicture;
-    launch_ = std::move(built.launch);
+    RandomGenerator random = scene->scene.random;
+    try {
+      Launch::BuildResult built = Launch::Build(
+          scene->scene.sets, scene->scene.settings, random, scene->askFrom,
+          [&](int64_t) { return scene->countConfirmed; }, scene->scene.jobs);
+      builtParticles_ = built.estimate.particles;
+      builtState_ = built.outcome == Launch::Outcome::kDeclined
+                        ? PreviewResult::State::kNeedsConfirmation
+                        : PreviewResult::State::kPicture;
+      launch_ = std::move(built.launch);
+    } catch (const ParticleMemoryError& refusal) {
+      builtParticles_ = refusal.particles();
+      builtState_ = PreviewResult::State::kTooLarge;
+    }
   }
   result.particles = builtParticles_;
   result.state = builtState_;
@@ -109,11 +103,12 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
     picture->SetWidth(request.width);
     launch_->DrawAt(request.time, *space_, *picture, request.options);
     result.picture = std::move(picture);
-  } catch (const std::exception&) {  // memory: nothing to show
+  } catch (const std::exception&) {  // memory ran out while building or drawing
     builtScene_.reset();
     launch_.reset();
     space_.reset();
-    result.state = PreviewResult::State::kTooLarge;
+    result.state = PreviewResult::State::kFailed;
+    result.error = std::current_exception();
   }
   return result;
 }

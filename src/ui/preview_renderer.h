@@ -8,15 +8,13 @@
 #include <QObject>
 #include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 
-#include "model/launch_settings.h"
-#include "model/particle.h"
-#include "simulation/random.h"
-#include "simulation/trail.h"
+#include "simulation/launch_scene.h"
 
 namespace kirabel {
 
@@ -26,10 +24,11 @@ class SpaceBuffer;
 
 // What a launch is built from.
 struct PreviewScene {
-  ParticleList sets;
-  LaunchSettings settings;  // as the launch settings dialog hands them to a launch
-  RandomGenerator random;   // a copy: previewing never advances the window's generator
-  int64_t askFrom = 0;      // the warning threshold
+  // The settings as the launch settings dialog hands them to a launch, a copy
+  // of the generator (previewing never advances the window's generator); each
+  // request gives the size and the drawing options of its picture.
+  Scene scene;
+  int64_t askFrom = 0;  // the warning threshold
   bool countConfirmed = false;
 };
 
@@ -47,12 +46,14 @@ struct PreviewResult {
     kPicture,            // picture holds the frame at `time`
     kNeedsConfirmation,  // `particles` reach the warning threshold; nothing built
     kTooLarge,           // `particles` cannot fit into memory; nothing built
+    kFailed,             // `error` says why nothing could be drawn
   };
   State state = State::kPicture;
   uint64_t serial = 0;  // the request's
   int64_t particles = 0;
   long double time = 0;
   std::shared_ptr<Picture> picture;
+  std::exception_ptr error;  // for kFailed
 };
 
 class PreviewRenderer : public QObject {

@@ -3,14 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QProgressBar>
-#include <exception>
+#include <cstring>
 
 #include "image/picture.h"
-#include "model/launch_settings.h"
-#include "picture_io/frame_writer.h"
-#include "simulation/launch.h"
-#include "simulation/space_buffer.h"
-#include "texts/error_texts.h"
+#include "ui/launch_session.h"
 #include "ui/launch_texts.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -25,82 +21,48 @@ const char kSaveFailedWarning[] = QT_TRANSLATE_NOOP(
 
 }  // namespace
 
-WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {}
+WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {
+  LaunchSession& session = window_.launchSession();
+  connect(&session, &LaunchSession::frameStarted, this, &WindowLaunch::frameStarted);
+  connect(&session, &LaunchSession::stepped, this, &WindowLaunch::stepped);
+  connect(&session, &LaunchSession::frameDrawn, this, &WindowLaunch::frameDrawn);
+  connect(&session, &LaunchSession::saveFailed, this, &WindowLaunch::saveFailed);
+}
 
 WindowLaunch::~WindowLaunch() {
   setWaitCursor(false);
 }
 
-void WindowLaunch::run(const LaunchSettings& settings, RandomGenerator& random) {
-  window_.setBusy(true);
-  readOptions();
-  const Document& document = window_.document();
-  Launch::BuildResult built =
-      Launch::Build(document.sets(), settings, random, document.options().warningThreshold,
-                    [this](int64_t particles) { return confirmParticleCount(particles); });
-  if (built.outcome == Launch::Outcome::kTooLarge) {
-    MessageBox::warning(&window_, ParticleMemoryRefusal(built.estimate.particles));
-  }
-  if (built.launch) {
-    Launch& launch = *built.launch;
-    const int64_t count = launch.FrameCount();
-    for (int64_t frame = 1; frame <= count; ++frame) {
-      if (!drawFrame(launch, frame, count)) break;
-      if (launch.Settings().autosave && !saveFrame(launch.Settings(), frame)) break;
-    }
-  }
-  built.launch.reset();
-  window_.setBusy(false);
-}
-
-bool WindowLaunch::confirmParticleCount(int64_t particles) {
-  MessageBox::beep();
-  return MessageBox::confirm(&window_, ParticleCountQuestion(particles));
-}
-
-bool WindowLaunch::drawFrame(Launch& launch, int64_t frame, int64_t count) {
+void WindowLaunch::frameStarted(qint64 frame, qint64 count) {
   if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
   setWaitCursor(true);
-  const bool complete = launch.DrawFrame(frame, *window_.space, window_.viewer->picture(), options_,
-                                         [this] { return step(); });
-  showFrame();
-  return complete;
 }
 
-bool WindowLaunch::saveFrame(const LaunchSettings& settings, int64_t frame) {
-  try {
-    WritePicture(window_.viewer->picture(),
-                 NumberedFrameName(settings.autosaveName, frame, PictureFormat::kBmp),
-                 PictureFormat::kBmp);
-    return true;
-  } catch (const std::exception& error) {
-    // The reason follows on a line of its own, as every save words it.
-    MessageBox::warning(&window_,
-                        QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning) +
-                            QLatin1Char('\n') + ErrorText(error));
-    return false;
-  }
-}
-
-bool WindowLaunch::step() {
+void WindowLaunch::stepped() {
   QProgressBar* bar = window_.progressBar;
   bar->setValue(qMin(bar->value() + 1, bar->maximum()));
-  QCoreApplication::processEvents();
-  readOptions();
-  return window_.busy;
 }
 
-// After a frame, complete or stopped: the bar back to 0, the viewer repainted
-// (a stopped frame leaves the picture of the last complete one).
-void WindowLaunch::showFrame() {
+// A complete frame: the bar back to 0, the frame into the viewer's picture.
+void WindowLaunch::frameDrawn(const std::shared_ptr<const Picture>& drawn) {
   window_.progressBar->setValue(0);
-  if (window_.viewer) window_.viewer->repaintPicture();
+  if (window_.viewer) {
+    Picture& shown = window_.viewer->picture();
+    if (drawn->Width() == shown.Width() && drawn->Height() == shown.Height() && shown.Bits()) {
+      std::memcpy(
+          shown.Bits(), drawn->Bits(),
+          static_cast<std::size_t>(drawn->RowBytes()) * static_cast<std::size_t>(drawn->Height()));
+    }
+    window_.viewer->repaintPicture();
+  }
   setWaitCursor(false);
 }
 
-void WindowLaunch::readOptions() {
-  const Options& options = window_.document().options();
-  options_ = {options.antiAliasing, options.wrapSpace};
+void WindowLaunch::saveFailed(const std::exception_ptr& error) {
+  // The reason follows on a line of its own, as every save words it.
+  MessageBox::warning(&window_,
+                      QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning) +
+                          QLatin1Char('\n') + FailureText(error));
 }
 
 void WindowLaunch::setWaitCursor(bool wait) {

@@ -91,10 +91,13 @@ TEST(LaunchTest, BuildAsksFromTheThresholdAndRefusesWhatCannotFit) {
   EXPECT_EQ(random.State(), state);  // nothing drawn
 
   answer = true;
-  const Launch::BuildResult huge =
-      Launch::Build({testing::MakeSet(2000000000, 0, 4)}, {}, random, 1, confirm);
-  EXPECT_EQ(huge.outcome, Launch::Outcome::kTooLarge);
-  EXPECT_FALSE(huge.launch);
+  const ParticleList huge{testing::MakeSet(2000000000, 0, 4)};
+  try {
+    Launch::Build(huge, {}, random, 1, confirm);
+    ADD_FAILURE() << "a launch that cannot fit was built";
+  } catch (const ParticleMemoryError& refusal) {
+    EXPECT_EQ(refusal.particles(), EstimateParticles(huge).particles);
+  }
   EXPECT_EQ(asked.size(), 1u);  // refused without asking
   EXPECT_EQ(random.State(), state);
 }

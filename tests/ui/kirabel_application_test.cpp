@@ -54,9 +54,9 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
   EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
   EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
-  ASSERT_TRUE(main.space);
-  EXPECT_EQ(main.space->Width(), 512);
-  EXPECT_EQ(main.space->Height(), 512);
+  ASSERT_TRUE(main.launchSession().space());
+  EXPECT_EQ(main.launchSession().space()->Width(), 512);
+  EXPECT_EQ(main.launchSession().space()->Height(), 512);
   EXPECT_EQ(viewer().picture().Width(), 512);
   EXPECT_EQ(viewer().picture().Height(), 512);
   EXPECT_TRUE(main.actionShowToolBar->isChecked());
@@ -66,7 +66,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(main.document().options().antiAliasing);
   EXPECT_FALSE(main.document().options().wrapSpace);
   EXPECT_EQ(main.document().options().warningThreshold, 10000);
-  EXPECT_FALSE(main.busy);
+  EXPECT_FALSE(main.launchSession().busy());
   EXPECT_FALSE(main.stopButton->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
@@ -118,7 +118,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(main.document().options().warningThreshold, 5000);
   EXPECT_EQ(main.openDialog.startFolder, QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.saveDialog.startFolder, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.space->Width(), 64);
+  EXPECT_EQ(main.launchSession().space()->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
   const Settings current = app_->currentSettings();
@@ -155,9 +155,9 @@ TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfF
   stored.options.resolutionHeight = 2000000000;
   SaveSettingsFile(settingsPath(), stored);
   Start();
-  ASSERT_TRUE(mainWindow().space);
-  EXPECT_EQ(mainWindow().space->Width(), viewer().picture().Width());
-  EXPECT_EQ(mainWindow().space->Height(), viewer().picture().Height());
+  ASSERT_TRUE(mainWindow().launchSession().space());
+  EXPECT_EQ(mainWindow().launchSession().space()->Width(), viewer().picture().Width());
+  EXPECT_EQ(mainWindow().launchSession().space()->Height(), viewer().picture().Height());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
 }

@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <filesystem>
 
@@ -51,13 +52,19 @@ class LaunchTest : public StartedAppFixture {
           ->click();
     });
   }
-  // Runs `action` at the launch's first progress step.
+  // Runs `action` once the window shows the launch's first progress step.
   void AtFirstStep(std::function<void()> action) {
-    QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(mainWindow().progressBar, &QProgressBar::valueChanged,
+                             [once, action = std::move(action)](int value) {
+                               if (value <= 0) return;
+                               QObject::disconnect(*once);
+                               action();
+                             });
   }
   void ExpectIdle() {
-    EXPECT_FALSE(mainWindow().busy);
-    EXPECT_FALSE(mainWindow().launching);
+    EXPECT_FALSE(mainWindow().launchSession().busy());
+    EXPECT_FALSE(mainWindow().launchSession().launching());
     EXPECT_TRUE(mainWindow().launchButton->isEnabled());
     EXPECT_TRUE(mainWindow().actionLaunch->isEnabled());
     EXPECT_FALSE(mainWindow().stopButton->isEnabled());
@@ -77,12 +84,12 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
 
   mainWindow().document().apply(AppendSetCommand(Burst()));
   const std::vector<uint8_t> black = Pixels(viewer().picture());
-  const uint32_t seed = mainWindow().random.State();
+  const uint32_t seed = mainWindow().launchSession().random().State();
   AnswerLaunchDialog(false);
   mainWindow().actionLaunch->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
   EXPECT_EQ(Pixels(viewer().picture()), black);
-  EXPECT_EQ(mainWindow().random.State(), seed);
+  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
   ExpectIdle();
 }
 
@@ -96,14 +103,14 @@ TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
   const LaunchSettings before = document.launchSettings();
   for (bool ok : {false, true}) {  // a dialog closed unchanged is no step
     AnswerLaunchDialog(ok);
-    mainWindow().launch();
+    LaunchAndWait();
     EXPECT_FALSE(document.modified());
   }
   ModalRunner::setNextHandler([](QDialog& dialog) {
     testing::Child<NumericField>(dialog, "frameCountEdit")->setValue(7);
     testing::Child<QPushButton>(dialog, "cancelButton")->click();
   });
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_EQ(document.launchSettings().frameCount, 7);
   EXPECT_TRUE(document.modified());
   EXPECT_TRUE(mainWindow().windowTitle().contains('*'));
@@ -116,9 +123,9 @@ TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
-  const RandomGenerator before = mainWindow().random;
+  const RandomGenerator before = mainWindow().launchSession().random();
   AnswerLaunchDialog(true);
-  mainWindow().launch();
+  LaunchAndWait();
   ExpectIdle();
   const std::vector<uint8_t> shown = Pixels(viewer().picture());
 
@@ -130,8 +137,21 @@ TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
     ASSERT_TRUE(built.launch->DrawFrame(frame, canvas.space, canvas.picture, {}));
   }
   EXPECT_EQ(shown, Pixels(canvas.picture));
-  EXPECT_EQ(random.State(), mainWindow().random.State());
+  EXPECT_EQ(random.State(), mainWindow().launchSession().random().State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
+}
+
+TEST_F(LaunchTest, ALaunchDrawsInTheBackgroundAndTellsItsEnd) {
+  AnswerLaunchDialog(true);
+  QSignalSpy finished(&mainWindow(), &MainWindow::launchFinished);
+  mainWindow().launch();
+  EXPECT_TRUE(mainWindow().launchSession().launching());  // back before any frame
+  EXPECT_EQ(finished.count(), 0);
+  // Waited for without an event loop of its own: Exit in another test ends every such loop.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 30000));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished.count(), 1);
+  ExpectIdle();
 }
 
 TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
@@ -139,7 +159,7 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   bool checked = false;
   AtFirstStep([&] {
     checked = true;
-    EXPECT_TRUE(mainWindow().busy);
+    EXPECT_TRUE(mainWindow().launchSession().busy());
     EXPECT_FALSE(mainWindow().launchButton->isEnabled());
     EXPECT_FALSE(mainWindow().actionLaunch->isEnabled());
     EXPECT_TRUE(mainWindow().stopButton->isEnabled());
@@ -148,10 +168,10 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
     EXPECT_GT(mainWindow().progressBar->value(), 0);
     // Replacing the buffer now would pull it from under the renderer.
     mainWindow().applyResolution(10, 10);
-    EXPECT_EQ(mainWindow().space->Width(), kWidth);
+    EXPECT_EQ(mainWindow().launchSession().space()->Width(), kWidth);
     mainWindow().launch();  // a second launch cannot start
   });
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_TRUE(checked);
   EXPECT_GE(MessageBox::beepCount(), 2);
   ExpectIdle();
@@ -162,7 +182,7 @@ TEST_F(LaunchTest, EscapeInTheGridStopsTheLaunch) {
   const std::vector<uint8_t> black = Pixels(viewer().picture());
   QCoreApplication::postEvent(mainWindow().grid,
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  mainWindow().launch();
+  LaunchAndWait();
   ExpectIdle();
   EXPECT_EQ(Pixels(viewer().picture()), black);  // stopped in frame 1: nothing shown
 }
@@ -173,19 +193,33 @@ TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
   });  // exactly the set's count: asks
   MessageBox::setNextAnswer(MsgAnswer::No);
   AnswerLaunchDialog(true);
-  const uint32_t seed = mainWindow().random.State();
-  mainWindow().launch();
+  const uint32_t seed = mainWindow().launchSession().random().State();
+  LaunchAndWait();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
   EXPECT_EQ(MessageBox::beepCount(), 1);
-  EXPECT_EQ(mainWindow().random.State(), seed);
+  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
   ExpectIdle();
 
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 41; });
   AnswerLaunchDialog(true);
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_EQ(MessageBox::shown().size(), 1u);  // below the threshold: no question
+}
+
+TEST_F(LaunchTest, ALaunchThatCannotFitIsRefusedWithItsCount) {
+  ParticleSet huge = Burst();
+  huge.count = 2000000000;
+  mainWindow().document().apply(ReplaceListCommand({huge}, std::nullopt, ""));
+  const uint32_t seed = mainWindow().launchSession().random().State();
+  AnswerLaunchDialog(true);
+  LaunchAndWait();
+  ASSERT_EQ(MessageBox::shown().size(), 1u);  // refused before the count is asked
+  EXPECT_EQ(MessageBox::shown()[0].text,
+            QStringLiteral("2000000000個の粒子はメモリに収まりません。粒子の数を減らしてください"));
+  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  ExpectIdle();
 }
 
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
@@ -198,7 +232,7 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   };
   autosaveTo(scratch_.File("fire.bmp"));
   AnswerLaunchDialog(true);
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00001.BMP")));
   EXPECT_TRUE(std::filesystem::exists(scratch_.File("fire00002.BMP")));
   EXPECT_TRUE(MessageBox::shown().empty());
@@ -221,7 +255,7 @@ TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   for (const auto& failure : failures) {
     autosaveTo(failure.name);
     AnswerLaunchDialog(true);
-    mainWindow().launch();
+    LaunchAndWait();
     ASSERT_EQ(MessageBox::shown().size(), 1u);
     EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("警告"));
     EXPECT_EQ(
@@ -238,7 +272,7 @@ TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
   mainWindow().show();
   AnswerLaunchDialog(true);
   AtFirstStep([&] { EXPECT_FALSE(mainWindow().close()); });
-  mainWindow().launch();
+  LaunchAndWait();
   ExpectIdle();
   QCoreApplication::processEvents();  // the close, repeated once the launch has ended
   EXPECT_FALSE(mainWindow().isVisible());
@@ -249,7 +283,7 @@ TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
 TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
   AnswerLaunchDialog(true);
   AtFirstStep([&] { mainWindow().actionExit->trigger(); });
-  mainWindow().launch();
+  LaunchAndWait();
   ExpectIdle();
   QCoreApplication::processEvents();
   EXPECT_FALSE(mainWindow().closing);

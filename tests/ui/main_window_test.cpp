@@ -137,20 +137,20 @@ TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {
   MainWindow form;
   SpaceViewer viewer;
   form.viewer = &viewer;
-  EXPECT_FALSE(form.busy);  // idle from the start
+  EXPECT_FALSE(form.launchSession().busy());  // idle from the start
   EXPECT_TRUE(form.launchButton->isEnabled());
   EXPECT_TRUE(form.actionLaunch->isEnabled());
   EXPECT_FALSE(form.stopButton->isEnabled());
 
   form.setBusy(true);
-  EXPECT_TRUE(form.busy);
+  EXPECT_TRUE(form.launchSession().busy());
   EXPECT_FALSE(form.launchButton->isEnabled());
   EXPECT_FALSE(form.actionLaunch->isEnabled());
   EXPECT_TRUE(form.stopButton->isEnabled());
   EXPECT_FALSE(form.actionResolution->isEnabled());
 
   form.stopButton->click();
-  EXPECT_FALSE(form.busy);
+  EXPECT_FALSE(form.launchSession().busy());
   EXPECT_TRUE(form.launchButton->isEnabled());
   EXPECT_FALSE(form.stopButton->isEnabled());
   EXPECT_TRUE(form.actionResolution->isEnabled());

@@ -152,9 +152,9 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
   EXPECT_EQ(presetY, 512);
   EXPECT_EQ(window_.document().options().resolutionWidth, 640);
   EXPECT_EQ(window_.document().options().resolutionHeight, 480);
-  ASSERT_NE(window_.space, nullptr);
-  EXPECT_EQ(window_.space->Width(), 640);
-  EXPECT_EQ(window_.space->Height(), 480);
+  ASSERT_NE(window_.launchSession().space(), nullptr);
+  EXPECT_EQ(window_.launchSession().space()->Width(), 640);
+  EXPECT_EQ(window_.launchSession().space()->Height(), 480);
   EXPECT_EQ(viewer_.picture().Width(), 640);
   EXPECT_EQ(viewer_.picture().Height(), 480);
   EXPECT_EQ(viewer_.pictureView->size(), QSize(640, 480));
@@ -164,22 +164,22 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
 }
 
 TEST_F(OptionsTest, UnchangedResolutionStillRebuildsAndClears) {
-  window_.space->SetValue(0, 3, 3, 40000);
+  window_.launchSession().space()->SetValue(0, 3, 3, 40000);
   viewer_.picture().Bits()[0] = 0xff;
   answerResolution(512, 512, true);
   window_.actionResolution->trigger();
-  ASSERT_EQ(window_.space->Width(), 512);
-  ASSERT_EQ(window_.space->Height(), 512);
-  EXPECT_EQ(window_.space->GetValue(0, 3, 3), 0);
+  ASSERT_EQ(window_.launchSession().space()->Width(), 512);
+  ASSERT_EQ(window_.launchSession().space()->Height(), 512);
+  EXPECT_EQ(window_.launchSession().space()->GetValue(0, 3, 3), 0);
   EXPECT_TRUE(pictureIsBlack());
 }
 
 TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
   viewer_.picture().Bits()[0] = 0xff;
-  const SpaceBuffer* space = window_.space.get();
+  const SpaceBuffer* space = window_.launchSession().space().get();
   answerResolution(100, 100, false);
   window_.actionResolution->trigger();
-  EXPECT_EQ(window_.space.get(), space);
+  EXPECT_EQ(window_.launchSession().space().get(), space);
   EXPECT_EQ(window_.document().options().resolutionWidth, 512);
   EXPECT_EQ(viewer_.picture().Bits()[0], 0xff);
 }
@@ -187,15 +187,15 @@ TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
 TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   answerResolution(0, 0, true);
   window_.actionResolution->trigger();
-  ASSERT_NE(window_.space, nullptr);
-  EXPECT_EQ(window_.space->Width(), 0);
+  ASSERT_NE(window_.launchSession().space(), nullptr);
+  EXPECT_EQ(window_.launchSession().space()->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
   EXPECT_TRUE(MessageBox::shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
   window_.actionResolution->trigger();
-  EXPECT_EQ(window_.space->Width(), 8);
-  EXPECT_EQ(window_.space->Height(), 0);
+  EXPECT_EQ(window_.launchSession().space()->Width(), 8);
+  EXPECT_EQ(window_.launchSession().space()->Height(), 0);
 }
 
 // Beyond what can be addressed, and beyond what the machine has available
@@ -210,14 +210,14 @@ TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
     SetAvailableMemoryForTesting(c.available);
     EXPECT_THROW(window_.applyResolution(c.size, c.size), OutOfMemoryError);
     SetAvailableMemoryForTesting(std::nullopt);
-    ASSERT_NE(window_.space, nullptr);
-    EXPECT_EQ(window_.space->Width(), 0);
-    EXPECT_EQ(window_.space->Height(), 0);
+    ASSERT_NE(window_.launchSession().space(), nullptr);
+    EXPECT_EQ(window_.launchSession().space()->Width(), 0);
+    EXPECT_EQ(window_.launchSession().space()->Height(), 0);
     EXPECT_EQ(viewer_.picture().Width() * viewer_.picture().Height(), 0);
     EXPECT_EQ(window_.document().options().resolutionWidth, 0);
     EXPECT_EQ(window_.document().options().resolutionHeight, 0);
     window_.applyResolution(64, 32);
-    EXPECT_EQ(window_.space->Width(), 64);
+    EXPECT_EQ(window_.launchSession().space()->Width(), 64);
     EXPECT_EQ(viewer_.picture().Height(), 32);
   }
 }

@@ -172,7 +172,7 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
   window_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(window_.busy);
+  EXPECT_FALSE(window_.launchSession().busy());
   EXPECT_FALSE(window_.stopButton->isEnabled());
 
   int opened = 0;

@@ -43,7 +43,7 @@ class PreviewTest : public StartedAppFixture {
   // Frame `frame` of the next launch, drawn apart from the window.
   std::vector<uint8_t> NextLaunchFrame(int64_t frame) {
     const Document& document = mainWindow().document();
-    RandomGenerator random = mainWindow().random;
+    RandomGenerator random = mainWindow().launchSession().random();
     const auto built = Launch::Build(document.sets(), WithinLaunchLimits(document.launchSettings()),
                                      random, INT64_MAX, {});
     Canvas canvas(viewer().picture().Width(), viewer().picture().Height());
@@ -59,7 +59,7 @@ class PreviewTest : public StartedAppFixture {
 
 TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_FALSE(bar().isVisible());  // off until asked for
-  const uint32_t seed = mainWindow().random.State();
+  const uint32_t seed = mainWindow().launchSession().random().State();
   mainWindow().actionPreview->trigger();
   EXPECT_TRUE(mainWindow().document().options().preview);
   EXPECT_TRUE(bar().isVisibleTo(&viewer()));
@@ -78,7 +78,7 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   mainWindow().applyResolution(kWidth + 8, kHeight);  // cleared, then drawn at the new size
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
-  EXPECT_EQ(mainWindow().random.State(), seed);  // previewing draws from a copy
+  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);  // previewing draws from a copy
 
   // Keys on the viewer, then a launch draws what the preview showed.
   viewer().activateWindow();
@@ -91,7 +91,7 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.frameCount = 1; });
   const std::vector<uint8_t> first = NextLaunchFrame(1);
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_EQ(Pixels(viewer().picture()), first);
 }
 
@@ -169,7 +169,7 @@ TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
   const std::vector<uint8_t> launched = NextLaunchFrame(1);
   bar().setFrame(3);  // a picture on its way while the launch starts
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
-  mainWindow().launch();
+  LaunchAndWait();
   EXPECT_FALSE(bar().playing());
   QTest::qWait(300);  // nothing drawn for the preview replaces the launch's frame
   EXPECT_EQ(Pixels(viewer().picture()), launched);

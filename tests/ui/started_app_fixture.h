@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTest>
 #include <memory>
 
 #include "support/scratch_folder.h"
@@ -37,6 +38,12 @@ class StartedAppFixture : public ::testing::Test {
     app_ = std::make_unique<KirabelApplication>(settingsPath());
     app_->createWindows();
     app_->readSettings(arguments, depth);
+  }
+  // Starts a launch and waits for its end (frames are drawn in the background).
+  void LaunchAndWait() {
+    mainWindow().launch();
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !mainWindow().launchSession().launching(); }, 30000));
   }
   std::string settingsPath() const { return scratch_.File("Kirabel.INI"); }
   MainWindow& mainWindow() { return app_->mainWindow(); }

@@ -1,0 +1,41 @@
+#include "simulation/frame_loop.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "simulation/launch.h"
+
+namespace kirabel {
+
+namespace {
+
+// The sinks that want the frame.
+std::vector<FrameSink*> SinksWanting(const std::vector<FrameSink*>& sinks, int64_t frame) {
+  std::vector<FrameSink*> wanting;
+  std::copy_if(sinks.begin(), sinks.end(), std::back_inserter(wanting),
+               [frame](FrameSink* sink) { return sink->Wants(frame); });
+  return wanting;
+}
+
+}  // namespace
+
+FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer& space,
+                        Picture& picture, const RenderOptions& options,
+                        const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks) {
+  const int64_t total = std::max<int64_t>(last - first + 1, 0);
+  for (int64_t frame = first; frame <= last; ++frame) {
+    if (hooks.beforeFrame && !hooks.beforeFrame(frame - first, total, frame)) {
+      return FrameLoopEnd::kStopped;
+    }
+    const std::vector<FrameSink*> wanting = SinksWanting(sinks, frame);
+    if (wanting.empty()) continue;
+    const RenderOptions frameOptions = hooks.options ? hooks.options() : options;
+    if (!launch.DrawFrame(frame, space, picture, frameOptions, hooks.step)) {
+      return FrameLoopEnd::kStopped;
+    }
+    for (FrameSink* sink : wanting) sink->Take(frame, space, picture);
+  }
+  return FrameLoopEnd::kDone;
+}
+
+}  // namespace kirabel

@@ -1,0 +1,45 @@
+#pragma once
+// The one frame loop: draws a range of a launch's frames and hands each
+// complete frame to its sinks (the viewer, numbered files, an animation).
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "simulation/renderer.h"
+#include "simulation/trail.h"
+
+namespace kirabel {
+
+class Launch;
+class Picture;
+class SpaceBuffer;
+
+class FrameSink {
+ public:
+  virtual ~FrameSink() = default;
+  // Whether the frame needs drawing for this sink (false: it has it already).
+  virtual bool Wants(int64_t /*frame*/) { return true; }
+  // Takes a complete frame; an exception ends the loop.
+  virtual void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) = 0;
+};
+
+struct FrameLoopHooks {
+  // Told before each frame (frames done, frames in all, frame number);
+  // false stops the loop before that frame.
+  std::function<bool(int64_t done, int64_t total, int64_t frame)> beforeFrame;
+  // The drawing options of the next frame; empty: the options given.
+  std::function<RenderOptions()> options;
+  // The progress steps of a frame drawn on one thread; false stops it.
+  ProgressStep step;
+};
+
+enum class FrameLoopEnd { kDone, kStopped };
+
+// Draws frames first .. last of launch into space and picture (of the same
+// size) and gives each complete frame to the sinks that want it, in order. A
+// frame that no sink wants is not drawn.
+FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer& space,
+                        Picture& picture, const RenderOptions& options,
+                        const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks = {});
+
+}  // namespace kirabel

@@ -1,0 +1,27 @@
+#pragma once
+// A scene: everything a launch is built and drawn from, as one value. The
+// window's launch, the preview, the export and kirabel-render each make one
+// and hand it to the same launch and frame loop.
+#include <cstdint>
+
+#include "model/launch_settings.h"
+#include "model/particle.h"
+#include "simulation/random.h"
+#include "simulation/trail.h"
+
+namespace kirabel {
+
+struct Scene {
+  ParticleList sets;
+  LaunchSettings settings;  // as the launch uses them (within their limits)
+  RandomGenerator random;   // the generator's state the launch starts from
+  RenderOptions options;
+  int32_t width = 512;
+  int32_t height = 512;
+  int jobs = 1;  // threads that build and draw (1: frames have progress steps)
+};
+
+// The machine's cores, at least 1: the default number of jobs.
+int AvailableCores();
+
+}  // namespace kirabel

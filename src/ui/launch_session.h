@@ -1,0 +1,89 @@
+#pragma once
+// The window's launches: the generator every launch draws from (from
+// start-up on, so a second launch continues the first's sequence), the space
+// buffer a launch draws into, and the state of the launch running. A launch
+// is built and drawn on a thread of its own with the one frame loop; what it
+// reports (a frame begun, a progress step, a frame drawn, a frame not saved,
+// the end) comes back as signals on the session's thread, in order.
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <thread>
+
+#include "simulation/launch_scene.h"
+#include "simulation/random.h"
+
+namespace kirabel {
+
+class Document;
+class Picture;
+class SpaceBuffer;
+struct Options;
+
+// The drawing options of the window's options.
+RenderOptions DrawingOptions(const Options& options);
+
+class LaunchSession : public QObject {
+  Q_OBJECT
+ public:
+  explicit LaunchSession(QObject* parent = nullptr);
+  // Stops a launch still running and waits for its thread.
+  ~LaunchSession() override;
+
+  // The generator's state the next launch starts from.
+  const RandomGenerator& random() const { return random_; }
+  // The space buffer, sized like the viewer's picture; kept by the launch
+  // running, so it is replaced only between launches.
+  std::unique_ptr<SpaceBuffer>& space() { return space_; }
+  const std::unique_ptr<SpaceBuffer>& space() const { return space_; }
+
+  // A launch may go on; cleared to stop it.
+  bool busy() const { return busy_; }
+  void setBusy(bool busy);
+  // A launch is running (until its end has been reported).
+  bool launching() const { return launching_; }
+  void setLaunching(bool launching) { launching_ = launching; }
+
+  // The scene of the document's list, drawn from a copy of the generator.
+  Scene scene(const Document& document, const LaunchSettings& settings, int32_t width,
+              int32_t height, int jobs) const;
+
+  // Builds the launch of scene and draws all its frames into the space on the
+  // session's thread, saving each automatically when its settings say so.
+  // It begins once the events already waiting have been handled, so that a
+  // stop given before it acts on its first frame.
+  void start(Scene scene);
+  // The drawing options of the frames still to come.
+  void setDrawingOptions(const RenderOptions& options);
+
+ signals:
+  void frameStarted(qint64 frame, qint64 count);
+  void stepped();
+  // A complete frame (shared, so that the signal stays cheap).
+  void frameDrawn(const std::shared_ptr<const kirabel::Picture>& picture);
+  // Automatic saving failed: the frame's FrameNotWrittenError; the launch ends.
+  void saveFailed(const std::exception_ptr& error);
+  // The launch has ended: error is null when it was drawn or stopped.
+  void ended(const std::exception_ptr& error);
+
+ private:
+  void run(const Scene& scene);
+  void drawFrames(const Scene& scene);
+  // Runs report on the session's thread, after every earlier report.
+  template <typename Report>
+  void post(Report report);
+  void join();
+
+  RandomGenerator random_;
+  std::unique_ptr<SpaceBuffer> space_;
+  bool busy_ = false;
+  bool launching_ = false;
+  std::atomic<bool> stopping_{false};
+  std::atomic<bool> antiAliasing_{false};
+  std::atomic<bool> wrapSpace_{false};
+  std::thread worker_;
+};
+
+}  // namespace kirabel
