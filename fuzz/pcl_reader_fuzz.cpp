@@ -62,20 +62,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const kirabel::ParticleList& list = read.sets;
-  const kirabel::LaunchSettings& env = read.settings;
+  const kirabel::LaunchSettings& settings = read.settings;
   for (const auto& set : list) {
     if (set.child < -1 || set.child >= static_cast<int32_t>(list.size())) abort();
   }
   if (list.size() > 2000) return 0;  // keep every input fast; large counts are read above
   unlink(output.c_str());
-  kirabel::SaveListToFile(output, list, env);
+  kirabel::SaveListToFile(output, list, settings);
   // A file written back must read again; a refusal escapes and aborts.
   const kirabel::PclContents back = kirabel::ReadPclFile(output);
   const kirabel::ParticleList& again = back.sets;
-  const kirabel::LaunchSettings& envAgain = back.settings;
+  const kirabel::LaunchSettings& settingsAgain = back.settings;
   if (again.size() != list.size()) abort();
   for (size_t i = 0; i < list.size(); ++i) CheckSame(list[i], again[i]);
-  if (Digits15(env.gravity) != Digits15(envAgain.gravity) || env.autosave != envAgain.autosave)
+  if (Digits15(settings.gravity) != Digits15(settingsAgain.gravity) ||
+      settings.autosave != settingsAgain.autosave)
     abort();
   return 0;
 }

@@ -34,22 +34,23 @@ QString SizeLine(const RenderRequest& r) {
 }
 
 // The frames written: the animation file, or the first and last numbered frames.
-QString OutputLine(const RenderRequest& r, const LaunchSettings& env, const FrameRange& selected) {
+QString OutputLine(const RenderRequest& r, const LaunchSettings& settings,
+                   const FrameRange& selected) {
   if (r.animation)
     return QCoreApplication::translate("kirabel::cli", "output: %1\n").arg(FromLocal(r.prefix));
   if (selected.first > selected.last) return QString();
   return QCoreApplication::translate("kirabel::cli", "output: %1 .. %2\n")
-      .arg(FromLocal(NumberedFrameName(env.autosaveName, selected.first, r.format)),
-           FromLocal(NumberedFrameName(env.autosaveName, selected.last, r.format)));
+      .arg(FromLocal(NumberedFrameName(settings.autosaveName, selected.first, r.format)),
+           FromLocal(NumberedFrameName(settings.autosaveName, selected.last, r.format)));
 }
 
 }  // namespace
 
 void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& list,
-                 const LaunchSettings& env, const ParticleEstimate& estimate) {
+                 const LaunchSettings& settings, const ParticleEstimate& estimate) {
   const auto visible =
       std::count_if(list.begin(), list.end(), [](const ParticleSet& set) { return set.visible; });
-  const int64_t frames = FrameCount(env.frameCount);
+  const int64_t frames = FrameCount(settings.frameCount);
   QString text = QCoreApplication::translate("kirabel::cli", "file: %1\n").arg(FromLocal(r.input));
   text += QCoreApplication::translate("kirabel::cli", "sets: %1\n").arg(list.size());
   for (std::size_t i = 0; i < list.size(); ++i) text += SetLine(i, list[i]);
@@ -59,7 +60,8 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
       QCoreApplication::translate("kirabel::cli", "launched sets: %1\n").arg(estimate.launchedSets);
   text += QCoreApplication::translate("kirabel::cli", "frames: %1\n").arg(frames);
   text += QCoreApplication::translate("kirabel::cli", "start: %1  interval: %2  gravity: %3\n")
-              .arg(Number(env.startTime), Number(env.frameInterval), Number(env.gravity));
+              .arg(Number(settings.startTime), Number(settings.frameInterval),
+                   Number(settings.gravity));
   text += SizeLine(r);
   const FrameRange selected = SelectFrames(frames, r.range, r.shard);
   if (r.range || r.shard) {
@@ -67,7 +69,7 @@ void PrintDryRun(std::FILE* out, const RenderRequest& r, const ParticleList& lis
                 .arg(selected.first)
                 .arg(selected.last);
   }
-  text += OutputLine(r, env, selected);
+  text += OutputLine(r, settings, selected);
   Print(out, text);
 }
 

@@ -11,6 +11,6 @@
 namespace kirabel::cli {
 
 void PrintDryRun(std::FILE* out, const RenderRequest& request, const ParticleList& list,
-                 const LaunchSettings& env, const ParticleEstimate& estimate);
+                 const LaunchSettings& settings, const ParticleEstimate& estimate);
 
 }  // namespace kirabel::cli

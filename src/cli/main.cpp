@@ -49,15 +49,15 @@ int Fail(const std::exception& error) {
 }
 
 LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRequest& r) {
-  LaunchSettings env = fromFile;
-  if (r.frames) env.frameCount = *r.frames;
-  if (r.start) env.startTime = *r.start;
-  if (r.interval) env.frameInterval = *r.interval;
-  if (r.gravity) env.gravity = *r.gravity;
-  env = WithinLaunchLimits(env);
-  env.autosave = true;
-  env.autosaveName = r.prefix;
-  return env;
+  LaunchSettings settings = fromFile;
+  if (r.frames) settings.frameCount = *r.frames;
+  if (r.start) settings.startTime = *r.start;
+  if (r.interval) settings.frameInterval = *r.interval;
+  if (r.gravity) settings.gravity = *r.gravity;
+  settings = WithinLaunchLimits(settings);
+  settings.autosave = true;
+  settings.autosaveName = r.prefix;
+  return settings;
 }
 
 // Frames done, frames per second and time left, redrawn on one line.
@@ -93,10 +93,10 @@ class ProgressLine {
 };
 
 // Draws and writes the selected frames of the first launch after start-up.
-int RenderFrames(const ParticleList& list, const LaunchSettings& env, const RenderRequest& r) {
+int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const RenderRequest& r) {
   ExportJob job;
-  job.scene = {list, env, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
-  const FrameRange frames = SelectFrames(FrameCount(env.frameCount), r.range, r.shard);
+  job.scene = {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   job.firstFrame = frames.first;
   job.lastFrame = frames.last;
   job.format = r.format;
@@ -121,10 +121,10 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& env, const Rend
 int Render(const RenderRequest& r) {
   const PclContents read = ReadPclFile(r.input);
   const ParticleList& list = read.sets;
-  const LaunchSettings env = SettingsForRequest(read.settings, r);
+  const LaunchSettings settings = SettingsForRequest(read.settings, r);
   const ParticleEstimate estimate = EstimateParticles(list);
   if (r.dryRun) {
-    PrintDryRun(stdout, r, list, env, estimate);
+    PrintDryRun(stdout, r, list, settings, estimate);
     return kExitDone;
   }
   if (list.empty()) {
@@ -137,7 +137,7 @@ int Render(const RenderRequest& r) {
                     .arg(estimate.particles)
                     .arg(*r.maxParticles));
   }
-  return RenderFrames(list, env, r);
+  return RenderFrames(list, settings, r);
 }
 
 int Main(const std::vector<std::string>& args) {

@@ -63,11 +63,12 @@ void AppendSets(ParticleList& list, ParticleList sets) {
   }
 }
 
-void SaveListToFile(const std::string& path, const ParticleList& list, const LaunchSettings& env) {
+void SaveListToFile(const std::string& path, const ParticleList& list,
+                    const LaunchSettings& settings) {
   IniFile ini(path);
   ini.WriteString(kHeader, "ID", "PCL");
   ini.WriteString(kHeader, "VER", "0020");
-  env.SaveToIni(ini);
+  settings.SaveToIni(ini);
   ini.WriteInteger(kHeader, "nSET", static_cast<int32_t>(list.size()));
   for (std::size_t i = 0; i < list.size(); ++i) list[i].SaveToIni(ini, static_cast<int>(i));
   ini.Save();

@@ -29,10 +29,11 @@ PclContents ReadPclFile(const std::string& path);
 // sets already there, so that they keep naming the same sets.
 void AppendSets(ParticleList& list, ParticleList sets);
 
-// Writes list and env into the file, in place: every section and key it does
+// Writes list and settings into the file, in place: every section and key it does
 // not write (for instance the sets beyond the list of a longer older file)
 // stays. The file is replaced atomically; on failure it is left exactly as it
 // was and WriteError names it.
-void SaveListToFile(const std::string& path, const ParticleList& list, const LaunchSettings& env);
+void SaveListToFile(const std::string& path, const ParticleList& list,
+                    const LaunchSettings& settings);
 
 }  // namespace kirabel

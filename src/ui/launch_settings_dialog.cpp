@@ -130,23 +130,23 @@ void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
 }
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
-  LaunchSettings env;
-  env.gravity = gravityEdit->value();
-  env.startTime = startTimeEdit->value();
-  env.frameInterval = frameIntervalEdit->value();
-  env.frameCount = frameCountEdit->value();
-  env.autosaveName = CleanAutosaveName(autosaveNameEdit->text());
-  env.autosave = autosaveCheck->isChecked();
-  return env;
+  LaunchSettings settings;
+  settings.gravity = gravityEdit->value();
+  settings.startTime = startTimeEdit->value();
+  settings.frameInterval = frameIntervalEdit->value();
+  settings.frameCount = frameCountEdit->value();
+  settings.autosaveName = CleanAutosaveName(autosaveNameEdit->text());
+  settings.autosave = autosaveCheck->isChecked();
+  return settings;
 }
 
-void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& env) {
-  gravityEdit->setValue(env.gravity);
-  startTimeEdit->setValue(env.startTime);
-  frameIntervalEdit->setValue(env.frameInterval);
-  frameCountEdit->setValue(env.frameCount);
-  autosaveNameEdit->setText(QString::fromStdString(env.autosaveName));
-  autosaveCheck->setChecked(env.autosave);
+void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& settings) {
+  gravityEdit->setValue(settings.gravity);
+  startTimeEdit->setValue(settings.startTime);
+  frameIntervalEdit->setValue(settings.frameInterval);
+  frameCountEdit->setValue(settings.frameCount);
+  autosaveNameEdit->setText(QString::fromStdString(settings.autosaveName));
+  autosaveCheck->setChecked(settings.autosave);
   updateAutosaveControls();
 }
 

@@ -21,7 +21,7 @@ const std::string kData = std::string(KIRABEL_TEST_DATA) + "/pcl/";
 
 // Reads a file as merging it into a list does; the file's full path goes to
 // *fullPath.
-bool LoadInto(const std::string& path, ParticleList& list, LaunchSettings& env,
+bool LoadInto(const std::string& path, ParticleList& list, LaunchSettings& settings,
               std::string* fullPath = nullptr) {
   PclContents read;
   try {
@@ -30,7 +30,7 @@ bool LoadInto(const std::string& path, ParticleList& list, LaunchSettings& env,
     return false;
   }
   AppendSets(list, std::move(read.sets));
-  env = read.settings;
+  settings = read.settings;
   if (fullPath) *fullPath = read.path;
   return true;
 }
@@ -87,15 +87,15 @@ class PclFileTest : public ::testing::Test {
 
 TEST_F(PclFileTest, ListAndSettingsSurviveARoundTrip) {
   const ParticleList list{SampleSet(0), SampleSet(1), SampleSet(2)};
-  LaunchSettings env;
-  env.gravity = 0.1L;
-  env.startTime = 1.0L / 7;
-  env.frameInterval = 2;
-  env.frameCount = 2.9L;
-  env.autosave = true;
-  env.autosaveName = "/home/花子/出力/frame.BMP";
+  LaunchSettings settings;
+  settings.gravity = 0.1L;
+  settings.startTime = 1.0L / 7;
+  settings.frameInterval = 2;
+  settings.frameCount = 2.9L;
+  settings.autosave = true;
+  settings.autosaveName = "/home/花子/出力/frame.BMP";
   const std::string path = folder_.File("花火.pcl");  // a Shift-JIS-representable path
-  SaveListToFile(path, list, env);
+  SaveListToFile(path, list, settings);
 
   ParticleList read;
   LaunchSettings readEnv;
@@ -103,11 +103,11 @@ TEST_F(PclFileTest, ListAndSettingsSurviveARoundTrip) {
   ASSERT_TRUE(LoadInto(path, read, readEnv, &fullPath));
   ASSERT_EQ(read.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) ExpectSameAfterFile(read[i], list[i]);
-  EXPECT_EQ(readEnv.gravity, FifteenDigits(env.gravity));
-  EXPECT_EQ(readEnv.startTime, FifteenDigits(env.startTime));
-  EXPECT_EQ(readEnv.frameCount, FifteenDigits(env.frameCount));
+  EXPECT_EQ(readEnv.gravity, FifteenDigits(settings.gravity));
+  EXPECT_EQ(readEnv.startTime, FifteenDigits(settings.startTime));
+  EXPECT_EQ(readEnv.frameCount, FifteenDigits(settings.frameCount));
   EXPECT_TRUE(readEnv.autosave);
-  EXPECT_EQ(readEnv.autosaveName, env.autosaveName);
+  EXPECT_EQ(readEnv.autosaveName, settings.autosaveName);
   EXPECT_EQ(fullPath, path);
 }
 
@@ -137,15 +137,15 @@ TEST_F(PclFileTest, NewFileHasTheKeysInTheirOrderInShiftJis) {
 
 TEST_F(PclFileTest, HandWrittenFileReadsWithTheTableDefaults) {
   ParticleList list;
-  LaunchSettings env;
-  ASSERT_TRUE(LoadInto(kData + "handwritten.pcl", list, env));
-  ASSERT_EQ(list.size(), 4u);          // nSET=0x4, lower-case section and key names
-  EXPECT_EQ(env.gravity, 1.25L);       // quoted
-  EXPECT_EQ(env.startTime, 10.0L);     // malformed: default
-  EXPECT_EQ(env.frameInterval, 1.0L);  // missing: default
-  EXPECT_EQ(env.frameCount, 2.9L);
-  EXPECT_TRUE(env.autosave);
-  EXPECT_EQ(env.autosaveName, "C:\\花火\\out.bmp");
+  LaunchSettings settings;
+  ASSERT_TRUE(LoadInto(kData + "handwritten.pcl", list, settings));
+  ASSERT_EQ(list.size(), 4u);               // nSET=0x4, lower-case section and key names
+  EXPECT_EQ(settings.gravity, 1.25L);       // quoted
+  EXPECT_EQ(settings.startTime, 10.0L);     // malformed: default
+  EXPECT_EQ(settings.frameInterval, 1.0L);  // missing: default
+  EXPECT_EQ(settings.frameCount, 2.9L);
+  EXPECT_TRUE(settings.autosave);
+  EXPECT_EQ(settings.autosaveName, "C:\\花火\\out.bmp");
 
   const ParticleSet& p0 = list[0];
   EXPECT_EQ(p0.red, 44);     // 300 keeps its low 8 bits
@@ -195,8 +195,8 @@ TEST_F(PclFileTest, MergingShiftsChildrenByTheSetsAlreadyInTheList) {
 
   ParticleList list{SampleSet(5), SampleSet(6), SampleSet(7), SampleSet(8)};
   list[0].child = 3;
-  LaunchSettings env;
-  ASSERT_TRUE(LoadInto(path, list, env));
+  LaunchSettings settings;
+  ASSERT_TRUE(LoadInto(path, list, settings));
   ASSERT_EQ(list.size(), 6u);
   EXPECT_EQ(list[0].child, 3);  // the sets already there are untouched
   EXPECT_EQ(list[4].child, 5);
@@ -213,16 +213,16 @@ TEST_F(PclFileTest, SavingOverALongerFileKeepsItsExtraSections) {
   EXPECT_TRUE(ini.HasSection("P4"));
   EXPECT_EQ(ini.ReadInteger("P4", "N", 0), SampleSet(1).count);
   ParticleList list;
-  LaunchSettings env;
-  ASSERT_TRUE(LoadInto(path, list, env));
+  LaunchSettings settings;
+  ASSERT_TRUE(LoadInto(path, list, settings));
   EXPECT_EQ(list.size(), 3u);
   EXPECT_EQ(list[2].count, SampleSet(2).count);
 }
 
 TEST_F(PclFileTest, RefusedFilesChangeNothing) {
   ParticleList list{SampleSet(1)};
-  LaunchSettings env;
-  env.gravity = 7;
+  LaunchSettings settings;
+  settings.gravity = 7;
   const std::string empty = folder_.File("empty.pcl");
   WriteBytes(empty, "");
   const std::string garbage = folder_.File("garbage.pcl");
@@ -245,25 +245,25 @@ TEST_F(PclFileTest, RefusedFilesChangeNothing) {
       EXPECT_STREQ(e.what(), "変なファイルを指定しちゃだめ");
     }
   }
-  EXPECT_FALSE(LoadInto(empty, list, env));
+  EXPECT_FALSE(LoadInto(empty, list, settings));
   EXPECT_EQ(list.size(), 1u);
-  EXPECT_EQ(env.gravity, 7.0L);
+  EXPECT_EQ(settings.gravity, 7.0L);
 }
 
 TEST_F(PclFileTest, HeaderAloneLoadsNoSetButReplacesTheSettings) {
   const std::string path = folder_.File("header.pcl");
   WriteBytes(path, "[HEADER]\nID=PCL\nnSET=-4\n[ENV]\nG=2\n");
   ParticleList list{SampleSet(1)};
-  LaunchSettings env;
-  env.frameCount = 9;
-  ASSERT_TRUE(LoadInto(path, list, env));
+  LaunchSettings settings;
+  settings.frameCount = 9;
+  ASSERT_TRUE(LoadInto(path, list, settings));
   EXPECT_EQ(list.size(), 1u);
-  EXPECT_EQ(env.gravity, 2.0L);
-  EXPECT_EQ(env.frameCount, 1.0L);
+  EXPECT_EQ(settings.gravity, 2.0L);
+  EXPECT_EQ(settings.frameCount, 1.0L);
   // The largest accepted count reads that many sets, all of them defaults.
   WriteBytes(path, "[HEADER]\nID=PCL\nnSET=100000\n[P99999]\nN=1\n");
   ParticleList big;
-  ASSERT_TRUE(LoadInto(path, big, env));
+  ASSERT_TRUE(LoadInto(path, big, settings));
   ASSERT_EQ(big.size(), 100000u);
   EXPECT_EQ(big.back().count, 1);
   EXPECT_EQ(big.back().name, "火花 99999");
@@ -275,9 +275,9 @@ TEST_F(PclFileTest, RelativeNamesAreReportedAsFullPaths) {
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(folder_.path());
   ParticleList list;
-  LaunchSettings env;
+  LaunchSettings settings;
   std::string fullPath;
-  const bool loaded = LoadInto("rel.pcl", list, env, &fullPath);
+  const bool loaded = LoadInto("rel.pcl", list, settings, &fullPath);
   std::filesystem::current_path(previous);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(fullPath, path);
@@ -296,8 +296,8 @@ TEST_F(PclFileTest, HostileValuesNeverCrash) {
   WriteBytes(path, "[HEADER]\nID=PCL\nnSET=2\n[P0]\nname=" + std::string(50 << 20, '\x81') +
                        "\nchild=2147483647\ncolR=99999999999\n[P1]\nchild=-2147483648\n");
   ParticleList list(3);
-  LaunchSettings env;
-  ASSERT_TRUE(LoadInto(path, list, env));
+  LaunchSettings settings;
+  ASSERT_TRUE(LoadInto(path, list, settings));
   ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[3].child, -1);
   EXPECT_EQ(list[4].child, -1);

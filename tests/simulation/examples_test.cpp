@@ -23,20 +23,20 @@ TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
   for (const char* name : {"chrysanthemum", "willow", "ring", "finale"}) {
     const PclContents read = ReadPclFile(kExamples + name + ".pcl");
     const ParticleList& list = read.sets;
-    LaunchSettings env = read.settings;
-    env.frameCount = 2;
+    LaunchSettings settings = read.settings;
+    settings.frameCount = 2;
     const bool aa = std::string(name) != "ring";
 
     RandomGenerator random;
-    const auto built = Launch::Build(list, env, random, INT64_MAX, {});
+    const auto built = Launch::Build(list, settings, random, INT64_MAX, {});
     ASSERT_TRUE(built.launch) << name;
 
     RandomGenerator literalRandom;
-    const auto reference = literal::Population(list, env.gravity, literalRandom).Build();
-    long double t = env.startTime;
-    for (int frame = 0; frame < 2; ++frame, t = t + env.frameInterval) {
+    const auto reference = literal::Population(list, settings.gravity, literalRandom).Build();
+    long double t = settings.startTime;
+    for (int frame = 0; frame < 2; ++frame, t = t + settings.frameInterval) {
       literal::Space space(kW, kH);
-      literal::RenderFrame(reference, t, env.gravity, aa, false, space);
+      literal::RenderFrame(reference, t, settings.gravity, aa, false, space);
       SpaceBuffer copy(kW, kH);
       for (int plane = 0; plane < 3; ++plane)
         for (int32_t y = 0; y < kH; ++y)

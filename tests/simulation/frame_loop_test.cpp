@@ -31,15 +31,15 @@ struct RecordingSink : FrameSink {
 };
 
 std::unique_ptr<Launch> FourFrames() {
-  LaunchSettings env;
-  env.startTime = 2;
-  env.frameInterval = 1.5L;
-  env.frameCount = 4;
+  LaunchSettings settings;
+  settings.startTime = 2;
+  settings.frameInterval = 1.5L;
+  settings.frameCount = 4;
   ParticleSet set = testing::MakeSet(300);
   set.originX = 32;  // in the middle of the canvas
   set.originY = 24;
   RandomGenerator random(7);
-  return Launch::Build({set}, env, random, INT64_MAX, {}).launch;
+  return Launch::Build({set}, settings, random, INT64_MAX, {}).launch;
 }
 
 std::vector<uint8_t> FrameBytes(Launch& launch, int64_t frame, RenderOptions options = {}) {

@@ -14,9 +14,9 @@ namespace {
 
 using testing::Canvas;
 
-std::unique_ptr<Launch> Built(const ParticleList& list, const LaunchSettings& env,
+std::unique_ptr<Launch> Built(const ParticleList& list, const LaunchSettings& settings,
                               RandomGenerator& random, int jobs = 1) {
-  return Launch::Build(list, env, random, INT64_MAX, {}, jobs).launch;
+  return Launch::Build(list, settings, random, INT64_MAX, {}, jobs).launch;
 }
 
 TEST(LaunchTest, FrameCountIsTheWholePartOfNF) {
@@ -37,14 +37,14 @@ TEST(LaunchTest, FramesAreDrawnAtTheirTimesInAnyOrder) {
   list[0].direction = -3.1415926535897932385L / 2;
   list[0].trailSamples = 0;
   list[0].trailLength = 0;
-  LaunchSettings env;
-  env.gravity = 0;
-  env.startTime = 2;
-  env.frameInterval = 3;
-  env.frameCount = 3;
+  LaunchSettings settings;
+  settings.gravity = 0;
+  settings.startTime = 2;
+  settings.frameInterval = 3;
+  settings.frameCount = 3;
   RandomGenerator random;
-  const std::unique_ptr<Launch> launch = Built(list, env, random);
-  env.frameInterval = 100;  // later edits do not reach the launch
+  const std::unique_ptr<Launch> launch = Built(list, settings, random);
+  settings.frameInterval = 100;  // later edits do not reach the launch
   ASSERT_EQ(launch->FrameCount(), 3);
   std::vector<std::vector<uint8_t>> frames(4);
   for (int64_t frame : {3, 1, 2}) {
@@ -64,9 +64,9 @@ TEST(LaunchTest, FramesAreDrawnAtTheirTimesInAnyOrder) {
     EXPECT_EQ(row[3 * (x + 1)], 0);
   }
   // Times are summed frame by frame, as a run from the first frame adds them.
-  env.startTime = 0.1L;
-  env.frameInterval = 0.1L;
-  const std::unique_ptr<Launch> tenths = Built(list, env, random);
+  settings.startTime = 0.1L;
+  settings.frameInterval = 0.1L;
+  const std::unique_ptr<Launch> tenths = Built(list, settings, random);
   EXPECT_EQ(tenths->FrameTime(3), (0.1L + 0.1L) + 0.1L);
   EXPECT_EQ(tenths->FrameTime(2), 0.1L + 0.1L);
 }
@@ -118,14 +118,14 @@ TEST(LaunchTest, AStoppedFrameLeavesThePictureAsItWas) {
 TEST(LaunchTest, LaunchesContinueTheSequenceAndThreadsDrawTheSame) {
   ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(3)};
   list[0].originX = list[0].originY = 32;
-  LaunchSettings env;
-  env.frameCount = 2;
-  env.startTime = 12;
+  LaunchSettings settings;
+  settings.frameCount = 2;
+  settings.startTime = 12;
   RandomGenerator carried, fresh, threaded;
-  const auto first = Built(list, env, carried);
-  const auto second = Built(list, env, carried);
-  const auto again = Built(list, env, fresh);
-  const auto parallel = Built(list, env, threaded, 2);
+  const auto first = Built(list, settings, carried);
+  const auto second = Built(list, settings, carried);
+  const auto again = Built(list, settings, fresh);
+  const auto parallel = Built(list, settings, threaded, 2);
   for (int64_t frame : {1, 2}) {
     Canvas a, b, c, d;
     first->DrawFrame(frame, a.space, a.picture, {});

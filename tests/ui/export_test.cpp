@@ -32,10 +32,10 @@ class ExportTest : public StartedAppFixture {
     Start();
     mainWindow().applyResolution(kWidth, kHeight);
     mainWindow().document().apply(AppendSetCommand(Burst()));
-    ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) {
-      env.startTime = 4;
-      env.frameInterval = 2;
-      env.frameCount = 40;
+    ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& settings) {
+      settings.startTime = 4;
+      settings.frameInterval = 2;
+      settings.frameCount = 40;
     });
   }
   // Plays the export dialog: APNG, frames first..last, into `file`.

@@ -54,13 +54,13 @@ class LaunchSettingsDialogTest : public ::testing::Test {
 };
 
 TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheirStartingValues) {
-  const LaunchSettings env = dialog_.launchSettings();
-  EXPECT_EQ(env.gravity, 0.5L);
-  EXPECT_EQ(env.startTime, 10.0L);
-  EXPECT_EQ(env.frameInterval, 1.0L);
-  EXPECT_EQ(env.frameCount, 1.0L);
-  EXPECT_TRUE(env.autosaveName.empty());
-  EXPECT_FALSE(env.autosave);
+  const LaunchSettings settings = dialog_.launchSettings();
+  EXPECT_EQ(settings.gravity, 0.5L);
+  EXPECT_EQ(settings.startTime, 10.0L);
+  EXPECT_EQ(settings.frameInterval, 1.0L);
+  EXPECT_EQ(settings.frameCount, 1.0L);
+  EXPECT_TRUE(settings.autosaveName.empty());
+  EXPECT_FALSE(settings.autosave);
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("打ち上げ設定"));
   EXPECT_EQ(dialog_.size(), QSize(370, 265));
   EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->allowNegative());
@@ -78,11 +78,11 @@ TEST_F(LaunchSettingsDialogTest, TabOrderFollowsTheRows) {
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
-  LaunchSettings& env = env_;
-  env.gravity = 2.25L;
-  env.frameCount = 7;
-  env.autosaveName = "/tmp/fire.bmp";
-  env.autosave = true;
+  LaunchSettings& settings = env_;
+  settings.gravity = 2.25L;
+  settings.frameCount = 7;
+  settings.autosaveName = "/tmp/fire.bmp";
+  settings.autosave = true;
   EXPECT_EQ(Run(
                 [](LaunchSettingsDialog& d) {
                   EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->value(), 2.25L);
@@ -97,8 +97,8 @@ TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
                 false),
             QDialog::Rejected);
   // Cancel keeps the edits: it only stops the launch.
-  EXPECT_EQ(env.gravity, -1.5L);
-  EXPECT_EQ(env.autosaveName, "/tmp/other.bmp");
+  EXPECT_EQ(settings.gravity, -1.5L);
+  EXPECT_EQ(settings.autosaveName, "/tmp/other.bmp");
   EXPECT_EQ(Run(
                 [](LaunchSettingsDialog& d) {
                   EXPECT_EQ(testing::Child<NumericField>(d, "gravityEdit")->value(), -1.5L);

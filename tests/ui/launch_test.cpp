@@ -36,11 +36,11 @@ class LaunchTest : public StartedAppFixture {
     Start();
     mainWindow().applyResolution(kWidth, kHeight);
     mainWindow().document().apply(AppendSetCommand(Burst()));
-    testing::ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) {
-      env.startTime = 4;
-      env.frameInterval = 2;
-      env.frameCount = 3;
-      env.gravity = 0.25L;
+    testing::ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& settings) {
+      settings.startTime = 4;
+      settings.frameInterval = 2;
+      settings.frameCount = 3;
+      settings.gravity = 0.25L;
     });
   }
   // Queues the answer of the launch settings dialog.
@@ -95,9 +95,9 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
 
 TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
   Document& document = mainWindow().document();
-  testing::ChangeLaunchSettings(document, [](LaunchSettings& env) {
-    env.gravity = 0.123456789012345678L;  // more digits than the dialog shows
-    env.autosaveName = "/tmp/花火";
+  testing::ChangeLaunchSettings(document, [](LaunchSettings& settings) {
+    settings.gravity = 0.123456789012345678L;  // more digits than the dialog shows
+    settings.autosaveName = "/tmp/花火";
   });
   document.markSaved();
   const LaunchSettings before = document.launchSettings();
@@ -224,10 +224,10 @@ TEST_F(LaunchTest, ALaunchThatCannotFitIsRefusedWithItsCount) {
 
 TEST_F(LaunchTest, AutosaveWritesNumberedFramesOrWarns) {
   const auto autosaveTo = [this](const std::string& name) {
-    testing::ChangeLaunchSettings(mainWindow().document(), [&](LaunchSettings& env) {
-      env.autosave = true;
-      env.frameCount = 2;
-      env.autosaveName = name;
+    testing::ChangeLaunchSettings(mainWindow().document(), [&](LaunchSettings& settings) {
+      settings.autosave = true;
+      settings.frameCount = 2;
+      settings.autosaveName = name;
     });
   };
   autosaveTo(scratch_.File("fire.bmp"));

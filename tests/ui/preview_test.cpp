@@ -33,10 +33,10 @@ class PreviewTest : public StartedAppFixture {
     Start();
     mainWindow().applyResolution(kWidth, kHeight);
     mainWindow().document().apply(AppendSetCommand(Burst()));
-    ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) {
-      env.startTime = 4;
-      env.frameInterval = 2.5L;
-      env.frameCount = 5;
+    ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& settings) {
+      settings.startTime = 4;
+      settings.frameInterval = 2.5L;
+      settings.frameCount = 5;
     });
   }
   PreviewBar& bar() { return mainWindow().preview()->bar(); }
@@ -72,7 +72,8 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   changed.red = 20;
   mainWindow().document().apply(ReplaceSetCommand(0, changed));
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
-  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.gravity = 0.3L; });
+  ChangeLaunchSettings(mainWindow().document(),
+                       [](LaunchSettings& settings) { settings.gravity = 0.3L; });
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   mainWindow().actionAntiAliasing->trigger();
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
@@ -89,7 +90,8 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_EQ(bar().frame(), 1);
   EXPECT_TRUE(Shows(NextLaunchFrame(1)));
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
-  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.frameCount = 1; });
+  ChangeLaunchSettings(mainWindow().document(),
+                       [](LaunchSettings& settings) { settings.frameCount = 1; });
   const std::vector<uint8_t> first = NextLaunchFrame(1);
   LaunchAndWait();
   EXPECT_EQ(Pixels(viewer().picture()), first);
@@ -165,7 +167,8 @@ TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
   ChangeOptions(mainWindow().document(), [](Options& o) { o.preview = true; });
   bar().setPlaying(true);
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar().frame() >= 3; }, 10000));
-  ChangeLaunchSettings(mainWindow().document(), [](LaunchSettings& env) { env.frameCount = 1; });
+  ChangeLaunchSettings(mainWindow().document(),
+                       [](LaunchSettings& settings) { settings.frameCount = 1; });
   const std::vector<uint8_t> launched = NextLaunchFrame(1);
   bar().setFrame(3);  // a picture on its way while the launch starts
   ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
