@@ -27,8 +27,8 @@ qt_add_resources(kirabel_texts kirabel_catalogues
 # kirabel-render's own wording of errors sits with ErrorText in src/texts/.
 set(KIRABEL_RENDER_ERROR_TEXTS src/texts/command_line_error_texts.cpp)
 kirabel_glob(KIRABEL_DESKTOP_TEXT_SOURCES
-  src/ui/*.cpp src/ui/*.h src/texts/*.cpp src/platform/errors.h src/platform/io_error.cpp)
-list(FILTER KIRABEL_DESKTOP_TEXT_SOURCES EXCLUDE REGEX "command_line_error_texts")
+  src/ui/*/*.cpp src/ui/*/*.h src/document/*.cpp src/document/*.h src/texts/*.cpp src/platform/errors.h src/platform/io_error.cpp)
+list(FILTER KIRABEL_DESKTOP_TEXT_SOURCES EXCLUDE REGEX "command_line_error_texts|widgets/numeric_field")
 kirabel_glob(KIRABEL_RENDER_TEXT_SOURCES src/cli/*.cpp ${KIRABEL_RENDER_ERROR_TEXTS})
 set(KIRABEL_LUPDATE_OPTIONS -locations relative -no-obsolete)
 qt_add_lupdate(kirabel_texts

@@ -15,18 +15,18 @@
 #include <cstdio>
 
 #include "texts/interface_language.h"
-#include "ui/about_dialog.h"
-#include "ui/kirabel_application.h"
-#include "ui/launch_settings_dialog.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
-#include "ui/modal_runner.h"
-#include "ui/particle_set_dialog.h"
-#include "ui/preview_bar.h"
-#include "ui/preview_controller.h"
-#include "ui/resolution_dialog.h"
-#include "ui/space_viewer.h"
-#include "ui/threshold_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
+#include "ui/main_window/kirabel_application.h"
+#include "ui/main_window/main_window.h"
+#include "ui/preview/preview_bar.h"
+#include "ui/preview/preview_controller.h"
+#include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
+#include "ui/widgets/space_viewer.h"
 
 namespace {
 

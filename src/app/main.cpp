@@ -5,10 +5,10 @@
 
 #include "model/settings_file.h"
 #include "texts/interface_language.h"
-#include "ui/kirabel_application.h"
-#include "ui/main_window.h"
-#include "ui/program_font.h"
-#include "ui/tool_icons.h"
+#include "ui/main_window/kirabel_application.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/tool_icons.h"
+#include "ui/services/program_font.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -90,11 +91,14 @@ TEST(CatalogueTest, EveryJapaneseTextOfTheDesktopProgramIsInTheCatalogue) {
   const QSet<QString> data{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("火花 %1"),
                            QStringLiteral("火花 1")};
   QStringList missing;
-  for (const QString& folder : {QStringLiteral("/src/ui"), QStringLiteral("/src/texts")}) {
-    const QDir dir(kSourceDir + folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.cpp"), QStringLiteral("*.h")})) {
-      for (const QString& literal : JapaneseLiterals(ReadText(dir.filePath(name)))) {
-        if (!sources.contains(literal) && !data.contains(literal)) missing << name + ": " + literal;
+  for (const QString& folder :
+       {QStringLiteral("/src/ui"), QStringLiteral("/src/document"), QStringLiteral("/src/texts")}) {
+    QDirIterator files(kSourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+      const QString path = files.next();
+      for (const QString& literal : JapaneseLiterals(ReadText(path))) {
+        if (!sources.contains(literal) && !data.contains(literal)) missing << path + ": " + literal;
       }
     }
   }

@@ -3,7 +3,7 @@
 // option commands and the launch settings dialog make them.
 #include <functional>
 
-#include "ui/document.h"
+#include "document/document.h"
 
 namespace kirabel::testing {
 

@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/color_dialog_service.h"
-#include "ui/file_dialog_service.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
-#include "ui/modal_runner.h"
-#include "ui/particle_grid.h"
-#include "ui/particle_set_dialog.h"
-#include "ui/space_viewer.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/services/color_dialog_service.h"
+#include "ui/services/file_dialog_service.h"
+#include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
+#include "ui/widgets/particle_grid.h"
+#include "ui/widgets/space_viewer.h"
 #include "ui_support/child_widget.h"
 
 namespace kirabel::testing {

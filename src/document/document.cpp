@@ -1,0 +1,128 @@
+#include "document/document.h"
+
+namespace kirabel {
+
+// One step of the history: a list command, with the grid's selected row
+// before and after it, so that undo and redo put the selection back too.
+class HistoryStep : public QUndoCommand {
+ public:
+  HistoryStep(Document& document, std::unique_ptr<ListCommand> command, const QString& text)
+      : QUndoCommand(text), document_(document), command_(std::move(command)) {}
+
+  void redo() override {
+    const int before = document_.selectedRow_ ? document_.selectedRow_() : 0;
+    document_.applyNow(*command_);
+    if (!applied_) {
+      rowBefore_ = before;
+      rowAfter_ = document_.selectedRow_ ? document_.selectedRow_() : 0;
+      applied_ = true;
+    } else if (document_.selectRow_) {
+      document_.selectRow_(rowAfter_);
+    }
+  }
+  void undo() override {
+    document_.revertNow(*command_);
+    if (document_.selectRow_) document_.selectRow_(rowBefore_);
+  }
+
+ private:
+  Document& document_;
+  std::unique_ptr<ListCommand> command_;
+  bool applied_ = false;
+  int rowBefore_ = 0, rowAfter_ = 0;
+};
+
+Document::Document(QObject* parent) : QObject(parent) {
+  connect(&history_, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+Document::~Document() = default;
+
+void Document::apply(std::unique_ptr<ListCommand> command, const QString& step) {
+  history_.push(new HistoryStep(*this, std::move(command), step));
+}
+
+void Document::setSelectionAccess(std::function<int()> get, std::function<void(int)> set) {
+  selectedRow_ = std::move(get);
+  selectRow_ = std::move(set);
+}
+
+void Document::applyNow(ListCommand& command) {
+  const RowChange change = command.RowsToApply(data_);
+  announceBefore(change);
+  command.Apply(data_);
+  announceAfter(change, command);
+}
+
+void Document::revertNow(ListCommand& command) {
+  const RowChange change = command.RowsToRevert(data_);
+  announceBefore(change);
+  command.Revert(data_);
+  announceAfter(change, command);
+}
+
+void Document::announceBefore(const RowChange& change) {
+  const int last = change.first + change.count - 1;
+  switch (change.kind) {
+    case RowChange::Kind::kInsert:
+      if (change.count > 0) emit setsAboutToBeInserted(change.first, last);
+      break;
+    case RowChange::Kind::kRemove:
+      if (change.count > 0) emit setsAboutToBeRemoved(change.first, last);
+      break;
+    case RowChange::Kind::kMove:
+      emit setsAboutToBeMoved(change.first, change.count);
+      break;
+    case RowChange::Kind::kReset:
+      emit setsAboutToBeReset();
+      break;
+    case RowChange::Kind::kUpdate:
+    case RowChange::Kind::kNone:
+      break;
+  }
+}
+
+void Document::announceAfter(const RowChange& change, const ListCommand& command) {
+  const int last = change.first + change.count - 1;
+  switch (change.kind) {
+    case RowChange::Kind::kInsert:
+      if (change.count > 0) emit setsInserted(change.first, last);
+      break;
+    case RowChange::Kind::kRemove:
+      if (change.count > 0) emit setsRemoved(change.first, last);
+      break;
+    case RowChange::Kind::kMove:
+      emit setsMoved(change.first, change.count);
+      break;
+    case RowChange::Kind::kReset:
+      emit setsReset();
+      break;
+    case RowChange::Kind::kUpdate:
+    case RowChange::Kind::kNone:
+      break;
+  }
+  if (change.kind != RowChange::Kind::kNone) emit setsChanged();
+  if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
+  if (command.ReplacesFile()) emit fileNameChanged();
+}
+
+bool Document::copySet(int index) {
+  return index >= 0 && CopySet(data_.sets, data_.clipboard, static_cast<std::size_t>(index));
+}
+
+void Document::changeLaunchSettings(const LaunchSettings& settings, const QString& step) {
+  if (settings != data_.settings) apply(ChangeLaunchSettingsCommand(settings), step);
+}
+
+void Document::setFileName(const std::string& fileName) {
+  data_.fileName = fileName;
+  emit fileNameChanged();
+}
+
+void Document::setOptions(const Options& options) {
+  options_ = options;
+  emit optionsChanged();
+}
+
+}  // namespace kirabel

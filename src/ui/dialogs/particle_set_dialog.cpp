@@ -1,0 +1,289 @@
+#include "ui/dialogs/particle_set_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "document/child_set_model.h"
+#include "model/particle.h"
+#include "ui/dialogs/byte_limit_validator.h"
+#include "ui/services/color_dialog_service.h"
+#include "ui/widgets/color_swatch.h"
+#include "ui/widgets/numeric_field.h"
+
+namespace kirabel {
+
+namespace {
+
+// The designed client size; wider where the system's font needs it.
+const QSize kDesignedSize(423, 403);
+
+// The grid's columns: label, field, "," or "±", second field, unit, and the
+// distribution selectors at the right.
+enum Column {
+  kLabelColumn,
+  kFieldColumn,
+  kSeparatorColumn,
+  kSecondFieldColumn,
+  kUnitColumn,
+  kSelectorColumn,
+  kColumnCount
+};
+// The grid's rows that are not built from the table of numbers.
+enum Row { kNameRow, kColourRow, kFirstNumberRow };
+
+// The widest text a nine-digit numeric field shows.
+const char kWidestNumber[] = "-999,999,999";
+
+// Field properties of one numeric field and the value it starts with.
+struct FieldSetup {
+  int maxDigits;
+  bool negatives;
+  int fixedDecimals;
+  bool showZero;
+  long double value;
+};
+
+void Configure(NumericField* field, const FieldSetup& setup) {
+  field->setMaxDigits(setup.maxDigits);
+  field->setAllowNegative(setup.negatives);
+  field->setFixedDecimals(setup.fixedDecimals);
+  field->setShowZero(setup.showZero);
+  field->setValue(setup.value);
+}
+
+}  // namespace
+
+// One numeric field: its control, object name, hint and properties.
+struct ParticleSetDialog::NumberField {
+  NumericField* ParticleSetDialog::*control;
+  const char* objectName;
+  const char* hint;
+  FieldSetup setup;
+};
+
+// One row of numbers: its label, a field or two joined by a separator, the
+// unit, and for the rows with a random spread the distribution selector.
+// Texts go through tr(); those marked are the translated ones.
+struct ParticleSetDialog::NumberRow {
+  const char* label;
+  NumberField field;
+  const char* separator = nullptr;  // "," or "±" before the second field
+  NumberField secondField = {};
+  const char* unit = nullptr;
+  QComboBox* ParticleSetDialog::*selector = nullptr;
+  const char* selectorName = nullptr;
+};
+
+ParticleSetDialog::ParticleSetDialog(QWidget* parent)
+    : FixedDialog(parent, tr("パーティクルセットの個別設定"), Placement::kWhereItWasPut) {
+  setObjectName(QStringLiteral("particleSetDialog"));
+  QGridLayout* grid = NewRowGrid();
+  addNameAndColourRows(grid);
+  const int childRow = addNumberRows(grid);
+  addChildAndGenerationRows(grid, childRow);
+  addVisibleCheck(grid, childRow + 2);
+  grid->setColumnStretch(kUnitColumn, 1);
+  addSpreadRows(grid);
+
+  okButton = addOkButton();
+  okButton->setToolTip(tr("これでよし"));
+  cancelButton = addCancelButton();
+  addButtonRow({okButton, cancelButton}, Qt::AlignRight);
+  fixSize(kDesignedSize);
+}
+
+// The rows of numbers under the colour; returns the row after them.
+int ParticleSetDialog::addNumberRows(QGridLayout* grid) {
+  using D = ParticleSetDialog;
+  const NumberRow numbers[] = {
+      {QT_TR_NOOP("粒子の数"),
+       {&D::countEdit, "countEdit", QT_TR_NOOP("何個の粒子を飛ばすか"), {9, false, 0, false, 200}},
+       nullptr,
+       {},
+       QT_TR_NOOP("[個]")},
+      {QT_TR_NOOP("初期位置"),
+       {&D::originXEdit,
+        "originXEdit",
+        QT_TR_NOOP("どこを始点として粒子が飛び散るか(X座標)"),
+        {4, false, -1, true, 256}},
+       ",",
+       {&D::originYEdit,
+        "originYEdit",
+        QT_TR_NOOP("どこを始点として粒子が飛び散るか(Y座標)"),
+        {4, false, -1, true, 256}},
+       "[Pixel]"},
+      {QT_TR_NOOP("爆発の強さ"),
+       {&D::speedEdit, "speedEdit", QT_TR_NOOP("粒子の飛び散る速度です"), {9, false, -1, true, 10}},
+       "±",
+       {&D::speedSpreadEdit,
+        "speedSpreadEdit",
+        QT_TR_NOOP("爆発の強さのバラつき具合"),
+        {9, false, -1, true, 5}},
+       "[Pixels/Time]",
+       &D::speedDistributionCombo,
+       "speedDistributionCombo"},
+      {QT_TR_NOOP("爆発の向き"),
+       {&D::directionEdit,
+        "directionEdit",
+        QT_TR_NOOP("0度が真上で、左回りに指定します"),
+        {9, true, -1, true, 0}},
+       "±",
+       {&D::directionSpreadEdit,
+        "directionSpreadEdit",
+        QT_TR_NOOP("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"),
+        {9, true, -1, true, 180}},
+       "[deg]",
+       &D::directionDistributionCombo,
+       "directionDistributionCombo"},
+      {QT_TR_NOOP("生起時間"),
+       {&D::birthTimeEdit,
+        "birthTimeEdit",
+        QT_TR_NOOP("粒子が画面に登場する時間"),
+        {9, true, -1, true, 0}},
+       "±",
+       {&D::birthSpreadEdit,
+        "birthSpreadEdit",
+        QT_TR_NOOP("±何フレーム分、粒子の出現時間にバラつきを出すか"),
+        {9, false, -1, true, 5}},
+       "[Time]",
+       &D::birthDistributionCombo,
+       "birthDistributionCombo"},
+      {QT_TR_NOOP("寿命"),
+       {&D::lifetimeEdit,
+        "lifetimeEdit",
+        QT_TR_NOOP("どれだけの間、粒子が空間内に生きていられるか"),
+        {9, false, -1, true, 20}},
+       "±",
+       {&D::lifetimeSpreadEdit,
+        "lifetimeSpreadEdit",
+        QT_TR_NOOP("±何フレーム分、粒子の寿命にバラつきを出すか"),
+        {9, false, -1, true, 5}},
+       "[Time]",
+       &D::lifetimeDistributionCombo,
+       "lifetimeDistributionCombo"},
+      {QT_TR_NOOP("残像の長さ"),
+       {&D::trailLengthEdit,
+        "trailLengthEdit",
+        QT_TR_NOOP("網膜にどのくらいの時間、この粒子の光が影響を与えるか"),
+        {9, false, -1, true, 5}},
+       nullptr,
+       {},
+       "[Time]"},
+      {QT_TR_NOOP("残像の分割数"),
+       {&D::trailSamplesEdit,
+        "trailSamplesEdit",
+        QT_TR_NOOP("一つの粒子当たり残像を何回計算するか"),
+        {9, false, 0, true, 100}},
+       nullptr,
+       {},
+       QT_TR_NOOP("[個]")},
+  };
+  int row = kFirstNumberRow;
+  for (const NumberRow& number : numbers) addNumberRow(grid, row++, number);
+  // The heading of the selectors' column stands in the row above the first.
+  grid->addWidget(new QLabel(tr("乱数の分布"), this), kFirstNumberRow + 1, kSelectorColumn);
+  return row;
+}
+
+void ParticleSetDialog::addNameAndColourRows(QGridLayout* grid) {
+  grid->addWidget(new QLabel(tr("名前"), this), kNameRow, kLabelColumn);
+  nameEdit = new QLineEdit(QStringLiteral("火花 1"), this);
+  nameEdit->setObjectName(QStringLiteral("nameEdit"));
+  nameEdit->setValidator(new FileByteLimitValidator(kMaxNameBytes, nameEdit));
+  nameEdit->setToolTip(tr("この火花を識別する時の名前です"));
+  MakeCompactHeight(*nameEdit);
+  grid->addWidget(nameEdit, kNameRow, kFieldColumn, 1, kUnitColumn - kFieldColumn);
+
+  grid->addWidget(new QLabel(tr("色合い"), this), kColourRow, kLabelColumn);
+  colorSwatch = new ColorSwatch(this);
+  colorSwatch->setObjectName(QStringLiteral("colorSwatch"));
+  colorSwatch->setFixedSize(49, 33);
+  colorSwatch->setBrushColor(Qt::white);
+  colorSwatch->setToolTip(tr("粒子が集まると、この色になります"));
+  connect(colorSwatch, &ColorSwatch::activated, this, &ParticleSetDialog::chooseColor);
+  grid->addWidget(colorSwatch, kColourRow, kFieldColumn, 1, kUnitColumn - kFieldColumn,
+                  Qt::AlignLeft);
+}
+
+NumericField* ParticleSetDialog::addNumber(const NumberField& number) {
+  auto* field = new NumericField(this);
+  field->setObjectName(QLatin1String(number.objectName));
+  field->setToolTip(tr(number.hint));
+  Configure(field, number.setup);
+  field->setFixedWidth(WidthShowing(*field, QLatin1String(kWidestNumber)));
+  MakeCompactHeight(*field);
+  this->*number.control = field;
+  return field;
+}
+
+// The row's controls are made from left to right, which is their tab order.
+void ParticleSetDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& numbers) {
+  grid->addWidget(new QLabel(tr(numbers.label), this), row, kLabelColumn);
+  grid->addWidget(addNumber(numbers.field), row, kFieldColumn);
+  if (numbers.separator) {
+    grid->addWidget(new QLabel(tr(numbers.separator), this), row, kSeparatorColumn,
+                    Qt::AlignHCenter);
+    grid->addWidget(addNumber(numbers.secondField), row, kSecondFieldColumn);
+  }
+  if (numbers.unit) grid->addWidget(new QLabel(tr(numbers.unit), this), row, kUnitColumn);
+  if (numbers.selector) {
+    this->*numbers.selector = addDistributionSelector(numbers.selectorName);
+    grid->addWidget(this->*numbers.selector, row, kSelectorColumn);
+  }
+}
+
+QComboBox* ParticleSetDialog::addDistributionSelector(const char* objectName) {
+  auto* selector = new QComboBox(this);
+  selector->setObjectName(QLatin1String(objectName));
+  // Item index = Distribution value.
+  selector->addItems({tr("均等に分布"), tr("中央に偏った分布"), tr("等間隔配置(非ﾗﾝﾀﾞﾑ)")});
+  selector->setCurrentIndex(kUniformDistribution);
+  MakeCompactHeight(*selector);
+  return selector;
+}
+
+void ParticleSetDialog::addChildAndGenerationRows(QGridLayout* grid, int row) {
+  grid->addWidget(new QLabel(tr("子火花"), this), row, kLabelColumn);
+  childSetCombo = new QComboBox(this);
+  childSetCombo->setObjectName(QStringLiteral("childSetCombo"));
+  childSetCombo->addItem(ChildSetModel::noChildText());
+  childSetCombo->setCurrentIndex(0);
+  childSetCombo->setToolTip(tr("この粒子の寿命が尽きると、ここで指定したﾊﾟｰﾃｨｸﾙｾｯﾄが出現します"));
+  // As wide as the fields above it: long set names are cut rather than
+  // widening the dialog.
+  childSetCombo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  MakeCompactHeight(*childSetCombo);
+  grid->addWidget(childSetCombo, row, kFieldColumn, 1, kUnitColumn - kFieldColumn);
+
+  using D = ParticleSetDialog;
+  const NumberRow generations = {
+      QT_TR_NOOP("最大世代数"),
+      {&D::maxGenerationsEdit,
+       "maxGenerationsEdit",
+       QT_TR_NOOP("子火花を指定した場合、最大で何世代目まで打ち上げるか"),
+       {9, false, 0, true, 2}}};
+
+  addNumberRow(grid, row + 1, generations);
+}
+
+void ParticleSetDialog::addVisibleCheck(QGridLayout* grid, int row) {
+  visibleCheck = new QCheckBox(tr("このパーティクルセットを表示する"), this);
+  visibleCheck->setObjectName(QStringLiteral("visibleCheck"));
+  visibleCheck->setChecked(true);
+  visibleCheck->setToolTip(tr("ここをチェックしないと、画面に出てきません。"));
+  grid->addWidget(visibleCheck, row, kFieldColumn, 1, kColumnCount - kFieldColumn);
+}
+
+void ParticleSetDialog::chooseColor() {
+  const std::optional<QColor> chosen =
+      ColorDialogService::getColor(colorSwatch->brushColor(), this);
+  if (chosen) colorSwatch->setBrushColor(*chosen);
+}
+
+}  // namespace kirabel

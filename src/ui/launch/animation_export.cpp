@@ -1,0 +1,71 @@
+#include "ui/launch/animation_export.h"
+
+#include <QProgressDialog>
+#include <exception>
+
+#include "ui/launch/export_texts.h"
+#include "ui/launch/launch_texts.h"
+
+namespace kirabel {
+
+AnimationExport::AnimationExport(ExportJob job, QWidget* window)
+    : progress_(new QProgressDialog(tr("アニメーションを書き出しています..."), tr("ｷｬﾝｾﾙ"), 0, 1,
+                                    window)) {
+  progress_->setObjectName(QStringLiteral("exportProgress"));
+  progress_->setWindowModality(Qt::NonModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoClose(false);
+  progress_->setAutoReset(false);
+  connect(progress_, &QProgressDialog::canceled, this, &AnimationExport::cancel);
+  connect(&poll_, &QTimer::timeout, this, &AnimationExport::showProgress);
+  poll_.start(100);
+  progress_->show();
+  worker_ = std::thread([this, job = std::move(job)] {
+    QString error;
+    try {
+      RunExport(job, [this](int64_t done, int64_t total, int64_t) {
+        done_ = done;
+        total_ = total;
+        return !cancelled_;
+      });
+    } catch (const ParticleMemoryError& e) {
+      error = ParticleMemoryRefusal(e.particles());
+    } catch (const std::exception& e) {
+      error = ExportFailureText(e);
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, error] {
+          closeProgress();
+          emit finished(error);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+AnimationExport::~AnimationExport() {
+  cancelled_ = true;
+  if (worker_.joinable()) worker_.join();
+  closeProgress();
+}
+
+// The window stays hidden until the export has ended: no later progress
+// shows it again.
+void AnimationExport::cancel() {
+  cancelled_ = true;
+  poll_.stop();
+  if (progress_) progress_->hide();
+}
+
+void AnimationExport::closeProgress() {
+  poll_.stop();
+  if (progress_) progress_->deleteLater();
+}
+
+void AnimationExport::showProgress() {
+  if (!progress_) return;
+  progress_->setMaximum(static_cast<int>(std::max<int64_t>(total_, 1)));
+  progress_->setValue(static_cast<int>(done_.load()));
+}
+
+}  // namespace kirabel

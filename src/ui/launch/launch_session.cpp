@@ -1,0 +1,122 @@
+#include "ui/launch/launch_session.h"
+
+#include <QMetaObject>
+#include <utility>
+
+#include "document/document.h"
+#include "image/picture.h"
+#include "picture_io/frame_sinks.h"
+#include "simulation/frame_loop.h"
+#include "simulation/launch.h"
+#include "simulation/space_buffer.h"
+
+namespace kirabel {
+
+namespace {
+
+// Hands each complete frame to the viewer as a copy of its own.
+class ViewerSink : public FrameSink {
+ public:
+  explicit ViewerSink(std::function<void(std::shared_ptr<const Picture>)> show)
+      : show_(std::move(show)) {}
+  void Take(int64_t, const SpaceBuffer&, const Picture& picture) override {
+    show_(std::make_shared<const Picture>(picture));
+  }
+
+ private:
+  std::function<void(std::shared_ptr<const Picture>)> show_;
+};
+
+}  // namespace
+
+RenderOptions DrawingOptions(const Options& options) {
+  return {options.antiAliasing, options.wrapSpace};
+}
+
+LaunchSession::LaunchSession(QObject* parent) : QObject(parent) {}
+
+LaunchSession::~LaunchSession() {
+  stopping_ = true;
+  join();
+}
+
+void LaunchSession::setBusy(bool busy) {
+  busy_ = busy;
+  stopping_ = !busy;
+}
+
+void LaunchSession::join() {
+  if (worker_.joinable()) worker_.join();
+}
+
+Scene LaunchSession::scene(const Document& document, const LaunchSettings& settings, int32_t width,
+                           int32_t height, int jobs) const {
+  return {document.sets(), settings, random_, DrawingOptions(document.options()),
+          width,           height,   jobs};
+}
+
+void LaunchSession::setDrawingOptions(const RenderOptions& options) {
+  antiAliasing_ = options.antiAlias;
+  wrapSpace_ = options.wrap;
+}
+
+template <typename Report>
+void LaunchSession::post(Report report) {
+  QMetaObject::invokeMethod(this, std::move(report), Qt::QueuedConnection);
+}
+
+void LaunchSession::start(Scene scene) {
+  setDrawingOptions(scene.options);
+  post([this, scene = std::move(scene)] {
+    join();
+    worker_ = std::thread([this, scene] { run(scene); });
+  });
+}
+
+void LaunchSession::run(const Scene& scene) {
+  std::exception_ptr error;
+  try {
+    drawFrames(scene);
+  } catch (const FrameNotWrittenError&) {
+    post([this, failure = std::current_exception()] { emit saveFailed(failure); });
+  } catch (...) {
+    error = std::current_exception();
+  }
+  post([this, error] {
+    join();
+    emit ended(error);
+  });
+}
+
+void LaunchSession::drawFrames(const Scene& scene) {
+  RandomGenerator random = scene.random;
+  // The count was checked and confirmed before the launch started.
+  Launch::BuildResult built =
+      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
+  post([this, random] { random_ = random; });
+  if (!built.launch) return;
+  Launch& launch = *built.launch;
+  Picture picture;
+  picture.SetHeight(scene.height);
+  picture.SetWidth(scene.width);
+  ViewerSink viewer([this](std::shared_ptr<const Picture> drawn) {
+    post([this, drawn] { emit frameDrawn(drawn); });
+  });
+  NumberedFramesSink autosave(scene.settings.autosaveName, PictureFormat::kBmp);
+  std::vector<FrameSink*> sinks{&viewer};
+  if (scene.settings.autosave) sinks.push_back(&autosave);
+  FrameLoopHooks hooks;
+  hooks.beforeFrame = [this](int64_t, int64_t count, int64_t frame) {
+    if (stopping_) return false;
+    post([this, frame, count] { emit frameStarted(frame, count); });
+    return true;
+  };
+  hooks.options = [this] { return RenderOptions{antiAliasing_, wrapSpace_}; };
+  hooks.step = [this] {
+    post([this] { emit stepped(); });
+    return !stopping_;
+  };
+  DrawFrames(launch, 1, launch.FrameCount(), *space_, picture, scene.options, sinks, hooks);
+}
+
+}  // namespace kirabel

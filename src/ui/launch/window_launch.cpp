@@ -1,0 +1,77 @@
+#include "ui/launch/window_launch.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <cstring>
+
+#include "image/picture.h"
+#include "ui/launch/launch_session.h"
+#include "ui/launch/launch_texts.h"
+#include "ui/main_window/main_window.h"
+#include "ui/services/message_box.h"
+#include "ui/widgets/space_viewer.h"
+
+namespace kirabel {
+
+namespace {
+
+const char kSaveFailedWarning[] = QT_TRANSLATE_NOOP(
+    "kirabel::WindowLaunch", "ディスクの空き容量が足りないか、指定されたファイルに書き込めません");
+
+}  // namespace
+
+WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {
+  LaunchSession& session = window_.launchSession();
+  connect(&session, &LaunchSession::frameStarted, this, &WindowLaunch::frameStarted);
+  connect(&session, &LaunchSession::stepped, this, &WindowLaunch::stepped);
+  connect(&session, &LaunchSession::frameDrawn, this, &WindowLaunch::frameDrawn);
+  connect(&session, &LaunchSession::saveFailed, this, &WindowLaunch::saveFailed);
+}
+
+WindowLaunch::~WindowLaunch() {
+  setWaitCursor(false);
+}
+
+void WindowLaunch::frameStarted(qint64 frame, qint64 count) {
+  if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
+  setWaitCursor(true);
+}
+
+void WindowLaunch::stepped() {
+  QProgressBar* bar = window_.progressBar;
+  bar->setValue(qMin(bar->value() + 1, bar->maximum()));
+}
+
+// A complete frame: the bar back to 0, the frame into the viewer's picture.
+void WindowLaunch::frameDrawn(const std::shared_ptr<const Picture>& drawn) {
+  window_.progressBar->setValue(0);
+  if (window_.viewer) {
+    Picture& shown = window_.viewer->picture();
+    if (drawn->Width() == shown.Width() && drawn->Height() == shown.Height() && shown.Bits()) {
+      std::memcpy(
+          shown.Bits(), drawn->Bits(),
+          static_cast<std::size_t>(drawn->RowBytes()) * static_cast<std::size_t>(drawn->Height()));
+    }
+    window_.viewer->repaintPicture();
+  }
+  setWaitCursor(false);
+}
+
+void WindowLaunch::saveFailed(const std::exception_ptr& error) {
+  // The reason follows on a line of its own, as every save words it.
+  MessageBox::warning(&window_,
+                      QCoreApplication::translate("kirabel::WindowLaunch", kSaveFailedWarning) +
+                          QLatin1Char('\n') + FailureText(error));
+}
+
+void WindowLaunch::setWaitCursor(bool wait) {
+  if (wait == waitCursor_) return;
+  waitCursor_ = wait;
+  if (wait)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace kirabel

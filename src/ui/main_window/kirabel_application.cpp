@@ -1,0 +1,204 @@
+#include "ui/main_window/kirabel_application.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <stdexcept>
+
+#include "platform/errors.h"
+#include "texts/error_texts.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/recent_files_menu.h"
+#include "ui/services/device_pixels.h"
+#include "ui/services/message_box.h"
+#include "ui/services/window_placement.h"
+#include "ui/widgets/space_viewer.h"
+
+namespace kirabel {
+
+const char kColourDepthQuestion[] =
+    QT_TRANSLATE_NOOP("kirabel::KirabelApplication",
+                      "３万色以上の環境でのご使用をお勧めしますが、起動しても良いですか？");
+
+bool ConfirmColourDepth(int depth, QWidget* parent) {
+  if (depth > 8) return true;
+  MessageBox::beep();
+  return MessageBox::confirm(
+      parent, QCoreApplication::translate("kirabel::KirabelApplication", kColourDepthQuestion));
+}
+
+std::string CommandLineFile(const QStringList& arguments) {
+  if (arguments.size() < 2 || arguments.at(1).isEmpty()) return std::string();
+  return QDir::current().absoluteFilePath(arguments.at(1)).toStdString();
+}
+
+KirabelApplication::KirabelApplication(std::string settingsPath)
+    : settingsPath_(std::move(settingsPath)) {}
+
+KirabelApplication::~KirabelApplication() {
+  // The dialogs and the viewer go before the main window that points to them.
+  thresholdDialog_.reset();
+  aboutDialog_.reset();
+  launchDialog_.reset();
+  resolutionDialog_.reset();
+  setDialog_.reset();
+  if (mainWindow_) mainWindow_->viewer = nullptr;
+  viewer_.reset();
+  mainWindow_.reset();
+}
+
+void KirabelApplication::createWindows() {
+  mainWindow_ = std::make_unique<MainWindow>();
+  viewer_ = std::make_unique<SpaceViewer>();
+  setDialog_ = std::make_unique<ParticleSetDialog>();
+  resolutionDialog_ = std::make_unique<ResolutionDialog>();
+  launchDialog_ = std::make_unique<LaunchSettingsDialog>();
+  aboutDialog_ = std::make_unique<AboutDialog>();
+  thresholdDialog_ = std::make_unique<ThresholdDialog>();
+  MainWindow& main = *mainWindow_;
+  main.viewer = viewer_.get();
+  main.setDialog = setDialog_.get();
+  main.resolutionDialog = resolutionDialog_.get();
+  main.launchDialog = launchDialog_.get();
+  main.aboutDialog = aboutDialog_.get();
+  main.thresholdDialog = thresholdDialog_.get();
+  launchDialog_->mainOpenDialog = &main.openDialog;
+  launchDialog_->mainSaveDialog = &main.saveDialog;
+  main.setSettingsWriter([this] { writeSettings(); });
+  QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
+  setDialog_->setChildChoices(main.childChoices());
+  // The launch, the preview and the help keep their keys while the viewer is
+  // the active window (one action each, so no key is ambiguous).
+  viewer_->addActions({main.actionLaunch, main.actionPreview, main.actionHelp});
+  main.startPreview();
+}
+
+namespace {
+
+// The settings keys of each remembered place, in the order of
+// KirabelApplication::placedWindows().
+struct PlaceKeys {
+  int32_t Settings::*left;
+  int32_t Settings::*top;
+};
+constexpr PlaceKeys kPlaceKeys[] = {
+    {&Settings::mainWindowLeft, &Settings::mainWindowTop},
+    {&Settings::viewerLeft, &Settings::viewerTop},
+    {&Settings::setDialogLeft, &Settings::setDialogTop},
+    {&Settings::launchDialogLeft, &Settings::launchDialogTop},
+};
+
+QPoint PlaceOf(const Settings& s, const PlaceKeys& keys) {
+  return QPoint(s.*keys.left, s.*keys.top);
+}
+
+void SetPlace(Settings& s, const PlaceKeys& keys, QPoint place) {
+  s.*keys.left = place.x();
+  s.*keys.top = place.y();
+}
+
+void SetMainWindowSize(Settings& s, QSize size) {
+  s.mainWindowWidth = size.width();
+  s.mainWindowHeight = size.height();
+}
+
+// The default places and main window size are the windows' designed places
+// in logical pixels of the primary screen; the settings file counts device
+// pixels, so that a first start on a high-DPI screen opens no window at half
+// its size.
+Settings DefaultSettingsInDevicePixels() {
+  Settings s;
+  const ScreenScale scale = PrimaryScreenScale();
+  for (const PlaceKeys& keys : kPlaceKeys)
+    SetPlace(s, keys, ToDevicePixels(PlaceOf(s, keys), scale));
+  SetMainWindowSize(s, ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio));
+  return s;
+}
+
+// The settings keep places in device pixels; the window is placed in logical
+// pixels of the screen that shows that place.
+void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
+  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
+}
+
+}  // namespace
+
+void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
+  const bool firstStart = !SettingsFileExists(settingsPath_);
+  Settings settings = LoadSettingsFile(settingsPath_, DefaultSettingsInDevicePixels());
+  if (firstStart) settings.options.preview = true;
+  applySettings(settings);
+  if (firstStart) PlaceBeside(*viewer_, *mainWindow_);
+  if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
+  const std::string file = CommandLineFile(arguments);
+  if (!file.empty()) mainWindow_->loadStartFile(file);
+}
+
+void KirabelApplication::applySettings(const Settings& settings) {
+  applyWindowPositions(settings);
+  mainWindow_->document().setOptions(settings.options);
+  mainWindow_->setInterfaceOptions(settings.interfaceOptions);
+  mainWindow_->openDialog.startFolder = QString::fromStdString(settings.startFolder);
+  mainWindow_->saveDialog.startFolder = mainWindow_->openDialog.startFolder;
+  mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
+  applyResolution(settings);
+}
+
+// A remembered place that no screen shows any more (a monitor was removed)
+// is moved onto the nearest screen; every other place is used as it is.
+void KirabelApplication::applyWindowPositions(const Settings& s) {
+  const QPoint mainPosition(s.mainWindowLeft, s.mainWindowTop);
+  const qreal mainRatio = ScaleAtDevicePoint(mainPosition).ratio;
+  mainWindow_->resize(ToLogicalPixels(QSize(s.mainWindowWidth, s.mainWindowHeight), mainRatio));
+  const auto windows = placedWindows();
+  for (size_t i = 0; i < windows.size(); ++i)
+    PlaceWindowAtDevicePosition(*windows[i], PlaceOf(s, kPlaceKeys[i]));
+}
+
+std::array<QWidget*, 4> KirabelApplication::placedWindows() const {
+  return {mainWindow_.get(), viewer_.get(), setDialog_.get(), launchDialog_.get()};
+}
+
+void KirabelApplication::applyResolution(const Settings& s) {
+  try {
+    mainWindow_->applyResolution(s.options.resolutionWidth, s.options.resolutionHeight);
+  } catch (const std::exception& error) {
+    MessageBox::showError(mainWindow_.get(), ErrorText(error));
+  }
+}
+
+Settings KirabelApplication::currentSettings() const {
+  const MainWindow& main = *mainWindow_;
+  Settings s;
+  const auto windows = placedWindows();
+  for (size_t i = 0; i < windows.size(); ++i)
+    SetPlace(s, kPlaceKeys[i], DevicePosition(*windows[i]));
+  SetMainWindowSize(s, DeviceSize(main));
+  s.startFolder = main.openDialog.startFolder.toStdString();
+  s.options = main.document().options();
+  s.interfaceOptions = main.interfaceOptions();
+  s.recentFiles = main.recentFilesMenu->files();
+  return s;
+}
+
+void KirabelApplication::writeSettings() const {
+  SaveSettingsFile(settingsPath_, currentSettings());
+}
+
+// The recent files are kept at once, so that Exit, which writes no settings,
+// does not forget them. A settings file that cannot be written is reported
+// when the window closes; here it only costs the menu's memory.
+void KirabelApplication::writeRecentFiles() const {
+  try {
+    SaveRecentFiles(settingsPath_, mainWindow_->recentFilesMenu->files());
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace kirabel

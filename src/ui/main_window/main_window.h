@@ -1,0 +1,248 @@
+#pragma once
+// The main window: the particle list grid, the menus, the tool bar and the
+// progress bar, over the document that holds the list, the launch settings,
+// the current file name, the clipboard and the options. The other windows are
+// created after it at start-up and attached to it (viewer .. thresholdDialog).
+//
+// The implementation is split by concern: main_window.cpp (construction,
+// menus, tool bar, popup, layout, caption), main_window_files.cpp (file
+// commands and file drop), main_window_editing.cpp (adding, changing,
+// deleting, clipboard), main_window_options.cpp (options and small dialogs),
+// main_window_launch.cpp (busy state and the launch), main_window_space.cpp
+// (the space resolution), main_window_lifecycle.cpp (closing and ending).
+#include <QMainWindow>
+#include <QStringList>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "document/document.h"
+#include "model/pcl_file.h"
+#include "simulation/random.h"
+#include "ui/dialogs/export_dialog.h"
+#include "ui/launch/launch_session.h"
+#include "ui/services/pcl_dialogs.h"
+
+class QAbstractItemModel;
+class QAction;
+class QFrame;
+class QMenu;
+class QProgressBar;
+class QToolButton;
+class QWidget;
+
+namespace kirabel {
+
+class AboutDialog;
+class AnimationExport;
+class ChildSetModel;
+class LaunchSettingsDialog;
+class ParticleGrid;
+class ParticleSetDialog;
+class PreviewController;
+class LanguageMenu;
+class RecentFilesMenu;
+class ResolutionDialog;
+class SpaceBuffer;
+class SpaceViewer;
+class ThresholdDialog;
+class WindowLaunch;
+
+// The application title: the first part of the caption and of error boxes.
+extern const char kApplicationTitle[];  // "Kirabel"
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Document& document() { return document_; }
+  const Document& document() const { return document_; }
+  // The tool bar and the language: options of the interface, not of a list.
+  const InterfaceOptions& interfaceOptions() const { return interfaceOptions_; }
+  void setInterfaceOptions(const InterfaceOptions& options);
+  // The choices of a set's child, for the properties dialog.
+  QAbstractItemModel* childChoices() const;
+
+  // The generator, the space buffer and the state of the window's launches.
+  LaunchSession& launchSession() { return launchSession_; }
+  const LaunchSession& launchSession() const { return launchSession_; }
+
+  // ------------------------------------------------------------ state
+  bool closing = false;  // the close query has run: the viewer may close
+
+  // ------------------------------------------------------------ other windows
+  // Created after this window at start-up (not owned here); null until then.
+  SpaceViewer* viewer = nullptr;
+  ParticleSetDialog* setDialog = nullptr;
+  ResolutionDialog* resolutionDialog = nullptr;
+  LaunchSettingsDialog* launchDialog = nullptr;
+  AboutDialog* aboutDialog = nullptr;
+  ThresholdDialog* thresholdDialog = nullptr;
+
+  // ------------------------------------------------------------ widgets
+  QFrame* menuRule;
+  QWidget* toolBar;
+  ParticleGrid* grid;
+  QFrame* statusPanel;
+  QProgressBar* progressBar;
+  QMenu* gridMenu;
+  QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
+  RecentFilesMenu* recentFilesMenu;  // files last opened or saved
+  LanguageMenu* languageMenu;        // the interface language, from the next start
+  QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
+      *actionExportAnimation, *actionExit;
+  QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
+  QAction *actionLaunch, *actionPreview;
+  QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
+      *actionAntiAliasing, *actionWrapSpace;
+  QAction *actionHelp, *actionAbout;
+  QAction *actionProperties, *actionAddSet, *actionDeleteSet;
+  QToolButton *openButton, *saveButton, *saveImageButton, *cutButton, *copyButton, *pasteButton,
+      *addSetButton, *changeSetButton, *deleteSetButton, *launchButton, *stopButton;
+
+  // ------------------------------------------------------------ file dialogs
+  // Their starting folders (InitialDir) are kept in the settings file: read
+  // into both, written from the open dialog.
+  FileChooser openDialog = MakeOpenDialog();
+  FileChooser saveDialog = MakeSaveDialog();
+
+  // ------------------------------------------------------------ operations
+  // The selected grid row; set index = selectedRow() - 1.
+  int selectedRow() const;
+  // Switches between busy and idle (launch button, stop button, viewer caption).
+  void setBusy(bool busy);
+  // New space buffer and viewer picture of width × height pixels. Throws
+  // OutOfMemoryError when they cannot be had (the space is then left empty).
+  void applyResolution(int32_t width, int32_t height);
+  // Merges a PCL file into the list (drop, command line); a file that is no
+  // PCL file gives a warning and changes nothing.
+  bool loadFile(const std::string& path);
+  // The file named on the command line: loaded into the empty list at
+  // start-up, with nothing to undo and nothing changed.
+  void loadStartFile(const std::string& path);
+  // Replaces the list by a PCL file's sets (Open); a refused file keeps it.
+  void openFile(const std::string& path);
+  // Merges the first of the dropped files.
+  void dropFiles(const QStringList& paths);
+  // The close query writes the settings through this (set at start-up).
+  void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
+  // Ends the program without the close query (after stopping a launch).
+  void endProgram();
+  // Puts the preview's time bar into the viewer (attached before).
+  void startPreview();
+  PreviewController* preview() const { return preview_; }
+  // Changes set `index` through the properties dialog.
+  void editSet(int index);
+  // Removes set `index`, asking first when another set names it as child.
+  // Returns whether it was removed.
+  bool deleteSet(int index);
+
+ public slots:
+  // File commands.
+  void newList();
+  void openList();
+  void mergeList();
+  // Opens a file of the recent-files menu; a file no longer there is taken
+  // out of the menu with a message.
+  void openRecentFile(const QString& path);
+  void saveList();
+  void saveListAs();
+  void saveImage();
+  void exportAnimation();
+  void exitProgram();
+  // Editing.
+  void undo();
+  void redo();
+  void addSet();
+  void changeSelectedSet();  // adds a set on the new-set row
+  void deleteSelectedSet();
+  void cutSet();
+  void copySet();
+  void pasteSet();
+  // Launch.
+  void launch();
+  void stopLaunch();
+  void applyPreview();
+  void applyLanguage(LanguageChoice choice);
+  // Options and small dialogs.
+  void applyFitColumns();
+  void applyToolBarVisibility();
+  void applyAntiAliasing();
+  void applyWrapSpace();
+  void editResolution();
+  void editWarningThreshold();
+  void showHelp();
+  void showAbout();
+
+ signals:
+  // A launch started by launch() has ended (drawn, stopped or failed).
+  void launchFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void createMenus();
+  void createFileMenu();
+  void createEditMenu();
+  void createLaunchMenu();
+  void createOptionsMenu();
+  void createHelpMenu();
+  void createGridMenu();
+  void createToolBar();
+  void createStatusPanel();
+  void createLayout();
+  void connectDocument();
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                       void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
+  void addMenuSeparator(QMenu* menu, const char* name);
+  QToolButton* addToolButton(const char* name, int left, const QString& hint,
+                             void (MainWindow::*handler)());
+  void showFileName();
+  void showHistory();
+  bool maySaveChanges();
+  void noteRecentFile(const std::string& path);
+  void showOptions();
+  void changeOptions(const std::function<void(Options&)>& change);
+  std::optional<PclContents> readList(const std::string& path);
+  bool writeList(const std::string& path);
+  bool saveInteractively();
+  bool saveAsInteractively();
+  void updateBusyControls();
+  bool launchTargetsReady() const;
+  bool confirmLaunchSettings();
+  bool mayRemoveSet(int index);
+  // Asks whether a launch of this many particles may be built.
+  bool confirmParticleCount(int64_t particles);
+  bool confirmExportCount();
+  void exportEnded(const QString& error);
+  void runLaunch();
+  void launchEnded(const std::exception_ptr& error);
+  void fallBackToEmptySpace();
+  void setResolutionOption(int32_t width, int32_t height);
+  bool writeSettingsBeforeClose();
+  void finishPendingClose();
+
+  Document document_;
+  InterfaceOptions interfaceOptions_;
+  LaunchSession launchSession_;
+  std::unique_ptr<WindowLaunch> windowLaunch_;  // what the window shows of the launch running
+  QMetaObject::Connection optionsFollower_;     // the options reaching the launch running
+  ChildSetModel* childChoices_;
+  PreviewController* preview_ = nullptr;
+  std::unique_ptr<AnimationExport> export_;  // the export running, if any
+  ExportChoice exportChoice_;                // the last choices of the export dialog
+  std::function<void()> settingsWriter_;
+  bool closeAfterLaunch_ = false;
+  bool exitAfterLaunch_ = false;
+};
+
+}  // namespace kirabel

@@ -1,0 +1,73 @@
+// The animation export of the main window: the export dialog, then the frames
+// the next launch would draw (from a copy of the generator) written in the
+// background into one animation file.
+#include <QDialog>
+
+#include "model/launch_limits.h"
+#include "simulation/launch.h"
+#include "simulation/launch_scene.h"
+#include "simulation/particle_count.h"
+#include "ui/launch/animation_export.h"
+#include "ui/launch/export_texts.h"
+#include "ui/launch/launch_texts.h"
+#include "ui/main_window/main_window.h"
+#include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
+
+namespace kirabel {
+
+void MainWindow::exportAnimation() {
+  if (export_) {  // one export at a time
+    MessageBox::beep();
+    return;
+  }
+  if (document_.sets().empty()) {
+    MessageBox::warning(this, tr("パーティクルがありません"));
+    return;
+  }
+  const Options& options = document_.options();
+  if (options.resolutionWidth < 1 || options.resolutionHeight < 1) {  // no picture to encode
+    MessageBox::warning(
+        this,
+        EmptyAnimationText(
+            QStringLiteral("%1x%2").arg(options.resolutionWidth).arg(options.resolutionHeight)));
+    return;
+  }
+  const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
+  ExportDialog dialog(this);
+  dialog.setFileChooser(&saveDialog);
+  dialog.setChoice(exportChoice_, FrameCount(settings.frameCount));
+  if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
+  exportChoice_ = dialog.choice();
+  if (!confirmExportCount()) return;
+  ExportJob job;
+  job.scene = launchSession_.scene(document_, settings, options.resolutionWidth,
+                                   options.resolutionHeight, AvailableCores());
+  job.firstFrame = exportChoice_.firstFrame;
+  job.lastFrame = std::min(exportChoice_.lastFrame, FrameCount(settings.frameCount));
+  job.animation = exportChoice_.format;
+  job.animationPath = exportChoice_.path;
+  job.rate = exportChoice_.rate;
+  export_ = std::make_unique<AnimationExport>(std::move(job), this);
+  connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
+}
+
+// The particle count as a launch checks it: refused when it cannot fit,
+// asked from the warning threshold on.
+bool MainWindow::confirmExportCount() {
+  try {
+    return CheckParticleCount(document_.sets(), document_.options().warningThreshold,
+                              [this](int64_t particles) { return confirmParticleCount(particles); })
+        .accepted;
+  } catch (const ParticleMemoryError& refusal) {
+    MessageBox::warning(this, ParticleMemoryRefusal(refusal.particles()));
+    return false;
+  }
+}
+
+void MainWindow::exportEnded(const QString& error) {
+  export_.release()->deleteLater();  // it is still sending this signal
+  if (!error.isEmpty()) MessageBox::showError(this, error);
+}
+
+}  // namespace kirabel

@@ -1,0 +1,104 @@
+// Option commands and small dialogs of the main window: the four check items
+// of the settings menu, the resolution and warning value dialogs, help and the
+// about box. Each option handler runs after its menu item has inverted its
+// check mark, takes the new state from it and hands it to the document.
+#include <QAction>
+#include <QDialog>
+#include <QWidget>
+
+#include "platform/errors.h"
+#include "texts/error_texts.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
+#include "ui/main_window/language_menu.h"
+#include "ui/main_window/main_window.h"
+#include "ui/services/help_viewer.h"
+#include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
+
+namespace kirabel {
+
+// The check marks and the tool bar follow the document's options.
+void MainWindow::showOptions() {
+  const Options& options = document_.options();
+  actionFitColumns->setChecked(options.fitColumns);
+  actionAntiAliasing->setChecked(options.antiAliasing);
+  actionWrapSpace->setChecked(options.wrapSpace);
+  actionPreview->setChecked(options.preview);
+}
+
+void MainWindow::setInterfaceOptions(const InterfaceOptions& options) {
+  interfaceOptions_ = options;
+  actionShowToolBar->setChecked(options.showToolBar);
+  toolBar->setVisible(options.showToolBar);
+  languageMenu->setChoice(options.language);
+}
+
+void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
+  Options options = document_.options();
+  change(options);
+  document_.setOptions(options);
+}
+
+// Column fitting acts at the next size change of the window, not at once.
+void MainWindow::applyFitColumns() {
+  changeOptions([this](Options& o) { o.fitColumns = actionFitColumns->isChecked(); });
+}
+
+// The grid takes over the tool bar's space (or gives it back) through the layout.
+void MainWindow::applyToolBarVisibility() {
+  interfaceOptions_.showToolBar = actionShowToolBar->isChecked();
+  toolBar->setVisible(interfaceOptions_.showToolBar);
+}
+
+// A launch reads both rendering flags at every progress step, so a change made
+// during a launch takes effect at once.
+void MainWindow::applyAntiAliasing() {
+  changeOptions([this](Options& o) { o.antiAliasing = actionAntiAliasing->isChecked(); });
+}
+
+void MainWindow::applyPreview() {
+  changeOptions([this](Options& o) { o.preview = actionPreview->isChecked(); });
+}
+
+void MainWindow::applyLanguage(LanguageChoice choice) {
+  interfaceOptions_.language = choice;
+  languageMenu->setChoice(choice);
+}
+
+void MainWindow::applyWrapSpace() {
+  changeOptions([this](Options& o) { o.wrapSpace = actionWrapSpace->isChecked(); });
+}
+
+void MainWindow::editResolution() {
+  if (!resolutionDialog || launchSession_.launching()) return;
+  const Options& options = document_.options();
+  resolutionDialog->setResolution(options.resolutionWidth, options.resolutionHeight);
+  if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;
+  const auto [width, height] = resolutionDialog->resolution();
+  // Applied also when nothing changed: the picture is rebuilt and cleared.
+  try {
+    applyResolution(width, height);
+  } catch (const KirabelError& error) {
+    MessageBox::showError(this, ErrorText(error));
+  }
+}
+
+void MainWindow::editWarningThreshold() {
+  if (!thresholdDialog) return;
+  thresholdDialog->setThreshold(document_.options().warningThreshold);
+  if (ModalRunner::exec(*thresholdDialog) != QDialog::Accepted) return;
+  const int32_t threshold = thresholdDialog->threshold();
+  changeOptions([threshold](Options& o) { o.warningThreshold = threshold; });
+}
+
+void MainWindow::showHelp() {
+  HelpViewer::show(this);
+}
+
+void MainWindow::showAbout() {
+  if (aboutDialog) ModalRunner::exec(*aboutDialog);
+}
+
+}  // namespace kirabel

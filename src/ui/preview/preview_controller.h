@@ -1,0 +1,50 @@
+#pragma once
+// The live preview: while the option is on, the viewer shows the picture the
+// next launch would draw at the time chosen on the time bar, with the current
+// list, launch settings, resolution and drawing options, and follows every
+// change of them. Playback steps through the launch's frames at a chosen rate,
+// skipping a frame that is not ready in time. A launch in the window stops
+// playback and keeps the viewer to itself.
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+
+#include "document/preview_renderer.h"
+
+namespace kirabel {
+
+class MainWindow;
+class PreviewBar;
+
+class PreviewController : public QObject {
+  Q_OBJECT
+ public:
+  // Puts the time bar into the window's viewer and follows the window's document.
+  explicit PreviewController(MainWindow& window);
+  ~PreviewController() override;
+
+  PreviewBar& bar() { return *bar_; }
+  // A launch starts or ended (the generator moved on: the next launch differs).
+  void launchStarted();
+  void launchEnded();
+
+ private:
+  bool active() const;
+  void showOrHide();
+  void sceneChanged();
+  void requestPicture();
+  void showResult(const PreviewResult& result);
+  void nextFrame();
+  void addKeys();
+
+  MainWindow& window_;
+  PreviewBar* bar_;
+  PreviewRenderer renderer_;
+  QTimer playback_;
+  std::shared_ptr<const PreviewScene> scene_;  // null: to be made again
+  int64_t confirmedParticles_ = 0;             // the count the user chose to build
+  uint64_t serial_ = 0;                        // of the latest request
+};
+
+}  // namespace kirabel

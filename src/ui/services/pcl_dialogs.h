@@ -1,0 +1,13 @@
+#pragma once
+// The main window's two file dialogs with their filters: the open dialog for
+// PCL files, and the save dialog shared by the PCL and image commands.
+#include "ui/services/file_dialog_service.h"
+
+namespace kirabel {
+
+// Default extension "PCL"; existing files only.
+FileChooser MakeOpenDialog();
+// The commands set the default extension and filter index before each use.
+FileChooser MakeSaveDialog();
+
+}  // namespace kirabel

@@ -1,0 +1,162 @@
+// The main window's command surface and state: components with their names,
+// captions, shortcuts and places; the caption; the busy state.
+#include "ui/main_window/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStringList>
+#include <QToolButton>
+
+#include "ui/widgets/space_viewer.h"
+
+namespace kirabel {
+namespace {
+
+// The menus and the grid's popup, item by item: name, caption, shortcut and
+// whether it carries a check mark.
+TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
+  MainWindow form;
+  const struct {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    bool checkable;
+  } items[] = {
+      {"actionNew", "パーティクルリストの新規作成(&N)...", {}, false},
+      {"actionOpen", "パーティクルリストの読み込み(&R)...", {}, false},
+      {"actionMerge", "パーティクルリストを追加読み込み(&M)...", {}, false},
+      {"actionSave", "パーティクルリストの上書き保存(&S)...", {}, false},
+      {"actionSaveAs", "パーティクルリストに名前を付けて保存(&A)...", {}, false},
+      {"actionSaveImage", "空間画像の保存(&I)...", {}, false},
+      {"actionExportAnimation", "アニメーションを書き出す(&V)...", {}, false},
+      {"actionExit", "終了(&X)", {}, false},
+      {"actionUndo", "元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z), false},
+      {"actionRedo", "やり直し(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y), false},
+      {"actionCut", "切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X), false},
+      {"actionCopy", "ｺﾋﾟｰ(&C)", QKeySequence(Qt::CTRL | Qt::Key_C), false},
+      {"actionPaste", "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), false},
+      {"actionLaunch", "パーティクル発射！(&L)", QKeySequence(Qt::Key_F9), false},
+      {"actionPreview", "プレビュー(&P)", QKeySequence(Qt::Key_F5), true},
+      {"actionFitColumns", "グリッドの列幅をフォームの幅に合わせる(&G)", {}, true},
+      {"actionShowToolBar", "ツールバーを表示する(&T)", {}, true},
+      {"actionResolution", "空間解像度の設定(&S)...", {}, false},
+      {"actionWarningThreshold", "飽和粒子数の設定(&W)...", {}, false},
+      {"actionAntiAliasing", "アンチエイリアシング(&A)", {}, true},
+      {"actionWrapSpace", "空間の上下・左右をつなげる(&L)", {}, true},
+      {"actionLanguage", "言語(&N)", {}, false},
+      {"actionLanguageAutomatic", "自動(&A)", {}, true},
+      {"actionLanguageJapanese", "日本語(&J)", {}, true},
+      {"actionLanguageEnglish", "English(&E)", {}, true},
+      {"actionHelp", "Kirabelのヘルプを表示(&F)...", QKeySequence(Qt::Key_F1), false},
+      {"actionAbout", "あばうと(&A)...", {}, false},
+      {"actionProperties", "プロパティ", {}, false},
+      {"actionAddSet", "パーティクルセット追加", QKeySequence(Qt::Key_Insert), false},
+      {"actionDeleteSet", "パーティクルセット削除", QKeySequence(Qt::Key_Delete), false},
+  };
+  for (const auto& item : items) {
+    auto* action = form.findChild<QAction*>(QLatin1String(item.name));
+    ASSERT_NE(action, nullptr) << item.name;
+    EXPECT_EQ(action->text(), QString::fromUtf8(item.caption)) << item.name;
+    EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
+    EXPECT_EQ(action->isCheckable(), item.checkable) << item.name;
+  }
+  QStringList titles;
+  for (const QAction* menu : form.menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                                 QStringLiteral("打ち上げ(&L)"), QStringLiteral("設定(&O)"),
+                                 QStringLiteral("ヘルプ(&H)")}));
+  QStringList options;
+  for (const QAction* item : form.optionsMenu->actions())
+    options << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+  EXPECT_EQ(options,
+            (QStringList{QStringLiteral("actionFitColumns"), QStringLiteral("actionShowToolBar"),
+                         QStringLiteral("-"), QStringLiteral("actionResolution"),
+                         QStringLiteral("actionWarningThreshold"),
+                         QStringLiteral("actionAntiAliasing"), QStringLiteral("actionWrapSpace"),
+                         QStringLiteral("-"), QStringLiteral("actionLanguage")}));
+  EXPECT_EQ(form.gridMenu->defaultAction(), form.actionProperties);
+  EXPECT_TRUE(form.actionProperties->font().bold());  // the default item
+  EXPECT_FALSE(form.actionAddSet->font().bold());
+  EXPECT_EQ(form.actionAddSet->shortcutContext(), Qt::WidgetShortcut);
+}
+
+TEST(MainWindowTest, ToolButtonsSitInOneRowWithHintsAndNoFocus) {
+  MainWindow form;
+  const struct {
+    const char* name;
+    int left;
+    const char* hint;
+  } buttons[] = {
+      {"openButton", 4, "パーティクルリスト読み込み"},
+      {"saveButton", 28, "パーティクルリスト保存"},
+      {"saveImageButton", 52, "空間画像の保存"},
+      {"cutButton", 92, "切り取り"},
+      {"copyButton", 116, "ｺﾋﾟｰ"},
+      {"pasteButton", 140, "貼り付け"},
+      {"addSetButton", 180, "新しいパーティクルセットを追加"},
+      {"changeSetButton", 204, "選択中のパーティクルセットを変更"},
+      {"deleteSetButton", 228, "リストからパーティクルセットを削除"},
+      {"launchButton", 268, "パーティクル打ち上げ!"},
+      {"stopButton", 292, "打ち上げ中止"},
+  };
+  for (const auto& b : buttons) {
+    auto* button = form.findChild<QToolButton*>(QLatin1String(b.name));
+    ASSERT_NE(button, nullptr) << b.name;
+    EXPECT_EQ(button->parentWidget(), form.toolBar) << b.name;
+    EXPECT_EQ(button->geometry(), QRect(b.left, 4, 25, 25)) << b.name;
+    EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint)) << b.name;
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << b.name;
+    EXPECT_FALSE(button->icon().isNull()) << b.name;
+  }
+  EXPECT_EQ(form.toolBar->height(), 33);
+  EXPECT_EQ(form.menuRule->height(), 2);
+  EXPECT_EQ(form.statusPanel->height(), 26);
+  EXPECT_EQ(form.progressBar->width(), 143);
+  EXPECT_EQ(form.progressBar->minimum(), 0);
+  EXPECT_EQ(form.progressBar->maximum(), 100);
+  EXPECT_EQ(form.progressBar->toolTip(), QStringLiteral("[ESC]キーで計算をキャンセルできます"));
+}
+
+TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
+  MainWindow form;
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
+  form.document().setFileName("/home/u/花火/fire.PCL");
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -fire.PCL-"));
+  EXPECT_EQ(form.document().fileName(), "/home/u/花火/fire.PCL");
+  form.document().setFileName("/home/u/");
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
+  form.document().setFileName("");
+  EXPECT_TRUE(form.document().fileName().empty());
+}
+
+TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {
+  MainWindow form;
+  SpaceViewer viewer;
+  form.viewer = &viewer;
+  EXPECT_FALSE(form.launchSession().busy());  // idle from the start
+  EXPECT_TRUE(form.launchButton->isEnabled());
+  EXPECT_TRUE(form.actionLaunch->isEnabled());
+  EXPECT_FALSE(form.stopButton->isEnabled());
+
+  form.setBusy(true);
+  EXPECT_TRUE(form.launchSession().busy());
+  EXPECT_FALSE(form.launchButton->isEnabled());
+  EXPECT_FALSE(form.actionLaunch->isEnabled());
+  EXPECT_TRUE(form.stopButton->isEnabled());
+  EXPECT_FALSE(form.actionResolution->isEnabled());
+
+  form.stopButton->click();
+  EXPECT_FALSE(form.launchSession().busy());
+  EXPECT_TRUE(form.launchButton->isEnabled());
+  EXPECT_FALSE(form.stopButton->isEnabled());
+  EXPECT_TRUE(form.actionResolution->isEnabled());
+  EXPECT_EQ(viewer.windowTitle(), QStringLiteral("空間ビューワ"));
+  viewer.setCloseAllowed(true);
+}
+
+}  // namespace
+}  // namespace kirabel
