@@ -1,5 +1,6 @@
 #include "ui/launch/animation_export.h"
 
+#include <QMetaObject>
 #include <QProgressDialog>
 #include <exception>
 
@@ -17,15 +18,15 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
   progress_->setAutoClose(false);
   progress_->setAutoReset(false);
   connect(progress_, &QProgressDialog::canceled, this, &AnimationExport::cancel);
-  connect(&poll_, &QTimer::timeout, this, &AnimationExport::showProgress);
-  poll_.start(100);
   progress_->show();
+  // Progress reaches the window as queued calls, in order, as the window's
+  // launch reports its frames.
   worker_ = std::thread([this, job = std::move(job)] {
     QString error;
     try {
       RunExport(job, [this](int64_t done, int64_t total, int64_t) {
-        done_ = done;
-        total_ = total;
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
         return !cancelled_;
       });
     } catch (const ParticleMemoryError& e) {
@@ -53,19 +54,17 @@ AnimationExport::~AnimationExport() {
 // shows it again.
 void AnimationExport::cancel() {
   cancelled_ = true;
-  poll_.stop();
   if (progress_) progress_->hide();
 }
 
 void AnimationExport::closeProgress() {
-  poll_.stop();
   if (progress_) progress_->deleteLater();
 }
 
-void AnimationExport::showProgress() {
-  if (!progress_) return;
-  progress_->setMaximum(static_cast<int>(std::max<int64_t>(total_, 1)));
-  progress_->setValue(static_cast<int>(done_.load()));
+void AnimationExport::showProgress(int64_t done, int64_t total) {
+  if (!progress_ || cancelled_) return;
+  progress_->setMaximum(static_cast<int>(std::max<int64_t>(total, 1)));
+  progress_->setValue(static_cast<int>(done));
 }
 
 }  // namespace kirabel

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <thread>
@@ -34,14 +33,11 @@ class AnimationExport : public QObject {
   void finished(const QString& error);
 
  private:
-  void showProgress();
+  void showProgress(int64_t done, int64_t total);
   void closeProgress();
 
   std::atomic<bool> cancelled_{false};
-  std::atomic<int64_t> done_{0};
-  std::atomic<int64_t> total_{0};
   QPointer<QProgressDialog> progress_;
-  QTimer poll_;
   std::thread worker_;
 };
 
