@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QToolButton>
 #include <functional>
 #include <string>
 #include <vector>
@@ -65,7 +66,7 @@ class MainWindowFixture : public ::testing::Test {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(name);
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(child + 1);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
   }
 
   void selectRow(int row) { window_.grid->setSelectedRow(row); }

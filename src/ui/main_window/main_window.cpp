@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,7 +39,6 @@ constexpr int kToolBarHeight = 33;
 constexpr int kStatusHeight = 26;
 constexpr int kProgressWidth = 143;
 constexpr int kButtonSize = 25;
-constexpr int kButtonTop = 4;
 
 }  // namespace
 
@@ -48,10 +48,10 @@ MainWindow::MainWindow(QWidget* parent)
   setFont(ProgramFont());
   resize(512, 291);
   createMenus();
-  createToolBar();
-  createStatusPanel();
   grid = new ParticleGrid(document_, this);
   createGridMenu();
+  createToolBar();
+  createStatusPanel();
   createLayout();
   connectDocument();
   showOptions();
@@ -201,42 +201,49 @@ void MainWindow::createGridMenu() {
   grid->setPopupMenu(gridMenu);
 }
 
-QToolButton* MainWindow::addToolButton(const char* name, int left, const QString& hint,
-                                       void (MainWindow::*handler)()) {
-  auto* button = new QToolButton(toolBar);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(left, kButtonTop, kButtonSize, kButtonSize);
+// The tool bar repeats menu commands; its buttons take the picture (normal
+// and disabled), the tip and the enabled state from their actions. The icons
+// show on the tool bar only.
+void MainWindow::addToolButton(QAction* action, const char* buttonName, const QString& tip) {
+  action->setIcon(ToolIcon(QLatin1String(buttonName)));
+  action->setIconVisibleInMenu(false);
+  action->setToolTip(tip);
+  toolBar->addAction(action);
+  auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
+  button->setObjectName(QLatin1String(buttonName));
+  button->setFixedSize(kButtonSize, kButtonSize);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(hint);
   button->setAutoRaise(false);
-  button->setIconSize(QSize(16, 16));
-  button->setIcon(ToolIcon(button->objectName()));
-  connect(button, &QToolButton::clicked, this, handler);
-  return button;
 }
 
 void MainWindow::createToolBar() {
-  toolBar = new QWidget(this);
+  toolBar = new QToolBar(this);
   toolBar->setObjectName(QStringLiteral("toolBar"));
+  toolBar->setMovable(false);
+  toolBar->setFloatable(false);
+  toolBar->toggleViewAction()->setVisible(false);
+  toolBar->setIconSize(QSize(16, 16));
   toolBar->setFixedHeight(kToolBarHeight);
-  openButton =
-      addToolButton("openButton", 4, tr("パーティクルリスト読み込み"), &MainWindow::openList);
-  saveButton =
-      addToolButton("saveButton", 28, tr("パーティクルリスト保存"), &MainWindow::saveListAs);
-  saveImageButton =
-      addToolButton("saveImageButton", 52, tr("空間画像の保存"), &MainWindow::saveImage);
-  cutButton = addToolButton("cutButton", 92, tr("切り取り"), &MainWindow::cutSet);
-  copyButton = addToolButton("copyButton", 116, tr("ｺﾋﾟｰ"), &MainWindow::copySet);
-  pasteButton = addToolButton("pasteButton", 140, tr("貼り付け"), &MainWindow::pasteSet);
-  addSetButton =
-      addToolButton("addSetButton", 180, tr("新しいパーティクルセットを追加"), &MainWindow::addSet);
-  changeSetButton = addToolButton("changeSetButton", 204, tr("選択中のパーティクルセットを変更"),
-                                  &MainWindow::changeSelectedSet);
-  deleteSetButton = addToolButton("deleteSetButton", 228, tr("リストからパーティクルセットを削除"),
-                                  &MainWindow::deleteSelectedSet);
-  launchButton =
-      addToolButton("launchButton", 268, tr("パーティクル打ち上げ!"), &MainWindow::launch);
-  stopButton = addToolButton("stopButton", 292, tr("打ち上げ中止"), &MainWindow::stopLaunch);
+  // Stopping a launch has no menu item: the tool bar and Esc in the grid.
+  actionStop = new QAction(this);
+  actionStop->setObjectName(QStringLiteral("actionStop"));
+  connect(actionStop, &QAction::triggered, this, &MainWindow::stopLaunch);
+  addToolButton(actionOpen, "openButton", tr("パーティクルリスト読み込み"));
+  addToolButton(actionSaveAs, "saveButton", tr("パーティクルリスト保存"));
+  addToolButton(actionSaveImage, "saveImageButton", tr("空間画像の保存"));
+  toolBar->addSeparator();
+  addToolButton(actionCut, "cutButton", tr("切り取り"));
+  addToolButton(actionCopy, "copyButton", tr("ｺﾋﾟｰ"));
+  addToolButton(actionPaste, "pasteButton", tr("貼り付け"));
+  toolBar->addSeparator();
+  // The popup's "プロパティ" adds a set and its "パーティクルセット追加"
+  // changes the selected one; the buttons share those actions.
+  addToolButton(actionProperties, "addSetButton", tr("新しいパーティクルセットを追加"));
+  addToolButton(actionAddSet, "changeSetButton", tr("選択中のパーティクルセットを変更"));
+  addToolButton(actionDeleteSet, "deleteSetButton", tr("リストからパーティクルセットを削除"));
+  toolBar->addSeparator();
+  addToolButton(actionLaunch, "launchButton", tr("パーティクル打ち上げ!"));
+  addToolButton(actionStop, "stopButton", tr("打ち上げ中止"));
 }
 
 void MainWindow::createStatusPanel() {

@@ -31,7 +31,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QProgressBar;
-class QToolButton;
+class QToolBar;
 class QWidget;
 
 namespace kirabel {
@@ -86,7 +86,7 @@ class MainWindow : public QMainWindow {
 
   // ------------------------------------------------------------ widgets
   QFrame* menuRule;
-  QWidget* toolBar;
+  QToolBar* toolBar;
   ParticleGrid* grid;
   QFrame* statusPanel;
   QProgressBar* progressBar;
@@ -102,8 +102,7 @@ class MainWindow : public QMainWindow {
       *actionAntiAliasing, *actionWrapSpace;
   QAction *actionHelp, *actionAbout;
   QAction *actionProperties, *actionAddSet, *actionDeleteSet;
-  QToolButton *openButton, *saveButton, *saveImageButton, *cutButton, *copyButton, *pasteButton,
-      *addSetButton, *changeSetButton, *deleteSetButton, *launchButton, *stopButton;
+  QAction* actionStop;  // the tool bar's stop button; in no menu
 
   // ------------------------------------------------------------ file dialogs
   // Their starting folders (InitialDir) are kept in the settings file: read
@@ -204,8 +203,7 @@ class MainWindow : public QMainWindow {
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
-  QToolButton* addToolButton(const char* name, int left, const QString& hint,
-                             void (MainWindow::*handler)());
+  void addToolButton(QAction* action, const char* buttonName, const QString& tip);
   void showFileName();
   void showHistory();
   bool maySaveChanges();

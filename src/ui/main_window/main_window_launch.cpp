@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QProgressBar>
-#include <QToolButton>
 
 #include "image/picture.h"
 #include "model/launch_settings.h"
@@ -30,9 +29,8 @@ void MainWindow::setBusy(bool busy) {
 
 void MainWindow::updateBusyControls() {
   const bool busy = launchSession_.busy();
-  launchButton->setEnabled(!busy);
   actionLaunch->setEnabled(!busy);
-  stopButton->setEnabled(busy);
+  actionStop->setEnabled(busy);
   // Replacing the space buffer must wait until the launch has ended.
   actionResolution->setEnabled(!busy && !launchSession_.launching());
 }

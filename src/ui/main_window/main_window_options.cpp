@@ -4,6 +4,7 @@
 // check mark, takes the new state from it and hands it to the document.
 #include <QAction>
 #include <QDialog>
+#include <QToolBar>
 #include <QWidget>
 
 #include "platform/errors.h"

@@ -65,9 +65,9 @@ class LaunchTest : public StartedAppFixture {
   void ExpectIdle() {
     EXPECT_FALSE(mainWindow().launchSession().busy());
     EXPECT_FALSE(mainWindow().launchSession().launching());
-    EXPECT_TRUE(mainWindow().launchButton->isEnabled());
+    EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
     EXPECT_TRUE(mainWindow().actionLaunch->isEnabled());
-    EXPECT_FALSE(mainWindow().stopButton->isEnabled());
+    EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
     EXPECT_TRUE(mainWindow().actionResolution->isEnabled());
     EXPECT_EQ(mainWindow().progressBar->value(), 0);
     EXPECT_EQ(viewer().windowTitle(), QStringLiteral("空間ビューワ"));
@@ -77,7 +77,7 @@ class LaunchTest : public StartedAppFixture {
 TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
   mainWindow().document().apply(ReplaceListCommand({}, std::nullopt, ""));
   const int shownBefore = ModalRunner::execCount();
-  mainWindow().launchButton->click();
+  testing::Child<QToolButton>(mainWindow(), "launchButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("パーティクルがありません"));
   EXPECT_EQ(ModalRunner::execCount(), shownBefore);
@@ -160,9 +160,9 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   AtFirstStep([&] {
     checked = true;
     EXPECT_TRUE(mainWindow().launchSession().busy());
-    EXPECT_FALSE(mainWindow().launchButton->isEnabled());
+    EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
     EXPECT_FALSE(mainWindow().actionLaunch->isEnabled());
-    EXPECT_TRUE(mainWindow().stopButton->isEnabled());
+    EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
     EXPECT_FALSE(mainWindow().actionResolution->isEnabled());
     EXPECT_EQ(viewer().windowTitle(), QStringLiteral("作画中です...1/3"));
     EXPECT_GT(mainWindow().progressBar->value(), 0);

@@ -31,11 +31,11 @@ class FileCommandsTest : public testing::MainWindowFixture {
   // Saves the list under `name` through Save as.
   void saveAs(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    window_.saveButton->click();
+    testing::Child<QToolButton>(window_, "saveButton")->click();
   }
   void open(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    window_.openButton->click();
+    testing::Child<QToolButton>(window_, "openButton")->click();
   }
   // Two sets, the second naming the first as child, with distinct values.
   void buildPair() {
@@ -45,14 +45,14 @@ class FileCommandsTest : public testing::MainWindowFixture {
       testing::Child<NumericField>(dialog, "birthTimeEdit")->setValue(-2.5L);
       testing::Child<QComboBox>(dialog, "speedDistributionCombo")->setCurrentIndex(1);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
     answerDialog([](ParticleSetDialog& dialog) {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("second"));
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(1);
       testing::Child<NumericField>(dialog, "countEdit")->setValue(12);
       testing::Child<QComboBox>(dialog, "lifetimeDistributionCombo")->setCurrentIndex(2);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
   }
 
   testing::ScratchFolder scratch_;
@@ -235,7 +235,7 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   const QString before = window_.saveDialog.startFolder;
 
   FileDialogService::setNextFileName(file("picture"));
-  window_.saveImageButton->click();
+  testing::Child<QToolButton>(window_, "saveImageButton")->click();
   EXPECT_EQ(lastRequest().filterIndex, 2);
   EXPECT_TRUE(lastRequest().confirmOverwrite);
   EXPECT_EQ(lastRequest().defaultExt, QStringLiteral("BMP"));

@@ -35,16 +35,16 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
   Step(
       [&] {
         selectRow(1);
-        window_.copyButton->click();
+        testing::Child<QToolButton>(window_, "copyButton")->click();
         selectRow(3);
-        window_.pasteButton->click();
+        testing::Child<QToolButton>(window_, "pasteButton")->click();
       },
       states);
   Step(
       [&] {
         selectRow(2);
         MessageBox::setNextAnswer(MsgAnswer::Yes);  // B is C's child: delete anyway
-        window_.deleteSetButton->click();
+        testing::Child<QToolButton>(window_, "deleteSetButton")->click();
       },
       states);
   Step(
@@ -53,7 +53,7 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
           testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(0);
         });
         selectRow(1);
-        window_.changeSetButton->click();
+        testing::Child<QToolButton>(window_, "changeSetButton")->click();
       },
       states);
   EXPECT_EQ(window_.actionUndo->text(), QStringLiteral("元に戻す(&U) 変更"));

@@ -114,6 +114,7 @@ class InterfaceTextsTest : public StartedAppFixture {
   // window, the export dialog and the file dialogs' titles and filters.
   TextWalk Walk() {
     Start();
+    mainWindow().show();  // laid out: no tool button waits in the overflow menu
     mainWindow().actionPreview->trigger();
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
     TextWalk walk;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
 
@@ -17,6 +18,7 @@
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
 #include "ui/widgets/particle_grid.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 #include "ui_support/started_app_fixture.h"
 
@@ -67,7 +69,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(main.document().options().wrapSpace);
   EXPECT_EQ(main.document().options().warningThreshold, 10000);
   EXPECT_FALSE(main.launchSession().busy());
-  EXPECT_FALSE(main.stopButton->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(main, "stopButton")->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
   EXPECT_EQ(main.grid->rowCount(), 2);

@@ -32,7 +32,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(3);
     });
     selectRow(1);
-    window_.changeSetButton->click();
+    testing::Child<QToolButton>(window_, "changeSetButton")->click();
     ASSERT_EQ(children(), (Ints{2, -1, -1}));
   }
   int beeps() const { return MessageBox::beepCount(); }
@@ -40,7 +40,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
 
 TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
   answerDialog(nullptr);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   ASSERT_EQ(window_.document().sets().size(), 1u);
   testing::ExpectFirstNewSet(window_.document().sets()[0]);
   expectInStep();
@@ -53,7 +53,7 @@ TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
         proposed = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
       },
       false);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   EXPECT_EQ(proposed, QStringLiteral("火花 3"));
   EXPECT_EQ(window_.document().sets().size(), 2u);
 }
@@ -68,13 +68,13 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
     ColorDialogService::setNextColor(QColor(255, 0, 0));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   answerDialog([](ParticleSetDialog& dialog) {
     testing::Child<NumericField>(dialog, "countEdit")->setValue(5);
     ColorDialogService::setNextColor(QColor(255, 255, 255));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   ASSERT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   ASSERT_EQ(window_.document().sets()[1].green, 0);
   ASSERT_EQ(window_.document().sets()[1].child, 0);
@@ -86,14 +86,14 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
         testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("X"));
       },
       false);
-  window_.changeSetButton->click();
+  testing::Child<QToolButton>(window_, "changeSetButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   expectInStep();
 
   // A new set starts from what the dialog showed for B, but with no child
   // and uniform distributions.
   answerDialog(nullptr);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   const ParticleSet& added = window_.document().sets()[3];
   EXPECT_EQ(added.name, "火花 4");
   EXPECT_EQ(added.red, 255);
@@ -132,7 +132,7 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
 TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   addABC();
   selectRow(2);
-  window_.deleteSetButton->click();  // B: no question
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();  // B: no question
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_EQ(names(), (Strings{"A", "C"}));
   EXPECT_EQ(children(), (Ints{1, -1}));
@@ -140,7 +140,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
 
   selectRow(2);
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
   EXPECT_EQ(MessageBox::shown()[0].text,
@@ -156,7 +156,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
 
   // The new-set row holds no set: nothing happens.
   selectRow(2);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   EXPECT_EQ(window_.document().sets().size(), 1u);
 }
 
@@ -167,9 +167,9 @@ TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDel
 
   // Paste with an empty clipboard, copy on the new-set row: beeps only.
   const int before = beeps();
-  window_.pasteButton->click();
-  window_.copyButton->click();
-  window_.cutButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
+  testing::Child<QToolButton>(window_, "copyButton")->click();
+  testing::Child<QToolButton>(window_, "cutButton")->click();
   EXPECT_EQ(beeps(), before + 3);
 
   addABC();
@@ -183,18 +183,18 @@ TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDel
 
   // Delete B: the clipboard's child moves with C.
   selectRow(3);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   selectRow(4);  // the new-set row: append
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"A'", "A", "C", "A''"}));
   EXPECT_EQ(children(), (Ints{2, 2, -1, 2}));
 
   // Delete C: its links go, the clipboard empties and paste beeps.
   selectRow(3);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   EXPECT_EQ(children(), (Ints{-1, -1, -1}));
   const int beforePaste = beeps();
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(beeps(), beforePaste + 1);
   EXPECT_EQ(window_.document().sets().size(), 3u);
   expectInStep();
@@ -204,10 +204,10 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
   addABC();
   selectRow(3);  // C, A's child
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.cutButton->click();
+  testing::Child<QToolButton>(window_, "cutButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C"}));
   selectRow(4);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C", "C'"}));
 
   // Cut B with nothing pointing at it: it leaves, links renumber.
@@ -218,7 +218,7 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
   EXPECT_EQ(window_.selectedRow(), 2);  // the set that followed is selected
   expectInStep();
   selectRow(1);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"B", "A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{-1, 2, -1, -1}));
   expectInStep();
@@ -228,11 +228,11 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   const QString longName(39, QLatin1Char('n'));
   addSet(longName);
   selectRow(1);
-  window_.copyButton->click();
+  testing::Child<QToolButton>(window_, "copyButton")->click();
   selectRow(2);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(window_.document().sets().back().name, longName.toStdString() + "'");
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("名前を整理してください。"));
@@ -243,11 +243,11 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
 TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   addABC();
   selectRow(1);
-  window_.copyButton->click();               // A with child 2
-  MessageBox::setNextAnswer(MsgAnswer::No);  // do not save the changes
+  testing::Child<QToolButton>(window_, "copyButton")->click();  // A with child 2
+  MessageBox::setNextAnswer(MsgAnswer::No);                     // do not save the changes
   window_.actionNew->trigger();
   ASSERT_TRUE(window_.document().sets().empty());
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   ASSERT_EQ(window_.document().sets().size(), 1u);
   EXPECT_EQ(window_.document().sets()[0].child, -1);  // C is not in this list
 
@@ -256,7 +256,7 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
     shownChoice = testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex();
   });
   selectRow(1);
-  window_.changeSetButton->click();
+  testing::Child<QToolButton>(window_, "changeSetButton")->click();
   EXPECT_EQ(shownChoice, 0);
   EXPECT_EQ(window_.document().sets()[0].child, -1);
 }

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 #include <optional>

@@ -14,6 +14,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 
 namespace kirabel {
@@ -173,7 +174,7 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
   EXPECT_FALSE(window_.launchSession().busy());
-  EXPECT_FALSE(window_.stopButton->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(window_, "stopButton")->isEnabled());
 
   int opened = 0;
   QObject::connect(grid_, &ParticleGrid::rowActivated, [&] { ++opened; });
