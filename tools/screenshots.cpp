@@ -13,13 +13,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 
 #include "texts/interface_language.h"
-#include "ui/dialogs/about_dialog.h"
-#include "ui/dialogs/launch_settings_dialog.h"
-#include "ui/dialogs/particle_set_dialog.h"
-#include "ui/dialogs/resolution_dialog.h"
-#include "ui/dialogs/threshold_dialog.h"
 #include "ui/main_window/kirabel_application.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
@@ -37,9 +33,11 @@ void Save(QWidget& window, const QDir& folder, const char* name) {
   window.grab().save(folder.filePath(QLatin1String(name)));
 }
 
-void SaveDialog(QDialog& dialog, const QDir& folder, const char* name) {
-  Save(dialog, folder, name);
-  dialog.hide();
+// Takes the picture of the dialog that `open` shows, then cancels it.
+void SaveDialog(const std::function<void()>& open, const QDir& folder, const char* name) {
+  kirabel::ModalRunner::setNextHandler(
+      [&folder, name](QDialog& dialog) { Save(dialog, folder, name); });
+  open();
 }
 
 }  // namespace
@@ -88,14 +86,20 @@ int main(int argc, char** argv) {
   Save(app.viewer(), folder, "viewer-preview.png");
   window.actionPreview->trigger();
 
-  window.setDialog->setParticleSet(
-      window.document().sets().empty() ? kirabel::ParticleSet() : window.document().sets().front());
-  SaveDialog(*window.setDialog, folder, "properties.png");
-  window.launchDialog->setLaunchSettings(window.document().launchSettings());
-  SaveDialog(*window.launchDialog, folder, "launch-settings.png");
-  SaveDialog(*window.resolutionDialog, folder, "resolution.png");
-  SaveDialog(*window.thresholdDialog, folder, "threshold.png");
-  SaveDialog(*window.aboutDialog, folder, "about.png");
+  // The first set's properties (a new set's for an empty list); the launch
+  // settings are asked only for a list with sets.
+  SaveDialog(
+      [&window] {
+        if (window.document().sets().empty())
+          window.addSet();
+        else
+          window.editSet(0);
+      },
+      folder, "properties.png");
+  SaveDialog([&window] { window.launch(); }, folder, "launch-settings.png");
+  SaveDialog([&window] { window.editResolution(); }, folder, "resolution.png");
+  SaveDialog([&window] { window.editWarningThreshold(); }, folder, "threshold.png");
+  SaveDialog([&window] { window.showAbout(); }, folder, "about.png");
   app.viewer().setCloseAllowed(true);
   return 0;
 }

@@ -1,10 +1,11 @@
 #pragma once
-// A main window with its viewer and properties dialog, as start-up wires them,
+// A main window with its viewer, as start-up wires it,
 // with every seam in test mode: message boxes answer from a queue, file
 // dialogs and the colour chooser from setNext..., and the properties dialog is
 // played through ModalRunner on its real widgets.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,8 +37,6 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearRequests();
     ColorDialogService::clearAnswers();
     window_.viewer = &viewer_;
-    window_.setDialog = &dialog_;
-    dialog_.setChildChoices(window_.childChoices());
     window_.show();
   }
   ~MainWindowFixture() override {
@@ -81,10 +80,12 @@ class MainWindowFixture : public ::testing::Test {
     for (const ParticleSet& set : window_.document().sets()) result.push_back(set.child);
     return result;
   }
+  // The child choices the properties dialog offers.
   QStringList childChoices() const {
     QStringList items;
-    for (int i = 0; i < testing::Child<QComboBox>(dialog_, "childSetCombo")->count(); ++i)
-      items << testing::Child<QComboBox>(dialog_, "childSetCombo")->itemText(i);
+    const QAbstractItemModel* choices = window_.childChoices();
+    for (int row = 0; row < choices->rowCount(); ++row)
+      items << choices->index(row, 0).data().toString();
     return items;
   }
   // The grid, the child choice list and the list agree.
@@ -97,7 +98,6 @@ class MainWindowFixture : public ::testing::Test {
 
   MainWindow window_;
   SpaceViewer viewer_;
-  ParticleSetDialog dialog_;
 };
 
 }  // namespace kirabel::testing

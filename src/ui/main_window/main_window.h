@@ -2,15 +2,17 @@
 // The main window: the particle list grid, the menus, the tool bar and the
 // progress bar, over the document that holds the list, the launch settings,
 // the current file name, the clipboard and the options. The other windows are
-// created after it at start-up and attached to it (viewer .. thresholdDialog).
+// made when first needed; the viewer is attached at start-up.
 //
 // The implementation is split by concern: main_window.cpp (construction,
 // menus, tool bar, popup, layout, caption), main_window_files.cpp (file
 // commands and file drop), main_window_editing.cpp (adding, changing,
 // deleting, clipboard), main_window_options.cpp (options and small dialogs),
 // main_window_launch.cpp (busy state and the launch), main_window_space.cpp
-// (the space resolution), main_window_lifecycle.cpp (closing and ending).
+// (the space resolution), main_window_lifecycle.cpp (closing and ending),
+// main_window_dialogs.cpp (the dialogs and their places).
 #include <QMainWindow>
+#include <QPoint>
 #include <QStringList>
 #include <cstdint>
 #include <exception>
@@ -78,11 +80,16 @@ class MainWindow : public QMainWindow {
   // ------------------------------------------------------------ other windows
   // Created after this window at start-up (not owned here); null until then.
   SpaceViewer* viewer = nullptr;
-  ParticleSetDialog* setDialog = nullptr;
-  ResolutionDialog* resolutionDialog = nullptr;
-  LaunchSettingsDialog* launchDialog = nullptr;
-  AboutDialog* aboutDialog = nullptr;
-  ThresholdDialog* thresholdDialog = nullptr;
+
+  // The remembered places of the properties and launch settings dialogs, in
+  // device pixels: a dialog opens at its place when first made; one never
+  // made keeps the place it was given.
+  struct DialogPlaces {
+    QPoint setDialog;
+    QPoint launchDialog;
+  };
+  void setDialogPlaces(const DialogPlaces& places) { dialogPlaces_ = places; }
+  DialogPlaces dialogPlaces() const;
 
   // ------------------------------------------------------------ widgets
   QFrame* menuRule;
@@ -189,6 +196,12 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The dialogs, made when first needed (main_window_dialogs.cpp).
+  ParticleSetDialog& setDialog();
+  LaunchSettingsDialog& launchDialog();
+  ResolutionDialog& resolutionDialog();
+  ThresholdDialog& thresholdDialog();
+  AboutDialog& aboutDialog();
   void createMenus();
   void createFileMenu();
   void createEditMenu();
@@ -241,6 +254,13 @@ class MainWindow : public QMainWindow {
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
+  DialogPlaces dialogPlaces_;
+  // Last, so that they go before the file choosers the launch dialog points to.
+  std::unique_ptr<ParticleSetDialog> setDialog_;
+  std::unique_ptr<LaunchSettingsDialog> launchDialog_;
+  std::unique_ptr<ResolutionDialog> resolutionDialog_;
+  std::unique_ptr<ThresholdDialog> thresholdDialog_;
+  std::unique_ptr<AboutDialog> aboutDialog_;
 };
 
 }  // namespace kirabel

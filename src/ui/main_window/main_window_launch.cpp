@@ -69,10 +69,9 @@ void MainWindow::launch() {
 // keeps what it shows (Cancel only keeps the launch from starting), as one
 // step of the history when anything changed.
 bool MainWindow::confirmLaunchSettings() {
-  if (!launchDialog) return false;
-  launchDialog->setLaunchSettings(document_.launchSettings());
-  const int result = ModalRunner::exec(*launchDialog);
-  document_.changeLaunchSettings(launchDialog->launchSettings(), tr("打ち上げ設定", "undo step"));
+  launchDialog().setLaunchSettings(document_.launchSettings());
+  const int result = ModalRunner::exec(launchDialog());
+  document_.changeLaunchSettings(launchDialog().launchSettings(), tr("打ち上げ設定", "undo step"));
   return result == QDialog::Accepted;
 }
 

@@ -73,11 +73,11 @@ void MainWindow::applyWrapSpace() {
 }
 
 void MainWindow::editResolution() {
-  if (!resolutionDialog || launchSession_.launching()) return;
+  if (launchSession_.launching()) return;
   const Options& options = document_.options();
-  resolutionDialog->setResolution(options.resolutionWidth, options.resolutionHeight);
-  if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;
-  const auto [width, height] = resolutionDialog->resolution();
+  resolutionDialog().setResolution(options.resolutionWidth, options.resolutionHeight);
+  if (ModalRunner::exec(resolutionDialog()) != QDialog::Accepted) return;
+  const auto [width, height] = resolutionDialog().resolution();
   // Applied also when nothing changed: the picture is rebuilt and cleared.
   try {
     applyResolution(width, height);
@@ -87,10 +87,9 @@ void MainWindow::editResolution() {
 }
 
 void MainWindow::editWarningThreshold() {
-  if (!thresholdDialog) return;
-  thresholdDialog->setThreshold(document_.options().warningThreshold);
-  if (ModalRunner::exec(*thresholdDialog) != QDialog::Accepted) return;
-  const int32_t threshold = thresholdDialog->threshold();
+  thresholdDialog().setThreshold(document_.options().warningThreshold);
+  if (ModalRunner::exec(thresholdDialog()) != QDialog::Accepted) return;
+  const int32_t threshold = thresholdDialog().threshold();
   changeOptions([threshold](Options& o) { o.warningThreshold = threshold; });
 }
 
@@ -99,7 +98,7 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::showAbout() {
-  if (aboutDialog) ModalRunner::exec(*aboutDialog);
+  ModalRunner::exec(aboutDialog());
 }
 
 }  // namespace kirabel

@@ -45,8 +45,7 @@ class LaunchTest : public StartedAppFixture {
   }
   // Queues the answer of the launch settings dialog.
   void AnswerLaunchDialog(bool ok) {
-    ModalRunner::setNextHandler([this, ok](QDialog&) {
-      LaunchSettingsDialog& dialog = *mainWindow().launchDialog;
+    ModalRunner::setNextHandler([ok](QDialog& dialog) {
       (ok ? testing::Child<QPushButton>(dialog, "okButton")
           : testing::Child<QPushButton>(dialog, "cancelButton"))
           ->click();

@@ -17,7 +17,12 @@
 #include <map>
 #include <set>
 
+#include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/export_dialog.h"
+#include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
 #include "ui/services/file_dialog_service.h"
 #include "ui_support/started_app_fixture.h"
 
@@ -117,6 +122,13 @@ class InterfaceTextsTest : public StartedAppFixture {
     mainWindow().show();  // laid out: no tool button waits in the overflow menu
     mainWindow().actionPreview->trigger();
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
+    // The main window makes its dialogs when first needed: the same ones here.
+    ParticleSetDialog setDialog;
+    setDialog.setChildChoices(mainWindow().childChoices());
+    LaunchSettingsDialog launchDialog;
+    ResolutionDialog resolutionDialog;
+    ThresholdDialog thresholdDialog;
+    AboutDialog aboutDialog;
     TextWalk walk;
     for (QWidget* top : QApplication::topLevelWidgets()) walk.addTree(top);
     for (const FileChooser* chooser : {&mainWindow().openDialog, &mainWindow().saveDialog}) {

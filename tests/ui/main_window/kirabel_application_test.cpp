@@ -54,8 +54,8 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_TRUE(main.document().options().preview);
   EXPECT_TRUE(main.actionPreview->isChecked());
   EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
-  EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
-  EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
+  EXPECT_EQ(main.dialogPlaces().setDialog, QPoint(30, 30));
+  EXPECT_EQ(main.dialogPlaces().launchDialog, QPoint(50, 50));
   ASSERT_TRUE(main.launchSession().space());
   EXPECT_EQ(main.launchSession().space()->Width(), 512);
   EXPECT_EQ(main.launchSession().space()->Height(), 512);
@@ -133,7 +133,8 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
 }
 
 // Places left on a monitor that is gone: every window comes back onto the
-// screen, top-left corner first.
+// screen, top-left corner first; a dialog when it is first opened (one never
+// opened keeps its stored place).
 TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   Settings stored;
@@ -143,12 +144,25 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   stored.launchDialogLeft = 2000000000;
   stored.launchDialogTop = 2000000000;
   SaveSettingsFile(settingsPath(), stored);
-  Start();
-  for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer()),
-                          static_cast<QWidget*>(mainWindow().setDialog),
-                          static_cast<QWidget*>(mainWindow().launchDialog)})
+  Start({QStringLiteral("kirabel"), QString::fromStdString(WritePcl("list.pcl", 1))});
+  for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer())})
     EXPECT_TRUE(area.contains(window->pos())) << window->objectName().toStdString();
   EXPECT_EQ(mainWindow().y(), stored.mainWindowTop);  // moved across only
+  Settings unopened = app_->currentSettings();
+  EXPECT_EQ(QPoint(unopened.setDialogLeft, unopened.setDialogTop), QPoint(-5000, 30));
+  EXPECT_EQ(QPoint(unopened.launchDialogLeft, unopened.launchDialogTop),
+            QPoint(2000000000, 2000000000));
+
+  std::vector<QPoint> opened;
+  for (int i = 0; i < 2; ++i)
+    ModalRunner::setNextHandler([&](QDialog& dialog) { opened.push_back(dialog.pos()); });
+  mainWindow().editSet(0);
+  mainWindow().launch();
+  ASSERT_EQ(opened.size(), 2u);
+  for (QPoint place : opened) EXPECT_TRUE(area.contains(place)) << place.x() << "," << place.y();
+  const Settings current = app_->currentSettings();
+  EXPECT_EQ(QPoint(current.setDialogLeft, current.setDialogTop), opened[0]);
+  EXPECT_EQ(QPoint(current.launchDialogLeft, current.launchDialogTop), opened[1]);
 }
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
