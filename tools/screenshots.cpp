@@ -63,9 +63,9 @@ int main(int argc, char** argv) {
   app.readSettings({QStringLiteral("kirabel"), list}, 24);
   kirabel::MainWindow& window = app.mainWindow();
   Save(window, folder, "main-window.png");
-  window.actionShowToolBar->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
   Save(window, folder, "main-window-without-tool-bar.png");
-  window.actionShowToolBar->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
 
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   {  // the launch draws in the background
@@ -77,14 +77,14 @@ int main(int argc, char** argv) {
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
   // The preview at the launch's third frame, once drawn.
-  window.actionPreview->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
   window.preview()->bar().setFrame(3);
   for (int i = 0; i < 300; ++i) {
     QApplication::processEvents();
     QThread::msleep(10);
   }
   Save(app.viewer(), folder, "viewer-preview.png");
-  window.actionPreview->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
 
   // The first set's properties (a new set's for an empty list); the launch
   // settings are asked only for a list with sets.

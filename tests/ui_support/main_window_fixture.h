@@ -36,7 +36,6 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
     ColorDialogService::clearAnswers();
-    window_.viewer = &viewer_;
     window_.show();
   }
   ~MainWindowFixture() override {
@@ -68,7 +67,7 @@ class MainWindowFixture : public ::testing::Test {
     testing::Child<QToolButton>(window_, "addSetButton")->click();
   }
 
-  void selectRow(int row) { window_.grid->setSelectedRow(row); }
+  void selectRow(int row) { testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(row); }
 
   std::vector<std::string> names() const {
     std::vector<std::string> result;
@@ -90,14 +89,15 @@ class MainWindowFixture : public ::testing::Test {
   }
   // The grid, the child choice list and the list agree.
   void expectInStep() const {
-    EXPECT_EQ(window_.grid->rowCount(), static_cast<int>(window_.document().sets().size()) + 2);
+    EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(),
+              static_cast<int>(window_.document().sets().size()) + 2);
     QStringList expected{QStringLiteral("(なし)")};
     for (const std::string& name : names()) expected << QString::fromStdString(name);
     EXPECT_EQ(childChoices(), expected);
   }
 
-  MainWindow window_;
-  SpaceViewer viewer_;
+  SpaceViewer viewer_;  // before the window that draws into it
+  MainWindow window_{&viewer_};
 };
 
 }  // namespace kirabel::testing

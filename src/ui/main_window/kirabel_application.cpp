@@ -1,6 +1,5 @@
 #include "ui/main_window/kirabel_application.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +8,6 @@
 #include "platform/errors.h"
 #include "texts/error_texts.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/recent_files_menu.h"
 #include "ui/services/device_pixels.h"
 #include "ui/services/message_box.h"
 #include "ui/services/window_placement.h"
@@ -36,23 +34,14 @@ std::string CommandLineFile(const QStringList& arguments) {
 KirabelApplication::KirabelApplication(std::string settingsPath)
     : settingsPath_(std::move(settingsPath)) {}
 
-KirabelApplication::~KirabelApplication() {
-  // The viewer goes before the main window that points to it.
-  if (mainWindow_) mainWindow_->viewer = nullptr;
-  viewer_.reset();
-  mainWindow_.reset();
-}
+KirabelApplication::~KirabelApplication() = default;
 
 void KirabelApplication::createWindows() {
-  mainWindow_ = std::make_unique<MainWindow>();
   viewer_ = std::make_unique<SpaceViewer>();
+  mainWindow_ = std::make_unique<MainWindow>(viewer_.get());
   MainWindow& main = *mainWindow_;
-  main.viewer = viewer_.get();
   main.setSettingsWriter([this] { writeSettings(); });
-  QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
-  // The launch, the preview and the help keep their keys while the viewer is
-  // the active window (one action each, so no key is ambiguous).
-  viewer_->addActions({main.actionLaunch, main.actionPreview, main.actionHelp});
+  QObject::connect(&main, &MainWindow::recentFilesChanged, [this] { writeRecentFiles(); });
   main.startPreview();
 }
 
@@ -117,9 +106,8 @@ void KirabelApplication::applySettings(const Settings& settings) {
   applyWindowPositions(settings);
   mainWindow_->document().setOptions(settings.options);
   mainWindow_->setInterfaceOptions(settings.interfaceOptions);
-  mainWindow_->openDialog.startFolder = QString::fromStdString(settings.startFolder);
-  mainWindow_->saveDialog.startFolder = mainWindow_->openDialog.startFolder;
-  mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
+  mainWindow_->setStartFolder(QString::fromStdString(settings.startFolder));
+  mainWindow_->setRecentFiles(settings.recentFiles);
   applyResolution(settings);
 }
 
@@ -158,10 +146,10 @@ Settings KirabelApplication::currentSettings() const {
   SetPlace(s, kSetDialogPlaceKeys, dialogs.setDialog);
   SetPlace(s, kLaunchDialogPlaceKeys, dialogs.launchDialog);
   SetMainWindowSize(s, DeviceSize(main));
-  s.startFolder = main.openDialog.startFolder.toStdString();
+  s.startFolder = main.startFolder().toStdString();
   s.options = main.document().options();
   s.interfaceOptions = main.interfaceOptions();
-  s.recentFiles = main.recentFilesMenu->files();
+  s.recentFiles = main.recentFiles();
   return s;
 }
 
@@ -174,7 +162,7 @@ void KirabelApplication::writeSettings() const {
 // when the window closes; here it only costs the menu's memory.
 void KirabelApplication::writeRecentFiles() const {
   try {
-    SaveRecentFiles(settingsPath_, mainWindow_->recentFilesMenu->files());
+    SaveRecentFiles(settingsPath_, mainWindow_->recentFiles());
   } catch (const std::exception&) {
   }
 }

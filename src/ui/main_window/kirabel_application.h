@@ -34,7 +34,7 @@ class KirabelApplication {
   explicit KirabelApplication(std::string settingsPath);
   ~KirabelApplication();
 
-  // Creates the windows in order and links them to the main window.
+  // Creates the viewer, then the main window that draws into it.
   void createWindows();
   // Reads the settings file and applies it (positions, options, resolution),
   // asks about the colour depth and loads the command-line file. Without any
@@ -63,9 +63,9 @@ class KirabelApplication {
 
   std::string settingsPath_;
   bool endRequested_ = false;
-  // Destroyed in reverse order: the viewer first, the main window last.
-  std::unique_ptr<MainWindow> mainWindow_;
+  // Destroyed in reverse order: the main window before the viewer it draws into.
   std::unique_ptr<SpaceViewer> viewer_;
+  std::unique_ptr<MainWindow> mainWindow_;
 };
 
 }  // namespace kirabel

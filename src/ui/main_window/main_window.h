@@ -59,7 +59,7 @@ extern const char kApplicationTitle[];  // "Kirabel"
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(SpaceViewer* viewer = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   Document& document() { return document_; }
@@ -74,12 +74,11 @@ class MainWindow : public QMainWindow {
   LaunchSession& launchSession() { return launchSession_; }
   const LaunchSession& launchSession() const { return launchSession_; }
 
-  // ------------------------------------------------------------ state
-  bool closing = false;  // the close query has run: the viewer may close
-
-  // ------------------------------------------------------------ other windows
-  // Created after this window at start-up (not owned here); null until then.
-  SpaceViewer* viewer = nullptr;
+  // The viewer this window draws into and whose caption it sets (not owned);
+  // null for a window without one. It takes the launch, preview and help keys.
+  SpaceViewer* viewer() const { return viewer_; }
+  // Whether the close query has run: the viewer may close.
+  bool isClosing() const { return closing_; }
 
   // The remembered places of the properties and launch settings dialogs, in
   // device pixels: a dialog opens at its place when first made; one never
@@ -91,31 +90,14 @@ class MainWindow : public QMainWindow {
   void setDialogPlaces(const DialogPlaces& places) { dialogPlaces_ = places; }
   DialogPlaces dialogPlaces() const;
 
-  // ------------------------------------------------------------ widgets
-  QFrame* menuRule;
-  QToolBar* toolBar;
-  ParticleGrid* grid;
-  QFrame* statusPanel;
-  QProgressBar* progressBar;
-  QMenu* gridMenu;
-  QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
-  RecentFilesMenu* recentFilesMenu;  // files last opened or saved
-  LanguageMenu* languageMenu;        // the interface language, from the next start
-  QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
-      *actionExportAnimation, *actionExit;
-  QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
-  QAction *actionLaunch, *actionPreview;
-  QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
-      *actionAntiAliasing, *actionWrapSpace;
-  QAction *actionHelp, *actionAbout;
-  QAction *actionProperties, *actionAddSet, *actionDeleteSet;
-  QAction* actionStop;  // the tool bar's stop button; in no menu
-
-  // ------------------------------------------------------------ file dialogs
-  // Their starting folders (InitialDir) are kept in the settings file: read
-  // into both, written from the open dialog.
-  FileChooser openDialog = MakeOpenDialog();
-  FileChooser saveDialog = MakeSaveDialog();
+  // The file choosers' starting folder (InitialDir), kept in the settings
+  // file: set into both, read from the open chooser.
+  QString startFolder() const { return openDialog_.startFolder; }
+  void setStartFolder(const QString& folder);
+  // The files last opened or saved, newest first; recentFilesChanged() says
+  // when they changed (not when set here).
+  const std::vector<std::string>& recentFiles() const;
+  void setRecentFiles(std::vector<std::string> files);
 
   // ------------------------------------------------------------ operations
   // The selected grid row; set index = selectedRow() - 1.
@@ -139,8 +121,13 @@ class MainWindow : public QMainWindow {
   void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
   // Ends the program without the close query (after stopping a launch).
   void endProgram();
-  // Puts the preview's time bar into the viewer (attached before).
+  // Puts the preview's time bar into the viewer.
   void startPreview();
+  // Turns the preview on as its menu item does, when it is off.
+  void turnPreviewOn();
+  // The progress bar: one step further within a frame, or back to empty.
+  void stepProgress();
+  void clearProgress();
   PreviewController* preview() const { return preview_; }
   // Changes set `index` through the properties dialog.
   void editSet(int index);
@@ -188,6 +175,8 @@ class MainWindow : public QMainWindow {
  signals:
   // A launch started by launch() has ended (drawn, stopped or failed).
   void launchFinished();
+  // A file was opened or saved, or a missing one taken out of the menu.
+  void recentFilesChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -241,6 +230,30 @@ class MainWindow : public QMainWindow {
   void setResolutionOption(int32_t width, int32_t height);
   bool writeSettingsBeforeClose();
   void finishPendingClose();
+
+  // ------------------------------------------------------------ widgets
+  SpaceViewer* viewer_ = nullptr;
+  bool closing_ = false;
+  QFrame* menuRule_;
+  QToolBar* toolBar_;
+  ParticleGrid* grid_;
+  QFrame* statusPanel_;
+  QProgressBar* progressBar_;
+  QMenu* gridMenu_;
+  QMenu *fileMenu_, *editMenu_, *launchMenu_, *optionsMenu_, *helpMenu_;
+  RecentFilesMenu* recentFilesMenu_;  // files last opened or saved
+  LanguageMenu* languageMenu_;        // the interface language, from the next start
+  QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
+      *actionExportAnimation_, *actionExit_;
+  QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
+  QAction *actionLaunch_, *actionPreview_;
+  QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
+      *actionAntiAliasing_, *actionWrapSpace_;
+  QAction *actionHelp_, *actionAbout_;
+  QAction *actionProperties_, *actionAddSet_, *actionDeleteSet_;
+  QAction* actionStop_;  // the tool bar's stop button; in no menu
+  FileChooser openDialog_ = MakeOpenDialog();
+  FileChooser saveDialog_ = MakeSaveDialog();
 
   Document document_;
   InterfaceOptions interfaceOptions_;

@@ -32,8 +32,8 @@ ParticleSetDialog& MainWindow::setDialog() {
 
 LaunchSettingsDialog& MainWindow::launchDialog() {
   if (!launchDialog_) {
-    Made(launchDialog_).mainOpenDialog = &openDialog;
-    launchDialog_->mainSaveDialog = &saveDialog;
+    Made(launchDialog_).mainOpenDialog = &openDialog_;
+    launchDialog_->mainSaveDialog = &saveDialog_;
     PlaceWindowAtDevicePosition(*launchDialog_, dialogPlaces_.launchDialog);
   }
   return *launchDialog_;

@@ -24,6 +24,7 @@
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
 #include "ui/services/file_dialog_service.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/started_app_fixture.h"
 
 namespace kirabel::testing {
@@ -120,7 +121,7 @@ class InterfaceTextsTest : public StartedAppFixture {
   TextWalk Walk() {
     Start();
     mainWindow().show();  // laid out: no tool button waits in the overflow menu
-    mainWindow().actionPreview->trigger();
+    testing::Child<QAction>(mainWindow(), "actionPreview")->trigger();
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
     // The main window makes its dialogs when first needed: the same ones here.
     ParticleSetDialog setDialog;
@@ -131,9 +132,9 @@ class InterfaceTextsTest : public StartedAppFixture {
     AboutDialog aboutDialog;
     TextWalk walk;
     for (QWidget* top : QApplication::topLevelWidgets()) walk.addTree(top);
-    for (const FileChooser* chooser : {&mainWindow().openDialog, &mainWindow().saveDialog}) {
-      walk.add("file dialog", chooser->title);
-      walk.add("file filter", chooser->filter());
+    for (const FileChooser& chooser : {MakeOpenDialog(), MakeSaveDialog()}) {
+      walk.add("file dialog", chooser.title);
+      walk.add("file filter", chooser.filter());
     }
     walk.lines.sort();
     return walk;

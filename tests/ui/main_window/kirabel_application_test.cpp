@@ -52,7 +52,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(viewer().pos(),
             QPoint(std::min(besideMain, area.right() + 1 - viewer().frameGeometry().width()), 10));
   EXPECT_TRUE(main.document().options().preview);
-  EXPECT_TRUE(main.actionPreview->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionPreview")->isChecked());
   EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
   EXPECT_EQ(main.dialogPlaces().setDialog, QPoint(30, 30));
   EXPECT_EQ(main.dialogPlaces().launchDialog, QPoint(50, 50));
@@ -61,10 +61,10 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(main.launchSession().space()->Height(), 512);
   EXPECT_EQ(viewer().picture().Width(), 512);
   EXPECT_EQ(viewer().picture().Height(), 512);
-  EXPECT_TRUE(main.actionShowToolBar->isChecked());
-  EXPECT_FALSE(main.toolBar->isHidden());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
+  EXPECT_FALSE(testing::Child<QToolBar>(main, "toolBar")->isHidden());
   EXPECT_TRUE(main.document().options().fitColumns);
-  EXPECT_TRUE(main.actionFitColumns->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionFitColumns")->isChecked());
   EXPECT_FALSE(main.document().options().antiAliasing);
   EXPECT_FALSE(main.document().options().wrapSpace);
   EXPECT_EQ(main.document().options().warningThreshold, 10000);
@@ -72,7 +72,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(testing::Child<QToolButton>(main, "stopButton")->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
-  EXPECT_EQ(main.grid->rowCount(), 2);
+  EXPECT_EQ(testing::Child<ParticleGrid>(main, "grid")->rowCount(), 2);
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_FALSE(app_->endRequested());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
@@ -110,16 +110,15 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(main.geometry().size(), QSize(600, 320));
   EXPECT_EQ(main.pos(), QPoint(40, 60));
   EXPECT_EQ(viewer().pos(), QPoint(700, 20));
-  EXPECT_TRUE(main.toolBar->isHidden());
-  EXPECT_FALSE(main.actionShowToolBar->isChecked());
+  EXPECT_TRUE(testing::Child<QToolBar>(main, "toolBar")->isHidden());
+  EXPECT_FALSE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
   EXPECT_FALSE(main.document().options().fitColumns);
   EXPECT_TRUE(main.document().options().antiAliasing);
-  EXPECT_TRUE(main.actionAntiAliasing->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionAntiAliasing")->isChecked());
   EXPECT_TRUE(main.document().options().wrapSpace);
-  EXPECT_TRUE(main.actionWrapSpace->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionWrapSpace")->isChecked());
   EXPECT_EQ(main.document().options().warningThreshold, 5000);
-  EXPECT_EQ(main.openDialog.startFolder, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.saveDialog.startFolder, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(main.startFolder(), QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.launchSession().space()->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
@@ -201,7 +200,7 @@ TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
   QDir::setCurrent(before);
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -list.pcl-"));
   EXPECT_EQ(mainWindow().document().sets().size(), 3u);
-  EXPECT_EQ(mainWindow().grid->rowCount(), 5);
+  EXPECT_EQ(testing::Child<ParticleGrid>(mainWindow(), "grid")->rowCount(), 5);
   EXPECT_EQ(mainWindow().document().fileName(), scratch_.File("list.pcl"));
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel")}), "");
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel"), QStringLiteral("/a/b.pcl")}), "/a/b.pcl");
@@ -223,14 +222,14 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   EXPECT_FALSE(viewer().close());  // the viewer does not close on its own
   EXPECT_TRUE(viewer().isVisible());
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 1234; });
-  mainWindow().actionAntiAliasing->trigger();
+  testing::Child<QAction>(mainWindow(), "actionAntiAliasing")->trigger();
   // A new language is kept for the next start, which the user is told.
   mainWindow().findChild<QAction*>(QStringLiteral("actionLanguageEnglish"))->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("言語の変更は次回の起動から有効になります。"));
   EXPECT_TRUE(mainWindow().close());
-  EXPECT_TRUE(mainWindow().closing);
+  EXPECT_TRUE(mainWindow().isClosing());
   EXPECT_FALSE(viewer().isVisible());
   const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
@@ -244,8 +243,8 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
 TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   Start();
   mainWindow().show();
-  mainWindow().actionExit->trigger();
-  EXPECT_FALSE(mainWindow().closing);
+  testing::Child<QAction>(mainWindow(), "actionExit")->trigger();
+  EXPECT_FALSE(mainWindow().isClosing());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
@@ -254,11 +253,11 @@ TEST_F(KirabelApplicationTest, RecentFilesSurviveExitAndAMovedFileIsTakenOut) {
   Start();
   mainWindow().openFile(a);
   mainWindow().openFile(b);
-  mainWindow().actionExit->trigger();  // Exit writes no other settings
+  testing::Child<QAction>(mainWindow(), "actionExit")->trigger();  // Exit writes no other settings
   app_.reset();
 
   Start();
-  RecentFilesMenu& menu = *mainWindow().recentFilesMenu;
+  RecentFilesMenu& menu = *testing::Child<RecentFilesMenu>(mainWindow(), "recentFilesMenu");
   EXPECT_EQ(menu.files(), (std::vector<std::string>{b, a}));
   std::filesystem::rename(a, scratch_.File("moved.pcl"));
   menu.actions().at(1)->trigger();
@@ -278,7 +277,7 @@ TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
   mainWindow().show();
   EXPECT_FALSE(mainWindow().close());
   EXPECT_TRUE(mainWindow().isVisible());
-  EXPECT_FALSE(mainWindow().closing);
+  EXPECT_FALSE(mainWindow().isClosing());
   EXPECT_TRUE(viewer().isVisible());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("Kirabel"));

@@ -108,8 +108,8 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
   addSet(QStringLiteral("A"));
   selectRow(2);  // the new-set row
   answerDialog(nullptr);
-  window_.grid->setFocus();
-  QTest::keyClick(window_.grid, Qt::Key_Return);
+  testing::Child<ParticleGrid>(window_, "grid")->setFocus();
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_Return);
   EXPECT_EQ(names(), (Strings{"A", "火花 2"}));
 
   selectRow(1);
@@ -118,14 +118,14 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
     shown = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
     testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("A2"));
   });
-  emit window_.grid->rowActivated();  // a double click
+  emit testing::Child<ParticleGrid>(window_, "grid")->rowActivated();  // a double click
   EXPECT_EQ(shown, QStringLiteral("A"));
   EXPECT_EQ(names(), (Strings{"A2", "火花 2"}));
   expectInStep();
 
   // The popup's "プロパティ" adds even on a set row.
   answerDialog(nullptr);
-  window_.actionProperties->trigger();
+  testing::Child<QAction>(window_, "actionProperties")->trigger();
   EXPECT_EQ(window_.document().sets().size(), 3u);
 }
 
@@ -149,7 +149,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   EXPECT_EQ(names(), (Strings{"A", "C"}));
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  window_.actionDeleteSet->trigger();
+  testing::Child<QAction>(window_, "actionDeleteSet")->trigger();
   EXPECT_EQ(names(), (Strings{"A"}));
   EXPECT_EQ(children(), (Ints{-1}));
   expectInStep();
@@ -161,9 +161,12 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
 }
 
 TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDeletes) {
-  EXPECT_EQ(window_.actionCut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-  EXPECT_EQ(window_.actionCopy->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-  EXPECT_EQ(window_.actionPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionCut")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+X")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionCopy")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+C")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionPaste")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+V")));
 
   // Paste with an empty clipboard, copy on the new-set row: beeps only.
   const int before = beeps();
@@ -174,9 +177,9 @@ TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDel
 
   addABC();
   selectRow(1);
-  window_.actionCopy->trigger();  // A, child C
+  testing::Child<QAction>(window_, "actionCopy")->trigger();  // A, child C
   selectRow(1);
-  window_.actionPaste->trigger();  // at the top
+  testing::Child<QAction>(window_, "actionPaste")->trigger();  // at the top
   EXPECT_EQ(names(), (Strings{"A'", "A", "B", "C"}));
   EXPECT_EQ(children(), (Ints{3, 3, -1, -1}));
   expectInStep();
@@ -212,7 +215,7 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
 
   // Cut B with nothing pointing at it: it leaves, links renumber.
   selectRow(2);
-  window_.actionCut->trigger();
+  testing::Child<QAction>(window_, "actionCut")->trigger();
   EXPECT_EQ(names(), (Strings{"A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{1, -1, -1}));
   EXPECT_EQ(window_.selectedRow(), 2);  // the set that followed is selected
@@ -245,7 +248,7 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   selectRow(1);
   testing::Child<QToolButton>(window_, "copyButton")->click();  // A with child 2
   MessageBox::setNextAnswer(MsgAnswer::No);                     // do not save the changes
-  window_.actionNew->trigger();
+  testing::Child<QAction>(window_, "actionNew")->trigger();
   ASSERT_TRUE(window_.document().sets().empty());
   testing::Child<QToolButton>(window_, "pasteButton")->click();
   ASSERT_EQ(window_.document().sets().size(), 1u);
@@ -264,14 +267,14 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
 TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
   addSet(QStringLiteral("A"));
   QApplication::setActiveWindow(&window_);
-  window_.grid->setFocus();
+  testing::Child<ParticleGrid>(window_, "grid")->setFocus();
   selectRow(1);
-  QTest::keyClick(window_.grid, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_C, Qt::ControlModifier);
   EXPECT_FALSE(window_.document().clipboard().empty);
-  QTest::keyClick(window_.grid, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'", "A"}));
   selectRow(2);
-  QTest::keyClick(window_.grid, Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'"}));
   expectInStep();
 }

@@ -72,7 +72,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
                                  QStringLiteral("打ち上げ(&L)"), QStringLiteral("設定(&O)"),
                                  QStringLiteral("ヘルプ(&H)")}));
   QStringList options;
-  for (const QAction* item : form.optionsMenu->actions())
+  for (const QAction* item : testing::Child<QMenu>(form, "optionsMenu")->actions())
     options << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
   EXPECT_EQ(options,
             (QStringList{QStringLiteral("actionFitColumns"), QStringLiteral("actionShowToolBar"),
@@ -80,10 +80,12 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
                          QStringLiteral("actionWarningThreshold"),
                          QStringLiteral("actionAntiAliasing"), QStringLiteral("actionWrapSpace"),
                          QStringLiteral("-"), QStringLiteral("actionLanguage")}));
-  EXPECT_EQ(form.gridMenu->defaultAction(), form.actionProperties);
-  EXPECT_TRUE(form.actionProperties->font().bold());  // the default item
-  EXPECT_FALSE(form.actionAddSet->font().bold());
-  EXPECT_EQ(form.actionAddSet->shortcutContext(), Qt::WidgetShortcut);
+  EXPECT_EQ(testing::Child<QMenu>(form, "gridMenu")->defaultAction(),
+            testing::Child<QAction>(form, "actionProperties"));
+  EXPECT_TRUE(
+      testing::Child<QAction>(form, "actionProperties")->font().bold());  // the default item
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionAddSet")->font().bold());
+  EXPECT_EQ(testing::Child<QAction>(form, "actionAddSet")->shortcutContext(), Qt::WidgetShortcut);
 }
 
 TEST(MainWindowTest, ToolButtonsRepeatMenuActionsInGroupsWithHintsAndNoFocus) {
@@ -111,7 +113,7 @@ TEST(MainWindowTest, ToolButtonsRepeatMenuActionsInGroupsWithHintsAndNoFocus) {
   for (const auto& b : buttons) {
     auto* button = testing::Child<QToolButton>(form, b.name);
     ASSERT_NE(button, nullptr) << b.name;
-    EXPECT_EQ(button->parentWidget(), form.toolBar) << b.name;
+    EXPECT_EQ(button->parentWidget(), testing::Child<QToolBar>(form, "toolBar")) << b.name;
     EXPECT_EQ(button->defaultAction(), testing::Child<QAction>(form, b.action)) << b.name;
     EXPECT_EQ(button->size(), QSize(25, 25)) << b.name;
     EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint)) << b.name;
@@ -125,16 +127,17 @@ TEST(MainWindowTest, ToolButtonsRepeatMenuActionsInGroupsWithHintsAndNoFocus) {
     }
     previous = button;
   }
-  EXPECT_FALSE(form.toolBar->isMovable());
-  EXPECT_FALSE(form.toolBar->isFloatable());
-  EXPECT_FALSE(form.toolBar->toggleViewAction()->isVisible());
-  EXPECT_EQ(form.toolBar->height(), 33);
-  EXPECT_EQ(form.menuRule->height(), 2);
-  EXPECT_EQ(form.statusPanel->height(), 26);
-  EXPECT_EQ(form.progressBar->width(), 143);
-  EXPECT_EQ(form.progressBar->minimum(), 0);
-  EXPECT_EQ(form.progressBar->maximum(), 100);
-  EXPECT_EQ(form.progressBar->toolTip(), QStringLiteral("[ESC]キーで計算をキャンセルできます"));
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->isMovable());
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->isFloatable());
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->toggleViewAction()->isVisible());
+  EXPECT_EQ(testing::Child<QToolBar>(form, "toolBar")->height(), 33);
+  EXPECT_EQ(testing::Child<QFrame>(form, "menuRule")->height(), 2);
+  EXPECT_EQ(testing::Child<QFrame>(form, "statusPanel")->height(), 26);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->width(), 143);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->minimum(), 0);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->maximum(), 100);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->toolTip(),
+            QStringLiteral("[ESC]キーで計算をキャンセルできます"));
 }
 
 TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
@@ -150,26 +153,25 @@ TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
 }
 
 TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {
-  MainWindow form;
   SpaceViewer viewer;
-  form.viewer = &viewer;
+  MainWindow form(&viewer);
   EXPECT_FALSE(form.launchSession().busy());  // idle from the start
   EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
-  EXPECT_TRUE(form.actionLaunch->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
 
   form.setBusy(true);
   EXPECT_TRUE(form.launchSession().busy());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
-  EXPECT_FALSE(form.actionLaunch->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
   EXPECT_TRUE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
-  EXPECT_FALSE(form.actionResolution->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionResolution")->isEnabled());
 
   testing::Child<QToolButton>(form, "stopButton")->click();
   EXPECT_FALSE(form.launchSession().busy());
   EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
-  EXPECT_TRUE(form.actionResolution->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(form, "actionResolution")->isEnabled());
   EXPECT_EQ(viewer.windowTitle(), QStringLiteral("空間ビューワ"));
   viewer.setCloseAllowed(true);
 }
