@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the particle list grid, the menus, the tool bar and the
 // progress bar, over the document that holds the list, the launch settings,
-// the current file name, the clipboard and the options. The other windows are
-// made when first needed; the viewer is attached at start-up.
+// the current file name, the clipboard and the options. The viewer is given
+// at construction; the dialogs are made when first needed.
 //
 // The implementation is split by concern: main_window.cpp (construction,
 // menus, tool bar, popup, layout, caption), main_window_files.cpp (file
@@ -13,6 +13,7 @@
 // main_window_dialogs.cpp (the dialogs and their places).
 #include <QMainWindow>
 #include <QPoint>
+#include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <exception>
@@ -20,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/document.h"
 #include "model/pcl_file.h"

@@ -2,6 +2,8 @@
 // from the file, the colour-depth question, the command-line file, and the
 // close query that writes the settings while Exit does not.
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -162,6 +164,25 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   const Settings current = app_->currentSettings();
   EXPECT_EQ(QPoint(current.setDialogLeft, current.setDialogTop), opened[0]);
   EXPECT_EQ(QPoint(current.launchDialogLeft, current.launchDialogTop), opened[1]);
+}
+
+TEST_F(KirabelApplicationTest, DialogsAreMadeWhenFirstOpenedAndKept) {
+  Start();
+  const auto dialogCount = [] {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      count += qobject_cast<QDialog*>(window) != nullptr;
+    return count;
+  };
+  EXPECT_EQ(dialogCount(), 0);
+  std::vector<QDialog*> shown;
+  for (int i = 0; i < 2; ++i)
+    ModalRunner::setNextHandler([&](QDialog& dialog) { shown.push_back(&dialog); });
+  mainWindow().showAbout();
+  mainWindow().showAbout();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], shown[1]);
+  EXPECT_EQ(dialogCount(), 1);
 }
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
