@@ -269,7 +269,7 @@ class MainWindow : public QMainWindow {
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
-  DialogPlaces dialogPlaces_;
+  std::optional<DialogPlaces> dialogPlaces_;  // none given: the dialogs open centred
   // Last, so that they go before the file choosers the launch dialog points to.
   std::unique_ptr<ParticleSetDialog> setDialog_;
   std::unique_ptr<LaunchSettingsDialog> launchDialog_;

@@ -25,7 +25,7 @@ Dialog& Made(std::unique_ptr<Dialog>& dialog) {
 ParticleSetDialog& MainWindow::setDialog() {
   if (!setDialog_) {
     Made(setDialog_).setChildChoices(childChoices());
-    PlaceWindowAtDevicePosition(*setDialog_, dialogPlaces_.setDialog);
+    if (dialogPlaces_) PlaceWindowAtDevicePosition(*setDialog_, dialogPlaces_->setDialog);
   }
   return *setDialog_;
 }
@@ -34,7 +34,7 @@ LaunchSettingsDialog& MainWindow::launchDialog() {
   if (!launchDialog_) {
     Made(launchDialog_).mainOpenDialog = &openDialog_;
     launchDialog_->mainSaveDialog = &saveDialog_;
-    PlaceWindowAtDevicePosition(*launchDialog_, dialogPlaces_.launchDialog);
+    if (dialogPlaces_) PlaceWindowAtDevicePosition(*launchDialog_, dialogPlaces_->launchDialog);
   }
   return *launchDialog_;
 }
@@ -52,7 +52,7 @@ AboutDialog& MainWindow::aboutDialog() {
 }
 
 MainWindow::DialogPlaces MainWindow::dialogPlaces() const {
-  DialogPlaces places = dialogPlaces_;
+  DialogPlaces places = dialogPlaces_.value_or(DialogPlaces());
   if (setDialog_) places.setDialog = DevicePosition(*setDialog_);
   if (launchDialog_) places.launchDialog = DevicePosition(*launchDialog_);
   return places;
