@@ -13,13 +13,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 
 #include "texts/interface_language.h"
-#include "ui/dialogs/about_dialog.h"
-#include "ui/dialogs/launch_settings_dialog.h"
-#include "ui/dialogs/particle_set_dialog.h"
-#include "ui/dialogs/resolution_dialog.h"
-#include "ui/dialogs/threshold_dialog.h"
 #include "ui/main_window/kirabel_application.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
@@ -37,9 +33,11 @@ void Save(QWidget& window, const QDir& folder, const char* name) {
   window.grab().save(folder.filePath(QLatin1String(name)));
 }
 
-void SaveDialog(QDialog& dialog, const QDir& folder, const char* name) {
-  Save(dialog, folder, name);
-  dialog.hide();
+// Takes the picture of the dialog that `open` shows, then cancels it.
+void SaveDialog(const std::function<void()>& open, const QDir& folder, const char* name) {
+  kirabel::ModalRunner::setNextHandler(
+      [&folder, name](QDialog& dialog) { Save(dialog, folder, name); });
+  open();
 }
 
 }  // namespace
@@ -65,9 +63,9 @@ int main(int argc, char** argv) {
   app.readSettings({QStringLiteral("kirabel"), list}, 24);
   kirabel::MainWindow& window = app.mainWindow();
   Save(window, folder, "main-window.png");
-  window.actionShowToolBar->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
   Save(window, folder, "main-window-without-tool-bar.png");
-  window.actionShowToolBar->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
 
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   {  // the launch draws in the background
@@ -79,23 +77,29 @@ int main(int argc, char** argv) {
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
   // The preview at the launch's third frame, once drawn.
-  window.actionPreview->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
   window.preview()->bar().setFrame(3);
   for (int i = 0; i < 300; ++i) {
     QApplication::processEvents();
     QThread::msleep(10);
   }
   Save(app.viewer(), folder, "viewer-preview.png");
-  window.actionPreview->trigger();
+  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
 
-  window.setDialog->setParticleSet(
-      window.document().sets().empty() ? kirabel::ParticleSet() : window.document().sets().front());
-  SaveDialog(*window.setDialog, folder, "properties.png");
-  window.launchDialog->setLaunchSettings(window.document().launchSettings());
-  SaveDialog(*window.launchDialog, folder, "launch-settings.png");
-  SaveDialog(*window.resolutionDialog, folder, "resolution.png");
-  SaveDialog(*window.thresholdDialog, folder, "threshold.png");
-  SaveDialog(*window.aboutDialog, folder, "about.png");
+  // The first set's properties (a new set's for an empty list); the launch
+  // settings are asked only for a list with sets.
+  SaveDialog(
+      [&window] {
+        if (window.document().sets().empty())
+          window.addSet();
+        else
+          window.editSet(0);
+      },
+      folder, "properties.png");
+  SaveDialog([&window] { window.launch(); }, folder, "launch-settings.png");
+  SaveDialog([&window] { window.editResolution(); }, folder, "resolution.png");
+  SaveDialog([&window] { window.editWarningThreshold(); }, folder, "threshold.png");
+  SaveDialog([&window] { window.showAbout(); }, folder, "about.png");
   app.viewer().setCloseAllowed(true);
   return 0;
 }

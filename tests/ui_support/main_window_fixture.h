@@ -1,14 +1,16 @@
 #pragma once
-// A main window with its viewer and properties dialog, as start-up wires them,
+// A main window with its viewer, as start-up wires it,
 // with every seam in test mode: message boxes answer from a queue, file
 // dialogs and the colour chooser from setNext..., and the properties dialog is
 // played through ModalRunner on its real widgets.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QToolButton>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,9 +36,6 @@ class MainWindowFixture : public ::testing::Test {
     FileDialogService::clearAnswers();
     FileDialogService::clearRequests();
     ColorDialogService::clearAnswers();
-    window_.viewer = &viewer_;
-    window_.setDialog = &dialog_;
-    dialog_.setChildChoices(window_.childChoices());
     window_.show();
   }
   ~MainWindowFixture() override {
@@ -65,10 +64,10 @@ class MainWindowFixture : public ::testing::Test {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(name);
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(child + 1);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
   }
 
-  void selectRow(int row) { window_.grid->setSelectedRow(row); }
+  void selectRow(int row) { testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(row); }
 
   std::vector<std::string> names() const {
     std::vector<std::string> result;
@@ -80,23 +79,25 @@ class MainWindowFixture : public ::testing::Test {
     for (const ParticleSet& set : window_.document().sets()) result.push_back(set.child);
     return result;
   }
+  // The child choices the properties dialog offers.
   QStringList childChoices() const {
     QStringList items;
-    for (int i = 0; i < testing::Child<QComboBox>(dialog_, "childSetCombo")->count(); ++i)
-      items << testing::Child<QComboBox>(dialog_, "childSetCombo")->itemText(i);
+    const QAbstractItemModel* choices = window_.childChoices();
+    for (int row = 0; row < choices->rowCount(); ++row)
+      items << choices->index(row, 0).data().toString();
     return items;
   }
   // The grid, the child choice list and the list agree.
   void expectInStep() const {
-    EXPECT_EQ(window_.grid->rowCount(), static_cast<int>(window_.document().sets().size()) + 2);
+    EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(),
+              static_cast<int>(window_.document().sets().size()) + 2);
     QStringList expected{QStringLiteral("(なし)")};
     for (const std::string& name : names()) expected << QString::fromStdString(name);
     EXPECT_EQ(childChoices(), expected);
   }
 
-  MainWindow window_;
-  SpaceViewer viewer_;
-  ParticleSetDialog dialog_;
+  SpaceViewer viewer_;  // before the window that draws into it
+  MainWindow window_{&viewer_};
 };
 
 }  // namespace kirabel::testing

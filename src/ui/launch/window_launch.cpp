@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QProgressBar>
 #include <cstring>
 
 #include "image/picture.h"
@@ -34,26 +33,25 @@ WindowLaunch::~WindowLaunch() {
 }
 
 void WindowLaunch::frameStarted(qint64 frame, qint64 count) {
-  if (window_.viewer) window_.viewer->setWindowTitle(ViewerDrawingCaption(frame, count));
+  if (window_.viewer()) window_.viewer()->setWindowTitle(ViewerDrawingCaption(frame, count));
   setWaitCursor(true);
 }
 
 void WindowLaunch::stepped() {
-  QProgressBar* bar = window_.progressBar;
-  bar->setValue(qMin(bar->value() + 1, bar->maximum()));
+  window_.stepProgress();
 }
 
 // A complete frame: the bar back to 0, the frame into the viewer's picture.
 void WindowLaunch::frameDrawn(const std::shared_ptr<const Picture>& drawn) {
-  window_.progressBar->setValue(0);
-  if (window_.viewer) {
-    Picture& shown = window_.viewer->picture();
+  window_.clearProgress();
+  if (window_.viewer()) {
+    Picture& shown = window_.viewer()->picture();
     if (drawn->Width() == shown.Width() && drawn->Height() == shown.Height() && shown.Bits()) {
       std::memcpy(
           shown.Bits(), drawn->Bits(),
           static_cast<std::size_t>(drawn->RowBytes()) * static_cast<std::size_t>(drawn->Height()));
     }
-    window_.viewer->repaintPicture();
+    window_.viewer()->repaintPicture();
   }
   setWaitCursor(false);
 }

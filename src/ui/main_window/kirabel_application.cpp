@@ -1,6 +1,5 @@
 #include "ui/main_window/kirabel_application.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,13 +7,7 @@
 
 #include "platform/errors.h"
 #include "texts/error_texts.h"
-#include "ui/dialogs/about_dialog.h"
-#include "ui/dialogs/launch_settings_dialog.h"
-#include "ui/dialogs/particle_set_dialog.h"
-#include "ui/dialogs/resolution_dialog.h"
-#include "ui/dialogs/threshold_dialog.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/recent_files_menu.h"
 #include "ui/services/device_pixels.h"
 #include "ui/services/message_box.h"
 #include "ui/services/window_placement.h"
@@ -41,48 +34,21 @@ std::string CommandLineFile(const QStringList& arguments) {
 KirabelApplication::KirabelApplication(std::string settingsPath)
     : settingsPath_(std::move(settingsPath)) {}
 
-KirabelApplication::~KirabelApplication() {
-  // The dialogs and the viewer go before the main window that points to them.
-  thresholdDialog_.reset();
-  aboutDialog_.reset();
-  launchDialog_.reset();
-  resolutionDialog_.reset();
-  setDialog_.reset();
-  if (mainWindow_) mainWindow_->viewer = nullptr;
-  viewer_.reset();
-  mainWindow_.reset();
-}
+KirabelApplication::~KirabelApplication() = default;
 
 void KirabelApplication::createWindows() {
-  mainWindow_ = std::make_unique<MainWindow>();
   viewer_ = std::make_unique<SpaceViewer>();
-  setDialog_ = std::make_unique<ParticleSetDialog>();
-  resolutionDialog_ = std::make_unique<ResolutionDialog>();
-  launchDialog_ = std::make_unique<LaunchSettingsDialog>();
-  aboutDialog_ = std::make_unique<AboutDialog>();
-  thresholdDialog_ = std::make_unique<ThresholdDialog>();
+  mainWindow_ = std::make_unique<MainWindow>(viewer_.get());
   MainWindow& main = *mainWindow_;
-  main.viewer = viewer_.get();
-  main.setDialog = setDialog_.get();
-  main.resolutionDialog = resolutionDialog_.get();
-  main.launchDialog = launchDialog_.get();
-  main.aboutDialog = aboutDialog_.get();
-  main.thresholdDialog = thresholdDialog_.get();
-  launchDialog_->mainOpenDialog = &main.openDialog;
-  launchDialog_->mainSaveDialog = &main.saveDialog;
   main.setSettingsWriter([this] { writeSettings(); });
-  QObject::connect(main.recentFilesMenu, &RecentFilesMenu::changed, [this] { writeRecentFiles(); });
-  setDialog_->setChildChoices(main.childChoices());
-  // The launch, the preview and the help keep their keys while the viewer is
-  // the active window (one action each, so no key is ambiguous).
-  viewer_->addActions({main.actionLaunch, main.actionPreview, main.actionHelp});
+  QObject::connect(&main, &MainWindow::recentFilesChanged, [this] { writeRecentFiles(); });
   main.startPreview();
 }
 
 namespace {
 
-// The settings keys of each remembered place, in the order of
-// KirabelApplication::placedWindows().
+// The settings keys of each remembered place: the windows in the order of
+// KirabelApplication::placedWindows(), then the main window's dialogs.
 struct PlaceKeys {
   int32_t Settings::*left;
   int32_t Settings::*top;
@@ -93,6 +59,8 @@ constexpr PlaceKeys kPlaceKeys[] = {
     {&Settings::setDialogLeft, &Settings::setDialogTop},
     {&Settings::launchDialogLeft, &Settings::launchDialogTop},
 };
+constexpr const PlaceKeys& kSetDialogPlaceKeys = kPlaceKeys[2];
+constexpr const PlaceKeys& kLaunchDialogPlaceKeys = kPlaceKeys[3];
 
 QPoint PlaceOf(const Settings& s, const PlaceKeys& keys) {
   return QPoint(s.*keys.left, s.*keys.top);
@@ -121,12 +89,6 @@ Settings DefaultSettingsInDevicePixels() {
   return s;
 }
 
-// The settings keep places in device pixels; the window is placed in logical
-// pixels of the screen that shows that place.
-void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
-  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
-}
-
 }  // namespace
 
 void KirabelApplication::readSettings(const QStringList& arguments, int colourDepth) {
@@ -144,9 +106,8 @@ void KirabelApplication::applySettings(const Settings& settings) {
   applyWindowPositions(settings);
   mainWindow_->document().setOptions(settings.options);
   mainWindow_->setInterfaceOptions(settings.interfaceOptions);
-  mainWindow_->openDialog.startFolder = QString::fromStdString(settings.startFolder);
-  mainWindow_->saveDialog.startFolder = mainWindow_->openDialog.startFolder;
-  mainWindow_->recentFilesMenu->setFiles(settings.recentFiles);
+  mainWindow_->setStartFolder(QString::fromStdString(settings.startFolder));
+  mainWindow_->setRecentFiles(settings.recentFiles);
   applyResolution(settings);
 }
 
@@ -159,10 +120,12 @@ void KirabelApplication::applyWindowPositions(const Settings& s) {
   const auto windows = placedWindows();
   for (size_t i = 0; i < windows.size(); ++i)
     PlaceWindowAtDevicePosition(*windows[i], PlaceOf(s, kPlaceKeys[i]));
+  mainWindow_->setDialogPlaces(
+      {PlaceOf(s, kSetDialogPlaceKeys), PlaceOf(s, kLaunchDialogPlaceKeys)});
 }
 
-std::array<QWidget*, 4> KirabelApplication::placedWindows() const {
-  return {mainWindow_.get(), viewer_.get(), setDialog_.get(), launchDialog_.get()};
+std::array<QWidget*, 2> KirabelApplication::placedWindows() const {
+  return {mainWindow_.get(), viewer_.get()};
 }
 
 void KirabelApplication::applyResolution(const Settings& s) {
@@ -179,11 +142,14 @@ Settings KirabelApplication::currentSettings() const {
   const auto windows = placedWindows();
   for (size_t i = 0; i < windows.size(); ++i)
     SetPlace(s, kPlaceKeys[i], DevicePosition(*windows[i]));
+  const MainWindow::DialogPlaces dialogs = main.dialogPlaces();
+  SetPlace(s, kSetDialogPlaceKeys, dialogs.setDialog);
+  SetPlace(s, kLaunchDialogPlaceKeys, dialogs.launchDialog);
   SetMainWindowSize(s, DeviceSize(main));
-  s.startFolder = main.openDialog.startFolder.toStdString();
+  s.startFolder = main.startFolder().toStdString();
   s.options = main.document().options();
   s.interfaceOptions = main.interfaceOptions();
-  s.recentFiles = main.recentFilesMenu->files();
+  s.recentFiles = main.recentFiles();
   return s;
 }
 
@@ -196,7 +162,7 @@ void KirabelApplication::writeSettings() const {
 // when the window closes; here it only costs the menu's memory.
 void KirabelApplication::writeRecentFiles() const {
   try {
-    SaveRecentFiles(settingsPath_, mainWindow_->recentFilesMenu->files());
+    SaveRecentFiles(settingsPath_, mainWindow_->recentFiles());
   } catch (const std::exception&) {
   }
 }

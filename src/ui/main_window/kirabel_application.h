@@ -1,9 +1,8 @@
 #pragma once
-// Start-up and shut-down of the desktop program: the windows in their order
-// of creation (main window, viewer, properties, resolution, launch settings,
-// about box, warning value), the settings file read and applied at start and
-// written by the main window's close query, the colour-depth question and the
-// PCL file named on the command line.
+// Start-up and shut-down of the desktop program: the main window and the
+// viewer (the main window makes its dialogs when first needed), the settings file read and applied
+// at start and written by the main window's close query, the colour-depth question and the PCL file
+// named on the command line.
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -17,11 +16,6 @@ namespace kirabel {
 
 class MainWindow;
 class SpaceViewer;
-class ParticleSetDialog;
-class ResolutionDialog;
-class LaunchSettingsDialog;
-class AboutDialog;
-class ThresholdDialog;
 
 // The question asked on a display of 8 bits per pixel or fewer.
 extern const char kColourDepthQuestion[];
@@ -40,7 +34,7 @@ class KirabelApplication {
   explicit KirabelApplication(std::string settingsPath);
   ~KirabelApplication();
 
-  // Creates the windows in order and links them to the main window.
+  // Creates the viewer, then the main window that draws into it.
   void createWindows();
   // Reads the settings file and applies it (positions, options, resolution),
   // asks about the colour depth and loads the command-line file. Without any
@@ -65,18 +59,13 @@ class KirabelApplication {
   void applyWindowPositions(const Settings& settings);
   void applyResolution(const Settings& settings);
   // The windows whose places the settings file keeps, main window first.
-  std::array<QWidget*, 4> placedWindows() const;
+  std::array<QWidget*, 2> placedWindows() const;
 
   std::string settingsPath_;
   bool endRequested_ = false;
-  // Destroyed in reverse order: the dialogs first, the main window last.
-  std::unique_ptr<MainWindow> mainWindow_;
+  // Destroyed in reverse order: the main window before the viewer it draws into.
   std::unique_ptr<SpaceViewer> viewer_;
-  std::unique_ptr<ParticleSetDialog> setDialog_;
-  std::unique_ptr<ResolutionDialog> resolutionDialog_;
-  std::unique_ptr<LaunchSettingsDialog> launchDialog_;
-  std::unique_ptr<AboutDialog> aboutDialog_;
-  std::unique_ptr<ThresholdDialog> thresholdDialog_;
+  std::unique_ptr<MainWindow> mainWindow_;
 };
 
 }  // namespace kirabel

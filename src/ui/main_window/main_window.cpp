@@ -12,13 +12,18 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "document/child_set_model.h"
 #include "model/launch_settings.h"
 #include "simulation/space_buffer.h"
+#include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
 #include "ui/launch/animation_export.h"
 #include "ui/launch/window_launch.h"
 #include "ui/main_window/language_menu.h"
@@ -26,6 +31,7 @@
 #include "ui/main_window/tool_icons.h"
 #include "ui/services/program_font.h"
 #include "ui/widgets/particle_grid.h"
+#include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
 
@@ -38,28 +44,30 @@ constexpr int kToolBarHeight = 33;
 constexpr int kStatusHeight = 26;
 constexpr int kProgressWidth = 143;
 constexpr int kButtonSize = 25;
-constexpr int kButtonTop = 4;
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), childChoices_(new ChildSetModel(document_, this)) {
+MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
+    : QMainWindow(parent), viewer_(viewer), childChoices_(new ChildSetModel(document_, this)) {
   setObjectName(QStringLiteral("mainWindow"));
   setFont(ProgramFont());
   resize(512, 291);
   createMenus();
+  grid_ = new ParticleGrid(document_, this);
+  createGridMenu();
   createToolBar();
   createStatusPanel();
-  grid = new ParticleGrid(document_, this);
-  createGridMenu();
   createLayout();
   connectDocument();
   showOptions();
   setInterfaceOptions(interfaceOptions_);
   setBusy(false);
-  grid->setInitialMetrics();
+  grid_->setInitialMetrics();
   showFileName();
   setAcceptDrops(true);
+  // The launch, the preview and the help keep their keys while the viewer is
+  // the active window (one action each, so no key is ambiguous).
+  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionHelp_});
 }
 
 MainWindow::~MainWindow() = default;
@@ -87,199 +95,210 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createFileMenu() {
-  fileMenu = menuBar()->addMenu(tr("ファイル(&F)"));
-  fileMenu->setObjectName(QStringLiteral("fileMenu"));
-  actionNew = addMenuItem(fileMenu, "actionNew", tr("パーティクルリストの新規作成(&N)..."),
-                          &MainWindow::newList);
-  actionOpen = addMenuItem(fileMenu, "actionOpen", tr("パーティクルリストの読み込み(&R)..."),
-                           &MainWindow::openList);
-  actionMerge = addMenuItem(fileMenu, "actionMerge", tr("パーティクルリストを追加読み込み(&M)..."),
-                            &MainWindow::mergeList);
-  actionSave = addMenuItem(fileMenu, "actionSave", tr("パーティクルリストの上書き保存(&S)..."),
-                           &MainWindow::saveList);
-  actionSaveAs =
-      addMenuItem(fileMenu, "actionSaveAs", tr("パーティクルリストに名前を付けて保存(&A)..."),
+  fileMenu_ = menuBar()->addMenu(tr("ファイル(&F)"));
+  fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+  actionNew_ = addMenuItem(fileMenu_, "actionNew", tr("パーティクルリストの新規作成(&N)..."),
+                           &MainWindow::newList);
+  actionOpen_ = addMenuItem(fileMenu_, "actionOpen", tr("パーティクルリストの読み込み(&R)..."),
+                            &MainWindow::openList);
+  actionMerge_ = addMenuItem(fileMenu_, "actionMerge",
+                             tr("パーティクルリストを追加読み込み(&M)..."), &MainWindow::mergeList);
+  actionSave_ = addMenuItem(fileMenu_, "actionSave", tr("パーティクルリストの上書き保存(&S)..."),
+                            &MainWindow::saveList);
+  actionSaveAs_ =
+      addMenuItem(fileMenu_, "actionSaveAs", tr("パーティクルリストに名前を付けて保存(&A)..."),
                   &MainWindow::saveListAs);
-  addMenuSeparator(fileMenu, "fileSeparator1");
-  actionSaveImage =
-      addMenuItem(fileMenu, "actionSaveImage", tr("空間画像の保存(&I)..."), &MainWindow::saveImage);
-  actionExportAnimation =
-      addMenuItem(fileMenu, "actionExportAnimation", tr("アニメーションを書き出す(&V)..."),
+  addMenuSeparator(fileMenu_, "fileSeparator1");
+  actionSaveImage_ = addMenuItem(fileMenu_, "actionSaveImage", tr("空間画像の保存(&I)..."),
+                                 &MainWindow::saveImage);
+  actionExportAnimation_ =
+      addMenuItem(fileMenu_, "actionExportAnimation", tr("アニメーションを書き出す(&V)..."),
                   &MainWindow::exportAnimation);
-  addMenuSeparator(fileMenu, "fileSeparator2");
-  recentFilesMenu = new RecentFilesMenu(this);
-  connect(recentFilesMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
-  fileMenu->addMenu(recentFilesMenu);
-  addMenuSeparator(fileMenu, "fileSeparator3");
-  actionExit = addMenuItem(fileMenu, "actionExit", tr("終了(&X)"), &MainWindow::exitProgram);
+  addMenuSeparator(fileMenu_, "fileSeparator2");
+  recentFilesMenu_ = new RecentFilesMenu(this);
+  connect(recentFilesMenu_, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
+  connect(recentFilesMenu_, &RecentFilesMenu::changed, this, &MainWindow::recentFilesChanged);
+  fileMenu_->addMenu(recentFilesMenu_);
+  addMenuSeparator(fileMenu_, "fileSeparator3");
+  actionExit_ = addMenuItem(fileMenu_, "actionExit", tr("終了(&X)"), &MainWindow::exitProgram);
 }
 
 void MainWindow::createEditMenu() {
-  editMenu = menuBar()->addMenu(tr("編集(&E)"));
-  editMenu->setObjectName(QStringLiteral("editMenu"));
-  actionUndo = addMenuItem(editMenu, "actionUndo", tr("元に戻す(&U)"), &MainWindow::undo,
-                           QKeySequence(Qt::CTRL | Qt::Key_Z));
-  actionRedo = addMenuItem(editMenu, "actionRedo", tr("やり直し(&R)"), &MainWindow::redo,
-                           QKeySequence(Qt::CTRL | Qt::Key_Y));
-  actionRedo->setShortcuts(
+  editMenu_ = menuBar()->addMenu(tr("編集(&E)"));
+  editMenu_->setObjectName(QStringLiteral("editMenu"));
+  actionUndo_ = addMenuItem(editMenu_, "actionUndo", tr("元に戻す(&U)"), &MainWindow::undo,
+                            QKeySequence(Qt::CTRL | Qt::Key_Z));
+  actionRedo_ = addMenuItem(editMenu_, "actionRedo", tr("やり直し(&R)"), &MainWindow::redo,
+                            QKeySequence(Qt::CTRL | Qt::Key_Y));
+  actionRedo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  addMenuSeparator(editMenu, "editSeparator");
-  actionCut = addMenuItem(editMenu, "actionCut", tr("切り取り(&T)"), &MainWindow::cutSet,
-                          QKeySequence(Qt::CTRL | Qt::Key_X));
-  actionCopy = addMenuItem(editMenu, "actionCopy", tr("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
-                           QKeySequence(Qt::CTRL | Qt::Key_C));
-  actionPaste = addMenuItem(editMenu, "actionPaste", tr("貼り付け(&P)"), &MainWindow::pasteSet,
-                            QKeySequence(Qt::CTRL | Qt::Key_V));
+  addMenuSeparator(editMenu_, "editSeparator");
+  actionCut_ = addMenuItem(editMenu_, "actionCut", tr("切り取り(&T)"), &MainWindow::cutSet,
+                           QKeySequence(Qt::CTRL | Qt::Key_X));
+  actionCopy_ = addMenuItem(editMenu_, "actionCopy", tr("ｺﾋﾟｰ(&C)"), &MainWindow::copySet,
+                            QKeySequence(Qt::CTRL | Qt::Key_C));
+  actionPaste_ = addMenuItem(editMenu_, "actionPaste", tr("貼り付け(&P)"), &MainWindow::pasteSet,
+                             QKeySequence(Qt::CTRL | Qt::Key_V));
 }
 
 void MainWindow::createLaunchMenu() {
-  launchMenu = menuBar()->addMenu(tr("打ち上げ(&L)"));
-  launchMenu->setObjectName(QStringLiteral("launchMenu"));
-  actionLaunch = addMenuItem(launchMenu, "actionLaunch", tr("パーティクル発射！(&L)"),
-                             &MainWindow::launch, QKeySequence(Qt::Key_F9));
-  actionPreview = addMenuItem(launchMenu, "actionPreview", tr("プレビュー(&P)"),
-                              &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
-  actionPreview->setCheckable(true);
+  launchMenu_ = menuBar()->addMenu(tr("打ち上げ(&L)"));
+  launchMenu_->setObjectName(QStringLiteral("launchMenu"));
+  actionLaunch_ = addMenuItem(launchMenu_, "actionLaunch", tr("パーティクル発射！(&L)"),
+                              &MainWindow::launch, QKeySequence(Qt::Key_F9));
+  actionPreview_ = addMenuItem(launchMenu_, "actionPreview", tr("プレビュー(&P)"),
+                               &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
+  actionPreview_->setCheckable(true);
 }
 
 void MainWindow::createOptionsMenu() {
-  optionsMenu = menuBar()->addMenu(tr("設定(&O)"));
-  optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
-  actionFitColumns =
-      addMenuItem(optionsMenu, "actionFitColumns", tr("グリッドの列幅をフォームの幅に合わせる(&G)"),
-                  &MainWindow::applyFitColumns);
-  actionShowToolBar = addMenuItem(optionsMenu, "actionShowToolBar", tr("ツールバーを表示する(&T)"),
-                                  &MainWindow::applyToolBarVisibility);
-  addMenuSeparator(optionsMenu, "optionsSeparator");
-  actionResolution = addMenuItem(optionsMenu, "actionResolution", tr("空間解像度の設定(&S)..."),
-                                 &MainWindow::editResolution);
-  actionWarningThreshold =
-      addMenuItem(optionsMenu, "actionWarningThreshold", tr("飽和粒子数の設定(&W)..."),
+  optionsMenu_ = menuBar()->addMenu(tr("設定(&O)"));
+  optionsMenu_->setObjectName(QStringLiteral("optionsMenu"));
+  actionFitColumns_ =
+      addMenuItem(optionsMenu_, "actionFitColumns",
+                  tr("グリッドの列幅をフォームの幅に合わせる(&G)"), &MainWindow::applyFitColumns);
+  actionShowToolBar_ =
+      addMenuItem(optionsMenu_, "actionShowToolBar", tr("ツールバーを表示する(&T)"),
+                  &MainWindow::applyToolBarVisibility);
+  addMenuSeparator(optionsMenu_, "optionsSeparator");
+  actionResolution_ = addMenuItem(optionsMenu_, "actionResolution", tr("空間解像度の設定(&S)..."),
+                                  &MainWindow::editResolution);
+  actionWarningThreshold_ =
+      addMenuItem(optionsMenu_, "actionWarningThreshold", tr("飽和粒子数の設定(&W)..."),
                   &MainWindow::editWarningThreshold);
-  actionAntiAliasing = addMenuItem(optionsMenu, "actionAntiAliasing",
-                                   tr("アンチエイリアシング(&A)"), &MainWindow::applyAntiAliasing);
-  actionWrapSpace = addMenuItem(optionsMenu, "actionWrapSpace",
-                                tr("空間の上下・左右をつなげる(&L)"), &MainWindow::applyWrapSpace);
-  for (QAction* item : {actionFitColumns, actionShowToolBar, actionAntiAliasing, actionWrapSpace})
+  actionAntiAliasing_ = addMenuItem(optionsMenu_, "actionAntiAliasing",
+                                    tr("アンチエイリアシング(&A)"), &MainWindow::applyAntiAliasing);
+  actionWrapSpace_ = addMenuItem(optionsMenu_, "actionWrapSpace",
+                                 tr("空間の上下・左右をつなげる(&L)"), &MainWindow::applyWrapSpace);
+  for (QAction* item :
+       {actionFitColumns_, actionShowToolBar_, actionAntiAliasing_, actionWrapSpace_})
     item->setCheckable(true);
-  addMenuSeparator(optionsMenu, "languageSeparator");
-  languageMenu = new LanguageMenu(this);
-  connect(languageMenu, &LanguageMenu::chosen, this, &MainWindow::applyLanguage);
-  optionsMenu->addMenu(languageMenu);
+  addMenuSeparator(optionsMenu_, "languageSeparator");
+  languageMenu_ = new LanguageMenu(this);
+  connect(languageMenu_, &LanguageMenu::chosen, this, &MainWindow::applyLanguage);
+  optionsMenu_->addMenu(languageMenu_);
 }
 
 void MainWindow::createHelpMenu() {
-  helpMenu = menuBar()->addMenu(tr("ヘルプ(&H)"));
-  helpMenu->setObjectName(QStringLiteral("helpMenu"));
-  actionHelp = addMenuItem(helpMenu, "actionHelp", tr("Kirabelのヘルプを表示(&F)..."),
-                           &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
-  addMenuSeparator(helpMenu, "helpSeparator");
-  actionAbout = addMenuItem(helpMenu, "actionAbout", tr("あばうと(&A)..."), &MainWindow::showAbout);
+  helpMenu_ = menuBar()->addMenu(tr("ヘルプ(&H)"));
+  helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+  actionHelp_ = addMenuItem(helpMenu_, "actionHelp", tr("Kirabelのヘルプを表示(&F)..."),
+                            &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
+  addMenuSeparator(helpMenu_, "helpSeparator");
+  actionAbout_ =
+      addMenuItem(helpMenu_, "actionAbout", tr("あばうと(&A)..."), &MainWindow::showAbout);
 }
 
 void MainWindow::createGridMenu() {
-  gridMenu = new QMenu(this);
-  gridMenu->setObjectName(QStringLiteral("gridMenu"));
+  gridMenu_ = new QMenu(this);
+  gridMenu_->setObjectName(QStringLiteral("gridMenu"));
   // Intended: the popup's "プロパティ" item adds a new set, as the add button
   // does; changing the selected set is Enter or a double click.
-  actionProperties =
-      addMenuItem(gridMenu, "actionProperties", tr("プロパティ"), &MainWindow::addSet);
-  gridMenu->setDefaultAction(actionProperties);
-  QFont bold = actionProperties->font();
+  actionProperties_ =
+      addMenuItem(gridMenu_, "actionProperties", tr("プロパティ"), &MainWindow::addSet);
+  gridMenu_->setDefaultAction(actionProperties_);
+  QFont bold = actionProperties_->font();
   bold.setBold(true);
-  actionProperties->setFont(bold);  // the default item is shown in bold
-  addMenuSeparator(gridMenu, "gridMenuSeparator");
-  actionAddSet = addMenuItem(gridMenu, "actionAddSet", tr("パーティクルセット追加"),
-                             &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
-  actionDeleteSet = addMenuItem(gridMenu, "actionDeleteSet", tr("パーティクルセット削除"),
-                                &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
+  actionProperties_->setFont(bold);  // the default item is shown in bold
+  addMenuSeparator(gridMenu_, "gridMenuSeparator");
+  actionAddSet_ = addMenuItem(gridMenu_, "actionAddSet", tr("パーティクルセット追加"),
+                              &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
+  actionDeleteSet_ = addMenuItem(gridMenu_, "actionDeleteSet", tr("パーティクルセット削除"),
+                                 &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
   // The popup's shortcuts work while the grid has the keyboard focus.
-  for (QAction* item : {actionAddSet, actionDeleteSet}) {
+  for (QAction* item : {actionAddSet_, actionDeleteSet_}) {
     item->setShortcutContext(Qt::WidgetShortcut);
-    grid->addAction(item);
+    grid_->addAction(item);
   }
-  grid->setPopupMenu(gridMenu);
+  grid_->setPopupMenu(gridMenu_);
 }
 
-QToolButton* MainWindow::addToolButton(const char* name, int left, const QString& hint,
-                                       void (MainWindow::*handler)()) {
-  auto* button = new QToolButton(toolBar);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(left, kButtonTop, kButtonSize, kButtonSize);
+// The tool bar repeats menu commands; its buttons take the picture (normal
+// and disabled), the tip and the enabled state from their actions. The icons
+// show on the tool bar only.
+void MainWindow::addToolButton(QAction* action, const char* buttonName, const QString& tip) {
+  action->setIcon(ToolIcon(QLatin1String(buttonName)));
+  action->setIconVisibleInMenu(false);
+  action->setToolTip(tip);
+  toolBar_->addAction(action);
+  auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+  button->setObjectName(QLatin1String(buttonName));
+  button->setFixedSize(kButtonSize, kButtonSize);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(hint);
   button->setAutoRaise(false);
-  button->setIconSize(QSize(16, 16));
-  button->setIcon(ToolIcon(button->objectName()));
-  connect(button, &QToolButton::clicked, this, handler);
-  return button;
 }
 
 void MainWindow::createToolBar() {
-  toolBar = new QWidget(this);
-  toolBar->setObjectName(QStringLiteral("toolBar"));
-  toolBar->setFixedHeight(kToolBarHeight);
-  openButton =
-      addToolButton("openButton", 4, tr("パーティクルリスト読み込み"), &MainWindow::openList);
-  saveButton =
-      addToolButton("saveButton", 28, tr("パーティクルリスト保存"), &MainWindow::saveListAs);
-  saveImageButton =
-      addToolButton("saveImageButton", 52, tr("空間画像の保存"), &MainWindow::saveImage);
-  cutButton = addToolButton("cutButton", 92, tr("切り取り"), &MainWindow::cutSet);
-  copyButton = addToolButton("copyButton", 116, tr("ｺﾋﾟｰ"), &MainWindow::copySet);
-  pasteButton = addToolButton("pasteButton", 140, tr("貼り付け"), &MainWindow::pasteSet);
-  addSetButton =
-      addToolButton("addSetButton", 180, tr("新しいパーティクルセットを追加"), &MainWindow::addSet);
-  changeSetButton = addToolButton("changeSetButton", 204, tr("選択中のパーティクルセットを変更"),
-                                  &MainWindow::changeSelectedSet);
-  deleteSetButton = addToolButton("deleteSetButton", 228, tr("リストからパーティクルセットを削除"),
-                                  &MainWindow::deleteSelectedSet);
-  launchButton =
-      addToolButton("launchButton", 268, tr("パーティクル打ち上げ!"), &MainWindow::launch);
-  stopButton = addToolButton("stopButton", 292, tr("打ち上げ中止"), &MainWindow::stopLaunch);
+  toolBar_ = new QToolBar(this);
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  toolBar_->toggleViewAction()->setVisible(false);
+  toolBar_->setIconSize(QSize(16, 16));
+  toolBar_->setFixedHeight(kToolBarHeight);
+  // Stopping a launch has no menu item: the tool bar and Esc in the grid.
+  actionStop_ = new QAction(this);
+  actionStop_->setObjectName(QStringLiteral("actionStop"));
+  connect(actionStop_, &QAction::triggered, this, &MainWindow::stopLaunch);
+  addToolButton(actionOpen_, "openButton", tr("パーティクルリスト読み込み"));
+  addToolButton(actionSaveAs_, "saveButton", tr("パーティクルリスト保存"));
+  addToolButton(actionSaveImage_, "saveImageButton", tr("空間画像の保存"));
+  toolBar_->addSeparator();
+  addToolButton(actionCut_, "cutButton", tr("切り取り"));
+  addToolButton(actionCopy_, "copyButton", tr("ｺﾋﾟｰ"));
+  addToolButton(actionPaste_, "pasteButton", tr("貼り付け"));
+  toolBar_->addSeparator();
+  // The popup's "プロパティ" adds a set and its "パーティクルセット追加"
+  // changes the selected one; the buttons share those actions.
+  addToolButton(actionProperties_, "addSetButton", tr("新しいパーティクルセットを追加"));
+  addToolButton(actionAddSet_, "changeSetButton", tr("選択中のパーティクルセットを変更"));
+  addToolButton(actionDeleteSet_, "deleteSetButton", tr("リストからパーティクルセットを削除"));
+  toolBar_->addSeparator();
+  addToolButton(actionLaunch_, "launchButton", tr("パーティクル打ち上げ!"));
+  addToolButton(actionStop_, "stopButton", tr("打ち上げ中止"));
 }
 
 void MainWindow::createStatusPanel() {
-  statusPanel = new QFrame(this);
-  statusPanel->setObjectName(QStringLiteral("statusPanel"));
-  statusPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  statusPanel->setFixedHeight(kStatusHeight);
-  progressBar = new QProgressBar(statusPanel);
-  progressBar->setObjectName(QStringLiteral("progressBar"));
-  progressBar->setRange(0, 100);
-  progressBar->setValue(0);
-  progressBar->setTextVisible(false);
-  progressBar->setFixedWidth(kProgressWidth);
-  progressBar->setToolTip(tr("[ESC]キーで計算をキャンセルできます"));
-  auto* layout = new QHBoxLayout(statusPanel);
+  statusPanel_ = new QFrame(this);
+  statusPanel_->setObjectName(QStringLiteral("statusPanel"));
+  statusPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  statusPanel_->setFixedHeight(kStatusHeight);
+  progressBar_ = new QProgressBar(statusPanel_);
+  progressBar_->setObjectName(QStringLiteral("progressBar"));
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  progressBar_->setFixedWidth(kProgressWidth);
+  progressBar_->setToolTip(tr("[ESC]キーで計算をキャンセルできます"));
+  auto* layout = new QHBoxLayout(statusPanel_);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addStretch(1);
-  layout->addWidget(progressBar);
+  layout->addWidget(progressBar_);
 }
 
 void MainWindow::createLayout() {
-  menuRule = new QFrame(this);
-  menuRule->setObjectName(QStringLiteral("menuRule"));
-  menuRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-  menuRule->setFixedHeight(kBevelHeight);
+  menuRule_ = new QFrame(this);
+  menuRule_->setObjectName(QStringLiteral("menuRule"));
+  menuRule_->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  menuRule_->setFixedHeight(kBevelHeight);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(menuRule);
-  layout->addWidget(toolBar);
-  layout->addWidget(grid, 1);
-  layout->addWidget(statusPanel);
+  layout->addWidget(menuRule_);
+  layout->addWidget(toolBar_);
+  layout->addWidget(grid_, 1);
+  layout->addWidget(statusPanel_);
   setCentralWidget(central);
 }
 
 void MainWindow::connectDocument() {
-  connect(grid, &ParticleGrid::escapePressed, this, &MainWindow::stopLaunch);
-  connect(grid, &ParticleGrid::rowActivated, this, &MainWindow::changeSelectedSet);
+  connect(grid_, &ParticleGrid::escapePressed, this, &MainWindow::stopLaunch);
+  connect(grid_, &ParticleGrid::rowActivated, this, &MainWindow::changeSelectedSet);
   connect(&document_, &Document::fileNameChanged, this, &MainWindow::showFileName);
   connect(&document_, &Document::modifiedChanged, this, &MainWindow::showFileName);
-  document_.setSelectionAccess([this] { return grid->selectedRow(); },
-                               [this](int row) { grid->setSelectedRow(row); });
+  document_.setSelectionAccess([this] { return grid_->selectedRow(); },
+                               [this](int row) { grid_->setSelectedRow(row); });
   QUndoStack& history = document_.history();
   connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
   showHistory();
@@ -293,10 +312,10 @@ void MainWindow::showHistory() {
   const auto named = [](const QString& caption, const QString& step) {
     return step.isEmpty() ? caption : caption + QLatin1Char(' ') + step;
   };
-  actionUndo->setEnabled(history.canUndo());
-  actionUndo->setText(named(tr("元に戻す(&U)"), history.undoText()));
-  actionRedo->setEnabled(history.canRedo());
-  actionRedo->setText(named(tr("やり直し(&R)"), history.redoText()));
+  actionUndo_->setEnabled(history.canUndo());
+  actionUndo_->setText(named(tr("元に戻す(&U)"), history.undoText()));
+  actionRedo_->setEnabled(history.canRedo());
+  actionRedo_->setText(named(tr("やり直し(&R)"), history.redoText()));
 }
 
 void MainWindow::undo() {
@@ -312,7 +331,7 @@ QAbstractItemModel* MainWindow::childChoices() const {
 }
 
 int MainWindow::selectedRow() const {
-  return grid->selectedRow();
+  return grid_->selectedRow();
 }
 
 // The caption "Kirabel -<name>-", with the name part of the current file or
@@ -329,7 +348,7 @@ void MainWindow::showFileName() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (document_.options().fitColumns) grid->fitColumns(width());
+  if (document_.options().fitColumns) grid_->fitColumns(width());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,16 +1,19 @@
 #pragma once
 // The main window: the particle list grid, the menus, the tool bar and the
 // progress bar, over the document that holds the list, the launch settings,
-// the current file name, the clipboard and the options. The other windows are
-// created after it at start-up and attached to it (viewer .. thresholdDialog).
+// the current file name, the clipboard and the options. The viewer is given
+// at construction; the dialogs are made when first needed.
 //
 // The implementation is split by concern: main_window.cpp (construction,
 // menus, tool bar, popup, layout, caption), main_window_files.cpp (file
 // commands and file drop), main_window_editing.cpp (adding, changing,
 // deleting, clipboard), main_window_options.cpp (options and small dialogs),
 // main_window_launch.cpp (busy state and the launch), main_window_space.cpp
-// (the space resolution), main_window_lifecycle.cpp (closing and ending).
+// (the space resolution), main_window_lifecycle.cpp (closing and ending),
+// main_window_dialogs.cpp (the dialogs and their places).
 #include <QMainWindow>
+#include <QPoint>
+#include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <exception>
@@ -18,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/document.h"
 #include "model/pcl_file.h"
@@ -31,7 +35,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QProgressBar;
-class QToolButton;
+class QToolBar;
 class QWidget;
 
 namespace kirabel {
@@ -57,7 +61,7 @@ extern const char kApplicationTitle[];  // "Kirabel"
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(SpaceViewer* viewer = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   Document& document() { return document_; }
@@ -72,44 +76,30 @@ class MainWindow : public QMainWindow {
   LaunchSession& launchSession() { return launchSession_; }
   const LaunchSession& launchSession() const { return launchSession_; }
 
-  // ------------------------------------------------------------ state
-  bool closing = false;  // the close query has run: the viewer may close
+  // The viewer this window draws into and whose caption it sets (not owned);
+  // null for a window without one. It takes the launch, preview and help keys.
+  SpaceViewer* viewer() const { return viewer_; }
+  // Whether the close query has run: the viewer may close.
+  bool isClosing() const { return closing_; }
 
-  // ------------------------------------------------------------ other windows
-  // Created after this window at start-up (not owned here); null until then.
-  SpaceViewer* viewer = nullptr;
-  ParticleSetDialog* setDialog = nullptr;
-  ResolutionDialog* resolutionDialog = nullptr;
-  LaunchSettingsDialog* launchDialog = nullptr;
-  AboutDialog* aboutDialog = nullptr;
-  ThresholdDialog* thresholdDialog = nullptr;
+  // The remembered places of the properties and launch settings dialogs, in
+  // device pixels: a dialog opens at its place when first made; one never
+  // made keeps the place it was given.
+  struct DialogPlaces {
+    QPoint setDialog;
+    QPoint launchDialog;
+  };
+  void setDialogPlaces(const DialogPlaces& places) { dialogPlaces_ = places; }
+  DialogPlaces dialogPlaces() const;
 
-  // ------------------------------------------------------------ widgets
-  QFrame* menuRule;
-  QWidget* toolBar;
-  ParticleGrid* grid;
-  QFrame* statusPanel;
-  QProgressBar* progressBar;
-  QMenu* gridMenu;
-  QMenu *fileMenu, *editMenu, *launchMenu, *optionsMenu, *helpMenu;
-  RecentFilesMenu* recentFilesMenu;  // files last opened or saved
-  LanguageMenu* languageMenu;        // the interface language, from the next start
-  QAction *actionNew, *actionOpen, *actionMerge, *actionSave, *actionSaveAs, *actionSaveImage,
-      *actionExportAnimation, *actionExit;
-  QAction *actionUndo, *actionRedo, *actionCut, *actionCopy, *actionPaste;
-  QAction *actionLaunch, *actionPreview;
-  QAction *actionFitColumns, *actionShowToolBar, *actionResolution, *actionWarningThreshold,
-      *actionAntiAliasing, *actionWrapSpace;
-  QAction *actionHelp, *actionAbout;
-  QAction *actionProperties, *actionAddSet, *actionDeleteSet;
-  QToolButton *openButton, *saveButton, *saveImageButton, *cutButton, *copyButton, *pasteButton,
-      *addSetButton, *changeSetButton, *deleteSetButton, *launchButton, *stopButton;
-
-  // ------------------------------------------------------------ file dialogs
-  // Their starting folders (InitialDir) are kept in the settings file: read
-  // into both, written from the open dialog.
-  FileChooser openDialog = MakeOpenDialog();
-  FileChooser saveDialog = MakeSaveDialog();
+  // The file choosers' starting folder (InitialDir), kept in the settings
+  // file: set into both, read from the open chooser.
+  QString startFolder() const { return openDialog_.startFolder; }
+  void setStartFolder(const QString& folder);
+  // The files last opened or saved, newest first; recentFilesChanged() says
+  // when they changed (not when set here).
+  const std::vector<std::string>& recentFiles() const;
+  void setRecentFiles(std::vector<std::string> files);
 
   // ------------------------------------------------------------ operations
   // The selected grid row; set index = selectedRow() - 1.
@@ -133,8 +123,13 @@ class MainWindow : public QMainWindow {
   void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
   // Ends the program without the close query (after stopping a launch).
   void endProgram();
-  // Puts the preview's time bar into the viewer (attached before).
+  // Puts the preview's time bar into the viewer.
   void startPreview();
+  // Turns the preview on as its menu item does, when it is off.
+  void turnPreviewOn();
+  // The progress bar: one step further within a frame, or back to empty.
+  void stepProgress();
+  void clearProgress();
   PreviewController* preview() const { return preview_; }
   // Changes set `index` through the properties dialog.
   void editSet(int index);
@@ -182,6 +177,8 @@ class MainWindow : public QMainWindow {
  signals:
   // A launch started by launch() has ended (drawn, stopped or failed).
   void launchFinished();
+  // A file was opened or saved, or a missing one taken out of the menu.
+  void recentFilesChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -190,6 +187,12 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The dialogs, made when first needed (main_window_dialogs.cpp).
+  ParticleSetDialog& setDialog();
+  LaunchSettingsDialog& launchDialog();
+  ResolutionDialog& resolutionDialog();
+  ThresholdDialog& thresholdDialog();
+  AboutDialog& aboutDialog();
   void createMenus();
   void createFileMenu();
   void createEditMenu();
@@ -204,8 +207,7 @@ class MainWindow : public QMainWindow {
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
-  QToolButton* addToolButton(const char* name, int left, const QString& hint,
-                             void (MainWindow::*handler)());
+  void addToolButton(QAction* action, const char* buttonName, const QString& tip);
   void showFileName();
   void showHistory();
   bool maySaveChanges();
@@ -231,6 +233,30 @@ class MainWindow : public QMainWindow {
   bool writeSettingsBeforeClose();
   void finishPendingClose();
 
+  // ------------------------------------------------------------ widgets
+  SpaceViewer* viewer_ = nullptr;
+  bool closing_ = false;
+  QFrame* menuRule_;
+  QToolBar* toolBar_;
+  ParticleGrid* grid_;
+  QFrame* statusPanel_;
+  QProgressBar* progressBar_;
+  QMenu* gridMenu_;
+  QMenu *fileMenu_, *editMenu_, *launchMenu_, *optionsMenu_, *helpMenu_;
+  RecentFilesMenu* recentFilesMenu_;  // files last opened or saved
+  LanguageMenu* languageMenu_;        // the interface language, from the next start
+  QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
+      *actionExportAnimation_, *actionExit_;
+  QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
+  QAction *actionLaunch_, *actionPreview_;
+  QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
+      *actionAntiAliasing_, *actionWrapSpace_;
+  QAction *actionHelp_, *actionAbout_;
+  QAction *actionProperties_, *actionAddSet_, *actionDeleteSet_;
+  QAction* actionStop_;  // the tool bar's stop button; in no menu
+  FileChooser openDialog_ = MakeOpenDialog();
+  FileChooser saveDialog_ = MakeSaveDialog();
+
   Document document_;
   InterfaceOptions interfaceOptions_;
   LaunchSession launchSession_;
@@ -243,6 +269,13 @@ class MainWindow : public QMainWindow {
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
+  std::optional<DialogPlaces> dialogPlaces_;  // none given: the dialogs open centred
+  // Last, so that they go before the file choosers the launch dialog points to.
+  std::unique_ptr<ParticleSetDialog> setDialog_;
+  std::unique_ptr<LaunchSettingsDialog> launchDialog_;
+  std::unique_ptr<ResolutionDialog> resolutionDialog_;
+  std::unique_ptr<ThresholdDialog> thresholdDialog_;
+  std::unique_ptr<AboutDialog> aboutDialog_;
 };
 
 }  // namespace kirabel

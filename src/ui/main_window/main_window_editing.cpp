@@ -24,10 +24,9 @@ int SelectedSet(const MainWindow& window) {
 }  // namespace
 
 void MainWindow::addSet() {
-  if (!setDialog) return;
-  setDialog->proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
-  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
-  document_.apply(AppendSetCommand(setDialog->particleSet()), tr("追加", "undo step"));
+  setDialog().proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
+  if (ModalRunner::exec(setDialog()) != QDialog::Accepted) return;
+  document_.apply(AppendSetCommand(setDialog().particleSet()), tr("追加", "undo step"));
 }
 
 void MainWindow::changeSelectedSet() {
@@ -40,12 +39,12 @@ void MainWindow::changeSelectedSet() {
 }
 
 void MainWindow::editSet(int index) {
-  if (!setDialog || index < 0 || index >= static_cast<int>(document_.sets().size())) return;
-  setDialog->setParticleSet(document_.sets()[static_cast<std::size_t>(index)]);
-  if (ModalRunner::exec(*setDialog) != QDialog::Accepted) return;
+  if (index < 0 || index >= static_cast<int>(document_.sets().size())) return;
+  setDialog().setParticleSet(document_.sets()[static_cast<std::size_t>(index)]);
+  if (ModalRunner::exec(setDialog()) != QDialog::Accepted) return;
   // The list cannot change while the dialog is modal; stay safe if it did.
   if (index >= static_cast<int>(document_.sets().size())) return;
-  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog->particleSet()),
+  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog().particleSet()),
                   tr("変更", "undo step"));
 }
 

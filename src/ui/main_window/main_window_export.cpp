@@ -35,7 +35,7 @@ void MainWindow::exportAnimation() {
   }
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
   ExportDialog dialog(this);
-  dialog.setFileChooser(&saveDialog);
+  dialog.setFileChooser(&saveDialog_);
   dialog.setChoice(exportChoice_, FrameCount(settings.frameCount));
   if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
   exportChoice_ = dialog.choice();

@@ -42,8 +42,8 @@ void MainWindow::newList() {
 
 void MainWindow::openList() {
   if (!maySaveChanges()) return;
-  if (openDialog.execute(this)) openFile(openDialog.fileName.toStdString());
-  StartBothIn(openDialog, saveDialog);
+  if (openDialog_.execute(this)) openFile(openDialog_.fileName.toStdString());
+  StartBothIn(openDialog_, saveDialog_);
 }
 
 // Before changes could be lost: "変更を保存しますか？" when the list changed
@@ -92,7 +92,7 @@ void MainWindow::openRecentFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
     MessageBox::warning(
         this, tr("%1 が見つかりません。最近使ったファイルの一覧から外します。").arg(path));
-    recentFilesMenu->removeFile(path.toStdString());
+    recentFilesMenu_->removeFile(path.toStdString());
     return;
   }
   openFile(path.toStdString());
@@ -101,13 +101,13 @@ void MainWindow::openRecentFile(const QString& path) {
 // Files opened or saved are offered again; a merged, dropped or start file
 // is not, so that starting with a file still writes no settings.
 void MainWindow::noteRecentFile(const std::string& path) {
-  recentFilesMenu->addFile(
+  recentFilesMenu_->addFile(
       QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString());
 }
 
 void MainWindow::mergeList() {
-  if (openDialog.execute(this)) loadFile(openDialog.fileName.toStdString());
-  StartBothIn(openDialog, saveDialog);
+  if (openDialog_.execute(this)) loadFile(openDialog_.fileName.toStdString());
+  StartBothIn(openDialog_, saveDialog_);
 }
 
 bool MainWindow::loadFile(const std::string& path) {
@@ -140,12 +140,12 @@ bool MainWindow::saveInteractively() {
 }
 
 bool MainWindow::saveAsInteractively() {
-  saveDialog.defaultExtension = QStringLiteral("PCL");
-  saveDialog.filterIndex = 1;
-  const bool chosen = saveDialog.execute(this);
+  saveDialog_.defaultExtension = QStringLiteral("PCL");
+  saveDialog_.filterIndex = 1;
+  const bool chosen = saveDialog_.execute(this);
   // A failed save ends the command before the starting folders change.
-  if (chosen && !writeList(saveDialog.fileName.toStdString())) return false;
-  StartBothIn(saveDialog, openDialog);
+  if (chosen && !writeList(saveDialog_.fileName.toStdString())) return false;
+  StartBothIn(saveDialog_, openDialog_);
   return chosen;
 }
 
@@ -160,11 +160,11 @@ bool MainWindow::writeList(const std::string& path) {
 }
 
 void MainWindow::saveImage() {
-  saveDialog.defaultExtension = QStringLiteral("BMP");
-  saveDialog.filterIndex = 2;
-  if (!saveDialog.execute(this) || !viewer) return;
-  const std::string name = saveDialog.fileName.toStdString();
-  RunCommand(this, [&] { WritePicture(viewer->picture(), name, FormatForName(name)); });
+  saveDialog_.defaultExtension = QStringLiteral("BMP");
+  saveDialog_.filterIndex = 2;
+  if (!saveDialog_.execute(this) || !viewer_) return;
+  const std::string name = saveDialog_.fileName.toStdString();
+  RunCommand(this, [&] { WritePicture(viewer_->picture(), name, FormatForName(name)); });
 }
 
 void MainWindow::exitProgram() {
@@ -174,6 +174,19 @@ void MainWindow::exitProgram() {
 void MainWindow::dropFiles(const QStringList& paths) {
   // Only the first file of a drop is merged.
   if (!paths.isEmpty()) loadFile(paths.first().toStdString());
+}
+
+void MainWindow::setStartFolder(const QString& folder) {
+  openDialog_.startFolder = folder;
+  saveDialog_.startFolder = folder;
+}
+
+const std::vector<std::string>& MainWindow::recentFiles() const {
+  return recentFilesMenu_->files();
+}
+
+void MainWindow::setRecentFiles(std::vector<std::string> files) {
+  recentFilesMenu_->setFiles(std::move(files));
 }
 
 }  // namespace kirabel

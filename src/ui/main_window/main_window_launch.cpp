@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QProgressBar>
-#include <QToolButton>
 
 #include "image/picture.h"
 #include "model/launch_settings.h"
@@ -25,16 +24,15 @@ namespace kirabel {
 void MainWindow::setBusy(bool busy) {
   launchSession_.setBusy(busy);
   updateBusyControls();
-  if (!busy && viewer) viewer->setWindowTitle(ViewerIdleCaption());
+  if (!busy && viewer_) viewer_->setWindowTitle(ViewerIdleCaption());
 }
 
 void MainWindow::updateBusyControls() {
   const bool busy = launchSession_.busy();
-  launchButton->setEnabled(!busy);
-  actionLaunch->setEnabled(!busy);
-  stopButton->setEnabled(busy);
+  actionLaunch_->setEnabled(!busy);
+  actionStop_->setEnabled(busy);
   // Replacing the space buffer must wait until the launch has ended.
-  actionResolution->setEnabled(!busy && !launchSession_.launching());
+  actionResolution_->setEnabled(!busy && !launchSession_.launching());
 }
 
 void MainWindow::stopLaunch() {
@@ -45,8 +43,8 @@ void MainWindow::stopLaunch() {
 // the same size (a failed resolution change can leave them missing).
 bool MainWindow::launchTargetsReady() const {
   const SpaceBuffer* space = launchSession_.space().get();
-  if (!space || !viewer) return false;
-  const Picture& picture = viewer->picture();
+  if (!space || !viewer_) return false;
+  const Picture& picture = viewer_->picture();
   return space->Width() == picture.Width() && space->Height() == picture.Height();
 }
 
@@ -71,10 +69,9 @@ void MainWindow::launch() {
 // keeps what it shows (Cancel only keeps the launch from starting), as one
 // step of the history when anything changed.
 bool MainWindow::confirmLaunchSettings() {
-  if (!launchDialog) return false;
-  launchDialog->setLaunchSettings(document_.launchSettings());
-  const int result = ModalRunner::exec(*launchDialog);
-  document_.changeLaunchSettings(launchDialog->launchSettings(), tr("打ち上げ設定", "undo step"));
+  launchDialog().setLaunchSettings(document_.launchSettings());
+  const int result = ModalRunner::exec(launchDialog());
+  document_.changeLaunchSettings(launchDialog().launchSettings(), tr("打ち上げ設定", "undo step"));
   return result == QDialog::Accepted;
 }
 
@@ -92,7 +89,7 @@ void MainWindow::runLaunch() {
   updateBusyControls();
   if (preview_) preview_->launchStarted();
   setBusy(true);
-  const Picture& picture = viewer->picture();
+  const Picture& picture = viewer_->picture();
   Scene scene = launchSession_.scene(document_, document_.launchSettings(), picture.Width(),
                                      picture.Height(), 1);
   try {
@@ -114,7 +111,7 @@ void MainWindow::runLaunch() {
 
 void MainWindow::launchEnded(const std::exception_ptr& error) {
   disconnect(optionsFollower_);
-  progressBar->setValue(0);
+  clearProgress();
   try {
     if (error) std::rethrow_exception(error);
     setBusy(false);
@@ -133,8 +130,16 @@ void MainWindow::launchEnded(const std::exception_ptr& error) {
   emit launchFinished();
 }
 
+void MainWindow::stepProgress() {
+  progressBar_->setValue(qMin(progressBar_->value() + 1, progressBar_->maximum()));
+}
+
+void MainWindow::clearProgress() {
+  progressBar_->setValue(0);
+}
+
 void MainWindow::startPreview() {
-  if (!preview_ && viewer) preview_ = new PreviewController(*this);
+  if (!preview_ && viewer_) preview_ = new PreviewController(*this);
 }
 
 }  // namespace kirabel

@@ -20,8 +20,8 @@ bool MainWindow::writeSettingsBeforeClose() {
     MessageBox::showError(this, ErrorText(error));
     return false;
   }
-  closing = true;
-  if (viewer) viewer->setCloseAllowed(true);
+  closing_ = true;
+  if (viewer_) viewer_->setCloseAllowed(true);
   return true;
 }
 
@@ -38,7 +38,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
-  if (viewer) viewer->close();
+  if (viewer_) viewer_->close();
 }
 
 void MainWindow::endProgram() {

@@ -4,6 +4,7 @@
 // check mark, takes the new state from it and hands it to the document.
 #include <QAction>
 #include <QDialog>
+#include <QToolBar>
 #include <QWidget>
 
 #include "platform/errors.h"
@@ -22,17 +23,17 @@ namespace kirabel {
 // The check marks and the tool bar follow the document's options.
 void MainWindow::showOptions() {
   const Options& options = document_.options();
-  actionFitColumns->setChecked(options.fitColumns);
-  actionAntiAliasing->setChecked(options.antiAliasing);
-  actionWrapSpace->setChecked(options.wrapSpace);
-  actionPreview->setChecked(options.preview);
+  actionFitColumns_->setChecked(options.fitColumns);
+  actionAntiAliasing_->setChecked(options.antiAliasing);
+  actionWrapSpace_->setChecked(options.wrapSpace);
+  actionPreview_->setChecked(options.preview);
 }
 
 void MainWindow::setInterfaceOptions(const InterfaceOptions& options) {
   interfaceOptions_ = options;
-  actionShowToolBar->setChecked(options.showToolBar);
-  toolBar->setVisible(options.showToolBar);
-  languageMenu->setChoice(options.language);
+  actionShowToolBar_->setChecked(options.showToolBar);
+  toolBar_->setVisible(options.showToolBar);
+  languageMenu_->setChoice(options.language);
 }
 
 void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
@@ -43,40 +44,44 @@ void MainWindow::changeOptions(const std::function<void(Options&)>& change) {
 
 // Column fitting acts at the next size change of the window, not at once.
 void MainWindow::applyFitColumns() {
-  changeOptions([this](Options& o) { o.fitColumns = actionFitColumns->isChecked(); });
+  changeOptions([this](Options& o) { o.fitColumns = actionFitColumns_->isChecked(); });
 }
 
 // The grid takes over the tool bar's space (or gives it back) through the layout.
 void MainWindow::applyToolBarVisibility() {
-  interfaceOptions_.showToolBar = actionShowToolBar->isChecked();
-  toolBar->setVisible(interfaceOptions_.showToolBar);
+  interfaceOptions_.showToolBar = actionShowToolBar_->isChecked();
+  toolBar_->setVisible(interfaceOptions_.showToolBar);
 }
 
 // A launch reads both rendering flags at every progress step, so a change made
 // during a launch takes effect at once.
 void MainWindow::applyAntiAliasing() {
-  changeOptions([this](Options& o) { o.antiAliasing = actionAntiAliasing->isChecked(); });
+  changeOptions([this](Options& o) { o.antiAliasing = actionAntiAliasing_->isChecked(); });
 }
 
 void MainWindow::applyPreview() {
-  changeOptions([this](Options& o) { o.preview = actionPreview->isChecked(); });
+  changeOptions([this](Options& o) { o.preview = actionPreview_->isChecked(); });
+}
+
+void MainWindow::turnPreviewOn() {
+  if (!actionPreview_->isChecked()) actionPreview_->trigger();
 }
 
 void MainWindow::applyLanguage(LanguageChoice choice) {
   interfaceOptions_.language = choice;
-  languageMenu->setChoice(choice);
+  languageMenu_->setChoice(choice);
 }
 
 void MainWindow::applyWrapSpace() {
-  changeOptions([this](Options& o) { o.wrapSpace = actionWrapSpace->isChecked(); });
+  changeOptions([this](Options& o) { o.wrapSpace = actionWrapSpace_->isChecked(); });
 }
 
 void MainWindow::editResolution() {
-  if (!resolutionDialog || launchSession_.launching()) return;
+  if (launchSession_.launching()) return;
   const Options& options = document_.options();
-  resolutionDialog->setResolution(options.resolutionWidth, options.resolutionHeight);
-  if (ModalRunner::exec(*resolutionDialog) != QDialog::Accepted) return;
-  const auto [width, height] = resolutionDialog->resolution();
+  resolutionDialog().setResolution(options.resolutionWidth, options.resolutionHeight);
+  if (ModalRunner::exec(resolutionDialog()) != QDialog::Accepted) return;
+  const auto [width, height] = resolutionDialog().resolution();
   // Applied also when nothing changed: the picture is rebuilt and cleared.
   try {
     applyResolution(width, height);
@@ -86,10 +91,9 @@ void MainWindow::editResolution() {
 }
 
 void MainWindow::editWarningThreshold() {
-  if (!thresholdDialog) return;
-  thresholdDialog->setThreshold(document_.options().warningThreshold);
-  if (ModalRunner::exec(*thresholdDialog) != QDialog::Accepted) return;
-  const int32_t threshold = thresholdDialog->threshold();
+  thresholdDialog().setThreshold(document_.options().warningThreshold);
+  if (ModalRunner::exec(thresholdDialog()) != QDialog::Accepted) return;
+  const int32_t threshold = thresholdDialog().threshold();
   changeOptions([threshold](Options& o) { o.warningThreshold = threshold; });
 }
 
@@ -98,7 +102,7 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::showAbout() {
-  if (aboutDialog) ModalRunner::exec(*aboutDialog);
+  ModalRunner::exec(aboutDialog());
 }
 
 }  // namespace kirabel

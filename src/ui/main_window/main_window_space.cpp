@@ -20,7 +20,7 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
   launchSession_.space().reset();
   try {
     launchSession_.space() = std::make_unique<SpaceBuffer>(width, height);
-    if (viewer) viewer->fitToPicture(width, height);
+    if (viewer_) viewer_->fitToPicture(width, height);
     // Announced once the picture has its new size.
     setResolutionOption(width, height);
   } catch (const std::bad_alloc&) {
@@ -36,7 +36,7 @@ void MainWindow::applyResolution(int32_t width, int32_t height) {
 // empty picture of the same (0 × 0) size, never with a released buffer.
 void MainWindow::fallBackToEmptySpace() {
   launchSession_.space() = std::make_unique<SpaceBuffer>(0, 0);
-  if (viewer) viewer->fitToPicture(0, 0);
+  if (viewer_) viewer_->fitToPicture(0, 0);
   setResolutionOption(0, 0);
 }
 

@@ -17,7 +17,7 @@ namespace kirabel {
 
 PreviewController::PreviewController(MainWindow& window)
     : QObject(&window), window_(window), bar_(new PreviewBar) {
-  window_.viewer->setTimeBar(bar_);
+  window_.viewer()->setTimeBar(bar_);
   const Document& document = window_.document();
   connect(&document, &Document::setsChanged, this, &PreviewController::sceneChanged);
   connect(&document, &Document::launchSettingsChanged, this, &PreviewController::sceneChanged);
@@ -42,7 +42,7 @@ PreviewController::PreviewController(MainWindow& window)
   });
   // Back from the time field, the picture has the focus and the keys again.
   connect(bar_, &PreviewBar::timeEntryFinished, this, [this] {
-    if (window_.viewer) window_.viewer->setFocus();
+    if (window_.viewer()) window_.viewer()->setFocus();
   });
   connect(&playback_, &QTimer::timeout, this, &PreviewController::nextFrame);
   connect(&renderer_, &PreviewRenderer::finished, this, &PreviewController::showResult);
@@ -53,14 +53,14 @@ PreviewController::PreviewController(MainWindow& window)
 PreviewController::~PreviewController() = default;
 
 bool PreviewController::active() const {
-  return window_.viewer && window_.document().options().preview &&
+  return window_.viewer() && window_.document().options().preview &&
          !window_.launchSession().launching();
 }
 
 void PreviewController::showOrHide() {
-  if (!window_.viewer) return;
+  if (!window_.viewer()) return;
   const bool on = window_.document().options().preview;
-  window_.viewer->showTimeBar(on);
+  window_.viewer()->showTimeBar(on);
   if (!on) bar_->setPlaying(false);
   requestPicture();
 }
@@ -76,7 +76,7 @@ void PreviewController::requestPicture() {
   if (!active()) return;
   const Document& document = window_.document();
   if (!scene_) {
-    const Picture& picture = window_.viewer->picture();
+    const Picture& picture = window_.viewer()->picture();
     auto scene = std::make_shared<PreviewScene>();
     scene->scene =
         window_.launchSession().scene(document, WithinLaunchLimits(document.launchSettings()),
@@ -87,7 +87,7 @@ void PreviewController::requestPicture() {
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
     scene_ = std::move(scene);
   }
-  const Picture& picture = window_.viewer->picture();
+  const Picture& picture = window_.viewer()->picture();
   const Options& options = document.options();
   renderer_.request({++serial_, scene_, picture.Width(), picture.Height(), DrawingOptions(options),
                      bar_->time()});
@@ -110,14 +110,14 @@ void PreviewController::showResult(const PreviewResult& result) {
       bar_->showRefusal(QString());
       break;
   }
-  Picture& shown = window_.viewer->picture();
+  Picture& shown = window_.viewer()->picture();
   const Picture& drawn = *result.picture;
   // A picture drawn before the resolution changed is dropped.
   if (drawn.Width() != shown.Width() || drawn.Height() != shown.Height() || !shown.Bits()) return;
   std::memcpy(
       shown.Bits(), drawn.Bits(),
       static_cast<std::size_t>(drawn.RowBytes()) * static_cast<std::size_t>(drawn.Height()));
-  window_.viewer->repaintPicture();
+  window_.viewer()->repaintPicture();
 }
 
 // A frame that is not ready when the next one is due is skipped.
@@ -141,11 +141,11 @@ void PreviewController::launchEnded() {
 // it on first, so that the keys always move through the frames.
 void PreviewController::addKeys() {
   const auto key = [this](Qt::Key k, auto action) {
-    auto* shortcut = new QShortcut(QKeySequence(k), window_.viewer);
+    auto* shortcut = new QShortcut(QKeySequence(k), window_.viewer());
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, action] {
       if (!window_.document().options().preview && !window_.launchSession().launching())
-        window_.actionPreview->trigger();
+        window_.turnPreviewOn();
       if (active()) action();
     });
   };

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/services/device_pixels.h"
+
 namespace kirabel {
 
 namespace {
@@ -80,6 +82,10 @@ QPoint PositionBeside(const QRect& anchor, QSize window, const QRect& screen, in
 
 void PlaceWindow(QWidget& window, QPoint position) {
   window.move(ReachablePosition(OuterRectangleAt(window, position), ScreenAreas()));
+}
+
+void PlaceWindowAtDevicePosition(QWidget& window, QPoint device) {
+  PlaceWindow(window, ToLogicalPixels(device, ScaleAtDevicePoint(device)));
 }
 
 void KeepWindowReachable(QWidget& window) {

@@ -28,6 +28,10 @@ QPoint PositionBeside(const QRect& anchor, QSize window, const QRect& screen, in
 // Moves the top-level `window` to `position`, or where ReachablePosition puts
 // it on the screens as they are now.
 void PlaceWindow(QWidget& window, QPoint position);
+// Moves the top-level `window` to the remembered place `device` (in device
+// pixels, as the settings file keeps places), placed in logical pixels of the
+// screen that shows that place.
+void PlaceWindowAtDevicePosition(QWidget& window, QPoint device);
 // Moves a window that is about to be shown only when its place has become
 // unreachable (screens change while the program runs).
 void KeepWindowReachable(QWidget& window);

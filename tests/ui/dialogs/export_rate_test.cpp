@@ -57,7 +57,7 @@ TEST_F(ExportRefusalTest, ASpaceWithoutPixelsIsRefusedBeforeTheDialog) {
       dialogShown = true;
       dialog.reject();
     });
-    mainWindow().actionExportAnimation->trigger();
+    testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
     ModalRunner::clearHandlers();
     EXPECT_FALSE(dialogShown);
     ASSERT_EQ(MessageBox::shown().size(), 1u);

@@ -92,7 +92,7 @@ TEST_F(ExportTest, WritesTheNextLaunchsFramesInTheBackground) {
   const uint32_t seed = mainWindow().launchSession().random().State();
   const std::string file = scratch_.File("show.apng");
   AnswerExport(file, 2, 3);
-  mainWindow().actionExportAnimation->trigger();
+  testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
   ASSERT_TRUE(ExportEnded());
   EXPECT_TRUE(MessageBox::shown().empty());
   ASSERT_TRUE(std::filesystem::exists(file));
@@ -123,7 +123,7 @@ TEST_F(ExportTest, ACancelledExportLeavesNothing) {
   mainWindow().applyResolution(512, 512);
   const std::string file = scratch_.File("cancelled.apng");
   AnswerExport(file, 1, 40);
-  mainWindow().actionExportAnimation->trigger();
+  testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
   auto* progress = mainWindow().findChild<QProgressDialog*>(QStringLiteral("exportProgress"));
   ASSERT_NE(progress, nullptr);
   QPushButton* cancel = progress->findChild<QPushButton*>();
@@ -141,7 +141,7 @@ TEST_F(ExportTest, ACancelWhileTheEncoderFinishesLeavesNothing) {
   UseSlowEncoder();
   const std::string file = scratch_.File("late.apng");
   AnswerExport(file, 1, 2);
-  mainWindow().actionExportAnimation->trigger();
+  testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return EncoderMarked("finishing"); }, 20000));
   QProgressDialog* progress = Progress();
   ASSERT_NE(progress, nullptr);
@@ -172,7 +172,7 @@ TEST_F(ExportTest, AnUnwritableFileIsNamedWithTheReasonBeforeEncoding) {
   };
   for (const auto& c : cases) {
     AnswerExport(c.file, 1, 2);
-    mainWindow().actionExportAnimation->trigger();
+    testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
     ASSERT_TRUE(ExportEnded());
     ASSERT_EQ(MessageBox::shown().size(), 1u);
     EXPECT_EQ(MessageBox::shown()[0].text,

@@ -45,8 +45,7 @@ class LaunchTest : public StartedAppFixture {
   }
   // Queues the answer of the launch settings dialog.
   void AnswerLaunchDialog(bool ok) {
-    ModalRunner::setNextHandler([this, ok](QDialog&) {
-      LaunchSettingsDialog& dialog = *mainWindow().launchDialog;
+    ModalRunner::setNextHandler([ok](QDialog& dialog) {
       (ok ? testing::Child<QPushButton>(dialog, "okButton")
           : testing::Child<QPushButton>(dialog, "cancelButton"))
           ->click();
@@ -55,7 +54,8 @@ class LaunchTest : public StartedAppFixture {
   // Runs `action` once the window shows the launch's first progress step.
   void AtFirstStep(std::function<void()> action) {
     auto once = std::make_shared<QMetaObject::Connection>();
-    *once = QObject::connect(mainWindow().progressBar, &QProgressBar::valueChanged,
+    *once = QObject::connect(testing::Child<QProgressBar>(mainWindow(), "progressBar"),
+                             &QProgressBar::valueChanged,
                              [once, action = std::move(action)](int value) {
                                if (value <= 0) return;
                                QObject::disconnect(*once);
@@ -65,11 +65,11 @@ class LaunchTest : public StartedAppFixture {
   void ExpectIdle() {
     EXPECT_FALSE(mainWindow().launchSession().busy());
     EXPECT_FALSE(mainWindow().launchSession().launching());
-    EXPECT_TRUE(mainWindow().launchButton->isEnabled());
-    EXPECT_TRUE(mainWindow().actionLaunch->isEnabled());
-    EXPECT_FALSE(mainWindow().stopButton->isEnabled());
-    EXPECT_TRUE(mainWindow().actionResolution->isEnabled());
-    EXPECT_EQ(mainWindow().progressBar->value(), 0);
+    EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
+    EXPECT_TRUE(testing::Child<QAction>(mainWindow(), "actionLaunch")->isEnabled());
+    EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
+    EXPECT_TRUE(testing::Child<QAction>(mainWindow(), "actionResolution")->isEnabled());
+    EXPECT_EQ(testing::Child<QProgressBar>(mainWindow(), "progressBar")->value(), 0);
     EXPECT_EQ(viewer().windowTitle(), QStringLiteral("空間ビューワ"));
   }
 };
@@ -77,7 +77,7 @@ class LaunchTest : public StartedAppFixture {
 TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
   mainWindow().document().apply(ReplaceListCommand({}, std::nullopt, ""));
   const int shownBefore = ModalRunner::execCount();
-  mainWindow().launchButton->click();
+  testing::Child<QToolButton>(mainWindow(), "launchButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("パーティクルがありません"));
   EXPECT_EQ(ModalRunner::execCount(), shownBefore);
@@ -86,7 +86,7 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
   const std::vector<uint8_t> black = Pixels(viewer().picture());
   const uint32_t seed = mainWindow().launchSession().random().State();
   AnswerLaunchDialog(false);
-  mainWindow().actionLaunch->trigger();
+  testing::Child<QAction>(mainWindow(), "actionLaunch")->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
   EXPECT_EQ(Pixels(viewer().picture()), black);
   EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
@@ -114,11 +114,12 @@ TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
   EXPECT_EQ(document.launchSettings().frameCount, 7);
   EXPECT_TRUE(document.modified());
   EXPECT_TRUE(mainWindow().windowTitle().contains('*'));
-  EXPECT_EQ(mainWindow().actionUndo->text(), QStringLiteral("元に戻す(&U) 打ち上げ設定"));
-  mainWindow().actionUndo->trigger();
+  EXPECT_EQ(testing::Child<QAction>(mainWindow(), "actionUndo")->text(),
+            QStringLiteral("元に戻す(&U) 打ち上げ設定"));
+  testing::Child<QAction>(mainWindow(), "actionUndo")->trigger();
   EXPECT_TRUE(document.launchSettings() == before);
   EXPECT_FALSE(document.modified());
-  mainWindow().actionRedo->trigger();
+  testing::Child<QAction>(mainWindow(), "actionRedo")->trigger();
   EXPECT_EQ(document.launchSettings().frameCount, 7);
 }
 
@@ -160,12 +161,12 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   AtFirstStep([&] {
     checked = true;
     EXPECT_TRUE(mainWindow().launchSession().busy());
-    EXPECT_FALSE(mainWindow().launchButton->isEnabled());
-    EXPECT_FALSE(mainWindow().actionLaunch->isEnabled());
-    EXPECT_TRUE(mainWindow().stopButton->isEnabled());
-    EXPECT_FALSE(mainWindow().actionResolution->isEnabled());
+    EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
+    EXPECT_FALSE(testing::Child<QAction>(mainWindow(), "actionLaunch")->isEnabled());
+    EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
+    EXPECT_FALSE(testing::Child<QAction>(mainWindow(), "actionResolution")->isEnabled());
     EXPECT_EQ(viewer().windowTitle(), QStringLiteral("作画中です...1/3"));
-    EXPECT_GT(mainWindow().progressBar->value(), 0);
+    EXPECT_GT(testing::Child<QProgressBar>(mainWindow(), "progressBar")->value(), 0);
     // Replacing the buffer now would pull it from under the renderer.
     mainWindow().applyResolution(10, 10);
     EXPECT_EQ(mainWindow().launchSession().space()->Width(), kWidth);
@@ -180,7 +181,7 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
 TEST_F(LaunchTest, EscapeInTheGridStopsTheLaunch) {
   AnswerLaunchDialog(true);
   const std::vector<uint8_t> black = Pixels(viewer().picture());
-  QCoreApplication::postEvent(mainWindow().grid,
+  QCoreApplication::postEvent(testing::Child<ParticleGrid>(mainWindow(), "grid"),
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
   LaunchAndWait();
   ExpectIdle();
@@ -276,17 +277,17 @@ TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
   ExpectIdle();
   QCoreApplication::processEvents();  // the close, repeated once the launch has ended
   EXPECT_FALSE(mainWindow().isVisible());
-  EXPECT_TRUE(mainWindow().closing);
+  EXPECT_TRUE(mainWindow().isClosing());
   EXPECT_TRUE(std::filesystem::exists(settingsPath()));
 }
 
 TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
   AnswerLaunchDialog(true);
-  AtFirstStep([&] { mainWindow().actionExit->trigger(); });
+  AtFirstStep([&] { testing::Child<QAction>(mainWindow(), "actionExit")->trigger(); });
   LaunchAndWait();
   ExpectIdle();
   QCoreApplication::processEvents();
-  EXPECT_FALSE(mainWindow().closing);
+  EXPECT_FALSE(mainWindow().isClosing());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 

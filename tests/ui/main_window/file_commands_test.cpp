@@ -31,11 +31,17 @@ class FileCommandsTest : public testing::MainWindowFixture {
   // Saves the list under `name` through Save as.
   void saveAs(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    window_.saveButton->click();
+    testing::Child<QToolButton>(window_, "saveButton")->click();
+  }
+  // The save chooser's starting folder, as a cancelled Save as shows it.
+  QString saveFolder() {
+    FileDialogService::setNextFileName(std::nullopt);
+    testing::Child<QAction>(window_, "actionSaveAs")->trigger();
+    return lastRequest().startFolder;
   }
   void open(const std::string& name) {
     FileDialogService::setNextFileName(file(name));
-    window_.openButton->click();
+    testing::Child<QToolButton>(window_, "openButton")->click();
   }
   // Two sets, the second naming the first as child, with distinct values.
   void buildPair() {
@@ -45,14 +51,14 @@ class FileCommandsTest : public testing::MainWindowFixture {
       testing::Child<NumericField>(dialog, "birthTimeEdit")->setValue(-2.5L);
       testing::Child<QComboBox>(dialog, "speedDistributionCombo")->setCurrentIndex(1);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
     answerDialog([](ParticleSetDialog& dialog) {
       testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("second"));
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(1);
       testing::Child<NumericField>(dialog, "countEdit")->setValue(12);
       testing::Child<QComboBox>(dialog, "lifetimeDistributionCombo")->setCurrentIndex(2);
     });
-    window_.addSetButton->click();
+    testing::Child<QToolButton>(window_, "addSetButton")->click();
   }
 
   testing::ScratchFolder scratch_;
@@ -61,7 +67,7 @@ class FileCommandsTest : public testing::MainWindowFixture {
 TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   const QString untitled = QStringLiteral("Kirabel -名称未設定-");
   EXPECT_EQ(window_.windowTitle(), untitled);
-  window_.actionNew->trigger();
+  testing::Child<QAction>(window_, "actionNew")->trigger();
   EXPECT_TRUE(MessageBox::shown().empty());
 
   buildPair();
@@ -70,7 +76,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   ASSERT_EQ(window_.windowTitle(), titled);
 
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.actionNew->trigger();
+  testing::Child<QAction>(window_, "actionNew")->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("現在のデータを破棄していいですか"));
   EXPECT_EQ(window_.document().sets().size(), 2u);
@@ -78,7 +84,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyWhenThereIsSomethingToDiscard) {
   expectInStep();
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  window_.actionNew->trigger();
+  testing::Child<QAction>(window_, "actionNew")->trigger();
   EXPECT_TRUE(window_.document().sets().empty());
   EXPECT_EQ(window_.windowTitle(), untitled);
   EXPECT_TRUE(window_.document().fileName().empty());
@@ -98,8 +104,8 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   EXPECT_EQ(request.defaultExt, QStringLiteral("PCL"));
   EXPECT_EQ(request.nameFilters.size(), 3);
   ASSERT_TRUE(std::filesystem::exists(scratch_.File("pair.PCL")));
-  EXPECT_EQ(window_.saveDialog.startFolder, folder());
-  EXPECT_EQ(window_.openDialog.startFolder, folder());
+  EXPECT_EQ(window_.startFolder(), folder());
+  EXPECT_EQ(saveFolder(), folder());
 
   // Open of a changed list asks to save it first; "no" goes on without.
   addSet(QStringLiteral("extra"));
@@ -133,7 +139,7 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
 TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
   buildPair();
   FileDialogService::setNextFileName(file("first"));
-  window_.actionSave->trigger();  // untitled: save as
+  testing::Child<QAction>(window_, "actionSave")->trigger();  // untitled: save as
   ASSERT_EQ(FileDialogService::requests().size(), 1u);
   EXPECT_TRUE(MessageBox::shown().empty());
   const std::string path = scratch_.File("first.PCL");
@@ -141,37 +147,35 @@ TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {
 
   addSet(QStringLiteral("third"));
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.actionSave->trigger();
+  testing::Child<QAction>(window_, "actionSave")->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QString::fromStdString(path) + QStringLiteral("に上書き保存していいですね"));
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  window_.actionSave->trigger();
-  EXPECT_EQ(FileDialogService::requests().size(), 1u);  // no dialog
-  window_.actionNew->trigger();                         // saved just now: the usual question
+  testing::Child<QAction>(window_, "actionSave")->trigger();
+  EXPECT_EQ(FileDialogService::requests().size(), 1u);       // no dialog
+  testing::Child<QAction>(window_, "actionNew")->trigger();  // saved just now: the usual question
   open("first.PCL");
   EXPECT_EQ(names(), (Strings{"一番", "second", "third"}));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheListAndAlignsTheStartingFolders) {
   buildPair();
-  window_.openDialog.startFolder = QStringLiteral("/somewhere");
-  window_.saveDialog.startFolder = QStringLiteral("/elsewhere");
+  window_.setStartFolder(QStringLiteral("/somewhere"));
   FileDialogService::setNextFileName(std::nullopt);
-  window_.actionOpen->trigger();
+  testing::Child<QAction>(window_, "actionOpen")->trigger();
   EXPECT_EQ(lastRequest().startFolder, QStringLiteral("/somewhere"));
   EXPECT_EQ(window_.document().sets().size(), 2u);
   // Never used: it keeps the remembered folder, and the save dialog follows it.
-  EXPECT_EQ(window_.openDialog.startFolder, QStringLiteral("/somewhere"));
-  EXPECT_EQ(window_.saveDialog.startFolder, window_.openDialog.startFolder);
+  EXPECT_EQ(window_.startFolder(), QStringLiteral("/somewhere"));
+  EXPECT_EQ(saveFolder(), window_.startFolder());
 
   saveAs("pair");
-  window_.saveDialog.startFolder = QStringLiteral("/elsewhere");
   FileDialogService::setNextFileName(std::nullopt);
-  window_.actionMerge->trigger();
-  EXPECT_EQ(window_.saveDialog.startFolder, window_.openDialog.startFolder);
+  testing::Child<QAction>(window_, "actionMerge")->trigger();
+  EXPECT_EQ(saveFolder(), window_.startFolder());
 }
 
 TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
@@ -183,20 +187,20 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
   window_.document().setFileName(std::string());
 
   FileDialogService::setNextFileName(file("pair.PCL"));
-  window_.actionMerge->trigger();
+  testing::Child<QAction>(window_, "actionMerge")->trigger();
   EXPECT_EQ(names(), (Strings{"一番", "second", "own", "一番", "second"}));
   EXPECT_EQ(window_.document().sets()[4].child, 3);
   EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));  // changed since loaded
   expectInStep();
 
   // Only the first dropped file is merged; the folders stay.
-  const QString openDir = window_.openDialog.startFolder;
+  const QString openDir = window_.startFolder();
   window_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
   EXPECT_EQ(window_.document().sets().size(), 6u);
   EXPECT_EQ(window_.document().sets()[5].name, "dropped");
   EXPECT_EQ(window_.document().sets()[5].child, 5);
   EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -other.pcl*-"));
-  EXPECT_EQ(window_.openDialog.startFolder, openDir);
+  EXPECT_EQ(window_.startFolder(), openDir);
   expectInStep();
 }
 
@@ -214,15 +218,15 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
 
   MessageBox::clearRecord();
   addSet(QStringLiteral("x"));
-  const QString openDir = window_.openDialog.startFolder;
+  const QString openDir = window_.startFolder();
   const std::string missing = scratch_.File("no/such/folder/list.PCL");
   FileDialogService::setNextFileName(QString::fromStdString(missing));
-  window_.actionSaveAs->trigger();
+  testing::Child<QAction>(window_, "actionSaveAs")->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::shown()[0].text.contains(QStringLiteral("に書き込めません")));
   EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL*-"));
-  EXPECT_EQ(window_.openDialog.startFolder, openDir);
+  EXPECT_EQ(window_.startFolder(), openDir);
 }
 
 TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
@@ -232,10 +236,10 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   bottomLeft[0] = 10;                   // blue
   bottomLeft[1] = 20;                   // green
   bottomLeft[2] = 30;                   // red
-  const QString before = window_.saveDialog.startFolder;
+  const QString before = saveFolder();
 
   FileDialogService::setNextFileName(file("picture"));
-  window_.saveImageButton->click();
+  testing::Child<QToolButton>(window_, "saveImageButton")->click();
   EXPECT_EQ(lastRequest().filterIndex, 2);
   EXPECT_TRUE(lastRequest().confirmOverwrite);
   EXPECT_EQ(lastRequest().defaultExt, QStringLiteral("BMP"));
@@ -245,11 +249,11 @@ TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);  // bits per pixel
 
   FileDialogService::setNextFileName(file("picture.png"));
-  window_.actionSaveImage->trigger();
+  testing::Child<QAction>(window_, "actionSaveImage")->trigger();
   const QImage png(file("picture.png"));
   ASSERT_EQ(png.size(), QSize(5, 3));
   EXPECT_EQ(png.pixelColor(0, 2), QColor(30, 20, 10));
-  EXPECT_EQ(window_.saveDialog.startFolder, before);
+  EXPECT_EQ(saveFolder(), before);
 }
 
 }  // namespace

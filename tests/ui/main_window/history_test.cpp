@@ -26,8 +26,8 @@ class HistoryTest : public testing::MainWindowFixture {
 };
 
 TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
-  EXPECT_FALSE(window_.actionUndo->isEnabled());
-  EXPECT_EQ(window_.actionUndo->text(), QStringLiteral("元に戻す(&U)"));
+  EXPECT_FALSE(testing::Child<QAction>(window_, "actionUndo")->isEnabled());
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionUndo")->text(), QStringLiteral("元に戻す(&U)"));
   std::vector<State> states{Now()};
   Step([&] { addSet(QStringLiteral("A")); }, states);
   Step([&] { addSet(QStringLiteral("B"), 0); }, states);
@@ -35,16 +35,16 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
   Step(
       [&] {
         selectRow(1);
-        window_.copyButton->click();
+        testing::Child<QToolButton>(window_, "copyButton")->click();
         selectRow(3);
-        window_.pasteButton->click();
+        testing::Child<QToolButton>(window_, "pasteButton")->click();
       },
       states);
   Step(
       [&] {
         selectRow(2);
         MessageBox::setNextAnswer(MsgAnswer::Yes);  // B is C's child: delete anyway
-        window_.deleteSetButton->click();
+        testing::Child<QToolButton>(window_, "deleteSetButton")->click();
       },
       states);
   Step(
@@ -53,13 +53,14 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
           testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(0);
         });
         selectRow(1);
-        window_.changeSetButton->click();
+        testing::Child<QToolButton>(window_, "changeSetButton")->click();
       },
       states);
-  EXPECT_EQ(window_.actionUndo->text(), QStringLiteral("元に戻す(&U) 変更"));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionUndo")->text(),
+            QStringLiteral("元に戻す(&U) 変更"));
   for (std::size_t i = states.size() - 1; i > 0; --i) {
     selectRow(1);
-    window_.actionUndo->trigger();
+    testing::Child<QAction>(window_, "actionUndo")->trigger();
     EXPECT_TRUE(Now() == states[i - 1]) << "undo to state " << i - 1;
     expectInStep();
     // The selection is back where it was when the step was made.
@@ -67,13 +68,13 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
       EXPECT_EQ(window_.selectedRow(), 2);  // the deleted B's row
     }
   }
-  EXPECT_FALSE(window_.actionUndo->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(window_, "actionUndo")->isEnabled());
   for (std::size_t i = 1; i < states.size(); ++i) {
-    window_.actionRedo->trigger();
+    testing::Child<QAction>(window_, "actionRedo")->trigger();
     EXPECT_TRUE(Now() == states[i]) << "redo to state " << i;
   }
-  EXPECT_FALSE(window_.actionRedo->isEnabled());
-  EXPECT_EQ(window_.actionRedo->shortcuts(),
+  EXPECT_FALSE(testing::Child<QAction>(window_, "actionRedo")->isEnabled());
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionRedo")->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
 }
@@ -101,7 +102,8 @@ TEST_F(HistoryTest, AChangedListIsMarkedAndAskedAboutBeforeItIsLost) {
   QApplication::sendEvent(&window_, &cancelledSave);
   EXPECT_FALSE(cancelledSave.isAccepted());
 
-  window_.actionUndo->trigger();  // back to the state at start: not changed
+  testing::Child<QAction>(window_, "actionUndo")
+      ->trigger();  // back to the state at start: not changed
   EXPECT_EQ(window_.windowTitle(), untitled);
 }
 

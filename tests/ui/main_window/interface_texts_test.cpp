@@ -17,8 +17,14 @@
 #include <map>
 #include <set>
 
+#include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/export_dialog.h"
+#include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/threshold_dialog.h"
 #include "ui/services/file_dialog_service.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/started_app_fixture.h"
 
 namespace kirabel::testing {
@@ -114,13 +120,21 @@ class InterfaceTextsTest : public StartedAppFixture {
   // window, the export dialog and the file dialogs' titles and filters.
   TextWalk Walk() {
     Start();
-    mainWindow().actionPreview->trigger();
+    mainWindow().show();  // laid out: no tool button waits in the overflow menu
+    testing::Child<QAction>(mainWindow(), "actionPreview")->trigger();
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
+    // The main window makes its dialogs when first needed: the same ones here.
+    ParticleSetDialog setDialog;
+    setDialog.setChildChoices(mainWindow().childChoices());
+    LaunchSettingsDialog launchDialog;
+    ResolutionDialog resolutionDialog;
+    ThresholdDialog thresholdDialog;
+    AboutDialog aboutDialog;
     TextWalk walk;
     for (QWidget* top : QApplication::topLevelWidgets()) walk.addTree(top);
-    for (const FileChooser* chooser : {&mainWindow().openDialog, &mainWindow().saveDialog}) {
-      walk.add("file dialog", chooser->title);
-      walk.add("file filter", chooser->filter());
+    for (const FileChooser& chooser : {MakeOpenDialog(), MakeSaveDialog()}) {
+      walk.add("file dialog", chooser.title);
+      walk.add("file filter", chooser.filter());
     }
     walk.lines.sort();
     return walk;

@@ -2,9 +2,12 @@
 // from the file, the colour-depth question, the command-line file, and the
 // close query that writes the settings while Exit does not.
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
 
@@ -17,6 +20,7 @@
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
 #include "ui/widgets/particle_grid.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 #include "ui_support/started_app_fixture.h"
 
@@ -50,27 +54,27 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_EQ(viewer().pos(),
             QPoint(std::min(besideMain, area.right() + 1 - viewer().frameGeometry().width()), 10));
   EXPECT_TRUE(main.document().options().preview);
-  EXPECT_TRUE(main.actionPreview->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionPreview")->isChecked());
   EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
-  EXPECT_EQ(main.setDialog->pos(), QPoint(30, 30));
-  EXPECT_EQ(main.launchDialog->pos(), QPoint(50, 50));
+  EXPECT_EQ(main.dialogPlaces().setDialog, QPoint(30, 30));
+  EXPECT_EQ(main.dialogPlaces().launchDialog, QPoint(50, 50));
   ASSERT_TRUE(main.launchSession().space());
   EXPECT_EQ(main.launchSession().space()->Width(), 512);
   EXPECT_EQ(main.launchSession().space()->Height(), 512);
   EXPECT_EQ(viewer().picture().Width(), 512);
   EXPECT_EQ(viewer().picture().Height(), 512);
-  EXPECT_TRUE(main.actionShowToolBar->isChecked());
-  EXPECT_FALSE(main.toolBar->isHidden());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
+  EXPECT_FALSE(testing::Child<QToolBar>(main, "toolBar")->isHidden());
   EXPECT_TRUE(main.document().options().fitColumns);
-  EXPECT_TRUE(main.actionFitColumns->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionFitColumns")->isChecked());
   EXPECT_FALSE(main.document().options().antiAliasing);
   EXPECT_FALSE(main.document().options().wrapSpace);
   EXPECT_EQ(main.document().options().warningThreshold, 10000);
   EXPECT_FALSE(main.launchSession().busy());
-  EXPECT_FALSE(main.stopButton->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(main, "stopButton")->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
-  EXPECT_EQ(main.grid->rowCount(), 2);
+  EXPECT_EQ(testing::Child<ParticleGrid>(main, "grid")->rowCount(), 2);
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_FALSE(app_->endRequested());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
@@ -108,16 +112,15 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(main.geometry().size(), QSize(600, 320));
   EXPECT_EQ(main.pos(), QPoint(40, 60));
   EXPECT_EQ(viewer().pos(), QPoint(700, 20));
-  EXPECT_TRUE(main.toolBar->isHidden());
-  EXPECT_FALSE(main.actionShowToolBar->isChecked());
+  EXPECT_TRUE(testing::Child<QToolBar>(main, "toolBar")->isHidden());
+  EXPECT_FALSE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
   EXPECT_FALSE(main.document().options().fitColumns);
   EXPECT_TRUE(main.document().options().antiAliasing);
-  EXPECT_TRUE(main.actionAntiAliasing->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionAntiAliasing")->isChecked());
   EXPECT_TRUE(main.document().options().wrapSpace);
-  EXPECT_TRUE(main.actionWrapSpace->isChecked());
+  EXPECT_TRUE(testing::Child<QAction>(main, "actionWrapSpace")->isChecked());
   EXPECT_EQ(main.document().options().warningThreshold, 5000);
-  EXPECT_EQ(main.openDialog.startFolder, QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.saveDialog.startFolder, QStringLiteral("/tmp/花火"));
+  EXPECT_EQ(main.startFolder(), QStringLiteral("/tmp/花火"));
   EXPECT_EQ(main.launchSession().space()->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
@@ -131,7 +134,8 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
 }
 
 // Places left on a monitor that is gone: every window comes back onto the
-// screen, top-left corner first.
+// screen, top-left corner first; a dialog when it is first opened (one never
+// opened keeps its stored place).
 TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   Settings stored;
@@ -141,12 +145,44 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   stored.launchDialogLeft = 2000000000;
   stored.launchDialogTop = 2000000000;
   SaveSettingsFile(settingsPath(), stored);
-  Start();
-  for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer()),
-                          static_cast<QWidget*>(mainWindow().setDialog),
-                          static_cast<QWidget*>(mainWindow().launchDialog)})
+  Start({QStringLiteral("kirabel"), QString::fromStdString(WritePcl("list.pcl", 1))});
+  for (QWidget* window : {static_cast<QWidget*>(&mainWindow()), static_cast<QWidget*>(&viewer())})
     EXPECT_TRUE(area.contains(window->pos())) << window->objectName().toStdString();
   EXPECT_EQ(mainWindow().y(), stored.mainWindowTop);  // moved across only
+  Settings unopened = app_->currentSettings();
+  EXPECT_EQ(QPoint(unopened.setDialogLeft, unopened.setDialogTop), QPoint(-5000, 30));
+  EXPECT_EQ(QPoint(unopened.launchDialogLeft, unopened.launchDialogTop),
+            QPoint(2000000000, 2000000000));
+
+  std::vector<QPoint> opened;
+  for (int i = 0; i < 2; ++i)
+    ModalRunner::setNextHandler([&](QDialog& dialog) { opened.push_back(dialog.pos()); });
+  mainWindow().editSet(0);
+  mainWindow().launch();
+  ASSERT_EQ(opened.size(), 2u);
+  for (QPoint place : opened) EXPECT_TRUE(area.contains(place)) << place.x() << "," << place.y();
+  const Settings current = app_->currentSettings();
+  EXPECT_EQ(QPoint(current.setDialogLeft, current.setDialogTop), opened[0]);
+  EXPECT_EQ(QPoint(current.launchDialogLeft, current.launchDialogTop), opened[1]);
+}
+
+TEST_F(KirabelApplicationTest, DialogsAreMadeWhenFirstOpenedAndKept) {
+  Start();
+  const auto dialogCount = [] {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      count += qobject_cast<QDialog*>(window) != nullptr;
+    return count;
+  };
+  EXPECT_EQ(dialogCount(), 0);
+  std::vector<QDialog*> shown;
+  for (int i = 0; i < 2; ++i)
+    ModalRunner::setNextHandler([&](QDialog& dialog) { shown.push_back(&dialog); });
+  mainWindow().showAbout();
+  mainWindow().showAbout();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], shown[1]);
+  EXPECT_EQ(dialogCount(), 1);
 }
 
 TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfFailing) {
@@ -185,7 +221,7 @@ TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
   QDir::setCurrent(before);
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kirabel -list.pcl-"));
   EXPECT_EQ(mainWindow().document().sets().size(), 3u);
-  EXPECT_EQ(mainWindow().grid->rowCount(), 5);
+  EXPECT_EQ(testing::Child<ParticleGrid>(mainWindow(), "grid")->rowCount(), 5);
   EXPECT_EQ(mainWindow().document().fileName(), scratch_.File("list.pcl"));
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel")}), "");
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel"), QStringLiteral("/a/b.pcl")}), "/a/b.pcl");
@@ -207,14 +243,14 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   EXPECT_FALSE(viewer().close());  // the viewer does not close on its own
   EXPECT_TRUE(viewer().isVisible());
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 1234; });
-  mainWindow().actionAntiAliasing->trigger();
+  testing::Child<QAction>(mainWindow(), "actionAntiAliasing")->trigger();
   // A new language is kept for the next start, which the user is told.
   mainWindow().findChild<QAction*>(QStringLiteral("actionLanguageEnglish"))->trigger();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("言語の変更は次回の起動から有効になります。"));
   EXPECT_TRUE(mainWindow().close());
-  EXPECT_TRUE(mainWindow().closing);
+  EXPECT_TRUE(mainWindow().isClosing());
   EXPECT_FALSE(viewer().isVisible());
   const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
@@ -228,8 +264,8 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
 TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   Start();
   mainWindow().show();
-  mainWindow().actionExit->trigger();
-  EXPECT_FALSE(mainWindow().closing);
+  testing::Child<QAction>(mainWindow(), "actionExit")->trigger();
+  EXPECT_FALSE(mainWindow().isClosing());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
@@ -238,11 +274,11 @@ TEST_F(KirabelApplicationTest, RecentFilesSurviveExitAndAMovedFileIsTakenOut) {
   Start();
   mainWindow().openFile(a);
   mainWindow().openFile(b);
-  mainWindow().actionExit->trigger();  // Exit writes no other settings
+  testing::Child<QAction>(mainWindow(), "actionExit")->trigger();  // Exit writes no other settings
   app_.reset();
 
   Start();
-  RecentFilesMenu& menu = *mainWindow().recentFilesMenu;
+  RecentFilesMenu& menu = *testing::Child<RecentFilesMenu>(mainWindow(), "recentFilesMenu");
   EXPECT_EQ(menu.files(), (std::vector<std::string>{b, a}));
   std::filesystem::rename(a, scratch_.File("moved.pcl"));
   menu.actions().at(1)->trigger();
@@ -262,7 +298,7 @@ TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
   mainWindow().show();
   EXPECT_FALSE(mainWindow().close());
   EXPECT_TRUE(mainWindow().isVisible());
-  EXPECT_FALSE(mainWindow().closing);
+  EXPECT_FALSE(mainWindow().isClosing());
   EXPECT_TRUE(viewer().isVisible());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("Kirabel"));

@@ -32,7 +32,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
       testing::Child<QComboBox>(dialog, "childSetCombo")->setCurrentIndex(3);
     });
     selectRow(1);
-    window_.changeSetButton->click();
+    testing::Child<QToolButton>(window_, "changeSetButton")->click();
     ASSERT_EQ(children(), (Ints{2, -1, -1}));
   }
   int beeps() const { return MessageBox::beepCount(); }
@@ -40,7 +40,7 @@ class ListEditingCommandsTest : public testing::MainWindowFixture {
 
 TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
   answerDialog(nullptr);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   ASSERT_EQ(window_.document().sets().size(), 1u);
   testing::ExpectFirstNewSet(window_.document().sets()[0]);
   expectInStep();
@@ -53,7 +53,7 @@ TEST_F(ListEditingCommandsTest, FirstNewSetTakesTheStartingValues) {
         proposed = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
       },
       false);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   EXPECT_EQ(proposed, QStringLiteral("火花 3"));
   EXPECT_EQ(window_.document().sets().size(), 2u);
 }
@@ -68,13 +68,13 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
     ColorDialogService::setNextColor(QColor(255, 0, 0));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   answerDialog([](ParticleSetDialog& dialog) {
     testing::Child<NumericField>(dialog, "countEdit")->setValue(5);
     ColorDialogService::setNextColor(QColor(255, 255, 255));
     QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "colorSwatch"), Qt::LeftButton);
   });
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   ASSERT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   ASSERT_EQ(window_.document().sets()[1].green, 0);
   ASSERT_EQ(window_.document().sets()[1].child, 0);
@@ -86,14 +86,14 @@ TEST_F(ListEditingCommandsTest, CancelledEditLeavesItsValuesForTheNextNewSet) {
         testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("X"));
       },
       false);
-  window_.changeSetButton->click();
+  testing::Child<QToolButton>(window_, "changeSetButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "火花 3"}));
   expectInStep();
 
   // A new set starts from what the dialog showed for B, but with no child
   // and uniform distributions.
   answerDialog(nullptr);
-  window_.addSetButton->click();
+  testing::Child<QToolButton>(window_, "addSetButton")->click();
   const ParticleSet& added = window_.document().sets()[3];
   EXPECT_EQ(added.name, "火花 4");
   EXPECT_EQ(added.red, 255);
@@ -108,8 +108,8 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
   addSet(QStringLiteral("A"));
   selectRow(2);  // the new-set row
   answerDialog(nullptr);
-  window_.grid->setFocus();
-  QTest::keyClick(window_.grid, Qt::Key_Return);
+  testing::Child<ParticleGrid>(window_, "grid")->setFocus();
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_Return);
   EXPECT_EQ(names(), (Strings{"A", "火花 2"}));
 
   selectRow(1);
@@ -118,21 +118,21 @@ TEST_F(ListEditingCommandsTest, EnterAndDoubleClickAddOnTheNewSetRowAndEditElsew
     shown = testing::Child<QLineEdit>(dialog, "nameEdit")->text();
     testing::Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("A2"));
   });
-  emit window_.grid->rowActivated();  // a double click
+  emit testing::Child<ParticleGrid>(window_, "grid")->rowActivated();  // a double click
   EXPECT_EQ(shown, QStringLiteral("A"));
   EXPECT_EQ(names(), (Strings{"A2", "火花 2"}));
   expectInStep();
 
   // The popup's "プロパティ" adds even on a set row.
   answerDialog(nullptr);
-  window_.actionProperties->trigger();
+  testing::Child<QAction>(window_, "actionProperties")->trigger();
   EXPECT_EQ(window_.document().sets().size(), 3u);
 }
 
 TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   addABC();
   selectRow(2);
-  window_.deleteSetButton->click();  // B: no question
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();  // B: no question
   EXPECT_TRUE(MessageBox::shown().empty());
   EXPECT_EQ(names(), (Strings{"A", "C"}));
   EXPECT_EQ(children(), (Ints{1, -1}));
@@ -140,7 +140,7 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
 
   selectRow(2);
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Confirmation);
   EXPECT_EQ(MessageBox::shown()[0].text,
@@ -149,52 +149,55 @@ TEST_F(ListEditingCommandsTest, DeleteRenumbersAndAsksAboutAChildOfAnother) {
   EXPECT_EQ(names(), (Strings{"A", "C"}));
 
   MessageBox::setNextAnswer(MsgAnswer::Yes);
-  window_.actionDeleteSet->trigger();
+  testing::Child<QAction>(window_, "actionDeleteSet")->trigger();
   EXPECT_EQ(names(), (Strings{"A"}));
   EXPECT_EQ(children(), (Ints{-1}));
   expectInStep();
 
   // The new-set row holds no set: nothing happens.
   selectRow(2);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   EXPECT_EQ(window_.document().sets().size(), 1u);
 }
 
 TEST_F(ListEditingCommandsTest, CopyPasteKeepsEveryLinkAndTheClipboardFollowsDeletes) {
-  EXPECT_EQ(window_.actionCut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-  EXPECT_EQ(window_.actionCopy->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-  EXPECT_EQ(window_.actionPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionCut")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+X")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionCopy")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+C")));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionPaste")->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+V")));
 
   // Paste with an empty clipboard, copy on the new-set row: beeps only.
   const int before = beeps();
-  window_.pasteButton->click();
-  window_.copyButton->click();
-  window_.cutButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
+  testing::Child<QToolButton>(window_, "copyButton")->click();
+  testing::Child<QToolButton>(window_, "cutButton")->click();
   EXPECT_EQ(beeps(), before + 3);
 
   addABC();
   selectRow(1);
-  window_.actionCopy->trigger();  // A, child C
+  testing::Child<QAction>(window_, "actionCopy")->trigger();  // A, child C
   selectRow(1);
-  window_.actionPaste->trigger();  // at the top
+  testing::Child<QAction>(window_, "actionPaste")->trigger();  // at the top
   EXPECT_EQ(names(), (Strings{"A'", "A", "B", "C"}));
   EXPECT_EQ(children(), (Ints{3, 3, -1, -1}));
   expectInStep();
 
   // Delete B: the clipboard's child moves with C.
   selectRow(3);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   selectRow(4);  // the new-set row: append
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"A'", "A", "C", "A''"}));
   EXPECT_EQ(children(), (Ints{2, 2, -1, 2}));
 
   // Delete C: its links go, the clipboard empties and paste beeps.
   selectRow(3);
-  window_.deleteSetButton->click();
+  testing::Child<QToolButton>(window_, "deleteSetButton")->click();
   EXPECT_EQ(children(), (Ints{-1, -1, -1}));
   const int beforePaste = beeps();
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(beeps(), beforePaste + 1);
   EXPECT_EQ(window_.document().sets().size(), 3u);
   expectInStep();
@@ -204,21 +207,21 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
   addABC();
   selectRow(3);  // C, A's child
   MessageBox::setNextAnswer(MsgAnswer::No);
-  window_.cutButton->click();
+  testing::Child<QToolButton>(window_, "cutButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C"}));
   selectRow(4);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"A", "B", "C", "C'"}));
 
   // Cut B with nothing pointing at it: it leaves, links renumber.
   selectRow(2);
-  window_.actionCut->trigger();
+  testing::Child<QAction>(window_, "actionCut")->trigger();
   EXPECT_EQ(names(), (Strings{"A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{1, -1, -1}));
   EXPECT_EQ(window_.selectedRow(), 2);  // the set that followed is selected
   expectInStep();
   selectRow(1);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(names(), (Strings{"B", "A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{-1, 2, -1, -1}));
   expectInStep();
@@ -228,11 +231,11 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
   const QString longName(39, QLatin1Char('n'));
   addSet(longName);
   selectRow(1);
-  window_.copyButton->click();
+  testing::Child<QToolButton>(window_, "copyButton")->click();
   selectRow(2);
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   EXPECT_EQ(window_.document().sets().back().name, longName.toStdString() + "'");
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Warning);
   EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("名前を整理してください。"));
@@ -243,11 +246,11 @@ TEST_F(ListEditingCommandsTest, PasteRefusesANameThatCannotBeMadeUnique) {
 TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
   addABC();
   selectRow(1);
-  window_.copyButton->click();               // A with child 2
-  MessageBox::setNextAnswer(MsgAnswer::No);  // do not save the changes
-  window_.actionNew->trigger();
+  testing::Child<QToolButton>(window_, "copyButton")->click();  // A with child 2
+  MessageBox::setNextAnswer(MsgAnswer::No);                     // do not save the changes
+  testing::Child<QAction>(window_, "actionNew")->trigger();
   ASSERT_TRUE(window_.document().sets().empty());
-  window_.pasteButton->click();
+  testing::Child<QToolButton>(window_, "pasteButton")->click();
   ASSERT_EQ(window_.document().sets().size(), 1u);
   EXPECT_EQ(window_.document().sets()[0].child, -1);  // C is not in this list
 
@@ -256,7 +259,7 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
     shownChoice = testing::Child<QComboBox>(dialog, "childSetCombo")->currentIndex();
   });
   selectRow(1);
-  window_.changeSetButton->click();
+  testing::Child<QToolButton>(window_, "changeSetButton")->click();
   EXPECT_EQ(shownChoice, 0);
   EXPECT_EQ(window_.document().sets()[0].child, -1);
 }
@@ -264,14 +267,14 @@ TEST_F(ListEditingCommandsTest, APastedChildThatNamesNoSetIsCutAndShowsNone) {
 TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
   addSet(QStringLiteral("A"));
   QApplication::setActiveWindow(&window_);
-  window_.grid->setFocus();
+  testing::Child<ParticleGrid>(window_, "grid")->setFocus();
   selectRow(1);
-  QTest::keyClick(window_.grid, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_C, Qt::ControlModifier);
   EXPECT_FALSE(window_.document().clipboard().empty);
-  QTest::keyClick(window_.grid, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'", "A"}));
   selectRow(2);
-  QTest::keyClick(window_.grid, Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(testing::Child<ParticleGrid>(window_, "grid"), Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(names(), (Strings{"A'"}));
   expectInStep();
 }

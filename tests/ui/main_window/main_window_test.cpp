@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStringList>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "ui/widgets/space_viewer.h"
+#include "ui_support/child_widget.h"
 
 namespace kirabel {
 namespace {
@@ -70,7 +72,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
                                  QStringLiteral("打ち上げ(&L)"), QStringLiteral("設定(&O)"),
                                  QStringLiteral("ヘルプ(&H)")}));
   QStringList options;
-  for (const QAction* item : form.optionsMenu->actions())
+  for (const QAction* item : testing::Child<QMenu>(form, "optionsMenu")->actions())
     options << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
   EXPECT_EQ(options,
             (QStringList{QStringLiteral("actionFitColumns"), QStringLiteral("actionShowToolBar"),
@@ -78,47 +80,64 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
                          QStringLiteral("actionWarningThreshold"),
                          QStringLiteral("actionAntiAliasing"), QStringLiteral("actionWrapSpace"),
                          QStringLiteral("-"), QStringLiteral("actionLanguage")}));
-  EXPECT_EQ(form.gridMenu->defaultAction(), form.actionProperties);
-  EXPECT_TRUE(form.actionProperties->font().bold());  // the default item
-  EXPECT_FALSE(form.actionAddSet->font().bold());
-  EXPECT_EQ(form.actionAddSet->shortcutContext(), Qt::WidgetShortcut);
+  EXPECT_EQ(testing::Child<QMenu>(form, "gridMenu")->defaultAction(),
+            testing::Child<QAction>(form, "actionProperties"));
+  EXPECT_TRUE(
+      testing::Child<QAction>(form, "actionProperties")->font().bold());  // the default item
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionAddSet")->font().bold());
+  EXPECT_EQ(testing::Child<QAction>(form, "actionAddSet")->shortcutContext(), Qt::WidgetShortcut);
 }
 
-TEST(MainWindowTest, ToolButtonsSitInOneRowWithHintsAndNoFocus) {
+TEST(MainWindowTest, ToolButtonsRepeatMenuActionsInGroupsWithHintsAndNoFocus) {
   MainWindow form;
+  form.show();
   const struct {
     const char* name;
-    int left;
+    const char* action;  // the menu command the button shares
     const char* hint;
+    bool groupStart;  // a wider gap before it
   } buttons[] = {
-      {"openButton", 4, "パーティクルリスト読み込み"},
-      {"saveButton", 28, "パーティクルリスト保存"},
-      {"saveImageButton", 52, "空間画像の保存"},
-      {"cutButton", 92, "切り取り"},
-      {"copyButton", 116, "ｺﾋﾟｰ"},
-      {"pasteButton", 140, "貼り付け"},
-      {"addSetButton", 180, "新しいパーティクルセットを追加"},
-      {"changeSetButton", 204, "選択中のパーティクルセットを変更"},
-      {"deleteSetButton", 228, "リストからパーティクルセットを削除"},
-      {"launchButton", 268, "パーティクル打ち上げ!"},
-      {"stopButton", 292, "打ち上げ中止"},
+      {"openButton", "actionOpen", "パーティクルリスト読み込み", false},
+      {"saveButton", "actionSaveAs", "パーティクルリスト保存", false},
+      {"saveImageButton", "actionSaveImage", "空間画像の保存", false},
+      {"cutButton", "actionCut", "切り取り", true},
+      {"copyButton", "actionCopy", "ｺﾋﾟｰ", false},
+      {"pasteButton", "actionPaste", "貼り付け", false},
+      {"addSetButton", "actionProperties", "新しいパーティクルセットを追加", true},
+      {"changeSetButton", "actionAddSet", "選択中のパーティクルセットを変更", false},
+      {"deleteSetButton", "actionDeleteSet", "リストからパーティクルセットを削除", false},
+      {"launchButton", "actionLaunch", "パーティクル打ち上げ!", true},
+      {"stopButton", "actionStop", "打ち上げ中止", false},
   };
+  const QToolButton* previous = nullptr;
   for (const auto& b : buttons) {
-    auto* button = form.findChild<QToolButton*>(QLatin1String(b.name));
+    auto* button = testing::Child<QToolButton>(form, b.name);
     ASSERT_NE(button, nullptr) << b.name;
-    EXPECT_EQ(button->parentWidget(), form.toolBar) << b.name;
-    EXPECT_EQ(button->geometry(), QRect(b.left, 4, 25, 25)) << b.name;
+    EXPECT_EQ(button->parentWidget(), testing::Child<QToolBar>(form, "toolBar")) << b.name;
+    EXPECT_EQ(button->defaultAction(), testing::Child<QAction>(form, b.action)) << b.name;
+    EXPECT_EQ(button->size(), QSize(25, 25)) << b.name;
     EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint)) << b.name;
     EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << b.name;
     EXPECT_FALSE(button->icon().isNull()) << b.name;
+    EXPECT_FALSE(button->defaultAction()->isIconVisibleInMenu()) << b.name;
+    if (previous) {
+      EXPECT_EQ(button->y(), previous->y()) << b.name;
+      const int gap = button->x() - previous->geometry().right();
+      EXPECT_TRUE(b.groupStart ? gap > 5 : gap > 0 && gap <= 5) << b.name << " gap " << gap;
+    }
+    previous = button;
   }
-  EXPECT_EQ(form.toolBar->height(), 33);
-  EXPECT_EQ(form.menuRule->height(), 2);
-  EXPECT_EQ(form.statusPanel->height(), 26);
-  EXPECT_EQ(form.progressBar->width(), 143);
-  EXPECT_EQ(form.progressBar->minimum(), 0);
-  EXPECT_EQ(form.progressBar->maximum(), 100);
-  EXPECT_EQ(form.progressBar->toolTip(), QStringLiteral("[ESC]キーで計算をキャンセルできます"));
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->isMovable());
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->isFloatable());
+  EXPECT_FALSE(testing::Child<QToolBar>(form, "toolBar")->toggleViewAction()->isVisible());
+  EXPECT_EQ(testing::Child<QToolBar>(form, "toolBar")->height(), 33);
+  EXPECT_EQ(testing::Child<QFrame>(form, "menuRule")->height(), 2);
+  EXPECT_EQ(testing::Child<QFrame>(form, "statusPanel")->height(), 26);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->width(), 143);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->minimum(), 0);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->maximum(), 100);
+  EXPECT_EQ(testing::Child<QProgressBar>(form, "progressBar")->toolTip(),
+            QStringLiteral("[ESC]キーで計算をキャンセルできます"));
 }
 
 TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
@@ -134,26 +153,25 @@ TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
 }
 
 TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {
-  MainWindow form;
   SpaceViewer viewer;
-  form.viewer = &viewer;
+  MainWindow form(&viewer);
   EXPECT_FALSE(form.launchSession().busy());  // idle from the start
-  EXPECT_TRUE(form.launchButton->isEnabled());
-  EXPECT_TRUE(form.actionLaunch->isEnabled());
-  EXPECT_FALSE(form.stopButton->isEnabled());
+  EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
 
   form.setBusy(true);
   EXPECT_TRUE(form.launchSession().busy());
-  EXPECT_FALSE(form.launchButton->isEnabled());
-  EXPECT_FALSE(form.actionLaunch->isEnabled());
-  EXPECT_TRUE(form.stopButton->isEnabled());
-  EXPECT_FALSE(form.actionResolution->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
+  EXPECT_TRUE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(form, "actionResolution")->isEnabled());
 
-  form.stopButton->click();
+  testing::Child<QToolButton>(form, "stopButton")->click();
   EXPECT_FALSE(form.launchSession().busy());
-  EXPECT_TRUE(form.launchButton->isEnabled());
-  EXPECT_FALSE(form.stopButton->isEnabled());
-  EXPECT_TRUE(form.actionResolution->isEnabled());
+  EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(form, "actionResolution")->isEnabled());
   EXPECT_EQ(viewer.windowTitle(), QStringLiteral("空間ビューワ"));
   viewer.setCloseAllowed(true);
 }

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 #include <optional>
@@ -36,10 +37,6 @@ class OptionsTest : public ::testing::Test {
     MessageBox::setTestMode(true);
     MessageBox::clearRecord();
     ModalRunner::clearHandlers();
-    window_.viewer = &viewer_;
-    window_.resolutionDialog = &resolutionDialog_;
-    window_.aboutDialog = &aboutDialog_;
-    window_.thresholdDialog = &thresholdDialog_;
     window_.show();
     window_.applyResolution(512, 512);
   }
@@ -72,67 +69,68 @@ class OptionsTest : public ::testing::Test {
     return std::all_of(bits, bits + size, [](uint8_t b) { return b == 0; });
   }
 
-  MainWindow window_;
-  SpaceViewer viewer_;
-  ResolutionDialog resolutionDialog_;
-  AboutDialog aboutDialog_;
-  ThresholdDialog thresholdDialog_;
+  SpaceViewer viewer_;  // before the window that draws into it
+  MainWindow window_{&viewer_};
 };
 
 TEST_F(OptionsTest, ToolBarItemShowsAndHidesTheToolBarWithTheGridFollowing) {
   settleLayout();
-  ASSERT_TRUE(window_.actionShowToolBar->isChecked());
-  ASSERT_TRUE(window_.toolBar->isVisible());
-  const int shownTop = window_.grid->y();
+  ASSERT_TRUE(testing::Child<QAction>(window_, "actionShowToolBar")->isChecked());
+  ASSERT_TRUE(testing::Child<QToolBar>(window_, "toolBar")->isVisible());
+  const int shownTop = testing::Child<ParticleGrid>(window_, "grid")->y();
 
-  window_.actionShowToolBar->trigger();
+  testing::Child<QAction>(window_, "actionShowToolBar")->trigger();
   settleLayout();
-  EXPECT_FALSE(window_.actionShowToolBar->isChecked());
-  EXPECT_FALSE(window_.toolBar->isVisible());
-  EXPECT_EQ(window_.grid->y(), shownTop - window_.toolBar->height());
+  EXPECT_FALSE(testing::Child<QAction>(window_, "actionShowToolBar")->isChecked());
+  EXPECT_FALSE(testing::Child<QToolBar>(window_, "toolBar")->isVisible());
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->y(),
+            shownTop - testing::Child<QToolBar>(window_, "toolBar")->height());
 
-  window_.actionShowToolBar->trigger();
+  testing::Child<QAction>(window_, "actionShowToolBar")->trigger();
   settleLayout();
-  EXPECT_TRUE(window_.actionShowToolBar->isChecked());
-  EXPECT_TRUE(window_.toolBar->isVisible());
-  EXPECT_EQ(window_.grid->y(), shownTop);
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionShowToolBar")->isChecked());
+  EXPECT_TRUE(testing::Child<QToolBar>(window_, "toolBar")->isVisible());
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->y(), shownTop);
 }
 
 TEST_F(OptionsTest, ColumnFittingActsAtTheNextResizeOnly) {
-  if (window_.actionFitColumns->isChecked()) window_.actionFitColumns->trigger();
+  if (testing::Child<QAction>(window_, "actionFitColumns")->isChecked())
+    testing::Child<QAction>(window_, "actionFitColumns")->trigger();
   ASSERT_FALSE(window_.document().options().fitColumns);
   window_.resize(700, 300);
   QApplication::processEvents();
-  const int before = window_.grid->columnWidth(0);
+  const int before = testing::Child<ParticleGrid>(window_, "grid")->columnWidth(0);
 
-  window_.actionFitColumns->trigger();
+  testing::Child<QAction>(window_, "actionFitColumns")->trigger();
   EXPECT_TRUE(window_.document().options().fitColumns);
-  EXPECT_TRUE(window_.actionFitColumns->isChecked());
-  EXPECT_EQ(window_.grid->columnWidth(0), before);
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionFitColumns")->isChecked());
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->columnWidth(0), before);
 
   window_.resize(900, 300);
   QApplication::processEvents();
-  const auto fitted = ParticleGrid::fittedWidths(window_.grid->fontMetrics(), window_.width());
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(window_.grid->columnWidth(i), fitted[i]) << i;
+  const auto fitted = ParticleGrid::fittedWidths(
+      testing::Child<ParticleGrid>(window_, "grid")->fontMetrics(), window_.width());
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->columnWidth(i), fitted[i]) << i;
 
-  window_.actionFitColumns->trigger();
+  testing::Child<QAction>(window_, "actionFitColumns")->trigger();
   EXPECT_FALSE(window_.document().options().fitColumns);
   window_.resize(640, 300);
   QApplication::processEvents();
-  EXPECT_EQ(window_.grid->columnWidth(0), fitted[0]);
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->columnWidth(0), fitted[0]);
 }
 
 TEST_F(OptionsTest, RenderingFlagsFollowTheirCheckMarks) {
   ASSERT_FALSE(window_.document().options().antiAliasing);
   ASSERT_FALSE(window_.document().options().wrapSpace);
-  window_.actionAntiAliasing->trigger();
+  testing::Child<QAction>(window_, "actionAntiAliasing")->trigger();
   EXPECT_TRUE(window_.document().options().antiAliasing);
-  EXPECT_TRUE(window_.actionAntiAliasing->isChecked());
-  window_.actionWrapSpace->trigger();
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionAntiAliasing")->isChecked());
+  testing::Child<QAction>(window_, "actionWrapSpace")->trigger();
   EXPECT_TRUE(window_.document().options().wrapSpace);
-  EXPECT_TRUE(window_.actionWrapSpace->isChecked());
-  window_.actionAntiAliasing->trigger();
-  window_.actionWrapSpace->trigger();
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionWrapSpace")->isChecked());
+  testing::Child<QAction>(window_, "actionAntiAliasing")->trigger();
+  testing::Child<QAction>(window_, "actionWrapSpace")->trigger();
   EXPECT_FALSE(window_.document().options().antiAliasing);
   EXPECT_FALSE(window_.document().options().wrapSpace);
 }
@@ -147,7 +145,7 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
     testing::Child<NumericField>(form4, "heightEdit")->setValue(480);
     testing::Child<QPushButton>(form4, "okButton")->click();
   });
-  window_.actionResolution->trigger();
+  testing::Child<QAction>(window_, "actionResolution")->trigger();
   EXPECT_EQ(presetX, 512);
   EXPECT_EQ(presetY, 512);
   EXPECT_EQ(window_.document().options().resolutionWidth, 640);
@@ -167,7 +165,7 @@ TEST_F(OptionsTest, UnchangedResolutionStillRebuildsAndClears) {
   window_.launchSession().space()->SetValue(0, 3, 3, 40000);
   viewer_.picture().Bits()[0] = 0xff;
   answerResolution(512, 512, true);
-  window_.actionResolution->trigger();
+  testing::Child<QAction>(window_, "actionResolution")->trigger();
   ASSERT_EQ(window_.launchSession().space()->Width(), 512);
   ASSERT_EQ(window_.launchSession().space()->Height(), 512);
   EXPECT_EQ(window_.launchSession().space()->GetValue(0, 3, 3), 0);
@@ -178,7 +176,7 @@ TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
   viewer_.picture().Bits()[0] = 0xff;
   const SpaceBuffer* space = window_.launchSession().space().get();
   answerResolution(100, 100, false);
-  window_.actionResolution->trigger();
+  testing::Child<QAction>(window_, "actionResolution")->trigger();
   EXPECT_EQ(window_.launchSession().space().get(), space);
   EXPECT_EQ(window_.document().options().resolutionWidth, 512);
   EXPECT_EQ(viewer_.picture().Bits()[0], 0xff);
@@ -186,14 +184,14 @@ TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
 
 TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   answerResolution(0, 0, true);
-  window_.actionResolution->trigger();
+  testing::Child<QAction>(window_, "actionResolution")->trigger();
   ASSERT_NE(window_.launchSession().space(), nullptr);
   EXPECT_EQ(window_.launchSession().space()->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
   EXPECT_TRUE(MessageBox::shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
-  window_.actionResolution->trigger();
+  testing::Child<QAction>(window_, "actionResolution")->trigger();
   EXPECT_EQ(window_.launchSession().space()->Width(), 8);
   EXPECT_EQ(window_.launchSession().space()->Height(), 0);
 }
@@ -223,11 +221,11 @@ TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
 }
 
 TEST_F(OptionsTest, ResolutionCommandIsDisabledDuringALaunch) {
-  EXPECT_TRUE(window_.actionResolution->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
   window_.setBusy(true);
-  EXPECT_FALSE(window_.actionResolution->isEnabled());
+  EXPECT_FALSE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
   window_.setBusy(false);
-  EXPECT_TRUE(window_.actionResolution->isEnabled());
+  EXPECT_TRUE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
 }
 
 TEST_F(OptionsTest, WarningThresholdRoundTrip) {
@@ -238,7 +236,7 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(5000);
     testing::Child<QPushButton>(form7, "okButton")->click();
   });
-  window_.actionWarningThreshold->trigger();
+  testing::Child<QAction>(window_, "actionWarningThreshold")->trigger();
   EXPECT_EQ(preset, 10000.0L);
   EXPECT_EQ(window_.document().options().warningThreshold, 5000);
 
@@ -248,7 +246,7 @@ TEST_F(OptionsTest, WarningThresholdRoundTrip) {
     testing::Child<NumericField>(form7, "thresholdEdit")->setValue(7000);
     testing::Child<QPushButton>(form7, "cancelButton")->click();
   });
-  window_.actionWarningThreshold->trigger();
+  testing::Child<QAction>(window_, "actionWarningThreshold")->trigger();
   EXPECT_EQ(preset, 5000.0L);
   EXPECT_EQ(window_.document().options().warningThreshold, 5000);
 }
@@ -259,7 +257,7 @@ TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
     opened.append(url);
     return true;
   });
-  window_.actionHelp->trigger();
+  testing::Child<QAction>(window_, "actionHelp")->trigger();
   if (HelpViewer::find(QApplication::applicationFilePath()).isEmpty()) {
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(MessageBox::shown().size(), 1u);
@@ -268,7 +266,7 @@ TEST_F(OptionsTest, HelpOpensThePageOrSaysItIsMissing) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].fragment(), QStringLiteral("HID00000001"));
   }
-  EXPECT_EQ(window_.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(testing::Child<QAction>(window_, "actionHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(OptionsTest, AboutShowsTheAboutBox) {
@@ -277,9 +275,9 @@ TEST_F(OptionsTest, AboutShowsTheAboutBox) {
     shown = &dialog;
     testing::Child<QPushButton>(dialog, "okButton")->click();
   });
-  window_.actionAbout->trigger();
-  EXPECT_EQ(shown, &aboutDialog_);
-  EXPECT_FALSE(aboutDialog_.isVisible());
+  testing::Child<QAction>(window_, "actionAbout")->trigger();
+  ASSERT_NE(qobject_cast<AboutDialog*>(shown), nullptr);
+  EXPECT_FALSE(shown->isVisible());
 }
 
 }  // namespace

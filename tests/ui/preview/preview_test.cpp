@@ -60,7 +60,7 @@ class PreviewTest : public StartedAppFixture {
 TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_FALSE(bar().isVisible());  // off until asked for
   const uint32_t seed = mainWindow().launchSession().random().State();
-  mainWindow().actionPreview->trigger();
+  testing::Child<QAction>(mainWindow(), "actionPreview")->trigger();
   EXPECT_TRUE(mainWindow().document().options().preview);
   EXPECT_TRUE(bar().isVisibleTo(&viewer()));
   bar().setFrame(3);
@@ -75,7 +75,7 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   ChangeLaunchSettings(mainWindow().document(),
                        [](LaunchSettings& settings) { settings.gravity = 0.3L; });
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
-  mainWindow().actionAntiAliasing->trigger();
+  testing::Child<QAction>(mainWindow(), "actionAntiAliasing")->trigger();
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   mainWindow().applyResolution(kWidth + 8, kHeight);  // cleared, then drawn at the new size
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));

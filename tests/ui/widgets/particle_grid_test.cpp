@@ -14,6 +14,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
+#include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
 
 namespace kirabel {
@@ -64,7 +65,7 @@ class GridTest : public ::testing::Test {
     ModalRunner::clearHandlers();
     window_.resize(526, 292);
     window_.show();
-    grid_ = window_.grid;
+    grid_ = testing::Child<ParticleGrid>(window_, "grid");
   }
   ~GridTest() override {
     ModalRunner::clearHandlers();
@@ -89,14 +90,15 @@ class GridTest : public ::testing::Test {
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
-  EXPECT_EQ(window_.grid->rowCount(), 2);
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 2);
   EXPECT_EQ(window_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
   EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
   MainWindow fresh;  // widths before any fitting: header text + 8
   for (int i = 0; i < kGridColumns; ++i)
-    EXPECT_EQ(fresh.grid->columnWidth(i), metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
+    EXPECT_EQ(testing::Child<ParticleGrid>(fresh, "grid")->columnWidth(i),
+              metrics.horizontalAdvance(GridHeaders().at(i)) + 8);
   EXPECT_EQ(grid_->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
             QStringLiteral("色合い"));
 }
@@ -134,18 +136,18 @@ TEST_F(GridTest, ResizingFitsColumnsOnlyWithTheOptionOn) {
 // The selection keeps its row number as sets come and go.
 TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
   AddSets(4);
-  EXPECT_EQ(window_.grid->rowCount(), 6);
-  window_.grid->setSelectedRow(5);  // the new-set row
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 6);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(5);  // the new-set row
   RemoveLastSet();
   EXPECT_EQ(window_.selectedRow(), 4);  // the new-set row again
-  window_.grid->setSelectedRow(2);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(2);
   RemoveLastSet();
   EXPECT_EQ(window_.selectedRow(), 2);  // unchanged when the row survives
   window_.document().apply(RemoveSetCommand(0));
   EXPECT_EQ(window_.selectedRow(), 2);  // the row, not the set it showed
   window_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
   EXPECT_EQ(window_.selectedRow(), 2);
-  window_.grid->setSelectedRow(3);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(3);
   window_.document().apply(ReplaceListCommand(
       {testing::NamedSet("a"), testing::NamedSet("b"), testing::NamedSet("c")}, std::nullopt, ""));
   EXPECT_EQ(window_.selectedRow(), 1);  // a new list starts at its first row
@@ -162,7 +164,7 @@ TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
   };
   recolour(0, 200, 30, 90);
   recolour(1, 10, 250, 0);
-  window_.grid->setSelectedRow(1);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(1);
   EXPECT_EQ(PixelAt(1, kGridColourColumn), QColor(200, 30, 90));
   EXPECT_EQ(PixelAt(2, kGridColourColumn), QColor(10, 250, 0));
   EXPECT_EQ(grid_->model()->data(grid_->model()->index(0, 0)).toString(), QStringLiteral("s0"));
@@ -173,7 +175,7 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
   EXPECT_FALSE(window_.launchSession().busy());
-  EXPECT_FALSE(window_.stopButton->isEnabled());
+  EXPECT_FALSE(testing::Child<QToolButton>(window_, "stopButton")->isEnabled());
 
   int opened = 0;
   QObject::connect(grid_, &ParticleGrid::rowActivated, [&] { ++opened; });
@@ -185,7 +187,7 @@ TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
 
 TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   AddSets(2);
-  window_.grid->setSelectedRow(1);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(1);
   window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   grid_->setFocus();
@@ -195,7 +197,7 @@ TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
   QTest::keyClick(grid_, Qt::Key_Delete);  // actionDeleteSet
   ASSERT_EQ(window_.document().sets().size(), 1u);
   EXPECT_EQ(window_.document().sets()[0].name, "s1");
-  EXPECT_EQ(window_.grid->rowCount(), 3);
+  EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 3);
   QTest::keyClick(grid_, Qt::Key_Z, Qt::ControlModifier);  // actionUndo
   EXPECT_EQ(window_.document().sets().size(), 2u);
   QTest::keyClick(grid_, Qt::Key_Y, Qt::ControlModifier);  // actionRedo
@@ -207,7 +209,7 @@ TEST_F(GridTest, PopupAndMenuShortcutsReachTheCommandsFromTheGrid) {
 
 TEST_F(GridTest, RightButtonKeepsTheSelection) {
   AddSets(3);
-  window_.grid->setSelectedRow(1);
+  testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(1);
   const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
   QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
   QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
