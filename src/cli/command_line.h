@@ -8,7 +8,7 @@
 
 #include "cli/frame_selection.h"
 #include "picture_io/animation_writer.h"
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 #include "picture_io/frame_writer.h"
 
 namespace kirabel::cli {

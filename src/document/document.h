@@ -25,6 +25,8 @@ class Document : public QObject {
   const ParticleList& sets() const { return data_.sets; }
   const ParticleClipboard& clipboard() const { return data_.clipboard; }
   const LaunchSettings& launchSettings() const { return data_.settings; }
+  // The video rate, the soundtrack and the beat grid of the list.
+  const ShowSettings& show() const { return data_.show; }
   const std::string& fileName() const { return data_.fileName; }
   const Options& options() const { return options_; }
   const DocumentData& data() const { return data_; }

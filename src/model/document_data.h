@@ -6,6 +6,7 @@
 #include "model/launch_settings.h"
 #include "model/list_editing.h"
 #include "model/particle.h"
+#include "model/show_settings.h"
 
 namespace kirabel {
 
@@ -13,6 +14,7 @@ struct DocumentData {
   ParticleList sets;
   ParticleClipboard clipboard;
   LaunchSettings settings;
+  ShowSettings show;     // the video rate, the soundtrack and the beat grid
   std::string fileName;  // the PCL file last loaded or saved (UTF-8 full path), or empty
 };
 

@@ -175,12 +175,17 @@ class Moving : public ListCommand {
 // document's; swapping again reverts it.
 class ListReplacing : public ListCommand {
  public:
-  ListReplacing(ParticleList sets, std::optional<LaunchSettings> settings, std::string fileName)
-      : sets_(std::move(sets)), settings_(std::move(settings)), fileName_(std::move(fileName)) {}
+  ListReplacing(ParticleList sets, std::optional<LaunchSettings> settings, std::string fileName,
+                std::optional<ShowSettings> show)
+      : sets_(std::move(sets)),
+        settings_(std::move(settings)),
+        fileName_(std::move(fileName)),
+        show_(std::move(show)) {}
   RowChange RowsToApply(const DocumentData&) const override { return {}; }
   void Apply(DocumentData& data) override {
     std::swap(data.sets, sets_);
     if (settings_) std::swap(data.settings, *settings_);
+    if (show_) std::swap(data.show, *show_);
     std::swap(data.fileName, fileName_);
   }
   RowChange RowsToRevert(const DocumentData&) const override { return {}; }
@@ -191,6 +196,7 @@ class ListReplacing : public ListCommand {
   ParticleList sets_;
   std::optional<LaunchSettings> settings_;
   std::string fileName_;
+  std::optional<ShowSettings> show_;
 };
 
 // Swaps the launch settings with the document's; swapping again reverts it.
@@ -209,31 +215,39 @@ class SettingsChanging : public ListCommand {
 
 class Merging : public ListCommand {
  public:
-  Merging(ParticleList sets, LaunchSettings settings, std::string fileName)
-      : sets_(std::move(sets)), settings_(std::move(settings)), fileName_(std::move(fileName)) {}
+  Merging(ParticleList sets, LaunchSettings settings, std::string fileName, ShowSettings show)
+      : sets_(std::move(sets)),
+        settings_(std::move(settings)),
+        fileName_(std::move(fileName)),
+        show_(std::move(show)) {}
   RowChange RowsToApply(const DocumentData& data) const override {
     return Rows(RowChange::Kind::kInsert, data.sets.size(), sets_.size());
   }
   void Apply(DocumentData& data) override {
     oldSize_ = data.sets.size();
     AppendSets(data.sets, sets_);
-    std::swap(data.settings, settings_);
-    std::swap(data.fileName, fileName_);
+    SwapFileParts(data);
   }
   RowChange RowsToRevert(const DocumentData&) const override {
     return Rows(RowChange::Kind::kRemove, oldSize_, sets_.size());
   }
   void Revert(DocumentData& data) override {
     data.sets.resize(oldSize_);
-    std::swap(data.settings, settings_);
-    std::swap(data.fileName, fileName_);
+    SwapFileParts(data);
   }
   bool ReplacesFile() const override { return true; }
 
  private:
+  void SwapFileParts(DocumentData& data) {
+    std::swap(data.settings, settings_);
+    std::swap(data.show, show_);
+    std::swap(data.fileName, fileName_);
+  }
+
   ParticleList sets_;
   LaunchSettings settings_;
   std::string fileName_;
+  ShowSettings show_;
   std::size_t oldSize_ = 0;
 };
 
@@ -269,13 +283,16 @@ std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to) {
 
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
-                                                std::string fileName) {
-  return std::make_unique<ListReplacing>(std::move(sets), std::move(settings), std::move(fileName));
+                                                std::string fileName,
+                                                std::optional<ShowSettings> show) {
+  return std::make_unique<ListReplacing>(std::move(sets), std::move(settings), std::move(fileName),
+                                         std::move(show));
 }
 
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,
-                                              std::string fileName) {
-  return std::make_unique<Merging>(std::move(sets), std::move(settings), std::move(fileName));
+                                              std::string fileName, ShowSettings show) {
+  return std::make_unique<Merging>(std::move(sets), std::move(settings), std::move(fileName),
+                                   std::move(show));
 }
 
 }  // namespace kirabel

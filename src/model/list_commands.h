@@ -56,16 +56,19 @@ std::unique_ptr<ListCommand> CutSetCommand(std::size_t index);
 std::unique_ptr<ListCommand> PasteSetCommand(std::size_t position, ParticleSet pasted);
 // Set `from` moved to position `to`.
 std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to);
-// The whole list replaced, with the launch settings (kept when none are
-// given) and the current file name: opening a file, or a new list.
+// The whole list replaced, with the launch settings and the show's settings
+// (each kept when none are given) and the current file name: opening a file,
+// or a new list.
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
-                                                std::string fileName);
+                                                std::string fileName,
+                                                std::optional<ShowSettings> show = std::nullopt);
 // The launch settings replaced; the list stays as it is.
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);
 // A file's sets appended (their links counting within the file), its launch
-// settings and name taking the place of the document's.
+// settings, show settings and name taking the place of the document's.
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,
-                                              std::string fileName);
+                                              std::string fileName,
+                                              ShowSettings show = ShowSettings());
 
 }  // namespace kirabel

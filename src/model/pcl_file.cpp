@@ -11,6 +11,10 @@ namespace {
 
 constexpr char kHeader[] = "HEADER";
 
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
 std::string AbsolutePath(const std::string& path) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
@@ -51,6 +55,7 @@ PclContents ReadPclFile(const std::string& path) {
   contents.sets = ReadSets(ini, count);
   contents.settings.LoadFromIni(ini);
   contents.path = AbsolutePath(path);
+  contents.show.LoadFromIni(ini, FolderOf(contents.path));
   return contents;
 }
 
@@ -64,13 +69,14 @@ void AppendSets(ParticleList& list, ParticleList sets) {
 }
 
 void SaveListToFile(const std::string& path, const ParticleList& list,
-                    const LaunchSettings& settings) {
+                    const LaunchSettings& settings, const ShowSettings& show) {
   IniFile ini(path);
   ini.WriteString(kHeader, "ID", "PCL");
   ini.WriteString(kHeader, "VER", "0020");
   settings.SaveToIni(ini);
   ini.WriteInteger(kHeader, "nSET", static_cast<int32_t>(list.size()));
   for (std::size_t i = 0; i < list.size(); ++i) list[i].SaveToIni(ini, static_cast<int>(i));
+  show.SaveToIni(ini, FolderOf(AbsolutePath(path)));
   ini.Save();
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
+#include "model/show_settings.h"
 
 namespace kirabel {
 
@@ -17,6 +18,7 @@ constexpr int32_t kMaxPclSets = 100000;
 struct PclContents {
   ParticleList sets;        // child links count within the file; -1 for none
   LaunchSettings settings;  // the ENV section
+  ShowSettings show;        // the SHOW section (its defaults when there is none)
   std::string path;         // the file's absolute path
 };
 
@@ -29,11 +31,12 @@ PclContents ReadPclFile(const std::string& path);
 // sets already there, so that they keep naming the same sets.
 void AppendSets(ParticleList& list, ParticleList sets);
 
-// Writes list and settings into the file, in place: every section and key it does
-// not write (for instance the sets beyond the list of a longer older file)
-// stays. The file is replaced atomically; on failure it is left exactly as it
-// was and WriteError names it.
+// Writes list, settings and show into the file, in place: every section and
+// key it does not write (for instance the sets beyond the list of a longer
+// older file) stays; a show that keeps every default adds no SHOW section.
+// The file is replaced atomically; on failure it is left exactly as it was
+// and WriteError names it.
 void SaveListToFile(const std::string& path, const ParticleList& list,
-                    const LaunchSettings& settings);
+                    const LaunchSettings& settings, const ShowSettings& show = ShowSettings());
 
 }  // namespace kirabel

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "picture_io/animation_writer.h"
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 #include "picture_io/frame_sinks.h"
 #include "picture_io/frame_writer.h"
 #include "simulation/launch_scene.h"

@@ -111,6 +111,32 @@ TEST_F(PclFileTest, ListAndSettingsSurviveARoundTrip) {
   EXPECT_EQ(fullPath, path);
 }
 
+TEST_F(PclFileTest, ShowSettingsTravelInTheirOwnSection) {
+  const std::string path = folder_.File("show.pcl");
+  SaveListToFile(path, {SampleSet(1)}, LaunchSettings());
+  const std::string plain = ReadBytes(path);
+  ShowSettings show;
+  show.fps = {30000, 1001};
+  show.audio = folder_.File("music/花火.wav");  // below the list's folder: kept relative
+  show.audioOffset = -1.5L;
+  show.bpm = 120;
+  SaveListToFile(path, {SampleSet(1)}, LaunchSettings(), show);
+  const std::string withShow = ReadBytes(path);
+  EXPECT_EQ(withShow.rfind(plain, 0), 0u) << "the section comes after everything else";
+  EXPECT_NE(withShow.find("[SHOW]\r\nFPS=29.97\r\nAUDIO=music/"), std::string::npos);
+  EXPECT_EQ(withShow.find("BEATOFFSET"), std::string::npos) << "defaults are not written";
+  EXPECT_TRUE(ReadPclFile(path).show == show);
+
+  show.audio = "/elsewhere/song.flac";  // outside the list's folder: absolute
+  SaveListToFile(path, {SampleSet(1)}, LaunchSettings(), show);
+  EXPECT_EQ(ReadPclFile(path).show.audio, "/elsewhere/song.flac");
+  SaveListToFile(path, {SampleSet(1)}, LaunchSettings(), ShowSettings());
+  EXPECT_EQ(ReadBytes(path), plain + "[SHOW]\r\n") << "back to defaults: no key stays";
+
+  WriteBytes(path, plain + "[SHOW]\r\nFPS=fast\r\nBPM=-5\r\nAUDIOOFFSET=x\r\n");
+  EXPECT_TRUE(ReadPclFile(path).show == ShowSettings()) << "malformed values take defaults";
+}
+
 TEST_F(PclFileTest, NewFileHasTheKeysInTheirOrderInShiftJis) {
   ParticleSet set;
   set.red = 1;

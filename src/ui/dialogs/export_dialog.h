@@ -7,7 +7,7 @@
 #include <string>
 
 #include "picture_io/animation_writer.h"
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 
 class QComboBox;
 class QLineEdit;

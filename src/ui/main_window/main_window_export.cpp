@@ -36,6 +36,7 @@ void MainWindow::exportAnimation() {
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
   ExportDialog dialog(this);
   dialog.setFileChooser(&saveDialog_);
+  exportChoice_.rate = document_.show().fps;  // one second of video means the same list time
   dialog.setChoice(exportChoice_, FrameCount(settings.frameCount));
   if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
   exportChoice_ = dialog.choice();

@@ -80,9 +80,9 @@ std::optional<PclContents> MainWindow::readList(const std::string& path) {
 void MainWindow::openFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return;
-  document_.apply(
-      ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
-      tr("読み込み", "undo step"));
+  document_.apply(ReplaceListCommand(std::move(read->sets), std::move(read->settings),
+                                     std::move(read->path), std::move(read->show)),
+                  tr("読み込み", "undo step"));
   document_.markSaved();
   noteRecentFile(path);
 }
@@ -113,9 +113,9 @@ void MainWindow::mergeList() {
 bool MainWindow::loadFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return false;
-  document_.apply(
-      MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path)),
-      tr("追加読み込み", "undo step"));
+  document_.apply(MergeListCommand(std::move(read->sets), std::move(read->settings),
+                                   std::move(read->path), std::move(read->show)),
+                  tr("追加読み込み", "undo step"));
   return true;
 }
 
@@ -152,7 +152,7 @@ bool MainWindow::saveAsInteractively() {
 // Saves the list; the file becomes the current file.
 bool MainWindow::writeList(const std::string& path) {
   return RunCommand(this, [&] {
-    SaveListToFile(path, document_.sets(), document_.launchSettings());
+    SaveListToFile(path, document_.sets(), document_.launchSettings(), document_.show());
     document_.setFileName(path);
     document_.markSaved();
     noteRecentFile(path);

@@ -10,6 +10,8 @@
 
 #include "image/picture.h"
 #include "model/launch_settings.h"
+#include "model/pcl_file.h"
+#include "support/particle_sets.h"
 #include "support/scratch_folder.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
@@ -134,6 +136,35 @@ TEST_F(FileCommandsTest, ListBuiltInTheDialogSurvivesSaveAndOpen) {
   EXPECT_EQ(window_.document().launchSettings().gravity, 1.25L);
   EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kirabel -pair.PCL-"));
   expectInStep();
+}
+
+// The show's settings belong to the list: opened, saved elsewhere, merged
+// and proposed as the export's rate.
+TEST_F(FileCommandsTest, TheShowsSettingsTravelWithTheList) {
+  ShowSettings show;
+  show.fps = {25, 1};
+  show.audio = scratch_.File("music/song.wav");
+  show.bpm = 96;
+  SaveListToFile(scratch_.File("show.pcl"), {testing::NamedSet("a")}, LaunchSettings(), show);
+  open("show.pcl");
+  EXPECT_TRUE(window_.document().show() == show);
+  saveAs("copy");
+  EXPECT_TRUE(ReadPclFile(scratch_.File("copy.PCL")).show == show);
+  window_.document().apply(ReplaceListCommand({}, std::nullopt, ""));
+  EXPECT_TRUE(window_.document().show() == show) << "a new list keeps them";
+  window_.document().apply(MergeListCommand({}, {}, "/merged.pcl", ShowSettings()));
+  EXPECT_TRUE(window_.document().show() == ShowSettings()) << "a merged file brings its own";
+  window_.document().history().undo();
+  window_.document().history().undo();  // the list of the file again
+  EXPECT_TRUE(window_.document().show() == show);
+
+  QString proposed;
+  ModalRunner::setNextHandler([&](QDialog& dialog) {
+    proposed = testing::Child<QComboBox>(dialog, "rateCombo")->currentText();
+    dialog.reject();
+  });
+  testing::Child<QAction>(window_, "actionExportAnimation")->trigger();
+  EXPECT_EQ(proposed, QStringLiteral("25"));
 }
 
 TEST_F(FileCommandsTest, OverwriteSaveAsksWithTheFullPathOrActsAsSaveAs) {

@@ -1,4 +1,4 @@
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 
 #include <cctype>
 #include <numeric>

@@ -1,6 +1,6 @@
 // Frame rates as typed on the command line and in the export dialog: whole
 // numbers, decimals, N/D, the video rates a decimal stands for, and nonsense.
-#include "picture_io/frame_rate.h"
+#include "model/frame_rate.h"
 
 #include <gtest/gtest.h>
 
