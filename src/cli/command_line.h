@@ -28,6 +28,9 @@ struct RenderRequest {
   PictureFormat format = PictureFormat::kBmp;
   std::optional<AnimationFormat> animation;  // one file instead of numbered frames
   FrameRate rate;                            // frames per second of an animation
+  std::optional<std::string> audio;          // the soundtrack of a WebM or MP4 animation
+  std::optional<long double> audioOffset;    // its offset in video seconds
+  bool noAudio = false;                      // no soundtrack at all
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   std::optional<FrameRange> range;  // --range A-B

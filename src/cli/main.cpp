@@ -92,6 +92,12 @@ class ProgressLine {
   std::chrono::steady_clock::time_point start_;
 };
 
+// The sound of an animation: --audio at --audio-offset, none with --no-audio.
+std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r) {
+  if (r.noAudio || !r.audio) return std::nullopt;
+  return Soundtrack{*r.audio, r.audioOffset.value_or(0)};
+}
+
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const RenderRequest& r) {
   ExportJob job;
@@ -104,6 +110,7 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
   job.animation = r.animation;
   job.animationPath = r.prefix;
   job.rate = r.rate;
+  job.soundtrack = SoundtrackForRequest(r);
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
   try {
