@@ -20,6 +20,7 @@ sound() {
 # near "A:B C" "A:B C" TOLERANCE: every number within TOLERANCE of the other's.
 near() {
   awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN {
+    sub(/^[: ]+/, "", a); sub(/^[: ]+/, "", b)
     n = split(a, x, /[: ]+/); m = split(b, y, /[: ]+/); if (n != m) exit 1
     for (i = 1; i <= n; i++) if (x[i] - y[i] > t || y[i] - x[i] > t) exit 1 }'
 }
