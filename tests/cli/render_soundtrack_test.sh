@@ -7,8 +7,9 @@
 set -u
 . "$(dirname "$0")/checks.sh"
 cp "${KIRABEL_SOURCE_DIR:?}/examples/finale.pcl" "$work/show.pcl"
-# 2 ms clicks at 0 s and 0.5 s of a 2 s track, at a rate other than the output's.
-ffmpeg -v error -f lavfi -i "aevalsrc='if(lt(mod(t,0.5),0.002),0.8,0)':s=44100:d=1.2" \
+# 2 ms clicks at 0 s and 0.5 s of a 0.6 s track (shorter than the video), at a
+# rate other than the output's.
+ffmpeg -v error -f lavfi -i "aevalsrc='if(lt(mod(t,0.5),0.002),0.8,0)':s=44100:d=0.6" \
   "$work/clicks.wav"
 run() { "$render" -q --size 16x16 --frames 30 --fps 30 "$@" "$work/show.pcl" 2>"$work/err"; }
 # "milliseconds of sound: onset onset ..." of a file's decoded sound.
@@ -39,9 +40,26 @@ for format in mp4 webm; do
   # 30 frames: 1000 ms; the sound starts 250 ms in.
   check "late.$format" 1000 "250 750" --audio "$work/clicks.wav" --audio-offset 0.25
   # Its first 100 ms skipped.
-  check "early.$format" 1000 "400 900" --audio "$work/clicks.wav" --audio-offset -0.1
+  check "early.$format" 1000 "400" --audio "$work/clicks.wav" --audio-offset -0.1
   # Frames 10..30 start at 0.3 s: 700 ms, the click of 0.75 s at 450 ms.
   check "range.$format" 700 "450" --audio "$work/clicks.wav" --audio-offset 0.25 --range 10-30
+done
+
+# Frames of a range rendered as PNG in three shards, then made into a video
+# with the soundtrack by scripts/frames-to-video: the same sound and pictures
+# as one run.
+mkdir "$work/frames"
+for i in 1 2 3; do
+  run --format png --range 10-30 --shard "$i/3" -o "$work/frames/f" || fail "--shard $i/3: exit $?"
+done
+for format in mp4 webm; do
+  "${KIRABEL_SOURCE_DIR}/scripts/frames-to-video" "$work/frames/f" 10 30 30 "$work/joined.$format" \
+    "$work/clicks.wav" 0.25 || fail "frames-to-video $format: exit $?"
+  near "$(sound "$work/joined.$format")" "$(sound "$work/range.$format")" 1 ||
+    fail "frames-to-video $format: $(sound "$work/joined.$format") not $(sound "$work/range.$format")"
+  pictures() { ffmpeg -v error -i "$1" -map 0:v -f framemd5 - | grep -v '^#'; }
+  [ "$(pictures "$work/joined.$format")" = "$(pictures "$work/range.$format")" ] ||
+    fail "frames-to-video $format: other pictures than one run's"
 done
 
 # No sound with --no-audio, nor in a GIF.
