@@ -30,6 +30,12 @@ int64_t Samples(long double seconds) {
   return std::llround(std::clamp(seconds * kSoundtrackSampleRate, -kMostSamples, kMostSamples));
 }
 
+// ffmpeg reads a name such as "rtp:x.wav" as an address: the soundtrack is
+// always a file.
+QString FileInput(const std::string& path) {
+  return QStringLiteral("file:") + QString::fromLocal8Bit(path.c_str());
+}
+
 }  // namespace
 
 SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const std::string& reason)
@@ -44,9 +50,9 @@ void CheckSoundtrack(const std::string& path) {
     throw SoundtrackError(SoundtrackError::Kind::kMissing, path);
   QProcess decoder;
   decoder.setStandardOutputFile(QProcess::nullDevice());
-  decoder.start(QStringLiteral("ffmpeg"), {"-nostdin", "-hide_banner", "-loglevel", "error", "-i",
-                                           QString::fromStdString(path), "-map", "0:a:0", "-t",
-                                           kCheckedSeconds, "-f", "null", "-"});
+  decoder.start(QStringLiteral("ffmpeg"),
+                {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", FileInput(path), "-map",
+                 "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
   if (!decoder.waitForStarted()) return;
   decoder.waitForFinished(-1);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
@@ -82,9 +88,7 @@ QStringList SoundtrackArguments(const PlacedSoundtrack& placement) {
         QStringLiteral(",atrim=start_sample=%1,asetpts=PTS-STARTPTS").arg(-placement.startSample);
   // Silence after its end, nothing after the pictures' end.
   chain += QStringLiteral(",apad=whole_len=%1,atrim=end_sample=%1[a]").arg(placement.lengthSamples);
-  return {
-      "-i", QString::fromStdString(placement.path), "-filter_complex", chain, "-map", "0:v", "-map",
-      "[a]"};
+  return {"-i", FileInput(placement.path), "-filter_complex", chain, "-map", "0:v", "-map", "[a]"};
 }
 
 }  // namespace kirabel

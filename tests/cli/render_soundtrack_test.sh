@@ -69,6 +69,11 @@ run -o "$work/quiet.mp4" --audio "$work/clicks.wav" --no-audio && ! has_sound "$
 run -o "$work/still.gif" --audio "$work/clicks.wav" && ! has_sound "$work/still.gif" ||
   fail "--audio with a GIF: $(cat "$work/err")"
 
+# A file whose name ffmpeg could take for an address is still a file.
+cp "$work/clicks.wav" "$work/data:clicks.wav"
+(cd "$work" && run -o named.mp4 --audio "data:clicks.wav") && has_sound "$work/named.mp4" ||
+  fail "--audio data:clicks.wav: $(cat "$work/err")"
+
 # A soundtrack that cannot be had: exit 1, a message naming it, no file.
 echo "not a sound" >"$work/text.wav"
 for track in missing.wav text.wav; do
