@@ -36,6 +36,17 @@ QString FileInput(const std::string& path) {
   return QStringLiteral("file:") + QString::fromLocal8Bit(path.c_str());
 }
 
+// Why the decoder failed on the soundtrack: its last words, with the path as
+// the user gave it; nothing more when the file holds no audio stream at all
+// (the message says so).
+std::string DecoderReason(const std::string& errorOutput, const std::string& path) {
+  if (errorOutput.find("matches no streams") != std::string::npos) return std::string();
+  std::string reason = EncoderReason(errorOutput);
+  const std::string input = FileInput(path).toLocal8Bit().toStdString();
+  if (reason.compare(0, input.size(), input) == 0) reason.replace(0, input.size(), path);
+  return reason;
+}
+
 }  // namespace
 
 SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const std::string& reason)
@@ -46,7 +57,7 @@ SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const s
 
 void CheckSoundtrack(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error))
+  if (!std::filesystem::exists(path, error))
     throw SoundtrackError(SoundtrackError::Kind::kMissing, path);
   QProcess decoder;
   decoder.setStandardOutputFile(QProcess::nullDevice());
@@ -56,8 +67,8 @@ void CheckSoundtrack(const std::string& path) {
   if (!decoder.waitForStarted()) return;
   decoder.waitForFinished(-1);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
-    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path,
-                          EncoderReason(decoder.readAllStandardError().toStdString()));
+    const std::string reason = DecoderReason(decoder.readAllStandardError().toStdString(), path);
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, reason);
   }
 }
 

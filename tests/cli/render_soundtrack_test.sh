@@ -88,11 +88,14 @@ run -o "$work/none.mp4" --audio "$work/missing.wav"
 grep -q "^kirabel-render: the soundtrack $work/missing.wav does not exist" "$work/err" ||
   fail "missing soundtrack: $(cat "$work/err")"
 run -o "$work/none.mp4" --audio "$work/text.wav"
-grep -q "the soundtrack $work/text.wav holds no sound that can be decoded: " "$work/err" ||
+grep -q "the soundtrack $work/text.wav holds no sound that can be decoded: $work/text.wav: " "$work/err" ||
   fail "undecodable soundtrack: $(cat "$work/err")"
 LANG=ja_JP.UTF-8 run -o "$work/none.mp4" --audio "$work/missing.wav"
 grep -q "サウンドトラック $work/missing.wav がありません" "$work/err" ||
   fail "missing soundtrack in Japanese: $(cat "$work/err")"
+run -o "$work/none.mp4" --audio "$work/still.gif"
+grep -q "the soundtrack $work/still.gif holds no sound that can be decoded$" "$work/err" ||
+  fail "soundtrack without sound: $(cat "$work/err")"
 run --audio-offset soon -o "$work/none.mp4"
 [ $? -eq 2 ] && grep -q -- "--audio-offset: not a number: soon" "$work/err" ||
   fail "--audio-offset soon: $(cat "$work/err")"
