@@ -24,7 +24,13 @@ desktop program&apos;s automatic saving writes it.
                          (also chosen by the output&apos;s extension; needs ffmpeg)
       --fps R            frames per second of an animation, 1 to 1000: a whole
                          number, a decimal (29.97) or N/D (30000/1001);
-                         default 30
+                         default: the list&apos;s FPS, else 30
+      --audio FILE       the soundtrack of a WebM or MP4 animation (ignored by
+                         the other formats); default: the list&apos;s AUDIO
+      --audio-offset S   the video time in seconds at which the soundtrack&apos;s
+                         first sample plays (negative skips its beginning);
+                         default: the list&apos;s AUDIOOFFSET, else 0
+      --no-audio         an animation without sound
       --max-particles N  refuse when the estimated particle count reaches N
       --jobs N           worker threads (default: all cores)
       --range A-B        frames A..B only (numbered as the files are)
@@ -57,7 +63,12 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4
                          (出力先の拡張子でも選べる。ffmpeg が必要)
       --fps R            アニメーションの毎秒コマ数。1 から 1000 までの整数、
-                         小数 (29.97) または N/D (30000/1001)。既定値 30
+                         小数 (29.97) または N/D (30000/1001)。既定値: リストの FPS、なければ 30
+      --audio FILE       WebM か MP4 のアニメーションのサウンドトラック
+                         (ほかの形式では使わない)。既定値: リストの AUDIO
+      --audio-offset S   サウンドトラックの最初のサンプルが鳴る動画の時刻 (秒)
+                         (負の値ならその分だけ先頭を飛ばす)。既定値: リストの AUDIOOFFSET、なければ 0
+      --no-audio         音のないアニメーションにする
       --max-particles N  見積もった粒子数が N に達したら描かない
       --jobs N           作業スレッドの数 (既定値: すべてのコア)
       --range A-B        第 A..B コマだけ (番号はファイル名と同じ)
@@ -232,6 +243,16 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
         <location line="+4"/>
         <source>the encoder ffmpeg failed on %1</source>
         <translation>エンコーダ ffmpeg が %1 の作成に失敗しました</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the soundtrack %1 does not exist</source>
+        <translation>サウンドトラック %1 がありません</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the soundtrack %1 holds no sound that can be decoded</source>
+        <translation>サウンドトラック %1 から音を読み取れません</translation>
     </message>
     <message>
         <location line="+19"/>

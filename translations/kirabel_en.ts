@@ -163,6 +163,16 @@
         <source>空間の解像度が %1 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください</source>
         <translation>An animation cannot be written at a space resolution of %1. Make the width and height at least 1.</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>サウンドトラック %1 が見つかりません</source>
+        <translation>The soundtrack %1 cannot be found</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>サウンドトラック %1 から音を読み取れません</source>
+        <translation>No sound can be read from the soundtrack %1</translation>
+    </message>
 </context>
 <context>
     <name>kirabel::FixedDialog</name>

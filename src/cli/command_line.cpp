@@ -38,7 +38,13 @@ QString HelpText() {
       "                         (also chosen by the output's extension; needs ffmpeg)\n"
       "      --fps R            frames per second of an animation, 1 to 1000: a whole\n"
       "                         number, a decimal (29.97) or N/D (30000/1001);\n"
-      "                         default 30\n"
+      "                         default: the list's FPS, else 30\n"
+      "      --audio FILE       the soundtrack of a WebM or MP4 animation (ignored by\n"
+      "                         the other formats); default: the list's AUDIO\n"
+      "      --audio-offset S   the video time in seconds at which the soundtrack's\n"
+      "                         first sample plays (negative skips its beginning);\n"
+      "                         default: the list's AUDIOOFFSET, else 0\n"
+      "      --no-audio         an animation without sound\n"
       "      --max-particles N  refuse when the estimated particle count reaches N\n"
       "      --jobs N           worker threads (default: all cores)\n"
       "      --range A-B        frames A..B only (numbered as the files are)\n"
@@ -94,6 +100,9 @@ struct Options {
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
   QCommandLineOption fps{"fps", "", "R"};
+  QCommandLineOption audio{"audio", "", "FILE"};
+  QCommandLineOption audioOffset{"audio-offset", "", "S"};
+  QCommandLineOption noAudio{"no-audio"};
   QCommandLineOption maxParticles{"max-particles", "", "N"};
   QCommandLineOption jobs{"jobs", "", "N"};
   QCommandLineOption range{"range", "", "A-B"};
@@ -106,8 +115,10 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output, &size, &antialias, &wrap, &frames, &start, &interval, &gravity, &format, &fps,
-          &maxParticles, &jobs, &range, &shard, &skipExisting, &dryRun, &quiet, &help, &version}) {
+         {&output,   &size,         &antialias, &wrap,   &frames, &start,
+          &interval, &gravity,      &format,    &fps,    &audio,  &audioOffset,
+          &noAudio,  &maxParticles, &jobs,      &range,  &shard,  &skipExisting,
+          &dryRun,   &quiet,        &help,      &version}) {
       parser.addOption(*o);
     }
   }
@@ -213,7 +224,8 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
   if (!ReadReal(parser, o.frames, r.frames, result) ||
       !ReadReal(parser, o.start, r.start, result) ||
       !ReadReal(parser, o.interval, r.interval, result) ||
-      !ReadReal(parser, o.gravity, r.gravity, result)) {
+      !ReadReal(parser, o.gravity, r.gravity, result) ||
+      !ReadReal(parser, o.audioOffset, r.audioOffset, result)) {
     return false;
   }
   if (!ReadFormat(parser, o, result)) return false;
@@ -272,6 +284,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   r.wrap = parser.isSet(o.wrap);
   r.dryRun = parser.isSet(o.dryRun);
   r.quiet = parser.isSet(o.quiet);
+  if (parser.isSet(o.audio)) r.audio = parser.value(o.audio).toLocal8Bit().toStdString();
+  r.noAudio = parser.isSet(o.noAudio);
   if (!ReadValues(parser, o, result)) return result;
   result.outcome = ParseOutcome::kRender;
   return result;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/frame_selection.h"
-#include "picture_io/animation_writer.h"
 #include "model/frame_rate.h"
+#include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
 
 namespace kirabel::cli {
@@ -27,7 +27,10 @@ struct RenderRequest {
   std::optional<long double> gravity;   // overrides G
   PictureFormat format = PictureFormat::kBmp;
   std::optional<AnimationFormat> animation;  // one file instead of numbered frames
-  FrameRate rate;                            // frames per second of an animation
+  std::optional<FrameRate> rate;             // --fps; else the list's rate
+  std::optional<std::string> audio;          // the soundtrack of a WebM or MP4 animation
+  std::optional<long double> audioOffset;    // its offset in video seconds
+  bool noAudio = false;                      // no soundtrack at all
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   std::optional<FrameRange> range;  // --range A-B

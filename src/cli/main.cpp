@@ -92,8 +92,18 @@ class ProgressLine {
   std::chrono::steady_clock::time_point start_;
 };
 
+// The sound of an animation: --audio, else the list's soundtrack, at
+// --audio-offset, else the list's offset; none with --no-audio.
+std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r, const ShowSettings& show) {
+  if (r.noAudio) return std::nullopt;
+  if (r.audio) return Soundtrack{*r.audio, r.audioOffset.value_or(0)};
+  if (show.audio.empty()) return std::nullopt;
+  return Soundtrack{show.audio, r.audioOffset.value_or(show.audioOffset)};
+}
+
 // Draws and writes the selected frames of the first launch after start-up.
-int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const RenderRequest& r) {
+int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
+                 const RenderRequest& r) {
   ExportJob job;
   job.scene = {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
@@ -103,7 +113,8 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
   job.skipExisting = r.skipExisting;
   job.animation = r.animation;
   job.animationPath = r.prefix;
-  job.rate = r.rate;
+  job.rate = r.rate.value_or(show.fps);
+  job.soundtrack = SoundtrackForRequest(r, show);
   ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
                         std::max<int64_t>(frames.last - frames.first + 1, 0));
   try {
@@ -137,7 +148,7 @@ int Render(const RenderRequest& r) {
                     .arg(estimate.particles)
                     .arg(*r.maxParticles));
   }
-  return RenderFrames(list, settings, r);
+  return RenderFrames(list, settings, read.show, r);
 }
 
 int Main(const std::vector<std::string>& args) {

@@ -22,6 +22,12 @@ std::string Lower(std::string text) {
   return text;
 }
 
+// How ffmpeg encodes the sound of the formats that hold it.
+QStringList SoundEncoderArguments(AnimationFormat format) {
+  if (format == AnimationFormat::kWebm) return {"-c:a", "libopus", "-b:a", "128k"};
+  return {"-c:a", "aac", "-b:a", "192k"};
+}
+
 // What ffmpeg makes of raw frames for each format.
 QStringList EncoderArguments(AnimationFormat format) {
   switch (format) {
@@ -85,6 +91,10 @@ const char* AnimationExtension(AnimationFormat format) {
       return ".mp4";
   }
   return "";
+}
+
+bool AnimationHoldsSound(AnimationFormat format) {
+  return format == AnimationFormat::kWebm || format == AnimationFormat::kMp4;
 }
 
 namespace {
@@ -157,7 +167,7 @@ EncoderError::EncoderError(Kind kind, const std::string& subject, const std::str
       reason_(reason) {}
 
 AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
-                                 FrameRate rate)
+                                 FrameRate rate, const std::optional<PlacedSoundtrack>& soundtrack)
     : path_(std::move(path)),
       file_(path_),
       temporary_(TemporaryBeside(path_)),
@@ -167,6 +177,8 @@ AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int w
     throw EncoderError(EncoderError::Kind::kEmptyPicture,
                        std::to_string(width) + "x" + std::to_string(height));
   }
+  const bool withSound = soundtrack && AnimationHoldsSound(format);
+  if (withSound) CheckSoundtrack(soundtrack->path);
   QStringList arguments{"-hide_banner", "-loglevel",
                         "error",        "-y",
                         "-f",           "rawvideo",
@@ -174,6 +186,7 @@ AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int w
                         "-s",           QStringLiteral("%1x%2").arg(width).arg(height),
                         "-framerate",   QString::fromStdString(FrameRateArgument(rate)),
                         "-i",           "-"};
+  if (withSound) arguments << SoundtrackArguments(*soundtrack) << SoundEncoderArguments(format);
   arguments << EncoderArguments(format) << QString::fromStdString(temporary_);
   // What the encoder says is kept for the reason of a failure, never shown raw.
   encoder_.setProcessChannelMode(QProcess::SeparateChannels);

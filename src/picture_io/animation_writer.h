@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/frame_rate.h"
+#include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
 
@@ -28,6 +29,8 @@ std::optional<AnimationFormat> AnimationFormatForName(const std::string& name);
 std::optional<AnimationFormat> AnimationFormatNamed(const std::string& word);
 // The extension of a format, with its dot.
 const char* AnimationExtension(AnimationFormat format);
+// Whether the format carries sound (WebM and MP4 do, GIF and APNG do not).
+bool AnimationHoldsSound(AnimationFormat format);
 
 // The encoder could not do its work. what() says so in English; the kind, its
 // subject (the extension of the format, the animation's file, or the size
@@ -55,8 +58,10 @@ class AnimationWriter {
  public:
   // Refuses a picture without pixels (EncoderError) and makes sure the file
   // can be written (WriteError or FileIOError), both before any encoder runs,
-  // then starts the encoder. Raises EncoderError when ffmpeg cannot be started.
-  AnimationWriter(std::string path, AnimationFormat format, int width, int height, FrameRate rate);
+  // then checks the soundtrack (SoundtrackError), if the format holds sound,
+  // and starts the encoder. Raises EncoderError when ffmpeg cannot be started.
+  AnimationWriter(std::string path, AnimationFormat format, int width, int height, FrameRate rate,
+                  const std::optional<PlacedSoundtrack>& soundtrack = std::nullopt);
   // An animation not finished is abandoned: the encoder stops, nothing stays.
   ~AnimationWriter();
   AnimationWriter(const AnimationWriter&) = delete;

@@ -16,7 +16,11 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress) {
   std::optional<AnimationWriter> animation;
   std::unique_ptr<FrameSink> sink;
   if (job.animation) {
-    animation.emplace(job.animationPath, *job.animation, scene.width, scene.height, job.rate);
+    std::optional<PlacedSoundtrack> sound;
+    if (job.soundtrack)
+      sound = PlaceSoundtrack(*job.soundtrack, job.firstFrame, job.lastFrame, job.rate);
+    animation.emplace(job.animationPath, *job.animation, scene.width, scene.height, job.rate,
+                      sound);
     sink = std::make_unique<AnimationSink>(*animation);
   } else {
     sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, job.format,

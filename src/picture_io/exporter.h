@@ -13,6 +13,7 @@
 #include "model/frame_rate.h"
 #include "picture_io/frame_sinks.h"
 #include "picture_io/frame_writer.h"
+#include "picture_io/soundtrack.h"
 #include "simulation/launch_scene.h"
 #include "simulation/particle_count.h"
 
@@ -29,6 +30,8 @@ struct ExportJob {
   std::optional<AnimationFormat> animation;
   std::string animationPath;
   FrameRate rate;  // frames per second of the animation
+  // Played with a WebM or MP4 animation, cut to its frames.
+  std::optional<Soundtrack> soundtrack;
 };
 
 enum class ExportEnd { kDone, kCancelled };
@@ -40,9 +43,9 @@ using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t f
 
 // Builds the launch and writes the frames. Raises ParticleMemoryError when
 // the launch cannot fit into memory, FrameNotWrittenError (the cause nested)
-// when a file cannot be written, or EncoderError when the encoder cannot be
-// had (an animation of a space without pixels is refused before the launch is
-// built).
+// when a file cannot be written, SoundtrackError when the soundtrack cannot
+// be had, or EncoderError when the encoder cannot be had (an animation of a space without pixels is
+// refused before the launch is built).
 ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress);
 
 }  // namespace kirabel

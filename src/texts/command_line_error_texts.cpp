@@ -4,6 +4,7 @@
 
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
+#include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "texts/voiced_error_texts.h"
 
@@ -45,6 +46,19 @@ QString EncoderTextWithReason(const EncoderError& error) {
   return QStringLiteral("%1: %2").arg(message, FromLocal(error.reason()));
 }
 
+QString SoundtrackText(const SoundtrackError& error) {
+  const QString fileName = FromLocal(error.fileName());
+  if (error.kind() == SoundtrackError::Kind::kMissing) {
+    return QCoreApplication::translate("kirabel::cli", "the soundtrack %1 does not exist")
+        .arg(fileName);
+  }
+  const QString text = QCoreApplication::translate(
+                           "kirabel::cli", "the soundtrack %1 holds no sound that can be decoded")
+                           .arg(fileName);
+  return error.reason().empty() ? text
+                                : QStringLiteral("%1: %2").arg(text, FromLocal(error.reason()));
+}
+
 }  // namespace
 
 std::optional<QString> CommandLineErrorText(const std::exception& error) {
@@ -54,6 +68,7 @@ std::optional<QString> CommandLineErrorText(const std::exception& error) {
              NestedCauseText(error, ErrorVoice::kCommandLine).value_or(QString()));
   }
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderTextWithReason(*e);
+  if (const auto* e = dynamic_cast<const SoundtrackError*>(&error)) return SoundtrackText(*e);
   if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {
     return QCoreApplication::translate("kirabel::cli",
                                        "%1 particles do not fit into this machine's memory")

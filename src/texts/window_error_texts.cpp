@@ -3,6 +3,7 @@
 
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
+#include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "texts/voiced_error_texts.h"
 
@@ -22,6 +23,10 @@ const char kEncoderFailed[] =
 const char kEmptyAnimation[] = QT_TRANSLATE_NOOP(
     "kirabel::ExportTexts",
     "空間の解像度が %1 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください");
+const char kSoundtrackMissing[] =
+    QT_TRANSLATE_NOOP("kirabel::ExportTexts", "サウンドトラック %1 が見つかりません");
+const char kSoundtrackUndecodable[] =
+    QT_TRANSLATE_NOOP("kirabel::ExportTexts", "サウンドトラック %1 から音を読み取れません");
 
 QString Translated(const char* text) {
   return QCoreApplication::translate(kContext, text);
@@ -48,6 +53,17 @@ QString EncoderText(const EncoderError& error) {
   return CannotWriteText(subject, WithEncoderReason(kEncoderFailed, error));
 }
 
+// The decoder's own words, when it gave any, on the same line.
+QString SoundtrackText(const SoundtrackError& error) {
+  const QString fileName = QString::fromStdString(error.fileName());
+  if (error.kind() == SoundtrackError::Kind::kMissing)
+    return Translated(kSoundtrackMissing).arg(fileName);
+  const QString text = Translated(kSoundtrackUndecodable).arg(fileName);
+  return error.reason().empty()
+             ? text
+             : text + QStringLiteral(": ") + QString::fromStdString(error.reason());
+}
+
 }  // namespace
 
 std::optional<QString> WindowErrorText(const std::exception& error, ErrorVoice voice) {
@@ -57,6 +73,7 @@ std::optional<QString> WindowErrorText(const std::exception& error, ErrorVoice v
     if (std::optional<QString> cause = NestedCauseText(error, voice)) return cause;
   }
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderText(*e);
+  if (const auto* e = dynamic_cast<const SoundtrackError*>(&error)) return SoundtrackText(*e);
   if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {
     return QCoreApplication::translate("kirabel::LaunchTexts", kParticleMemoryText)
         .arg(qlonglong(e->particles()));

@@ -11,6 +11,7 @@
 
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
+#include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "platform/io_error.h"
 
@@ -103,6 +104,7 @@ std::vector<VoicedCase> VoicedCases() {
   using V = ErrorVoice;
   const auto e = [](auto error) { return std::make_exception_ptr(error); };
   const EncoderError failed(EncoderError::Kind::kFailed, "a.mp4", "disk said no");
+  const SoundtrackError undecodable(SoundtrackError::Kind::kUndecodable, "s.txt", "bad data");
   return {
       {e(PclReadError("a.pcl", PclReadError::Reason::kMissing)), V::kWindow,
        "変なファイルを指定しちゃだめ", "That is not a particle list file."},
@@ -130,6 +132,14 @@ std::vector<VoicedCase> VoicedCases() {
       {e(failed), V::kWindowSave,
        "a.mp4 に書き込めません\nエンコーダ ffmpeg が失敗しました: disk said no",
        "a.mp4 cannot be written\nThe encoder ffmpeg failed: disk said no"},
+      {e(SoundtrackError(SoundtrackError::Kind::kMissing, "s.wav")), V::kWindowSave,
+       "サウンドトラック s.wav が見つかりません", "The soundtrack s.wav cannot be found"},
+      {e(undecodable), V::kWindow, "サウンドトラック s.txt から音を読み取れません: bad data",
+       "No sound can be read from the soundtrack s.txt: bad data"},
+      {e(SoundtrackError(SoundtrackError::Kind::kMissing, "s.wav")), V::kCommandLine,
+       "サウンドトラック s.wav がありません", "the soundtrack s.wav does not exist"},
+      {e(undecodable), V::kCommandLine, "サウンドトラック s.txt から音を読み取れません: bad data",
+       "the soundtrack s.txt holds no sound that can be decoded: bad data"},
       {e(std::bad_alloc()), V::kCommandLine, "ﾒﾓﾘが足りません", "Not enough memory"},
       {e(std::bad_alloc()), V::kWindow, "ﾒﾓﾘが足りません", "Not enough memory"},
       {e(UnsupportedBitDepthError(16)), V::kWindow, "対応していないビットデプスです",

@@ -49,6 +49,8 @@ void MainWindow::exportAnimation() {
   job.animation = exportChoice_.format;
   job.animationPath = exportChoice_.path;
   job.rate = exportChoice_.rate;
+  const ShowSettings& show = document_.show();
+  if (!show.audio.empty()) job.soundtrack = Soundtrack{show.audio, show.audioOffset};
   export_ = std::make_unique<AnimationExport>(std::move(job), this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
 }

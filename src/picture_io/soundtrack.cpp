@@ -1,0 +1,105 @@
+#include "picture_io/soundtrack.h"
+
+#include <QProcess>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "picture_io/animation_writer.h"  // EncoderReason
+
+namespace kirabel {
+
+namespace {
+
+std::string SoundtrackErrorText(SoundtrackError::Kind kind, const std::string& fileName,
+                                const std::string& reason) {
+  if (kind == SoundtrackError::Kind::kMissing)
+    return "the soundtrack " + fileName + " does not exist";
+  const std::string text = "the soundtrack " + fileName + " holds no sound that can be decoded";
+  return reason.empty() ? text : text + ": " + reason;
+}
+
+// Seconds of the soundtrack decoded to tell that it holds sound.
+constexpr char kCheckedSeconds[] = "0.1";
+
+// Samples in a time given as a fraction of seconds, within what a soundtrack
+// can hold.
+int64_t Samples(long double seconds) {
+  constexpr long double kMostSamples = 1e15L;
+  if (std::isnan(seconds)) return 0;
+  return std::llround(std::clamp(seconds * kSoundtrackSampleRate, -kMostSamples, kMostSamples));
+}
+
+// ffmpeg reads a name such as "rtp:x.wav" as an address: the soundtrack is
+// always a file.
+QString FileInput(const std::string& path) {
+  return QStringLiteral("file:") + QString::fromLocal8Bit(path.c_str());
+}
+
+// Why the decoder failed on the soundtrack: its last words, with the path as
+// the user gave it; nothing more when the file holds no audio stream at all
+// (the message says so).
+std::string DecoderReason(const std::string& errorOutput, const std::string& path) {
+  if (errorOutput.find("matches no streams") != std::string::npos) return std::string();
+  std::string reason = EncoderReason(errorOutput);
+  const std::string input = FileInput(path).toLocal8Bit().toStdString();
+  if (reason.compare(0, input.size(), input) == 0) reason.replace(0, input.size(), path);
+  return reason;
+}
+
+}  // namespace
+
+SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const std::string& reason)
+    : KirabelError(SoundtrackErrorText(kind, fileName, reason)),
+      kind_(kind),
+      fileName_(fileName),
+      reason_(reason) {}
+
+void CheckSoundtrack(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error))
+    throw SoundtrackError(SoundtrackError::Kind::kMissing, path);
+  QProcess decoder;
+  decoder.setStandardOutputFile(QProcess::nullDevice());
+  decoder.start(QStringLiteral("ffmpeg"),
+                {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", FileInput(path), "-map",
+                 "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
+  if (!decoder.waitForStarted()) return;
+  decoder.waitForFinished(-1);
+  if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
+    const std::string reason = DecoderReason(decoder.readAllStandardError().toStdString(), path);
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, reason);
+  }
+}
+
+PlacedSoundtrack PlaceSoundtrack(const Soundtrack& soundtrack, int64_t firstFrame,
+                                 int64_t lastFrame, FrameRate rate) {
+  const long double secondsPerFrame =
+      static_cast<long double>(rate.denominator) / static_cast<long double>(rate.numerator);
+  const int64_t frames = std::max<int64_t>(lastFrame - firstFrame + 1, 0);
+  PlacedSoundtrack placement{soundtrack.path};
+  placement.lengthSamples = std::max<int64_t>(Samples(frames * secondsPerFrame), 1);
+  // Sound that starts after the animation's end is silence all through.
+  placement.startSample = std::min(
+      Samples(soundtrack.offset - static_cast<long double>(firstFrame - 1) * secondsPerFrame),
+      placement.lengthSamples);
+  return placement;
+}
+
+QStringList SoundtrackArguments(const PlacedSoundtrack& placement) {
+  // The first sample decoded is the soundtrack's start, whatever its file's
+  // own timestamps say; delays and skips count samples, so that every sound
+  // keeps its place exactly.
+  QString chain =
+      QStringLiteral("[1:a:0]asetpts=PTS-STARTPTS,aresample=%1").arg(kSoundtrackSampleRate);
+  if (placement.startSample > 0)
+    chain += QStringLiteral(",adelay=delays=%1S:all=1").arg(placement.startSample);
+  if (placement.startSample < 0)
+    chain +=
+        QStringLiteral(",atrim=start_sample=%1,asetpts=PTS-STARTPTS").arg(-placement.startSample);
+  // Silence after its end, nothing after the pictures' end.
+  chain += QStringLiteral(",apad=whole_len=%1,atrim=end_sample=%1[a]").arg(placement.lengthSamples);
+  return {"-i", FileInput(placement.path), "-filter_complex", chain, "-map", "0:v", "-map", "[a]"};
+}
+
+}  // namespace kirabel
