@@ -397,6 +397,11 @@
         <translation>&amp;Preview</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>サウンドトラックに合わせる(&amp;S)</source>
+        <translation>Fit to the &amp;Soundtrack</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>設定(&amp;O)</source>
         <translation>&amp;Options</translation>
@@ -577,6 +582,17 @@
         <source>打ち上げ設定</source>
         <comment>undo step</comment>
         <translation>Launch Settings</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_show.cpp" line="+17"/>
+        <source>サウンドトラックがありません</source>
+        <translation>The list has no soundtrack.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>サウンドトラックに合わせる</source>
+        <comment>undo step</comment>
+        <translation>Fit to the Soundtrack</translation>
     </message>
     <message>
         <location filename="../src/ui/main_window_files.cpp" line="+34"/>

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "picture_io/animation_writer.h"  // EncoderReason
+#include "platform/c_numbers.h"
 
 namespace kirabel {
 
@@ -70,6 +71,28 @@ void CheckSoundtrack(const std::string& path) {
     const std::string reason = DecoderReason(decoder.readAllStandardError().toStdString(), path);
     throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, reason);
   }
+}
+
+long double SoundtrackSeconds(const std::string& path) {
+  CheckSoundtrack(path);
+  QProcess probe;
+  probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of",
+                                          "default=noprint_wrappers=1:nokey=1", FileInput(path)});
+  probe.waitForFinished(-1);
+  const std::string text = probe.readAllStandardOutput().trimmed().toStdString();
+  char* end = nullptr;
+  const long double seconds = text.empty() ? NAN : ReadCReal(text.c_str(), &end);
+  if (probe.exitCode() != 0 || !std::isfinite(seconds) || seconds < 0 || *end != '\0')
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path);
+  return seconds;
+}
+
+int64_t FramesCoveringSoundtrack(long double offset, long double seconds, FrameRate rate) {
+  const long double frames =
+      std::ceil((offset + seconds) * static_cast<long double>(rate.numerator) /
+                static_cast<long double>(rate.denominator));
+  constexpr long double kMostFrames = 999999999;
+  return static_cast<int64_t>(std::clamp(std::isnan(frames) ? 1 : frames, 1.0L, kMostFrames));
 }
 
 PlacedSoundtrack PlaceSoundtrack(const Soundtrack& soundtrack, int64_t firstFrame,

@@ -39,6 +39,14 @@ class SoundtrackError : public KirabelError {
 // encoder's start tells.
 void CheckSoundtrack(const std::string& path);
 
+// The soundtrack's length in seconds, after CheckSoundtrack's checks; raises
+// SoundtrackError when ffprobe cannot tell it.
+long double SoundtrackSeconds(const std::string& path);
+
+// The frame count of a launch whose video lasts until the soundtrack's last
+// sample has played (it starts at offset and lasts seconds), at least 1.
+int64_t FramesCoveringSoundtrack(long double offset, long double seconds, FrameRate rate);
+
 // The sample rate of every soundtrack in an animation (the one Opus knows).
 constexpr int64_t kSoundtrackSampleRate = 48000;
 

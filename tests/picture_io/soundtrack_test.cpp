@@ -34,5 +34,19 @@ TEST(Soundtrack, IsPlacedFromTheFirstFrameWrittenToTheSample) {
   }
 }
 
+TEST(Soundtrack, FramesCoverItUntilItsLastSample) {
+  const struct {
+    long double offset, seconds;
+    FrameRate rate;
+    int64_t frames;
+  } cases[] = {
+      {0.5L, 2.5L, {10, 1}, 30}, {0, 2.51L, {10, 1}, 26}, {-5, 2, {30, 1}, 1},
+      {0, 1, {30000, 1001}, 30}, {0, 0, {30, 1}, 1},      {0, 1e12L, {30, 1}, 999999999},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FramesCoveringSoundtrack(c.offset, c.seconds, c.rate), c.frames)
+        << static_cast<double>(c.offset) << " + " << static_cast<double>(c.seconds);
+}
+
 }  // namespace
 }  // namespace kirabel

@@ -149,6 +149,9 @@ void MainWindow::createLaunchMenu() {
   actionPreview_ = addMenuItem(launchMenu_, "actionPreview", tr("プレビュー(&P)"),
                                &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
   actionPreview_->setCheckable(true);
+  actionFitToSoundtrack_ =
+      addMenuItem(launchMenu_, "actionFitToSoundtrack", tr("サウンドトラックに合わせる(&S)"),
+                  &MainWindow::fitLaunchToSoundtrack);
 }
 
 void MainWindow::createOptionsMenu() {

@@ -163,6 +163,7 @@ class MainWindow : public QMainWindow {
   void launch();
   void stopLaunch();
   void applyPreview();
+  void fitLaunchToSoundtrack();
   void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
@@ -248,7 +249,7 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
-  QAction *actionLaunch_, *actionPreview_;
+  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;

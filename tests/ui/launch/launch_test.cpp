@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -121,6 +122,39 @@ TEST_F(LaunchTest, ChangedLaunchSettingsAreOneStepOfTheHistory) {
   EXPECT_FALSE(document.modified());
   testing::Child<QAction>(mainWindow(), "actionRedo")->trigger();
   EXPECT_EQ(document.launchSettings().frameCount, 7);
+}
+
+// The launch fitted to the soundtrack: as many frames as its video needs
+// until the sound's end, one undoable step; none without a soundtrack.
+TEST_F(LaunchTest, FitToTheSoundtrackSetsTheFrameCount) {
+  Document& document = mainWindow().document();
+  QAction* fit = testing::Child<QAction>(mainWindow(), "actionFitToSoundtrack");
+  fit->trigger();
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_EQ(MessageBox::shown()[0].text, QStringLiteral("サウンドトラックがありません"));
+
+  const std::string sound = scratch_.File("tone.wav");
+  ASSERT_EQ(
+      QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i", "sine=d=2.5",
+                                                   QString::fromStdString(sound)}),
+      0);
+  ShowSettings show;
+  show.fps = {10, 1};
+  show.audio = sound;
+  show.audioOffset = 0.5L;
+  document.apply(ReplaceListCommand(document.sets(), std::nullopt, "", show));
+  fit->trigger();
+  EXPECT_EQ(document.launchSettings().frameCount, 30);  // (0.5 + 2.5) s at 10 frames/s
+  EXPECT_EQ(mainWindow().findChild<QAction*>(QStringLiteral("actionUndo"))->text(),
+            QStringLiteral("元に戻す(&U) サウンドトラックに合わせる"));
+
+  show.audio = scratch_.File("missing.wav");
+  document.apply(ReplaceListCommand(document.sets(), std::nullopt, "", show));
+  MessageBox::clearRecord();
+  fit->trigger();
+  EXPECT_EQ(document.launchSettings().frameCount, 30);
+  ASSERT_EQ(MessageBox::shown().size(), 1u);
+  EXPECT_TRUE(MessageBox::shown()[0].text.contains(QString::fromStdString(show.audio)));
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {

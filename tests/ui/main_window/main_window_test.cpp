@@ -43,6 +43,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionPaste", "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), false},
       {"actionLaunch", "パーティクル発射！(&L)", QKeySequence(Qt::Key_F9), false},
       {"actionPreview", "プレビュー(&P)", QKeySequence(Qt::Key_F5), true},
+      {"actionFitToSoundtrack", "サウンドトラックに合わせる(&S)", {}, false},
       {"actionFitColumns", "グリッドの列幅をフォームの幅に合わせる(&G)", {}, true},
       {"actionShowToolBar", "ツールバーを表示する(&T)", {}, true},
       {"actionResolution", "空間解像度の設定(&S)...", {}, false},
