@@ -104,6 +104,7 @@ void Document::announceAfter(const RowChange& change, const ListCommand& command
   }
   if (change.kind != RowChange::Kind::kNone) emit setsChanged();
   if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
+  if (command.ChangesShow()) emit showChanged();
   if (command.ReplacesFile()) emit fileNameChanged();
 }
 
@@ -113,6 +114,10 @@ bool Document::copySet(int index) {
 
 void Document::changeLaunchSettings(const LaunchSettings& settings, const QString& step) {
   if (settings != data_.settings) apply(ChangeLaunchSettingsCommand(settings), step);
+}
+
+void Document::changeShow(const ShowSettings& show, const QString& step) {
+  if (show != data_.show) apply(ChangeShowCommand(show), step);
 }
 
 void Document::setFileName(const std::string& fileName) {

@@ -48,6 +48,9 @@ class Document : public QObject {
   // New launch settings as one step of the history named `step`; settings
   // equal to the document's make no step.
   void changeLaunchSettings(const LaunchSettings& settings, const QString& step);
+  // New show settings as one step of the history named `step`; settings
+  // equal to the document's make no step.
+  void changeShow(const ShowSettings& show, const QString& step);
   void setFileName(const std::string& fileName);
   void setOptions(const Options& options);
 
@@ -65,6 +68,8 @@ class Document : public QObject {
   // renamed set changes the child column of the sets that name it).
   void setsChanged();
   void launchSettingsChanged();
+  // The rate, the soundtrack or the beat grid changed (or a file replaced them).
+  void showChanged();
   void fileNameChanged();
   void optionsChanged();
   void modifiedChanged(bool modified);

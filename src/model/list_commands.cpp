@@ -213,6 +213,21 @@ class SettingsChanging : public ListCommand {
   LaunchSettings settings_;  // the settings the document does not hold now
 };
 
+// Swaps the show's settings with the document's; swapping again reverts it.
+class ShowChanging : public ListCommand {
+ public:
+  explicit ShowChanging(ShowSettings show) : show_(std::move(show)) {}
+  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
+  void Apply(DocumentData& data) override { std::swap(data.show, show_); }
+  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
+  void Revert(DocumentData& data) override { Apply(data); }
+  bool ChangesLaunchSettings() const override { return false; }
+  bool ChangesShow() const override { return true; }
+
+ private:
+  ShowSettings show_;  // the settings the document does not hold now
+};
+
 class Merging : public ListCommand {
  public:
   Merging(ParticleList sets, LaunchSettings settings, std::string fileName, ShowSettings show)
@@ -255,6 +270,10 @@ class Merging : public ListCommand {
 
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings) {
   return std::make_unique<SettingsChanging>(std::move(settings));
+}
+
+std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show) {
+  return std::make_unique<ShowChanging>(std::move(show));
 }
 
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set) {

@@ -41,6 +41,8 @@ class ListCommand {
   virtual bool ReplacesFile() const { return false; }
   // Whether the command changes the launch settings.
   virtual bool ChangesLaunchSettings() const { return ReplacesFile(); }
+  // Whether the command changes the show's settings (rate, soundtrack, beats).
+  virtual bool ChangesShow() const { return ReplacesFile(); }
 };
 
 // A set added at the end of the list.
@@ -65,6 +67,8 @@ std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<ShowSettings> show = std::nullopt);
 // The launch settings replaced; the list stays as it is.
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);
+// The show's settings replaced; the list and the launch settings stay.
+std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show);
 // A file's sets appended (their links counting within the file), its launch
 // settings, show settings and name taking the place of the document's.
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,
