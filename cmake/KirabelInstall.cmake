@@ -2,7 +2,7 @@
 #   bin/kirabel, bin/kirabel-render
 #   share/kirabel/kirabel.html, kirabel.en.html  help pages, Japanese and English
 #                                              (found from bin/ via ../share/kirabel)
-#   share/kirabel/examples/*.pcl               example particle lists
+#   share/kirabel/examples/*.pcl, *.ogg        example particle lists, a show's soundtrack
 #   share/applications/<id>.desktop            desktop entry
 #   share/mime/packages/<id>.xml               the .pcl file type
 #   share/metainfo/<id>.metainfo.xml           software centre description
@@ -17,7 +17,7 @@ install(FILES ${KIRABEL_HELP_SOURCES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirab
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/examples)
   install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/examples/
           DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel/examples
-          FILES_MATCHING PATTERN "*.pcl" PATTERN "*.PCL" PATTERN "*.md")
+          FILES_MATCHING PATTERN "*.pcl" PATTERN "*.PCL" PATTERN "*.ogg" PATTERN "*.md")
 endif()
 
 if(KIRABEL_BUILD_UI)

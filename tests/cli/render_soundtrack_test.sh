@@ -111,4 +111,11 @@ run --audio-offset soon -o "$work/none.mp4"
 [ $? -eq 2 ] && grep -q -- "--audio-offset: not a number: soon" "$work/err" ||
   fail "--audio-offset soon: $(cat "$work/err")"
 
+# The show among the examples: a second of it from its first burst on, with
+# its own soundtrack as long as the pictures.
+"$render" -q --size 32x32 --range 76-105 -o "$work/example.mp4" \
+  "$KIRABEL_SOURCE_DIR/examples/show.pcl" 2>"$work/err" || fail "the show example: $(cat "$work/err")"
+example="$(sound "$work/example.mp4")"
+near "${example%%:*}" 1000 33.3 || fail "the show example: $example ms of sound, not 1000"
+
 finish soundtrack

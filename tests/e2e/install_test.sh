@@ -29,10 +29,12 @@ for page in kirabel.html kirabel.en.html; do
   grep -q 'id="HID00000001"' "$prefix/$share/kirabel/$page" || fail "$page lacks its topic anchor"
 done
 
-# Examples, when the source tree has some.
+# Examples, when the source tree has some, each with the soundtrack it names.
 if [ -n "${KIRABEL_SOURCE_DIR:-}" ] && ls "$KIRABEL_SOURCE_DIR"/examples/*.pcl >/dev/null 2>&1; then
   for example in "$KIRABEL_SOURCE_DIR"/examples/*.pcl; do
     need_file "$share/kirabel/examples/$(basename "$example")"
+    soundtrack=$(sed -n 's/^AUDIO=//p' "$example" | tr -d '\r')
+    [ -z "$soundtrack" ] || need_file "$share/kirabel/examples/$soundtrack"
   done
 fi
 

@@ -51,6 +51,7 @@ for path in \
   ./usr/bin/kirabel ./usr/bin/kirabel-render \
   ./usr/share/kirabel/kirabel.html ./usr/share/kirabel/kirabel.en.html \
   ./usr/share/kirabel/examples/chrysanthemum.pcl \
+  ./usr/share/kirabel/examples/show.pcl ./usr/share/kirabel/examples/show.ogg \
   ./usr/share/applications/io.github.kirabel.Kirabel.desktop \
   ./usr/share/mime/packages/io.github.kirabel.Kirabel.xml \
   ./usr/share/metainfo/io.github.kirabel.Kirabel.metainfo.xml \
