@@ -142,8 +142,7 @@ std::optional<BeatEstimate> FitBeatGrid(const std::vector<double>& beats, double
   const double bpm = 60 / period;
   if (!std::isfinite(bpm) || bpm < kSlowestBpm || bpm > kFastestBpm) return std::nullopt;
   const double earliest = soundStart - period / 4;
-  const double first =
-      fit.intercept() - std::floor((fit.intercept() - earliest) / period) * period;
+  const double first = fit.intercept() - std::floor((fit.intercept() - earliest) / period) * period;
   return BeatEstimate{bpm, first};
 }
 

@@ -8,6 +8,10 @@
 
 namespace kirabel {
 
+// The soundtrack's outline is made at a modest rate, in buckets of 4 ms.
+constexpr int kWaveformSampleRate = 8000;
+constexpr int kWaveformBucketSamples = 32;
+
 class WaveformBuilder {
  public:
   // Buckets of samplesPerBucket samples (at least 1) taken at sampleRate.

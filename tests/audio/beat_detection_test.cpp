@@ -15,16 +15,15 @@ std::vector<float> ClickTrack(double bpm, double first, double seconds) {
     const auto start = static_cast<std::size_t>(std::lround(beat * kBeatSampleRate));
     for (std::size_t k = 0; k < kBeatSampleRate / 100 && start + k < samples.size(); ++k) {
       const double t = static_cast<double>(k) / kBeatSampleRate;
-      samples[start + k] = static_cast<float>(0.8 * std::sin(2 * M_PI * 1000 * t) * std::exp(-t / 0.002));
+      samples[start + k] =
+          static_cast<float>(0.8 * std::sin(2 * M_PI * 1000 * t) * std::exp(-t / 0.002));
     }
   }
   return samples;
 }
 
 TEST(BeatDetection, FindsTheTempoAndTheFirstClickOfAClickTrack) {
-  const struct {
-    double bpm, first;
-  } tracks[] = {{120, 0.25}, {97, 0.6}, {140, 0.1}, {90, 2.0}};
+  const struct { double bpm, first; } tracks[] = {{120, 0.25}, {97, 0.6}, {140, 0.1}, {90, 2.0}};
   for (const auto& track : tracks) {
     SCOPED_TRACE(testing::Message() << track.bpm << " BPM from " << track.first << " s");
     const std::optional<BeatEstimate> estimate =
@@ -46,8 +45,8 @@ TEST(BeatDetection, SilenceOrAFewClicksHaveNoBeat) {
 // off-beat (the first one too), each a few milliseconds off, with a tempo a
 // little wrong.
 TEST(BeatDetection, FitsTheGridAcrossMissedBeatsAndOffBeats) {
-  const std::vector<double> beats = {1.5,   2.248, 2.753, 4.751,  5.249,
-                                     7.0,   8.252, 10.752, 25.748, 60.251};
+  const std::vector<double> beats = {1.5, 2.248, 2.753,  4.751,  5.249,
+                                     7.0, 8.252, 10.752, 25.748, 60.251};
   const std::optional<BeatEstimate> estimate = FitBeatGrid(beats, 60 / 121.5, 0.25);
   ASSERT_TRUE(estimate);
   EXPECT_NEAR(estimate->bpm, 120, 0.01);
