@@ -13,6 +13,7 @@
 
 #include "model/frame_rate.h"
 #include "texts/error_texts.h"
+#include "ui/dialogs/number_row.h"
 #include "ui/services/message_box.h"
 #include "ui/services/pcl_dialogs.h"
 #include "ui/services/soundtrack_loader.h"
@@ -120,17 +121,9 @@ void SoundtrackDialog::addSoundtrackRow(QGridLayout* grid) {
 }
 
 void SoundtrackDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& number) {
-  auto* label = new QLabel(tr(number.caption), this);
-  auto* field = new NumericField(this);
-  field->setObjectName(QLatin1String(number.objectName));
-  field->setShowZero(true);
+  NumericField* field = AddNumberRow(this, grid, row, number.objectName, tr(number.caption),
+                                     tr(number.unit), QLatin1String(kWidestNumber));
   field->setAllowNegative(number.allowNegative);
-  field->setFixedWidth(WidthShowing(*field, QLatin1String(kWidestNumber)));
-  MakeCompactHeight(*field);
-  label->setBuddy(field);
-  grid->addWidget(label, row, 0);
-  grid->addWidget(field, row, 1);
-  grid->addWidget(new QLabel(tr(number.unit), this), row, 2);
   this->*number.field = field;
 }
 
