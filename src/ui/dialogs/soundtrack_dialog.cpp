@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
-#include <iterator>
 
 #include "model/frame_rate.h"
 #include "texts/error_texts.h"
@@ -24,7 +23,7 @@ namespace kirabel {
 namespace {
 
 // The designed client size; larger where the system's font needs it.
-const QSize kDesignedSize(420, 250);
+const QSize kDesignedSize(480, 250);
 const char kWidestNumber[] = "-999,999,999.999999";
 
 QString SoundtrackFilter() {
@@ -68,34 +67,40 @@ SoundtrackDialog::SoundtrackDialog(SoundtrackLoader& loader, QWidget* parent)
   connect(&loader_, &SoundtrackLoader::beatsDetected, this, &SoundtrackDialog::showDetectedBeats);
 }
 
+// The soundtrack and its offset, the rate, then the beat grid over the
+// button that detects it.
 void SoundtrackDialog::addRows() {
   using D = SoundtrackDialog;
-  const NumberRow numbers[] = {
-      {&D::offsetEdit, "offsetEdit", QT_TR_NOOP("開始時刻"), QT_TR_NOOP("[秒]"), true},
-      {&D::bpmEdit, "bpmEdit", QT_TR_NOOP("テンポ"), "[BPM]", false},
-      {&D::beatOffsetEdit, "beatOffsetEdit", QT_TR_NOOP("最初の拍"), QT_TR_NOOP("[秒]"), true},
-  };
   QGridLayout* grid = NewRowGrid();
   addSoundtrackRow(grid);
-  addNumberRow(grid, 1, numbers[0]);
-  rateEdit = new QLineEdit(this);
-  rateEdit->setObjectName(QStringLiteral("rateEdit"));
-  rateEdit->setFixedWidth(offsetEdit->width());
-  MakeCompactHeight(*rateEdit);
-  auto* rateLabel = new QLabel(tr("毎秒のフレーム数"), this);
-  rateLabel->setBuddy(rateEdit);
-  grid->addWidget(rateLabel, 2, 0);
-  grid->addWidget(rateEdit, 2, 1);
-  for (int i = 1; i < static_cast<int>(std::size(numbers)); ++i)
-    addNumberRow(grid, 2 + i, numbers[i]);
+  addNumberRow(grid, 1,
+               {&D::offsetEdit, "offsetEdit", QT_TR_NOOP("開始時刻"), QT_TR_NOOP("[秒]"), true});
+  addRateRow(grid, 2);
+  addNumberRow(grid, 3, {&D::bpmEdit, "bpmEdit", QT_TR_NOOP("テンポ"), "[BPM]", false});
+  addNumberRow(
+      grid, 4,
+      {&D::beatOffsetEdit, "beatOffsetEdit", QT_TR_NOOP("最初の拍"), QT_TR_NOOP("[秒]"), true});
   detectButton = new QPushButton(tr("拍を検出"), this);
   detectButton->setObjectName(QStringLiteral("detectBeatsButton"));
   detectButton->setAutoDefault(false);
   grid->addWidget(detectButton, 5, 1);
   grid->setColumnStretch(2, 1);  // the units take the room the fields leave
   addSpreadRows(grid);
-  connect(rateEdit, &QLineEdit::textChanged, this, &SoundtrackDialog::updateControls);
   connect(detectButton, &QPushButton::clicked, this, &SoundtrackDialog::detectBeats);
+}
+
+// As wide as the number fields and aligned as they are; OK waits for a rate that can be read.
+void SoundtrackDialog::addRateRow(QGridLayout* grid, int row) {
+  rateEdit = new QLineEdit(this);
+  rateEdit->setObjectName(QStringLiteral("rateEdit"));
+  rateEdit->setFixedWidth(offsetEdit->width());
+  rateEdit->setAlignment(Qt::AlignRight);
+  MakeCompactHeight(*rateEdit);
+  auto* label = new QLabel(tr("毎秒のフレーム数"), this);
+  label->setBuddy(rateEdit);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(rateEdit, row, 1);
+  connect(rateEdit, &QLineEdit::textChanged, this, &SoundtrackDialog::updateControls);
 }
 
 // The file over the whole width, its buttons after it.

@@ -42,6 +42,7 @@ class SoundtrackDialog : public FixedDialog {
   void addRows();
   void addSoundtrackRow(QGridLayout* grid);
   void addNumberRow(QGridLayout* grid, int row, const NumberRow& number);
+  void addRateRow(QGridLayout* grid, int row);
   void browse();
   void removeSoundtrack();
   void detectBeats();
