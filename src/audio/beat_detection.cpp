@@ -20,6 +20,8 @@ constexpr float kSoundStartShareOfPeak = 0.1f;
 // of the fit (a syncopated hit, a beat placed on the off-beat).
 constexpr double kOffGridShare = 0.25;
 constexpr std::size_t kFewestBeats = 4;
+// The sound right after a beat, for telling beats from off-beats.
+constexpr double kAttackSeconds = 0.06;
 constexpr double kSlowestBpm = 20;
 constexpr double kFastestBpm = 400;
 
@@ -125,6 +127,33 @@ double RoughPeriod(const TrackedBeats& tracked) {
   return intervals[intervals.size() / 2];
 }
 
+// The loudness of the sound just after every point of the grid that starts
+// at `first`, summed.
+double LoudnessOnGrid(const std::vector<float>& samples, int sampleRate, double first,
+                      double period) {
+  const auto attack = static_cast<std::size_t>(kAttackSeconds * sampleRate);
+  double loudness = 0;
+  for (double beat = first; beat * sampleRate < samples.size(); beat += period) {
+    const auto start = static_cast<std::size_t>(std::max(0.0, beat * sampleRate));
+    const std::size_t end = std::min(samples.size(), start + attack);
+    for (std::size_t i = start; i < end; ++i) loudness += std::fabs(samples[i]);
+  }
+  return loudness;
+}
+
+// A tracker may lock onto the off-beats (a hi-hat between the kicks): of the
+// grid and the grid half a period later, the louder one holds the beats.
+BeatEstimate OnLouderHalf(BeatEstimate grid, const std::vector<float>& samples, int sampleRate,
+                          double soundStart) {
+  const double period = 60 / grid.bpm;
+  const double halfway = grid.firstBeatSeconds + period / 2;
+  if (LoudnessOnGrid(samples, sampleRate, halfway, period) >
+      LoudnessOnGrid(samples, sampleRate, grid.firstBeatSeconds, period))
+    grid.firstBeatSeconds =
+        halfway - period >= soundStart - period / 4 ? halfway - period : halfway;
+  return grid;
+}
+
 }  // namespace
 
 std::optional<BeatEstimate> FitBeatGrid(const std::vector<double>& beats, double roughPeriod,
@@ -153,7 +182,10 @@ std::optional<BeatEstimate> DetectBeats(const std::vector<float>& samples, int s
   if (!soundStart) return std::nullopt;
   const std::optional<TrackedBeats> tracked = TrackBeats(samples, sampleRate, keepGoing);
   if (!tracked) return std::nullopt;
-  return FitBeatGrid(tracked->beats, RoughPeriod(*tracked), *soundStart);
+  const std::optional<BeatEstimate> grid =
+      FitBeatGrid(tracked->beats, RoughPeriod(*tracked), *soundStart);
+  if (!grid) return std::nullopt;
+  return OnLouderHalf(*grid, samples, sampleRate, *soundStart);
 }
 
 }  // namespace kirabel

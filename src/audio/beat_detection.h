@@ -1,7 +1,9 @@
 #pragma once
 // Estimates a soundtrack's tempo and its first beat with aubio's beat
 // tracker: the beats it finds are fitted to one evenly spaced grid, so that
-// beats it missed or placed a little off do not move the grid.
+// beats it missed or placed a little off do not move the grid, and the grid
+// is moved by half a period when the sound is louder there (the tracker
+// followed the off-beats).
 #include <cstddef>
 #include <functional>
 #include <optional>
