@@ -402,6 +402,11 @@
         <translation>Fit to the &amp;Soundtrack</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>サウンドトラックと拍(&amp;B)...</source>
+        <translation>Soundtrack and &amp;Beats...</translation>
+    </message>
+    <message>
         <location line="+6"/>
         <source>設定(&amp;O)</source>
         <translation>&amp;Options</translation>
@@ -593,6 +598,17 @@
         <source>サウンドトラックに合わせる</source>
         <comment>undo step</comment>
         <translation>Fit to the Soundtrack</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>サウンドトラックと拍</source>
+        <comment>undo step</comment>
+        <translation>Soundtrack and Beats</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>サウンドトラック %1 が見つかりません。リストは開きました。サウンドトラックの指定はそのまま残ります。</source>
+        <translation>The soundtrack %1 cannot be found. The list has been opened and keeps the soundtrack&apos;s path.</translation>
     </message>
     <message>
         <location filename="../src/ui/main_window_files.cpp" line="+34"/>
@@ -991,6 +1007,62 @@
         <location line="+2"/>
         <source>空間ビューワの解像度を設定します</source>
         <translation>Resolution of the space viewer</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::SoundtrackDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/soundtrack_dialog.cpp" line="+29"/>
+        <source>サウンドトラック(*.wav;*.flac;*.ogg;*.mp3)</source>
+        <translation>Soundtracks (*.wav;*.flac;*.ogg;*.mp3)</translation>
+    </message>
+    <message>
+        <source>サウンドトラックと拍</source>
+        <translation>Soundtrack and Beats</translation>
+    </message>
+    <message>
+        <source>サウンドトラック</source>
+        <translation>Soundtrack</translation>
+    </message>
+    <message>
+        <source>開始時刻</source>
+        <translation>Starts at</translation>
+    </message>
+    <message>
+        <source>[秒]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>テンポ</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>最初の拍</source>
+        <translation>First beat</translation>
+    </message>
+    <message>
+        <source>毎秒のフレーム数</source>
+        <translation>Frames per second</translation>
+    </message>
+    <message>
+        <source>拍を検出</source>
+        <translation>Detect Beats</translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>サウンドトラックに一定の拍が見つかりません</source>
+        <translation>No steady beat can be found in the soundtrack.</translation>
+    </message>
+    <message>
+        <source>検出中...</source>
+        <translation>Detecting...</translation>
     </message>
 </context>
 <context>

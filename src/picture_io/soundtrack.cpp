@@ -31,24 +31,21 @@ int64_t Samples(long double seconds) {
   return std::llround(std::clamp(seconds * kSoundtrackSampleRate, -kMostSamples, kMostSamples));
 }
 
+}  // namespace
+
 // ffmpeg reads a name such as "rtp:x.wav" as an address: the soundtrack is
 // always a file.
-QString FileInput(const std::string& path) {
+QString SoundtrackInput(const std::string& path) {
   return QStringLiteral("file:") + QString::fromLocal8Bit(path.c_str());
 }
 
-// Why the decoder failed on the soundtrack: its last words, with the path as
-// the user gave it; nothing more when the file holds no audio stream at all
-// (the message says so).
-std::string DecoderReason(const std::string& errorOutput, const std::string& path) {
+std::string SoundtrackDecoderReason(const std::string& errorOutput, const std::string& path) {
   if (errorOutput.find("matches no streams") != std::string::npos) return std::string();
   std::string reason = EncoderReason(errorOutput);
-  const std::string input = FileInput(path).toLocal8Bit().toStdString();
+  const std::string input = SoundtrackInput(path).toLocal8Bit().toStdString();
   if (reason.compare(0, input.size(), input) == 0) reason.replace(0, input.size(), path);
   return reason;
 }
-
-}  // namespace
 
 SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const std::string& reason)
     : KirabelError(SoundtrackErrorText(kind, fileName, reason)),
@@ -63,12 +60,13 @@ void CheckSoundtrack(const std::string& path) {
   QProcess decoder;
   decoder.setStandardOutputFile(QProcess::nullDevice());
   decoder.start(QStringLiteral("ffmpeg"),
-                {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", FileInput(path), "-map",
-                 "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
+                {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", SoundtrackInput(path),
+                 "-map", "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
   if (!decoder.waitForStarted()) return;
   decoder.waitForFinished(-1);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
-    const std::string reason = DecoderReason(decoder.readAllStandardError().toStdString(), path);
+    const std::string reason =
+        SoundtrackDecoderReason(decoder.readAllStandardError().toStdString(), path);
     throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, reason);
   }
 }
@@ -76,8 +74,9 @@ void CheckSoundtrack(const std::string& path) {
 long double SoundtrackSeconds(const std::string& path) {
   CheckSoundtrack(path);
   QProcess probe;
-  probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of",
-                                          "default=noprint_wrappers=1:nokey=1", FileInput(path)});
+  probe.start(QStringLiteral("ffprobe"),
+              {"-v", "error", "-show_entries", "format=duration", "-of",
+               "default=noprint_wrappers=1:nokey=1", SoundtrackInput(path)});
   probe.waitForFinished(-1);
   const std::string text = probe.readAllStandardOutput().trimmed().toStdString();
   char* end = nullptr;
@@ -122,7 +121,8 @@ QStringList SoundtrackArguments(const PlacedSoundtrack& placement) {
         QStringLiteral(",atrim=start_sample=%1,asetpts=PTS-STARTPTS").arg(-placement.startSample);
   // Silence after its end, nothing after the pictures' end.
   chain += QStringLiteral(",apad=whole_len=%1,atrim=end_sample=%1[a]").arg(placement.lengthSamples);
-  return {"-i", FileInput(placement.path), "-filter_complex", chain, "-map", "0:v", "-map", "[a]"};
+  return {"-i", SoundtrackInput(placement.path), "-filter_complex", chain, "-map", "0:v", "-map",
+          "[a]"};
 }
 
 }  // namespace kirabel

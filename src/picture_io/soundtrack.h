@@ -34,6 +34,13 @@ class SoundtrackError : public KirabelError {
   std::string reason_;
 };
 
+// ffmpeg's input argument for the soundtrack's file.
+QString SoundtrackInput(const std::string& path);
+// Why the decoder failed on the soundtrack: its last words, with the path as
+// the user gave it; nothing more when the file holds no audio stream at all
+// (SoundtrackError's message says so).
+std::string SoundtrackDecoderReason(const std::string& errorOutput, const std::string& path);
+
 // Decodes the beginning of the soundtrack's first audio stream; raises
 // SoundtrackError when it cannot be had. Without ffmpeg it says nothing: the
 // encoder's start tells.

@@ -13,6 +13,7 @@
 
 #include "model/launch_limits.h"
 #include "platform/sjis.h"
+#include "ui/dialogs/number_row.h"
 #include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
@@ -86,21 +87,13 @@ void LaunchSettingsDialog::addRows() {
 }
 
 void LaunchSettingsDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& number) {
-  auto* label = new QLabel(tr(number.caption), this);
-  auto* field = new NumericField(this);
-  field->setObjectName(QLatin1String(number.objectName));
-  field->setShowZero(true);
+  NumericField* field = AddNumberRow(this, grid, row, number.objectName, tr(number.caption),
+                                     tr(number.unit), QLatin1String(kWidestNumber));
   const NumericProperties limits = LaunchSettingLimits(number.limits);
   field->setMaxDigits(limits.maxDigits);
   field->setAllowNegative(limits.allowNegative);
   field->setFixedDecimals(limits.fixedDecimals);
   field->setValue(number.startValue);
-  field->setFixedWidth(WidthShowing(*field, QLatin1String(kWidestNumber)));
-  MakeCompactHeight(*field);
-  label->setBuddy(field);
-  grid->addWidget(label, row, 0);
-  grid->addWidget(field, row, 1);
-  grid->addWidget(new QLabel(tr(number.unit), this), row, 2);
   this->*number.field = field;
 }
 

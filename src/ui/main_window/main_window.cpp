@@ -23,6 +23,7 @@
 #include "ui/dialogs/launch_settings_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/soundtrack_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
 #include "ui/launch/animation_export.h"
 #include "ui/launch/window_launch.h"
@@ -152,6 +153,8 @@ void MainWindow::createLaunchMenu() {
   actionFitToSoundtrack_ =
       addMenuItem(launchMenu_, "actionFitToSoundtrack", tr("サウンドトラックに合わせる(&S)"),
                   &MainWindow::fitLaunchToSoundtrack);
+  actionSoundtrack_ = addMenuItem(launchMenu_, "actionSoundtrack",
+                                  tr("サウンドトラックと拍(&B)..."), &MainWindow::editSoundtrack);
 }
 
 void MainWindow::createOptionsMenu() {

@@ -29,6 +29,7 @@
 #include "ui/dialogs/export_dialog.h"
 #include "ui/launch/launch_session.h"
 #include "ui/services/pcl_dialogs.h"
+#include "ui/services/soundtrack_loader.h"
 
 class QAbstractItemModel;
 class QAction;
@@ -51,6 +52,7 @@ class LanguageMenu;
 class RecentFilesMenu;
 class ResolutionDialog;
 class SpaceBuffer;
+class SoundtrackDialog;
 class SpaceViewer;
 class ThresholdDialog;
 class WindowLaunch;
@@ -75,6 +77,9 @@ class MainWindow : public QMainWindow {
   // The generator, the space buffer and the state of the window's launches.
   LaunchSession& launchSession() { return launchSession_; }
   const LaunchSession& launchSession() const { return launchSession_; }
+  // The outline and the beats of the document's soundtrack, worked out in the
+  // background.
+  SoundtrackLoader& soundtrackLoader() { return soundtrackLoader_; }
 
   // The viewer this window draws into and whose caption it sets (not owned);
   // null for a window without one. It takes the launch, preview and help keys.
@@ -164,6 +169,7 @@ class MainWindow : public QMainWindow {
   void stopLaunch();
   void applyPreview();
   void fitLaunchToSoundtrack();
+  void editSoundtrack();
   void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
@@ -194,6 +200,7 @@ class MainWindow : public QMainWindow {
   ResolutionDialog& resolutionDialog();
   ThresholdDialog& thresholdDialog();
   AboutDialog& aboutDialog();
+  SoundtrackDialog& soundtrackDialog();
   void createMenus();
   void createFileMenu();
   void createEditMenu();
@@ -213,6 +220,7 @@ class MainWindow : public QMainWindow {
   void showHistory();
   bool maySaveChanges();
   void noteRecentFile(const std::string& path);
+  void warnOfMissingSoundtrack();
   void showOptions();
   void changeOptions(const std::function<void(Options&)>& change);
   std::optional<PclContents> readList(const std::string& path);
@@ -249,7 +257,7 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
-  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_;
+  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_, *actionSoundtrack_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -261,6 +269,7 @@ class MainWindow : public QMainWindow {
   Document document_;
   InterfaceOptions interfaceOptions_;
   LaunchSession launchSession_;
+  SoundtrackLoader soundtrackLoader_{document_};
   std::unique_ptr<WindowLaunch> windowLaunch_;  // what the window shows of the launch running
   QMetaObject::Connection optionsFollower_;     // the options reaching the launch running
   ChildSetModel* childChoices_;
@@ -277,6 +286,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ResolutionDialog> resolutionDialog_;
   std::unique_ptr<ThresholdDialog> thresholdDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
+  std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
 };
 
 }  // namespace kirabel

@@ -5,6 +5,7 @@
 #include "ui/dialogs/launch_settings_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/soundtrack_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/services/device_pixels.h"
@@ -49,6 +50,14 @@ ThresholdDialog& MainWindow::thresholdDialog() {
 
 AboutDialog& MainWindow::aboutDialog() {
   return Made(aboutDialog_);
+}
+
+SoundtrackDialog& MainWindow::soundtrackDialog() {
+  if (!soundtrackDialog_) {
+    soundtrackDialog_ = std::make_unique<SoundtrackDialog>(soundtrackLoader_);
+    soundtrackDialog_->browseDialog.startFolder = openDialog_.startFolder;
+  }
+  return *soundtrackDialog_;
 }
 
 MainWindow::DialogPlaces MainWindow::dialogPlaces() const {

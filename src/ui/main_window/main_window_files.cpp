@@ -85,6 +85,7 @@ void MainWindow::openFile(const std::string& path) {
                   tr("読み込み", "undo step"));
   document_.markSaved();
   noteRecentFile(path);
+  warnOfMissingSoundtrack();
 }
 
 void MainWindow::openRecentFile(const QString& path) {
@@ -116,6 +117,7 @@ bool MainWindow::loadFile(const std::string& path) {
   document_.apply(MergeListCommand(std::move(read->sets), std::move(read->settings),
                                    std::move(read->path), std::move(read->show)),
                   tr("追加読み込み", "undo step"));
+  warnOfMissingSoundtrack();
   return true;
 }
 

@@ -1,11 +1,15 @@
-// The show's commands of the main window: the launch fitted to the soundtrack.
+// The show's commands of the main window: the launch fitted to the soundtrack,
+// the soundtrack and beats dialog, and the word about a soundtrack missing.
 #include <exception>
+#include <filesystem>
 
 #include "model/show_settings.h"
 #include "picture_io/soundtrack.h"
 #include "texts/error_texts.h"
+#include "ui/dialogs/soundtrack_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
 
 namespace kirabel {
 
@@ -25,6 +29,26 @@ void MainWindow::fitLaunchToSoundtrack() {
   } catch (const std::exception& error) {
     MessageBox::showError(this, ErrorText(error));
   }
+}
+
+// The soundtrack, its offset, the rate and the beat grid change together, as
+// one step of the history.
+void MainWindow::editSoundtrack() {
+  SoundtrackDialog& dialog = soundtrackDialog();
+  dialog.setShow(document_.show());
+  if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
+  document_.changeShow(dialog.show(), tr("サウンドトラックと拍", "undo step"));
+}
+
+// A list whose soundtrack is not there opens all the same and keeps its
+// path, so that saving it loses nothing; the user is told.
+void MainWindow::warnOfMissingSoundtrack() {
+  const std::string& soundtrack = document_.show().audio;
+  std::error_code error;
+  if (soundtrack.empty() || std::filesystem::is_regular_file(soundtrack, error)) return;
+  MessageBox::warning(this, tr("サウンドトラック %1 が見つかりません。リストは開きました。"
+                               "サウンドトラックの指定はそのまま残ります。")
+                                .arg(QString::fromStdString(soundtrack)));
 }
 
 }  // namespace kirabel

@@ -17,12 +17,12 @@ QString BitmapFilter() {
          QStringLiteral("|*.BMP|");
 }
 
+}  // namespace
+
 QString AnyFileFilter() {
   return QCoreApplication::translate("kirabel::PclDialogs", "なんでも(*.*)") +
          QStringLiteral("|*.*");
 }
-
-}  // namespace
 
 FileChooser MakeOpenDialog() {
   FileChooser dialog(FileChooser::Kind::Open, PclFilter() + AnyFileFilter());

@@ -5,6 +5,9 @@
 
 namespace kirabel {
 
+// The last entry of every file filter: "なんでも(*.*)", any file.
+QString AnyFileFilter();
+
 // Default extension "PCL"; existing files only.
 FileChooser MakeOpenDialog();
 // The commands set the default extension and filter index before each use.
