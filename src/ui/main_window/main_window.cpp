@@ -30,6 +30,7 @@
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
 #include "ui/services/program_font.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
 
@@ -67,7 +68,8 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   setAcceptDrops(true);
   // The launch, the preview and the help keep their keys while the viewer is
   // the active window (one action each, so no key is ambiguous).
-  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionHelp_});
+  createTimeline();
+  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
 }
 
 MainWindow::~MainWindow() = default;
@@ -152,6 +154,8 @@ void MainWindow::createLaunchMenu() {
   actionFitToSoundtrack_ =
       addMenuItem(launchMenu_, "actionFitToSoundtrack", tr("サウンドトラックに合わせる(&S)"),
                   &MainWindow::fitLaunchToSoundtrack);
+  actionTimeline_ = addMenuItem(launchMenu_, "actionTimeline", tr("タイムライン(&T)"),
+                                &MainWindow::showTimeline, QKeySequence(Qt::Key_F6));
 }
 
 void MainWindow::createOptionsMenu() {
@@ -302,6 +306,8 @@ void MainWindow::connectDocument() {
   connect(&document_, &Document::modifiedChanged, this, &MainWindow::showFileName);
   document_.setSelectionAccess([this] { return grid_->selectedRow(); },
                                [this](int row) { grid_->setSelectedRow(row); });
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &MainWindow::selectedRowChanged);
   QUndoStack& history = document_.history();
   connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
   showHistory();

@@ -53,6 +53,7 @@ class ResolutionDialog;
 class SpaceBuffer;
 class SpaceViewer;
 class ThresholdDialog;
+class TimelineWindow;
 class WindowLaunch;
 
 // The application title: the first part of the caption and of error boxes.
@@ -104,6 +105,9 @@ class MainWindow : public QMainWindow {
   // ------------------------------------------------------------ operations
   // The selected grid row; set index = selectedRow() - 1.
   int selectedRow() const;
+  void selectRow(int row);
+  // The timeline window (hidden until opened).
+  TimelineWindow& timeline() { return *timeline_; }
   // Switches between busy and idle (launch button, stop button, viewer caption).
   void setBusy(bool busy);
   // New space buffer and viewer picture of width × height pixels. Throws
@@ -164,6 +168,7 @@ class MainWindow : public QMainWindow {
   void stopLaunch();
   void applyPreview();
   void fitLaunchToSoundtrack();
+  void showTimeline();
   void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
@@ -180,6 +185,8 @@ class MainWindow : public QMainWindow {
   void launchFinished();
   // A file was opened or saved, or a missing one taken out of the menu.
   void recentFilesChanged();
+  // The grid's selected row changed.
+  void selectedRowChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -205,6 +212,7 @@ class MainWindow : public QMainWindow {
   void createStatusPanel();
   void createLayout();
   void connectDocument();
+  void createTimeline();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
@@ -249,7 +257,7 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
-  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_;
+  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_, *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -277,6 +285,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ResolutionDialog> resolutionDialog_;
   std::unique_ptr<ThresholdDialog> thresholdDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
+  std::unique_ptr<TimelineWindow> timeline_;
 };
 
 }  // namespace kirabel
