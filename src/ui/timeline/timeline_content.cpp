@@ -1,11 +1,22 @@
 #include "ui/timeline/timeline_content.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
 
 namespace kirabel {
+
+namespace {
+
+void Cover(const TimeSpan& span, long double& earliest, long double& latest) {
+  const long double from = span.birth - span.birthSpread, to = span.death + span.deathSpread;
+  if (std::isfinite(from)) earliest = std::min(earliest, from);
+  if (std::isfinite(to)) latest = std::max(latest, to);
+}
+
+}  // namespace
 
 TimelineContent::TimelineContent(const DocumentData& data)
     : settings(WithinLaunchLimits(data.settings)),
@@ -16,6 +27,13 @@ TimelineContent::TimelineContent(const DocumentData& data)
       audioOffset(data.show.audioOffset) {
   // Generations are worth listing while they appear within the launch.
   rows = ListTiming(data.sets, lastTime);
+  earliest = firstTime;
+  latest = lastTime;
+  for (const SetTiming& row : rows) {
+    Cover(row.span, earliest, latest);
+    for (const GenerationSpan& generation : row.generations)
+      Cover(generation.span, earliest, latest);
+  }
   names.reserve(data.sets.size());
   colours.reserve(data.sets.size());
   for (const ParticleSet& set : data.sets) {

@@ -24,6 +24,9 @@ struct TimelineContent {
   int64_t frameCount = 1;
   long double firstTime = 0;  // frame 1
   long double lastTime = 0;   // frame NF
+  // What the ruler spans unzoomed: the frames and every bar with its spreads.
+  long double earliest = 0;
+  long double latest = 0;
   std::vector<SetTiming> rows;
   std::vector<QString> names;  // of every set of the list, by position
   std::vector<QColor> colours;

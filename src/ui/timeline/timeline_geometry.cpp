@@ -26,18 +26,32 @@ void TimelineGeometry::setRows(const std::vector<SetTiming>& rows) {
   }
 }
 
+void TimelineGeometry::setZoom(double zoom, double pan) {
+  zoom_ = std::max(zoom, 1.0);
+  pan_ = std::clamp(pan, 0.0, panLimit());
+}
+
+double TimelineGeometry::panLimit() const {
+  return std::max(timeRight() - timeLeft(), 1) * (zoom_ - 1);
+}
+
+double TimelineGeometry::panKeeping(long double t, double x, double zoom) const {
+  const long double perPixel = (last_ - first_) / std::max(timeRight() - timeLeft(), 1) / zoom;
+  return static_cast<double>((t - first_) / perPixel) - (x - timeLeft());
+}
+
 double TimelineGeometry::xOf(long double t) const {
-  const long double x = timeLeft() + (t - first_) / timePerPixel();
+  const long double x = timeLeft() - pan_ + (t - first_) / timePerPixel();
   // Far-off times stay far off without overflowing the painter's integers.
   return static_cast<double>(std::clamp<long double>(x, -1e6L, 1e6L));
 }
 
 long double TimelineGeometry::timeAt(double x) const {
-  return first_ + (static_cast<long double>(x) - timeLeft()) * timePerPixel();
+  return first_ + (static_cast<long double>(x) - timeLeft() + pan_) * timePerPixel();
 }
 
 long double TimelineGeometry::timePerPixel() const {
-  return (last_ - first_) / std::max(timeRight() - timeLeft(), 1);
+  return (last_ - first_) / std::max(timeRight() - timeLeft(), 1) / zoom_;
 }
 
 QRect TimelineGeometry::rowRect(std::size_t row) const {

@@ -24,8 +24,17 @@ class TimelineGeometry {
   // How close to a bar's right end a press takes that end.
   static constexpr int kEndGrip = 4;
 
-  // The times at the left and right ends of the time area, and the widget's size.
+  // The times at the left and right ends of the time area unzoomed, and the
+  // widget's size.
   void setTimes(long double first, long double last);
+  // Zoomed in `zoom` times (at least 1), the time area shifted left by `pan`
+  // pixels (0 .. panLimit()).
+  void setZoom(double zoom, double pan);
+  double zoom() const { return zoom_; }
+  double pan() const { return pan_; }
+  double panLimit() const;
+  // The pan that keeps time t at x under a zoom.
+  double panKeeping(long double t, double x, double zoom) const;
   void setSize(int width, int height);
   // The rows' heights from their generations.
   void setRows(const std::vector<SetTiming>& rows);
@@ -54,6 +63,7 @@ class TimelineGeometry {
   QRect spanRect(const TimeSpan& span, int top, int height) const;
 
   long double first_ = 0, last_ = 1;
+  double zoom_ = 1, pan_ = 0;
   int width_ = 0, height_ = 0, scroll_ = 0;
   std::vector<int> tops_;  // every row's top in the unscrolled rows, then the end
 };

@@ -55,13 +55,16 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
   const double perFrame = static_cast<double>(interval / geometry.timePerPixel());
   const auto step = static_cast<int64_t>(TickStep(perFrame, kFrameLabelGap, 1));
   const int base = Geometry::kRulerHeight - 2;
-  for (int64_t frame = 1; frame <= content.frameCount; frame += step) {
+  // From the first labelled frame left of the time area (1, 1 + step, ...).
+  const long double before = (geometry.timeAt(0) - content.firstTime) / interval;
+  const auto skipped = static_cast<int64_t>(std::clamp<long double>(
+      std::floor(before / step), 0, static_cast<long double>(content.frameCount)));
+  for (int64_t frame = 1 + skipped * step; frame <= content.frameCount; frame += step) {
     const double x = geometry.xOf(content.firstTime + (frame - 1) * interval);
     if (x > geometry.timeRight() + kFrameLabelGap) break;
     const int ix = static_cast<int>(std::lround(x));
     painter.drawLine(ix, base - 6, ix, base);
     painter.drawText(ix + 3, base - 2, QString::number(frame));
-    if (step == 1 && frame > 2'000'000) break;  // never more ticks than pixels
   }
 }
 
@@ -146,12 +149,15 @@ void PaintRow(QPainter& painter, const TimelineContent& content, const Geometry&
   painter.setClipRect(QRect(geometry.timeLeft(), geometry.rowsArea().top(),
                             geometry.timeRight() - geometry.timeLeft() + 1,
                             geometry.rowsArea().height()));
+  // Lighter bars, outlined so that pale colours show on the light ground.
+  painter.setPen(palette.color(QPalette::Mid));
   for (std::size_t g = 0; g < timing.generations.size(); ++g) {
     const GenerationSpan& generation = timing.generations[g];
     QColor light = content.colours[generation.set];
     light.setAlpha(120);
-    PaintSpan(painter, geometry, generation.span, geometry.generationRect(row, g, generation.span),
-              light);
+    const QRect thin = geometry.generationRect(row, g, generation.span);
+    PaintSpan(painter, geometry, generation.span, thin, light);
+    painter.drawRect(thin.adjusted(0, 0, -1, -1));
   }
   PaintSpan(painter, geometry, timing.span, bar, content.colours[timing.set]);
   painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));

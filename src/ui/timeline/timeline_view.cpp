@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "document/document.h"
 #include "ui/timeline/timeline_painter.h"
@@ -10,11 +13,18 @@
 
 namespace kirabel {
 
+namespace {
+
+// One notch of the wheel zooms by this factor, up to kMostZoom times.
+constexpr double kZoomStep = 1.25;
+constexpr double kMostZoom = 100000;
+
+}  // namespace
+
 TimelineView::TimelineView(Document& document, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), content_(document.data()) {
   setObjectName(QStringLiteral("timelineView"));
   setFocusPolicy(Qt::StrongFocus);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setMouseTracking(false);
   for (auto signal :
        {&Document::setsChanged, &Document::launchSettingsChanged, &Document::showChanged})
@@ -37,8 +47,14 @@ void TimelineView::reload() {
 }
 
 void TimelineView::layoutRows() {
-  geometry_.setTimes(content_.firstTime, content_.lastTime);
+  geometry_.setTimes(content_.earliest, content_.latest);
   geometry_.setSize(viewport()->width(), viewport()->height());
+  geometry_.setZoom(geometry_.zoom(), geometry_.pan());
+  // The geometry holds the pan; the scroll bar only follows it here.
+  const QSignalBlocker followOnly(horizontalScrollBar());
+  horizontalScrollBar()->setRange(0, static_cast<int>(geometry_.panLimit()));
+  horizontalScrollBar()->setPageStep(geometry_.timeRight() - geometry_.timeLeft());
+  horizontalScrollBar()->setValue(static_cast<int>(geometry_.pan()));
   geometry_.setRows(content_.rows);
   const int page = std::max(viewport()->height() - TimelineGeometry::kRowsTop, 0);
   verticalScrollBar()->setPageStep(page);
@@ -133,7 +149,22 @@ void TimelineView::resizeEvent(QResizeEvent* event) {
 
 void TimelineView::scrollContentsBy(int, int) {
   geometry_.setScroll(verticalScrollBar()->value());
+  geometry_.setZoom(geometry_.zoom(), horizontalScrollBar()->value());
   viewport()->update();
+}
+
+// Ctrl and the wheel zoom about the pointer's time.
+void TimelineView::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  const double x = event->position().x();
+  const long double t = geometry_.timeAt(x);
+  const double zoom = std::clamp(
+      geometry_.zoom() * std::pow(kZoomStep, event->angleDelta().y() / 120.0), 1.0, kMostZoom);
+  geometry_.setZoom(zoom, geometry_.panKeeping(t, x, zoom));
+  layoutRows();
 }
 
 }  // namespace kirabel

@@ -5,6 +5,7 @@
 // dragging the soundtrack's outline moves the soundtrack. With a row
 // selected, Ctrl+Left/Right move its birth time by a frame interval and
 // Ctrl+Shift+Left/Right by a beat; Up and Down choose the row above or below.
+// The ruler spans the launch's frames and every bar; Ctrl and the wheel zoom.
 #include <QAbstractScrollArea>
 #include <cstddef>
 #include <memory>
@@ -46,6 +47,7 @@ class TimelineView : public QAbstractScrollArea {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
