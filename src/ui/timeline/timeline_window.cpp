@@ -33,6 +33,8 @@ TimelineWindow::TimelineWindow(MainWindow& window)
   connect(view_, &TimelineView::setChosen, this,
           [this](std::size_t set) { window_.selectRow(static_cast<int>(set) + 1); });
   connect(view_, &TimelineView::timeChosen, this, &TimelineWindow::chooseTime);
+  // After the rows changed (a new list, a set shown or hidden), the grid's row again.
+  connect(&window.document(), &Document::setsChanged, this, &TimelineWindow::followGridSelection);
   followGridSelection();
 }
 

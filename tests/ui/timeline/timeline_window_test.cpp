@@ -102,6 +102,8 @@ TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
   EXPECT_EQ(view().selectedSet(), std::nullopt);
   press(Qt::Key_Right, Qt::ControlModifier);  // nothing selected: nothing moves
   EXPECT_EQ(document().history().index(), 0);
+  document().apply(ReplaceSetCommand(1, Set(0, 1)));  // shown: it gets its row, selected
+  EXPECT_EQ(view().selectedSet(), 1u);
 }
 
 TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHeld) {
