@@ -6,6 +6,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
+#include "ui/services/window_placement.h"
 #include "ui/timeline/timeline_view.h"
 
 namespace kirabel {
@@ -41,6 +42,7 @@ TimelineWindow::TimelineWindow(MainWindow& window)
 TimelineWindow::~TimelineWindow() = default;
 
 void TimelineWindow::open() {
+  if (!isVisible()) KeepWindowReachable(*this);
   show();
   raise();
   activateWindow();
