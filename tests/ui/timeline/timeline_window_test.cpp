@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <cmath>
 
@@ -146,6 +147,30 @@ TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHe
   ASSERT_NE(window_.preview(), nullptr);
   EXPECT_EQ(window_.preview()->bar().frame(), 11);
   EXPECT_EQ(view().content().playhead, 15);
+}
+
+// The soundtrack's outline lies where its offset puts it: one loud bucket at
+// 1.0 .. 1.1 s of a soundtrack starting at -0.5 s plays at list time 17.5 .. 19.
+TEST_F(TimelineWindowTest, TheSoundtracksOutlineLiesAtItsOffset) {
+  ShowSettings show = document().show();
+  show.audioOffset = -0.5L;
+  document().changeShow(show, QStringLiteral("offset"));
+  auto wave = std::make_shared<Waveform>();
+  wave->bucketSeconds = 0.1;
+  wave->low.assign(20, 0.0f);
+  wave->high.assign(20, 0.0f);
+  wave->low[10] = -0.9f;
+  wave->high[10] = 0.9f;
+  timeline().resize(800, 300);
+  const QImage blank = view().viewport()->grab().toImage();
+  timeline().setWaveform(wave);
+  const QImage drawn = view().viewport()->grab().toImage();
+  const TimelineGeometry& geometry = view().geometry();
+  const int y = TimelineGeometry::kRulerHeight + 4;  // near the lane's top: loud samples only
+  for (const long double t : {14.0L, 18.2L, 22.0L}) {
+    const int x = static_cast<int>(std::lround(geometry.xOf(t)));
+    EXPECT_EQ(drawn.pixel(x, y) != blank.pixel(x, y), t == 18.2L) << static_cast<double>(t);
+  }
 }
 
 }  // namespace
