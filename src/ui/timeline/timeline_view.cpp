@@ -25,7 +25,6 @@ TimelineView::TimelineView(Document& document, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), content_(document.data()) {
   setObjectName(QStringLiteral("timelineView"));
   setFocusPolicy(Qt::StrongFocus);
-  viewport()->setMouseTracking(false);
   for (auto signal :
        {&Document::setsChanged, &Document::launchSettingsChanged, &Document::showChanged})
     connect(&document_, signal, this, &TimelineView::reload);

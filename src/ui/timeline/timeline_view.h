@@ -59,7 +59,7 @@ class TimelineView : public QAbstractScrollArea {
   void chooseRow(std::size_t row);
   void stepRow(int direction);
   void moveSelectedSet(long double delta);
-  void startDrag(QPoint at, std::size_t row, Qt::KeyboardModifiers modifiers);
+  void startDrag(QPoint at, std::size_t row);
   void dragTo(QPoint at, Qt::KeyboardModifiers modifiers);
   void endDrag();
   QString timingStep() const;

@@ -41,14 +41,14 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
     case Lane::kRows:
       if (const std::optional<std::size_t> row = geometry_.rowAt(at.y())) {
         chooseRow(*row);
-        startDrag(at, *row, event->modifiers());
+        startDrag(at, *row);
       }
       break;
   }
 }
 
 // A press on the bar moves it, one near its right end moves that end.
-void TimelineView::startDrag(QPoint at, std::size_t row, Qt::KeyboardModifiers) {
+void TimelineView::startDrag(QPoint at, std::size_t row) {
   const SetTiming& timing = content_.rows[row];
   const QRect bar = geometry_.barRect(row, timing.span);
   const int grip = TimelineGeometry::kEndGrip;
