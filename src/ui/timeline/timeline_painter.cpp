@@ -15,9 +15,8 @@ namespace {
 
 using Geometry = TimelineGeometry;
 
-// The smallest gap between two labels of the ruler [pixels].
-constexpr double kSecondsLabelGap = 70;
-constexpr double kFrameLabelGap = 40;
+// The room between two labels of the ruler besides the longest label [pixels].
+constexpr int kLabelRoom = 12;
 // Beat lines closer than this are thinned out [pixels].
 constexpr double kBeatLineGap = 4;
 
@@ -37,9 +36,11 @@ void PaintSecondsLine(QPainter& painter, const TimelineContent& content, const G
   const ShowTime& clock = content.clock;
   const double perSecond = geometry.xOf(clock.ListTime(1)) - geometry.xOf(clock.ListTime(0));
   if (!(perSecond > 0)) return;
-  const double step = TickStep(perSecond, kSecondsLabelGap, 0.01);
   const long double from = clock.VideoSeconds(geometry.timeAt(geometry.timeLeft()));
   const long double to = clock.VideoSeconds(geometry.timeAt(geometry.timeRight()));
+  const QString longest = QString::fromStdString(VideoTimeText(std::max(-from, to) + 1));
+  const double step =
+      TickStep(perSecond, painter.fontMetrics().horizontalAdvance(longest) + kLabelRoom, 0.01);
   for (long double k = std::ceil(from / step); k * step <= to; k += 1) {
     const long double seconds = k * step;
     const int x = static_cast<int>(std::lround(geometry.xOf(clock.ListTime(seconds))));
@@ -53,7 +54,9 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
   const long double interval = content.settings.frameInterval;
   if (!(interval > 0)) return;
   const double perFrame = static_cast<double>(interval / geometry.timePerPixel());
-  const auto step = static_cast<int64_t>(TickStep(perFrame, kFrameLabelGap, 1));
+  const int gap =
+      painter.fontMetrics().horizontalAdvance(QString::number(content.frameCount)) + kLabelRoom;
+  const auto step = static_cast<int64_t>(TickStep(perFrame, gap, 1));
   const int base = Geometry::kRulerHeight - 2;
   // From the first labelled frame left of the time area (1, 1 + step, ...).
   const long double before = (geometry.timeAt(0) - content.firstTime) / interval;
@@ -61,7 +64,7 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
       std::floor(before / step), 0, static_cast<long double>(content.frameCount)));
   for (int64_t frame = 1 + skipped * step; frame <= content.frameCount; frame += step) {
     const double x = geometry.xOf(content.firstTime + (frame - 1) * interval);
-    if (x > geometry.timeRight() + kFrameLabelGap) break;
+    if (x > geometry.timeRight()) break;
     const int ix = static_cast<int>(std::lround(x));
     painter.drawLine(ix, base - 6, ix, base);
     painter.drawText(ix + 3, base - 2, QString::number(frame));
@@ -70,7 +73,6 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
 
 void PaintRuler(QPainter& painter, const TimelineContent& content, const Geometry& geometry,
                 const QPalette& palette) {
-  painter.fillRect(QRect(0, 0, geometry.width(), Geometry::kRulerHeight), palette.button());
   painter.setPen(palette.color(QPalette::ButtonText));
   PaintSecondsLine(painter, content, geometry);
   PaintFrameLine(painter, content, geometry);
@@ -206,10 +208,17 @@ void PaintPlayhead(QPainter& painter, const TimelineContent& content, const Geom
 void PaintTimeline(QPainter& painter, const TimelineContent& content,
                    const TimelineGeometry& geometry, const QPalette& palette, QRect exposed) {
   painter.fillRect(exposed, palette.base());
+  painter.fillRect(QRect(0, 0, geometry.width(), Geometry::kRulerHeight), palette.button());
+  // Times stay right of the names' column.
+  const QRect times(Geometry::kNameWidth, 0, geometry.width() - Geometry::kNameWidth,
+                    geometry.height());
+  painter.setClipRect(times);
   PaintRuler(painter, content, geometry, palette);
   PaintWaveform(painter, content, geometry, palette);
   PaintBeatLines(painter, content, geometry);
+  painter.setClipping(false);
   PaintRows(painter, content, geometry, palette, exposed);
+  painter.setClipRect(times);
   PaintPlayhead(painter, content, geometry);
 }
 
