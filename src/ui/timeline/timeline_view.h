@@ -68,6 +68,8 @@ class TimelineView : public QAbstractScrollArea {
   TimelineContent content_;
   TimelineGeometry geometry_;
   std::unique_ptr<TimingDrag> timingDrag_;
+  QPoint pressedAt_;
+  bool dragging_ = false;  // the pointer moved since it was pressed
   bool choosingTime_ = false;
   // A drag of the soundtrack: where it was grabbed (video seconds) and its offset then.
   std::optional<long double> soundtrackGrab_;

@@ -1,6 +1,7 @@
 // What the pointer does on the timeline: choosing the time on the ruler,
 // moving the soundtrack by its outline, choosing rows and timing sets by
 // dragging their bars.
+#include <QApplication>
 #include <QMouseEvent>
 #include <cmath>
 
@@ -27,6 +28,8 @@ Lane LaneAt(int y) {
 void TimelineView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
+  pressedAt_ = at;
+  dragging_ = false;
   switch (LaneAt(at.y())) {
     case Lane::kRuler:
       choosingTime_ = true;
@@ -69,7 +72,12 @@ void TimelineView::dragTo(QPoint at, Qt::KeyboardModifiers modifiers) {
   const long double t = geometry_.timeAt(at.x());
   if (choosingTime_) {
     emit timeChosen(t);
-  } else if (soundtrackGrab_) {
+    return;
+  }
+  // A click only selects: nothing moves before the pointer does.
+  dragging_ = dragging_ || (at - pressedAt_).manhattanLength() >= QApplication::startDragDistance();
+  if (!dragging_) return;
+  if (soundtrackGrab_) {
     content_.audioOffset = soundtrackStart_ + content_.clock.VideoSeconds(t) - *soundtrackGrab_;
     viewport()->update();
   } else if (timingDrag_) {
@@ -91,6 +99,7 @@ void TimelineView::endDrag() {
   timingDrag_.reset();
   if (!soundtrackGrab_) return;
   soundtrackGrab_.reset();
+  if (!dragging_) return;
   ShowSettings show = document_.show();
   show.audioOffset = std::round(content_.audioOffset * 1000) / 1000;
   content_.audioOffset = document_.show().audioOffset;

@@ -120,6 +120,8 @@ TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHe
   const long double free = birth(0);
   EXPECT_NEAR(static_cast<double>(free), 12.6, 0.05);
   EXPECT_GT(std::fabs(std::remainder(static_cast<double>(free), 0.5)), 0.01);
+  drag(0, 13, 13);  // a click only selects: nothing snaps
+  EXPECT_EQ(birth(0), free);
   drag(0, 0, 1.1L, true);  // the right end: the lifetime, the death on a frame
   const long double death = birth(0) + document().sets()[0].lifetime;
   EXPECT_NEAR(std::remainder(static_cast<double>(death), 0.5), 0, 1e-6);
