@@ -66,9 +66,9 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   grid_->setInitialMetrics();
   showFileName();
   setAcceptDrops(true);
-  // The launch, the preview and the help keep their keys while the viewer is
-  // the active window (one action each, so no key is ambiguous).
   createTimeline();
+  // The launch, the preview, the timeline and the help keep their keys while
+  // the viewer is the active window (one action each, so no key is ambiguous).
   if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
 }
 

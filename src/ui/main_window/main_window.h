@@ -10,7 +10,8 @@
 // deleting, clipboard), main_window_options.cpp (options and small dialogs),
 // main_window_launch.cpp (busy state and the launch), main_window_space.cpp
 // (the space resolution), main_window_lifecycle.cpp (closing and ending),
-// main_window_dialogs.cpp (the dialogs and their places).
+// main_window_dialogs.cpp (the dialogs and their places),
+// main_window_timeline.cpp (the timeline window).
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
