@@ -17,6 +17,8 @@ using Geometry = TimelineGeometry;
 
 // The room between two labels of the ruler besides the longest label [pixels].
 constexpr int kLabelRoom = 12;
+// More labels than a screen can show are never drawn.
+constexpr int kMostLabels = 4000;
 // Beat lines closer than this are thinned out [pixels].
 constexpr double kBeatLineGap = 4;
 
@@ -34,14 +36,16 @@ double TickStep(double pixelsPerUnit, double gap, double unit) {
 
 void PaintSecondsLine(QPainter& painter, const TimelineContent& content, const Geometry& geometry) {
   const ShowTime& clock = content.clock;
-  const double perSecond = geometry.xOf(clock.ListTime(1)) - geometry.xOf(clock.ListTime(0));
+  const auto perSecond =
+      static_cast<double>((clock.ListTime(1) - clock.ListTime(0)) / geometry.timePerPixel());
   if (!(perSecond > 0)) return;
   const long double from = clock.VideoSeconds(geometry.timeAt(geometry.timeLeft()));
   const long double to = clock.VideoSeconds(geometry.timeAt(geometry.timeRight()));
   const QString longest = QString::fromStdString(VideoTimeText(std::max(-from, to) + 1));
   const double step =
       TickStep(perSecond, painter.fontMetrics().horizontalAdvance(longest) + kLabelRoom, 0.01);
-  for (long double k = std::ceil(from / step); k * step <= to; k += 1) {
+  long double k = std::ceil(from / step);
+  for (int count = 0; k * step <= to && count < kMostLabels; k += 1, ++count) {
     const long double seconds = k * step;
     const int x = static_cast<int>(std::lround(geometry.xOf(clock.ListTime(seconds))));
     painter.drawLine(x, 2, x, Geometry::kRulerHeight / 2 - 2);
@@ -62,7 +66,8 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
   const long double before = (geometry.timeAt(0) - content.firstTime) / interval;
   const auto skipped = static_cast<int64_t>(std::clamp<long double>(
       std::floor(before / step), 0, static_cast<long double>(content.frameCount)));
-  for (int64_t frame = 1 + skipped * step; frame <= content.frameCount; frame += step) {
+  for (int64_t frame = 1 + skipped * step, count = 0;
+       frame <= content.frameCount && count < kMostLabels; frame += step, ++count) {
     const double x = geometry.xOf(content.firstTime + (frame - 1) * interval);
     if (x > geometry.timeRight()) break;
     const int ix = static_cast<int>(std::lround(x));
