@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <cmath>
@@ -172,6 +173,31 @@ TEST_F(TimelineWindowTest, TheSoundtracksOutlineLiesAtItsOffset) {
   for (const long double t : {14.0L, 18.2L, 22.0L}) {
     const int x = static_cast<int>(std::lround(geometry.xOf(t)));
     EXPECT_EQ(drawn.pixel(x, y) != blank.pixel(x, y), t == 18.2L) << static_cast<double>(t);
+  }
+}
+
+// Lists at the limits of their fields are drawn at once, not hanging on
+// ticks, beats or generations beyond counting.
+TEST_F(TimelineWindowTest, ListsAtTheLimitsAreDrawnAtOnce) {
+  ParticleSet loop = Set(-999999999, 999999999);
+  loop.child = 0;
+  loop.maxGenerations = 2000000000;
+  loop.birthSpread = loop.lifetimeSpread = 999999999;
+  const struct {
+    long double interval, frames, bpm;
+  } cases[] = {{0, 1, 0}, {0.00000001L, 999999999, 999999999}, {999999999, 999999999, 0.001L}};
+  timeline().resize(800, 300);
+  for (const auto& c : cases) {
+    LaunchSettings settings;
+    settings.frameInterval = c.interval;
+    settings.frameCount = c.frames;
+    ShowSettings show;
+    show.bpm = c.bpm;
+    document().apply(ReplaceListCommand({loop, Set(0, 0)}, settings, std::string(), show));
+    QElapsedTimer clock;
+    clock.start();
+    view().viewport()->grab();
+    EXPECT_LT(clock.elapsed(), 2000) << static_cast<double>(c.interval);
   }
 }
 
