@@ -22,6 +22,7 @@
 #include "ui/preview/preview_controller.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace {
@@ -84,6 +85,10 @@ int main(int argc, char** argv) {
     QThread::msleep(10);
   }
   Save(app.viewer(), folder, "viewer-preview.png");
+  // The timeline over the same launch, its playhead at that frame.
+  window.showTimeline();
+  Save(window.timeline(), folder, "timeline.png");
+  window.timeline().close();
   window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
 
   // The first set's properties (a new set's for an empty list); the launch

@@ -397,6 +397,11 @@
         <translation>&amp;Preview</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>タイムライン(&amp;T)</source>
+        <translation>&amp;Timeline</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>サウンドトラックに合わせる(&amp;S)</source>
         <translation>Fit to the &amp;Soundtrack</translation>
@@ -1094,6 +1099,29 @@
         <location line="+8"/>
         <source>個</source>
         <translation>particles</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::TimelineView</name>
+    <message>
+        <location filename="../src/ui/timeline/timeline_view.cpp" line="+1"/>
+        <source>タイミング</source>
+        <comment>undo step</comment>
+        <translation>Timing</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/timeline/timeline_view_mouse.cpp" line="+1"/>
+        <source>サウンドトラックの位置</source>
+        <comment>undo step</comment>
+        <translation>Soundtrack Position</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::TimelineWindow</name>
+    <message>
+        <location filename="../src/ui/timeline/timeline_window.cpp" line="+1"/>
+        <source>タイムライン</source>
+        <translation>Timeline</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,10 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kDesktop, "Form3Left", s.setDialogLeft);
   visit(kDesktop, "Form5Top", s.launchDialogTop);
   visit(kDesktop, "Form5Left", s.launchDialogLeft);
+  visit(kDesktop, "TimelineTop", s.timelineTop);
+  visit(kDesktop, "TimelineLeft", s.timelineLeft);
+  visit(kDesktop, "TimelineWidth", s.timelineWidth);
+  visit(kDesktop, "TimelineHeight", s.timelineHeight);
   visit(kFile, "InitialDir", s.startFolder);
   visit(kOption, "ColSizing", s.options.fitColumns);
   visit(kOption, "DispToolBar", s.interfaceOptions.showToolBar);

@@ -11,7 +11,8 @@
 namespace kirabel {
 
 struct Settings {
-  // DESKTOP: window positions and the main window's size [screen pixels].
+  // DESKTOP: window positions, the main window's and the timeline's sizes
+  // [screen pixels].
   int32_t mainWindowTop = 10;
   int32_t mainWindowLeft = 10;
   int32_t mainWindowWidth = 526;
@@ -22,6 +23,10 @@ struct Settings {
   int32_t setDialogLeft = 30;
   int32_t launchDialogTop = 50;
   int32_t launchDialogLeft = 50;
+  int32_t timelineTop = 340;
+  int32_t timelineLeft = 10;
+  int32_t timelineWidth = 640;
+  int32_t timelineHeight = 300;
   // FILE
   std::string startFolder;  // starting folder of the open and save dialogs (UTF-8)
   // OPTION and RESOLUTION

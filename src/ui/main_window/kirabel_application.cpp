@@ -11,6 +11,7 @@
 #include "ui/services/device_pixels.h"
 #include "ui/services/message_box.h"
 #include "ui/services/window_placement.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
@@ -56,11 +57,23 @@ struct PlaceKeys {
 constexpr PlaceKeys kPlaceKeys[] = {
     {&Settings::mainWindowLeft, &Settings::mainWindowTop},
     {&Settings::viewerLeft, &Settings::viewerTop},
+    {&Settings::timelineLeft, &Settings::timelineTop},
     {&Settings::setDialogLeft, &Settings::setDialogTop},
     {&Settings::launchDialogLeft, &Settings::launchDialogTop},
 };
-constexpr const PlaceKeys& kSetDialogPlaceKeys = kPlaceKeys[2];
-constexpr const PlaceKeys& kLaunchDialogPlaceKeys = kPlaceKeys[3];
+constexpr const PlaceKeys& kSetDialogPlaceKeys = kPlaceKeys[3];
+constexpr const PlaceKeys& kLaunchDialogPlaceKeys = kPlaceKeys[4];
+
+// The settings keys of each remembered size: the windows in the order of
+// KirabelApplication::sizedWindows().
+struct SizeKeys {
+  int32_t Settings::*width;
+  int32_t Settings::*height;
+};
+constexpr SizeKeys kSizeKeys[] = {
+    {&Settings::mainWindowWidth, &Settings::mainWindowHeight},
+    {&Settings::timelineWidth, &Settings::timelineHeight},
+};
 
 QPoint PlaceOf(const Settings& s, const PlaceKeys& keys) {
   return QPoint(s.*keys.left, s.*keys.top);
@@ -71,9 +84,13 @@ void SetPlace(Settings& s, const PlaceKeys& keys, QPoint place) {
   s.*keys.top = place.y();
 }
 
-void SetMainWindowSize(Settings& s, QSize size) {
-  s.mainWindowWidth = size.width();
-  s.mainWindowHeight = size.height();
+QSize SizeOf(const Settings& s, const SizeKeys& keys) {
+  return QSize(s.*keys.width, s.*keys.height);
+}
+
+void SetSize(Settings& s, const SizeKeys& keys, QSize size) {
+  s.*keys.width = size.width();
+  s.*keys.height = size.height();
 }
 
 // The default places and main window size are the windows' designed places
@@ -85,7 +102,8 @@ Settings DefaultSettingsInDevicePixels() {
   const ScreenScale scale = PrimaryScreenScale();
   for (const PlaceKeys& keys : kPlaceKeys)
     SetPlace(s, keys, ToDevicePixels(PlaceOf(s, keys), scale));
-  SetMainWindowSize(s, ToDevicePixels(QSize(s.mainWindowWidth, s.mainWindowHeight), scale.ratio));
+  for (const SizeKeys& keys : kSizeKeys)
+    SetSize(s, keys, ToDevicePixels(SizeOf(s, keys), scale.ratio));
   return s;
 }
 
@@ -114,9 +132,11 @@ void KirabelApplication::applySettings(const Settings& settings) {
 // A remembered place that no screen shows any more (a monitor was removed)
 // is moved onto the nearest screen; every other place is used as it is.
 void KirabelApplication::applyWindowPositions(const Settings& s) {
-  const QPoint mainPosition(s.mainWindowLeft, s.mainWindowTop);
-  const qreal mainRatio = ScaleAtDevicePoint(mainPosition).ratio;
-  mainWindow_->resize(ToLogicalPixels(QSize(s.mainWindowWidth, s.mainWindowHeight), mainRatio));
+  const auto sized = sizedWindows();
+  for (size_t i = 0; i < sized.size(); ++i) {
+    const qreal ratio = ScaleAtDevicePoint(PlaceOf(s, kPlaceKeys[sized[i].place])).ratio;
+    sized[i].window->resize(ToLogicalPixels(SizeOf(s, kSizeKeys[i]), ratio));
+  }
   const auto windows = placedWindows();
   for (size_t i = 0; i < windows.size(); ++i)
     PlaceWindowAtDevicePosition(*windows[i], PlaceOf(s, kPlaceKeys[i]));
@@ -124,8 +144,12 @@ void KirabelApplication::applyWindowPositions(const Settings& s) {
       {PlaceOf(s, kSetDialogPlaceKeys), PlaceOf(s, kLaunchDialogPlaceKeys)});
 }
 
-std::array<QWidget*, 2> KirabelApplication::placedWindows() const {
-  return {mainWindow_.get(), viewer_.get()};
+std::array<QWidget*, 3> KirabelApplication::placedWindows() const {
+  return {mainWindow_.get(), viewer_.get(), &mainWindow_->timeline()};
+}
+
+std::array<KirabelApplication::SizedWindow, 2> KirabelApplication::sizedWindows() const {
+  return {{{mainWindow_.get(), 0}, {&mainWindow_->timeline(), 2}}};
 }
 
 void KirabelApplication::applyResolution(const Settings& s) {
@@ -145,7 +169,8 @@ Settings KirabelApplication::currentSettings() const {
   const MainWindow::DialogPlaces dialogs = main.dialogPlaces();
   SetPlace(s, kSetDialogPlaceKeys, dialogs.setDialog);
   SetPlace(s, kLaunchDialogPlaceKeys, dialogs.launchDialog);
-  SetMainWindowSize(s, DeviceSize(main));
+  const auto sized = sizedWindows();
+  for (size_t i = 0; i < sized.size(); ++i) SetSize(s, kSizeKeys[i], DeviceSize(*sized[i].window));
   s.startFolder = main.startFolder().toStdString();
   s.options = main.document().options();
   s.interfaceOptions = main.interfaceOptions();

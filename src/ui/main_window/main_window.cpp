@@ -31,6 +31,7 @@
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
 #include "ui/services/program_font.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
 
@@ -66,9 +67,10 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   grid_->setInitialMetrics();
   showFileName();
   setAcceptDrops(true);
-  // The launch, the preview and the help keep their keys while the viewer is
-  // the active window (one action each, so no key is ambiguous).
-  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionHelp_});
+  createTimeline();
+  // The launch, the preview, the timeline and the help keep their keys while
+  // the viewer is the active window (one action each, so no key is ambiguous).
+  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
 }
 
 MainWindow::~MainWindow() = default;
@@ -155,6 +157,8 @@ void MainWindow::createLaunchMenu() {
                   &MainWindow::fitLaunchToSoundtrack);
   actionSoundtrack_ = addMenuItem(launchMenu_, "actionSoundtrack",
                                   tr("サウンドトラックと拍(&B)..."), &MainWindow::editSoundtrack);
+  actionTimeline_ = addMenuItem(launchMenu_, "actionTimeline", tr("タイムライン(&T)"),
+                                &MainWindow::showTimeline, QKeySequence(Qt::Key_F6));
 }
 
 void MainWindow::createOptionsMenu() {
@@ -305,6 +309,8 @@ void MainWindow::connectDocument() {
   connect(&document_, &Document::modifiedChanged, this, &MainWindow::showFileName);
   document_.setSelectionAccess([this] { return grid_->selectedRow(); },
                                [this](int row) { grid_->setSelectedRow(row); });
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &MainWindow::selectedRowChanged);
   QUndoStack& history = document_.history();
   connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
   showHistory();

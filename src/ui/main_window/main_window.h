@@ -10,7 +10,8 @@
 // deleting, clipboard), main_window_options.cpp (options and small dialogs),
 // main_window_launch.cpp (busy state and the launch), main_window_space.cpp
 // (the space resolution), main_window_lifecycle.cpp (closing and ending),
-// main_window_dialogs.cpp (the dialogs and their places).
+// main_window_dialogs.cpp (the dialogs and their places),
+// main_window_timeline.cpp (the timeline window).
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
@@ -55,6 +56,7 @@ class SpaceBuffer;
 class SoundtrackDialog;
 class SpaceViewer;
 class ThresholdDialog;
+class TimelineWindow;
 class WindowLaunch;
 
 // The application title: the first part of the caption and of error boxes.
@@ -109,6 +111,9 @@ class MainWindow : public QMainWindow {
   // ------------------------------------------------------------ operations
   // The selected grid row; set index = selectedRow() - 1.
   int selectedRow() const;
+  void selectRow(int row);
+  // The timeline window (hidden until opened).
+  TimelineWindow& timeline() { return *timeline_; }
   // Switches between busy and idle (launch button, stop button, viewer caption).
   void setBusy(bool busy);
   // New space buffer and viewer picture of width × height pixels. Throws
@@ -170,6 +175,7 @@ class MainWindow : public QMainWindow {
   void applyPreview();
   void fitLaunchToSoundtrack();
   void editSoundtrack();
+  void showTimeline();
   void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
@@ -186,6 +192,8 @@ class MainWindow : public QMainWindow {
   void launchFinished();
   // A file was opened or saved, or a missing one taken out of the menu.
   void recentFilesChanged();
+  // The grid's selected row changed.
+  void selectedRowChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -212,6 +220,7 @@ class MainWindow : public QMainWindow {
   void createStatusPanel();
   void createLayout();
   void connectDocument();
+  void createTimeline();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
@@ -257,7 +266,8 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
-  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_, *actionSoundtrack_;
+  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_, *actionSoundtrack_,
+      *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -287,6 +297,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ThresholdDialog> thresholdDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
   std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
+  std::unique_ptr<TimelineWindow> timeline_;
 };
 
 }  // namespace kirabel

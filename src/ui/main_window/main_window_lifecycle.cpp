@@ -9,6 +9,7 @@
 #include "texts/error_texts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
@@ -39,6 +40,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   if (viewer_) viewer_->close();
+  timeline_->close();
 }
 
 void MainWindow::endProgram() {

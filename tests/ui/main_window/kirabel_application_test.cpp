@@ -19,6 +19,7 @@
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
@@ -97,6 +98,10 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.mainWindowWidth = 600;
   stored.mainWindowHeight = 320;
   stored.viewerLeft = 700;
+  stored.timelineLeft = 300;
+  stored.timelineTop = 400;
+  stored.timelineWidth = 700;
+  stored.timelineHeight = 250;
   stored.interfaceOptions.showToolBar = false;
   stored.options.fitColumns = false;
   stored.options.antiAliasing = true;
@@ -112,6 +117,8 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(main.geometry().size(), QSize(600, 320));
   EXPECT_EQ(main.pos(), QPoint(40, 60));
   EXPECT_EQ(viewer().pos(), QPoint(700, 20));
+  EXPECT_EQ(main.timeline().geometry().size(), QSize(700, 250));
+  EXPECT_EQ(main.timeline().pos(), QPoint(300, 400));
   EXPECT_TRUE(testing::Child<QToolBar>(main, "toolBar")->isHidden());
   EXPECT_FALSE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
   EXPECT_FALSE(main.document().options().fitColumns);
@@ -127,6 +134,9 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   const Settings current = app_->currentSettings();
   EXPECT_EQ(current.options.warningThreshold, 5000);
   EXPECT_EQ(current.startFolder, stored.startFolder);
+  EXPECT_EQ(QRect(current.timelineLeft, current.timelineTop, current.timelineWidth,
+                  current.timelineHeight),
+            QRect(300, 400, 700, 250));
   EXPECT_FALSE(current.interfaceOptions.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
   EXPECT_EQ(current.interfaceOptions.language, LanguageChoice::kJapanese);

@@ -45,6 +45,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionPreview", "プレビュー(&P)", QKeySequence(Qt::Key_F5), true},
       {"actionFitToSoundtrack", "サウンドトラックに合わせる(&S)", {}, false},
       {"actionSoundtrack", "サウンドトラックと拍(&B)...", {}, false},
+      {"actionTimeline", "タイムライン(&T)", QKeySequence(Qt::Key_F6), false},
       {"actionFitColumns", "グリッドの列幅をフォームの幅に合わせる(&G)", {}, true},
       {"actionShowToolBar", "ツールバーを表示する(&T)", {}, true},
       {"actionResolution", "空間解像度の設定(&S)...", {}, false},
