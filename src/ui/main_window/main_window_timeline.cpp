@@ -13,6 +13,9 @@ void MainWindow::createTimeline() {
   timeline_ = std::make_unique<TimelineWindow>(*this);
   timeline_->addActions(
       {actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
+  // The soundtrack's outline reaches the timeline once it is decoded.
+  connect(&soundtrackLoader_, &SoundtrackLoader::waveformReady, timeline_.get(),
+          &TimelineWindow::setWaveform);
 }
 
 void MainWindow::showTimeline() {
