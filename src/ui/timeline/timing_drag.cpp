@@ -69,7 +69,14 @@ void TimingDrag::apply(const ParticleSet& changed) {
 void TimingDrag::finish() {
   if (!stepOpen_) return;
   stepOpen_ = false;
-  document_.history().endMacro();
+  QUndoStack& history = document_.history();
+  history.endMacro();
+  // A drag that ends where it began leaves no step behind: an obsolete
+  // command is dropped from the history without being undone.
+  if (HasSet(document_, set_) && document_.sets()[set_] == original_) {
+    const_cast<QUndoCommand*>(history.command(history.index() - 1))->setObsolete(true);
+    history.undo();
+  }
 }
 
 }  // namespace kirabel

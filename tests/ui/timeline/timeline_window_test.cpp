@@ -52,16 +52,17 @@ class TimelineWindowTest : public MainWindowFixture {
   int gridRow() { return window_.selectedRow(); }
 
   // Presses at list time `from` in the bar of row `row` (or at its right
-  // end) and lets go at `to` with `modifiers`.
+  // end), passes `detour` pixels beyond the way and lets go at `to` with
+  // `modifiers`.
   void drag(std::size_t row, long double from, long double to, bool end = false,
-            Qt::KeyboardModifiers modifiers = {}) {
+            Qt::KeyboardModifiers modifiers = {}, int detour = 0) {
     const TimelineGeometry& geometry = view().geometry();
     const QRect bar = geometry.barRect(row, view().content().rows[row].span);
     const int y = bar.center().y();
     const int x = end ? bar.right() : static_cast<int>(std::lround(geometry.xOf(from)));
     const int shift = static_cast<int>(std::lround((to - from) / geometry.timePerPixel()));
     QTest::mousePress(view().viewport(), Qt::LeftButton, {}, QPoint(x, y));
-    QTest::mouseMove(view().viewport(), QPoint(x + shift / 2, y));
+    QTest::mouseMove(view().viewport(), QPoint(x + shift / 2 + detour, y));
     QTest::mouseRelease(view().viewport(), Qt::LeftButton, modifiers, QPoint(x + shift, y));
   }
 };
@@ -122,6 +123,9 @@ TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHe
   EXPECT_GT(std::fabs(std::remainder(static_cast<double>(free), 0.5)), 0.01);
   drag(0, 13, 13);  // a click only selects: nothing snaps
   EXPECT_EQ(birth(0), free);
+  drag(0, 13, 13, false, Qt::AltModifier, 40);  // away and back: no step left behind
+  EXPECT_EQ(birth(0), free);
+  EXPECT_EQ(document().history().count(), 3);
   drag(0, 0, 1.1L, true);  // the right end: the lifetime, the death on a frame
   const long double death = birth(0) + document().sets()[0].lifetime;
   EXPECT_NEAR(std::remainder(static_cast<double>(death), 0.5), 0, 1e-6);
