@@ -38,6 +38,7 @@ void PlaybackClock::Follow(double videoSeconds, double systemSeconds) {
   if (hasReading_ && videoSeconds == lastReading_) return;
   hasReading_ = true;
   lastReading_ = videoSeconds;
+  if (std::abs(videoSeconds - VideoTime(systemSeconds)) <= FrameTime(2) / 2) return;
   anchorVideo_ = videoSeconds;
   anchorSystem_ = systemSeconds;
 }

@@ -27,7 +27,9 @@ class PlaybackClock {
   // Playback starts, or the playhead jumps, at frame at systemSeconds.
   void Start(int64_t frame, double systemSeconds);
   // The sound was at video time videoSeconds at systemSeconds. Sound positions
-  // are reported coarsely: a reading equal to the last one tells nothing new.
+  // are reported coarsely and unevenly: a reading equal to the last one tells
+  // nothing new, and one within half a frame of the time running on is taken
+  // as jitter, so that frames keep an even pace.
   void Follow(double videoSeconds, double systemSeconds);
   double VideoTime(double systemSeconds) const;
 

@@ -57,6 +57,8 @@ TEST(PlaybackClockTest, FollowsTheSoundAndNeverGoesBack) {
   EXPECT_EQ(clock.Advance(1.0, 100).frame, 21);
   clock.Follow(2.0, 1.5);  // the same reading again tells nothing new
   EXPECT_EQ(clock.Advance(1.5, 100).frame, 26);
+  clock.Follow(2.56, 1.6);  // within half a frame: jitter, the pace stays even
+  EXPECT_EQ(clock.Advance(1.6, 100).frame, 27);
   clock.Start(3, 2);  // a jump back
   EXPECT_EQ(clock.Advance(2, 100).frame, 3);
 }

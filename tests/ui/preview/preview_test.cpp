@@ -250,6 +250,7 @@ TEST_F(PreviewTest, PlaybackWithASoundtrackFollowsTheSound) {
   bar().setFrame(20);  // moved by hand: the sound jumps to 1.9 s of video
   ASSERT_EQ(sound->starts.size(), 2u);
   EXPECT_NEAR(sound->starts[1], 1.65, 1e-9);
+  sound->heard = 1.75;
   EXPECT_TRUE(Reaches(0.41, 21));
   const int stops = sound->stops;
   EXPECT_TRUE(Reaches(2.46, 1));  // past frame 40 at 4.05 s: from the top, silent again
