@@ -16,7 +16,9 @@ namespace kirabel {
 
 class PlaybackClock {
  public:
-  explicit PlaybackClock(FrameRate fps = {}) : fps_(fps) {}
+  // A rate that is no rate (nothing per second) counts as the default one.
+  explicit PlaybackClock(FrameRate fps = {})
+      : fps_(fps.numerator > 0 && fps.denominator > 0 ? fps : FrameRate{}) {}
 
   // The video seconds at which frame (1-based) is shown.
   double FrameTime(int64_t frame) const;

@@ -50,7 +50,7 @@ void SoundPlayback::stop() {
 }
 
 void SoundPlayback::startSoundWhenDue(double videoSeconds) {
-  if (!audible_ || soundStarted_ || videoSeconds < audioOffset_) return;
+  if (!audible_ || soundStarted_ || !(videoSeconds >= audioOffset_)) return;
   output_->play(videoSeconds - audioOffset_);
   soundStarted_ = true;
 }

@@ -22,6 +22,7 @@ TEST(PlaybackClockTest, EachFrameIsDueFromItsOwnVideoTime) {
   }
   EXPECT_EQ(PlaybackClock({30, 1}).FrameDue(-3), 1);
   EXPECT_EQ(PlaybackClock({30, 1}).FrameDue(std::nan("")), 1);
+  EXPECT_EQ(PlaybackClock({0, 1}).FrameDue(1), 31);  // no rate: the default one
 }
 
 TEST(PlaybackClockTest, AdvancesByTheClockAndStartsOverPastTheLastFrame) {
