@@ -136,13 +136,15 @@ bool PreviewController::hasSoundtrack() const {
 }
 
 // The list's rate rules a list with a soundtrack: the rate box shows it. A
-// change while playing plays on from the playhead with the new settings.
+// new rate or soundtrack while playing plays on from the playhead with them.
 void PreviewController::showChanged() {
-  const FrameRate fps = window_.document().show().fps;
+  const ShowSettings& show = window_.document().show();
+  const FrameRate fps = show.fps;
   bar_->setRateLocked(hasSoundtrack() ? std::optional<int>(std::lround(double(fps.numerator) /
                                                                        double(fps.denominator)))
                                       : std::nullopt);
-  if (bar_->playing()) playingChanged(true);
+  const bool playsAsBefore = hasSoundtrack() ? sound_.runsWith(show) : !sound_.running();
+  if (bar_->playing() && !playsAsBefore) playingChanged(true);
 }
 
 void PreviewController::playingChanged(bool playing) {

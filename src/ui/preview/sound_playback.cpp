@@ -23,6 +23,7 @@ void SoundPlayback::setOutput(std::unique_ptr<SoundOutput> output) {
 
 void SoundPlayback::start(const ShowSettings& show, int64_t frame) {
   stop();
+  show_ = show;
   clock_ = PlaybackClock(show.fps);
   audioOffset_ = static_cast<double>(show.audioOffset);
   const QString file = QString::fromStdString(show.audio);
@@ -32,6 +33,11 @@ void SoundPlayback::start(const ShowSettings& show, int64_t frame) {
   }
   running_ = true;
   jumpTo(frame);
+}
+
+bool SoundPlayback::runsWith(const ShowSettings& show) const {
+  return running_ && show.fps == show_.fps && show.audio == show_.audio &&
+         show.audioOffset == show_.audioOffset;
 }
 
 void SoundPlayback::jumpTo(int64_t frame) {

@@ -33,6 +33,9 @@ class SoundPlayback {
   void jumpTo(int64_t frame);
   void stop();
   bool running() const { return running_; }
+  // Whether it runs with the rate and soundtrack of show (a beat grid is no
+  // matter to it).
+  bool runsWith(const ShowSettings& show) const;
   // Whether the soundtrack can be heard (else playback is silent).
   bool audible() const { return audible_; }
 
@@ -47,6 +50,7 @@ class SoundPlayback {
   QElapsedTimer elapsed_;
   std::unique_ptr<SoundOutput> output_;
   PlaybackClock clock_;
+  ShowSettings show_;
   double audioOffset_ = 0;
   QString openedFile_;
   bool running_ = false;

@@ -259,6 +259,13 @@ TEST_F(PreviewTest, PlaybackWithASoundtrackFollowsTheSound) {
   EXPECT_TRUE(Reaches(2.7, 3));
   ASSERT_EQ(sound->starts.size(), 3u);
   EXPECT_NEAR(sound->starts[2], 0.04, 1e-9);
+  show.bpm = 120;  // a beat grid alone leaves the sound as it plays
+  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  EXPECT_EQ(sound->stops, stops + 1);
+  show.audioOffset = 0;  // the soundtrack moved: it plays on from the playhead
+  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  ASSERT_EQ(sound->starts.size(), 4u);
+  EXPECT_NEAR(sound->starts[3], 0.2, 1e-9);
 
   bar().setPlaying(false);
   EXPECT_FALSE(sound->heard);
