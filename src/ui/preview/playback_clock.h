@@ -1,13 +1,13 @@
 #pragma once
 // Which frame a preview playing with its soundtrack shows at a moment of
 // playback. Video time runs on from an anchor (a video time known at a
-// reading of the system clock); each new reading of the sound's position
-// becomes the anchor, so the pictures follow the sound and never drift from
-// it, and between readings (or without sound) the system clock carries it
-// on. Frame k is due from its video time (k - 1) / fps on; a frame due while
-// the one before is still being drawn is simply not shown. A frame shown is
-// never taken back for an earlier one, and past the last frame playback
-// starts over at the first, as the rate-driven playback does.
+// reading of the system clock); a new reading of the sound's position that
+// strays from it by more than half a frame becomes the anchor, so the
+// pictures follow the sound and never drift from it, and between readings
+// (or without sound) the system clock carries it on. Frame k is due from its video time (k - 1) /
+// fps on; a frame due while the one before is still being drawn is simply not shown. A frame shown
+// is never taken back for an earlier one, and past the last frame playback starts over at the
+// first, as the rate-driven playback does.
 #include <cstdint>
 
 #include "model/frame_rate.h"

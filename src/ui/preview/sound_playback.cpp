@@ -25,7 +25,6 @@ void SoundPlayback::start(const ShowSettings& show, int64_t frame) {
   stop();
   show_ = show;
   clock_ = PlaybackClock(show.fps);
-  audioOffset_ = static_cast<double>(show.audioOffset);
   const QString file = QString::fromStdString(show.audio);
   if (file != openedFile_ || !audible_) {
     audible_ = !file.isEmpty() && output_->open(file);
@@ -56,15 +55,15 @@ void SoundPlayback::stop() {
 }
 
 void SoundPlayback::startSoundWhenDue(double videoSeconds) {
-  if (!audible_ || soundStarted_ || !(videoSeconds >= audioOffset_)) return;
-  output_->play(videoSeconds - audioOffset_);
+  if (!audible_ || soundStarted_ || !(videoSeconds >= audioOffset())) return;
+  output_->play(videoSeconds - audioOffset());
   soundStarted_ = true;
 }
 
 int64_t SoundPlayback::frameDue(int64_t frameCount) {
   const double now = systemClock_();
   if (soundStarted_) {
-    if (const auto heard = output_->position()) clock_.Follow(audioOffset_ + *heard, now);
+    if (const auto heard = output_->position()) clock_.Follow(audioOffset() + *heard, now);
   }
   const PlaybackClock::Step step = clock_.Advance(now, frameCount);
   if (step.wrapped) {

@@ -45,13 +45,13 @@ class SoundPlayback {
 
  private:
   void startSoundWhenDue(double videoSeconds);
+  double audioOffset() const { return static_cast<double>(show_.audioOffset); }
 
   std::function<double()> systemClock_;
   QElapsedTimer elapsed_;
   std::unique_ptr<SoundOutput> output_;
   PlaybackClock clock_;
   ShowSettings show_;
-  double audioOffset_ = 0;
   QString openedFile_;
   bool running_ = false;
   bool audible_ = false;
