@@ -38,8 +38,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 [ "$(field Section)" = graphics ] || fail "Section: $(field Section)"
 field Maintainer | grep -q '<.*@.*>' || fail "Maintainer without an address: $(field Maintainer)"
-for want in "Depends libqt6widgets6" "Depends libqt6gui6" "Depends libaubio5" "Depends libc6" \
-  "Recommends ffmpeg"; do
+for want in "Depends libqt6widgets6" "Depends libqt6gui6" "Depends libqt6multimedia6" \
+  "Depends libaubio5" "Depends libc6" "Recommends ffmpeg"; do
   set -- $want
   field "$1" | tr ',' '\n' | grep -qE "^ *$2( |$)" || fail "$1 lacks $2: $(field "$1")"
 done

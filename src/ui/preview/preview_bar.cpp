@@ -146,6 +146,17 @@ int PreviewBar::framesPerSecond() const {
   return rate_->value();
 }
 
+void PreviewBar::setRateLocked(std::optional<int> framesPerSecond) {
+  const QSignalBlocker blocker(rate_);
+  if (framesPerSecond) {
+    if (rate_->isEnabled()) userRate_ = rate_->value();
+    rate_->setValue(*framesPerSecond);
+  } else if (!rate_->isEnabled()) {
+    rate_->setValue(userRate_);
+  }
+  rate_->setEnabled(!framesPerSecond);
+}
+
 void PreviewBar::showCountQuestion(const QString& text) {
   message_->setText(text);
   message_->setVisible(!text.isEmpty());

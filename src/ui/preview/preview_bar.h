@@ -6,6 +6,7 @@
 // launch's word on the particle count (with a button to build anyway).
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "simulation/frame_clock.h"
 
@@ -39,6 +40,9 @@ class PreviewBar : public QWidget {
   bool playing() const { return playing_; }
   void setPlaying(bool playing);
   int framesPerSecond() const;
+  // A rate the list fixes is shown and cannot be changed; nothing gives the
+  // box and the user's own rate back.
+  void setRateLocked(std::optional<int> framesPerSecond);
 
   // The launch's word on the count: a question with a build button, or a
   // refusal; an empty text hides it.
@@ -65,6 +69,7 @@ class PreviewBar : public QWidget {
   long double time_ = 10;
   bool timeChosen_ = false;
   bool playing_ = false;
+  int userRate_ = 30;  // while the rate is locked
   QToolButton *startButton_, *backButton_, *playButton_, *forwardButton_;
   QSlider* slider_;
   NumericField* timeEdit_;

@@ -1,7 +1,9 @@
 #include "ui/preview/preview_controller.h"
 
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "image/picture.h"
@@ -15,6 +17,14 @@
 
 namespace kirabel {
 
+namespace {
+
+// Playing with a soundtrack, the due frame is looked for this often, so that
+// a frame is shown at most this late.
+constexpr int kSoundTickMilliseconds = 5;
+
+}  // namespace
+
 PreviewController::PreviewController(MainWindow& window)
     : QObject(&window), window_(window), bar_(new PreviewBar) {
   window_.viewer()->setTimeBar(bar_);
@@ -26,16 +36,16 @@ PreviewController::PreviewController(MainWindow& window)
     scene_.reset();
     showOrHide();
   });
-  connect(bar_, &PreviewBar::timeChanged, this, &PreviewController::requestPicture);
-  connect(bar_, &PreviewBar::playingChanged, this, [this](bool playing) {
-    if (playing) {
-      playback_.start(1000 / bar_->framesPerSecond());
-    } else {
-      playback_.stop();
-    }
+  connect(&document, &Document::showChanged, this, &PreviewController::showChanged);
+  connect(bar_, &PreviewBar::timeChanged, this, [this] {
+    // Moved by hand while playing: the sound jumps with the playhead.
+    if (sound_.running() && !followingClock_) sound_.jumpTo(std::max<int64_t>(bar_->frame(), 1));
+    requestPicture();
   });
-  connect(bar_, &PreviewBar::rateChanged, this,
-          [this](int rate) { playback_.setInterval(1000 / rate); });
+  connect(bar_, &PreviewBar::playingChanged, this, &PreviewController::playingChanged);
+  connect(bar_, &PreviewBar::rateChanged, this, [this](int rate) {
+    if (!sound_.running()) playback_.setInterval(1000 / rate);
+  });
   connect(bar_, &PreviewBar::buildRequested, this, [this] {
     confirmedParticles_ = EstimateParticles(window_.document().sets()).particles;
     sceneChanged();
@@ -47,6 +57,7 @@ PreviewController::PreviewController(MainWindow& window)
   connect(&playback_, &QTimer::timeout, this, &PreviewController::nextFrame);
   connect(&renderer_, &PreviewRenderer::finished, this, &PreviewController::showResult);
   addKeys();
+  showChanged();
   showOrHide();
 }
 
@@ -120,10 +131,53 @@ void PreviewController::showResult(const PreviewResult& result) {
   window_.viewer()->repaintPicture();
 }
 
+bool PreviewController::hasSoundtrack() const {
+  return !window_.document().show().audio.empty();
+}
+
+// The list's rate rules a list with a soundtrack: the rate box shows it. A
+// new rate or soundtrack while playing plays on from the playhead with them.
+void PreviewController::showChanged() {
+  const ShowSettings& show = window_.document().show();
+  const FrameRate fps = show.fps;
+  bar_->setRateLocked(hasSoundtrack() ? std::optional<int>(std::lround(double(fps.numerator) /
+                                                                       double(fps.denominator)))
+                                      : std::nullopt);
+  const bool playsAsBefore = hasSoundtrack() ? sound_.runsWith(show) : !sound_.running();
+  if (bar_->playing() && !playsAsBefore) playingChanged(true);
+}
+
+void PreviewController::playingChanged(bool playing) {
+  playback_.stop();
+  sound_.stop();
+  if (!playing) return;
+  if (hasSoundtrack()) {
+    sound_.start(window_.document().show(), std::max<int64_t>(bar_->frame(), 1));
+    playback_.setTimerType(Qt::PreciseTimer);
+    playback_.start(kSoundTickMilliseconds);
+  } else {
+    playback_.setTimerType(Qt::CoarseTimer);
+    playback_.start(1000 / bar_->framesPerSecond());
+  }
+}
+
 // A frame that is not ready when the next one is due is skipped.
 void PreviewController::nextFrame() {
-  if (!active() || renderer_.busy()) return;
-  bar_->stepFrame(+1);
+  if (!active()) return;
+  if (sound_.running()) {
+    showDueFrame();
+  } else if (!renderer_.busy()) {
+    bar_->stepFrame(+1);
+  }
+}
+
+// The frame the clock has come to; while a picture is still being drawn the
+// due frames are passed over, never queued.
+void PreviewController::showDueFrame() {
+  const int64_t due = sound_.frameDue(bar_->frameCount());
+  if (due == bar_->frame() || renderer_.busy()) return;
+  const QScopedValueRollback<bool> following(followingClock_, true);
+  bar_->setFrame(due);
 }
 
 void PreviewController::launchStarted() {

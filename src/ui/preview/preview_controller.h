@@ -3,14 +3,16 @@
 // next launch would draw at the time chosen on the time bar, with the current
 // list, launch settings, resolution and drawing options, and follows every
 // change of them. Playback steps through the launch's frames at a chosen rate,
-// skipping a frame that is not ready in time. A launch in the window stops
-// playback and keeps the viewer to itself.
+// skipping a frame that is not ready in time; a list with a soundtrack plays
+// at its own rate with the sound, its pictures following the sound's clock.
+// A launch in the window stops playback and keeps the viewer to itself.
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
 
 #include "document/preview_renderer.h"
+#include "ui/preview/sound_playback.h"
 
 namespace kirabel {
 
@@ -25,6 +27,8 @@ class PreviewController : public QObject {
   ~PreviewController() override;
 
   PreviewBar& bar() { return *bar_; }
+  // Playback with the soundtrack, whose clocks tests replace.
+  SoundPlayback& soundPlayback() { return sound_; }
   // A launch starts or ended (the generator moved on: the next launch differs).
   void launchStarted();
   void launchEnded();
@@ -35,13 +39,19 @@ class PreviewController : public QObject {
   void sceneChanged();
   void requestPicture();
   void showResult(const PreviewResult& result);
+  bool hasSoundtrack() const;
+  void showChanged();
+  void playingChanged(bool playing);
   void nextFrame();
+  void showDueFrame();
   void addKeys();
 
   MainWindow& window_;
   PreviewBar* bar_;
   PreviewRenderer renderer_;
   QTimer playback_;
+  SoundPlayback sound_;
+  bool followingClock_ = false;                // the playhead moves because its frame is due
   std::shared_ptr<const PreviewScene> scene_;  // null: to be made again
   int64_t confirmedParticles_ = 0;             // the count the user chose to build
   uint64_t serial_ = 0;                        // of the latest request

@@ -1,13 +1,16 @@
 // The live preview: the picture the next launch would draw at the bar's time,
 // following every change, never moving the window's generator; its bar,
-// playback, keys and the particle-count question.
+// playback (with a soundtrack: on the sound's clock), keys and the
+// particle-count question.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "model/launch_limits.h"
@@ -16,6 +19,7 @@
 #include "simulation/launch.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
+#include "ui/preview/sound_output.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
@@ -55,6 +59,47 @@ class PreviewTest : public StartedAppFixture {
   bool Shows(const std::vector<uint8_t>& expected) {
     return QTest::qWaitFor([&] { return Pixels(viewer().picture()) == expected; }, 10000);
   }
+  // Playback of `frames` frames with a soundtrack, on a system clock the test sets.
+  void PlayWithSoundtrack(const ShowSettings& show, int64_t frames) {
+    mainWindow().preview()->soundPlayback().setSystemClock([this] { return now_; });
+    ChangeLaunchSettings(mainWindow().document(),
+                         [frames](LaunchSettings& settings) { settings.frameCount = frames; });
+    mainWindow().document().changeShow(show, QStringLiteral("show"));
+    ChangeOptions(mainWindow().document(), [](Options& o) { o.preview = true; });
+    bar().setPlaying(true);
+  }
+  // The system clock moved on to `seconds`: the frame shown comes to `frame`.
+  bool Reaches(double seconds, int64_t frame) {
+    now_ = seconds;
+    return QTest::qWaitFor([&] { return bar().frame() == frame; }, 10000);
+  }
+
+  double now_ = 0;
+};
+
+// A sound heard wherever the test says, from where it was last started.
+struct FakeSound {
+  std::vector<double> starts;
+  int stops = 0;
+  std::optional<double> heard;
+};
+
+class FakeSoundOutput : public SoundOutput {
+ public:
+  explicit FakeSoundOutput(std::shared_ptr<FakeSound> sound) : sound_(std::move(sound)) {}
+  bool open(const QString&) override { return true; }
+  void play(double seconds) override {
+    sound_->starts.push_back(seconds);
+    sound_->heard = seconds;
+  }
+  void stop() override {
+    ++sound_->stops;
+    sound_->heard.reset();
+  }
+  std::optional<double> position() const override { return sound_->heard; }
+
+ private:
+  std::shared_ptr<FakeSound> sound_;
 };
 
 TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
@@ -176,6 +221,75 @@ TEST_F(PreviewTest, PlaybackStepsThroughTheFramesAndStopsForALaunch) {
   EXPECT_FALSE(bar().playing());
   QTest::qWait(300);  // nothing drawn for the preview replaces the launch's frame
   EXPECT_EQ(Pixels(viewer().picture()), launched);
+}
+
+// The soundtrack starts at its offset's video time and jumps with the
+// playhead; the pictures follow where the sound is, start over with it past
+// the last frame and stop with it. The list's rate rules the rate box.
+TEST_F(PreviewTest, PlaybackWithASoundtrackFollowsTheSound) {
+  auto sound = std::make_shared<FakeSound>();
+  mainWindow().preview()->soundPlayback().setOutput(std::make_unique<FakeSoundOutput>(sound));
+  auto* rate = Child<QSpinBox>(bar(), "previewRate");
+  rate->setValue(12);
+  ShowSettings show;
+  show.fps = {10, 1};
+  show.audio = scratch_.File("song.wav");
+  show.audioOffset = 0.25L;
+  PlayWithSoundtrack(show, 40);
+  EXPECT_FALSE(rate->isEnabled());
+  EXPECT_EQ(rate->value(), 10);
+
+  EXPECT_TRUE(Reaches(0.1, 2));
+  EXPECT_TRUE(sound->starts.empty());  // silence before the first sample
+  EXPECT_TRUE(Reaches(0.3, 4));
+  ASSERT_EQ(sound->starts.size(), 1u);
+  EXPECT_NEAR(sound->starts[0], 0.05, 1e-9);
+  sound->heard = 1.0;  // the sound runs ahead of the system clock: 1.25 s of video
+  EXPECT_TRUE(Reaches(0.31, 13));
+
+  bar().setFrame(20);  // moved by hand: the sound jumps to 1.9 s of video
+  ASSERT_EQ(sound->starts.size(), 2u);
+  EXPECT_NEAR(sound->starts[1], 1.65, 1e-9);
+  sound->heard = 1.75;
+  EXPECT_TRUE(Reaches(0.41, 21));
+  const int stops = sound->stops;
+  EXPECT_TRUE(Reaches(2.46, 1));  // past frame 40 at 4.05 s: from the top, silent again
+  EXPECT_EQ(sound->stops, stops + 1);
+  EXPECT_EQ(sound->starts.size(), 2u);
+  EXPECT_TRUE(Reaches(2.7, 3));
+  ASSERT_EQ(sound->starts.size(), 3u);
+  EXPECT_NEAR(sound->starts[2], 0.04, 1e-9);
+  show.bpm = 120;  // a beat grid alone leaves the sound as it plays
+  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  EXPECT_EQ(sound->stops, stops + 1);
+  show.audioOffset = 0;  // the soundtrack moved: it plays on from the playhead
+  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  ASSERT_EQ(sound->starts.size(), 4u);
+  EXPECT_NEAR(sound->starts[3], 0.2, 1e-9);
+
+  bar().setPlaying(false);
+  EXPECT_FALSE(sound->heard);
+  show.audio.clear();
+  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  EXPECT_TRUE(rate->isEnabled());
+  EXPECT_EQ(rate->value(), 12);
+}
+
+// With the real output and no audio device (as in CI), a list with a
+// soundtrack plays silently on the system clock.
+TEST_F(PreviewTest, WithoutAnAudioDeviceASoundtrackPlaysOnTheSystemClock) {
+  const std::string tone = scratch_.File("tone.wav");
+  ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i",
+                                                         "sine=d=1", QString::fromStdString(tone)}),
+            0);
+  ShowSettings show;
+  show.audio = tone;
+  PlayWithSoundtrack(show, 40);
+  if (mainWindow().preview()->soundPlayback().audible()) GTEST_SKIP() << "an audio device is here";
+  EXPECT_TRUE(Reaches(0.5, 16));
+  EXPECT_TRUE(Reaches(1.0, 31));
+  EXPECT_TRUE(Reaches(1.34, 1));  // 40 frames last 4/3 s
+  bar().setPlaying(false);
 }
 
 TEST(PreviewBarTest, ATypedTimeTakesEffectOnEnter) {
