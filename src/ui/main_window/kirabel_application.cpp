@@ -8,6 +8,8 @@
 #include "platform/errors.h"
 #include "texts/error_texts.h"
 #include "ui/main_window/main_window.h"
+#include "ui/preview/preview_bar.h"
+#include "ui/preview/preview_controller.h"
 #include "ui/services/device_pixels.h"
 #include "ui/services/message_box.h"
 #include "ui/services/window_placement.h"
@@ -117,7 +119,10 @@ void KirabelApplication::readSettings(const QStringList& arguments, int colourDe
   if (firstStart) PlaceBeside(*viewer_, *mainWindow_);
   if (!ConfirmColourDepth(colourDepth, mainWindow_.get())) endRequested_ = true;
   const std::string file = CommandLineFile(arguments);
-  if (!file.empty()) mainWindow_->loadStartFile(file);
+  if (file.empty()) return;
+  mainWindow_->loadStartFile(file);
+  // A first start with a list plays it at once: the burst unfolds in the viewer.
+  if (firstStart && mainWindow_->preview()) mainWindow_->preview()->bar().setPlaying(true);
 }
 
 void KirabelApplication::applySettings(const Settings& settings) {

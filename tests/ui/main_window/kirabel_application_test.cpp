@@ -57,6 +57,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_TRUE(main.document().options().preview);
   EXPECT_TRUE(testing::Child<QAction>(main, "actionPreview")->isChecked());
   EXPECT_TRUE(main.preview()->bar().isVisibleTo(&viewer()));
+  EXPECT_FALSE(main.preview()->bar().playing());  // nothing to play
   EXPECT_EQ(main.dialogPlaces().setDialog, QPoint(30, 30));
   EXPECT_EQ(main.dialogPlaces().launchDialog, QPoint(50, 50));
   ASSERT_TRUE(main.launchSession().space());
@@ -233,6 +234,7 @@ TEST_F(KirabelApplicationTest, FirstArgumentLoadsAPclFileFromTheCurrentFolder) {
   EXPECT_EQ(mainWindow().document().sets().size(), 3u);
   EXPECT_EQ(testing::Child<ParticleGrid>(mainWindow(), "grid")->rowCount(), 5);
   EXPECT_EQ(mainWindow().document().fileName(), scratch_.File("list.pcl"));
+  EXPECT_TRUE(mainWindow().preview()->bar().playing());  // a first start plays the list
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel")}), "");
   EXPECT_EQ(CommandLineFile({QStringLiteral("kirabel"), QStringLiteral("/a/b.pcl")}), "/a/b.pcl");
 }
