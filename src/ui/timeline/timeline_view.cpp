@@ -76,17 +76,23 @@ void TimelineView::setPlayhead(std::optional<long double> time) {
 void TimelineView::showSelectedSet(std::optional<std::size_t> set) {
   const std::optional<std::size_t> row = set ? content_.rowOf(*set) : std::nullopt;
   content_.selectedSet = row ? set : std::nullopt;
-  if (row) {
-    // Scrolled so that the row shows whole.
-    const QRect rect = geometry_.rowRect(*row);
-    QScrollBar& scroll = *verticalScrollBar();
-    if (rect.top() < TimelineGeometry::kRowsTop) {
-      scroll.setValue(scroll.value() - (TimelineGeometry::kRowsTop - rect.top()));
-    } else if (rect.bottom() > viewport()->height()) {
-      scroll.setValue(scroll.value() + rect.bottom() - viewport()->height() + 1);
-    }
-  }
+  scrollToSelectedRow();
   viewport()->update();
+}
+
+// Scrolled so that the selected row shows whole. A hidden view has no size
+// of its own yet: it scrolls when it shows.
+void TimelineView::scrollToSelectedRow() {
+  if (!isVisible() || !content_.selectedSet) return;
+  const std::optional<std::size_t> row = content_.rowOf(*content_.selectedSet);
+  if (!row) return;
+  const QRect rect = geometry_.rowRect(*row);
+  QScrollBar& scroll = *verticalScrollBar();
+  if (rect.top() < TimelineGeometry::kRowsTop) {
+    scroll.setValue(scroll.value() - (TimelineGeometry::kRowsTop - rect.top()));
+  } else if (rect.bottom() > viewport()->height()) {
+    scroll.setValue(scroll.value() + rect.bottom() - viewport()->height() + 1);
+  }
 }
 
 void TimelineView::selectSomeRow() {
@@ -144,6 +150,12 @@ void TimelineView::paintEvent(QPaintEvent* event) {
 void TimelineView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   layoutRows();
+  scrollToSelectedRow();
+}
+
+void TimelineView::showEvent(QShowEvent* event) {
+  QAbstractScrollArea::showEvent(event);
+  scrollToSelectedRow();
 }
 
 void TimelineView::scrollContentsBy(int, int) {

@@ -46,6 +46,7 @@ class TimelineView : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +57,7 @@ class TimelineView : public QAbstractScrollArea {
  private:
   void reload();
   void layoutRows();
+  void scrollToSelectedRow();
   void chooseRow(std::size_t row);
   void stepRow(int direction);
   void moveSelectedSet(long double delta);

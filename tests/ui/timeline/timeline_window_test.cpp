@@ -108,6 +108,17 @@ TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
   EXPECT_EQ(view().selectedSet(), 1u);
 }
 
+// A row chosen while the window was still hidden (and tiny) shows whole
+// once the window opens, scrolled no further than that.
+TEST_F(TimelineWindowTest, TheSelectedRowShowsWhenTheWindowOpens) {
+  document().apply(ReplaceListCommand(ParticleList(40, Set(12, 6)), std::nullopt, std::string()));
+  window_.selectRow(2);
+  timeline().resize(800, 300);
+  timeline().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&timeline()));
+  EXPECT_GE(view().geometry().rowRect(0).top(), TimelineGeometry::kRowsTop);
+}
+
 TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHeld) {
   timeline().resize(800, 300);
   timeline().show();
