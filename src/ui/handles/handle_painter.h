@@ -1,0 +1,26 @@
+#pragma once
+// Draws the handles over the picture: faint marks at the origins of the
+// visible sets, and for the selected set its origin, its arrow, its spread
+// edges and the mean paths of its chain, each generation lighter. Drawn by
+// the viewer over the picture, never into it.
+#include <QPointF>
+#include <vector>
+
+#include "ui/handles/set_handles.h"
+
+class QPainter;
+
+namespace kirabel {
+
+// Everything the overlay shows, in space pixels.
+struct HandleScene {
+  std::vector<QPointF> origins;        // of the visible sets
+  std::optional<SetHandles> selected;  // the selected set's handles
+  long double gravity = 0;
+};
+
+// Paints the scene with a painter in logical pixels; `ratio` space pixels
+// make one logical pixel.
+void PaintHandles(QPainter& painter, const HandleScene& scene, qreal ratio);
+
+}  // namespace kirabel
