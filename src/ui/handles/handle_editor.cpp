@@ -154,6 +154,8 @@ bool HandleEditor::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::MouseButtonRelease:
       if (!drag_) return false;
+      dragTo(static_cast<QMouseEvent*>(event)->position(),
+             static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier);
       endDrag();
       return true;
     case QEvent::KeyPress:
