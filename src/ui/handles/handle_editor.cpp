@@ -126,15 +126,7 @@ QPointF HandleEditor::spacePoint(const QPointF& logical) const {
 }
 
 HandleScene HandleEditor::scene() const {
-  HandleScene scene;
-  const ParticleList& sets = window_.document().sets();
-  scene.gravity = gravity();
-  for (const ParticleSet& set : sets) {
-    if (set.visible)
-      scene.origins.emplace_back(static_cast<qreal>(set.originX), static_cast<qreal>(set.originY));
-  }
-  if (const auto set = selectedSet()) scene.selected = HandlesOfSet(sets, *set, scene.gravity);
-  return scene;
+  return MakeHandleScene(window_.document().sets(), selectedSet(), gravity());
 }
 
 void HandleEditor::paintOverlay(QPainter& painter) {

@@ -94,6 +94,18 @@ void DrawSetHandles(QPainter& painter, const SetHandles& handles, qreal ratio) {
 
 }  // namespace
 
+HandleScene MakeHandleScene(const ParticleList& list, std::optional<std::size_t> selected,
+                            long double g) {
+  HandleScene scene;
+  scene.gravity = g;
+  for (const ParticleSet& set : list) {
+    if (set.visible)
+      scene.origins.emplace_back(static_cast<qreal>(set.originX), static_cast<qreal>(set.originY));
+  }
+  if (selected) scene.selected = HandlesOfSet(list, *selected, g);
+  return scene;
+}
+
 void PaintHandles(QPainter& painter, const HandleScene& scene, qreal ratio) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);

@@ -4,6 +4,8 @@
 // edges and the mean paths of its chain, each generation lighter. Drawn by
 // the viewer over the picture, never into it.
 #include <QPointF>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "ui/handles/set_handles.h"
@@ -18,6 +20,11 @@ struct HandleScene {
   std::optional<SetHandles> selected;  // the selected set's handles
   long double gravity = 0;
 };
+
+// The scene of a list: the visible sets' origins and the handles of set
+// `selected` (none when no set is selected) under gravity g.
+HandleScene MakeHandleScene(const ParticleList& list, std::optional<std::size_t> selected,
+                            long double g);
 
 // Paints the scene with a painter in logical pixels; `ratio` space pixels
 // make one logical pixel.
