@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <string>
 
+#include "frame_waiter.h"
 #include "model/pcl_file.h"
 #include "ui/handles/handle_painter.h"
 #include "ui/main_window/main_window.h"
@@ -58,16 +59,6 @@ BENCHMARK(BM_Handles1000Sets)->Unit(benchmark::kMillisecond);
 
 const char* const kExamples[] = {"chrysanthemum", "willow", "ring", "finale"};
 
-// Counts the viewer's paints: the preview shows a frame by repainting it.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 void SendMouse(QWidget* view, QEvent::Type type, QPointF at) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
   QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
@@ -89,14 +80,9 @@ void BM_OriginDragToFrameShown(benchmark::State& state) {
   window.selectRow(static_cast<int>(shell) + 1);
   PreviewBar& bar = window.preview()->bar();
   bar.setFrame((bar.frameCount() + 1) / 2);
-  PaintCounter counter;
   QWidget* view = viewer.pictureView;
-  view->installEventFilter(&counter);
-  const auto waitForPaint = [&] {
-    const int before = counter.paints;
-    while (counter.paints == before) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  };
-  waitForPaint();
+  FrameWaiter frames(viewer);
+  frames.waitForNewFrame();
   const qreal ratio = view->devicePixelRatioF();
   const QPointF origin(static_cast<qreal>(document.sets()[shell].originX) / ratio,
                        static_cast<qreal>(document.sets()[shell].originY) / ratio);
@@ -105,7 +91,7 @@ void BM_OriginDragToFrameShown(benchmark::State& state) {
   for (auto _ : state) {
     SendMouse(view, QEvent::MouseMove, origin + QPointF(shift, 0));
     shift = shift > 0 ? -1 : 1;
-    waitForPaint();
+    frames.waitForNewFrame();
   }
   SendMouse(view, QEvent::MouseButtonRelease, origin);
   viewer.setCloseAllowed(true);
