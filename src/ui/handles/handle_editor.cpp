@@ -73,10 +73,19 @@ bool IsModifierKey(int key) {
 }  // namespace
 
 HandleEditor::HandleEditor(MainWindow& window, QAction& toggle)
-    : QObject(&window), window_(window), toggle_(toggle) {
-  QWidget* picture = view();
-  picture->installEventFilter(this);
-  window_.viewer()->pictureView->setOverlay([this](QPainter& painter) { paintOverlay(painter); });
+    : QObject(&window), window_(window), toggle_(toggle), view_(window.viewer()->pictureView) {
+  view_->installEventFilter(this);
+  view_->setOverlay([this](QPainter& painter) { paintOverlay(painter); });
+  addBarButton();
+  followChanges();
+}
+
+// The viewer may outlive the window: it draws no overlay of a former editor.
+HandleEditor::~HandleEditor() {
+  if (view_) view_->setOverlay({});
+}
+
+void HandleEditor::addBarButton() {
   auto* button = new QToolButton;
   button->setObjectName(QStringLiteral("previewHandlesButton"));
   button->setDefaultAction(&toggle_);
@@ -84,6 +93,11 @@ HandleEditor::HandleEditor(MainWindow& window, QAction& toggle)
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   window_.preview()->bar().layout()->addWidget(button);
+}
+
+// The handles follow the list, the options, the toggle and the selection; a
+// run of key moves ends with anything else that changes the history.
+void HandleEditor::followChanges() {
   const auto repaint = [this] { view()->update(); };
   const Document& document = window_.document();
   connect(&document, &Document::setsChanged, this, repaint);
@@ -99,10 +113,8 @@ HandleEditor::HandleEditor(MainWindow& window, QAction& toggle)
   });
 }
 
-HandleEditor::~HandleEditor() = default;
-
 QWidget* HandleEditor::view() const {
-  return window_.viewer()->pictureView;
+  return view_;
 }
 
 bool HandleEditor::shown() const {

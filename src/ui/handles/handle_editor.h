@@ -9,6 +9,7 @@
 // origin or mean burst point lies nearest, if one is near.
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,7 @@ class QWidget;
 namespace kirabel {
 
 class MainWindow;
+class PictureView;
 class SetChangeStep;
 
 class HandleEditor : public QObject {
@@ -42,6 +44,8 @@ class HandleEditor : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void addBarButton();
+  void followChanges();
   QWidget* view() const;
   std::optional<std::size_t> selectedSet() const;
   long double gravity() const;
@@ -55,6 +59,7 @@ class HandleEditor : public QObject {
 
   MainWindow& window_;
   QAction& toggle_;
+  QPointer<PictureView> view_;
   HandlePart dragged_ = HandlePart::kNone;
   std::unique_ptr<SetChangeStep> drag_;
   int keyRun_ = 0;  // consecutive key moves share this run's merge key
