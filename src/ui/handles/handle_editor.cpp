@@ -183,6 +183,7 @@ bool HandleEditor::pressed(QMouseEvent* event) {
     const HandlePart part = HandleAt(*now.selected, point, kHandleReach * ratio);
     if (part != HandlePart::kNone) {
       dragged_ = part;
+      pressPosition_ = event->position();
       drag_ = std::make_unique<SetChangeStep>(window_.document(), now.selected->set, StepOf(part));
       return true;
     }
@@ -197,6 +198,12 @@ void HandleEditor::dragTo(const QPointF& logical, bool snap) {
   const auto handles = HandlesOfSet(window_.document().sets(), drag_->set(), gravity());
   if (!handles) return;
   const ParticleSet& original = drag_->original();
+  // Back where it was pressed (or never moved): the set as it was, not a
+  // value rounded from the pointer.
+  if (logical == pressPosition_) {
+    drag_->apply(original);
+    return;
+  }
   const QPointF point = spacePoint(logical);
   const QPointF step = point - handles->anchor;
   const long double direction = handles->baseDirection + original.direction;

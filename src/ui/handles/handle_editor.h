@@ -61,6 +61,7 @@ class HandleEditor : public QObject {
   QAction& toggle_;
   QPointer<PictureView> view_;
   HandlePart dragged_ = HandlePart::kNone;
+  QPointF pressPosition_;  // where the drag began, in logical pixels
   std::unique_ptr<SetChangeStep> drag_;
   int keyRun_ = 0;  // consecutive key moves share this run's merge key
   bool movingByKey_ = false;
