@@ -183,6 +183,24 @@
     </message>
 </context>
 <context>
+    <name>kirabel::HandleEditor</name>
+    <message>
+        <location filename="../src/ui/handles/handle_editor.cpp" line="+1"/>
+        <source>原点の移動</source>
+        <translation>Move Origin</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>方向と速さ</source>
+        <translation>Direction and Speed</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>方向の広がり</source>
+        <translation>Direction Spread</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::HelpViewer</name>
     <message>
         <location filename="../src/ui/help_viewer.cpp" line="+65"/>
@@ -395,6 +413,16 @@
         <location line="+2"/>
         <source>プレビュー(&amp;P)</source>
         <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ハンドル(&amp;H)</source>
+        <translation>&amp;Handles</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ハンドル</source>
+        <translation>Handles</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <string>
 
+#include "frame_waiter.h"
 #include "model/list_commands.h"
 #include "model/pcl_file.h"
 #include "ui/main_window/main_window.h"
@@ -91,16 +92,6 @@ BENCHMARK(BM_TimelineAllRows1000Sets)->Unit(benchmark::kMillisecond);
 
 const char* const kExamples[] = {"chrysanthemum", "willow", "ring", "finale"};
 
-// Counts the viewer's paints: the preview shows a frame by repainting it.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 void BM_BarDragToFrameShown(benchmark::State& state) {
   SpaceViewer viewer;
   MainWindow window(&viewer);
@@ -113,13 +104,8 @@ void BM_BarDragToFrameShown(benchmark::State& state) {
   // The middle of the launch, where the bursts are.
   PreviewBar& bar = window.preview()->bar();
   bar.setFrame((bar.frameCount() + 1) / 2);
-  PaintCounter counter;
-  viewer.pictureView->installEventFilter(&counter);
-  const auto waitForPaint = [&] {
-    const int before = counter.paints;
-    while (counter.paints == before) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  };
-  waitForPaint();
+  FrameWaiter frames(viewer);
+  frames.waitForNewFrame();
   Document& document = window.document();
   long double shift = 1;
   for (auto _ : state) {
@@ -127,7 +113,7 @@ void BM_BarDragToFrameShown(benchmark::State& state) {
     set.birthTime += shift;
     shift = -shift;
     document.apply(ReplaceSetCommand(0, set));
-    waitForPaint();
+    frames.waitForNewFrame();
   }
   viewer.setCloseAllowed(true);
   state.SetLabel(name);

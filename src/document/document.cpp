@@ -1,17 +1,23 @@
 #include "document/document.h"
 
+#include <vector>
+
 namespace kirabel {
 
-// One step of the history: a list command, with the grid's selected row
-// before and after it, so that undo and redo put the selection back too.
+// One step of the history: the list commands applied in it (more than one
+// once later steps of the same run merged into it), with the grid's selected
+// row before and after them, so that undo and redo put the selection back too.
 class HistoryStep : public QUndoCommand {
  public:
-  HistoryStep(Document& document, std::unique_ptr<ListCommand> command, const QString& text)
-      : QUndoCommand(text), document_(document), command_(std::move(command)) {}
+  HistoryStep(Document& document, std::unique_ptr<ListCommand> command, const QString& text,
+              int mergeKey)
+      : QUndoCommand(text), document_(document), mergeKey_(mergeKey) {
+    commands_.push_back(std::move(command));
+  }
 
   void redo() override {
     const int before = document_.selectedRow_ ? document_.selectedRow_() : 0;
-    document_.applyNow(*command_);
+    for (const auto& command : commands_) document_.applyNow(*command);
     if (!applied_) {
       rowBefore_ = before;
       rowAfter_ = document_.selectedRow_ ? document_.selectedRow_() : 0;
@@ -21,13 +27,26 @@ class HistoryStep : public QUndoCommand {
     }
   }
   void undo() override {
-    document_.revertNow(*command_);
+    for (auto command = commands_.rbegin(); command != commands_.rend(); ++command)
+      document_.revertNow(**command);
     if (document_.selectRow_) document_.selectRow_(rowBefore_);
+  }
+
+  int id() const override { return mergeKey_; }
+  // Only history steps carry a merge key, and the stack drops `other` once
+  // merged, so its commands can be taken over.
+  bool mergeWith(const QUndoCommand* other) override {
+    auto* later = const_cast<HistoryStep*>(static_cast<const HistoryStep*>(other));
+    for (auto& command : later->commands_) commands_.push_back(std::move(command));
+    later->commands_.clear();
+    rowAfter_ = later->rowAfter_;
+    return true;
   }
 
  private:
   Document& document_;
-  std::unique_ptr<ListCommand> command_;
+  std::vector<std::unique_ptr<ListCommand>> commands_;
+  int mergeKey_;
   bool applied_ = false;
   int rowBefore_ = 0, rowAfter_ = 0;
 };
@@ -39,8 +58,8 @@ Document::Document(QObject* parent) : QObject(parent) {
 
 Document::~Document() = default;
 
-void Document::apply(std::unique_ptr<ListCommand> command, const QString& step) {
-  history_.push(new HistoryStep(*this, std::move(command), step));
+void Document::apply(std::unique_ptr<ListCommand> command, const QString& step, int mergeKey) {
+  history_.push(new HistoryStep(*this, std::move(command), step, mergeKey));
 }
 
 void Document::setSelectionAccess(std::function<int()> get, std::function<void(int)> set) {

@@ -32,8 +32,11 @@ class Document : public QObject {
   const DocumentData& data() const { return data_; }
 
   // Applies a change to the list and announces it, as one step of the undo
-  // history named `step` ("削除", ...).
-  void apply(std::unique_ptr<ListCommand> command, const QString& step = QString());
+  // history named `step` ("削除", ...). A step with a merge key (not -1) joins
+  // the history's last step when that has the same key and the list was not
+  // saved since: a run of small moves undone at once.
+  void apply(std::unique_ptr<ListCommand> command, const QString& step = QString(),
+             int mergeKey = -1);
   // The history of list changes (undo, redo, and whether the list changed
   // since it was loaded or saved).
   QUndoStack& history() { return history_; }

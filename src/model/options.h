@@ -23,6 +23,7 @@ struct Options {
 // How the interface looks, whatever list it shows.
 struct InterfaceOptions {
   bool showToolBar = true;                               // show the tool bar
+  bool showHandles = true;                               // handles over the preview
   LanguageChoice language = LanguageChoice::kAutomatic;  // takes effect at the next start
 };
 

@@ -45,6 +45,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kOption, "TooMany", s.options.warningThreshold);
   visit(kOption, "Preview", s.options.preview);
   visit(kOption, "Language", s.interfaceOptions.language);
+  visit(kOption, "Handles", s.interfaceOptions.showHandles);
   visit(kResolution, "X", s.options.resolutionWidth);
   visit(kResolution, "Y", s.options.resolutionHeight);
 }

@@ -4,10 +4,10 @@
 // and the draw order demand: a burst below a particle is planned completely
 // before the next particle of its parent set. Which sets are launched, and
 // how many numbers each particle draws, depend only on the list (counts,
-// children, generations, distributions), never on drawn values, so this pass only records, for every
-// particle, the generator state before its four factors, and advances the
-// generator past them. The chain of generations can be a million sets deep,
-// so the walk keeps its own stack instead of recursing.
+// children, generations, distributions), never on drawn values, so this pass only records, for
+// every particle, the generator state before its four factors, and advances the generator past
+// them. The chain of generations can be a million sets deep, so the walk keeps its own stack
+// instead of recursing.
 //
 // The compute pass then gives each set its state array, replays each
 // particle's factors from its recorded state and computes its kinematics. A burst set needs only
@@ -15,7 +15,6 @@
 // the same time; large generations are shared out among threads.
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -23,6 +22,7 @@
 
 #include "platform/errors.h"
 #include "simulation/parallel_jobs.h"
+#include "simulation/particle_motion.h"
 #include "simulation/population.h"
 #include "simulation/random.h"
 
@@ -30,83 +30,20 @@ namespace kirabel {
 
 namespace {
 
-constexpr long double kPi = 3.1415926535897932385L;
 constexpr std::size_t kNoParent = std::numeric_limits<std::size_t>::max();
 // A generation with fewer particles is computed on the calling thread.
 constexpr int64_t kParallelParticles = 8192;
 
-struct Point {
-  long double x;
-  long double y;
-};
-
-// Where and in which direction a particle bursts when it dies.
-struct Burst {
-  Point origin;
-  long double direction;
-};
-
-// The particle's position at its death and its direction of motion there
-// (0 = up, counter-clockwise; 0, pi, or strictly between pi and 3 pi).
-Burst BurstOf(const ParticleState& p, long double g) {
-  const long double l = p.death - p.birth;
-  Burst burst;
-  burst.origin.x = p.vx * l + p.x0;
-  burst.origin.y = (p.vy * l + p.y0) + (g * l * l) / 2;
-  const long double v = g * l + p.vy;
-  if (std::fabs(p.vx) >= 0.00001L) {
-    burst.direction = std::atan(-v / p.vx) + 3 * kPi / 2;
-    if (p.vx < 0) burst.direction = burst.direction + kPi;
-  } else {
-    burst.direction = v > 0 ? kPi : 0;
-  }
-  return burst;
-}
-
 // The four factors of particle i, replayed from the generator state before
 // them, in draw order: birth time, lifetime, direction, speed.
-struct Factors {
-  long double r1, r2, r3, r4;
-};
-
-Factors DrawFactors(const ParticleSet& set, int32_t i, uint32_t seed) {
+MotionFactors DrawFactors(const ParticleSet& set, int32_t i, uint32_t seed) {
   RandomGenerator random(seed);
-  Factors f;
-  f.r1 = RandomFactor(set.birthDistribution, i, set.count, random);
-  f.r2 = RandomFactor(set.lifetimeDistribution, i, set.count, random);
-  f.r3 = RandomFactor(set.directionDistribution, i, set.count, random);
-  f.r4 = RandomFactor(set.speedDistribution, i, set.count, random);
+  MotionFactors f;
+  f.birth = RandomFactor(set.birthDistribution, i, set.count, random);
+  f.lifetime = RandomFactor(set.lifetimeDistribution, i, set.count, random);
+  f.direction = RandomFactor(set.directionDistribution, i, set.count, random);
+  f.speed = RandomFactor(set.speedDistribution, i, set.count, random);
   return f;
-}
-
-void SetMotion(ParticleState& p, long double theta, long double s) {
-  p.vx = std::sin(theta) * (-s);
-  p.vy = std::cos(theta) * (-s);
-}
-
-// Particle i of a first-generation set.
-void FillFirst(const ParticleSet& set, int32_t i, uint32_t seed, ParticleState& p) {
-  const Factors f = DrawFactors(set, i, seed);
-  p.birth = f.r1 * set.birthSpread + set.birthTime;
-  p.death = (f.r2 * set.lifetimeSpread + set.lifetime) + p.birth;
-  const long double theta = f.r3 * set.directionSpread + set.direction;
-  const long double s = f.r4 * set.speedSpread + set.speed;
-  SetMotion(p, theta, s);
-  p.x0 = set.originX;
-  p.y0 = set.originY;
-}
-
-// Particle i of a set that bursts out of a particle dying at baseTime.
-void FillChild(const ParticleSet& set, int32_t i, uint32_t seed, const Burst& burst,
-               long double baseTime, ParticleState& p) {
-  const Factors f = DrawFactors(set, i, seed);
-  p.birth = (f.r1 * set.birthSpread + baseTime) + set.birthTime;
-  p.death = (f.r2 * set.lifetimeSpread + set.lifetime) + p.birth;
-  const long double theta = f.r3 * set.directionSpread + (burst.direction + set.direction);
-  const long double s = f.r4 * set.speedSpread + set.speed;
-  SetMotion(p, theta, s);
-  p.x0 = burst.origin.x;
-  p.y0 = burst.origin.y;
 }
 
 // What the plan pass records of each launched set.
@@ -209,14 +146,15 @@ class Expansion {
     const Planned& plan = planned_[s];
     const uint32_t* seeds = seeds_.data() + plan.firstSeed;
     if (plan.parentSet == kNoParent) {
-      for (int32_t i = 0; i < set.count; ++i) FillFirst(set, i, seeds[i], set.states[i]);
+      for (int32_t i = 0; i < set.count; ++i)
+        set.states[i] = FirstGenerationParticle(set, DrawFactors(set, i, seeds[i]));
       return;
     }
     const ParticleState& parent =
         launchList_[plan.parentSet].states[static_cast<std::size_t>(plan.parentParticle)];
     const Burst burst = BurstOf(parent, g_);
     for (int32_t i = 0; i < set.count; ++i) {
-      FillChild(set, i, seeds[i], burst, parent.death, set.states[i]);
+      set.states[i] = ChildParticle(set, DrawFactors(set, i, seeds[i]), burst, parent.death);
     }
   }
 

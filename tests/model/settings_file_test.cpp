@@ -23,6 +23,7 @@ TEST(SettingsFileTest, MissingOrMalformedValuesGiveTheDefaults) {
   EXPECT_EQ(fresh.launchDialogLeft, 50);
   EXPECT_TRUE(fresh.options.fitColumns);
   EXPECT_TRUE(fresh.interfaceOptions.showToolBar);
+  EXPECT_TRUE(fresh.interfaceOptions.showHandles);
   EXPECT_FALSE(fresh.options.antiAliasing);
   EXPECT_FALSE(fresh.options.preview);  // a first start looks as before
   EXPECT_FALSE(fresh.options.wrapSpace);
@@ -61,6 +62,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   s.options.warningThreshold = 2000000;
   s.options.preview = true;
   s.interfaceOptions.language = LanguageChoice::kEnglish;
+  s.interfaceOptions.showHandles = false;
   s.startFolder = "/home/花子/リスト";
   s.options.resolutionWidth = 640;
   s.options.resolutionHeight = 9999;
@@ -77,6 +79,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_EQ(read.options.warningThreshold, 2000000);
   EXPECT_TRUE(read.options.preview);
   EXPECT_EQ(read.interfaceOptions.language, LanguageChoice::kEnglish);
+  EXPECT_FALSE(read.interfaceOptions.showHandles);
   EXPECT_EQ(read.startFolder, s.startFolder);
   EXPECT_EQ(read.options.resolutionWidth, 640);
   EXPECT_EQ(read.options.resolutionHeight, 9999);
@@ -88,8 +91,10 @@ TEST(SettingsFileTest, WrittenSettingsReadBackInTheirSectionOrder) {
   EXPECT_LT(file, option);
   EXPECT_LT(option, resolution);
   EXPECT_NE(text.find("Form1Top=1\r\nForm1Left=10\r\n"), std::string::npos);
-  EXPECT_NE(text.find("AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\nPreview=1\r\nLanguage=2\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find(
+          "AntiA=1\r\nLoopSpace=1\r\nTooMany=2000000\r\nPreview=1\r\nLanguage=2\r\nHandles=0\r\n"),
+      std::string::npos);
 
   const std::string blocker = folder.File("blocker");
   WriteBytes(blocker, "x");

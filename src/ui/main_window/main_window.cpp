@@ -68,9 +68,12 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   showFileName();
   setAcceptDrops(true);
   createTimeline();
-  // The launch, the preview, the timeline and the help keep their keys while
-  // the viewer is the active window (one action each, so no key is ambiguous).
-  if (viewer_) viewer_->addActions({actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
+  // Undo and redo, the launch, the preview, the timeline and the help keep
+  // their keys while the viewer is the active window (one action each, so no
+  // key is ambiguous).
+  if (viewer_)
+    viewer_->addActions(
+        {actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
 }
 
 MainWindow::~MainWindow() = default;
@@ -152,6 +155,10 @@ void MainWindow::createLaunchMenu() {
   actionPreview_ = addMenuItem(launchMenu_, "actionPreview", tr("プレビュー(&P)"),
                                &MainWindow::applyPreview, QKeySequence(Qt::Key_F5));
   actionPreview_->setCheckable(true);
+  actionHandles_ =
+      addMenuItem(launchMenu_, "actionHandles", tr("ハンドル(&H)"), &MainWindow::applyHandles);
+  actionHandles_->setCheckable(true);
+  actionHandles_->setIconText(tr("ハンドル"));  // on the preview's time bar
   actionFitToSoundtrack_ =
       addMenuItem(launchMenu_, "actionFitToSoundtrack", tr("サウンドトラックに合わせる(&S)"),
                   &MainWindow::fitLaunchToSoundtrack);

@@ -45,6 +45,7 @@ namespace kirabel {
 class AboutDialog;
 class AnimationExport;
 class ChildSetModel;
+class HandleEditor;
 class LaunchSettingsDialog;
 class ParticleGrid;
 class ParticleSetDialog;
@@ -173,6 +174,7 @@ class MainWindow : public QMainWindow {
   void launch();
   void stopLaunch();
   void applyPreview();
+  void applyHandles();
   void fitLaunchToSoundtrack();
   void editSoundtrack();
   void showTimeline();
@@ -266,8 +268,8 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
-  QAction *actionLaunch_, *actionPreview_, *actionFitToSoundtrack_, *actionSoundtrack_,
-      *actionTimeline_;
+  QAction *actionLaunch_, *actionPreview_, *actionHandles_, *actionFitToSoundtrack_,
+      *actionSoundtrack_, *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -284,6 +286,7 @@ class MainWindow : public QMainWindow {
   QMetaObject::Connection optionsFollower_;     // the options reaching the launch running
   ChildSetModel* childChoices_;
   PreviewController* preview_ = nullptr;
+  HandleEditor* handles_ = nullptr;          // the selected set's handles over the preview
   std::unique_ptr<AnimationExport> export_;  // the export running, if any
   ExportChoice exportChoice_;                // the last choices of the export dialog
   std::function<void()> settingsWriter_;

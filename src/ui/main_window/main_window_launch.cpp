@@ -11,6 +11,7 @@
 #include "simulation/space_buffer.h"
 #include "texts/error_texts.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/handles/handle_editor.h"
 #include "ui/launch/launch_texts.h"
 #include "ui/launch/window_launch.h"
 #include "ui/main_window/main_window.h"
@@ -139,7 +140,9 @@ void MainWindow::clearProgress() {
 }
 
 void MainWindow::startPreview() {
-  if (!preview_ && viewer_) preview_ = new PreviewController(*this);
+  if (preview_ || !viewer_) return;
+  preview_ = new PreviewController(*this);
+  handles_ = new HandleEditor(*this, *actionHandles_);
 }
 
 }  // namespace kirabel

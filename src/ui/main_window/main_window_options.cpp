@@ -32,6 +32,7 @@ void MainWindow::showOptions() {
 void MainWindow::setInterfaceOptions(const InterfaceOptions& options) {
   interfaceOptions_ = options;
   actionShowToolBar_->setChecked(options.showToolBar);
+  actionHandles_->setChecked(options.showHandles);
   toolBar_->setVisible(options.showToolBar);
   languageMenu_->setChoice(options.language);
 }
@@ -61,6 +62,10 @@ void MainWindow::applyAntiAliasing() {
 
 void MainWindow::applyPreview() {
   changeOptions([this](Options& o) { o.preview = actionPreview_->isChecked(); });
+}
+
+void MainWindow::applyHandles() {
+  interfaceOptions_.showHandles = actionHandles_->isChecked();
 }
 
 void MainWindow::turnPreviewOn() {

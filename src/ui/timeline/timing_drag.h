@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstddef>
 
+#include "document/set_change_step.h"
 #include "model/particle.h"
 #include "simulation/set_timing.h"
 
@@ -36,22 +37,16 @@ class TimingDrag {
   // Ends the drag's step (the destructor does too).
   void finish();
 
-  std::size_t set() const { return set_; }
+  std::size_t set() const { return step_.set(); }
 
  private:
   // Where the moving end lands for the pointer at t.
   long double movedEnd(long double t, const ShowTime* clock, long double beatReach) const;
-  void apply(const ParticleSet& changed);
-
-  Document& document_;
-  std::size_t set_;
   Part part_;
   TimeSpan span_;
   long double grabTime_;
   bool movesBirth_;  // the bar's birth end snaps, else its death end
-  ParticleSet original_;
-  QString step_;
-  bool stepOpen_ = false;
+  SetChangeStep step_;
 };
 
 }  // namespace kirabel

@@ -67,6 +67,10 @@ void PictureView::paintEvent(QPaintEvent*) {
   paintBeyondPicture(painter, area);
   painter.setTransform(QTransform(1, 0, 0, -1, 0, area.height()));
   painter.drawImage(QPointF(0, 0), image);
+  if (overlay_) {
+    painter.resetTransform();
+    overlay_(painter);
+  }
 }
 
 // The strips right of and below the picture, in the viewer's background.

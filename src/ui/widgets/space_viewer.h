@@ -8,6 +8,7 @@
 // or reached with Tab.
 #include <QScrollArea>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace kirabel {
@@ -23,6 +24,9 @@ class PictureView : public QWidget {
  public:
   explicit PictureView(QWidget* parent = nullptr);
   void setPicture(const Picture* bitmap) { picture_ = bitmap; }
+  // Drawn over the picture after it, in logical pixels (never into the
+  // picture itself).
+  void setOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,6 +35,7 @@ class PictureView : public QWidget {
   void paintBeyondPicture(QPainter& painter, QSizeF pictureArea);
 
   const Picture* picture_ = nullptr;
+  std::function<void(QPainter&)> overlay_;
 };
 
 class SpaceViewer : public QScrollArea {

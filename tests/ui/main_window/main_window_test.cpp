@@ -43,6 +43,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionPaste", "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V), false},
       {"actionLaunch", "パーティクル発射！(&L)", QKeySequence(Qt::Key_F9), false},
       {"actionPreview", "プレビュー(&P)", QKeySequence(Qt::Key_F5), true},
+      {"actionHandles", "ハンドル(&H)", {}, true},
       {"actionFitToSoundtrack", "サウンドトラックに合わせる(&S)", {}, false},
       {"actionSoundtrack", "サウンドトラックと拍(&B)...", {}, false},
       {"actionTimeline", "タイムライン(&T)", QKeySequence(Qt::Key_F6), false},
