@@ -400,6 +400,49 @@
         <translation>&amp;Paste</translation>
     </message>
     <message>
+        <location filename="../src/ui/main_window/main_window.cpp" line="+1"/>
+        <source>花火玉ライブラリ(&amp;B)...</source>
+        <translation>Shell &amp;Library...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window.cpp" line="+1"/>
+        <source>選択を花火玉として保存(&amp;S)...</source>
+        <translation>&amp;Save Selection as Shell...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>花火玉の挿入</source>
+        <comment>undo step</comment>
+        <translation>Insert Shell</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>選択を花火玉として保存</source>
+        <translation>Save Selection as Shell</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>花火玉の名前:</source>
+        <translation>Shell name:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>%1 はすでにあります。
+上書きしますか?</source>
+        <translation>%1 already exists.
+Replace it?</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>打ち上げ(&amp;L)</source>
         <translation>&amp;Launch</translation>
@@ -1142,6 +1185,47 @@
         <source>サウンドトラックの位置</source>
         <comment>undo step</comment>
         <translation>Soundtrack Position</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::ShellLibraryModel</name>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>ファイルが見つかりません</source>
+        <translation>The file is missing.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>PCLファイルとして読み込めません</source>
+        <translation>The file cannot be read as a PCL file.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>セットが多すぎます</source>
+        <translation>The file has too many sets.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>表示するセット（打ち上げるセット）がありません</source>
+        <translation>The file has no visible set to launch.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>セット%1の子セットがファイルの中にありません</source>
+        <translation>The child of set %1 is not in the file.</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::ShellLibraryWindow</name>
+    <message>
+        <location filename="../src/ui/library/shell_library_window.cpp" line="+1"/>
+        <source>花火玉ライブラリ</source>
+        <translation>Shell Library</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/library/shell_library_window.cpp" line="+1"/>
+        <source>名前で絞り込む</source>
+        <translation>Filter by name</translation>
     </message>
 </context>
 <context>

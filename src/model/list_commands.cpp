@@ -228,6 +228,26 @@ class ShowChanging : public ListCommand {
   ShowSettings show_;  // the settings the document does not hold now
 };
 
+class AppendingSets : public ListCommand {
+ public:
+  explicit AppendingSets(ParticleList sets) : sets_(std::move(sets)) {}
+  RowChange RowsToApply(const DocumentData& data) const override {
+    return Rows(RowChange::Kind::kInsert, data.sets.size(), sets_.size());
+  }
+  void Apply(DocumentData& data) override {
+    oldSize_ = data.sets.size();
+    AppendSets(data.sets, sets_);
+  }
+  RowChange RowsToRevert(const DocumentData&) const override {
+    return Rows(RowChange::Kind::kRemove, oldSize_, sets_.size());
+  }
+  void Revert(DocumentData& data) override { data.sets.resize(oldSize_); }
+
+ private:
+  ParticleList sets_;
+  std::size_t oldSize_ = 0;
+};
+
 class Merging : public ListCommand {
  public:
   Merging(ParticleList sets, LaunchSettings settings, std::string fileName, ShowSettings show)
@@ -306,6 +326,10 @@ std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<ShowSettings> show) {
   return std::make_unique<ListReplacing>(std::move(sets), std::move(settings), std::move(fileName),
                                          std::move(show));
+}
+
+std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets) {
+  return std::make_unique<AppendingSets>(std::move(sets));
 }
 
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,

@@ -68,15 +68,20 @@ void AppendSets(ParticleList& list, ParticleList sets) {
   }
 }
 
-void SaveListToFile(const std::string& path, const ParticleList& list,
-                    const LaunchSettings& settings, const ShowSettings& show) {
-  IniFile ini(path);
+void WriteListToIni(IniFile& ini, const ParticleList& list, const LaunchSettings& settings,
+                    const ShowSettings& show) {
   ini.WriteString(kHeader, "ID", "PCL");
   ini.WriteString(kHeader, "VER", "0020");
   settings.SaveToIni(ini);
   ini.WriteInteger(kHeader, "nSET", static_cast<int32_t>(list.size()));
   for (std::size_t i = 0; i < list.size(); ++i) list[i].SaveToIni(ini, static_cast<int>(i));
-  show.SaveToIni(ini, FolderOf(AbsolutePath(path)));
+  show.SaveToIni(ini, FolderOf(AbsolutePath(ini.Path())));
+}
+
+void SaveListToFile(const std::string& path, const ParticleList& list,
+                    const LaunchSettings& settings, const ShowSettings& show) {
+  IniFile ini(path);
+  WriteListToIni(ini, list, settings, show);
   ini.Save();
 }
 

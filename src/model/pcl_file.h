@@ -10,6 +10,8 @@
 
 namespace kirabel {
 
+class IniFile;
+
 // Largest set count a file may announce in HEADER nSET; a larger count is
 // refused like a foreign file, so that a hostile header cannot exhaust memory.
 constexpr int32_t kMaxPclSets = 100000;
@@ -38,5 +40,10 @@ void AppendSets(ParticleList& list, ParticleList sets);
 // and WriteError names it.
 void SaveListToFile(const std::string& path, const ParticleList& list,
                     const LaunchSettings& settings, const ShowSettings& show = ShowSettings());
+
+// Writes list, settings and show into the INI text (HEADER, ENV, the sets, SHOW)
+// without saving it.
+void WriteListToIni(IniFile& ini, const ParticleList& list, const LaunchSettings& settings,
+                    const ShowSettings& show = ShowSettings());
 
 }  // namespace kirabel

@@ -37,6 +37,10 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit(kDesktop, "TimelineLeft", s.timelineLeft);
   visit(kDesktop, "TimelineWidth", s.timelineWidth);
   visit(kDesktop, "TimelineHeight", s.timelineHeight);
+  visit(kDesktop, "LibraryTop", s.libraryTop);
+  visit(kDesktop, "LibraryLeft", s.libraryLeft);
+  visit(kDesktop, "LibraryWidth", s.libraryWidth);
+  visit(kDesktop, "LibraryHeight", s.libraryHeight);
   visit(kFile, "InitialDir", s.startFolder);
   visit(kOption, "ColSizing", s.options.fitColumns);
   visit(kOption, "DispToolBar", s.interfaceOptions.showToolBar);

@@ -11,7 +11,8 @@
 namespace kirabel {
 
 struct Settings {
-  // DESKTOP: window positions, the main window's and the timeline's sizes
+  // DESKTOP: window positions, the main window's, the timeline's and the
+  // shell library's sizes
   // [screen pixels].
   int32_t mainWindowTop = 10;
   int32_t mainWindowLeft = 10;
@@ -27,6 +28,10 @@ struct Settings {
   int32_t timelineLeft = 10;
   int32_t timelineWidth = 640;
   int32_t timelineHeight = 300;
+  int32_t libraryTop = 60;
+  int32_t libraryLeft = 560;
+  int32_t libraryWidth = 560;
+  int32_t libraryHeight = 420;
   // FILE
   std::string startFolder;  // starting folder of the open and save dialogs (UTF-8)
   // OPTION and RESOLUTION

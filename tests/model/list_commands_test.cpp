@@ -95,6 +95,12 @@ TEST(ListCommandsTest, ApplyRenumbersAndRevertRestores) {
        [] { return ReplaceListCommand({testing::NamedSet("P", 0)}, LaunchSettings(), "/new.pcl"); },
        {Kind::kReset, 0, 0},
        "P>P | ?"},
+      {"append sets",
+       [] {
+         return AppendSetsCommand({testing::NamedSet("P", 1), testing::NamedSet("Q", 0)});
+       },
+       {Kind::kInsert, 4, 2},
+       "A>C B>A C>- D>D P>Q Q>P | B"},
       {"merge",
        [] {
          return MergeListCommand({testing::NamedSet("P", 1), testing::NamedSet("Q")}, {},

@@ -7,6 +7,7 @@
 
 #include "platform/errors.h"
 #include "texts/error_texts.h"
+#include "ui/library/shell_library_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
@@ -60,11 +61,12 @@ constexpr PlaceKeys kPlaceKeys[] = {
     {&Settings::mainWindowLeft, &Settings::mainWindowTop},
     {&Settings::viewerLeft, &Settings::viewerTop},
     {&Settings::timelineLeft, &Settings::timelineTop},
+    {&Settings::libraryLeft, &Settings::libraryTop},
     {&Settings::setDialogLeft, &Settings::setDialogTop},
     {&Settings::launchDialogLeft, &Settings::launchDialogTop},
 };
-constexpr const PlaceKeys& kSetDialogPlaceKeys = kPlaceKeys[3];
-constexpr const PlaceKeys& kLaunchDialogPlaceKeys = kPlaceKeys[4];
+constexpr const PlaceKeys& kSetDialogPlaceKeys = kPlaceKeys[4];
+constexpr const PlaceKeys& kLaunchDialogPlaceKeys = kPlaceKeys[5];
 
 // The settings keys of each remembered size: the windows in the order of
 // KirabelApplication::sizedWindows().
@@ -75,6 +77,7 @@ struct SizeKeys {
 constexpr SizeKeys kSizeKeys[] = {
     {&Settings::mainWindowWidth, &Settings::mainWindowHeight},
     {&Settings::timelineWidth, &Settings::timelineHeight},
+    {&Settings::libraryWidth, &Settings::libraryHeight},
 };
 
 QPoint PlaceOf(const Settings& s, const PlaceKeys& keys) {
@@ -149,12 +152,13 @@ void KirabelApplication::applyWindowPositions(const Settings& s) {
       {PlaceOf(s, kSetDialogPlaceKeys), PlaceOf(s, kLaunchDialogPlaceKeys)});
 }
 
-std::array<QWidget*, 3> KirabelApplication::placedWindows() const {
-  return {mainWindow_.get(), viewer_.get(), &mainWindow_->timeline()};
+std::array<QWidget*, 4> KirabelApplication::placedWindows() const {
+  return {mainWindow_.get(), viewer_.get(), &mainWindow_->timeline(), &mainWindow_->shellLibrary()};
 }
 
-std::array<KirabelApplication::SizedWindow, 2> KirabelApplication::sizedWindows() const {
-  return {{{mainWindow_.get(), 0}, {&mainWindow_->timeline(), 2}}};
+std::array<KirabelApplication::SizedWindow, 3> KirabelApplication::sizedWindows() const {
+  return {
+      {{mainWindow_.get(), 0}, {&mainWindow_->timeline(), 2}, {&mainWindow_->shellLibrary(), 3}}};
 }
 
 void KirabelApplication::applyResolution(const Settings& s) {

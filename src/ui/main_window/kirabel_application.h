@@ -59,14 +59,14 @@ class KirabelApplication {
   void applyWindowPositions(const Settings& settings);
   void applyResolution(const Settings& settings);
   // The windows whose places the settings file keeps, main window first.
-  std::array<QWidget*, 3> placedWindows() const;
+  std::array<QWidget*, 4> placedWindows() const;
   // The windows whose sizes it keeps, each with its place's position in
   // placedWindows().
   struct SizedWindow {
     QWidget* window;
     std::size_t place;
   };
-  std::array<SizedWindow, 2> sizedWindows() const;
+  std::array<SizedWindow, 3> sizedWindows() const;
 
   std::string settingsPath_;
   bool endRequested_ = false;

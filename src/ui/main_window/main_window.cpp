@@ -27,6 +27,7 @@
 #include "ui/dialogs/threshold_dialog.h"
 #include "ui/launch/animation_export.h"
 #include "ui/launch/window_launch.h"
+#include "ui/library/shell_library_window.h"
 #include "ui/main_window/language_menu.h"
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   showFileName();
   setAcceptDrops(true);
   createTimeline();
+  createShellLibrary();
   // Undo and redo, the launch, the preview, the timeline and the help keep
   // their keys while the viewer is the active window (one action each, so no
   // key is ambiguous).
@@ -145,6 +147,12 @@ void MainWindow::createEditMenu() {
                             QKeySequence(Qt::CTRL | Qt::Key_C));
   actionPaste_ = addMenuItem(editMenu_, "actionPaste", tr("貼り付け(&P)"), &MainWindow::pasteSet,
                              QKeySequence(Qt::CTRL | Qt::Key_V));
+  addMenuSeparator(editMenu_, "editSeparator2");
+  actionShellLibrary_ =
+      addMenuItem(editMenu_, "actionShellLibrary", tr("花火玉ライブラリ(&B)..."),
+                  &MainWindow::showShellLibrary, QKeySequence(Qt::CTRL | Qt::Key_B));
+  actionSaveShell_ = addMenuItem(editMenu_, "actionSaveShell", tr("選択を花火玉として保存(&S)..."),
+                                 &MainWindow::saveSelectionAsShell);
 }
 
 void MainWindow::createLaunchMenu() {

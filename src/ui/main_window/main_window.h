@@ -11,9 +11,11 @@
 // main_window_launch.cpp (busy state and the launch), main_window_space.cpp
 // (the space resolution), main_window_lifecycle.cpp (closing and ending),
 // main_window_dialogs.cpp (the dialogs and their places),
-// main_window_timeline.cpp (the timeline window).
+// main_window_timeline.cpp (the timeline window), main_window_library.cpp
+// (the shell library, inserting and saving shells).
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -53,6 +55,7 @@ class PreviewController;
 class LanguageMenu;
 class RecentFilesMenu;
 class ResolutionDialog;
+class ShellLibraryWindow;
 class SpaceBuffer;
 class SoundtrackDialog;
 class SpaceViewer;
@@ -115,6 +118,13 @@ class MainWindow : public QMainWindow {
   void selectRow(int row);
   // The timeline window (hidden until opened).
   TimelineWindow& timeline() { return *timeline_; }
+  // The shell library window (hidden until opened).
+  ShellLibraryWindow& shellLibrary() { return *shellLibrary_; }
+  // Appends the shell of a file as one undoable step: its rising set starts
+  // on the space's bottom edge at the column of `spacePoint` (the centre
+  // column without one) and at the preview's time (its own without the
+  // preview), and becomes the selected row. A bad file gives a warning.
+  void insertShell(const QString& path, std::optional<QPointF> spacePoint = std::nullopt);
   // Switches between busy and idle (launch button, stop button, viewer caption).
   void setBusy(bool busy);
   // New space buffer and viewer picture of width × height pixels. Throws
@@ -178,6 +188,8 @@ class MainWindow : public QMainWindow {
   void fitLaunchToSoundtrack();
   void editSoundtrack();
   void showTimeline();
+  void showShellLibrary();
+  void saveSelectionAsShell();
   void applyLanguage(LanguageChoice choice);
   // Options and small dialogs.
   void applyFitColumns();
@@ -223,6 +235,10 @@ class MainWindow : public QMainWindow {
   void createLayout();
   void connectDocument();
   void createTimeline();
+  void createShellLibrary();
+  void showSelectionActions();
+  std::optional<QString> askShellName(const QString& proposal);
+  bool writeShell(const QString& path, const QString& name);
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
@@ -268,6 +284,7 @@ class MainWindow : public QMainWindow {
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
       *actionExportAnimation_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
+  QAction *actionShellLibrary_, *actionSaveShell_;
   QAction *actionLaunch_, *actionPreview_, *actionHandles_, *actionFitToSoundtrack_,
       *actionSoundtrack_, *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
@@ -301,6 +318,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<AboutDialog> aboutDialog_;
   std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
   std::unique_ptr<TimelineWindow> timeline_;
+  std::unique_ptr<ShellLibraryWindow> shellLibrary_;
 };
 
 }  // namespace kirabel

@@ -1,0 +1,177 @@
+#include "ui/library/shell_library_model.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMimeData>
+#include <QPixmap>
+#include <QStyle>
+#include <algorithm>
+
+#include "model/shell_file.h"
+#include "texts/error_texts.h"
+#include "texts/interface_language.h"
+
+namespace kirabel {
+
+const char kShellMimeType[] = "application/x-kirabel-shell";
+
+namespace {
+
+// Why a file cannot be inserted, in the interface's language.
+QString ProblemText(const std::exception& error) {
+  if (const auto* pcl = dynamic_cast<const PclReadError*>(&error)) {
+    switch (pcl->reason()) {
+      case PclReadError::Reason::kMissing:
+        return ShellLibraryModel::tr("ファイルが見つかりません");
+      case PclReadError::Reason::kNotPcl:
+        return ShellLibraryModel::tr("PCLファイルとして読み込めません");
+      case PclReadError::Reason::kTooManySets:
+        return ShellLibraryModel::tr("セットが多すぎます");
+    }
+  }
+  if (const auto* shell = dynamic_cast<const ShellError*>(&error)) {
+    if (shell->reason() == ShellError::Reason::kNoRisingSet)
+      return ShellLibraryModel::tr("表示するセット（打ち上げるセット）がありません");
+    return ShellLibraryModel::tr("セット%1の子セットがファイルの中にありません")
+        .arg(shell->setIndex() + 1);
+  }
+  return ErrorText(error);
+}
+
+QPixmap Placeholder() {
+  QPixmap pixmap(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize);
+  pixmap.fill(QColor(24, 24, 32));
+  return pixmap;
+}
+
+}  // namespace
+
+ShellLibraryModel::ShellLibraryModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void ShellLibraryModel::load(const QStringList& folders) {
+  beginResetModel();
+  entries_.clear();
+  for (const QString& folder : folders) {
+    std::vector<Entry> found = readFolder(folder);
+    std::move(found.begin(), found.end(), std::back_inserter(entries_));
+  }
+  endResetModel();
+  for (const Entry& entry : entries_)
+    if (entry.problem.isEmpty()) emit thumbnailWanted(entry.path);
+}
+
+std::vector<ShellLibraryModel::Entry> ShellLibraryModel::readFolder(const QString& folder) {
+  std::vector<Entry> entries;
+  const QFileInfoList files =
+      QDir(folder).entryInfoList({QStringLiteral("*.pcl"), QStringLiteral("*.PCL")}, QDir::Files);
+  for (const QFileInfo& file : files) entries.push_back(readEntry(file.absoluteFilePath()));
+  QCollator collator;
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    return collator.compare(a.name, b.name) < 0;
+  });
+  return entries;
+}
+
+ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
+  Entry entry;
+  entry.path = path;
+  try {
+    const Shell shell = ReadShellFile(QFile::encodeName(path).toStdString());
+    QString japanese = QString::fromStdString(shell.name);
+    QString english = QString::fromStdString(shell.englishName);
+    if (english.isEmpty()) english = japanese;
+    const bool inEnglish = InstalledLanguage() == InterfaceLanguage::kEnglish;
+    entry.name = inEnglish ? english : japanese;
+    entry.otherName = inEnglish ? japanese : english;
+  } catch (const std::exception& error) {
+    entry.name = QFileInfo(path).completeBaseName();
+    entry.problem = ProblemText(error);
+  }
+  return entry;
+}
+
+int ShellLibraryModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant ShellLibraryModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+      return entry.name;
+    case Qt::DecorationRole:
+      return decoration(entry);
+    case Qt::ToolTipRole:
+      return toolTip(entry);
+    case PathRole:
+      return entry.path;
+    case SearchRole:
+      return entry.name + QLatin1Char('\n') + entry.otherName;
+    case InsertableRole:
+      return entry.problem.isEmpty();
+    default:
+      return QVariant();
+  }
+}
+
+QVariant ShellLibraryModel::decoration(const Entry& entry) const {
+  if (!entry.problem.isEmpty())
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  if (entry.thumbnail.isNull()) return QIcon(Placeholder());
+  return QIcon(QPixmap::fromImage(
+      entry.thumbnail.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+QString ShellLibraryModel::toolTip(const Entry& entry) const {
+  if (!entry.problem.isEmpty()) return entry.path + QLatin1Char('\n') + entry.problem;
+  QString tip = entry.name;
+  if (entry.otherName != entry.name) tip += QStringLiteral(" / ") + entry.otherName;
+  if (!entry.noThumbnail.isEmpty()) tip += QLatin1Char('\n') + entry.noThumbnail;
+  return tip;
+}
+
+Qt::ItemFlags ShellLibraryModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractListModel::flags(index);
+  if (index.isValid() && data(index, InsertableRole).toBool()) flags |= Qt::ItemIsDragEnabled;
+  return flags;
+}
+
+QStringList ShellLibraryModel::mimeTypes() const {
+  return {QString::fromLatin1(kShellMimeType)};
+}
+
+QMimeData* ShellLibraryModel::mimeData(const QModelIndexList& indexes) const {
+  if (indexes.isEmpty()) return nullptr;
+  auto* mime = new QMimeData;
+  mime->setData(QString::fromLatin1(kShellMimeType),
+                data(indexes.first(), PathRole).toString().toUtf8());
+  return mime;
+}
+
+int ShellLibraryModel::rowOf(const QString& path) const {
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry& entry) { return entry.path == path; });
+  return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
+void ShellLibraryModel::showThumbnail(const QString& path, const QImage& image) {
+  const int row = rowOf(path);
+  if (row < 0) return;
+  entries_[static_cast<std::size_t>(row)].thumbnail = image;
+  entries_[static_cast<std::size_t>(row)].noThumbnail.clear();
+  emit dataChanged(index(row), index(row), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void ShellLibraryModel::showThumbnailFailure(const QString& path, const QString& reason) {
+  const int row = rowOf(path);
+  if (row < 0) return;
+  entries_[static_cast<std::size_t>(row)].noThumbnail = reason;
+  emit dataChanged(index(row), index(row), {Qt::ToolTipRole});
+}
+
+}  // namespace kirabel

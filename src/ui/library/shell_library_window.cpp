@@ -1,0 +1,112 @@
+#include "ui/library/shell_library_window.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QSortFilterProxyModel>
+#include <QVBoxLayout>
+
+#include "ui/library/shell_library_model.h"
+#include "ui/services/message_box.h"
+#include "ui/services/window_placement.h"
+
+namespace kirabel {
+
+namespace {
+
+// The designed size of the window's client area.
+const QSize kDesignedSize(560, 420);
+
+bool IsEnter(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool IsDown(const QEvent* event) {
+  return event->type() == QEvent::KeyPress &&
+         static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Down;
+}
+
+}  // namespace
+
+ShellLibraryWindow::ShellLibraryWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      model_(new ShellLibraryModel(this)),
+      filtered_(new QSortFilterProxyModel(this)),
+      filter_(new QLineEdit(this)),
+      grid_(new QListView(this)) {
+  setObjectName(QStringLiteral("shellLibraryWindow"));
+  setWindowTitle(tr("花火玉ライブラリ"));
+  filtered_->setSourceModel(model_);
+  filtered_->setFilterRole(ShellLibraryModel::SearchRole);
+  filtered_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+  filter_->setObjectName(QStringLiteral("shellFilter"));
+  filter_->setPlaceholderText(tr("名前で絞り込む"));
+  filter_->setClearButtonEnabled(true);
+  grid_->setObjectName(QStringLiteral("shellGrid"));
+  grid_->setModel(filtered_);
+  grid_->setViewMode(QListView::IconMode);
+  grid_->setResizeMode(QListView::Adjust);
+  grid_->setMovement(QListView::Static);
+  grid_->setIconSize(QSize(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize));
+  grid_->setGridSize(QSize(ShellLibraryModel::kIconSize + 28, ShellLibraryModel::kIconSize + 40));
+  grid_->setWordWrap(true);
+  grid_->setUniformItemSizes(true);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setDragEnabled(true);
+  grid_->setDragDropMode(QAbstractItemView::DragOnly);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(filter_);
+  layout->addWidget(grid_);
+  resize(kDesignedSize);
+  filter_->installEventFilter(this);
+  grid_->installEventFilter(this);
+  connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    filtered_->setFilterFixedString(text);
+    grid_->setCurrentIndex(filtered_->index(0, 0));
+  });
+  connect(grid_, &QListView::doubleClicked, this, &ShellLibraryWindow::insertShell);
+}
+
+void ShellLibraryWindow::open(const QStringList& folders) {
+  model_->load(folders);
+  chooseFirstMatch();
+  if (!isVisible()) KeepWindowReachable(*this);
+  show();
+  raise();
+  activateWindow();
+  grid_->setFocus(Qt::ShortcutFocusReason);
+}
+
+void ShellLibraryWindow::chooseFirstMatch() {
+  if (filtered_->rowCount() == 0 || grid_->currentIndex().isValid()) return;
+  grid_->setCurrentIndex(filtered_->index(0, 0));
+}
+
+bool ShellLibraryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == filter_ && IsEnter(event)) {
+    insertShell(filtered_->index(0, 0));
+    return true;
+  }
+  if (watched == filter_ && IsDown(event)) {
+    grid_->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  if (watched == grid_ && IsEnter(event)) {
+    insertShell(grid_->currentIndex());
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// A bad entry (or none) inserts nothing; the beep says so.
+void ShellLibraryWindow::insertShell(const QModelIndex& index) {
+  if (!index.isValid() || !index.data(ShellLibraryModel::InsertableRole).toBool()) {
+    MessageBox::beep();
+    return;
+  }
+  emit insertRequested(index.data(ShellLibraryModel::PathRole).toString());
+}
+
+}  // namespace kirabel

@@ -1,0 +1,117 @@
+// The shell library of the main window: the window, made with the main window
+// and opened by "花火玉ライブラリ(&B)..." (Ctrl+B); inserting a shell chosen
+// there or dropped onto the viewer; and saving the selected set with what it
+// launches as a shell of the user's own.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+
+#include "model/list_commands.h"
+#include "model/shell_file.h"
+#include "texts/error_texts.h"
+#include "ui/library/shell_drop_target.h"
+#include "ui/library/shell_folders.h"
+#include "ui/library/shell_library_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/preview/preview_bar.h"
+#include "ui/preview/preview_controller.h"
+#include "ui/services/message_box.h"
+#include "ui/services/modal_runner.h"
+#include "ui/widgets/space_viewer.h"
+
+namespace kirabel {
+
+void MainWindow::createShellLibrary() {
+  shellLibrary_ = std::make_unique<ShellLibraryWindow>();
+  shellLibrary_->setFont(font());
+  shellLibrary_->addActions({actionUndo_, actionRedo_, actionShellLibrary_, actionHelp_});
+  connect(shellLibrary_.get(), &ShellLibraryWindow::insertRequested, this,
+          [this](const QString& path) { insertShell(path); });
+  if (viewer_) {
+    auto* target = new ShellDropTarget(*viewer_->pictureView);
+    connect(target, &ShellDropTarget::shellDropped, this,
+            [this](const QString& path, const QPointF& point) { insertShell(path, point); });
+  }
+  connect(this, &MainWindow::selectedRowChanged, this, &MainWindow::showSelectionActions);
+  connect(&document_, &Document::setsChanged, this, &MainWindow::showSelectionActions);
+  showSelectionActions();
+}
+
+void MainWindow::showShellLibrary() {
+  shellLibrary_->open(ShellFolders());
+}
+
+void MainWindow::showSelectionActions() {
+  const int set = selectedRow() - 1;
+  actionSaveShell_->setEnabled(set >= 0 && set < static_cast<int>(document_.sets().size()));
+}
+
+void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePoint) {
+  Shell shell;
+  try {
+    shell = ReadShellFile(path.toStdString());
+  } catch (const std::exception& error) {
+    MessageBox::warning(this, ErrorText(error));
+    return;
+  }
+  const Options& options = document_.options();
+  const long double column = spacePoint ? spacePoint->x() : options.resolutionWidth / 2.0L;
+  std::optional<long double> birthTime;
+  if (options.preview && preview_) birthTime = preview_->bar().time();
+  PlaceShell(shell.sets, column, options.resolutionHeight, birthTime);
+  int risingSet = 0;
+  while (!shell.sets[static_cast<std::size_t>(risingSet)].visible) ++risingSet;
+  const int firstRow = static_cast<int>(document_.sets().size()) + 1;
+  document_.apply(AppendSetsCommand(std::move(shell.sets)), tr("花火玉の挿入", "undo step"));
+  selectRow(firstRow + risingSet);
+}
+
+std::optional<QString> MainWindow::askShellName(const QString& proposal) {
+  QInputDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("shellNameDialog"));
+  dialog.setWindowTitle(tr("選択を花火玉として保存"));
+  dialog.setLabelText(tr("花火玉の名前:"));
+  dialog.setTextValue(proposal);
+  dialog.setOkButtonText(tr("OK"));
+  dialog.setCancelButtonText(tr("ｷｬﾝｾﾙ"));
+  if (ModalRunner::exec(dialog) != QDialog::Accepted) return std::nullopt;
+  const QString name = dialog.textValue().simplified();
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+void MainWindow::saveSelectionAsShell() {
+  const int set = selectedRow() - 1;
+  if (set < 0 || set >= static_cast<int>(document_.sets().size())) return;
+  const std::optional<QString> name =
+      askShellName(QString::fromStdString(document_.sets()[static_cast<std::size_t>(set)].name));
+  if (!name) return;
+  const QString folder = UserShellFolder();
+  const QString path = QDir(folder).filePath(
+      QString::fromStdString(ShellFileStem(name->toStdString())) + QStringLiteral(".pcl"));
+  if (QFileInfo::exists(path) &&
+      !MessageBox::confirm(this, tr("%1 はすでにあります。\n上書きしますか?").arg(path)))
+    return;
+  if (!writeShell(path, *name)) return;
+  if (shellLibrary_->isVisible()) showShellLibrary();
+}
+
+// Writes the selected set and what it launches; a failure is reported and
+// leaves no file half-written.
+bool MainWindow::writeShell(const QString& path, const QString& name) {
+  Shell shell = ShellFromList(document_.sets(), static_cast<std::size_t>(selectedRow() - 1),
+                              document_.launchSettings());
+  shell.name = name.toStdString();
+  try {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) throw WriteError(path.toStdString());
+    WriteShellFile(path.toStdString(), shell);
+  } catch (const std::exception& error) {
+    MessageBox::showError(this, ErrorText(error, ErrorVoice::kWindowSave));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kirabel
