@@ -16,6 +16,7 @@
 #include "model/list_commands.h"
 #include "model/shell_file.h"
 #include "support/particle_sets.h"
+#include "support/scratch_folder.h"
 #include "ui/library/shell_library_model.h"
 #include "ui/library/shell_library_window.h"
 #include "ui_support/main_window_fixture.h"
@@ -108,6 +109,9 @@ TEST_F(ShellLibraryTest, EnterInsertsTheFilteredShellAsOneStep) {
 TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumn) {
   auto* mime = new QMimeData;
   mime->setData(kShellMimeType, QByteArray::fromStdString(scratch_.File("user/willow.pcl")));
+  QDragEnterEvent enter(QPoint(100, 50), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(viewer_.pictureView, &enter);
+  EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(100, 50), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(viewer_.pictureView, &drop);
   delete mime;
