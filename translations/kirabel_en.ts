@@ -437,10 +437,8 @@
     </message>
     <message>
         <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
-        <source>%1 はすでにあります。
-上書きしますか?</source>
-        <translation>%1 already exists.
-Replace it?</translation>
+        <source>%1 はすでにあります。上書きしますか?</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
         <location line="+5"/>

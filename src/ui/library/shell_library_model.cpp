@@ -119,6 +119,10 @@ QVariant ShellLibraryModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+QVariant ShellLibraryModel::headerData(int, Qt::Orientation, int) const {
+  return QVariant();
+}
+
 QVariant ShellLibraryModel::decoration(const Entry& entry) const {
   if (!entry.problem.isEmpty())
     return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);

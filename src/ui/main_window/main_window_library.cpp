@@ -92,7 +92,7 @@ void MainWindow::saveSelectionAsShell() {
   const QString path = QDir(folder).filePath(
       QString::fromStdString(ShellFileStem(name->toStdString())) + QStringLiteral(".pcl"));
   if (QFileInfo::exists(path) &&
-      !MessageBox::confirm(this, tr("%1 はすでにあります。\n上書きしますか?").arg(path)))
+      !MessageBox::confirm(this, tr("%1 はすでにあります。上書きしますか?").arg(path)))
     return;
   if (!writeShell(path, *name)) return;
   if (shellLibrary_->isVisible()) showShellLibrary();
