@@ -58,7 +58,9 @@ void PlaceShell(ParticleList& sets, long double column, long double spaceHeight,
                 std::optional<long double> birthTime);
 
 // A file name stem of ASCII letters, digits and '-' made from a shell's name
-// ("Gold Willow" -> "gold-willow"); "shell" when nothing of it is ASCII.
+// ("Gold Willow" -> "gold-willow"); for a name without ASCII letters or
+// digits, "shell-" and eight hex digits of a hash of the name, so that one
+// name always gives the same file.
 std::string ShellFileStem(const std::string& name);
 
 }  // namespace kirabel

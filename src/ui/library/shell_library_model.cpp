@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QMimeData>
 #include <QPixmap>
@@ -20,8 +21,15 @@ const char kShellMimeType[] = "application/x-kirabel-shell";
 
 namespace {
 
-// Why a file cannot be inserted, in the interface's language.
-QString ProblemText(const std::exception& error) {
+QPixmap Placeholder() {
+  QPixmap pixmap(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize);
+  pixmap.fill(QColor(24, 24, 32));
+  return pixmap;
+}
+
+}  // namespace
+
+QString ShellProblemText(const std::exception& error) {
   if (const auto* pcl = dynamic_cast<const PclReadError*>(&error)) {
     switch (pcl->reason()) {
       case PclReadError::Reason::kMissing:
@@ -41,23 +49,20 @@ QString ProblemText(const std::exception& error) {
   return ErrorText(error);
 }
 
-QPixmap Placeholder() {
-  QPixmap pixmap(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize);
-  pixmap.fill(QColor(24, 24, 32));
-  return pixmap;
-}
-
-}  // namespace
-
 ShellLibraryModel::ShellLibraryModel(QObject* parent) : QAbstractListModel(parent) {}
 
+// The pictures already shown stay until new ones arrive.
 void ShellLibraryModel::load(const QStringList& folders) {
+  QHash<QString, QImage> shown;
+  for (const Entry& entry : entries_) shown.insert(entry.path, entry.thumbnail);
   beginResetModel();
   entries_.clear();
   for (const QString& folder : folders) {
     std::vector<Entry> found = readFolder(folder);
     std::move(found.begin(), found.end(), std::back_inserter(entries_));
   }
+  for (Entry& entry : entries_)
+    if (entry.problem.isEmpty()) entry.thumbnail = shown.value(entry.path);
   endResetModel();
   for (const Entry& entry : entries_)
     if (entry.problem.isEmpty()) emit thumbnailWanted(entry.path);
@@ -89,7 +94,7 @@ ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
     entry.otherName = inEnglish ? japanese : english;
   } catch (const std::exception& error) {
     entry.name = QFileInfo(path).completeBaseName();
-    entry.problem = ProblemText(error);
+    entry.problem = ShellProblemText(error);
   }
   return entry;
 }

@@ -8,12 +8,17 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <vector>
 
 namespace kirabel {
 
 // The drag of an entry carries its file's path as this type.
 extern const char kShellMimeType[];  // "application/x-kirabel-shell"
+
+// Why a shell file cannot be inserted (an error of ReadShellFile), in the
+// interface's language.
+QString ShellProblemText(const std::exception& error);
 
 class ShellLibraryModel : public QAbstractListModel {
   Q_OBJECT

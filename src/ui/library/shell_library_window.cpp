@@ -17,15 +17,12 @@ namespace {
 // The designed size of the window's client area.
 const QSize kDesignedSize(560, 420);
 
-bool IsEnter(const QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const int key = static_cast<const QKeyEvent*>(event)->key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter;
+bool IsKey(const QEvent* event, Qt::Key key) {
+  return event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == key;
 }
 
-bool IsDown(const QEvent* event) {
-  return event->type() == QEvent::KeyPress &&
-         static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Down;
+bool IsEnter(const QEvent* event) {
+  return IsKey(event, Qt::Key_Return) || IsKey(event, Qt::Key_Enter);
 }
 
 }  // namespace
@@ -56,6 +53,7 @@ ShellLibraryWindow::ShellLibraryWindow(QWidget* parent)
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setDragEnabled(true);
   grid_->setDragDropMode(QAbstractItemView::DragOnly);
+  grid_->setDefaultDropAction(Qt::CopyAction);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(filter_);
   layout->addWidget(grid_);
@@ -89,7 +87,11 @@ bool ShellLibraryWindow::eventFilter(QObject* watched, QEvent* event) {
     insertShell(filtered_->index(0, 0));
     return true;
   }
-  if (watched == filter_ && IsDown(event)) {
+  if (IsKey(event, Qt::Key_Escape)) {
+    close();
+    return true;
+  }
+  if (watched == filter_ && IsKey(event, Qt::Key_Down)) {
     grid_->setFocus(Qt::TabFocusReason);
     return true;
   }

@@ -4,7 +4,7 @@
 // Enter or a double click asks to insert the chosen shell; an entry can also
 // be dragged (see kShellMimeType). It works with keys alone: the grid has the
 // focus when the window opens, Enter in the filter field takes the first
-// match, Down moves from the field into the grid.
+// match, Down moves from the field into the grid, Esc closes the window.
 #include <QStringList>
 #include <QWidget>
 

@@ -13,6 +13,7 @@
 #include "texts/error_texts.h"
 #include "ui/library/shell_drop_target.h"
 #include "ui/library/shell_folders.h"
+#include "ui/library/shell_library_model.h"
 #include "ui/library/shell_library_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
@@ -53,7 +54,7 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
   try {
     shell = ReadShellFile(path.toStdString());
   } catch (const std::exception& error) {
-    MessageBox::warning(this, ErrorText(error));
+    MessageBox::warning(this, ShellProblemText(error));
     return;
   }
   const Options& options = document_.options();

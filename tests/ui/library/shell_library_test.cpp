@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDropEvent>
 #include <QInputDialog>
 #include <QListView>
@@ -19,6 +20,8 @@
 #include "support/scratch_folder.h"
 #include "ui/library/shell_library_model.h"
 #include "ui/library/shell_library_window.h"
+#include "ui/preview/preview_bar.h"
+#include "ui/preview/preview_controller.h"
 #include "ui_support/main_window_fixture.h"
 
 namespace kirabel::testing {
@@ -67,8 +70,12 @@ class ShellLibraryTest : public MainWindowFixture {
 
 TEST_F(ShellLibraryTest, ListsBothFoldersWithBadFilesWarnedAndAsksForPictures) {
   QSignalSpy wanted(&library().model(), &ShellLibraryModel::thumbnailWanted);
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  QTest::keyClick(window_.windowHandle(), Qt::Key_B, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&library()));
+  EXPECT_EQ(QApplication::focusWidget(), grid());
   open();
-  EXPECT_TRUE(library().isVisible());
   EXPECT_EQ(shownNames(), QStringList({"broken", "junk", "牡丹", "柳"}));
   EXPECT_EQ(wanted.count(), 2);
   QAbstractItemModel& model = *grid()->model();
@@ -106,7 +113,13 @@ TEST_F(ShellLibraryTest, EnterInsertsTheFilteredShellAsOneStep) {
   EXPECT_EQ(sets().size(), 1u);
 }
 
-TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumn) {
+TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumnAndThePreviewsTime) {
+  LaunchSettings settings;
+  settings.frameCount = 10;  // frames at 10, 11, ...
+  window_.document().apply(ChangeLaunchSettingsCommand(settings));
+  window_.startPreview();
+  window_.turnPreviewOn();
+  window_.preview()->bar().setFrame(4);
   auto* mime = new QMimeData;
   mime->setData(kShellMimeType, QByteArray::fromStdString(scratch_.File("user/willow.pcl")));
   QDragEnterEvent enter(QPoint(100, 50), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
@@ -118,6 +131,7 @@ TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumn) {
   ASSERT_EQ(sets().size(), 2u);
   EXPECT_EQ(sets()[1].originX, 100);
   EXPECT_EQ(sets()[1].originY, 512);
+  EXPECT_EQ(sets()[1].birthTime, 13);
 }
 
 TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
