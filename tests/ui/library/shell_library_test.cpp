@@ -161,6 +161,13 @@ TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
   ASSERT_FALSE(MessageBox::shown().empty());
   EXPECT_EQ(MessageBox::shown().back().kind, MsgKind::Confirmation);
   EXPECT_EQ(ReadShellFile(saved).sets.front().name, "X");
+  // A folder that cannot be made is a clear error.
+  WriteBytes(scratch_.File("blocked"), "a file, not a folder");
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(scratch_.File("blocked")));
+  answerName();
+  save->trigger();
+  EXPECT_EQ(MessageBox::shown().back().kind, MsgKind::Error);
+  EXPECT_TRUE(MessageBox::shown().back().text.contains("blocked"));
 }
 
 }  // namespace
