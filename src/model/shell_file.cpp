@@ -25,13 +25,13 @@ int FirstBrokenLink(const std::string& path, std::size_t count) {
   return -1;
 }
 
-const ParticleSet* FirstRisingSet(const ParticleList& sets) {
-  for (const ParticleSet& set : sets)
-    if (set.visible) return &set;
-  return nullptr;
-}
-
 }  // namespace
+
+std::size_t FirstRisingSet(const ParticleList& sets) {
+  std::size_t index = 0;
+  while (index < sets.size() && !sets[index].visible) ++index;
+  return index;
+}
 
 ShellError::ShellError(Reason reason, int setIndex)
     : KirabelError(reason == Reason::kNoRisingSet ? "no visible set" : "broken child link"),
@@ -42,7 +42,8 @@ Shell ReadShellFile(const std::string& path) {
   PclContents contents = ReadPclFile(path);
   const int broken = FirstBrokenLink(path, contents.sets.size());
   if (broken >= 0) throw ShellError(ShellError::Reason::kBrokenChildLink, broken);
-  if (!FirstRisingSet(contents.sets)) throw ShellError(ShellError::Reason::kNoRisingSet, -1);
+  if (FirstRisingSet(contents.sets) == contents.sets.size())
+    throw ShellError(ShellError::Reason::kNoRisingSet, -1);
   const IniFile ini(path);
   Shell shell{std::move(contents.sets), contents.settings,
               ini.ReadString(kShellSection, "NAME", ""),
@@ -83,11 +84,12 @@ Shell ShellFromList(const ParticleList& list, std::size_t index, const LaunchSet
 
 void PlaceShell(ParticleList& sets, long double column, long double spaceHeight,
                 std::optional<long double> birthTime) {
-  const ParticleSet* first = FirstRisingSet(sets);
-  if (!first) return;
-  const long double dx = column - first->originX;
-  const long double dy = spaceHeight - first->originY;
-  const long double dt = birthTime ? *birthTime - first->birthTime : 0;
+  const std::size_t rising = FirstRisingSet(sets);
+  if (rising == sets.size()) return;
+  const ParticleSet& first = sets[rising];
+  const long double dx = column - first.originX;
+  const long double dy = spaceHeight - first.originY;
+  const long double dt = birthTime ? *birthTime - first.birthTime : 0;
   for (ParticleSet& set : sets) {
     if (!set.visible) continue;
     set.originX += dx;

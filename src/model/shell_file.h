@@ -37,6 +37,9 @@ class ShellError : public KirabelError {
   int setIndex_;
 };
 
+// The position of the first rising (visible) set; sets.size() when none.
+std::size_t FirstRisingSet(const ParticleList& sets);
+
 // Reads a shell. A file refused as a PCL file raises PclReadError; a PCL file
 // without a visible set or with a child link outside the file raises
 // ShellError. A shell without a NAME is named after its file.

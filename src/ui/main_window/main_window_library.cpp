@@ -62,11 +62,9 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
   std::optional<long double> birthTime;
   if (options.preview && preview_) birthTime = preview_->bar().time();
   PlaceShell(shell.sets, column, options.resolutionHeight, birthTime);
-  int risingSet = 0;
-  while (!shell.sets[static_cast<std::size_t>(risingSet)].visible) ++risingSet;
-  const int firstRow = static_cast<int>(document_.sets().size()) + 1;
+  const auto risingRow = static_cast<int>(document_.sets().size() + FirstRisingSet(shell.sets)) + 1;
   document_.apply(AppendSetsCommand(std::move(shell.sets)), tr("花火玉の挿入", "undo step"));
-  selectRow(firstRow + risingSet);
+  selectRow(risingRow);
 }
 
 std::optional<QString> MainWindow::askShellName(const QString& proposal) {
