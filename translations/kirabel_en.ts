@@ -1209,8 +1209,8 @@
     </message>
     <message>
         <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
-        <source>セット%1の子セットがファイルの中にありません</source>
-        <translation>The child of set %1 is not in the file.</translation>
+        <source>[P%1] の子セットがファイルの中にありません</source>
+        <translation>The child of [P%1] is not in the file.</translation>
     </message>
 </context>
 <context>

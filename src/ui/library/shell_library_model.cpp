@@ -43,8 +43,9 @@ QString ShellProblemText(const std::exception& error) {
   if (const auto* shell = dynamic_cast<const ShellError*>(&error)) {
     if (shell->reason() == ShellError::Reason::kNoRisingSet)
       return ShellLibraryModel::tr("表示するセット（打ち上げるセット）がありません");
-    return ShellLibraryModel::tr("セット%1の子セットがファイルの中にありません")
-        .arg(shell->setIndex() + 1);
+    // Named by its section, where the file is mended.
+    return ShellLibraryModel::tr("[P%1] の子セットがファイルの中にありません")
+        .arg(shell->setIndex());
   }
   return ErrorText(error);
 }

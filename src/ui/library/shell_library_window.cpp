@@ -41,6 +41,23 @@ ShellLibraryWindow::ShellLibraryWindow(QWidget* parent)
   filter_->setObjectName(QStringLiteral("shellFilter"));
   filter_->setPlaceholderText(tr("名前で絞り込む"));
   filter_->setClearButtonEnabled(true);
+  setUpGrid();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(filter_);
+  layout->addWidget(grid_);
+  resize(kDesignedSize);
+  filter_->installEventFilter(this);
+  grid_->installEventFilter(this);
+  connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    filtered_->setFilterFixedString(text);
+    grid_->setCurrentIndex(filtered_->index(0, 0));
+  });
+  connect(grid_, &QListView::doubleClicked, this, &ShellLibraryWindow::insertShell);
+}
+
+// Pictures with their names below, in rows that fill the width; an entry is
+// dragged as a copy and never moved.
+void ShellLibraryWindow::setUpGrid() {
   grid_->setObjectName(QStringLiteral("shellGrid"));
   grid_->setModel(filtered_);
   grid_->setViewMode(QListView::IconMode);
@@ -54,17 +71,6 @@ ShellLibraryWindow::ShellLibraryWindow(QWidget* parent)
   grid_->setDragEnabled(true);
   grid_->setDragDropMode(QAbstractItemView::DragOnly);
   grid_->setDefaultDropAction(Qt::CopyAction);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(filter_);
-  layout->addWidget(grid_);
-  resize(kDesignedSize);
-  filter_->installEventFilter(this);
-  grid_->installEventFilter(this);
-  connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    filtered_->setFilterFixedString(text);
-    grid_->setCurrentIndex(filtered_->index(0, 0));
-  });
-  connect(grid_, &QListView::doubleClicked, this, &ShellLibraryWindow::insertShell);
 }
 
 void ShellLibraryWindow::open(const QStringList& folders) {

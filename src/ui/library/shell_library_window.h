@@ -35,6 +35,7 @@ class ShellLibraryWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void setUpGrid();
   void insertShell(const QModelIndex& index);
   void chooseFirstMatch();
 

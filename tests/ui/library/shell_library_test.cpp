@@ -80,7 +80,7 @@ TEST_F(ShellLibraryTest, ListsBothFoldersWithBadFilesWarnedAndAsksForPictures) {
   EXPECT_EQ(wanted.count(), 2);
   QAbstractItemModel& model = *grid()->model();
   EXPECT_FALSE(model.index(0, 0).data(ShellLibraryModel::InsertableRole).toBool());
-  EXPECT_TRUE(model.index(0, 0).data(Qt::ToolTipRole).toString().contains("セット1"));
+  EXPECT_TRUE(model.index(0, 0).data(Qt::ToolTipRole).toString().contains("[P0]"));
   EXPECT_TRUE(model.index(1, 0).data(Qt::ToolTipRole).toString().contains("PCL"));
   EXPECT_FALSE(model.flags(model.index(1, 0)).testFlag(Qt::ItemIsDragEnabled));
   // A bad entry inserts nothing.
