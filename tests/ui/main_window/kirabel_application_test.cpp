@@ -103,6 +103,10 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   stored.timelineTop = 400;
   stored.timelineWidth = 700;
   stored.timelineHeight = 250;
+  stored.libraryLeft = 330;
+  stored.libraryTop = 90;
+  stored.libraryWidth = 450;
+  stored.libraryHeight = 360;
   stored.interfaceOptions.showToolBar = false;
   stored.options.fitColumns = false;
   stored.options.antiAliasing = true;
@@ -138,6 +142,9 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(QRect(current.timelineLeft, current.timelineTop, current.timelineWidth,
                   current.timelineHeight),
             QRect(300, 400, 700, 250));
+  EXPECT_EQ(QRect(current.libraryLeft, current.libraryTop, current.libraryWidth,
+                  current.libraryHeight),
+            QRect(330, 90, 450, 360));
   EXPECT_FALSE(current.interfaceOptions.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
   EXPECT_EQ(current.interfaceOptions.language, LanguageChoice::kJapanese);
