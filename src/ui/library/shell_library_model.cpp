@@ -54,8 +54,8 @@ ShellLibraryModel::ShellLibraryModel(QObject* parent) : QAbstractListModel(paren
 
 // The pictures already shown stay until new ones arrive.
 void ShellLibraryModel::load(const QStringList& folders) {
-  QHash<QString, QImage> shown;
-  for (const Entry& entry : entries_) shown.insert(entry.path, entry.thumbnail);
+  QHash<QString, QIcon> shown;
+  for (const Entry& entry : entries_) shown.insert(entry.path, entry.icon);
   beginResetModel();
   entries_.clear();
   for (const QString& folder : folders) {
@@ -63,7 +63,7 @@ void ShellLibraryModel::load(const QStringList& folders) {
     std::move(found.begin(), found.end(), std::back_inserter(entries_));
   }
   for (Entry& entry : entries_)
-    if (entry.problem.isEmpty()) entry.thumbnail = shown.value(entry.path);
+    if (entry.problem.isEmpty()) entry.icon = shown.value(entry.path, entry.icon);
   endResetModel();
   for (const Entry& entry : entries_)
     if (entry.problem.isEmpty()) emit thumbnailWanted(entry.path);
@@ -85,8 +85,9 @@ std::vector<ShellLibraryModel::Entry> ShellLibraryModel::readFolder(const QStrin
 ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
   Entry entry;
   entry.path = path;
+  entry.icon = QIcon(Placeholder());
   try {
-    const Shell shell = ReadShellFile(QFile::encodeName(path).toStdString());
+    const Shell shell = ReadShellFile(path.toStdString());
     QString japanese = QString::fromStdString(shell.name);
     QString english = QString::fromStdString(shell.englishName);
     if (english.isEmpty()) english = japanese;
@@ -96,6 +97,7 @@ ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
   } catch (const std::exception& error) {
     entry.name = QFileInfo(path).completeBaseName();
     entry.problem = ShellProblemText(error);
+    entry.icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
   }
   return entry;
 }
@@ -111,7 +113,7 @@ QVariant ShellLibraryModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return entry.name;
     case Qt::DecorationRole:
-      return decoration(entry);
+      return entry.icon;
     case Qt::ToolTipRole:
       return toolTip(entry);
     case PathRole:
@@ -129,12 +131,9 @@ QVariant ShellLibraryModel::headerData(int, Qt::Orientation, int) const {
   return QVariant();
 }
 
-QVariant ShellLibraryModel::decoration(const Entry& entry) const {
-  if (!entry.problem.isEmpty())
-    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  if (entry.thumbnail.isNull()) return QIcon(Placeholder());
+QIcon ShellLibraryModel::thumbnailIcon(const QImage& image) {
   return QIcon(QPixmap::fromImage(
-      entry.thumbnail.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+      image.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 QString ShellLibraryModel::toolTip(const Entry& entry) const {
@@ -172,7 +171,7 @@ int ShellLibraryModel::rowOf(const QString& path) const {
 void ShellLibraryModel::showThumbnail(const QString& path, const QImage& image) {
   const int row = rowOf(path);
   if (row < 0) return;
-  entries_[static_cast<std::size_t>(row)].thumbnail = image;
+  entries_[static_cast<std::size_t>(row)].icon = thumbnailIcon(image);
   entries_[static_cast<std::size_t>(row)].noThumbnail.clear();
   emit dataChanged(index(row), index(row), {Qt::DecorationRole, Qt::ToolTipRole});
 }

@@ -5,6 +5,7 @@
 // Pictures arrive later: thumbnailWanted asks for one, showThumbnail and
 // showThumbnailFailure bring the answer; until then a placeholder shows.
 #include <QAbstractListModel>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -58,12 +59,12 @@ class ShellLibraryModel : public QAbstractListModel {
     QString name;         // as shown: the name in the interface's language
     QString otherName;    // the other language's name, for the tool tip and the filter
     QString problem;      // why it cannot be inserted; empty for a good shell
-    QImage thumbnail;     // null until it arrives
+    QIcon icon;           // the picture scaled, a placeholder, or the warning sign
     QString noThumbnail;  // why no picture came
   };
   static std::vector<Entry> readFolder(const QString& folder);
   static Entry readEntry(const QString& path);
-  QVariant decoration(const Entry& entry) const;
+  static QIcon thumbnailIcon(const QImage& image);
   QString toolTip(const Entry& entry) const;
   int rowOf(const QString& path) const;
 
