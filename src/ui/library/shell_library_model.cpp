@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <algorithm>
@@ -21,10 +22,24 @@ const char kShellMimeType[] = "application/x-kirabel-shell";
 
 namespace {
 
+// A dark tile of a thumbnail's size: until the picture arrives.
 QPixmap Placeholder() {
   QPixmap pixmap(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize);
   pixmap.fill(QColor(24, 24, 32));
   return pixmap;
+}
+
+// The tile with the warning sign in its middle: a file that cannot be used.
+QPixmap WarningTile() {
+  constexpr int kSignSize = 48;
+  QPixmap tile = Placeholder();
+  QPainter painter(&tile);
+  const int offset = (ShellLibraryModel::kIconSize - kSignSize) / 2;
+  painter.drawPixmap(offset, offset,
+                     QApplication::style()
+                         ->standardIcon(QStyle::SP_MessageBoxWarning)
+                         .pixmap(kSignSize, kSignSize));
+  return tile;
 }
 
 }  // namespace
@@ -97,7 +112,7 @@ ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
   } catch (const std::exception& error) {
     entry.name = QFileInfo(path).completeBaseName();
     entry.problem = ShellProblemText(error);
-    entry.icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    entry.icon = QIcon(WarningTile());
   }
   return entry;
 }
