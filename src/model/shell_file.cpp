@@ -67,6 +67,9 @@ void WriteShellFile(const std::string& path, const Shell& shell) {
 Shell ShellFromList(const ParticleList& list, std::size_t index, const LaunchSettings& settings) {
   std::map<int32_t, int32_t> newIndexOf;
   Shell shell{{}, settings, {}, {}};
+  // A shell shows its effect; it saves no frames of its own.
+  shell.settings.autosave = false;
+  shell.settings.autosaveName.clear();
   for (auto i = static_cast<int32_t>(index);
        i >= 0 && static_cast<std::size_t>(i) < list.size() && !newIndexOf.count(i);
        i = list[static_cast<std::size_t>(i)].child) {

@@ -51,7 +51,8 @@ void WriteShellFile(const std::string& path, const Shell& shell);
 
 // The set `index` and every set it launches (through child links,
 // transitively, each once), in launch order with their links renumbered, as a
-// shell whose only rising set is that set (made visible, the others hidden).
+// shell whose only rising set is that set (made visible, the others hidden),
+// with the launch settings but no automatic saving.
 Shell ShellFromList(const ParticleList& list, std::size_t index, const LaunchSettings& settings);
 
 // Moves every rising set by the same offset so that the first one starts at

@@ -83,7 +83,11 @@ TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
   ParticleList list = {NamedSet("B"), NamedSet("A", 2), NamedSet("C", 3), NamedSet("D", 2)};
   LaunchSettings settings;
   settings.gravity = 0.25L;
+  settings.autosave = true;
+  settings.autosaveName = "/frames/f.bmp";
   Shell shell = ShellFromList(list, 1, settings);
+  EXPECT_FALSE(shell.settings.autosave);
+  EXPECT_EQ(shell.settings.autosaveName, "");
   EXPECT_EQ(Links(shell.sets), "A*>C C>D D>C ");
   EXPECT_EQ(Links(ShellFromList(list, 0, settings).sets), "B*>- ");
   shell.name = "金の柳";
@@ -92,7 +96,8 @@ TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
   WriteShellFile(path, shell);
   const Shell read = ReadShellFile(path);
   EXPECT_EQ(read.sets, shell.sets);
-  EXPECT_EQ(read.settings, settings);
+  EXPECT_EQ(read.settings, shell.settings);
+  EXPECT_EQ(read.settings.gravity, 0.25L);
   EXPECT_EQ(read.name, "金の柳");
 }
 
