@@ -70,12 +70,13 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   setAcceptDrops(true);
   createTimeline();
   createShellLibrary();
-  // Undo and redo, the launch, the preview, the timeline and the help keep
+  // Undo and redo, the launch, the preview, the timeline, the shell library
+  // (whose entries are dropped onto the viewer) and the help keep
   // their keys while the viewer is the active window (one action each, so no
   // key is ambiguous).
   if (viewer_)
-    viewer_->addActions(
-        {actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
+    viewer_->addActions({actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_,
+                         actionShellLibrary_, actionHelp_});
 }
 
 MainWindow::~MainWindow() = default;
