@@ -74,13 +74,17 @@ void ShellLibraryWindow::setUpGrid() {
 }
 
 void ShellLibraryWindow::open(const QStringList& folders) {
-  model_->load(folders);
-  chooseFirstMatch();
+  reload(folders);
   if (!isVisible()) KeepWindowReachable(*this);
   show();
   raise();
   activateWindow();
   grid_->setFocus(Qt::ShortcutFocusReason);
+}
+
+void ShellLibraryWindow::reload(const QStringList& folders) {
+  model_->load(folders);
+  chooseFirstMatch();
 }
 
 void ShellLibraryWindow::chooseFirstMatch() {

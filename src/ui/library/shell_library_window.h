@@ -26,6 +26,8 @@ class ShellLibraryWindow : public QWidget {
   // Reads the folders again and shows the window in front, the grid focused
   // with an entry chosen.
   void open(const QStringList& folders);
+  // Reads the folders again, leaving the window where it is.
+  void reload(const QStringList& folders);
 
  signals:
   // A good shell was chosen for insertion.

@@ -94,7 +94,7 @@ void MainWindow::saveSelectionAsShell() {
       !MessageBox::confirm(this, tr("%1 はすでにあります。上書きしますか?").arg(path)))
     return;
   if (!writeShell(path, *name)) return;
-  if (shellLibrary_->isVisible()) showShellLibrary();
+  if (shellLibrary_->isVisible()) shellLibrary_->reload(ShellFolders());
 }
 
 // Writes the selected set and what it launches; a failure is reported and

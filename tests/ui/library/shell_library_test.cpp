@@ -146,12 +146,12 @@ TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
       dialog.accept();
     });
   };
+  open();  // the library shown reads its folders again after the save
   answerName();
   save->trigger();
   const std::string saved = scratch_.File("data/Kirabel/shells/gold-peony.pcl");
   EXPECT_EQ(ReadShellFile(saved).name, "Gold Peony");
-  library().open({QString::fromStdString(scratch_.File("data/Kirabel/shells"))});
-  EXPECT_EQ(shownNames(), QStringList({"Gold Peony"}));
+  EXPECT_TRUE(shownNames().contains("Gold Peony"));
   // Saving again under the same name asks first; No keeps the file.
   window_.document().apply(AppendSetCommand(NamedSet("Y")));
   window_.selectRow(2);
