@@ -66,7 +66,8 @@ TEST(ShellFileTest, BadFilesAreRefusedWithTheirReason) {
 
 TEST(ShellFileTest, NamesComeFromTheShellSectionOrTheFile) {
   ScratchFolder folder;
-  const std::string body = std::string(kHeader) + "[P0]\nname=star\nchild=1\n[P1]\nname=burst\nvisible=0\n";
+  const std::string body =
+      std::string(kHeader) + "[P0]\nname=star\nchild=1\n[P1]\nname=burst\nvisible=0\n";
   WriteBytes(folder.File("peony.pcl"), body + "[SHELL]\nNAME=牡丹\nNAMEEN=Peony\n");
   WriteBytes(folder.File("plain.pcl"), body);
   const Shell named = ReadShellFile(folder.File("peony.pcl"));

@@ -142,9 +142,9 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_EQ(QRect(current.timelineLeft, current.timelineTop, current.timelineWidth,
                   current.timelineHeight),
             QRect(300, 400, 700, 250));
-  EXPECT_EQ(QRect(current.libraryLeft, current.libraryTop, current.libraryWidth,
-                  current.libraryHeight),
-            QRect(330, 90, 450, 360));
+  EXPECT_EQ(
+      QRect(current.libraryLeft, current.libraryTop, current.libraryWidth, current.libraryHeight),
+      QRect(330, 90, 450, 360));
   EXPECT_FALSE(current.interfaceOptions.showToolBar);
   EXPECT_EQ(current.options.resolutionWidth, 64);
   EXPECT_EQ(current.interfaceOptions.language, LanguageChoice::kJapanese);
