@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <numeric>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,11 +57,13 @@ void ExpectWellFormed(const std::string& path) {
   const PclContents contents = ReadPclFile(path);
   const ParticleList& sets = contents.sets;
   ASSERT_FALSE(sets.empty());
+  std::set<std::string> names;
   for (std::size_t i = 0; i < sets.size(); ++i) {
     const std::string section = "P" + std::to_string(i);
     const int32_t child = ini.ReadInteger(section, "child", -2);
     EXPECT_TRUE(child >= -1 && child < static_cast<int32_t>(sets.size())) << section;
     EXPECT_TRUE(IsPrintableAscii(ini.ReadString(section, "name", ""))) << section;
+    EXPECT_TRUE(names.insert(sets[i].name).second) << "two sets named " << sets[i].name;
   }
   const auto first =
       std::find_if(sets.begin(), sets.end(), [](const ParticleSet& set) { return set.visible; });
