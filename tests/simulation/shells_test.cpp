@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "model/options.h"
 #include "model/pcl_file.h"
 #include "platform/ini_file.h"
 #include "simulation/canvas.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int32_t kSpace = 512;
 constexpr std::size_t kLeastShells = 24;
-constexpr int64_t kParticleWarning = 10000;
 
 std::vector<std::string> ShellFiles() {
   const std::filesystem::path folder = std::string(KIRABEL_TEST_DATA) + "/../../shells";
@@ -78,7 +78,8 @@ void ExpectWellFormed(const std::string& path) {
     EXPECT_EQ(set.birthSpread, 0) << set.name;
     EXPECT_TRUE(risingSets == 1 || FliesLike(set, *first)) << set.name;
   }
-  EXPECT_LT(EstimateParticles(sets).particles, kParticleWarning);
+  // Well under the count from which a launch asks first.
+  EXPECT_LT(EstimateParticles(sets).particles, Options().warningThreshold);
 }
 
 // The frame of the shell's own launch with the largest sum of bytes (the
