@@ -3,6 +3,7 @@
 #   share/kirabel/kirabel.html, kirabel.en.html  help pages, Japanese and English
 #                                              (found from bin/ via ../share/kirabel)
 #   share/kirabel/examples/*.pcl, *.ogg        example particle lists, a show's soundtrack
+#   share/kirabel/shells/*.pcl                 ready-made shells of the shell library
 #   share/applications/<id>.desktop            desktop entry
 #   share/mime/packages/<id>.xml               the .pcl file type
 #   share/metainfo/<id>.metainfo.xml           software centre description
@@ -19,6 +20,9 @@ if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/examples)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel/examples
           FILES_MATCHING PATTERN "*.pcl" PATTERN "*.PCL" PATTERN "*.ogg" PATTERN "*.md")
 endif()
+
+kirabel_glob(KIRABEL_SHELLS shells/*.pcl)
+install(FILES ${KIRABEL_SHELLS} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel/shells)
 
 if(KIRABEL_BUILD_UI)
   install(FILES ${KIRABEL_LINUX_DIR}/${KIRABEL_APP_ID}.desktop

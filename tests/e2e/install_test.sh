@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built programs into a temporary prefix and checks the layout:
-# executables, help page where the program looks for it, examples, desktop
-# entry, MIME type and icons; then runs the installed programs briefly.
+# executables, help page where the program looks for it, examples, shells,
+# desktop entry, MIME type and icons; then runs the installed programs briefly.
 set -u
 build=${KIRABEL_BUILD_DIR:?KIRABEL_BUILD_DIR not set}
 prefix=$(mktemp -d)
@@ -35,6 +35,16 @@ if [ -n "${KIRABEL_SOURCE_DIR:-}" ] && ls "$KIRABEL_SOURCE_DIR"/examples/*.pcl >
     need_file "$share/kirabel/examples/$(basename "$example")"
     soundtrack=$(sed -n 's/^AUDIO=//p' "$example" | tr -d '\r')
     [ -z "$soundtrack" ] || need_file "$share/kirabel/examples/$soundtrack"
+  done
+fi
+
+# The shell library's ready-made shells: every one of the source tree, and at
+# least 24.
+installed_shells=$(ls "$prefix/$share/kirabel/shells/"*.pcl 2>/dev/null | wc -l)
+[ "$installed_shells" -ge 24 ] || fail "only $installed_shells shells installed"
+if [ -n "${KIRABEL_SOURCE_DIR:-}" ]; then
+  for shell in "$KIRABEL_SOURCE_DIR"/shells/*.pcl; do
+    need_file "$share/kirabel/shells/$(basename "$shell")"
   done
 fi
 

@@ -69,6 +69,9 @@ awk '$6 !~ /^\.\/(usr\/.*)?$/ {print "outside /usr: " $6}
      $1 ~ /^d/ && $1 != "drwxr-xr-x" {print "mode " $1 ": " $6}' \
   "$work/contents" >"$work/bad"
 [ -s "$work/bad" ] && fail "$(cat "$work/bad")"
+# The shell library's ready-made shells.
+packaged_shells=$(awk '$6 ~ /^\.\/usr\/share\/kirabel\/shells\/[^/]+\.pcl$/' "$work/contents" | wc -l)
+[ "$packaged_shells" -ge 24 ] || fail "only $packaged_shells shells packaged"
 
 # Lintian: no errors, no program without its manual page; other warnings
 # are shown but accepted.
