@@ -81,7 +81,7 @@ ShellThumbnails::~ShellThumbnails() {
     std::lock_guard<std::mutex> lock(mutex_);
     stopping_ = true;
   }
-  drawing_ = false;
+  keepDrawing_ = false;
   wake_.notify_all();
   worker_.join();
 }
@@ -135,8 +135,8 @@ void ShellThumbnails::draw(const QString& path) {
     const ShellFile shell = ReadShellFile(path);
     const Scene scene = ThumbnailScene(shell.contents);
     FrameLoopHooks hooks;
-    hooks.beforeFrame = [this](int64_t, int64_t, int64_t) { return drawing_.load(); };
-    hooks.step = [this] { return drawing_.load(); };
+    hooks.beforeFrame = [this](int64_t, int64_t, int64_t) { return keepDrawing_.load(); };
+    hooks.step = [this] { return keepDrawing_.load(); };
     const std::optional<FullestFrame> fullest =
         DrawFullestFrame(scene, 1, FrameCount(scene.settings.frameCount), hooks);
     if (!fullest) return;  // the object is going

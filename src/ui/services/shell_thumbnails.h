@@ -70,7 +70,7 @@ class ShellThumbnails : public QObject {
   std::deque<QString> toLookUp_, toDraw_;
   QSet<QString> unfinished_;  // requested and not reported yet
   bool stopping_ = false;
-  std::atomic<bool> drawing_{true};  // false: the frame loop stops
+  std::atomic<bool> keepDrawing_{true};  // false: the frame loop stops
   std::thread worker_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -147,6 +148,19 @@ TEST_F(ShellThumbnailsTest, ACacheThatCannotBeWrittenStillGivesThePicture) {
   ASSERT_EQ(ready.count(), 1);
   EXPECT_FALSE(ready[0][1].value<QImage>().isNull());
   EXPECT_EQ(testing::ReadBytes(notAFolder.toStdString()), "taken");
+}
+
+TEST_F(ShellThumbnailsTest, GoingAwayStopsTheDrawing) {
+  const QString endless = write("endless.pcl", Shell(255, 100000000));
+  QElapsedTimer timer;
+  {
+    ShellThumbnails thumbnails(cache_);
+    thumbnails.request(endless);
+    QTest::qWait(300);
+    timer.start();
+  }
+  EXPECT_LT(timer.elapsed(), 5000);
+  EXPECT_TRUE(cached().isEmpty());
 }
 
 }  // namespace
