@@ -22,6 +22,11 @@ desktop program&apos;s automatic saving writes it.
       --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
                          values), or one animation file: gif, apng, webm, mp4
                          (also chosen by the output&apos;s extension; needs ffmpeg)
+      --fullest          write only the frame with the most light (the largest
+                         sum of its picture&apos;s bytes, the first of equal ones)
+                         to the output file itself: PNG, or BMP for --format
+                         bmp or an output ending in .bmp, or png16 (default
+                         output: FILE with the extension .png or .bmp)
       --fps R            frames per second of an animation, 1 to 1000: a whole
                          number, a decimal (29.97) or N/D (30000/1001);
                          default: the list&apos;s FPS, else 30
@@ -62,6 +67,11 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4
                          (出力先の拡張子でも選べる。ffmpeg が必要)
+      --fullest          いちばん明るいコマ (絵のバイトの合計が最大のもの。同じなら
+                         最初のもの) だけを出力先のファイルそのものに書き出す。
+                         PNG (--format bmp か出力先が .bmp で終わるときは BMP、
+                         または png16)。既定の出力先: ファイルの拡張子を .png か
+                         .bmp にしたもの
       --fps R            アニメーションの毎秒コマ数。1 から 1000 までの整数、
                          小数 (29.97) または N/D (30000/1001)。既定値: リストの FPS、なければ 30
       --audio FILE       WebM か MP4 のアニメーションのサウンドトラック
@@ -98,6 +108,11 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
         <location line="+9"/>
         <source>--shard: expected I/N with 1 &lt;= I &lt;= N: %1</source>
         <translation>--shard: 1 &lt;= I &lt;= N の I/N を指定してください: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>--fullest: expected --format bmp, png or png16: %1</source>
+        <translation>--fullest: --format には bmp、png、png16 のいずれかを指定してください: %1</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -273,6 +288,11 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
         <location line="+14"/>
         <source>%1: cannot be read as a PCL file</source>
         <translation>%1: PCL ファイルとして読めません</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: the launch has no frame to choose from</source>
+        <translation>%1: 打ち上げに選べるコマがありません</translation>
     </message>
     <message>
         <location line="+11"/>

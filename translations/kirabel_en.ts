@@ -1084,6 +1084,14 @@
     </message>
 </context>
 <context>
+    <name>kirabel::ShellThumbnails</name>
+    <message>
+        <location filename="../src/ui/services/shell_thumbnails.cpp" line="+131"/>
+        <source>この花火玉の打ち上げにはフレームがありません</source>
+        <translation>This shell&apos;s launch has no frames</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::SoundtrackDialog</name>
     <message>
         <location filename="../src/ui/dialogs/soundtrack_dialog.cpp" line="+29"/>

@@ -36,6 +36,11 @@ QString HelpText() {
       "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
       "                         values), or one animation file: gif, apng, webm, mp4\n"
       "                         (also chosen by the output's extension; needs ffmpeg)\n"
+      "      --fullest          write only the frame with the most light (the largest\n"
+      "                         sum of its picture's bytes, the first of equal ones)\n"
+      "                         to the output file itself: PNG, or BMP for --format\n"
+      "                         bmp or an output ending in .bmp, or png16 (default\n"
+      "                         output: FILE with the extension .png or .bmp)\n"
       "      --fps R            frames per second of an animation, 1 to 1000: a whole\n"
       "                         number, a decimal (29.97) or N/D (30000/1001);\n"
       "                         default: the list's FPS, else 30\n"
@@ -99,6 +104,7 @@ struct Options {
   QCommandLineOption interval{"interval", "", "T"};
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
+  QCommandLineOption fullest{"fullest"};
   QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption audio{"audio", "", "FILE"};
   QCommandLineOption audioOffset{"audio-offset", "", "S"};
@@ -115,10 +121,10 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,   &size,         &antialias, &wrap,   &frames, &start,
-          &interval, &gravity,      &format,    &fps,    &audio,  &audioOffset,
-          &noAudio,  &maxParticles, &jobs,      &range,  &shard,  &skipExisting,
-          &dryRun,   &quiet,        &help,      &version}) {
+         {&output,       &size,    &antialias,    &wrap,    &frames, &start,
+          &interval,     &gravity, &format,       &fullest, &fps,    &audio,
+          &audioOffset,  &noAudio, &maxParticles, &jobs,    &range,  &shard,
+          &skipExisting, &dryRun,  &quiet,        &help,    &version}) {
       parser.addOption(*o);
     }
   }
@@ -166,6 +172,25 @@ bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResu
   return true;
 }
 
+bool EndsWithBmp(const std::string& name) {
+  return QString::fromLocal8Bit(name.c_str()).endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+}
+
+// The fullest frame goes to one picture: the output itself, else FILE with
+// the picture's extension. False (with the error in result) for an animation.
+bool ReadFullestFile(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  if (r.animation) {
+    result = Error(QCoreApplication::translate("kirabel::cli",
+                                               "--fullest: expected --format bmp, png or png16: %1")
+                       .arg(parser.value(o.format)));
+    return false;
+  }
+  if (!parser.isSet(o.output))
+    r.prefix = RemoveExtension(r.input) + (r.format == PictureFormat::kBmp ? ".bmp" : ".png");
+  return true;
+}
+
 // The format: named by --format, else by the output's extension for an
 // animation. An animation without -o goes to FILE with the format's extension.
 bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
@@ -186,9 +211,12 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
               .arg(QString::fromStdString(f)));
       return false;
     }
+  } else if (r.fullest) {
+    r.format = EndsWithBmp(r.prefix) ? PictureFormat::kBmp : PictureFormat::kPng;
   } else if (parser.isSet(o.output)) {
     r.animation = AnimationFormatForName(r.prefix);
   }
+  if (r.fullest && !ReadFullestFile(parser, o, result)) return false;
   if (r.animation && !parser.isSet(o.output))
     r.prefix = RemoveExtension(r.input) + AnimationExtension(*r.animation);
   if (parser.isSet(o.fps)) {
@@ -282,6 +310,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   r.prefix = parser.isSet(o.output) ? parser.value(o.output).toLocal8Bit().toStdString() : r.input;
   r.antiAlias = parser.isSet(o.antialias);
   r.wrap = parser.isSet(o.wrap);
+  r.fullest = parser.isSet(o.fullest);
   r.dryRun = parser.isSet(o.dryRun);
   r.quiet = parser.isSet(o.quiet);
   if (parser.isSet(o.audio)) r.audio = parser.value(o.audio).toLocal8Bit().toStdString();

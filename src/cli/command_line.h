@@ -16,7 +16,7 @@ namespace kirabel::cli {
 struct RenderRequest {
   std::string input;   // the PCL file
   std::string prefix;  // frame i goes to prefix (extension removed) + %05d + ".BMP"/".png";
-                       // an animation goes to this file
+                       // an animation or the fullest frame goes to this file
   int32_t width = 512;
   int32_t height = 512;
   bool antiAlias = false;
@@ -27,10 +27,11 @@ struct RenderRequest {
   std::optional<long double> gravity;   // overrides G
   PictureFormat format = PictureFormat::kBmp;
   std::optional<AnimationFormat> animation;  // one file instead of numbered frames
-  std::optional<FrameRate> rate;             // --fps; else the list's rate
-  std::optional<std::string> audio;          // the soundtrack of a WebM or MP4 animation
-  std::optional<long double> audioOffset;    // its offset in video seconds
-  bool noAudio = false;                      // no soundtrack at all
+  bool fullest = false;  // only the selected frame with the most light, to one picture file
+  std::optional<FrameRate> rate;           // --fps; else the list's rate
+  std::optional<std::string> audio;        // the soundtrack of a WebM or MP4 animation
+  std::optional<long double> audioOffset;  // its offset in video seconds
+  bool noAudio = false;                    // no soundtrack at all
   std::optional<int64_t> maxParticles;
   int jobs = 1;
   std::optional<FrameRange> range;  // --range A-B

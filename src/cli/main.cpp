@@ -21,6 +21,7 @@
 #include "model/pcl_file.h"
 #include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"
+#include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
@@ -63,14 +64,26 @@ LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRe
 // Frames done, frames per second and time left, redrawn on one line.
 class ProgressLine {
  public:
-  ProgressLine(bool shown, int64_t total)
-      : shown_(shown), total_(total), start_(std::chrono::steady_clock::now()) {}
+  // Shown on a terminal unless --quiet.
+  ProgressLine(const RenderRequest& r, const FrameRange& frames)
+      : shown_(!r.quiet && isatty(STDERR_FILENO)),
+        total_(std::max<int64_t>(frames.last - frames.first + 1, 0)),
+        start_(std::chrono::steady_clock::now()) {}
   ~ProgressLine() { End(); }
   // Ends the line, so that a message can follow.
   void End() {
     if (shown_) std::fputc('\n', stderr);
     shown_ = false;
   }
+  // Follows the frames drawn; never stops them.
+  ExportProgress Follow() {
+    return [this](int64_t done, int64_t, int64_t frame) {
+      if (done > 0) Show(done, frame);
+      return true;
+    };
+  }
+
+ private:
   void Show(int64_t done, int64_t frame) {
     if (!shown_) return;
     const double seconds =
@@ -86,7 +99,6 @@ class ProgressLine {
                                        QString::number(left, 'f', 0)));
   }
 
- private:
   bool shown_;
   int64_t total_;
   std::chrono::steady_clock::time_point start_;
@@ -101,11 +113,17 @@ std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r, const Sho
   return Soundtrack{show.audio, r.audioOffset.value_or(show.audioOffset)};
 }
 
+// The first launch after start-up.
+Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
+                      const RenderRequest& r) {
+  return {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
+}
+
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
                  const RenderRequest& r) {
   ExportJob job;
-  job.scene = {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
+  job.scene = SceneForRequest(list, settings, r);
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   job.firstFrame = frames.first;
   job.lastFrame = frames.last;
@@ -115,13 +133,35 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
   job.animationPath = r.prefix;
   job.rate = r.rate.value_or(show.fps);
   job.soundtrack = SoundtrackForRequest(r, show);
-  ProgressLine progress(!r.quiet && isatty(STDERR_FILENO),
-                        std::max<int64_t>(frames.last - frames.first + 1, 0));
+  ProgressLine progress(r, frames);
   try {
-    RunExport(job, [&](int64_t done, int64_t, int64_t frame) {
-      if (done > 0) progress.Show(done, frame);
-      return true;
-    });
+    RunExport(job, progress.Follow());
+  } catch (const std::exception& e) {
+    progress.End();
+    return Fail(e);
+  }
+  return kExitDone;
+}
+
+// Draws the selected frames of the first launch after start-up and writes
+// the fullest of them to the output file.
+int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
+                       const RenderRequest& r) {
+  if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
+  ProgressLine progress(r, frames);
+  FrameLoopHooks hooks;
+  hooks.beforeFrame = progress.Follow();
+  try {
+    const std::optional<FullestFrame> fullest =
+        DrawFullestFrame(SceneForRequest(list, settings, r), frames.first, frames.last, hooks);
+    progress.End();
+    if (fullest->frame == 0) {
+      return Fail(
+          QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to choose from")
+              .arg(FromLocal(r.input)));
+    }
+    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format);
   } catch (const std::exception& e) {
     progress.End();
     return Fail(e);
@@ -148,6 +188,7 @@ int Render(const RenderRequest& r) {
                     .arg(estimate.particles)
                     .arg(*r.maxParticles));
   }
+  if (r.fullest) return RenderFullestFrame(list, settings, r);
   return RenderFrames(list, settings, read.show, r);
 }
 

@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "image/picture.h"
 #include "simulation/frame_loop.h"
-#include "simulation/launch.h"
-#include "simulation/space_buffer.h"
 
 namespace kirabel {
 
@@ -26,19 +23,10 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress) {
     sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, job.format,
                                                 job.skipExisting);
   }
-  RandomGenerator random = scene.random;
-  const Launch::BuildResult built =
-      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
-  // Only a saturated count reaches the threshold, and it cannot fit.
-  if (!built.launch) throw ParticleMemoryError(built.estimate.particles);
-  SpaceBuffer space(scene.width, scene.height);
-  Picture picture;
-  picture.SetHeight(scene.height);
-  picture.SetWidth(scene.width);
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress;
-  if (DrawFrames(*built.launch, job.firstFrame, job.lastFrame, space, picture, scene.options,
-                 {sink.get()}, hooks) == FrameLoopEnd::kStopped) {
+  if (DrawSceneFrames(scene, job.firstFrame, job.lastFrame, {sink.get()}, hooks) ==
+      FrameLoopEnd::kStopped) {
     return ExportEnd::kCancelled;
   }
   // Finishing the animation (the encoder's last work, the file put in place)

@@ -32,12 +32,19 @@ QImage DibToQImage(const Picture& bitmap) {
 
 namespace {
 
+// The pixel density every PNG file states (96 dots per inch). A new image
+// takes the screen's, so the same picture would differ byte for byte between
+// the desktop program, kirabel-render and one screen and the next.
+constexpr int kDotsPerMeter = 3780;
+
 // Encodes image as PNG in memory, then writes it beside the old file and puts
 // it in place only when complete.
-void WritePng(const QImage& image, const std::string& fileName) {
+void WritePng(QImage image, const std::string& fileName) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
+  image.setDotsPerMeterX(kDotsPerMeter);
+  image.setDotsPerMeterY(kDotsPerMeter);
   if (image.isNull() || !QImageWriter(&buffer, "png").write(image)) throw WriteError(fileName);
   // The file's own errors name it and keep the system's reason.
   ReplacingFile file(fileName);

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "image/picture.h"
 #include "simulation/launch.h"
+#include "simulation/launch_scene.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 
@@ -36,6 +39,20 @@ FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer
     for (FrameSink* sink : wanting) sink->Take(frame, space, picture);
   }
   return FrameLoopEnd::kDone;
+}
+
+FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
+                             const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks) {
+  RandomGenerator random = scene.random;
+  const Launch::BuildResult built =
+      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
+  // Only a saturated count reaches the threshold, and it cannot fit.
+  if (!built.launch) throw ParticleMemoryError(built.estimate.particles);
+  SpaceBuffer space(scene.width, scene.height);
+  Picture picture;
+  picture.SetHeight(scene.height);
+  picture.SetWidth(scene.width);
+  return DrawFrames(*built.launch, first, last, space, picture, scene.options, sinks, hooks);
 }
 
 }  // namespace kirabel

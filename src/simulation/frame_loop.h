@@ -13,6 +13,7 @@ namespace kirabel {
 class Launch;
 class Picture;
 class SpaceBuffer;
+struct Scene;
 
 class FrameSink {
  public:
@@ -41,5 +42,13 @@ enum class FrameLoopEnd { kDone, kStopped };
 FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer& space,
                         Picture& picture, const RenderOptions& options,
                         const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks = {});
+
+// Builds the scene's launch (from a copy of its generator, so the scene is
+// left as it was) and draws frames first .. last of it at the scene's size
+// and options into the sinks. Raises ParticleMemoryError when the launch
+// cannot fit into memory.
+FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
+                             const std::vector<FrameSink*>& sinks,
+                             const FrameLoopHooks& hooks = {});
 
 }  // namespace kirabel
