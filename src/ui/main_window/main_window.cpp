@@ -31,6 +31,7 @@
 #include "ui/main_window/language_menu.h"
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
+#include "ui/services/shell_thumbnails.h"
 #include "ui/services/program_font.h"
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"

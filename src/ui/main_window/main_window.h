@@ -56,6 +56,7 @@ class LanguageMenu;
 class RecentFilesMenu;
 class ResolutionDialog;
 class ShellLibraryWindow;
+class ShellThumbnails;
 class SpaceBuffer;
 class SoundtrackDialog;
 class SpaceViewer;
@@ -319,6 +320,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
   std::unique_ptr<TimelineWindow> timeline_;
   std::unique_ptr<ShellLibraryWindow> shellLibrary_;
+  std::unique_ptr<ShellThumbnails> shellThumbnails_;  // goes before the library
 };
 
 }  // namespace kirabel

@@ -20,6 +20,7 @@
 #include "ui/preview/preview_controller.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
+#include "ui/services/shell_thumbnails.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
@@ -28,6 +29,15 @@ void MainWindow::createShellLibrary() {
   shellLibrary_ = std::make_unique<ShellLibraryWindow>();
   shellLibrary_->setFont(font());
   shellLibrary_->addActions({actionUndo_, actionRedo_, actionShellLibrary_, actionHelp_});
+  // Thumbnails are drawn and cached in the background as the library asks.
+  shellThumbnails_ = std::make_unique<ShellThumbnails>();
+  ShellLibraryModel& model = shellLibrary_->model();
+  connect(&model, &ShellLibraryModel::thumbnailWanted, shellThumbnails_.get(),
+          &ShellThumbnails::request);
+  connect(shellThumbnails_.get(), &ShellThumbnails::thumbnailReady, &model,
+          &ShellLibraryModel::showThumbnail);
+  connect(shellThumbnails_.get(), &ShellThumbnails::thumbnailFailed, &model,
+          &ShellLibraryModel::showThumbnailFailure);
   connect(shellLibrary_.get(), &ShellLibraryWindow::insertRequested, this,
           [this](const QString& path) { insertShell(path); });
   if (viewer_) {
