@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <string>
 
-#include "frame_waiter.h"
+#include "example_preview.h"
 #include "model/pcl_file.h"
 #include "ui/handles/handle_painter.h"
 #include "ui/main_window/main_window.h"
@@ -57,8 +57,6 @@ void BM_Handles1000Sets(benchmark::State& state) {
 }
 BENCHMARK(BM_Handles1000Sets)->Unit(benchmark::kMillisecond);
 
-const char* const kExamples[] = {"chrysanthemum", "willow", "ring", "finale"};
-
 void SendMouse(QWidget* view, QEvent::Type type, QPointF at) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
   QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
@@ -66,23 +64,13 @@ void SendMouse(QWidget* view, QEvent::Type type, QPointF at) {
 }
 
 void BM_OriginDragToFrameShown(benchmark::State& state) {
-  SpaceViewer viewer;
-  MainWindow window(&viewer);
-  window.startPreview();
-  window.applyResolution(512, 512);
-  viewer.show();
-  window.turnPreviewOn();
   const std::string name = kExamples[state.range(0)];
-  window.loadStartFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
-  Document& document = window.document();
+  ExamplePreview preview(name);
+  Document& document = preview.window.document();
   std::size_t shell = 0;
   while (shell + 1 < document.sets().size() && !document.sets()[shell].visible) ++shell;
-  window.selectRow(static_cast<int>(shell) + 1);
-  PreviewBar& bar = window.preview()->bar();
-  bar.setFrame((bar.frameCount() + 1) / 2);
-  QWidget* view = viewer.pictureView;
-  FrameWaiter frames(viewer);
-  frames.waitForNewFrame();
+  preview.window.selectRow(static_cast<int>(shell) + 1);
+  QWidget* view = preview.viewer.pictureView;
   const qreal ratio = view->devicePixelRatioF();
   const QPointF origin(static_cast<qreal>(document.sets()[shell].originX) / ratio,
                        static_cast<qreal>(document.sets()[shell].originY) / ratio);
@@ -91,10 +79,9 @@ void BM_OriginDragToFrameShown(benchmark::State& state) {
   for (auto _ : state) {
     SendMouse(view, QEvent::MouseMove, origin + QPointF(shift, 0));
     shift = shift > 0 ? -1 : 1;
-    frames.waitForNewFrame();
+    preview.frames.waitForNewFrame();
   }
   SendMouse(view, QEvent::MouseButtonRelease, origin);
-  viewer.setCloseAllowed(true);
   state.SetLabel(name);
 }
 BENCHMARK(BM_OriginDragToFrameShown)

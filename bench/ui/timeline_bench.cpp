@@ -12,7 +12,7 @@
 #include <QPalette>
 #include <string>
 
-#include "frame_waiter.h"
+#include "example_preview.h"
 #include "model/list_commands.h"
 #include "model/pcl_file.h"
 #include "ui/main_window/main_window.h"
@@ -90,32 +90,18 @@ void BM_TimelineAllRows1000Sets(benchmark::State& state) {
 }
 BENCHMARK(BM_TimelineAllRows1000Sets)->Unit(benchmark::kMillisecond);
 
-const char* const kExamples[] = {"chrysanthemum", "willow", "ring", "finale"};
-
 void BM_BarDragToFrameShown(benchmark::State& state) {
-  SpaceViewer viewer;
-  MainWindow window(&viewer);
-  window.startPreview();
-  window.applyResolution(512, 512);
-  viewer.show();
-  window.turnPreviewOn();
   const std::string name = kExamples[state.range(0)];
-  window.loadStartFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
-  // The middle of the launch, where the bursts are.
-  PreviewBar& bar = window.preview()->bar();
-  bar.setFrame((bar.frameCount() + 1) / 2);
-  FrameWaiter frames(viewer);
-  frames.waitForNewFrame();
-  Document& document = window.document();
+  ExamplePreview preview(name);
+  Document& document = preview.window.document();
   long double shift = 1;
   for (auto _ : state) {
     ParticleSet set = document.sets()[0];
     set.birthTime += shift;
     shift = -shift;
     document.apply(ReplaceSetCommand(0, set));
-    frames.waitForNewFrame();
+    preview.frames.waitForNewFrame();
   }
-  viewer.setCloseAllowed(true);
   state.SetLabel(name);
 }
 BENCHMARK(BM_BarDragToFrameShown)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
