@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libaubio-dev
   fonts-noto-cjk xvfb xauth desktop-file-utils locales parallel ffmpeg
-  dpkg-dev file lintian
+  dpkg-dev file lintian groff-base
 )
 if [ "${KIRABEL_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 
