@@ -8,9 +8,11 @@
 #include "ui/main_window/kirabel_application.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/tool_icons.h"
+#include "ui/preview/media_sound_output.h"
 #include "ui/services/program_font.h"
 
 int main(int argc, char** argv) {
+  kirabel::ChooseMediaBackend();
   QApplication app(argc, argv);
   // The texts are put in place as the windows are made, so the language is
   // chosen first: the option in the settings file, else the system's.

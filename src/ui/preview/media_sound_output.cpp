@@ -16,19 +16,19 @@ namespace {
 // until then a reading may still be the one from before.
 constexpr qint64 kSeekReachedMs = 500;
 
-// Soundtracks are whatever ffmpeg decodes, and Qt Multimedia's FFmpeg backend
-// needs nothing beyond the library itself (its GStreamer backend fails
-// without GStreamer's plugins). A backend the user chose stays.
-void ChooseMediaBackend() {
-  if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
-}
-
 bool IsLoaded(QMediaPlayer::MediaStatus status) {
   return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
          status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
 }
 
 }  // namespace
+
+// Soundtracks are whatever ffmpeg decodes, and Qt Multimedia's FFmpeg backend
+// needs nothing beyond the library itself (its GStreamer backend fails
+// without GStreamer's plugins). A backend the user chose stays.
+void ChooseMediaBackend() {
+  if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+}
 
 MediaSoundOutput::MediaSoundOutput() = default;
 
@@ -40,7 +40,6 @@ bool MediaSoundOutput::open(const QString& file) {
   stop();
   failed_ = false;
   if (!QFileInfo(file).isFile()) return false;
-  ChooseMediaBackend();
   if (QMediaDevices::defaultAudioOutput().isNull()) return false;
   makePlayer();
   if (file != file_) {

@@ -12,6 +12,11 @@ class QMediaPlayer;
 
 namespace kirabel {
 
+// Chooses Qt Multimedia's FFmpeg backend unless the environment names one.
+// It changes the environment, so it runs first in main(), before any thread
+// (a worker starting ffmpeg reads the environment) exists.
+void ChooseMediaBackend();
+
 class MediaSoundOutput : public QObject, public SoundOutput {
   Q_OBJECT
  public:
