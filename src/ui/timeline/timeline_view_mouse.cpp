@@ -93,6 +93,14 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
   endDrag();
 }
 
+// A dialog opened mid-drag (F9) or another window taking the focus ends the
+// drag where it is, as one whole step: the release may never come, and an
+// open step would swallow the next unrelated change.
+void TimelineView::focusOutEvent(QFocusEvent* event) {
+  endDrag();
+  QAbstractScrollArea::focusOutEvent(event);
+}
+
 // The soundtrack's new place is one step, to the millisecond.
 void TimelineView::endDrag() {
   choosingTime_ = false;

@@ -168,6 +168,31 @@ TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHe
 
 // The soundtrack's outline lies where its offset puts it: one loud bucket at
 // 1.0 .. 1.1 s of a soundtrack starting at -0.5 s plays at list time 17.5 .. 19.
+// F9 mid-drag opens a dialog: the focus goes, the release never comes. The
+// drag ends there as one step, so a later change is a step of its own.
+TEST_F(TimelineWindowTest, ADragEndsAsOneStepWhenTheFocusGoes) {
+  timeline().resize(800, 300);
+  timeline().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&timeline()));
+  const TimelineGeometry& geometry = view().geometry();
+  const QRect bar = geometry.barRect(0, view().content().rows[0].span);
+  const int x = static_cast<int>(std::lround(geometry.xOf(13)));
+  QTest::mousePress(view().viewport(), Qt::LeftButton, {}, QPoint(x, bar.center().y()));
+  QTest::mouseMove(view().viewport(), QPoint(x + 60, bar.center().y()));
+  const long double moved = birth(0);
+  ASSERT_NE(moved, 12);
+  QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(&view(), &focusOut);
+  EXPECT_EQ(document().history().count(), 1);
+  EXPECT_FALSE(document().history().isClean());
+  document().apply(RemoveSetCommand(1), QStringLiteral("delete"));
+  document().history().undo();
+  EXPECT_EQ(document().sets().size(), 3u);
+  EXPECT_EQ(birth(0), moved);
+  document().history().undo();
+  EXPECT_EQ(birth(0), 12);
+}
+
 TEST_F(TimelineWindowTest, TheSoundtracksOutlineLiesAtItsOffset) {
   ShowSettings show = document().show();
   show.audioOffset = -0.5L;
