@@ -9,6 +9,7 @@
 #include "texts/error_texts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
+#include "ui/library/shell_library_window.h"
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/space_viewer.h"
 
@@ -41,6 +42,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (viewer_) viewer_->close();
   timeline_->close();
+  shellLibrary_->close();
 }
 
 void MainWindow::endProgram() {

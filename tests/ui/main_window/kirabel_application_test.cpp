@@ -268,9 +268,15 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("言語の変更は次回の起動から有効になります。"));
+  testing::Child<QAction>(mainWindow(), "actionShellLibrary")->trigger();
+  QWidget* library = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == QLatin1String("shellLibraryWindow")) library = window;
+  ASSERT_TRUE(library && library->isVisible());
   EXPECT_TRUE(mainWindow().close());
   EXPECT_TRUE(mainWindow().isClosing());
   EXPECT_FALSE(viewer().isVisible());
+  EXPECT_FALSE(library->isVisible());  // no window outlives the program
   const Settings written = LoadSettingsFile(settingsPath());
   EXPECT_EQ(written.options.warningThreshold, 1234);
   EXPECT_TRUE(written.options.antiAliasing);
