@@ -41,10 +41,8 @@ ParticleSet WithDirectionSpread(const ParticleSet& set, long double spread) {
   return changed;
 }
 
-// A step (dx, dy) = s (-sin theta, -cos theta), as the launch sets a
-// particle's motion.
 long double DirectionOfStep(long double dx, long double dy, long double near) {
-  const long double theta = std::atan2(-dx, -dy);
+  const long double theta = DirectionOfVelocity(dx, dy);
   if (!std::isfinite(near)) return theta;
   return theta + kFullTurn * std::round((near - theta) / kFullTurn);
 }
