@@ -4,11 +4,15 @@
 // field starts with. The dialog builds its fields from these rows; shaping by
 // handles and timing by the timeline hold what they change to them. Reading a
 // PCL file keeps its values as they are.
+#include <cstddef>
+#include <iterator>
+
 #include "model/field_limits.h"
 
 namespace kirabel {
 
-// The numbers of a set that the properties dialog edits in its fields.
+// The numbers of a set that the properties dialog edits in its fields; a new
+// number takes its row at the same place in kSetNumberRows.
 enum class SetNumber {
   kCount,
   kOriginX,
@@ -52,6 +56,14 @@ inline constexpr SetNumberRow kSetNumberRows[] = {
     {SetNumber::kTrailSamples, {9, false, 0, 100}},
     {SetNumber::kMaxGenerations, {9, false, 0, 2}},
 };
+
+constexpr bool RowsFollowTheNumbers() {
+  for (std::size_t i = 0; i < std::size(kSetNumberRows); ++i) {
+    if (static_cast<std::size_t>(kSetNumberRows[i].number) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsFollowTheNumbers(), "one row per number, in the order of SetNumber");
 
 // The number's row of the table.
 const SetNumberRow& RowOf(SetNumber number);
