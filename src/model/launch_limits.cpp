@@ -1,21 +1,25 @@
 #include "model/launch_limits.h"
 
-#include "numeric/numeric_entry.h"
-
 namespace kirabel {
 
-NumericProperties LaunchSettingLimits(LaunchSetting setting) {
-  NumericProperties limits;
-  limits.maxDigits = 9;
-  limits.showZero = true;
-  limits.allowNegative = setting == LaunchSetting::kGravity || setting == LaunchSetting::kStartTime;
-  limits.fixedDecimals = setting == LaunchSetting::kFrameCount ? 0 : -1;
-  return limits;
+FieldLimits LaunchSettingLimits(LaunchSetting setting) {
+  const LaunchSettings defaults;
+  switch (setting) {
+    case LaunchSetting::kGravity:
+      return {9, true, -1, defaults.gravity};
+    case LaunchSetting::kStartTime:
+      return {9, true, -1, defaults.startTime};
+    case LaunchSetting::kInterval:
+      return {9, false, -1, defaults.frameInterval};
+    case LaunchSetting::kFrameCount:
+      return {9, false, 0, defaults.frameCount};
+  }
+  return {};
 }
 
 LaunchSettings WithinLaunchLimits(const LaunchSettings& settings) {
   const auto held = [](long double value, LaunchSetting setting) {
-    return ValueWithinLimits(value, LaunchSettingLimits(setting));
+    return HeldWithinLimits(value, LaunchSettingLimits(setting));
   };
   LaunchSettings limited = settings;
   limited.gravity = held(settings.gravity, LaunchSetting::kGravity);

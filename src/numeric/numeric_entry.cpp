@@ -95,48 +95,17 @@ std::string NumericEntry::RenderText(long double x) {
 
 namespace {
 
-// The largest magnitude the field holds: maxDigits nines, the last `places`
-// of them behind the point.
-long double LargestMagnitude(int maxDigits, int places) {
-  const std::string nines = std::string(maxDigits - places, '9') + "." + std::string(places, '9');
-  return ReadDecimal(nines).value_or(0);
-}
-
-// What a field holds: magnitudes below `smallest` become zero, from `beyond`
-// on they become `largest`.
-struct FieldRange {
-  long double smallest, beyond, largest;
-};
-
-FieldRange RangeOf(const NumericProperties& props) {
-  const int places = std::max(props.fixedDecimals, 0);
-  const int smallestPlaces = props.fixedDecimals > 0 ? props.fixedDecimals : props.maxDigits - 1;
-  return {PowerOfTen(-smallestPlaces), PowerOfTen(props.maxDigits - places) - PowerOfTen(-places),
-          LargestMagnitude(props.maxDigits, places)};
-}
-
-// Not a number counts as 0. A field without negatives takes the magnitude
-// before the range checks, so neither a clamped nor a tiny negative value
-// shows a minus sign.
-long double Prepared(long double x, const NumericProperties& props) {
-  if (std::isnan(x)) return 0;
-  return props.allowNegative ? x : std::fabs(x);
+// The limits of the model that these properties put on the number.
+FieldLimits LimitsOfProperties(const NumericProperties& props) {
+  return {props.maxDigits, props.allowNegative, props.fixedDecimals};
 }
 
 }  // namespace
 
-long double ValueWithinLimits(long double x, const NumericProperties& properties) {
-  const NumericProperties props = Normalised(properties);
-  x = Prepared(x, props);
-  const FieldRange range = RangeOf(props);
-  if (std::fabs(x) < range.smallest) return 0;
-  if (std::fabs(x) >= range.beyond) return std::copysign(range.largest, x);
-  return x;
-}
-
 void NumericEntry::SetValue(long double x) {
-  x = Prepared(x, props_);
-  const FieldRange range = RangeOf(props_);
+  const FieldLimits limits = LimitsOfProperties(props_);
+  x = WithAllowedSign(x, limits);
+  const FieldRange range = RangeOf(limits);
   const int fixDecimal = props_.fixedDecimals;
   isNegative_ = x < 0;
   decimalCount_ = std::max(fixDecimal, 0);
@@ -198,6 +167,12 @@ std::string NumericEntry::CutFraction(std::string& digits, std::size_t point) co
 }
 
 // ------------------------------------------------------------------ properties
+
+void NumericEntry::SetLimits(const FieldLimits& limits) {
+  SetMaxDigits(limits.digits);
+  SetAllowNegative(limits.negatives);
+  SetFixedDecimals(limits.decimals);
+}
 
 void NumericEntry::SetMaxDigits(int digits) {
   if (digits < kMinDigits || digits > kMaxDigitsLimit || props_.fixedDecimals >= digits) return;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "model/field_limits.h"
 #include "numeric/numeric_entry_host.h"
 #include "numeric/numeric_properties.h"
 
@@ -36,6 +37,9 @@ class NumericEntry {
 
   // Properties; each setter applies its run-time rule at once.
   const NumericProperties& Properties() const { return props_; }
+  // The model's limits: digits, sign and decimals, set in that order (the
+  // initial value is the caller's to set).
+  void SetLimits(const FieldLimits& limits);
   void SetMaxDigits(int digits);
   void SetAllowNegative(bool permit);
   void SetFixedDecimals(int places);
@@ -116,11 +120,5 @@ class NumericEntry {
   std::string text_;
   std::optional<long double> undoValue_;  // the value before the last cut, clear or paste
 };
-
-// The number a field with these properties holds once x is written to it:
-// not a number counts as 0, a field without negatives takes the magnitude, a
-// magnitude below the smallest place the field shows becomes 0, and one
-// beyond the field's width becomes the largest it holds (with x's sign).
-long double ValueWithinLimits(long double x, const NumericProperties& properties);
 
 }  // namespace kirabel

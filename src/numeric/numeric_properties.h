@@ -2,10 +2,12 @@
 // The configurable properties of the numeric field, with their defaults.
 #include <cstdint>
 
+#include "model/field_limits.h"
+
 namespace kirabel {
 
-constexpr int kMinDigits = 1;
-constexpr int kMaxDigitsLimit = 15;
+constexpr int kMinDigits = kFewestFieldDigits;
+constexpr int kMaxDigitsLimit = kMostFieldDigits;
 constexpr uint32_t kDefaultTextColor = 0xFF000000;  // opaque black, ARGB
 
 struct NumericProperties {

@@ -2,15 +2,16 @@
 
 #include <cmath>
 
+#include "model/angles.h"
+
 namespace kirabel {
 
 namespace {
 
-constexpr long double kPi = 3.1415926535897932385L;
-
 void SetMotion(ParticleState& p, long double theta, long double s) {
-  p.vx = std::sin(theta) * (-s);
-  p.vy = std::cos(theta) * (-s);
+  const Velocity v = VelocityFromDirection(theta, s);
+  p.vx = v.x;
+  p.vy = v.y;
 }
 
 }  // namespace
@@ -49,6 +50,8 @@ Burst BurstOf(const ParticleState& p, long double g) {
   Burst burst;
   burst.origin = PositionAtAge(p, l, g);
   const long double v = g * l + p.vy;
+  // The direction of the velocity (vx, v) by the slope's arctangent rather
+  // than DirectionOfVelocity: its range and rounding are part of the launch.
   if (std::fabs(p.vx) >= 0.00001L) {
     burst.direction = std::atan(-v / p.vx) + 3 * kPi / 2;
     if (p.vx < 0) burst.direction = burst.direction + kPi;

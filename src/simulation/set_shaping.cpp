@@ -3,27 +3,12 @@
 #include <cmath>
 
 #include "model/angles.h"
-#include "numeric/numeric_entry.h"
+#include "model/set_number_limits.h"
 #include "simulation/flight_path.h"
 
 namespace kirabel {
 
 namespace {
-
-// A field of the properties dialog: `digits` digits, free decimals.
-NumericProperties FieldLimits(int digits, bool negatives) {
-  NumericProperties limits;
-  limits.maxDigits = digits;
-  limits.allowNegative = negatives;
-  limits.fixedDecimals = -1;
-  limits.showZero = true;
-  return limits;
-}
-
-// An angle as its field in degrees would hold it.
-long double AngleWithinLimits(long double radians) {
-  return DegreesToRadians(ValueWithinLimits(RadiansToDegrees(radians), FieldLimits(9, true)));
-}
 
 constexpr long double kFullTurn = 2 * kPi;
 
@@ -37,29 +22,27 @@ long double NotNegative(long double x) {
 
 ParticleSet WithOrigin(const ParticleSet& set, long double x, long double y) {
   ParticleSet changed = set;
-  changed.originX = ValueWithinLimits(NotNegative(x), FieldLimits(4, false));
-  changed.originY = ValueWithinLimits(NotNegative(y), FieldLimits(4, false));
+  changed.originX = StoredWithinLimits(SetNumber::kOriginX, NotNegative(x));
+  changed.originY = StoredWithinLimits(SetNumber::kOriginY, NotNegative(y));
   return changed;
 }
 
 ParticleSet WithDirectionAndSpeed(const ParticleSet& set, long double direction,
                                   long double speed) {
   ParticleSet changed = set;
-  changed.direction = AngleWithinLimits(direction);
-  changed.speed = ValueWithinLimits(NotNegative(speed), FieldLimits(9, false));
+  changed.direction = StoredWithinLimits(SetNumber::kDirection, direction);
+  changed.speed = StoredWithinLimits(SetNumber::kSpeed, NotNegative(speed));
   return changed;
 }
 
 ParticleSet WithDirectionSpread(const ParticleSet& set, long double spread) {
   ParticleSet changed = set;
-  changed.directionSpread = AngleWithinLimits(spread);
+  changed.directionSpread = StoredWithinLimits(SetNumber::kDirectionSpread, spread);
   return changed;
 }
 
-// A step (dx, dy) = s (-sin theta, -cos theta), as the launch sets a
-// particle's motion.
 long double DirectionOfStep(long double dx, long double dy, long double near) {
-  const long double theta = std::atan2(-dx, -dy);
+  const long double theta = DirectionOfVelocity(dx, dy);
   if (!std::isfinite(near)) return theta;
   return theta + kFullTurn * std::round((near - theta) / kFullTurn);
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "numeric/numeric_entry.h"
+#include "model/set_number_limits.h"
 
 namespace kirabel {
 
@@ -44,17 +44,6 @@ std::vector<GenerationSpan> GenerationsOf(const ParticleList& list, const Partic
   return generations;
 }
 
-// What the properties dialog's birth time and lifetime fields hold: nine
-// digits, the lifetime never negative.
-NumericProperties TimeFieldLimits(bool negatives) {
-  NumericProperties limits;
-  limits.maxDigits = 9;
-  limits.allowNegative = negatives;
-  limits.fixedDecimals = -1;
-  limits.showZero = true;
-  return limits;
-}
-
 }  // namespace
 
 std::vector<SetTiming> ListTiming(const ParticleList& list, long double until) {
@@ -74,8 +63,8 @@ std::vector<SetTiming> ListTiming(const ParticleList& list, long double until) {
 
 ParticleSet WithTiming(const ParticleSet& set, long double birthTime, long double lifetime) {
   ParticleSet changed = set;
-  changed.birthTime = ValueWithinLimits(birthTime, TimeFieldLimits(true));
-  changed.lifetime = ValueWithinLimits(lifetime, TimeFieldLimits(false));
+  changed.birthTime = StoredWithinLimits(SetNumber::kBirthTime, birthTime);
+  changed.lifetime = StoredWithinLimits(SetNumber::kLifetime, lifetime);
   return changed;
 }
 

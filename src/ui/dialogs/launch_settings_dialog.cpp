@@ -39,16 +39,15 @@ std::string CleanAutosaveName(const QString& text) {
   return CutToFileBytes(text.mid(begin, end - begin).toStdString(), kMaxAutosaveNameBytes);
 }
 
-// One number of the settings: its field, label and unit, the limits it is
-// held to and its starting value. Texts go through tr(); those marked are the
-// translated ones.
+// One number of the settings: its field, label and unit, and the setting
+// whose limits (and starting value) the field takes. Texts go through tr();
+// those marked are the translated ones.
 struct LaunchSettingsDialog::NumberRow {
   NumericField* LaunchSettingsDialog::*field;
   const char* objectName;
   const char* caption;
   const char* unit;
-  LaunchSetting limits;
-  long double startValue;
+  LaunchSetting setting;
 };
 
 LaunchSettingsDialog::LaunchSettingsDialog(QWidget* parent)
@@ -70,13 +69,13 @@ void LaunchSettingsDialog::addRows() {
   using D = LaunchSettingsDialog;
   const NumberRow numbers[] = {
       {&D::gravityEdit, "gravityEdit", QT_TR_NOOP("重力"), "[Pixels/Time^2]",
-       LaunchSetting::kGravity, 0.5L},
+       LaunchSetting::kGravity},
       {&D::startTimeEdit, "startTimeEdit", QT_TR_NOOP("開始時間"), "[Time]",
-       LaunchSetting::kStartTime, 10},
+       LaunchSetting::kStartTime},
       {&D::frameIntervalEdit, "frameIntervalEdit", QT_TR_NOOP("出力間隔"), "[Time]",
-       LaunchSetting::kInterval, 1},
+       LaunchSetting::kInterval},
       {&D::frameCountEdit, "frameCountEdit", QT_TR_NOOP("出力コマ数"), QT_TR_NOOP("[フレーム]"),
-       LaunchSetting::kFrameCount, 1},
+       LaunchSetting::kFrameCount},
   };
   QGridLayout* grid = NewRowGrid();
   for (int row = 0; row < static_cast<int>(std::size(numbers)); ++row)
@@ -89,11 +88,9 @@ void LaunchSettingsDialog::addRows() {
 void LaunchSettingsDialog::addNumberRow(QGridLayout* grid, int row, const NumberRow& number) {
   NumericField* field = AddNumberRow(this, grid, row, number.objectName, tr(number.caption),
                                      tr(number.unit), QLatin1String(kWidestNumber));
-  const NumericProperties limits = LaunchSettingLimits(number.limits);
-  field->setMaxDigits(limits.maxDigits);
-  field->setAllowNegative(limits.allowNegative);
-  field->setFixedDecimals(limits.fixedDecimals);
-  field->setValue(number.startValue);
+  const FieldLimits limits = LaunchSettingLimits(number.setting);
+  field->setLimits(limits);
+  field->setValue(limits.initial);
   this->*number.field = field;
 }
 

@@ -11,6 +11,7 @@
 
 #include "document/child_set_model.h"
 #include "model/particle.h"
+#include "model/set_number_limits.h"
 #include "ui/dialogs/byte_limit_validator.h"
 #include "ui/services/color_dialog_service.h"
 #include "ui/widgets/color_swatch.h"
@@ -40,31 +41,25 @@ enum Row { kNameRow, kColourRow, kFirstNumberRow };
 // The widest text a nine-digit numeric field shows.
 const char kWidestNumber[] = "-999,999,999";
 
-// Field properties of one numeric field and the value it starts with.
-struct FieldSetup {
-  int maxDigits;
-  bool negatives;
-  int fixedDecimals;
-  bool showZero;
-  long double value;
-};
-
-void Configure(NumericField* field, const FieldSetup& setup) {
-  field->setMaxDigits(setup.maxDigits);
-  field->setAllowNegative(setup.negatives);
-  field->setFixedDecimals(setup.fixedDecimals);
-  field->setShowZero(setup.showZero);
-  field->setValue(setup.value);
+// The field takes the number's limits and starting value; zero shows as "0"
+// unless the field shows it blank.
+void Configure(NumericField* field, SetNumber number, bool blankZero) {
+  const FieldLimits limits = LimitsOf(number);
+  field->setLimits(limits);
+  field->setShowZero(!blankZero);
+  field->setValue(limits.initial);
 }
 
 }  // namespace
 
-// One numeric field: its control, object name, hint and properties.
+// One numeric field: its control, object name, hint and the set's number it
+// shows (whose limits it takes).
 struct ParticleSetDialog::NumberField {
   NumericField* ParticleSetDialog::*control;
   const char* objectName;
   const char* hint;
-  FieldSetup setup;
+  SetNumber number;
+  bool blankZero = false;  // zero shows an empty field
 };
 
 // One row of numbers: its label, a field or two joined by a separator, the
@@ -103,83 +98,63 @@ int ParticleSetDialog::addNumberRows(QGridLayout* grid) {
   using D = ParticleSetDialog;
   const NumberRow numbers[] = {
       {QT_TR_NOOP("粒子の数"),
-       {&D::countEdit, "countEdit", QT_TR_NOOP("何個の粒子を飛ばすか"), {9, false, 0, false, 200}},
+       {&D::countEdit, "countEdit", QT_TR_NOOP("何個の粒子を飛ばすか"), SetNumber::kCount, true},
        nullptr,
        {},
        QT_TR_NOOP("[個]")},
       {QT_TR_NOOP("初期位置"),
-       {&D::originXEdit,
-        "originXEdit",
-        QT_TR_NOOP("どこを始点として粒子が飛び散るか(X座標)"),
-        {4, false, -1, true, 256}},
+       {&D::originXEdit, "originXEdit", QT_TR_NOOP("どこを始点として粒子が飛び散るか(X座標)"),
+        SetNumber::kOriginX},
        ",",
-       {&D::originYEdit,
-        "originYEdit",
-        QT_TR_NOOP("どこを始点として粒子が飛び散るか(Y座標)"),
-        {4, false, -1, true, 256}},
+       {&D::originYEdit, "originYEdit", QT_TR_NOOP("どこを始点として粒子が飛び散るか(Y座標)"),
+        SetNumber::kOriginY},
        "[Pixel]"},
       {QT_TR_NOOP("爆発の強さ"),
-       {&D::speedEdit, "speedEdit", QT_TR_NOOP("粒子の飛び散る速度です"), {9, false, -1, true, 10}},
+       {&D::speedEdit, "speedEdit", QT_TR_NOOP("粒子の飛び散る速度です"), SetNumber::kSpeed},
        "±",
-       {&D::speedSpreadEdit,
-        "speedSpreadEdit",
-        QT_TR_NOOP("爆発の強さのバラつき具合"),
-        {9, false, -1, true, 5}},
+       {&D::speedSpreadEdit, "speedSpreadEdit", QT_TR_NOOP("爆発の強さのバラつき具合"),
+        SetNumber::kSpeedSpread},
        "[Pixels/Time]",
        &D::speedDistributionCombo,
        "speedDistributionCombo"},
       {QT_TR_NOOP("爆発の向き"),
-       {&D::directionEdit,
-        "directionEdit",
-        QT_TR_NOOP("0度が真上で、左回りに指定します"),
-        {9, true, -1, true, 0}},
+       {&D::directionEdit, "directionEdit", QT_TR_NOOP("0度が真上で、左回りに指定します"),
+        SetNumber::kDirection},
        "±",
-       {&D::directionSpreadEdit,
-        "directionSpreadEdit",
+       {&D::directionSpreadEdit, "directionSpreadEdit",
         QT_TR_NOOP("「爆発の向き」を中心に、どのくらいの範囲で飛び散るか"),
-        {9, true, -1, true, 180}},
+        SetNumber::kDirectionSpread},
        "[deg]",
        &D::directionDistributionCombo,
        "directionDistributionCombo"},
       {QT_TR_NOOP("生起時間"),
-       {&D::birthTimeEdit,
-        "birthTimeEdit",
-        QT_TR_NOOP("粒子が画面に登場する時間"),
-        {9, true, -1, true, 0}},
+       {&D::birthTimeEdit, "birthTimeEdit", QT_TR_NOOP("粒子が画面に登場する時間"),
+        SetNumber::kBirthTime},
        "±",
-       {&D::birthSpreadEdit,
-        "birthSpreadEdit",
-        QT_TR_NOOP("±何フレーム分、粒子の出現時間にバラつきを出すか"),
-        {9, false, -1, true, 5}},
+       {&D::birthSpreadEdit, "birthSpreadEdit",
+        QT_TR_NOOP("±何フレーム分、粒子の出現時間にバラつきを出すか"), SetNumber::kBirthSpread},
        "[Time]",
        &D::birthDistributionCombo,
        "birthDistributionCombo"},
       {QT_TR_NOOP("寿命"),
-       {&D::lifetimeEdit,
-        "lifetimeEdit",
-        QT_TR_NOOP("どれだけの間、粒子が空間内に生きていられるか"),
-        {9, false, -1, true, 20}},
+       {&D::lifetimeEdit, "lifetimeEdit",
+        QT_TR_NOOP("どれだけの間、粒子が空間内に生きていられるか"), SetNumber::kLifetime},
        "±",
-       {&D::lifetimeSpreadEdit,
-        "lifetimeSpreadEdit",
-        QT_TR_NOOP("±何フレーム分、粒子の寿命にバラつきを出すか"),
-        {9, false, -1, true, 5}},
+       {&D::lifetimeSpreadEdit, "lifetimeSpreadEdit",
+        QT_TR_NOOP("±何フレーム分、粒子の寿命にバラつきを出すか"), SetNumber::kLifetimeSpread},
        "[Time]",
        &D::lifetimeDistributionCombo,
        "lifetimeDistributionCombo"},
       {QT_TR_NOOP("残像の長さ"),
-       {&D::trailLengthEdit,
-        "trailLengthEdit",
+       {&D::trailLengthEdit, "trailLengthEdit",
         QT_TR_NOOP("網膜にどのくらいの時間、この粒子の光が影響を与えるか"),
-        {9, false, -1, true, 5}},
+        SetNumber::kTrailLength},
        nullptr,
        {},
        "[Time]"},
       {QT_TR_NOOP("残像の分割数"),
-       {&D::trailSamplesEdit,
-        "trailSamplesEdit",
-        QT_TR_NOOP("一つの粒子当たり残像を何回計算するか"),
-        {9, false, 0, true, 100}},
+       {&D::trailSamplesEdit, "trailSamplesEdit",
+        QT_TR_NOOP("一つの粒子当たり残像を何回計算するか"), SetNumber::kTrailSamples},
        nullptr,
        {},
        QT_TR_NOOP("[個]")},
@@ -215,7 +190,7 @@ NumericField* ParticleSetDialog::addNumber(const NumberField& number) {
   auto* field = new NumericField(this);
   field->setObjectName(QLatin1String(number.objectName));
   field->setToolTip(tr(number.hint));
-  Configure(field, number.setup);
+  Configure(field, number.number, number.blankZero);
   field->setFixedWidth(WidthShowing(*field, QLatin1String(kWidestNumber)));
   MakeCompactHeight(*field);
   this->*number.control = field;
@@ -264,10 +239,9 @@ void ParticleSetDialog::addChildAndGenerationRows(QGridLayout* grid, int row) {
   using D = ParticleSetDialog;
   const NumberRow generations = {
       QT_TR_NOOP("最大世代数"),
-      {&D::maxGenerationsEdit,
-       "maxGenerationsEdit",
+      {&D::maxGenerationsEdit, "maxGenerationsEdit",
        QT_TR_NOOP("子火花を指定した場合、最大で何世代目まで打ち上げるか"),
-       {9, false, 0, true, 2}}};
+       SetNumber::kMaxGenerations}};
 
   addNumberRow(grid, row + 1, generations);
 }

@@ -3,15 +3,17 @@
 #include <QLineF>
 #include <cmath>
 
+#include "model/angles.h"
+
 namespace kirabel {
 
 namespace {
 
-// The point `length` away from `from` in direction theta (0 = up,
-// counter-clockwise, y downwards), as the launch sets a particle's motion.
+// The point `length` away from `from` in direction theta, as the launch sets
+// a particle's motion.
 QPointF Along(QPointF from, long double theta, qreal length) {
-  return from + QPointF(static_cast<qreal>(-std::sin(theta)) * length,
-                        static_cast<qreal>(-std::cos(theta)) * length);
+  const Velocity step = VelocityFromDirection(theta, 1);
+  return from + QPointF(static_cast<qreal>(step.x) * length, static_cast<qreal>(step.y) * length);
 }
 
 }  // namespace

@@ -111,6 +111,10 @@ void NumericField::setValue(long double value) {
   entry_->SetValue(value);
 }
 
+void NumericField::setLimits(const FieldLimits& limits) {
+  entry_->SetLimits(limits);
+}
+
 int NumericField::maxDigits() const {
   return entry_->Properties().maxDigits;
 }

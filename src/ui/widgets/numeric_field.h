@@ -14,6 +14,7 @@ namespace kirabel {
 
 class NumericEntry;
 class NumericFieldHost;
+struct FieldLimits;
 
 class NumericField : public QLineEdit {
   Q_OBJECT
@@ -28,6 +29,9 @@ class NumericField : public QLineEdit {
   long double value() const;
   void setValue(long double value);
 
+  // The model's limits of a number: its digits, sign and decimals (the
+  // caller sets the value, usually limits.initial).
+  void setLimits(const FieldLimits& limits);
   int maxDigits() const;  // 1..15 digits, integer and fraction together (9)
   void setMaxDigits(int digits);
   bool allowNegative() const;  // negative numbers may be entered (true)
