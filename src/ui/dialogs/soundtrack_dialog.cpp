@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "document/soundtrack_loader.h"
 #include "model/frame_rate.h"
 #include "texts/error_texts.h"
 #include "ui/dialogs/number_row.h"
 #include "ui/services/message_box.h"
 #include "ui/services/pcl_dialogs.h"
-#include "ui/services/soundtrack_loader.h"
 #include "ui/widgets/numeric_field.h"
 
 namespace kirabel {

@@ -1,7 +1,7 @@
 // The soundtrack's outline follows the document's soundtrack in the
 // background; a newer soundtrack outdates the older one's decoding, and beats
 // are detected on request.
-#include "ui/services/soundtrack_loader.h"
+#include "document/soundtrack_loader.h"
 
 #include <gtest/gtest.h>
 
