@@ -65,7 +65,7 @@ class ShellThumbnails : public QObject {
   const QString cacheFolder_;
   std::deque<QString> toLookUp_, toDraw_;
   QSet<QString> unfinished_;  // requested and not reported yet
-  Job current_;               // the job of the worker
+  Job current_;               // the job the worker was given last
   BackgroundWorker<Job, QImage> worker_;
 };
 
