@@ -191,11 +191,7 @@ void SoundtrackDialog::showDetectedBeats(const DetectedBeats& beats) {
   if (!detecting_ || beats.path != shown_.audio) return;
   setDetecting(false);
   if (beats.error) {
-    try {
-      std::rethrow_exception(beats.error);
-    } catch (const std::exception& error) {
-      MessageBox::showError(this, ErrorText(error));
-    }
+    MessageBox::showError(this, ErrorText(beats.error));
     return;
   }
   if (!beats.estimate) {
