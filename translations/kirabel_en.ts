@@ -68,6 +68,11 @@
         <translation>Unsupported bit depth</translation>
     </message>
     <message>
+        <location filename="../src/document/shell_thumbnails.cpp" line="+30"/>
+        <source>この花火玉の打ち上げにはフレームがありません</source>
+        <translation>This shell&apos;s launch has no frames</translation>
+    </message>
+    <message>
         <location filename="../src/platform/io_error.cpp" line="+10"/>
         <source>ﾌｧｲﾙが見つかりません</source>
         <translation>File not found</translation>
@@ -1081,14 +1086,6 @@
         <location line="+2"/>
         <source>空間ビューワの解像度を設定します</source>
         <translation>Resolution of the space viewer</translation>
-    </message>
-</context>
-<context>
-    <name>kirabel::ShellThumbnails</name>
-    <message>
-        <location filename="../src/ui/services/shell_thumbnails.cpp" line="+131"/>
-        <source>この花火玉の打ち上げにはフレームがありません</source>
-        <translation>This shell&apos;s launch has no frames</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ui/services/shell_thumbnails.h"
+#include "document/shell_thumbnails.h"
 
 namespace kirabel::bench {
 namespace {

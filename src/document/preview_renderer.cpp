@@ -8,57 +8,24 @@
 
 namespace kirabel {
 
-PreviewRenderer::PreviewRenderer(QObject* parent) : QObject(parent) {
-  worker_ = std::thread([this] { work(); });
-}
+PreviewRenderer::PreviewRenderer(QObject* parent)
+    : QObject(parent),
+      worker_([this](const PreviewRequest& request, const StillWanted&) { return render(request); },
+              [this](const PreviewResult& result) { emit finished(result); },
+              [this](const std::exception_ptr& error) { emit failed(error); }) {}
 
-PreviewRenderer::~PreviewRenderer() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  wake_.notify_all();
-  worker_.join();
-}
+PreviewRenderer::~PreviewRenderer() = default;
 
 void PreviewRenderer::request(PreviewRequest request) {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    waiting_ = std::move(request);
-  }
-  wake_.notify_all();
+  worker_.request(std::move(request));
+}
+
+void PreviewRenderer::cancel() {
+  worker_.cancel();
 }
 
 bool PreviewRenderer::busy() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return drawing_ || waiting_.has_value();
-}
-
-void PreviewRenderer::work() {
-  for (;;) {
-    PreviewRequest next;
-    {
-      std::unique_lock<std::mutex> lock(mutex_);
-      drawing_ = false;
-      wake_.wait(lock, [this] { return stopping_ || waiting_.has_value(); });
-      if (stopping_) return;
-      next = std::move(*waiting_);
-      waiting_.reset();
-      drawing_ = true;
-    }
-    const PreviewResult result = render(next);
-    // Delivered on the renderer's thread; dropped if the renderer is gone.
-    QMetaObject::invokeMethod(
-        this,
-        [this, result] {
-          {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (waiting_) return;  // a newer picture is on its way
-          }
-          emit finished(result);
-        },
-        Qt::QueuedConnection);
-  }
+  return worker_.busy();
 }
 
 // Builds the launch when the scene changed. False (with the result's state
@@ -88,9 +55,15 @@ bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
   return launch_ != nullptr;
 }
 
+void PreviewRenderer::forgetLaunch() {
+  builtScene_.reset();
+  launch_.reset();
+  space_.reset();
+}
+
+// Memory running out while building or drawing is the request's failure.
 PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
   PreviewResult result;
-  result.serial = request.serial;
   result.time = request.time;
   try {
     if (!buildFor(request.scene, result)) return result;
@@ -103,12 +76,9 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
     picture->SetWidth(request.width);
     launch_->DrawAt(request.time, *space_, *picture, request.options);
     result.picture = std::move(picture);
-  } catch (const std::exception&) {  // memory ran out while building or drawing
-    builtScene_.reset();
-    launch_.reset();
-    space_.reset();
-    result.state = PreviewResult::State::kFailed;
-    result.error = std::current_exception();
+  } catch (...) {
+    forgetLaunch();
+    throw;
   }
   return result;
 }

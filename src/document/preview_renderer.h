@@ -2,18 +2,15 @@
 // Draws the preview off the user-interface thread: builds the launch that the
 // next launch would be (from a copy of the list, the launch settings and the
 // generator's state) and draws the picture at any time, on all cores. Only
-// the newest request counts: one still waiting is replaced by a newer one, and
-// the launch is built again only when the scene changed. Results come back on
-// the thread that owns the renderer.
+// the newest request counts (BackgroundWorker): one still waiting is replaced
+// by a newer one, and the launch is built again only when the scene changed.
+// Results and failures come back on the thread that owns the renderer.
 #include <QObject>
-#include <condition_variable>
 #include <cstdint>
 #include <exception>
 #include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
 
+#include "document/background_worker.h"
 #include "simulation/launch_scene.h"
 
 namespace kirabel {
@@ -33,7 +30,6 @@ struct PreviewScene {
 };
 
 struct PreviewRequest {
-  uint64_t serial = 0;                        // handed back with the result
   std::shared_ptr<const PreviewScene> scene;  // a new object whenever the scene changed
   int32_t width = 0;
   int32_t height = 0;
@@ -46,14 +42,11 @@ struct PreviewResult {
     kPicture,            // picture holds the frame at `time`
     kNeedsConfirmation,  // `particles` reach the warning threshold; nothing built
     kTooLarge,           // `particles` cannot fit into memory; nothing built
-    kFailed,             // `error` says why nothing could be drawn
   };
   State state = State::kPicture;
-  uint64_t serial = 0;  // the request's
   int64_t particles = 0;
   long double time = 0;
   std::shared_ptr<Picture> picture;
-  std::exception_ptr error;  // for kFailed
 };
 
 class PreviewRenderer : public QObject {
@@ -65,29 +58,29 @@ class PreviewRenderer : public QObject {
 
   // Replaces any request still waiting.
   void request(PreviewRequest request);
-  // Whether a request is waiting or being drawn.
+  // Forgets the request asked last: nothing is reported for it.
+  void cancel();
+  // Whether the request asked last has not been answered yet.
   bool busy() const;
 
  signals:
   void finished(const kirabel::PreviewResult& result);
+  // Nothing could be drawn (memory ran out while building or drawing).
+  void failed(const std::exception_ptr& error);
 
  private:
-  void work();
   PreviewResult render(const PreviewRequest& request);
   bool buildFor(const std::shared_ptr<const PreviewScene>& scene, PreviewResult& result);
+  void forgetLaunch();
 
-  mutable std::mutex mutex_;
-  std::condition_variable wake_;
-  std::optional<PreviewRequest> waiting_;
-  bool drawing_ = false;
-  bool stopping_ = false;
-  // Used by the worker only.
+  // Used on the worker's thread only.
   std::shared_ptr<const PreviewScene> builtScene_;
   PreviewResult::State builtState_ = PreviewResult::State::kPicture;
   int64_t builtParticles_ = 0;
   std::unique_ptr<Launch> launch_;
   std::unique_ptr<SpaceBuffer> space_;
-  std::thread worker_;
+  // Last, so that it stops before what it draws with goes.
+  BackgroundWorker<PreviewRequest, PreviewResult> worker_;
 };
 
 }  // namespace kirabel

@@ -7,6 +7,7 @@
 
 #include "picture_io/animation_writer.h"  // EncoderReason
 #include "platform/c_numbers.h"
+#include "simulation/video_clock.h"
 
 namespace kirabel {
 
@@ -22,6 +23,21 @@ std::string SoundtrackErrorText(SoundtrackError::Kind kind, const std::string& f
 
 // Seconds of the soundtrack decoded to tell that it holds sound.
 constexpr char kCheckedSeconds[] = "0.1";
+
+// How long ffmpeg or ffprobe may look at a soundtrack (a file that never ends,
+// such as a pipe, would keep them forever).
+constexpr int kLookingMilliseconds = 30000;
+constexpr char kNoAnswer[] = "no answer within 30 seconds";
+
+// Waits for the process within the time limit; one that takes longer is
+// stopped, and false tells so.
+bool FinishedInTime(QProcess& process) {
+  if (process.waitForFinished(kLookingMilliseconds) || process.state() == QProcess::NotRunning)
+    return true;
+  process.kill();
+  process.waitForFinished(-1);
+  return false;
+}
 
 // Samples in a time given as a fraction of seconds, within what a soundtrack
 // can hold.
@@ -63,7 +79,8 @@ void CheckSoundtrack(const std::string& path) {
                 {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", SoundtrackInput(path),
                  "-map", "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
   if (!decoder.waitForStarted()) return;
-  decoder.waitForFinished(-1);
+  if (!FinishedInTime(decoder))
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, kNoAnswer);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
     const std::string reason =
         SoundtrackDecoderReason(decoder.readAllStandardError().toStdString(), path);
@@ -77,7 +94,8 @@ long double SoundtrackSeconds(const std::string& path) {
   probe.start(QStringLiteral("ffprobe"),
               {"-v", "error", "-show_entries", "format=duration", "-of",
                "default=noprint_wrappers=1:nokey=1", SoundtrackInput(path)});
-  probe.waitForFinished(-1);
+  if (!FinishedInTime(probe))
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, kNoAnswer);
   const std::string text = probe.readAllStandardOutput().trimmed().toStdString();
   char* end = nullptr;
   const long double seconds = text.empty() ? NAN : ReadCReal(text.c_str(), &end);
@@ -87,24 +105,20 @@ long double SoundtrackSeconds(const std::string& path) {
 }
 
 int64_t FramesCoveringSoundtrack(long double offset, long double seconds, FrameRate rate) {
-  const long double frames =
-      std::ceil((offset + seconds) * static_cast<long double>(rate.numerator) /
-                static_cast<long double>(rate.denominator));
+  const long double frames = VideoClock(rate).FramesCovering(offset + seconds);
   constexpr long double kMostFrames = 999999999;
   return static_cast<int64_t>(std::clamp(std::isnan(frames) ? 1 : frames, 1.0L, kMostFrames));
 }
 
 PlacedSoundtrack PlaceSoundtrack(const Soundtrack& soundtrack, int64_t firstFrame,
                                  int64_t lastFrame, FrameRate rate) {
-  const long double secondsPerFrame =
-      static_cast<long double>(rate.denominator) / static_cast<long double>(rate.numerator);
+  const VideoClock clock(rate);
   const int64_t frames = std::max<int64_t>(lastFrame - firstFrame + 1, 0);
   PlacedSoundtrack placement{soundtrack.path};
-  placement.lengthSamples = std::max<int64_t>(Samples(frames * secondsPerFrame), 1);
+  placement.lengthSamples = std::max<int64_t>(Samples(clock.SecondsOfFrames(frames)), 1);
   // Sound that starts after the animation's end is silence all through.
-  placement.startSample = std::min(
-      Samples(soundtrack.offset - static_cast<long double>(firstFrame - 1) * secondsPerFrame),
-      placement.lengthSamples);
+  placement.startSample = std::min(Samples(soundtrack.offset - clock.FrameSeconds(firstFrame)),
+                                   placement.lengthSamples);
   return placement;
 }
 

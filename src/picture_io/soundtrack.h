@@ -42,12 +42,12 @@ QString SoundtrackInput(const std::string& path);
 std::string SoundtrackDecoderReason(const std::string& errorOutput, const std::string& path);
 
 // Decodes the beginning of the soundtrack's first audio stream; raises
-// SoundtrackError when it cannot be had. Without ffmpeg it says nothing: the
-// encoder's start tells.
+// SoundtrackError when it cannot be had or ffmpeg takes longer than 30
+// seconds. Without ffmpeg it says nothing: the encoder's start tells.
 void CheckSoundtrack(const std::string& path);
 
 // The soundtrack's length in seconds, after CheckSoundtrack's checks; raises
-// SoundtrackError when ffprobe cannot tell it.
+// SoundtrackError when ffprobe cannot tell it within 30 seconds.
 long double SoundtrackSeconds(const std::string& path);
 
 // The frame count of a launch whose video lasts until the soundtrack's last

@@ -3,53 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "simulation/frame_clock.h"
-
 namespace kirabel {
 
-namespace {
-
-long double FramesPerSecond(const FrameRate& rate) {
-  return rate.denominator > 0
-             ? static_cast<long double>(rate.numerator) / static_cast<long double>(rate.denominator)
-             : 0;
-}
-
-// Rounds to a whole number that fits into an int64_t.
-int64_t RoundedCount(long double x) {
-  constexpr long double kLimit = 9.0e18L;
-  if (!(x == x)) return 0;
-  return static_cast<int64_t>(std::llround(std::fmax(-kLimit, std::fmin(kLimit, x))));
-}
-
-}  // namespace
-
 ShowTime::ShowTime(const LaunchSettings& settings, const ShowSettings& show)
-    : start_(settings.startTime),
-      interval_(settings.frameInterval),
-      perSecond_(FramesPerSecond(show.fps) * settings.frameInterval),
-      firstBeat_(0),
+    : VideoClock(show.fps, settings.startTime, settings.frameInterval),
+      firstBeat_(ListTime(show.beatOffset)),
       beatLength_(0) {
-  firstBeat_ = ListTime(show.beatOffset);
-  if (show.bpm > 0 && perSecond_ > 0) beatLength_ = 60 / show.bpm * perSecond_;
-}
-
-long double ShowTime::ListTime(long double videoSeconds) const {
-  return start_ + videoSeconds * perSecond_;
-}
-
-long double ShowTime::VideoSeconds(long double listTime) const {
-  return perSecond_ != 0 ? (listTime - start_) / perSecond_ : 0;
-}
-
-long double ShowTime::FrameTime(int64_t frame) const {
-  if (frame >= 1) return FrameClock(start_, interval_).Time(frame);
-  return start_ + static_cast<long double>(frame - 1) * interval_;
-}
-
-int64_t ShowTime::NearestFrame(long double t) const {
-  if (interval_ == 0) return 1;
-  return RoundedCount((t - start_) / interval_) + 1;
+  if (show.bpm > 0 && ListTimePerSecond() > 0) beatLength_ = 60 / show.bpm * ListTimePerSecond();
 }
 
 long double ShowTime::BeatTime(int64_t beat) const {
@@ -67,7 +27,7 @@ long double ShowTime::Snap(long double t, long double beatReach) const {
     const long double onBeat = BeatTime(*beat);
     if (std::fabs(onBeat - t) <= beatReach) return onBeat;
   }
-  return interval_ != 0 ? FrameTime(NearestFrame(t)) : t;
+  return Interval() != 0 ? FrameTime(NearestFrame(t)) : t;
 }
 
 std::string VideoTimeText(long double seconds) {

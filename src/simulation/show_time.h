@@ -1,31 +1,20 @@
 #pragma once
-// The show's two clocks: the list's time, in which sets are timed and frame k
-// is drawn at ST + (k - 1) * IT, and the video's seconds, in which frame k is
-// shown at (k - 1) / FPS and the soundtrack and the beats are placed. One
-// second of video is FPS * IT of list time.
+// The show's clocks with its beat grid: the video clock of the launch at the
+// show's rate (list time, frames and video seconds), and the beats, placed in
+// video seconds and found in list time.
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "model/launch_settings.h"
 #include "model/show_settings.h"
+#include "simulation/video_clock.h"
 
 namespace kirabel {
 
-class ShowTime {
+class ShowTime : public VideoClock {
  public:
   ShowTime(const LaunchSettings& settings, const ShowSettings& show);
-
-  // List time <-> video seconds (a launch whose interval is 0 stands still:
-  // every list time is its first frame's second).
-  long double ListTime(long double videoSeconds) const;
-  long double VideoSeconds(long double listTime) const;
-
-  // Frame k's list time, as the launch sums it for k >= 1.
-  long double FrameTime(int64_t frame) const;
-  // The frame whose time lies nearest to t (any whole number; 1 when the
-  // interval is 0).
-  int64_t NearestFrame(long double t) const;
 
   // Whether there is a beat grid in list time (a BPM and a moving launch).
   bool HasBeats() const { return beatLength_ > 0; }
@@ -41,7 +30,7 @@ class ShowTime {
   long double Snap(long double t, long double beatReach) const;
 
  private:
-  long double start_, interval_, perSecond_, firstBeat_, beatLength_;
+  long double firstBeat_, beatLength_;
 };
 
 // Video seconds as "m:ss.ff" (hundredths, cut), "-m:ss.ff" before the start.

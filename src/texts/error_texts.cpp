@@ -53,6 +53,17 @@ QString ErrorText(const std::exception& error, ErrorVoice voice) {
   return voiced ? *voiced : SharedErrorText(error, voice);
 }
 
+QString ErrorText(const std::exception_ptr& error, ErrorVoice voice) {
+  if (!error) return QString();
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& failure) {
+    return ErrorText(failure, voice);
+  } catch (...) {
+  }
+  return QString();
+}
+
 QString CannotWriteText(const QString& fileName, const QString& reason) {
   const QString text = Translated(kWriteErrorText).arg(fileName);
   return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;

@@ -21,5 +21,8 @@ enum class ErrorVoice {
 // A frame that was not written names its frame and cause on the command line;
 // the window, whose export writes one file, gives the cause alone.
 QString ErrorText(const std::exception& error, ErrorVoice voice = ErrorVoice::kWindow);
+// The same for a failure caught on another thread; an empty text for none
+// or for anything that is no std::exception.
+QString ErrorText(const std::exception_ptr& error, ErrorVoice voice = ErrorVoice::kWindow);
 
 }  // namespace kirabel

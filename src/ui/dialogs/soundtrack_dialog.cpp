@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "document/soundtrack_loader.h"
 #include "model/frame_rate.h"
 #include "texts/error_texts.h"
 #include "ui/dialogs/number_row.h"
 #include "ui/services/message_box.h"
 #include "ui/services/pcl_dialogs.h"
-#include "ui/services/soundtrack_loader.h"
 #include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
@@ -191,11 +191,7 @@ void SoundtrackDialog::showDetectedBeats(const DetectedBeats& beats) {
   if (!detecting_ || beats.path != shown_.audio) return;
   setDetecting(false);
   if (beats.error) {
-    try {
-      std::rethrow_exception(beats.error);
-    } catch (const std::exception& error) {
-      MessageBox::showError(this, ErrorText(error));
-    }
+    MessageBox::showError(this, ErrorText(beats.error));
     return;
   }
   if (!beats.estimate) {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "document/child_set_model.h"
+#include "document/shell_thumbnails.h"
 #include "model/launch_settings.h"
 #include "simulation/space_buffer.h"
 #include "ui/dialogs/about_dialog.h"
@@ -31,7 +32,6 @@
 #include "ui/main_window/language_menu.h"
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
-#include "ui/services/shell_thumbnails.h"
 #include "ui/services/program_font.h"
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"

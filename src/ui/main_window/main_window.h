@@ -27,12 +27,12 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/soundtrack_loader.h"
 #include "model/pcl_file.h"
 #include "simulation/random.h"
 #include "ui/dialogs/export_dialog.h"
 #include "ui/launch/launch_session.h"
 #include "ui/services/pcl_dialogs.h"
-#include "ui/services/soundtrack_loader.h"
 
 class QAbstractItemModel;
 class QAction;
@@ -249,6 +249,7 @@ class MainWindow : public QMainWindow {
   bool maySaveChanges();
   void noteRecentFile(const std::string& path);
   void warnOfMissingSoundtrack();
+  void awaitSoundtrackLength();
   void showOptions();
   void changeOptions(const std::function<void(Options&)>& change);
   std::optional<PclContents> readList(const std::string& path);
@@ -310,6 +311,7 @@ class MainWindow : public QMainWindow {
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
+  bool fitAwaitsLength_ = false;  // "fit to the soundtrack" acts once its length is known
   std::optional<DialogPlaces> dialogPlaces_;  // none given: the dialogs open centred
   // Last, so that they go before the file choosers the launch dialog points to.
   std::unique_ptr<ParticleSetDialog> setDialog_;

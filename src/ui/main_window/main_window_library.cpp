@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
+#include "document/shell_thumbnails.h"
 #include "model/list_commands.h"
 #include "model/shell_file.h"
 #include "texts/error_texts.h"
@@ -20,7 +21,6 @@
 #include "ui/preview/preview_controller.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
-#include "ui/services/shell_thumbnails.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {

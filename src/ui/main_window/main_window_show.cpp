@@ -14,21 +14,39 @@
 namespace kirabel {
 
 // The frame count becomes what the video needs until the soundtrack's last
-// sample, at the list's rate: one step of the history.
+// sample, at the list's rate: one step of the history. The soundtrack's
+// loader measures its length; until it knows it the command waits.
 void MainWindow::fitLaunchToSoundtrack() {
   const ShowSettings& show = document_.show();
   if (show.audio.empty()) {
     MessageBox::warning(this, tr("サウンドトラックがありません"));
     return;
   }
-  try {
-    LaunchSettings settings = document_.launchSettings();
-    settings.frameCount = static_cast<long double>(
-        FramesCoveringSoundtrack(show.audioOffset, SoundtrackSeconds(show.audio), show.fps));
-    document_.changeLaunchSettings(settings, tr("サウンドトラックに合わせる", "undo step"));
-  } catch (const std::exception& error) {
+  if (soundtrackLoader_.measuring()) return awaitSoundtrackLength();
+  if (const std::exception_ptr& error = soundtrackLoader_.lengthError()) {
     MessageBox::showError(this, ErrorText(error));
+    return;
   }
+  LaunchSettings settings = document_.launchSettings();
+  settings.frameCount = static_cast<long double>(
+      FramesCoveringSoundtrack(show.audioOffset, *soundtrackLoader_.soundtrackSeconds(), show.fps));
+  document_.changeLaunchSettings(settings, tr("サウンドトラックに合わせる", "undo step"));
+}
+
+// The window shows the wait cursor until the loader's news of the length;
+// asked again meanwhile, the command still acts once.
+void MainWindow::awaitSoundtrackLength() {
+  if (fitAwaitsLength_) return;
+  fitAwaitsLength_ = true;
+  setCursor(Qt::WaitCursor);
+  connect(
+      &soundtrackLoader_, &SoundtrackLoader::lengthChanged, this,
+      [this] {
+        fitAwaitsLength_ = false;
+        unsetCursor();
+        fitLaunchToSoundtrack();
+      },
+      Qt::SingleShotConnection);
 }
 
 // The soundtrack, its offset, the rate and the beat grid change together, as

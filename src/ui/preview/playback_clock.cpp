@@ -5,26 +5,12 @@
 
 namespace kirabel {
 
-namespace {
-
-// A frame's time computed back from its number may round a hair below it;
-// a frame is due this much early rather than one reading late.
-constexpr double kDueEarly = 1e-7;
-
-}  // namespace
-
 double PlaybackClock::FrameTime(int64_t frame) const {
-  return static_cast<double>(std::max<int64_t>(frame, 1) - 1) *
-         static_cast<double>(fps_.denominator) / static_cast<double>(fps_.numerator);
+  return static_cast<double>(video_.FrameSeconds(std::max<int64_t>(frame, 1)));
 }
 
 int64_t PlaybackClock::FrameDue(double videoSeconds) const {
-  const double frames =
-      videoSeconds * static_cast<double>(fps_.numerator) / static_cast<double>(fps_.denominator) +
-      kDueEarly;
-  if (!(frames > 0)) return 1;  // also NaN
-  if (frames >= 9e18) return INT64_MAX;
-  return static_cast<int64_t>(std::floor(frames)) + 1;
+  return video_.FrameDue(videoSeconds);
 }
 
 void PlaybackClock::Start(int64_t frame, double systemSeconds) {

@@ -10,15 +10,14 @@
 // first, as the rate-driven playback does.
 #include <cstdint>
 
-#include "model/frame_rate.h"
+#include "simulation/video_clock.h"
 
 namespace kirabel {
 
 class PlaybackClock {
  public:
   // A rate that is no rate (nothing per second) counts as the default one.
-  explicit PlaybackClock(FrameRate fps = {})
-      : fps_(fps.numerator > 0 && fps.denominator > 0 ? fps : FrameRate{}) {}
+  explicit PlaybackClock(FrameRate fps = {}) : video_(fps) {}
 
   // The video seconds at which frame (1-based) is shown.
   double FrameTime(int64_t frame) const;
@@ -43,7 +42,7 @@ class PlaybackClock {
   Step Advance(double systemSeconds, int64_t frameCount);
 
  private:
-  FrameRate fps_;
+  VideoClock video_;
   double anchorVideo_ = 0;
   double anchorSystem_ = 0;
   double lastReading_ = -1;

@@ -10,6 +10,7 @@
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
 #include "simulation/population.h"
+#include "simulation/video_clock.h"
 #include "ui/launch/launch_texts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
@@ -56,6 +57,7 @@ PreviewController::PreviewController(MainWindow& window)
   });
   connect(&playback_, &QTimer::timeout, this, &PreviewController::nextFrame);
   connect(&renderer_, &PreviewRenderer::finished, this, &PreviewController::showResult);
+  connect(&renderer_, &PreviewRenderer::failed, this, &PreviewController::showFailure);
   addKeys();
   showChanged();
   showOrHide();
@@ -100,22 +102,19 @@ void PreviewController::requestPicture() {
   }
   const Picture& picture = window_.viewer()->picture();
   const Options& options = document.options();
-  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(), DrawingOptions(options),
-                     bar_->time()});
+  renderer_.request(
+      {scene_, picture.Width(), picture.Height(), DrawingOptions(options), bar_->time()});
 }
 
+// Only the answer to the latest request comes (a launch cancels it).
 void PreviewController::showResult(const PreviewResult& result) {
-  // Only the answer to the latest request counts (a launch outdates them all).
-  if (!active() || result.serial != serial_) return;
+  if (!active()) return;
   switch (result.state) {
     case PreviewResult::State::kNeedsConfirmation:
       bar_->showCountQuestion(tr("%1個の粒子が作られます").arg(qlonglong(result.particles)));
       return;
     case PreviewResult::State::kTooLarge:
       bar_->showRefusal(ParticleMemoryRefusal(result.particles));
-      return;
-    case PreviewResult::State::kFailed:
-      bar_->showRefusal(FailureText(result.error));
       return;
     case PreviewResult::State::kPicture:
       bar_->showRefusal(QString());
@@ -131,6 +130,10 @@ void PreviewController::showResult(const PreviewResult& result) {
   window_.viewer()->repaintPicture();
 }
 
+void PreviewController::showFailure(const std::exception_ptr& error) {
+  if (active()) bar_->showRefusal(FailureText(error));
+}
+
 bool PreviewController::hasSoundtrack() const {
   return !window_.document().show().audio.empty();
 }
@@ -139,10 +142,9 @@ bool PreviewController::hasSoundtrack() const {
 // new rate or soundtrack while playing plays on from the playhead with them.
 void PreviewController::showChanged() {
   const ShowSettings& show = window_.document().show();
-  const FrameRate fps = show.fps;
-  bar_->setRateLocked(hasSoundtrack() ? std::optional<int>(std::lround(double(fps.numerator) /
-                                                                       double(fps.denominator)))
-                                      : std::nullopt);
+  bar_->setRateLocked(hasSoundtrack()
+                          ? std::optional<int>(std::lround(VideoClock(show.fps).FramesPerSecond()))
+                          : std::nullopt);
   const bool playsAsBefore = hasSoundtrack() ? sound_.runsWith(show) : !sound_.running();
   if (bar_->playing() && !playsAsBefore) playingChanged(true);
 }
@@ -182,7 +184,7 @@ void PreviewController::showDueFrame() {
 
 void PreviewController::launchStarted() {
   bar_->setPlaying(false);
-  ++serial_;
+  renderer_.cancel();
 }
 
 // The viewer keeps the launch's last frame until the next change.

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <exception>
 #include <memory>
 
 #include "document/preview_renderer.h"
@@ -39,6 +40,7 @@ class PreviewController : public QObject {
   void sceneChanged();
   void requestPicture();
   void showResult(const PreviewResult& result);
+  void showFailure(const std::exception_ptr& error);
   bool hasSoundtrack() const;
   void showChanged();
   void playingChanged(bool playing);
@@ -54,7 +56,6 @@ class PreviewController : public QObject {
   bool followingClock_ = false;                // the playhead moves because its frame is due
   std::shared_ptr<const PreviewScene> scene_;  // null: to be made again
   int64_t confirmedParticles_ = 0;             // the count the user chose to build
-  uint64_t serial_ = 0;                        // of the latest request
 };
 
 }  // namespace kirabel

@@ -36,8 +36,7 @@ double TickStep(double pixelsPerUnit, double gap, double unit) {
 
 void PaintSecondsLine(QPainter& painter, const TimelineContent& content, const Geometry& geometry) {
   const ShowTime& clock = content.clock;
-  const auto perSecond =
-      static_cast<double>((clock.ListTime(1) - clock.ListTime(0)) / geometry.timePerPixel());
+  const auto perSecond = static_cast<double>(clock.ListTimePerSecond() / geometry.timePerPixel());
   if (!(perSecond > 0)) return;
   const long double from = clock.VideoSeconds(geometry.timeAt(geometry.timeLeft()));
   const long double to = clock.VideoSeconds(geometry.timeAt(geometry.timeRight()));
@@ -68,7 +67,7 @@ void PaintFrameLine(QPainter& painter, const TimelineContent& content, const Geo
       std::floor(before / step), 0, static_cast<long double>(content.frameCount)));
   for (int64_t frame = 1 + skipped * step, count = 0;
        frame <= content.frameCount && count < kMostLabels; frame += step, ++count) {
-    const double x = geometry.xOf(content.firstTime + (frame - 1) * interval);
+    const double x = geometry.xOf(content.clock.FrameTime(frame));
     if (x > geometry.timeRight()) break;
     const int ix = static_cast<int>(std::lround(x));
     painter.drawLine(ix, base - 6, ix, base);

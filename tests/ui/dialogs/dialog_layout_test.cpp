@@ -16,13 +16,13 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/soundtrack_loader.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
-#include "ui/services/soundtrack_loader.h"
 #include "ui/widgets/numeric_field.h"
 #include "ui_support/child_widget.h"
 

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 
@@ -143,8 +144,11 @@ TEST_F(LaunchTest, FitToTheSoundtrackSetsTheFrameCount) {
   show.audio = sound;
   show.audioOffset = 0.5L;
   document.apply(ReplaceListCommand(document.sets(), std::nullopt, "", show));
-  fit->trigger();
-  EXPECT_EQ(document.launchSettings().frameCount, 30);  // (0.5 + 2.5) s at 10 frames/s
+  fit->trigger();  // acts once the soundtrack's length is measured
+  EXPECT_EQ(mainWindow().cursor().shape(), Qt::WaitCursor);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return document.launchSettings().frameCount == 30; }, 30000))
+      << "(0.5 + 2.5) s at 10 frames/s";
+  EXPECT_NE(mainWindow().cursor().shape(), Qt::WaitCursor);
   EXPECT_EQ(mainWindow().findChild<QAction*>(QStringLiteral("actionUndo"))->text(),
             QStringLiteral("元に戻す(&U) サウンドトラックに合わせる"));
 
@@ -152,6 +156,7 @@ TEST_F(LaunchTest, FitToTheSoundtrackSetsTheFrameCount) {
   document.apply(ReplaceListCommand(document.sets(), std::nullopt, "", show));
   MessageBox::clearRecord();
   fit->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !MessageBox::shown().empty(); }, 30000));
   EXPECT_EQ(document.launchSettings().frameCount, 30);
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_TRUE(MessageBox::shown()[0].text.contains(QString::fromStdString(show.audio)));

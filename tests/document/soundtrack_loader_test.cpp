@@ -1,7 +1,7 @@
-// The soundtrack's outline follows the document's soundtrack in the
+// The soundtrack's outline and length follow the document's soundtrack in the
 // background; a newer soundtrack outdates the older one's decoding, and beats
 // are detected on request.
-#include "ui/services/soundtrack_loader.h"
+#include "document/soundtrack_loader.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +74,35 @@ TEST_F(SoundtrackLoaderTest, ANewerSoundtrackOutdatesTheOlderAndAMissingOneHasNo
   waitUntilDone();
   EXPECT_EQ(waveforms_.count(), 1);
   EXPECT_FALSE(loader_.waveform());
+}
+
+// The length is measured for every new soundtrack; until then it is unknown,
+// and a soundtrack that cannot be read says why.
+TEST_F(SoundtrackLoaderTest, MeasuresTheSoundtracksLengthOrSaysWhyNot) {
+  QSignalSpy lengths(&loader_, &SoundtrackLoader::lengthChanged);
+  EXPECT_FALSE(loader_.measuring());  // no soundtrack
+  const std::string tone = scratch_.File("tone.wav");
+  ASSERT_TRUE(testing::MakeSound(tone, "sin(2*PI*440*t)", 2.5));
+  useSoundtrack(tone);
+  EXPECT_TRUE(loader_.measuring());
+  EXPECT_FALSE(loader_.soundtrackSeconds());
+  waitUntilDone();
+  EXPECT_FALSE(loader_.measuring());
+  ASSERT_TRUE(loader_.soundtrackSeconds());
+  EXPECT_EQ(*loader_.soundtrackSeconds(), SoundtrackSeconds(tone));
+  EXPECT_EQ(lengths.count(), 2);  // unknown at once, then measured
+
+  const std::string missing = scratch_.File("missing.wav");
+  useSoundtrack(missing);
+  waitUntilDone();
+  EXPECT_FALSE(loader_.soundtrackSeconds());
+  ASSERT_TRUE(loader_.lengthError());
+  EXPECT_THROW(std::rethrow_exception(loader_.lengthError()), SoundtrackError);
+
+  useSoundtrack("");
+  EXPECT_FALSE(loader_.measuring());
+  EXPECT_FALSE(loader_.lengthError());
+  EXPECT_FALSE(loader_.busy());
 }
 
 TEST_F(SoundtrackLoaderTest, DetectsBeatsOrSaysWhyNot) {

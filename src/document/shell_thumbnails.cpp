@@ -1,14 +1,16 @@
-#include "ui/services/shell_thumbnails.h"
+#include "document/shell_thumbnails.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <exception>
+#include <optional>
 
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
 #include "picture_io/picture_png.h"
+#include "platform/errors.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
 #include "simulation/launch_scene.h"
@@ -22,6 +24,15 @@ constexpr int32_t kThumbnailSize = 512;
 // Readings of a shell that keeps changing while it is read, before the last
 // one is drawn without being kept.
 constexpr int kShellReadings = 3;
+
+inline constexpr char kNoFramesText[] =
+    KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "この花火玉の打ち上げにはフレームがありません");
+
+// A shell whose launch has no frame to draw.
+class NoFramesError : public KirabelError {
+ public:
+  NoFramesError() : KirabelError(kNoFramesText) {}
+};
 
 // The SHA-256 of the file's bytes in hex; nothing when it cannot be read.
 std::optional<QString> ContentKey(const QString& path) {
@@ -72,81 +83,77 @@ QString ThumbnailCacheFolder() {
 }
 
 ShellThumbnails::ShellThumbnails(const QString& cacheFolder, QObject* parent)
-    : QObject(parent), cacheFolder_(cacheFolder) {
-  worker_ = std::thread([this] { work(); });
-}
+    : QObject(parent),
+      cacheFolder_(cacheFolder),
+      worker_([this](const Job& job,
+                     const StillWanted& stillWanted) { return thumbnail(job, stillWanted); },
+              [this](const QImage& image) { showThumbnail(image); },
+              [this](const std::exception_ptr& error) { showFailure(error); }) {}
 
-ShellThumbnails::~ShellThumbnails() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  keepDrawing_ = false;
-  wake_.notify_all();
-  worker_.join();
-}
+ShellThumbnails::~ShellThumbnails() = default;
 
 bool ShellThumbnails::busy() const {
-  std::lock_guard<std::mutex> lock(mutex_);
   return !unfinished_.isEmpty();
 }
 
 void ShellThumbnails::request(const QString& path) {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (unfinished_.contains(path)) return;
-    unfinished_.insert(path);
-    toLookUp_.push_back(path);
-  }
-  wake_.notify_all();
+  if (unfinished_.contains(path)) return;
+  unfinished_.insert(path);
+  toLookUp_.push_back(path);
+  startNext();
 }
 
-std::optional<ShellThumbnails::Job> ShellThumbnails::nextJob() {
-  std::unique_lock<std::mutex> lock(mutex_);
-  wake_.wait(lock, [this] { return stopping_ || !toLookUp_.empty() || !toDraw_.empty(); });
-  if (stopping_) return std::nullopt;
+// The worker takes one job at a time, so that none outdates another.
+void ShellThumbnails::startNext() {
+  if (worker_.busy() || (toLookUp_.empty() && toDraw_.empty())) return;
   const bool draw = toLookUp_.empty();
   std::deque<QString>& queue = draw ? toDraw_ : toLookUp_;
-  Job job{queue.front(), draw};
+  current_ = Job{queue.front(), draw};
   queue.pop_front();
-  return job;
+  worker_.request(current_);
 }
 
-void ShellThumbnails::work() {
-  while (const std::optional<Job> job = nextJob()) {
-    if (job->draw)
-      draw(job->path);
-    else
-      lookUp(job->path);
+// A shell not found in the cache waits for drawing; any other is reported.
+void ShellThumbnails::showThumbnail(const QImage& image) {
+  const QString path = current_.path;
+  if (image.isNull() && !current_.draw) {
+    toDraw_.push_back(path);
+  } else {
+    unfinished_.remove(path);
+    emit thumbnailReady(path, image);
   }
+  startNext();
 }
 
-// A picture in the cache is reported at once; the others wait for drawing.
-void ShellThumbnails::lookUp(const QString& path) {
+void ShellThumbnails::showFailure(const std::exception_ptr& error) {
+  const QString path = current_.path;
+  unfinished_.remove(path);
+  emit thumbnailFailed(path, ErrorText(error));
+  startNext();
+}
+
+QImage ShellThumbnails::thumbnail(const Job& job, const StillWanted& stillWanted) const {
+  return job.draw ? draw(job.path, stillWanted) : lookUp(job.path);
+}
+
+QImage ShellThumbnails::lookUp(const QString& path) const {
   const std::optional<QString> key = ContentKey(path);
-  const QImage cached = key ? LoadThumbnail(cacheFile(*key)) : QImage();
-  if (!cached.isNull()) return reportReady(path, cached);
-  std::lock_guard<std::mutex> lock(mutex_);
-  toDraw_.push_back(path);
+  return key ? LoadThumbnail(cacheFile(*key)) : QImage();
 }
 
-void ShellThumbnails::draw(const QString& path) {
-  try {
-    const ShellFile shell = ReadShellFile(path);
-    const Scene scene = ThumbnailScene(shell.contents);
-    FrameLoopHooks hooks;
-    hooks.beforeFrame = [this](int64_t, int64_t, int64_t) { return keepDrawing_.load(); };
-    hooks.step = [this] { return keepDrawing_.load(); };
-    const std::optional<FullestFrame> fullest =
-        DrawFullestFrame(scene, 1, FrameCount(scene.settings.frameCount), hooks);
-    if (!fullest) return;  // the object is going
-    if (fullest->frame == 0)
-      return reportFailure(path, tr("この花火玉の打ち上げにはフレームがありません"));
-    if (shell.key) store(fullest->picture, *shell.key);
-    reportReady(path, DibToQImage(fullest->picture));
-  } catch (const std::exception& error) {
-    reportFailure(path, ErrorText(error));
-  }
+// Raises what keeps the shell from being drawn.
+QImage ShellThumbnails::draw(const QString& path, const StillWanted& stillWanted) const {
+  const ShellFile shell = ReadShellFile(path);
+  const Scene scene = ThumbnailScene(shell.contents);
+  FrameLoopHooks hooks;
+  hooks.beforeFrame = [&](int64_t, int64_t, int64_t) { return stillWanted(); };
+  hooks.step = stillWanted;
+  const std::optional<FullestFrame> fullest =
+      DrawFullestFrame(scene, 1, FrameCount(scene.settings.frameCount), hooks);
+  if (!fullest) return QImage();  // no longer wanted
+  if (fullest->frame == 0) throw NoFramesError();
+  if (shell.key) store(fullest->picture, *shell.key);
+  return DibToQImage(fullest->picture);
 }
 
 QString ShellThumbnails::cacheFile(const QString& key) const {
@@ -161,29 +168,6 @@ void ShellThumbnails::store(const Picture& picture, const QString& key) const {
     SavePngFile(picture, QFile::encodeName(cacheFile(key)).toStdString());
   } catch (const std::exception&) {
   }
-}
-
-void ShellThumbnails::reportReady(const QString& path, const QImage& image) {
-  finish(path, [this, path, image] { emit thumbnailReady(path, image); });
-}
-
-void ShellThumbnails::reportFailure(const QString& path, const QString& reason) {
-  finish(path, [this, path, reason] { emit thumbnailFailed(path, reason); });
-}
-
-// Reports on the object's thread; a request for the same shell before the
-// report is answered by it.
-void ShellThumbnails::finish(const QString& path, std::function<void()> report) {
-  QMetaObject::invokeMethod(
-      this,
-      [this, path, report = std::move(report)] {
-        {
-          std::lock_guard<std::mutex> lock(mutex_);
-          unfinished_.remove(path);
-        }
-        report();
-      },
-      Qt::QueuedConnection);
 }
 
 }  // namespace kirabel

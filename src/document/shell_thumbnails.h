@@ -3,21 +3,18 @@
 // fullest frame (simulation/fullest_frame) in a 512 x 512 space, drawn off the
 // interface thread the first time it is asked for and kept as a PNG file in
 // the cache folder, named after the SHA-256 of the shell file's bytes, so an
-// edited shell gets a new picture. Requests are worked through one at a time,
-// the ones whose picture is in the cache first; a request for a shell still
-// waiting or being drawn is answered by that one report. Results come back on
-// the thread that owns the object.
+// edited shell gets a new picture. Requests are worked through one at a time
+// on a BackgroundWorker, the ones whose picture is in the cache first; a
+// request for a shell still waiting or being drawn is answered by that one
+// report. Results come back on the thread that owns the object.
 #include <QImage>
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <atomic>
-#include <condition_variable>
 #include <deque>
-#include <functional>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <exception>
+
+#include "document/background_worker.h"
 
 namespace kirabel {
 
@@ -54,24 +51,22 @@ class ShellThumbnails : public QObject {
     QString path;
     bool draw = false;  // false: look for it in the cache first
   };
-  std::optional<Job> nextJob();
-  void work();
-  void lookUp(const QString& path);
-  void draw(const QString& path);
+  void startNext();
+  void showThumbnail(const QImage& image);
+  void showFailure(const std::exception_ptr& error);
+  // On the worker's thread: the picture; a null one when a look-up finds
+  // none in the cache.
+  QImage thumbnail(const Job& job, const StillWanted& stillWanted) const;
+  QImage lookUp(const QString& path) const;
+  QImage draw(const QString& path, const StillWanted& stillWanted) const;
   QString cacheFile(const QString& key) const;
   void store(const Picture& picture, const QString& key) const;
-  void reportReady(const QString& path, const QImage& image);
-  void reportFailure(const QString& path, const QString& reason);
-  void finish(const QString& path, std::function<void()> report);
 
   const QString cacheFolder_;
-  mutable std::mutex mutex_;
-  std::condition_variable wake_;
   std::deque<QString> toLookUp_, toDraw_;
   QSet<QString> unfinished_;  // requested and not reported yet
-  bool stopping_ = false;
-  std::atomic<bool> keepDrawing_{true};  // false: the frame loop stops
-  std::thread worker_;
+  Job current_;               // the job the worker was given last
+  BackgroundWorker<Job, QImage> worker_;
 };
 
 }  // namespace kirabel

@@ -2,7 +2,7 @@
 // file's content, served from there the next time, drawn again for an edited
 // shell or a damaged picture; a broken shell says why, and a cache that cannot
 // be written still gives the picture.
-#include "ui/services/shell_thumbnails.h"
+#include "document/shell_thumbnails.h"
 
 #include <gtest/gtest.h>
 
