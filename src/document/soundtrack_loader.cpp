@@ -15,11 +15,13 @@ namespace {
 std::shared_ptr<const Waveform> DecodeWaveform(const std::string& path,
                                                const StillWanted& stillWanted) {
   WaveformBuilder builder(kWaveformSampleRate, kWaveformBucketSamples);
-  const bool whole =
-      DecodeSoundtrack(path, kWaveformSampleRate, [&](const float* samples, std::size_t count) {
+  const bool whole = DecodeSoundtrack(
+      path, kWaveformSampleRate,
+      [&](const float* samples, std::size_t count) {
         builder.add(samples, count);
         return stillWanted();
-      });
+      },
+      stillWanted);
   return whole ? std::make_shared<Waveform>(builder.waveform()) : nullptr;
 }
 
@@ -27,10 +29,13 @@ DetectedBeats FindBeats(const std::string& path, const StillWanted& stillWanted)
   DetectedBeats beats;
   beats.path = path;
   std::vector<float> samples;
-  if (DecodeSoundtrack(path, kBeatSampleRate, [&](const float* piece, std::size_t count) {
-        samples.insert(samples.end(), piece, piece + count);
-        return stillWanted();
-      }))
+  if (DecodeSoundtrack(
+          path, kBeatSampleRate,
+          [&](const float* piece, std::size_t count) {
+            samples.insert(samples.end(), piece, piece + count);
+            return stillWanted();
+          },
+          stillWanted))
     beats.estimate = DetectBeats(samples, kBeatSampleRate, stillWanted);
   return beats;
 }
@@ -44,7 +49,8 @@ SoundtrackLoader::SoundtrackLoader(const Document& document, QObject* parent)
           DecodeWaveform,
           [this](const std::shared_ptr<const Waveform>& waveform) { showWaveform(waveform); },
           [](const std::exception_ptr&) {}),  // missing or undecodable: no outline
-      lengths_([](const std::string& path, const StillWanted&) { return SoundtrackSeconds(path); },
+      lengths_([](const std::string& path,
+                  const StillWanted& stillWanted) { return SoundtrackSeconds(path, stillWanted); },
                [this](long double seconds) { showLength(seconds); },
                [this](const std::exception_ptr& error) { showLengthError(error); }),
       beats_(

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 
@@ -26,17 +27,13 @@ constexpr char kCheckedSeconds[] = "0.1";
 
 // How long ffmpeg or ffprobe may look at a soundtrack (a file that never ends,
 // such as a pipe, would keep them forever).
-constexpr int kLookingMilliseconds = 30000;
-constexpr char kNoAnswer[] = "no answer within 30 seconds";
+std::atomic<std::chrono::milliseconds::rep> lookingMilliseconds{30000};
 
-// Waits for the process within the time limit; one that takes longer is
-// stopped, and false tells so.
-bool FinishedInTime(QProcess& process) {
-  if (process.waitForFinished(kLookingMilliseconds) || process.state() == QProcess::NotRunning)
-    return true;
-  process.kill();
-  process.waitForFinished(-1);
-  return false;
+// Waits for the process within the time limit; one that takes longer, or
+// whose answer is no longer wanted, is stopped with the reason.
+void AwaitLooking(QProcess& process, const std::string& path, const KeepWaiting& keepWaiting) {
+  if (WaitForProcess(process, SoundtrackTimeLimit(), keepWaiting) != ProcessEnd::kFinished)
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, SoundtrackNoAnswer());
 }
 
 // Samples in a time given as a fraction of seconds, within what a soundtrack
@@ -69,7 +66,19 @@ SoundtrackError::SoundtrackError(Kind kind, const std::string& fileName, const s
       fileName_(fileName),
       reason_(reason) {}
 
-void CheckSoundtrack(const std::string& path) {
+std::chrono::milliseconds SoundtrackTimeLimit() {
+  return std::chrono::milliseconds(lookingMilliseconds.load());
+}
+
+void SetSoundtrackTimeLimit(std::chrono::milliseconds limit) {
+  lookingMilliseconds = limit.count();
+}
+
+std::string SoundtrackNoAnswer() {
+  return "no answer within " + std::to_string(SoundtrackTimeLimit().count() / 1000) + " seconds";
+}
+
+void CheckSoundtrack(const std::string& path, const KeepWaiting& keepWaiting) {
   std::error_code error;
   if (!std::filesystem::exists(path, error))
     throw SoundtrackError(SoundtrackError::Kind::kMissing, path);
@@ -79,8 +88,7 @@ void CheckSoundtrack(const std::string& path) {
                 {"-nostdin", "-hide_banner", "-loglevel", "error", "-i", SoundtrackInput(path),
                  "-map", "0:a:0", "-t", kCheckedSeconds, "-f", "null", "-"});
   if (!decoder.waitForStarted()) return;
-  if (!FinishedInTime(decoder))
-    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, kNoAnswer);
+  AwaitLooking(decoder, path, keepWaiting);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
     const std::string reason =
         SoundtrackDecoderReason(decoder.readAllStandardError().toStdString(), path);
@@ -88,14 +96,13 @@ void CheckSoundtrack(const std::string& path) {
   }
 }
 
-long double SoundtrackSeconds(const std::string& path) {
-  CheckSoundtrack(path);
+long double SoundtrackSeconds(const std::string& path, const KeepWaiting& keepWaiting) {
+  CheckSoundtrack(path, keepWaiting);
   QProcess probe;
   probe.start(QStringLiteral("ffprobe"),
               {"-v", "error", "-show_entries", "format=duration", "-of",
                "default=noprint_wrappers=1:nokey=1", SoundtrackInput(path)});
-  if (!FinishedInTime(probe))
-    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, kNoAnswer);
+  AwaitLooking(probe, path, keepWaiting);
   const std::string text = probe.readAllStandardOutput().trimmed().toStdString();
   char* end = nullptr;
   const long double seconds = text.empty() ? NAN : ReadCReal(text.c_str(), &end);

@@ -3,10 +3,12 @@
 // muxed by ffmpeg into the MP4 and WebM animations (GIF and APNG hold no
 // sound).
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
 #include "model/frame_rate.h"
+#include "picture_io/watched_process.h"
 #include "platform/errors.h"
 
 namespace kirabel {
@@ -41,14 +43,22 @@ QString SoundtrackInput(const std::string& path);
 // (SoundtrackError's message says so).
 std::string SoundtrackDecoderReason(const std::string& errorOutput, const std::string& path);
 
+// How long ffmpeg or ffprobe may look at a soundtrack without an answer
+// before it is stopped: 30 seconds unless set otherwise (tests shorten it).
+std::chrono::milliseconds SoundtrackTimeLimit();
+void SetSoundtrackTimeLimit(std::chrono::milliseconds limit);
+// The reason given when they took too long.
+std::string SoundtrackNoAnswer();
+
 // Decodes the beginning of the soundtrack's first audio stream; raises
-// SoundtrackError when it cannot be had or ffmpeg takes longer than 30
-// seconds. Without ffmpeg it says nothing: the encoder's start tells.
-void CheckSoundtrack(const std::string& path);
+// SoundtrackError when it cannot be had, ffmpeg takes longer than the time
+// limit or the caller stops waiting. Without ffmpeg it says nothing: the
+// encoder's start tells.
+void CheckSoundtrack(const std::string& path, const KeepWaiting& keepWaiting = {});
 
 // The soundtrack's length in seconds, after CheckSoundtrack's checks; raises
-// SoundtrackError when ffprobe cannot tell it within 30 seconds.
-long double SoundtrackSeconds(const std::string& path);
+// SoundtrackError when ffprobe cannot tell it within the time limit.
+long double SoundtrackSeconds(const std::string& path, const KeepWaiting& keepWaiting = {});
 
 // The frame count of a launch whose video lasts until the soundtrack's last
 // sample has played (it starts at offset and lasts seconds), at least 1.

@@ -37,7 +37,8 @@ bool TakeWholeSamples(QByteArray& bytes, std::vector<float>& samples,
 }  // namespace
 
 bool DecodeSoundtrack(const std::string& path, int sampleRate,
-                      const std::function<bool(const float*, std::size_t)>& take) {
+                      const std::function<bool(const float*, std::size_t)>& take,
+                      const KeepWaiting& keepWaiting) {
   std::error_code error;
   if (!std::filesystem::exists(path, error))
     throw SoundtrackError(SoundtrackError::Kind::kMissing, path);
@@ -47,8 +48,9 @@ bool DecodeSoundtrack(const std::string& path, int sampleRate,
     throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, "ffmpeg cannot be started");
   QByteArray bytes;
   std::vector<float> samples;
+  ProcessEnd end = ProcessEnd::kFinished;
   for (bool running = true; running;) {
-    running = decoder.waitForReadyRead(-1);
+    running = WaitForOutput(decoder, SoundtrackTimeLimit(), keepWaiting, end);
     bytes += decoder.readAllStandardOutput();
     if (!TakeWholeSamples(bytes, samples, take)) {
       decoder.kill();
@@ -56,6 +58,9 @@ bool DecodeSoundtrack(const std::string& path, int sampleRate,
       return false;
     }
   }
+  if (end == ProcessEnd::kAbandoned) return false;
+  if (end == ProcessEnd::kTimedOut)
+    throw SoundtrackError(SoundtrackError::Kind::kUndecodable, path, SoundtrackNoAnswer());
   decoder.waitForFinished(-1);
   if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
     const std::string reason =

@@ -6,13 +6,16 @@
 #include <functional>
 #include <string>
 
+#include "picture_io/watched_process.h"
+
 namespace kirabel {
 
-// Hands the samples to `take` in pieces as they come; `take` returning false
-// stops the decoder, and then DecodeSoundtrack returns false. Raises
-// SoundtrackError when the file is missing, holds no sound ffmpeg can decode
-// or ffmpeg cannot be started.
+// Hands the samples to `take` in pieces as they come; `take` or `keepWaiting`
+// returning false stops the decoder, and then DecodeSoundtrack returns false.
+// Raises SoundtrackError when the file is missing, holds no sound ffmpeg can
+// decode, ffmpeg cannot be started or stays silent longer than the time limit.
 bool DecodeSoundtrack(const std::string& path, int sampleRate,
-                      const std::function<bool(const float* samples, std::size_t count)>& take);
+                      const std::function<bool(const float* samples, std::size_t count)>& take,
+                      const KeepWaiting& keepWaiting = {});
 
 }  // namespace kirabel

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <memory>
+#include <sys/stat.h>
 
 #include "document/document.h"
 #include "picture_io/soundtrack.h"
@@ -103,6 +106,27 @@ TEST_F(SoundtrackLoaderTest, MeasuresTheSoundtracksLengthOrSaysWhyNot) {
   EXPECT_FALSE(loader_.measuring());
   EXPECT_FALSE(loader_.lengthError());
   EXPECT_FALSE(loader_.busy());
+}
+
+// A soundtrack that never ends (a named pipe nobody writes): its length is
+// reported as not answered within the time limit, and a loader going away
+// while ffmpeg still waits for it does not wait with it.
+TEST_F(SoundtrackLoaderTest, ASoundtrackThatNeverEndsIsReportedAndAbandoned) {
+  const std::string pipe = scratch_.File("stalled.wav");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  SetSoundtrackTimeLimit(std::chrono::seconds(1));
+  useSoundtrack(pipe);
+  waitUntilDone();
+  SetSoundtrackTimeLimit(std::chrono::seconds(30));
+  ASSERT_TRUE(loader_.lengthError());
+  EXPECT_THROW(std::rethrow_exception(loader_.lengthError()), SoundtrackError);
+
+  auto loader = std::make_unique<SoundtrackLoader>(document_);
+  QTest::qWait(200);  // ffmpeg is reading the pipe
+  QElapsedTimer closing;
+  closing.start();
+  loader.reset();
+  EXPECT_LT(closing.elapsed(), 2000);
 }
 
 TEST_F(SoundtrackLoaderTest, DetectsBeatsOrSaysWhyNot) {
