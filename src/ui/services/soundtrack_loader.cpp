@@ -11,7 +11,7 @@ namespace kirabel {
 SoundtrackLoader::SoundtrackLoader(const Document& document, QObject* parent)
     : QObject(parent), document_(document) {
   worker_ = std::thread([this] { work(); });
-  connect(&document, &Document::showChanged, this, &SoundtrackLoader::followDocument);
+  connect(&document, &Document::showSettingsChanged, this, &SoundtrackLoader::followDocument);
   followDocument();
 }
 
@@ -27,7 +27,7 @@ SoundtrackLoader::~SoundtrackLoader() {
 }
 
 void SoundtrackLoader::followDocument() {
-  const std::string& soundtrack = document_.show().audio;
+  const std::string& soundtrack = document_.showSettings().audio;
   if (soundtrack == soundtrack_) return;
   soundtrack_ = soundtrack;
   waveform_.reset();

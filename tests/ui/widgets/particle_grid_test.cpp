@@ -16,6 +16,7 @@
 #include "ui/services/modal_runner.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel {
 namespace {
@@ -86,12 +87,13 @@ class GridTest : public ::testing::Test {
   }
 
   MainWindow window_;
+  MainWindowTestAccess access_{window_};
   ParticleGrid* grid_;
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
   EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 2);
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
   EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
@@ -139,18 +141,18 @@ TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
   EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 6);
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(5);  // the new-set row
   RemoveLastSet();
-  EXPECT_EQ(window_.selectedRow(), 4);  // the new-set row again
+  EXPECT_EQ(access_.selectedRow(), 4);  // the new-set row again
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(2);
   RemoveLastSet();
-  EXPECT_EQ(window_.selectedRow(), 2);  // unchanged when the row survives
+  EXPECT_EQ(access_.selectedRow(), 2);  // unchanged when the row survives
   window_.document().apply(RemoveSetCommand(0));
-  EXPECT_EQ(window_.selectedRow(), 2);  // the row, not the set it showed
+  EXPECT_EQ(access_.selectedRow(), 2);  // the row, not the set it showed
   window_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
-  EXPECT_EQ(window_.selectedRow(), 2);
+  EXPECT_EQ(access_.selectedRow(), 2);
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(3);
   window_.document().apply(ReplaceListCommand(
       {testing::NamedSet("a"), testing::NamedSet("b"), testing::NamedSet("c")}, std::nullopt, ""));
-  EXPECT_EQ(window_.selectedRow(), 1);  // a new list starts at its first row
+  EXPECT_EQ(access_.selectedRow(), 1);  // a new list starts at its first row
 }
 
 TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
@@ -171,10 +173,10 @@ TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
 }
 
 TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
-  window_.setBusy(true);
+  access_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(window_.launchSession().busy());
+  EXPECT_FALSE(access_.launchSession().busy());
   EXPECT_FALSE(testing::Child<QToolButton>(window_, "stopButton")->isEnabled());
 
   int opened = 0;
@@ -215,9 +217,9 @@ TEST_F(GridTest, RightButtonKeepsTheSelection) {
   const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
   QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
   QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(window_.selectedRow(), 3);
+  EXPECT_EQ(access_.selectedRow(), 3);
 }
 
 }  // namespace
