@@ -92,7 +92,8 @@ ParticleGrid::ParticleGrid(const Document& document, SetSelection& selection, QW
 // moves the current row on its own; the selection ignores that and the grid
 // shows the selection again once the change is over.
 void ParticleGrid::followSelection(const Document& document) {
-  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+  // The selection may go before the grid (a window's member before its child).
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, &selection_,
           [this](const QModelIndex& current) {
             if (current.isValid()) selection_.select(static_cast<std::size_t>(current.row()));
           });
