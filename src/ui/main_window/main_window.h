@@ -35,7 +35,6 @@
 #include "ui/services/pcl_dialogs.h"
 #include "ui/services/soundtrack_loader.h"
 
-class QAbstractItemModel;
 class QAction;
 class QFrame;
 class QMenu;
