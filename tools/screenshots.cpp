@@ -5,6 +5,7 @@
 // Run it under a display (xvfb-run) for real window frames, or with
 // QT_QPA_PLATFORM=offscreen for the window contents alone. The texts follow the
 // locale as the program's do (LANG=en_US.UTF-8 for English).
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -41,6 +42,11 @@ void SaveDialog(const std::function<void()>& open, const QDir& folder, const cha
   open();
 }
 
+// Runs the main window's command `name` as its menu item does.
+void Trigger(kirabel::MainWindow& window, const char* name) {
+  window.findChild<QAction*>(QLatin1String(name))->trigger();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,21 +70,22 @@ int main(int argc, char** argv) {
   app.readSettings({QStringLiteral("kirabel"), list}, 24);
   kirabel::MainWindow& window = app.mainWindow();
   Save(window, folder, "main-window.png");
-  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
+  Trigger(window, "actionShowToolBar");
   Save(window, folder, "main-window-without-tool-bar.png");
-  window.findChild<QAction*>(QStringLiteral("actionShowToolBar"))->trigger();
+  Trigger(window, "actionShowToolBar");
 
   kirabel::ModalRunner::setNextHandler([](QDialog& dialog) { dialog.accept(); });
   {  // the launch draws in the background
     QEventLoop launched;
     QObject::connect(&window, &kirabel::MainWindow::launchFinished, &launched, &QEventLoop::quit);
-    window.launch();
-    if (window.launchSession().launching()) launched.exec();
+    Trigger(window, "actionLaunch");
+    // The stop button is there while the launch runs.
+    if (window.findChild<QAction*>(QStringLiteral("actionStop"))->isEnabled()) launched.exec();
   }
   Save(app.viewer(), folder, "viewer-after-launch.png");
 
   // The preview at the launch's third frame, once drawn.
-  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
+  Trigger(window, "actionPreview");
   window.preview()->bar().setFrame(3);
   for (int i = 0; i < 300; ++i) {
     QApplication::processEvents();
@@ -86,25 +93,19 @@ int main(int argc, char** argv) {
   }
   Save(app.viewer(), folder, "viewer-preview.png");
   // The timeline over the same launch, its playhead at that frame.
-  window.showTimeline();
+  Trigger(window, "actionTimeline");
   Save(window.timeline(), folder, "timeline.png");
   window.timeline().close();
-  window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();
+  Trigger(window, "actionPreview");
 
-  // The first set's properties (a new set's for an empty list); the launch
-  // settings are asked only for a list with sets.
-  SaveDialog(
-      [&window] {
-        if (window.document().sets().empty())
-          window.addSet();
-        else
-          window.editSet(0);
-      },
-      folder, "properties.png");
-  SaveDialog([&window] { window.launch(); }, folder, "launch-settings.png");
-  SaveDialog([&window] { window.editResolution(); }, folder, "resolution.png");
-  SaveDialog([&window] { window.editWarningThreshold(); }, folder, "threshold.png");
-  SaveDialog([&window] { window.showAbout(); }, folder, "about.png");
+  // The first set's properties (a new set's for an empty list: the first
+  // place is then the new-set row); the launch settings are asked only for a
+  // list with sets.
+  SaveDialog([&window] { Trigger(window, "actionAddSet"); }, folder, "properties.png");
+  SaveDialog([&window] { Trigger(window, "actionLaunch"); }, folder, "launch-settings.png");
+  SaveDialog([&window] { Trigger(window, "actionResolution"); }, folder, "resolution.png");
+  SaveDialog([&window] { Trigger(window, "actionWarningThreshold"); }, folder, "threshold.png");
+  SaveDialog([&window] { Trigger(window, "actionAbout"); }, folder, "about.png");
   app.viewer().setCloseAllowed(true);
   return 0;
 }

@@ -2,6 +2,7 @@
 // A main window and its viewer showing the preview of one of the example
 // lists at the middle of its launch, where the bursts are, with that frame
 // drawn: the starting point of the drag-to-frame benchmarks.
+#include <QAction>
 #include <string>
 
 #include "frame_waiter.h"
@@ -19,7 +20,7 @@ struct ExamplePreview {
     window.startPreview();
     window.applyResolution(512, 512);
     viewer.show();
-    window.turnPreviewOn();
+    window.findChild<QAction*>(QStringLiteral("actionPreview"))->trigger();  // the preview on
     window.loadStartFile(std::string(KIRABEL_EXAMPLES) + "/" + name + ".pcl");
     PreviewBar& bar = window.preview()->bar();
     bar.setFrame((bar.frameCount() + 1) / 2);

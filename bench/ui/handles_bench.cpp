@@ -18,6 +18,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
+#include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel::bench {
@@ -69,7 +70,8 @@ void BM_OriginDragToFrameShown(benchmark::State& state) {
   Document& document = preview.window.document();
   std::size_t shell = 0;
   while (shell + 1 < document.sets().size() && !document.sets()[shell].visible) ++shell;
-  preview.window.selectRow(static_cast<int>(shell) + 1);
+  preview.window.findChild<ParticleGrid*>(QStringLiteral("grid"))
+      ->setSelectedRow(static_cast<int>(shell) + 1);
   QWidget* view = preview.viewer.pictureView;
   const qreal ratio = view->devicePixelRatioF();
   const QPointF origin(static_cast<qreal>(document.sets()[shell].originX) / ratio,

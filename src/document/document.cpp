@@ -5,8 +5,8 @@
 namespace kirabel {
 
 // One step of the history: the list commands applied in it (more than one
-// once later steps of the same run merged into it), with the grid's selected
-// row before and after them, so that undo and redo put the selection back too.
+// once later steps of the same run merged into it), with the selected place
+// before and after them, so that undo and redo put the selection back too.
 class HistoryStep : public QUndoCommand {
  public:
   HistoryStep(Document& document, std::unique_ptr<ListCommand> command, const QString& text,
@@ -16,20 +16,20 @@ class HistoryStep : public QUndoCommand {
   }
 
   void redo() override {
-    const int before = document_.selectedRow_ ? document_.selectedRow_() : 0;
+    const int before = document_.selectedPlace_ ? document_.selectedPlace_() : 0;
     for (const auto& command : commands_) document_.applyNow(*command);
     if (!applied_) {
-      rowBefore_ = before;
-      rowAfter_ = document_.selectedRow_ ? document_.selectedRow_() : 0;
+      placeBefore_ = before;
+      placeAfter_ = document_.selectedPlace_ ? document_.selectedPlace_() : 0;
       applied_ = true;
-    } else if (document_.selectRow_) {
-      document_.selectRow_(rowAfter_);
+    } else if (document_.selectPlace_) {
+      document_.selectPlace_(placeAfter_);
     }
   }
   void undo() override {
     for (auto command = commands_.rbegin(); command != commands_.rend(); ++command)
       document_.revertNow(**command);
-    if (document_.selectRow_) document_.selectRow_(rowBefore_);
+    if (document_.selectPlace_) document_.selectPlace_(placeBefore_);
   }
 
   int id() const override { return mergeKey_; }
@@ -39,7 +39,7 @@ class HistoryStep : public QUndoCommand {
     auto* later = const_cast<HistoryStep*>(static_cast<const HistoryStep*>(other));
     for (auto& command : later->commands_) commands_.push_back(std::move(command));
     later->commands_.clear();
-    rowAfter_ = later->rowAfter_;
+    placeAfter_ = later->placeAfter_;
     return true;
   }
 
@@ -48,7 +48,7 @@ class HistoryStep : public QUndoCommand {
   std::vector<std::unique_ptr<ListCommand>> commands_;
   int mergeKey_;
   bool applied_ = false;
-  int rowBefore_ = 0, rowAfter_ = 0;
+  int placeBefore_ = 0, placeAfter_ = 0;
 };
 
 Document::Document(QObject* parent) : QObject(parent) {
@@ -63,8 +63,8 @@ void Document::apply(std::unique_ptr<ListCommand> command, const QString& step, 
 }
 
 void Document::setSelectionAccess(std::function<int()> get, std::function<void(int)> set) {
-  selectedRow_ = std::move(get);
-  selectRow_ = std::move(set);
+  selectedPlace_ = std::move(get);
+  selectPlace_ = std::move(set);
 }
 
 void Document::applyNow(ListCommand& command) {
@@ -123,7 +123,7 @@ void Document::announceAfter(const RowChange& change, const ListCommand& command
   }
   if (change.kind != RowChange::Kind::kNone) emit setsChanged();
   if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
-  if (command.ChangesShow()) emit showChanged();
+  if (command.ChangesShow()) emit showSettingsChanged();
   if (command.ReplacesFile()) emit fileNameChanged();
 }
 
@@ -135,7 +135,7 @@ void Document::changeLaunchSettings(const LaunchSettings& settings, const QStrin
   if (settings != data_.settings) apply(ChangeLaunchSettingsCommand(settings), step);
 }
 
-void Document::changeShow(const ShowSettings& show, const QString& step) {
+void Document::changeShowSettings(const ShowSettings& show, const QString& step) {
   if (show != data_.show) apply(ChangeShowCommand(show), step);
 }
 

@@ -26,7 +26,7 @@ class Document : public QObject {
   const ParticleClipboard& clipboard() const { return data_.clipboard; }
   const LaunchSettings& launchSettings() const { return data_.settings; }
   // The video rate, the soundtrack and the beat grid of the list.
-  const ShowSettings& show() const { return data_.show; }
+  const ShowSettings& showSettings() const { return data_.show; }
   const std::string& fileName() const { return data_.fileName; }
   const Options& options() const { return options_; }
   const DocumentData& data() const { return data_; }
@@ -43,7 +43,8 @@ class Document : public QObject {
   bool modified() const { return !history_.isClean(); }
   // The list now matches its file (or is a new one): nothing to lose.
   void markSaved() { history_.setClean(); }
-  // How undo and redo find and restore the grid's selected row.
+  // How undo and redo find and restore the selected place of the list
+  // (SetSelection gives them; empty functions take them back).
   void setSelectionAccess(std::function<int()> get, std::function<void(int)> set);
 
   // Copies set `index` into the clipboard; false when there is no such set.
@@ -53,7 +54,7 @@ class Document : public QObject {
   void changeLaunchSettings(const LaunchSettings& settings, const QString& step);
   // New show settings as one step of the history named `step`; settings
   // equal to the document's make no step.
-  void changeShow(const ShowSettings& show, const QString& step);
+  void changeShowSettings(const ShowSettings& show, const QString& step);
   void setFileName(const std::string& fileName);
   void setOptions(const Options& options);
 
@@ -72,7 +73,7 @@ class Document : public QObject {
   void setsChanged();
   void launchSettingsChanged();
   // The rate, the soundtrack or the beat grid changed (or a file replaced them).
-  void showChanged();
+  void showSettingsChanged();
   void fileNameChanged();
   void optionsChanged();
   void modifiedChanged(bool modified);
@@ -87,8 +88,8 @@ class Document : public QObject {
   DocumentData data_;
   Options options_;
   QUndoStack history_;
-  std::function<int()> selectedRow_;
-  std::function<void(int)> selectRow_;
+  std::function<int()> selectedPlace_;
+  std::function<void(int)> selectPlace_;
 };
 
 }  // namespace kirabel

@@ -56,7 +56,7 @@ SoundtrackLoader::SoundtrackLoader(const Document& document, QObject* parent)
       beats_(
           FindBeats, [this](const DetectedBeats& beats) { emit beatsDetected(beats); },
           [this](const std::exception_ptr& error) { showBeatsError(error); }) {
-  connect(&document, &Document::showChanged, this, &SoundtrackLoader::followDocument);
+  connect(&document, &Document::showSettingsChanged, this, &SoundtrackLoader::followDocument);
   followDocument();
 }
 
@@ -64,7 +64,7 @@ SoundtrackLoader::~SoundtrackLoader() = default;
 
 // A new soundtrack is announced without outline and length at once.
 void SoundtrackLoader::followDocument() {
-  const std::string& soundtrack = document_.show().audio;
+  const std::string& soundtrack = document_.showSettings().audio;
   if (soundtrack == soundtrack_) return;
   soundtrack_ = soundtrack;
   waveform_.reset();

@@ -23,9 +23,9 @@ namespace {
 class SoundtrackLoaderTest : public ::testing::Test {
  protected:
   void useSoundtrack(const std::string& path) {
-    ShowSettings show = document_.show();
+    ShowSettings show = document_.showSettings();
     show.audio = path;
-    document_.changeShow(show, QStringLiteral("soundtrack"));
+    document_.changeShowSettings(show, QStringLiteral("soundtrack"));
   }
   void waitUntilDone() {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !loader_.busy(); }, 30000));

@@ -24,6 +24,7 @@
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
 #include "ui_support/child_widget.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel::testing {
 
@@ -82,7 +83,7 @@ class MainWindowFixture : public ::testing::Test {
   // The child choices the properties dialog offers.
   QStringList childChoices() const {
     QStringList items;
-    const QAbstractItemModel* choices = window_.childChoices();
+    const QAbstractItemModel* choices = access_.childChoices();
     for (int row = 0; row < choices->rowCount(); ++row)
       items << choices->index(row, 0).data().toString();
     return items;
@@ -98,6 +99,7 @@ class MainWindowFixture : public ::testing::Test {
 
   SpaceViewer viewer_;  // before the window that draws into it
   MainWindow window_{&viewer_};
+  MainWindowTestAccess access_{window_};
 };
 
 }  // namespace kirabel::testing

@@ -15,6 +15,7 @@
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
 #include "ui/widgets/space_viewer.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel::testing {
 
@@ -41,12 +42,12 @@ class StartedAppFixture : public ::testing::Test {
   }
   // Starts a launch and waits for its end (frames are drawn in the background).
   void LaunchAndWait() {
-    mainWindow().launch();
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return !mainWindow().launchSession().launching(); }, 30000));
+    access().launch();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !access().launchSession().launching(); }, 30000));
   }
   std::string settingsPath() const { return scratch_.File("Kirabel.INI"); }
   MainWindow& mainWindow() { return app_->mainWindow(); }
+  MainWindowTestAccess access() { return MainWindowTestAccess(mainWindow()); }
   SpaceViewer& viewer() { return app_->viewer(); }
 
   ScratchFolder scratch_;

@@ -10,13 +10,13 @@
 #include <climits>
 #include <cmath>
 
+#include "document/document.h"
 #include "document/set_change_step.h"
+#include "document/set_selection.h"
 #include "model/launch_limits.h"
 #include "model/list_commands.h"
 #include "simulation/set_shaping.h"
-#include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
-#include "ui/preview/preview_controller.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
@@ -72,11 +72,12 @@ bool IsModifierKey(int key) {
 
 }  // namespace
 
-HandleEditor::HandleEditor(MainWindow& window, QAction& toggle)
-    : QObject(&window), window_(window), toggle_(toggle), view_(window.viewer()->pictureView) {
+HandleEditor::HandleEditor(Document& document, SetSelection& selection, PictureView& view,
+                           PreviewBar& bar, QAction& toggle, QObject* parent)
+    : QObject(parent), document_(document), selection_(selection), toggle_(toggle), view_(&view) {
   view_->installEventFilter(this);
   view_->setOverlay([this](QPainter& painter) { paintOverlay(painter); });
-  addBarButton();
+  addBarButton(bar);
   followChanges();
 }
 
@@ -85,30 +86,29 @@ HandleEditor::~HandleEditor() {
   if (view_) view_->setOverlay({});
 }
 
-void HandleEditor::addBarButton() {
+void HandleEditor::addBarButton(PreviewBar& bar) {
   auto* button = new QToolButton;
   button->setObjectName(QStringLiteral("previewHandlesButton"));
   button->setDefaultAction(&toggle_);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
-  window_.preview()->bar().layout()->addWidget(button);
+  bar.layout()->addWidget(button);
 }
 
 // The handles follow the list, the options, the toggle and the selection; a
 // run of key moves ends with anything else that changes the history.
 void HandleEditor::followChanges() {
   const auto repaint = [this] { view()->update(); };
-  const Document& document = window_.document();
-  connect(&document, &Document::setsChanged, this, repaint);
-  connect(&document, &Document::launchSettingsChanged, this, repaint);
-  connect(&document, &Document::optionsChanged, this, repaint);
+  connect(&document_, &Document::setsChanged, this, repaint);
+  connect(&document_, &Document::launchSettingsChanged, this, repaint);
+  connect(&document_, &Document::optionsChanged, this, repaint);
   connect(&toggle_, &QAction::toggled, this, repaint);
-  connect(&window_, &MainWindow::selectedRowChanged, this, [this] {
+  connect(&selection_, &SetSelection::changed, this, [this] {
     endKeyRun();
     view()->update();
   });
-  connect(&window_.document().history(), &QUndoStack::indexChanged, this, [this] {
+  connect(&document_.history(), &QUndoStack::indexChanged, this, [this] {
     if (!movingByKey_) endKeyRun();
   });
 }
@@ -118,19 +118,12 @@ QWidget* HandleEditor::view() const {
 }
 
 bool HandleEditor::shown() const {
-  return toggle_.isChecked() && window_.document().options().preview;
-}
-
-std::optional<std::size_t> HandleEditor::selectedSet() const {
-  const int set = window_.selectedRow() - 1;
-  if (set < 0 || static_cast<std::size_t>(set) >= window_.document().sets().size())
-    return std::nullopt;
-  return static_cast<std::size_t>(set);
+  return toggle_.isChecked() && document_.options().preview;
 }
 
 // The gravity the launch would use.
 long double HandleEditor::gravity() const {
-  return WithinLaunchLimits(window_.document().launchSettings()).gravity;
+  return WithinLaunchLimits(document_.launchSettings()).gravity;
 }
 
 QPointF HandleEditor::spacePoint(const QPointF& logical) const {
@@ -138,7 +131,7 @@ QPointF HandleEditor::spacePoint(const QPointF& logical) const {
 }
 
 HandleScene HandleEditor::scene() const {
-  return MakeHandleScene(window_.document().sets(), selectedSet(), gravity());
+  return MakeHandleScene(document_.sets(), selection_.set(), gravity());
 }
 
 void HandleEditor::paintOverlay(QPainter& painter) {
@@ -184,18 +177,18 @@ bool HandleEditor::pressed(QMouseEvent* event) {
     if (part != HandlePart::kNone) {
       dragged_ = part;
       pressPosition_ = event->position();
-      drag_ = std::make_unique<SetChangeStep>(window_.document(), now.selected->set, StepOf(part));
+      drag_ = std::make_unique<SetChangeStep>(document_, now.selected->set, StepOf(part));
       return true;
     }
   }
   const auto picked =
-      PickSet(window_.document().sets(), now.gravity, point.x(), point.y(), kPickReach * ratio);
-  if (picked) window_.selectRow(static_cast<int>(*picked) + 1);
+      PickSet(document_.sets(), now.gravity, point.x(), point.y(), kPickReach * ratio);
+  if (picked) selection_.select(*picked);
   return picked.has_value();
 }
 
 void HandleEditor::dragTo(const QPointF& logical, bool snap) {
-  const auto handles = HandlesOfSet(window_.document().sets(), drag_->set(), gravity());
+  const auto handles = HandlesOfSet(document_.sets(), drag_->set(), gravity());
   if (!handles) return;
   const ParticleSet& original = drag_->original();
   // Back where it was pressed (or never moved): the set as it was, not a
@@ -242,17 +235,17 @@ void HandleEditor::endDrag() {
 bool HandleEditor::keyPressed(QKeyEvent* event) {
   if (IsModifierKey(event->key())) return false;
   const std::optional<QPoint> step = OriginKeyStep(*event);
-  const std::optional<std::size_t> set = selectedSet();
-  if (!step || !shown() || !set || drag_ || !window_.document().sets()[*set].visible) {
+  const std::optional<std::size_t> set = selection_.set();
+  if (!step || !shown() || !set || drag_ || !document_.sets()[*set].visible) {
     endKeyRun();
     return false;
   }
-  const ParticleSet& current = window_.document().sets()[*set];
+  const ParticleSet& current = document_.sets()[*set];
   const ParticleSet moved =
       WithOrigin(current, current.originX + step->x(), current.originY + step->y());
   if (moved != current) {
     movingByKey_ = true;
-    window_.document().apply(ReplaceSetCommand(*set, moved), OriginStep(), keyRun_ & INT_MAX);
+    document_.apply(ReplaceSetCommand(*set, moved), OriginStep(), keyRun_ & INT_MAX);
     movingByKey_ = false;
   }
   return true;

@@ -23,16 +23,19 @@ class QWidget;
 
 namespace kirabel {
 
-class MainWindow;
+class Document;
 class PictureView;
+class PreviewBar;
 class SetChangeStep;
+class SetSelection;
 
 class HandleEditor : public QObject {
   Q_OBJECT
  public:
-  // Draws over the window's viewer while `toggle` is checked; puts a button
-  // for it on the preview's time bar.
-  HandleEditor(MainWindow& window, QAction& toggle);
+  // Draws the selected set's handles over `view` while `toggle` is checked
+  // and the preview is on; puts a button for it on the preview's time bar.
+  HandleEditor(Document& document, SetSelection& selection, PictureView& view, PreviewBar& bar,
+               QAction& toggle, QObject* parent = nullptr);
   ~HandleEditor() override;
 
   // Whether the handles are drawn now.
@@ -44,10 +47,9 @@ class HandleEditor : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void addBarButton();
+  void addBarButton(PreviewBar& bar);
   void followChanges();
   QWidget* view() const;
-  std::optional<std::size_t> selectedSet() const;
   long double gravity() const;
   QPointF spacePoint(const QPointF& logical) const;
   void paintOverlay(QPainter& painter);
@@ -57,7 +59,8 @@ class HandleEditor : public QObject {
   bool keyPressed(QKeyEvent* event);
   void endKeyRun() { ++keyRun_; }
 
-  MainWindow& window_;
+  Document& document_;
+  SetSelection& selection_;
   QAction& toggle_;
   QPointer<PictureView> view_;
   HandlePart dragged_ = HandlePart::kNone;

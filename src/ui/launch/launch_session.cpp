@@ -40,9 +40,14 @@ LaunchSession::~LaunchSession() {
   join();
 }
 
-void LaunchSession::setBusy(bool busy) {
-  busy_ = busy;
-  stopping_ = !busy;
+void LaunchSession::allowRun() {
+  busy_ = true;
+  stopping_ = false;
+}
+
+void LaunchSession::requestStop() {
+  busy_ = false;
+  stopping_ = true;
 }
 
 void LaunchSession::join() {

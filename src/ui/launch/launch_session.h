@@ -39,9 +39,12 @@ class LaunchSession : public QObject {
   std::unique_ptr<SpaceBuffer>& space() { return space_; }
   const std::unique_ptr<SpaceBuffer>& space() const { return space_; }
 
-  // A launch may go on; cleared to stop it.
+  // A launch may go on: from allowRun() until requestStop().
   bool busy() const { return busy_; }
-  void setBusy(bool busy);
+  // The next launch may run (and the one starting).
+  void allowRun();
+  // The launch running stops at its next progress step.
+  void requestStop();
   // A launch is running (until its end has been reported).
   bool launching() const { return launching_; }
   void setLaunching(bool launching) { launching_ = launching; }

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QProgressBar>
 #include <cstring>
 
 #include "image/picture.h"
 #include "ui/launch/launch_session.h"
 #include "ui/launch/launch_texts.h"
-#include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
 #include "ui/widgets/space_viewer.h"
 
@@ -20,8 +20,9 @@ const char kSaveFailedWarning[] = QT_TRANSLATE_NOOP(
 
 }  // namespace
 
-WindowLaunch::WindowLaunch(MainWindow& window) : window_(window) {
-  LaunchSession& session = window_.launchSession();
+WindowLaunch::WindowLaunch(LaunchSession& session, SpaceViewer* viewer, QProgressBar& progress,
+                           QWidget& window)
+    : viewer_(viewer), progress_(progress), window_(window) {
   connect(&session, &LaunchSession::frameStarted, this, &WindowLaunch::frameStarted);
   connect(&session, &LaunchSession::stepped, this, &WindowLaunch::stepped);
   connect(&session, &LaunchSession::frameDrawn, this, &WindowLaunch::frameDrawn);
@@ -33,25 +34,26 @@ WindowLaunch::~WindowLaunch() {
 }
 
 void WindowLaunch::frameStarted(qint64 frame, qint64 count) {
-  if (window_.viewer()) window_.viewer()->setWindowTitle(ViewerDrawingCaption(frame, count));
+  if (viewer_) viewer_->setWindowTitle(ViewerDrawingCaption(frame, count));
   setWaitCursor(true);
 }
 
+// One step further within the frame.
 void WindowLaunch::stepped() {
-  window_.stepProgress();
+  progress_.setValue(qMin(progress_.value() + 1, progress_.maximum()));
 }
 
 // A complete frame: the bar back to 0, the frame into the viewer's picture.
 void WindowLaunch::frameDrawn(const std::shared_ptr<const Picture>& drawn) {
-  window_.clearProgress();
-  if (window_.viewer()) {
-    Picture& shown = window_.viewer()->picture();
+  progress_.setValue(0);
+  if (viewer_) {
+    Picture& shown = viewer_->picture();
     if (drawn->Width() == shown.Width() && drawn->Height() == shown.Height() && shown.Bits()) {
       std::memcpy(
           shown.Bits(), drawn->Bits(),
           static_cast<std::size_t>(drawn->RowBytes()) * static_cast<std::size_t>(drawn->Height()));
     }
-    window_.viewer()->repaintPicture();
+    viewer_->repaintPicture();
   }
   setWaitCursor(false);
 }

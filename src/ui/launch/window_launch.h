@@ -7,16 +7,22 @@
 #include <exception>
 #include <memory>
 
+class QProgressBar;
+class QWidget;
+
 namespace kirabel {
 
-class MainWindow;
+class LaunchSession;
 class Picture;
+class SpaceViewer;
 
 class WindowLaunch : public QObject {
   Q_OBJECT
  public:
-  // Follows the reports of the window's launch session.
-  explicit WindowLaunch(MainWindow& window);
+  // Follows the reports of `session` into the viewer (if any) and the
+  // progress bar; warnings go over `window`.
+  WindowLaunch(LaunchSession& session, SpaceViewer* viewer, QProgressBar& progress,
+               QWidget& window);
   // Puts the default cursor back.
   ~WindowLaunch() override;
   WindowLaunch(const WindowLaunch&) = delete;
@@ -29,7 +35,9 @@ class WindowLaunch : public QObject {
   void saveFailed(const std::exception_ptr& error);
   void setWaitCursor(bool wait);
 
-  MainWindow& window_;
+  SpaceViewer* viewer_;
+  QProgressBar& progress_;
+  QWidget& window_;
   bool waitCursor_ = false;
 };
 

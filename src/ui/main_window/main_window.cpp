@@ -33,6 +33,7 @@
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
 #include "ui/services/program_font.h"
+#include "document/shell_thumbnails.h"
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
@@ -57,7 +58,7 @@ MainWindow::MainWindow(SpaceViewer* viewer, QWidget* parent)
   setFont(ProgramFont());
   resize(512, 291);
   createMenus();
-  grid_ = new ParticleGrid(document_, this);
+  grid_ = new ParticleGrid(document_, selection_, this);
   createGridMenu();
   createToolBar();
   createStatusPanel();
@@ -220,20 +221,20 @@ void MainWindow::createGridMenu() {
   gridMenu_ = new QMenu(this);
   gridMenu_->setObjectName(QStringLiteral("gridMenu"));
   // Intended: the popup's "プロパティ" item adds a new set, as the add button
-  // does; changing the selected set is Enter or a double click.
-  actionProperties_ =
-      addMenuItem(gridMenu_, "actionProperties", tr("プロパティ"), &MainWindow::addSet);
-  gridMenu_->setDefaultAction(actionProperties_);
-  QFont bold = actionProperties_->font();
+  // does; changing the selected set is "パーティクルセット追加", Enter or a
+  // double click.
+  actionNewSet_ = addMenuItem(gridMenu_, "actionProperties", tr("プロパティ"), &MainWindow::addSet);
+  gridMenu_->setDefaultAction(actionNewSet_);
+  QFont bold = actionNewSet_->font();
   bold.setBold(true);
-  actionProperties_->setFont(bold);  // the default item is shown in bold
+  actionNewSet_->setFont(bold);  // the default item is shown in bold
   addMenuSeparator(gridMenu_, "gridMenuSeparator");
-  actionAddSet_ = addMenuItem(gridMenu_, "actionAddSet", tr("パーティクルセット追加"),
-                              &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
+  actionChangeSet_ = addMenuItem(gridMenu_, "actionAddSet", tr("パーティクルセット追加"),
+                                 &MainWindow::changeSelectedSet, QKeySequence(Qt::Key_Insert));
   actionDeleteSet_ = addMenuItem(gridMenu_, "actionDeleteSet", tr("パーティクルセット削除"),
                                  &MainWindow::deleteSelectedSet, QKeySequence(Qt::Key_Delete));
   // The popup's shortcuts work while the grid has the keyboard focus.
-  for (QAction* item : {actionAddSet_, actionDeleteSet_}) {
+  for (QAction* item : {actionChangeSet_, actionDeleteSet_}) {
     item->setShortcutContext(Qt::WidgetShortcut);
     grid_->addAction(item);
   }
@@ -275,10 +276,9 @@ void MainWindow::createToolBar() {
   addToolButton(actionCopy_, "copyButton", tr("ｺﾋﾟｰ"));
   addToolButton(actionPaste_, "pasteButton", tr("貼り付け"));
   toolBar_->addSeparator();
-  // The popup's "プロパティ" adds a set and its "パーティクルセット追加"
-  // changes the selected one; the buttons share those actions.
-  addToolButton(actionProperties_, "addSetButton", tr("新しいパーティクルセットを追加"));
-  addToolButton(actionAddSet_, "changeSetButton", tr("選択中のパーティクルセットを変更"));
+  // The add and change buttons share the popup's actions.
+  addToolButton(actionNewSet_, "addSetButton", tr("新しいパーティクルセットを追加"));
+  addToolButton(actionChangeSet_, "changeSetButton", tr("選択中のパーティクルセットを変更"));
   addToolButton(actionDeleteSet_, "deleteSetButton", tr("リストからパーティクルセットを削除"));
   toolBar_->addSeparator();
   addToolButton(actionLaunch_, "launchButton", tr("パーティクル打ち上げ!"));
@@ -324,10 +324,6 @@ void MainWindow::connectDocument() {
   connect(grid_, &ParticleGrid::rowActivated, this, &MainWindow::changeSelectedSet);
   connect(&document_, &Document::fileNameChanged, this, &MainWindow::showFileName);
   connect(&document_, &Document::modifiedChanged, this, &MainWindow::showFileName);
-  document_.setSelectionAccess([this] { return grid_->selectedRow(); },
-                               [this](int row) { grid_->setSelectedRow(row); });
-  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          &MainWindow::selectedRowChanged);
   QUndoStack& history = document_.history();
   connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
   showHistory();
@@ -353,14 +349,6 @@ void MainWindow::undo() {
 
 void MainWindow::redo() {
   document_.history().redo();
-}
-
-QAbstractItemModel* MainWindow::childChoices() const {
-  return childChoices_;
-}
-
-int MainWindow::selectedRow() const {
-  return grid_->selectedRow();
 }
 
 // The caption "Kirabel -<name>-", with the name part of the current file or

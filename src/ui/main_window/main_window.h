@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/set_selection.h"
 #include "document/soundtrack_loader.h"
 #include "model/pcl_file.h"
 #include "simulation/random.h"
@@ -34,7 +35,6 @@
 #include "ui/launch/launch_session.h"
 #include "ui/services/pcl_dialogs.h"
 
-class QAbstractItemModel;
 class QAction;
 class QFrame;
 class QMenu;
@@ -73,27 +73,13 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(SpaceViewer* viewer = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // What the application object hands over at start-up and reads for the
+  // settings file.
   Document& document() { return document_; }
   const Document& document() const { return document_; }
   // The tool bar and the language: options of the interface, not of a list.
   const InterfaceOptions& interfaceOptions() const { return interfaceOptions_; }
   void setInterfaceOptions(const InterfaceOptions& options);
-  // The choices of a set's child, for the properties dialog.
-  QAbstractItemModel* childChoices() const;
-
-  // The generator, the space buffer and the state of the window's launches.
-  LaunchSession& launchSession() { return launchSession_; }
-  const LaunchSession& launchSession() const { return launchSession_; }
-  // The outline and the beats of the document's soundtrack, worked out in the
-  // background.
-  SoundtrackLoader& soundtrackLoader() { return soundtrackLoader_; }
-
-  // The viewer this window draws into and whose caption it sets (not owned);
-  // null for a window without one. It takes the launch, preview and help keys.
-  SpaceViewer* viewer() const { return viewer_; }
-  // Whether the close query has run: the viewer may close.
-  bool isClosing() const { return closing_; }
-
   // The remembered places of the properties and launch settings dialogs, in
   // device pixels: a dialog opens at its place when first made; one never
   // made keeps the place it was given.
@@ -103,7 +89,6 @@ class MainWindow : public QMainWindow {
   };
   void setDialogPlaces(const DialogPlaces& places) { dialogPlaces_ = places; }
   DialogPlaces dialogPlaces() const;
-
   // The file choosers' starting folder (InitialDir), kept in the settings
   // file: set into both, read from the open chooser.
   QString startFolder() const { return openDialog_.startFolder; }
@@ -112,55 +97,40 @@ class MainWindow : public QMainWindow {
   // when they changed (not when set here).
   const std::vector<std::string>& recentFiles() const;
   void setRecentFiles(std::vector<std::string> files);
-
-  // ------------------------------------------------------------ operations
-  // The selected grid row; set index = selectedRow() - 1.
-  int selectedRow() const;
-  void selectRow(int row);
-  // The timeline window (hidden until opened).
-  TimelineWindow& timeline() { return *timeline_; }
-  // The shell library window (hidden until opened).
-  ShellLibraryWindow& shellLibrary() { return *shellLibrary_; }
-  // Appends the shell of a file as one undoable step: its rising set starts
-  // on the space's bottom edge at the column of `spacePoint` (the centre
-  // column without one) and at the preview's time (its own without the
-  // preview), and becomes the selected row. A bad file gives a warning.
-  void insertShell(const QString& path, std::optional<QPointF> spacePoint = std::nullopt);
-  // Switches between busy and idle (launch button, stop button, viewer caption).
-  void setBusy(bool busy);
+  // The close query writes the settings through this (set at start-up).
+  void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
   // New space buffer and viewer picture of width × height pixels. Throws
   // OutOfMemoryError when they cannot be had (the space is then left empty).
   void applyResolution(int32_t width, int32_t height);
-  // Merges a PCL file into the list (drop, command line); a file that is no
-  // PCL file gives a warning and changes nothing.
-  bool loadFile(const std::string& path);
   // The file named on the command line: loaded into the empty list at
   // start-up, with nothing to undo and nothing changed.
   void loadStartFile(const std::string& path);
-  // Replaces the list by a PCL file's sets (Open); a refused file keeps it.
-  void openFile(const std::string& path);
-  // Merges the first of the dropped files.
-  void dropFiles(const QStringList& paths);
-  // The close query writes the settings through this (set at start-up).
-  void setSettingsWriter(std::function<void()> writer) { settingsWriter_ = std::move(writer); }
-  // Ends the program without the close query (after stopping a launch).
-  void endProgram();
-  // Puts the preview's time bar into the viewer.
+  // Puts the preview's time bar and the handles into the viewer.
   void startPreview();
-  // Turns the preview on as its menu item does, when it is off.
-  void turnPreviewOn();
-  // The progress bar: one step further within a frame, or back to empty.
-  void stepProgress();
-  void clearProgress();
+  // The live preview, once started (null before or without a viewer).
   PreviewController* preview() const { return preview_; }
-  // Changes set `index` through the properties dialog.
-  void editSet(int index);
-  // Removes set `index`, asking first when another set names it as child.
-  // Returns whether it was removed.
-  bool deleteSet(int index);
+  // The timeline and shell library windows (hidden until opened), whose
+  // places and sizes the settings file keeps.
+  TimelineWindow& timeline() { return *timeline_; }
+  ShellLibraryWindow& shellLibrary() { return *shellLibrary_; }
 
- public slots:
-  // File commands.
+ signals:
+  // A launch started by the launch command has ended (drawn, stopped or failed).
+  void launchFinished();
+  // A file was opened or saved, or a missing one taken out of the menu.
+  void recentFilesChanged();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // Tests drive the commands and read the state below directly.
+  friend class MainWindowTestAccess;
+
+  // File commands (main_window_files.cpp).
   void newList();
   void openList();
   void mergeList();
@@ -172,7 +142,14 @@ class MainWindow : public QMainWindow {
   void saveImage();
   void exportAnimation();
   void exitProgram();
-  // Editing.
+  // Merges a PCL file into the list (drop, command line); a file that is no
+  // PCL file gives a warning and changes nothing.
+  bool loadFile(const std::string& path);
+  // Replaces the list by a PCL file's sets (Open); a refused file keeps it.
+  void openFile(const std::string& path);
+  // Merges the first of the dropped files.
+  void dropFiles(const QStringList& paths);
+  // Editing (main_window_editing.cpp).
   void undo();
   void redo();
   void addSet();
@@ -181,18 +158,34 @@ class MainWindow : public QMainWindow {
   void cutSet();
   void copySet();
   void pasteSet();
-  // Launch.
+  // Changes set `index` through the properties dialog.
+  void editSet(std::size_t index);
+  // Removes set `index`, asking first when another set names it as child.
+  // Returns whether it was removed.
+  bool deleteSet(std::size_t index);
+  // The launch (main_window_launch.cpp) and the show (main_window_show.cpp).
   void launch();
   void stopLaunch();
+  // Switches between busy and idle (launch button, stop button, viewer caption).
+  void setBusy(bool busy);
   void applyPreview();
+  // Turns the preview on as its menu item does, when it is off.
+  void turnPreviewOn();
+  void showPreviewFrame(int64_t frame);
   void applyHandles();
   void fitLaunchToSoundtrack();
   void editSoundtrack();
   void showTimeline();
+  // The shell library (main_window_library.cpp).
   void showShellLibrary();
   void saveSelectionAsShell();
+  // Appends the shell of a file as one undoable step: its rising set starts
+  // on the space's bottom edge at the column of `spacePoint` (the centre
+  // column without one) and at the preview's time (its own without the
+  // preview), and becomes the selected set. A bad file gives a warning.
+  void insertShell(const QString& path, std::optional<QPointF> spacePoint = std::nullopt);
+  // Options and small dialogs (main_window_options.cpp).
   void applyLanguage(LanguageChoice choice);
-  // Options and small dialogs.
   void applyFitColumns();
   void applyToolBarVisibility();
   void applyAntiAliasing();
@@ -201,22 +194,9 @@ class MainWindow : public QMainWindow {
   void editWarningThreshold();
   void showHelp();
   void showAbout();
+  // Ends the program without the close query (after stopping a launch).
+  void endProgram();
 
- signals:
-  // A launch started by launch() has ended (drawn, stopped or failed).
-  void launchFinished();
-  // A file was opened or saved, or a missing one taken out of the menu.
-  void recentFilesChanged();
-  // The grid's selected row changed.
-  void selectedRowChanged();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-
- private:
   // The dialogs, made when first needed (main_window_dialogs.cpp).
   ParticleSetDialog& setDialog();
   LaunchSettingsDialog& launchDialog();
@@ -239,7 +219,7 @@ class MainWindow : public QMainWindow {
   void createShellLibrary();
   void showSelectionActions();
   std::optional<QString> askShellName(const QString& proposal);
-  bool writeShell(const QString& path, const QString& name);
+  bool writeShell(std::size_t set, const QString& path, const QString& name);
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
   void addMenuSeparator(QMenu* menu, const char* name);
@@ -259,7 +239,7 @@ class MainWindow : public QMainWindow {
   void updateBusyControls();
   bool launchTargetsReady() const;
   bool confirmLaunchSettings();
-  bool mayRemoveSet(int index);
+  bool mayRemoveSet(std::size_t index);
   // Asks whether a launch of this many particles may be built.
   bool confirmParticleCount(int64_t particles);
   bool confirmExportCount();
@@ -292,12 +272,16 @@ class MainWindow : public QMainWindow {
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
-  QAction *actionProperties_, *actionAddSet_, *actionDeleteSet_;
+  // The grid popup's set commands. Their object names are older than their
+  // meaning: "actionProperties" ("プロパティ") adds a new set and
+  // "actionAddSet" ("パーティクルセット追加") changes the selected one.
+  QAction *actionNewSet_, *actionChangeSet_, *actionDeleteSet_;
   QAction* actionStop_;  // the tool bar's stop button; in no menu
   FileChooser openDialog_ = MakeOpenDialog();
   FileChooser saveDialog_ = MakeSaveDialog();
 
   Document document_;
+  SetSelection selection_{document_};  // the grid's, the timeline's and the handles' set
   InterfaceOptions interfaceOptions_;
   LaunchSession launchSession_;
   SoundtrackLoader soundtrackLoader_{document_};

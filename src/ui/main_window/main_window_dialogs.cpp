@@ -1,6 +1,7 @@
 // The main window's dialogs, each made when first needed and kept for the
 // rest of the run (they remember what they showed last). The properties and
 // launch settings dialogs open at the places the settings file keeps.
+#include "document/child_set_model.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
@@ -25,7 +26,7 @@ Dialog& Made(std::unique_ptr<Dialog>& dialog) {
 
 ParticleSetDialog& MainWindow::setDialog() {
   if (!setDialog_) {
-    Made(setDialog_).setChildChoices(childChoices());
+    Made(setDialog_).setChildChoices(childChoices_);
     if (dialogPlaces_) PlaceWindowAtDevicePosition(*setDialog_, dialogPlaces_->setDialog);
   }
   return *setDialog_;

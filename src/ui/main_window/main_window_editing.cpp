@@ -3,7 +3,7 @@
 // the document as a command, which renumbers the child links; the grid and
 // the child choices follow the document.
 #include <QDialog>
-#include <algorithm>
+#include <optional>
 
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/main_window/main_window.h"
@@ -12,17 +12,6 @@
 
 namespace kirabel {
 
-namespace {
-
-// The set index of the selected grid row, or -1 when the row holds no set
-// (the header or the new-set row).
-int SelectedSet(const MainWindow& window) {
-  const int index = window.selectedRow() - 1;
-  return index >= 0 && index < static_cast<int>(window.document().sets().size()) ? index : -1;
-}
-
-}  // namespace
-
 void MainWindow::addSet() {
   setDialog().proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
   if (ModalRunner::exec(setDialog()) != QDialog::Accepted) return;
@@ -30,62 +19,59 @@ void MainWindow::addSet() {
 }
 
 void MainWindow::changeSelectedSet() {
-  const int index = SelectedSet(*this);
-  if (index < 0) {
-    addSet();
+  if (const std::optional<std::size_t> set = selection_.set()) {
+    editSet(*set);
   } else {
-    editSet(index);
+    addSet();
   }
 }
 
-void MainWindow::editSet(int index) {
-  if (index < 0 || index >= static_cast<int>(document_.sets().size())) return;
-  setDialog().setParticleSet(document_.sets()[static_cast<std::size_t>(index)]);
+void MainWindow::editSet(std::size_t index) {
+  if (index >= document_.sets().size()) return;
+  setDialog().setParticleSet(document_.sets()[index]);
   if (ModalRunner::exec(setDialog()) != QDialog::Accepted) return;
   // The list cannot change while the dialog is modal; stay safe if it did.
-  if (index >= static_cast<int>(document_.sets().size())) return;
-  document_.apply(ReplaceSetCommand(static_cast<std::size_t>(index), setDialog().particleSet()),
-                  tr("変更", "undo step"));
+  if (index >= document_.sets().size()) return;
+  document_.apply(ReplaceSetCommand(index, setDialog().particleSet()), tr("変更", "undo step"));
 }
 
 // Whether set `index` may go: asked only when another set names it as child.
-bool MainWindow::mayRemoveSet(int index) {
+bool MainWindow::mayRemoveSet(std::size_t index) {
   const ParticleList& sets = document_.sets();
-  return !IsChildOfAnother(sets, static_cast<std::size_t>(index)) ||
-         MessageBox::confirm(
-             this, tr("%1は、他のパーティクルセットの子に指定されていますが、"
-                      "削除してよろしいですか?")
-                       .arg(QString::fromStdString(sets[static_cast<std::size_t>(index)].name)));
+  return !IsChildOfAnother(sets, index) ||
+         MessageBox::confirm(this, tr("%1は、他のパーティクルセットの子に指定されていますが、"
+                                      "削除してよろしいですか?")
+                                       .arg(QString::fromStdString(sets[index].name)));
 }
 
-bool MainWindow::deleteSet(int index) {
-  if (index < 0 || index >= static_cast<int>(document_.sets().size())) return false;
+bool MainWindow::deleteSet(std::size_t index) {
+  if (index >= document_.sets().size()) return false;
   if (!mayRemoveSet(index)) return false;
-  document_.apply(RemoveSetCommand(static_cast<std::size_t>(index)), tr("削除", "undo step"));
+  document_.apply(RemoveSetCommand(index), tr("削除", "undo step"));
   return true;
 }
 
 void MainWindow::deleteSelectedSet() {
-  const int index = SelectedSet(*this);
-  if (index >= 0) deleteSet(index);
+  if (const std::optional<std::size_t> set = selection_.set()) deleteSet(*set);
 }
 
 // A cut whose removal is declined still copies the set.
 void MainWindow::cutSet() {
-  const int index = SelectedSet(*this);
-  if (index < 0) {
+  const std::optional<std::size_t> set = selection_.set();
+  if (!set) {
     MessageBox::beep();
     return;
   }
-  if (mayRemoveSet(index)) {
-    document_.apply(CutSetCommand(static_cast<std::size_t>(index)), tr("切り取り", "undo step"));
+  if (mayRemoveSet(*set)) {
+    document_.apply(CutSetCommand(*set), tr("切り取り", "undo step"));
   } else {
-    document_.copySet(index);
+    document_.copySet(static_cast<int>(*set));
   }
 }
 
 void MainWindow::copySet() {
-  if (!document_.copySet(SelectedSet(*this))) MessageBox::beep();
+  const std::optional<std::size_t> set = selection_.set();
+  if (!set || !document_.copySet(static_cast<int>(*set))) MessageBox::beep();
 }
 
 // Before the selected set, or at the end from the new-set row.
@@ -101,8 +87,7 @@ void MainWindow::pasteSet() {
     case PasteResult::kPasted:
       break;
   }
-  const int position = std::max(selectedRow() - 1, 0);
-  document_.apply(PasteSetCommand(static_cast<std::size_t>(position), std::move(pasted)),
+  document_.apply(PasteSetCommand(selection_.index(), std::move(pasted)),
                   tr("貼り付け", "undo step"));
 }
 

@@ -36,7 +36,8 @@ void MainWindow::exportAnimation() {
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
   ExportDialog dialog(this);
   dialog.setFileChooser(&saveDialog_);
-  exportChoice_.rate = document_.show().fps;  // one second of video means the same list time
+  exportChoice_.rate =
+      document_.showSettings().fps;  // one second of video means the same list time
   dialog.setChoice(exportChoice_, FrameCount(settings.frameCount));
   if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
   exportChoice_ = dialog.choice();
@@ -49,7 +50,7 @@ void MainWindow::exportAnimation() {
   job.animation = exportChoice_.format;
   job.animationPath = exportChoice_.path;
   job.rate = exportChoice_.rate;
-  const ShowSettings& show = document_.show();
+  const ShowSettings& show = document_.showSettings();
   if (!show.audio.empty()) job.soundtrack = Soundtrack{show.audio, show.audioOffset};
   export_ = std::make_unique<AnimationExport>(std::move(job), this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);

@@ -154,7 +154,7 @@ bool MainWindow::saveAsInteractively() {
 // Saves the list; the file becomes the current file.
 bool MainWindow::writeList(const std::string& path) {
   return RunCommand(this, [&] {
-    SaveListToFile(path, document_.sets(), document_.launchSettings(), document_.show());
+    SaveListToFile(path, document_.sets(), document_.launchSettings(), document_.showSettings());
     document_.setFileName(path);
     document_.markSaved();
     noteRecentFile(path);

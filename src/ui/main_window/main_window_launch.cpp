@@ -18,12 +18,17 @@
 #include "ui/preview/preview_controller.h"
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
+#include "ui/timeline/timeline_window.h"
 #include "ui/widgets/space_viewer.h"
 
 namespace kirabel {
 
 void MainWindow::setBusy(bool busy) {
-  launchSession_.setBusy(busy);
+  if (busy) {
+    launchSession_.allowRun();
+  } else {
+    launchSession_.requestStop();
+  }
   updateBusyControls();
   if (!busy && viewer_) viewer_->setWindowTitle(ViewerIdleCaption());
 }
@@ -101,7 +106,7 @@ void MainWindow::runLaunch() {
   } catch (const ParticleMemoryError&) {
     return launchEnded(std::current_exception());
   }
-  windowLaunch_ = std::make_unique<WindowLaunch>(*this);
+  windowLaunch_ = std::make_unique<WindowLaunch>(launchSession_, viewer_, *progressBar_, *this);
   connect(&launchSession_, &LaunchSession::ended, this, &MainWindow::launchEnded,
           Qt::UniqueConnection);
   optionsFollower_ = connect(&document_, &Document::optionsChanged, this, [this] {
@@ -112,7 +117,7 @@ void MainWindow::runLaunch() {
 
 void MainWindow::launchEnded(const std::exception_ptr& error) {
   disconnect(optionsFollower_);
-  clearProgress();
+  progressBar_->setValue(0);
   try {
     if (error) std::rethrow_exception(error);
     setBusy(false);
@@ -131,18 +136,12 @@ void MainWindow::launchEnded(const std::exception_ptr& error) {
   emit launchFinished();
 }
 
-void MainWindow::stepProgress() {
-  progressBar_->setValue(qMin(progressBar_->value() + 1, progressBar_->maximum()));
-}
-
-void MainWindow::clearProgress() {
-  progressBar_->setValue(0);
-}
-
 void MainWindow::startPreview() {
   if (preview_ || !viewer_) return;
-  preview_ = new PreviewController(*this);
-  handles_ = new HandleEditor(*this, *actionHandles_);
+  preview_ = new PreviewController(document_, launchSession_, *viewer_, *actionPreview_, this);
+  handles_ = new HandleEditor(document_, selection_, *viewer_->pictureView, preview_->bar(),
+                              *actionHandles_, this);
+  timeline_->followPreview(preview_->bar());
 }
 
 }  // namespace kirabel

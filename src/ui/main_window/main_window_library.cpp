@@ -45,7 +45,7 @@ void MainWindow::createShellLibrary() {
     connect(target, &ShellDropTarget::shellDropped, this,
             [this](const QString& path, const QPointF& point) { insertShell(path, point); });
   }
-  connect(this, &MainWindow::selectedRowChanged, this, &MainWindow::showSelectionActions);
+  connect(&selection_, &SetSelection::changed, this, &MainWindow::showSelectionActions);
   connect(&document_, &Document::setsChanged, this, &MainWindow::showSelectionActions);
   showSelectionActions();
 }
@@ -55,8 +55,7 @@ void MainWindow::showShellLibrary() {
 }
 
 void MainWindow::showSelectionActions() {
-  const int set = selectedRow() - 1;
-  actionSaveShell_->setEnabled(set >= 0 && set < static_cast<int>(document_.sets().size()));
+  actionSaveShell_->setEnabled(selection_.set().has_value());
 }
 
 void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePoint) {
@@ -72,9 +71,9 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
   std::optional<long double> birthTime;
   if (options.preview && preview_) birthTime = preview_->bar().time();
   PlaceShell(shell.sets, column, options.resolutionHeight, birthTime);
-  const auto risingRow = static_cast<int>(document_.sets().size() + FirstRisingSet(shell.sets)) + 1;
+  const std::size_t risingSet = document_.sets().size() + FirstRisingSet(shell.sets);
   document_.apply(AppendSetsCommand(std::move(shell.sets)), tr("花火玉の挿入", "undo step"));
-  selectRow(risingRow);
+  selection_.select(risingSet);
 }
 
 std::optional<QString> MainWindow::askShellName(const QString& proposal) {
@@ -92,10 +91,10 @@ std::optional<QString> MainWindow::askShellName(const QString& proposal) {
 }
 
 void MainWindow::saveSelectionAsShell() {
-  const int set = selectedRow() - 1;
-  if (set < 0 || set >= static_cast<int>(document_.sets().size())) return;
+  const std::optional<std::size_t> set = selection_.set();
+  if (!set) return;
   const std::optional<QString> name =
-      askShellName(QString::fromStdString(document_.sets()[static_cast<std::size_t>(set)].name));
+      askShellName(QString::fromStdString(document_.sets()[*set].name));
   if (!name) return;
   const QString folder = UserShellFolder();
   const QString path = QDir(folder).filePath(
@@ -103,15 +102,14 @@ void MainWindow::saveSelectionAsShell() {
   if (QFileInfo::exists(path) &&
       !MessageBox::confirm(this, tr("%1 はすでにあります。上書きしますか?").arg(path)))
     return;
-  if (!writeShell(path, *name)) return;
+  if (!writeShell(*set, path, *name)) return;
   if (shellLibrary_->isVisible()) shellLibrary_->reload(ShellFolders());
 }
 
-// Writes the selected set and what it launches; a failure is reported and
-// leaves no file half-written.
-bool MainWindow::writeShell(const QString& path, const QString& name) {
-  Shell shell = ShellFromList(document_.sets(), static_cast<std::size_t>(selectedRow() - 1),
-                              document_.launchSettings());
+// Writes set `set` and what it launches; a failure is reported and leaves
+// no file half-written.
+bool MainWindow::writeShell(std::size_t set, const QString& path, const QString& name) {
+  Shell shell = ShellFromList(document_.sets(), set, document_.launchSettings());
   shell.name = name.toStdString();
   try {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) throw WriteError(path.toStdString());

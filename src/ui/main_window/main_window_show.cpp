@@ -17,7 +17,7 @@ namespace kirabel {
 // sample, at the list's rate: one step of the history. The soundtrack's
 // loader measures its length; until it knows it the command waits.
 void MainWindow::fitLaunchToSoundtrack() {
-  const ShowSettings& show = document_.show();
+  const ShowSettings& show = document_.showSettings();
   if (show.audio.empty()) {
     MessageBox::warning(this, tr("サウンドトラックがありません"));
     return;
@@ -53,15 +53,15 @@ void MainWindow::awaitSoundtrackLength() {
 // one step of the history.
 void MainWindow::editSoundtrack() {
   SoundtrackDialog& dialog = soundtrackDialog();
-  dialog.setShow(document_.show());
+  dialog.setShow(document_.showSettings());
   if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
-  document_.changeShow(dialog.show(), tr("サウンドトラックと拍", "undo step"));
+  document_.changeShowSettings(dialog.show(), tr("サウンドトラックと拍", "undo step"));
 }
 
 // A list whose soundtrack is not there opens all the same and keeps its
 // path, so that saving it loses nothing; the user is told.
 void MainWindow::warnOfMissingSoundtrack() {
-  const std::string& soundtrack = document_.show().audio;
+  const std::string& soundtrack = document_.showSettings().audio;
   std::error_code error;
   if (soundtrack.empty() || std::filesystem::is_regular_file(soundtrack, error)) return;
   MessageBox::warning(this, tr("サウンドトラック %1 が見つかりません。リストは開きました。"

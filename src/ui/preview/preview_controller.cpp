@@ -1,18 +1,20 @@
 #include "ui/preview/preview_controller.h"
 
+#include <QAction>
 #include <QScopedValueRollback>
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "document/document.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
 #include "simulation/population.h"
 #include "simulation/video_clock.h"
+#include "ui/launch/launch_session.h"
 #include "ui/launch/launch_texts.h"
-#include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/widgets/space_viewer.h"
 
@@ -26,10 +28,15 @@ constexpr int kSoundTickMilliseconds = 5;
 
 }  // namespace
 
-PreviewController::PreviewController(MainWindow& window)
-    : QObject(&window), window_(window), bar_(new PreviewBar) {
-  window_.viewer()->setTimeBar(bar_);
-  const Document& document = window_.document();
+PreviewController::PreviewController(const Document& document, const LaunchSession& session,
+                                     SpaceViewer& viewer, QAction& previewToggle, QObject* parent)
+    : QObject(parent),
+      document_(document),
+      session_(session),
+      viewer_(viewer),
+      previewToggle_(previewToggle),
+      bar_(new PreviewBar) {
+  viewer_.setTimeBar(bar_);
   connect(&document, &Document::setsChanged, this, &PreviewController::sceneChanged);
   connect(&document, &Document::launchSettingsChanged, this, &PreviewController::sceneChanged);
   // Drawing options, resolution, threshold and the option itself.
@@ -37,7 +44,7 @@ PreviewController::PreviewController(MainWindow& window)
     scene_.reset();
     showOrHide();
   });
-  connect(&document, &Document::showChanged, this, &PreviewController::showChanged);
+  connect(&document, &Document::showSettingsChanged, this, &PreviewController::showSettingsChanged);
   connect(bar_, &PreviewBar::timeChanged, this, [this] {
     // Moved by hand while playing: the sound jumps with the playhead.
     if (sound_.running() && !followingClock_) sound_.jumpTo(std::max<int64_t>(bar_->frame(), 1));
@@ -48,32 +55,28 @@ PreviewController::PreviewController(MainWindow& window)
     if (!sound_.running()) playback_.setInterval(1000 / rate);
   });
   connect(bar_, &PreviewBar::buildRequested, this, [this] {
-    confirmedParticles_ = EstimateParticles(window_.document().sets()).particles;
+    confirmedParticles_ = EstimateParticles(document_.sets()).particles;
     sceneChanged();
   });
   // Back from the time field, the picture has the focus and the keys again.
-  connect(bar_, &PreviewBar::timeEntryFinished, this, [this] {
-    if (window_.viewer()) window_.viewer()->setFocus();
-  });
+  connect(bar_, &PreviewBar::timeEntryFinished, this, [this] { viewer_.setFocus(); });
   connect(&playback_, &QTimer::timeout, this, &PreviewController::nextFrame);
   connect(&renderer_, &PreviewRenderer::finished, this, &PreviewController::showResult);
   connect(&renderer_, &PreviewRenderer::failed, this, &PreviewController::showFailure);
   addKeys();
-  showChanged();
+  showSettingsChanged();
   showOrHide();
 }
 
 PreviewController::~PreviewController() = default;
 
 bool PreviewController::active() const {
-  return window_.viewer() && window_.document().options().preview &&
-         !window_.launchSession().launching();
+  return document_.options().preview && !session_.launching();
 }
 
 void PreviewController::showOrHide() {
-  if (!window_.viewer()) return;
-  const bool on = window_.document().options().preview;
-  window_.viewer()->showTimeBar(on);
+  const bool on = document_.options().preview;
+  viewer_.showTimeBar(on);
   if (!on) bar_->setPlaying(false);
   requestPicture();
 }
@@ -87,21 +90,19 @@ void PreviewController::sceneChanged() {
 // settings dialog would hand them over, a copy of the generator.
 void PreviewController::requestPicture() {
   if (!active()) return;
-  const Document& document = window_.document();
   if (!scene_) {
-    const Picture& picture = window_.viewer()->picture();
+    const Picture& picture = viewer_.picture();
     auto scene = std::make_shared<PreviewScene>();
-    scene->scene =
-        window_.launchSession().scene(document, WithinLaunchLimits(document.launchSettings()),
-                                      picture.Width(), picture.Height(), AvailableCores());
-    scene->askFrom = document.options().warningThreshold;
+    scene->scene = session_.scene(document_, WithinLaunchLimits(document_.launchSettings()),
+                                  picture.Width(), picture.Height(), AvailableCores());
+    scene->askFrom = document_.options().warningThreshold;
     scene->countConfirmed = EstimateParticles(scene->scene.sets).particles <= confirmedParticles_;
     const LaunchSettings& settings = scene->scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
     scene_ = std::move(scene);
   }
-  const Picture& picture = window_.viewer()->picture();
-  const Options& options = document.options();
+  const Picture& picture = viewer_.picture();
+  const Options& options = document_.options();
   renderer_.request(
       {scene_, picture.Width(), picture.Height(), DrawingOptions(options), bar_->time()});
 }
@@ -120,14 +121,14 @@ void PreviewController::showResult(const PreviewResult& result) {
       bar_->showRefusal(QString());
       break;
   }
-  Picture& shown = window_.viewer()->picture();
+  Picture& shown = viewer_.picture();
   const Picture& drawn = *result.picture;
   // A picture drawn before the resolution changed is dropped.
   if (drawn.Width() != shown.Width() || drawn.Height() != shown.Height() || !shown.Bits()) return;
   std::memcpy(
       shown.Bits(), drawn.Bits(),
       static_cast<std::size_t>(drawn.RowBytes()) * static_cast<std::size_t>(drawn.Height()));
-  window_.viewer()->repaintPicture();
+  viewer_.repaintPicture();
 }
 
 void PreviewController::showFailure(const std::exception_ptr& error) {
@@ -135,13 +136,13 @@ void PreviewController::showFailure(const std::exception_ptr& error) {
 }
 
 bool PreviewController::hasSoundtrack() const {
-  return !window_.document().show().audio.empty();
+  return !document_.showSettings().audio.empty();
 }
 
 // The list's rate rules a list with a soundtrack: the rate box shows it. A
 // new rate or soundtrack while playing plays on from the playhead with them.
-void PreviewController::showChanged() {
-  const ShowSettings& show = window_.document().show();
+void PreviewController::showSettingsChanged() {
+  const ShowSettings& show = document_.showSettings();
   bar_->setRateLocked(hasSoundtrack()
                           ? std::optional<int>(std::lround(VideoClock(show.fps).FramesPerSecond()))
                           : std::nullopt);
@@ -154,7 +155,7 @@ void PreviewController::playingChanged(bool playing) {
   sound_.stop();
   if (!playing) return;
   if (hasSoundtrack()) {
-    sound_.start(window_.document().show(), std::max<int64_t>(bar_->frame(), 1));
+    sound_.start(document_.showSettings(), std::max<int64_t>(bar_->frame(), 1));
     playback_.setTimerType(Qt::PreciseTimer);
     playback_.start(kSoundTickMilliseconds);
   } else {
@@ -197,11 +198,11 @@ void PreviewController::launchEnded() {
 // it on first, so that the keys always move through the frames.
 void PreviewController::addKeys() {
   const auto key = [this](Qt::Key k, auto action) {
-    auto* shortcut = new QShortcut(QKeySequence(k), window_.viewer());
+    auto* shortcut = new QShortcut(QKeySequence(k), &viewer_);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, action] {
-      if (!window_.document().options().preview && !window_.launchSession().launching())
-        window_.turnPreviewOn();
+      if (!document_.options().preview && !session_.launching() && !previewToggle_.isChecked())
+        previewToggle_.trigger();
       if (active()) action();
     });
   };

@@ -15,16 +15,23 @@
 #include "document/preview_renderer.h"
 #include "ui/preview/sound_playback.h"
 
+class QAction;
+
 namespace kirabel {
 
-class MainWindow;
+class Document;
+class LaunchSession;
 class PreviewBar;
+class SpaceViewer;
 
 class PreviewController : public QObject {
   Q_OBJECT
  public:
-  // Puts the time bar into the window's viewer and follows the window's document.
-  explicit PreviewController(MainWindow& window);
+  // Puts the time bar into `viewer` and follows `document`; scenes are made
+  // by `session`; `previewToggle` is the option's menu item, which a key of
+  // the preview turns on.
+  PreviewController(const Document& document, const LaunchSession& session, SpaceViewer& viewer,
+                    QAction& previewToggle, QObject* parent = nullptr);
   ~PreviewController() override;
 
   PreviewBar& bar() { return *bar_; }
@@ -42,13 +49,16 @@ class PreviewController : public QObject {
   void showResult(const PreviewResult& result);
   void showFailure(const std::exception_ptr& error);
   bool hasSoundtrack() const;
-  void showChanged();
+  void showSettingsChanged();
   void playingChanged(bool playing);
   void nextFrame();
   void showDueFrame();
   void addKeys();
 
-  MainWindow& window_;
+  const Document& document_;
+  const LaunchSession& session_;
+  SpaceViewer& viewer_;
+  QAction& previewToggle_;
   PreviewBar* bar_;
   PreviewRenderer renderer_;
   QTimer playback_;

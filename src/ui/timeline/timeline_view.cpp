@@ -26,7 +26,7 @@ TimelineView::TimelineView(Document& document, QWidget* parent)
   setObjectName(QStringLiteral("timelineView"));
   setFocusPolicy(Qt::StrongFocus);
   for (auto signal :
-       {&Document::setsChanged, &Document::launchSettingsChanged, &Document::showChanged})
+       {&Document::setsChanged, &Document::launchSettingsChanged, &Document::showSettingsChanged})
     connect(&document_, signal, this, &TimelineView::reload);
   layoutRows();
 }

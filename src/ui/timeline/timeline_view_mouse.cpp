@@ -36,7 +36,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event) {
       emit timeChosen(geometry_.timeAt(at.x()));
       break;
     case Lane::kSoundtrack:
-      if (!document_.show().audio.empty() || content_.waveform) {
+      if (!document_.showSettings().audio.empty() || content_.waveform) {
         soundtrackGrab_ = content_.clock.VideoSeconds(geometry_.timeAt(at.x()));
         soundtrackStart_ = content_.audioOffset;
       }
@@ -108,10 +108,10 @@ void TimelineView::endDrag() {
   if (!soundtrackGrab_) return;
   soundtrackGrab_.reset();
   if (!dragging_) return;
-  ShowSettings show = document_.show();
+  ShowSettings show = document_.showSettings();
   show.audioOffset = std::round(content_.audioOffset * 1000) / 1000;
-  content_.audioOffset = document_.show().audioOffset;
-  document_.changeShow(show, tr("サウンドトラックの位置", "undo step"));
+  content_.audioOffset = document_.showSettings().audioOffset;
+  document_.changeShowSettings(show, tr("サウンドトラックの位置", "undo step"));
   viewport()->update();
 }
 

@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "document/particle_grid_model.h"
+#include "document/set_selection.h"
 
 namespace kirabel {
 
@@ -61,10 +62,8 @@ void ParticleGridHeader::paintSection(QPainter* painter, const QRect& rect,
   painter->restore();
 }
 
-ParticleGrid::ParticleGrid(const Document& document, QWidget* parent) : QTableView(parent) {
-  rememberSelectedRow(document);
-  model_ = new ParticleGridModel(document, this);
-  restoreSelectedRow(document);
+ParticleGrid::ParticleGrid(const Document& document, SetSelection& selection, QWidget* parent)
+    : QTableView(parent), selection_(selection), model_(new ParticleGridModel(document, this)) {
   setObjectName(QStringLiteral("grid"));
   setHorizontalHeader(new ParticleGridHeader(this));
   setModel(model_);
@@ -85,36 +84,36 @@ ParticleGrid::ParticleGrid(const Document& document, QWidget* parent) : QTableVi
   horizontalHeader()->setMinimumSectionSize(0);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  setSelectedRow(1);
+  followSelection(document);
+  showSelection();
 }
 
-// The selection stays on its row number, not on the set it showed. The row is
-// taken before the model hears of a change (Qt moves the current row away
-// from rows about to be removed) and put back after the model has followed.
-void ParticleGrid::rememberSelectedRow(const Document& document) {
-  const auto remember = [this] { rowBeforeChange_ = selectedRow(); };
-  connect(&document, &Document::setsAboutToBeInserted, this, remember);
-  connect(&document, &Document::setsAboutToBeRemoved, this, remember);
-  connect(&document, &Document::setsAboutToBeMoved, this, remember);
+// The model's rows are the selection's places. While the rows change, Qt
+// moves the current row on its own; the selection ignores that and the grid
+// shows the selection again once the change is over.
+void ParticleGrid::followSelection(const Document& document) {
+  // The selection may go before the grid (a window's member before its child).
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, &selection_,
+          [this](const QModelIndex& current) {
+            if (current.isValid()) selection_.select(static_cast<std::size_t>(current.row()));
+          });
+  connect(&selection_, &SetSelection::changed, this, &ParticleGrid::showSelection);
+  connect(&document, &Document::setsChanged, this, &ParticleGrid::showSelection);
 }
 
-void ParticleGrid::restoreSelectedRow(const Document& document) {
-  const auto restore = [this] { setSelectedRow(qMin(rowBeforeChange_, rowCount() - 1)); };
-  connect(&document, &Document::setsInserted, this, restore);
-  connect(&document, &Document::setsRemoved, this, restore);
-  connect(&document, &Document::setsMoved, this, restore);
-  connect(&document, &Document::setsReset, this, [this] { setSelectedRow(1); });
+void ParticleGrid::showSelection() {
+  const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+  const int row = qMin(static_cast<int>(selection_.index()), model_->rowCount() - 1);
+  if (currentIndex().row() == row && selectionModel()->isRowSelected(row, QModelIndex())) return;
+  setCurrentIndex(model_->index(row, column));
 }
 
 int ParticleGrid::selectedRow() const {
-  const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() + 1 : 1;
+  return static_cast<int>(selection_.index()) + 1;
 }
 
 void ParticleGrid::setSelectedRow(int row) {
-  const int body = qBound(0, row - 1, model_->rowCount() - 1);
-  const int column = currentIndex().isValid() ? currentIndex().column() : 0;
-  setCurrentIndex(model_->index(body, column));
+  selection_.select(static_cast<std::size_t>(qMax(row - 1, 0)));
 }
 
 int ParticleGrid::rowCount() const {

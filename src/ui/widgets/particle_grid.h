@@ -1,8 +1,9 @@
 #pragma once
 // grid, the particle list grid of the main window: a header row, one row
-// per set and the new-set row. Rows are numbered as the commands count them:
-// row 0 is the header, row r (1 <= r <= sets) shows set r - 1, the last row
-// is the new-set row, and rowCount() = sets + 2 when the commands keep it so.
+// per set and the new-set row. Rows are numbered with the header: row 0 is
+// the header, row r (1 <= r <= sets) shows set r - 1, the last row is the
+// new-set row, and rowCount() = sets + 2. The grid shows the document's
+// selection as its current row and selects what the user chooses.
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -14,6 +15,7 @@ namespace kirabel {
 
 class Document;
 class ParticleGridModel;
+class SetSelection;
 
 // Paints every cell from the list: text at (left + 2, top + 2), the colour
 // cell filled with the set's colour over any highlight.
@@ -39,9 +41,9 @@ class ParticleGridHeader : public QHeaderView {
 class ParticleGrid : public QTableView {
   Q_OBJECT
  public:
-  explicit ParticleGrid(const Document& document, QWidget* parent = nullptr);
+  ParticleGrid(const Document& document, SetSelection& selection, QWidget* parent = nullptr);
 
-  // The selected row (1 .. rowCount() - 1).
+  // The selected row (1 .. rowCount() - 1), the selection counted with the header.
   int selectedRow() const;
   void setSelectedRow(int row);
   // The rows with the header: sets + 2.
@@ -72,12 +74,12 @@ class ParticleGrid : public QTableView {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void rememberSelectedRow(const Document& document);
-  void restoreSelectedRow(const Document& document);
+  void followSelection(const Document& document);
+  void showSelection();
 
+  SetSelection& selection_;
   ParticleGridModel* model_;
   QMenu* popup_ = nullptr;
-  int rowBeforeChange_ = 1;
 };
 
 }  // namespace kirabel

@@ -45,8 +45,8 @@ class HandleEditorTest : public MainWindowFixture {
     window_.document().history().clear();
     window_.applyResolution(256, 256);
     window_.startPreview();
-    window_.turnPreviewOn();
-    window_.selectRow(1);
+    access_.turnPreviewOn();
+    access_.selectRow(1);
     viewer_.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&viewer_));
     view()->setFocus();
@@ -107,11 +107,11 @@ TEST_F(HandleEditorTest, DragsAndKeysShapeTheSelectedSetOneStepEach) {
 
 TEST_F(HandleEditorTest, ClicksPickTheNearestSetAndFarClicksChangeNothing) {
   QTest::mouseClick(view(), Qt::LeftButton, {}, at(203, 198));
-  EXPECT_EQ(window_.selectedRow(), 3);
+  EXPECT_EQ(access_.selectedRow(), 3);
   QTest::mouseClick(view(), Qt::LeftButton, {}, at(100, 79));  // the first shell's burst
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   QTest::mouseClick(view(), Qt::LeftButton, {}, at(30, 230));
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   EXPECT_EQ(steps(), 0);
 }
 

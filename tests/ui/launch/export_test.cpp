@@ -89,14 +89,14 @@ class ExportTest : public StartedAppFixture {
 };
 
 TEST_F(ExportTest, WritesTheNextLaunchsFramesInTheBackground) {
-  const uint32_t seed = mainWindow().launchSession().random().State();
+  const uint32_t seed = access().launchSession().random().State();
   const std::string file = scratch_.File("show.apng");
   AnswerExport(file, 2, 3);
   testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
   ASSERT_TRUE(ExportEnded());
   EXPECT_TRUE(MessageBox::shown().empty());
   ASSERT_TRUE(std::filesystem::exists(file));
-  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  EXPECT_EQ(access().launchSession().random().State(), seed);
 
   // Its first picture is frame 2 of the next launch.
   RandomGenerator random(seed);

@@ -65,8 +65,8 @@ class LaunchTest : public StartedAppFixture {
                              });
   }
   void ExpectIdle() {
-    EXPECT_FALSE(mainWindow().launchSession().busy());
-    EXPECT_FALSE(mainWindow().launchSession().launching());
+    EXPECT_FALSE(access().launchSession().busy());
+    EXPECT_FALSE(access().launchSession().launching());
     EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
     EXPECT_TRUE(testing::Child<QAction>(mainWindow(), "actionLaunch")->isEnabled());
     EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
@@ -86,12 +86,12 @@ TEST_F(LaunchTest, EmptyListWarnsAndCancelledDialogDoesNothing) {
 
   mainWindow().document().apply(AppendSetCommand(Burst()));
   const std::vector<uint8_t> black = Pixels(viewer().picture());
-  const uint32_t seed = mainWindow().launchSession().random().State();
+  const uint32_t seed = access().launchSession().random().State();
   AnswerLaunchDialog(false);
   testing::Child<QAction>(mainWindow(), "actionLaunch")->trigger();
   EXPECT_EQ(ModalRunner::execCount(), shownBefore + 1);
   EXPECT_EQ(Pixels(viewer().picture()), black);
-  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  EXPECT_EQ(access().launchSession().random().State(), seed);
   ExpectIdle();
 }
 
@@ -163,7 +163,7 @@ TEST_F(LaunchTest, FitToTheSoundtrackSetsTheFrameCount) {
 }
 
 TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
-  const RandomGenerator before = mainWindow().launchSession().random();
+  const RandomGenerator before = access().launchSession().random();
   AnswerLaunchDialog(true);
   LaunchAndWait();
   ExpectIdle();
@@ -177,15 +177,15 @@ TEST_F(LaunchTest, DrawsTheSameFramesAsTheCoreLaunch) {
     ASSERT_TRUE(built.launch->DrawFrame(frame, canvas.space, canvas.picture, {}));
   }
   EXPECT_EQ(shown, Pixels(canvas.picture));
-  EXPECT_EQ(random.State(), mainWindow().launchSession().random().State());
+  EXPECT_EQ(random.State(), access().launchSession().random().State());
   EXPECT_NE(shown, std::vector<uint8_t>(shown.size(), 0));
 }
 
 TEST_F(LaunchTest, ALaunchDrawsInTheBackgroundAndTellsItsEnd) {
   AnswerLaunchDialog(true);
   QSignalSpy finished(&mainWindow(), &MainWindow::launchFinished);
-  mainWindow().launch();
-  EXPECT_TRUE(mainWindow().launchSession().launching());  // back before any frame
+  access().launch();
+  EXPECT_TRUE(access().launchSession().launching());  // back before any frame
   EXPECT_EQ(finished.count(), 0);
   // Waited for without an event loop of its own: Exit in another test ends every such loop.
   ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 30000));
@@ -199,7 +199,7 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
   bool checked = false;
   AtFirstStep([&] {
     checked = true;
-    EXPECT_TRUE(mainWindow().launchSession().busy());
+    EXPECT_TRUE(access().launchSession().busy());
     EXPECT_FALSE(testing::Child<QToolButton>(mainWindow(), "launchButton")->isEnabled());
     EXPECT_FALSE(testing::Child<QAction>(mainWindow(), "actionLaunch")->isEnabled());
     EXPECT_TRUE(testing::Child<QToolButton>(mainWindow(), "stopButton")->isEnabled());
@@ -208,8 +208,8 @@ TEST_F(LaunchTest, WindowIsBusyWhileFramesAreDrawn) {
     EXPECT_GT(testing::Child<QProgressBar>(mainWindow(), "progressBar")->value(), 0);
     // Replacing the buffer now would pull it from under the renderer.
     mainWindow().applyResolution(10, 10);
-    EXPECT_EQ(mainWindow().launchSession().space()->Width(), kWidth);
-    mainWindow().launch();  // a second launch cannot start
+    EXPECT_EQ(access().launchSession().space()->Width(), kWidth);
+    access().launch();  // a second launch cannot start
   });
   LaunchAndWait();
   EXPECT_TRUE(checked);
@@ -233,13 +233,13 @@ TEST_F(LaunchTest, ParticleCountQuestionCanDeclineTheLaunch) {
   });  // exactly the set's count: asks
   MessageBox::setNextAnswer(MsgAnswer::No);
   AnswerLaunchDialog(true);
-  const uint32_t seed = mainWindow().launchSession().random().State();
+  const uint32_t seed = access().launchSession().random().State();
   LaunchAndWait();
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("40個の粒子が作られます。計算を続けていいですか？"));
   EXPECT_EQ(MessageBox::beepCount(), 1);
-  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  EXPECT_EQ(access().launchSession().random().State(), seed);
   ExpectIdle();
 
   testing::ChangeOptions(mainWindow().document(), [&](Options& o) { o.warningThreshold = 41; });
@@ -252,13 +252,13 @@ TEST_F(LaunchTest, ALaunchThatCannotFitIsRefusedWithItsCount) {
   ParticleSet huge = Burst();
   huge.count = 2000000000;
   mainWindow().document().apply(ReplaceListCommand({huge}, std::nullopt, ""));
-  const uint32_t seed = mainWindow().launchSession().random().State();
+  const uint32_t seed = access().launchSession().random().State();
   AnswerLaunchDialog(true);
   LaunchAndWait();
   ASSERT_EQ(MessageBox::shown().size(), 1u);  // refused before the count is asked
   EXPECT_EQ(MessageBox::shown()[0].text,
             QStringLiteral("2000000000個の粒子はメモリに収まりません。粒子の数を減らしてください"));
-  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);
+  EXPECT_EQ(access().launchSession().random().State(), seed);
   ExpectIdle();
 }
 
@@ -316,7 +316,7 @@ TEST_F(LaunchTest, ClosingDuringALaunchStopsItThenCloses) {
   ExpectIdle();
   QCoreApplication::processEvents();  // the close, repeated once the launch has ended
   EXPECT_FALSE(mainWindow().isVisible());
-  EXPECT_TRUE(mainWindow().isClosing());
+  EXPECT_TRUE(access().isClosing());
   EXPECT_TRUE(std::filesystem::exists(settingsPath()));
 }
 
@@ -326,7 +326,7 @@ TEST_F(LaunchTest, ExitDuringALaunchStopsItWithoutWritingSettings) {
   LaunchAndWait();
   ExpectIdle();
   QCoreApplication::processEvents();
-  EXPECT_FALSE(mainWindow().isClosing());
+  EXPECT_FALSE(access().isClosing());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 

@@ -115,7 +115,7 @@ TEST_F(ShellLibraryTest, EnterInsertsTheFilteredShellAsOneStep) {
   EXPECT_EQ(sets()[1].originX, 256);  // the centre column
   EXPECT_EQ(sets()[1].originY, 512);  // the space's bottom edge
   EXPECT_EQ(sets()[1].birthTime, 5);  // its own without the preview
-  EXPECT_EQ(window_.selectedRow(), 2);
+  EXPECT_EQ(access_.selectedRow(), 2);
   Child<QAction>(window_, "actionUndo")->trigger();
   EXPECT_EQ(sets().size(), 1u);
 }
@@ -125,7 +125,7 @@ TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumnAndThePreviews
   settings.frameCount = 10;  // frames at 10, 11, ...
   window_.document().apply(ChangeLaunchSettingsCommand(settings));
   window_.startPreview();
-  window_.turnPreviewOn();
+  access_.turnPreviewOn();
   window_.preview()->bar().setFrame(4);
   auto* mime = new QMimeData;
   mime->setData(kShellMimeType, QByteArray::fromStdString(scratch_.File("user/willow.pcl")));
@@ -143,9 +143,9 @@ TEST_F(ShellLibraryTest, ADropOnTheViewerPlacesTheShellAtItsColumnAndThePreviews
 
 TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
   QAction* save = Child<QAction>(window_, "actionSaveShell");
-  window_.selectRow(2);  // the new-set row
+  access_.selectRow(2);  // the new-set row
   EXPECT_FALSE(save->isEnabled());
-  window_.selectRow(1);
+  access_.selectRow(1);
   ASSERT_TRUE(save->isEnabled());
   const auto answerName = [] {
     ModalRunner::setNextHandler([](QDialog& dialog) {
@@ -161,7 +161,7 @@ TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
   EXPECT_TRUE(shownNames().contains("Gold Peony"));
   // Saving again under the same name asks first; No keeps the file.
   window_.document().apply(AppendSetCommand(NamedSet("Y")));
-  window_.selectRow(2);
+  access_.selectRow(2);
   MessageBox::setNextAnswer(MsgAnswer::No);
   answerName();
   save->trigger();

@@ -147,16 +147,17 @@ TEST_F(FileCommandsTest, TheShowsSettingsTravelWithTheList) {
   show.bpm = 96;
   SaveListToFile(scratch_.File("show.pcl"), {testing::NamedSet("a")}, LaunchSettings(), show);
   open("show.pcl");
-  EXPECT_TRUE(window_.document().show() == show);
+  EXPECT_TRUE(window_.document().showSettings() == show);
   saveAs("copy");
   EXPECT_TRUE(ReadPclFile(scratch_.File("copy.PCL")).show == show);
   window_.document().apply(ReplaceListCommand({}, std::nullopt, ""));
-  EXPECT_TRUE(window_.document().show() == show) << "a new list keeps them";
+  EXPECT_TRUE(window_.document().showSettings() == show) << "a new list keeps them";
   window_.document().apply(MergeListCommand({}, {}, "/merged.pcl", ShowSettings()));
-  EXPECT_TRUE(window_.document().show() == ShowSettings()) << "a merged file brings its own";
+  EXPECT_TRUE(window_.document().showSettings() == ShowSettings())
+      << "a merged file brings its own";
   window_.document().history().undo();
   window_.document().history().undo();  // the list of the file again
-  EXPECT_TRUE(window_.document().show() == show);
+  EXPECT_TRUE(window_.document().showSettings() == show);
 
   QString proposed;
   ModalRunner::setNextHandler([&](QDialog& dialog) {
@@ -226,7 +227,7 @@ TEST_F(FileCommandsTest, MergeAndDropAppendWithShiftedChildren) {
 
   // Only the first dropped file is merged; the folders stay.
   const QString openDir = window_.startFolder();
-  window_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
+  access_.dropFiles({QString::fromStdString(other), file("pair.PCL")});
   EXPECT_EQ(window_.document().sets().size(), 6u);
   EXPECT_EQ(window_.document().sets()[5].name, "dropped");
   EXPECT_EQ(window_.document().sets()[5].child, 5);

@@ -65,7 +65,7 @@ TEST_F(HistoryTest, UndoAndRedoTakeEveryChangeBackAndAgain) {
     expectInStep();
     // The selection is back where it was when the step was made.
     if (i == 5) {
-      EXPECT_EQ(window_.selectedRow(), 2);  // the deleted B's row
+      EXPECT_EQ(access_.selectedRow(), 2);  // the deleted B's row
     }
   }
   EXPECT_FALSE(testing::Child<QAction>(window_, "actionUndo")->isEnabled());

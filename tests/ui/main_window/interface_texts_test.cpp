@@ -125,7 +125,7 @@ class InterfaceTextsTest : public StartedAppFixture {
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
     // The main window makes its dialogs when first needed: the same ones here.
     ParticleSetDialog setDialog;
-    setDialog.setChildChoices(mainWindow().childChoices());
+    setDialog.setChildChoices(access().childChoices());
     LaunchSettingsDialog launchDialog;
     ResolutionDialog resolutionDialog;
     ThresholdDialog thresholdDialog;

@@ -60,9 +60,9 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(main.preview()->bar().playing());  // nothing to play
   EXPECT_EQ(main.dialogPlaces().setDialog, QPoint(30, 30));
   EXPECT_EQ(main.dialogPlaces().launchDialog, QPoint(50, 50));
-  ASSERT_TRUE(main.launchSession().space());
-  EXPECT_EQ(main.launchSession().space()->Width(), 512);
-  EXPECT_EQ(main.launchSession().space()->Height(), 512);
+  ASSERT_TRUE(access().launchSession().space());
+  EXPECT_EQ(access().launchSession().space()->Width(), 512);
+  EXPECT_EQ(access().launchSession().space()->Height(), 512);
   EXPECT_EQ(viewer().picture().Width(), 512);
   EXPECT_EQ(viewer().picture().Height(), 512);
   EXPECT_TRUE(testing::Child<QAction>(main, "actionShowToolBar")->isChecked());
@@ -72,7 +72,7 @@ TEST_F(KirabelApplicationTest, FirstStartWithoutSettingsFileUsesTheDefaults) {
   EXPECT_FALSE(main.document().options().antiAliasing);
   EXPECT_FALSE(main.document().options().wrapSpace);
   EXPECT_EQ(main.document().options().warningThreshold, 10000);
-  EXPECT_FALSE(main.launchSession().busy());
+  EXPECT_FALSE(access().launchSession().busy());
   EXPECT_FALSE(testing::Child<QToolButton>(main, "stopButton")->isEnabled());
   EXPECT_EQ(main.windowTitle(), QStringLiteral("Kirabel -名称未設定-"));
   EXPECT_TRUE(viewer().isVisible());
@@ -133,7 +133,7 @@ TEST_F(KirabelApplicationTest, StoredSettingsAreApplied) {
   EXPECT_TRUE(testing::Child<QAction>(main, "actionWrapSpace")->isChecked());
   EXPECT_EQ(main.document().options().warningThreshold, 5000);
   EXPECT_EQ(main.startFolder(), QStringLiteral("/tmp/花火"));
-  EXPECT_EQ(main.launchSession().space()->Width(), 64);
+  EXPECT_EQ(access().launchSession().space()->Width(), 64);
   EXPECT_EQ(viewer().picture().Height(), 32);
   // Written back unchanged by the close query.
   const Settings current = app_->currentSettings();
@@ -175,8 +175,8 @@ TEST_F(KirabelApplicationTest, WindowsStoredOffEveryScreenOpenOnTheScreen) {
   std::vector<QPoint> opened;
   for (int i = 0; i < 2; ++i)
     ModalRunner::setNextHandler([&](QDialog& dialog) { opened.push_back(dialog.pos()); });
-  mainWindow().editSet(0);
-  mainWindow().launch();
+  access().editSet(0);
+  access().launch();
   ASSERT_EQ(opened.size(), 2u);
   for (QPoint place : opened) EXPECT_TRUE(area.contains(place)) << place.x() << "," << place.y();
   const Settings current = app_->currentSettings();
@@ -196,8 +196,8 @@ TEST_F(KirabelApplicationTest, DialogsAreMadeWhenFirstOpenedAndKept) {
   std::vector<QDialog*> shown;
   for (int i = 0; i < 2; ++i)
     ModalRunner::setNextHandler([&](QDialog& dialog) { shown.push_back(&dialog); });
-  mainWindow().showAbout();
-  mainWindow().showAbout();
+  access().showAbout();
+  access().showAbout();
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0], shown[1]);
   EXPECT_EQ(dialogCount(), 1);
@@ -209,9 +209,9 @@ TEST_F(KirabelApplicationTest, AbsurdStoredResolutionStartsWithAnErrorInsteadOfF
   stored.options.resolutionHeight = 2000000000;
   SaveSettingsFile(settingsPath(), stored);
   Start();
-  ASSERT_TRUE(mainWindow().launchSession().space());
-  EXPECT_EQ(mainWindow().launchSession().space()->Width(), viewer().picture().Width());
-  EXPECT_EQ(mainWindow().launchSession().space()->Height(), viewer().picture().Height());
+  ASSERT_TRUE(access().launchSession().space());
+  EXPECT_EQ(access().launchSession().space()->Width(), viewer().picture().Width());
+  EXPECT_EQ(access().launchSession().space()->Height(), viewer().picture().Height());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].kind, MsgKind::Error);
 }
@@ -274,7 +274,7 @@ TEST_F(KirabelApplicationTest, ClosingWritesTheSettingsAndLetsTheViewerGo) {
     if (window->objectName() == QLatin1String("shellLibraryWindow")) library = window;
   ASSERT_TRUE(library && library->isVisible());
   EXPECT_TRUE(mainWindow().close());
-  EXPECT_TRUE(mainWindow().isClosing());
+  EXPECT_TRUE(access().isClosing());
   EXPECT_FALSE(viewer().isVisible());
   EXPECT_FALSE(library->isVisible());  // no window outlives the program
   const Settings written = LoadSettingsFile(settingsPath());
@@ -290,15 +290,15 @@ TEST_F(KirabelApplicationTest, ExitEndsWithoutWritingTheSettings) {
   Start();
   mainWindow().show();
   testing::Child<QAction>(mainWindow(), "actionExit")->trigger();
-  EXPECT_FALSE(mainWindow().isClosing());
+  EXPECT_FALSE(access().isClosing());
   EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 }
 
 TEST_F(KirabelApplicationTest, RecentFilesSurviveExitAndAMovedFileIsTakenOut) {
   const std::string a = WritePcl("a.pcl", 1), b = WritePcl("b.pcl", 2);
   Start();
-  mainWindow().openFile(a);
-  mainWindow().openFile(b);
+  access().openFile(a);
+  access().openFile(b);
   testing::Child<QAction>(mainWindow(), "actionExit")->trigger();  // Exit writes no other settings
   app_.reset();
 
@@ -323,7 +323,7 @@ TEST_F(KirabelApplicationTest, UnwritableSettingsKeepTheWindowOpen) {
   mainWindow().show();
   EXPECT_FALSE(mainWindow().close());
   EXPECT_TRUE(mainWindow().isVisible());
-  EXPECT_FALSE(mainWindow().isClosing());
+  EXPECT_FALSE(access().isClosing());
   EXPECT_TRUE(viewer().isVisible());
   ASSERT_EQ(MessageBox::shown().size(), 1u);
   EXPECT_EQ(MessageBox::shown()[0].title, QStringLiteral("Kirabel"));

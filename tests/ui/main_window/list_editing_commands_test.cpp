@@ -218,7 +218,7 @@ TEST_F(ListEditingCommandsTest, CutDeclinedKeepsTheSetButFillsTheClipboard) {
   testing::Child<QAction>(window_, "actionCut")->trigger();
   EXPECT_EQ(names(), (Strings{"A", "C", "C'"}));
   EXPECT_EQ(children(), (Ints{1, -1, -1}));
-  EXPECT_EQ(window_.selectedRow(), 2);  // the set that followed is selected
+  EXPECT_EQ(access_.selectedRow(), 2);  // the set that followed is selected
   expectInStep();
   selectRow(1);
   testing::Child<QToolButton>(window_, "pasteButton")->click();

@@ -14,6 +14,7 @@
 
 #include "ui/widgets/space_viewer.h"
 #include "ui_support/child_widget.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel {
 namespace {
@@ -159,20 +160,20 @@ TEST(MainWindowTest, CaptionNamesTheFileOrUntitled) {
 TEST(MainWindowTest, BusyStateSwitchesLaunchStopAndResolutionCommands) {
   SpaceViewer viewer;
   MainWindow form(&viewer);
-  EXPECT_FALSE(form.launchSession().busy());  // idle from the start
+  EXPECT_FALSE(MainWindowTestAccess(form).launchSession().busy());  // idle from the start
   EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
   EXPECT_TRUE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
 
-  form.setBusy(true);
-  EXPECT_TRUE(form.launchSession().busy());
+  MainWindowTestAccess(form).setBusy(true);
+  EXPECT_TRUE(MainWindowTestAccess(form).launchSession().busy());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
   EXPECT_FALSE(testing::Child<QAction>(form, "actionLaunch")->isEnabled());
   EXPECT_TRUE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
   EXPECT_FALSE(testing::Child<QAction>(form, "actionResolution")->isEnabled());
 
   testing::Child<QToolButton>(form, "stopButton")->click();
-  EXPECT_FALSE(form.launchSession().busy());
+  EXPECT_FALSE(MainWindowTestAccess(form).launchSession().busy());
   EXPECT_TRUE(testing::Child<QToolButton>(form, "launchButton")->isEnabled());
   EXPECT_FALSE(testing::Child<QToolButton>(form, "stopButton")->isEnabled());
   EXPECT_TRUE(testing::Child<QAction>(form, "actionResolution")->isEnabled());

@@ -27,6 +27,7 @@
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
 #include "ui_support/child_widget.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel {
 namespace {
@@ -71,6 +72,7 @@ class OptionsTest : public ::testing::Test {
 
   SpaceViewer viewer_;  // before the window that draws into it
   MainWindow window_{&viewer_};
+  MainWindowTestAccess access_{window_};
 };
 
 TEST_F(OptionsTest, ToolBarItemShowsAndHidesTheToolBarWithTheGridFollowing) {
@@ -150,9 +152,9 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
   EXPECT_EQ(presetY, 512);
   EXPECT_EQ(window_.document().options().resolutionWidth, 640);
   EXPECT_EQ(window_.document().options().resolutionHeight, 480);
-  ASSERT_NE(window_.launchSession().space(), nullptr);
-  EXPECT_EQ(window_.launchSession().space()->Width(), 640);
-  EXPECT_EQ(window_.launchSession().space()->Height(), 480);
+  ASSERT_NE(access_.launchSession().space(), nullptr);
+  EXPECT_EQ(access_.launchSession().space()->Width(), 640);
+  EXPECT_EQ(access_.launchSession().space()->Height(), 480);
   EXPECT_EQ(viewer_.picture().Width(), 640);
   EXPECT_EQ(viewer_.picture().Height(), 480);
   EXPECT_EQ(viewer_.pictureView->size(), QSize(640, 480));
@@ -162,22 +164,22 @@ TEST_F(OptionsTest, ResolutionDialogGivesABlackPictureOfTheNewSize) {
 }
 
 TEST_F(OptionsTest, UnchangedResolutionStillRebuildsAndClears) {
-  window_.launchSession().space()->SetValue(0, 3, 3, 40000);
+  access_.launchSession().space()->SetValue(0, 3, 3, 40000);
   viewer_.picture().Bits()[0] = 0xff;
   answerResolution(512, 512, true);
   testing::Child<QAction>(window_, "actionResolution")->trigger();
-  ASSERT_EQ(window_.launchSession().space()->Width(), 512);
-  ASSERT_EQ(window_.launchSession().space()->Height(), 512);
-  EXPECT_EQ(window_.launchSession().space()->GetValue(0, 3, 3), 0);
+  ASSERT_EQ(access_.launchSession().space()->Width(), 512);
+  ASSERT_EQ(access_.launchSession().space()->Height(), 512);
+  EXPECT_EQ(access_.launchSession().space()->GetValue(0, 3, 3), 0);
   EXPECT_TRUE(pictureIsBlack());
 }
 
 TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
   viewer_.picture().Bits()[0] = 0xff;
-  const SpaceBuffer* space = window_.launchSession().space().get();
+  const SpaceBuffer* space = access_.launchSession().space().get();
   answerResolution(100, 100, false);
   testing::Child<QAction>(window_, "actionResolution")->trigger();
-  EXPECT_EQ(window_.launchSession().space().get(), space);
+  EXPECT_EQ(access_.launchSession().space().get(), space);
   EXPECT_EQ(window_.document().options().resolutionWidth, 512);
   EXPECT_EQ(viewer_.picture().Bits()[0], 0xff);
 }
@@ -185,15 +187,15 @@ TEST_F(OptionsTest, CancelledResolutionChangesNothing) {
 TEST_F(OptionsTest, EmptyResolutionIsAccepted) {
   answerResolution(0, 0, true);
   testing::Child<QAction>(window_, "actionResolution")->trigger();
-  ASSERT_NE(window_.launchSession().space(), nullptr);
-  EXPECT_EQ(window_.launchSession().space()->Width(), 0);
+  ASSERT_NE(access_.launchSession().space(), nullptr);
+  EXPECT_EQ(access_.launchSession().space()->Width(), 0);
   EXPECT_EQ(viewer_.picture().Width(), 0);
   EXPECT_TRUE(MessageBox::shown().empty());
   viewer_.repaintPicture();
   answerResolution(8, 0, true);
   testing::Child<QAction>(window_, "actionResolution")->trigger();
-  EXPECT_EQ(window_.launchSession().space()->Width(), 8);
-  EXPECT_EQ(window_.launchSession().space()->Height(), 0);
+  EXPECT_EQ(access_.launchSession().space()->Width(), 8);
+  EXPECT_EQ(access_.launchSession().space()->Height(), 0);
 }
 
 // Beyond what can be addressed, and beyond what the machine has available
@@ -208,23 +210,23 @@ TEST_F(OptionsTest, ResolutionThatCannotBeHadLeavesAValidEmptySpace) {
     SetAvailableMemoryForTesting(c.available);
     EXPECT_THROW(window_.applyResolution(c.size, c.size), OutOfMemoryError);
     SetAvailableMemoryForTesting(std::nullopt);
-    ASSERT_NE(window_.launchSession().space(), nullptr);
-    EXPECT_EQ(window_.launchSession().space()->Width(), 0);
-    EXPECT_EQ(window_.launchSession().space()->Height(), 0);
+    ASSERT_NE(access_.launchSession().space(), nullptr);
+    EXPECT_EQ(access_.launchSession().space()->Width(), 0);
+    EXPECT_EQ(access_.launchSession().space()->Height(), 0);
     EXPECT_EQ(viewer_.picture().Width() * viewer_.picture().Height(), 0);
     EXPECT_EQ(window_.document().options().resolutionWidth, 0);
     EXPECT_EQ(window_.document().options().resolutionHeight, 0);
     window_.applyResolution(64, 32);
-    EXPECT_EQ(window_.launchSession().space()->Width(), 64);
+    EXPECT_EQ(access_.launchSession().space()->Width(), 64);
     EXPECT_EQ(viewer_.picture().Height(), 32);
   }
 }
 
 TEST_F(OptionsTest, ResolutionCommandIsDisabledDuringALaunch) {
   EXPECT_TRUE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
-  window_.setBusy(true);
+  access_.setBusy(true);
   EXPECT_FALSE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
-  window_.setBusy(false);
+  access_.setBusy(false);
   EXPECT_TRUE(testing::Child<QAction>(window_, "actionResolution")->isEnabled());
 }
 

@@ -54,7 +54,7 @@ TEST_F(ShowCommandsTest, TheDialogChangesTheShowAsOneStepAndCancelChangesNothing
   expected.fps = {30000, 1001};
   expected.bpm = 90;
   expected.beatOffset = 0.2L;
-  EXPECT_TRUE(document.show() == expected);
+  EXPECT_TRUE(document.showSettings() == expected);
   EXPECT_EQ(undoText(), QStringLiteral("元に戻す(&U) サウンドトラックと拍"));
 
   const int steps = document.history().count();
@@ -65,7 +65,7 @@ TEST_F(ShowCommandsTest, TheDialogChangesTheShowAsOneStepAndCancelChangesNothing
       },
       "cancelButton");
   editSoundtrack([](QDialog&) {});  // OK without a change
-  EXPECT_TRUE(document.show() == expected);
+  EXPECT_TRUE(document.showSettings() == expected);
   EXPECT_EQ(document.history().count(), steps);
 
   editSoundtrack([&](QDialog& dialog) {
@@ -74,12 +74,12 @@ TEST_F(ShowCommandsTest, TheDialogChangesTheShowAsOneStepAndCancelChangesNothing
     testing::Child<QPushButton>(dialog, "removeButton")->click();
     EXPECT_FALSE(testing::Child<QPushButton>(dialog, "removeButton")->isEnabled());
   });
-  EXPECT_EQ(document.show().audio, "");
-  EXPECT_EQ(document.show().bpm, 90);
+  EXPECT_EQ(document.showSettings().audio, "");
+  EXPECT_EQ(document.showSettings().bpm, 90);
   document.history().undo();
-  EXPECT_TRUE(document.show() == expected);
+  EXPECT_TRUE(document.showSettings() == expected);
   document.history().undo();
-  EXPECT_TRUE(document.show() == ShowSettings());
+  EXPECT_TRUE(document.showSettings() == ShowSettings());
 }
 
 // The first beat is placed by the offset the dialog shows.
@@ -89,7 +89,7 @@ TEST_F(ShowCommandsTest, DetectedBeatsFillTheTempoAndTheFirstBeat) {
   ShowSettings show;
   show.audio = clicks;
   show.audioOffset = 1;
-  window_.document().changeShow(show, QString());
+  window_.document().changeShowSettings(show, QString());
   editSoundtrack([](QDialog& dialog) {
     auto* detect = testing::Child<QPushButton>(dialog, "detectBeatsButton");
     detect->click();
@@ -98,8 +98,8 @@ TEST_F(ShowCommandsTest, DetectedBeatsFillTheTempoAndTheFirstBeat) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return detect->isEnabled(); }, 30000));
     EXPECT_EQ(detect->text(), QStringLiteral("拍を検出"));
   });
-  EXPECT_NEAR(static_cast<double>(window_.document().show().bpm), 120, 0.1);
-  EXPECT_NEAR(static_cast<double>(window_.document().show().beatOffset), 1.25, 0.02);
+  EXPECT_NEAR(static_cast<double>(window_.document().showSettings().bpm), 120, 0.1);
+  EXPECT_NEAR(static_cast<double>(window_.document().showSettings().beatOffset), 1.25, 0.02);
   EXPECT_TRUE(MessageBox::shown().empty());
 }
 
@@ -113,9 +113,9 @@ TEST_F(ShowCommandsTest, AMissingSoundtrackIsToldAndKept) {
   SaveListToFile(list, {ParticleSet()}, LaunchSettings(), show);
   const std::string bytes = testing::ReadBytes(list);
   const std::function<void(MainWindow&)> opens[] = {
-      [&](MainWindow& w) { w.openFile(list); },
-      [&](MainWindow& w) { w.dropFiles({QString::fromStdString(list)}); },
-      [&](MainWindow& w) { w.openRecentFile(QString::fromStdString(list)); },
+      [&](MainWindow& w) { MainWindowTestAccess(w).openFile(list); },
+      [&](MainWindow& w) { MainWindowTestAccess(w).dropFiles({QString::fromStdString(list)}); },
+      [&](MainWindow& w) { MainWindowTestAccess(w).openRecentFile(QString::fromStdString(list)); },
       [&](MainWindow& w) { w.loadStartFile(list); },
   };
   for (const auto& open : opens) {
@@ -124,12 +124,12 @@ TEST_F(ShowCommandsTest, AMissingSoundtrackIsToldAndKept) {
     MessageBox::clearRecord();
     open(window_);
     EXPECT_EQ(window_.document().sets().size(), 1u);
-    EXPECT_EQ(window_.document().show().audio, show.audio);
+    EXPECT_EQ(window_.document().showSettings().audio, show.audio);
     ASSERT_EQ(MessageBox::shown().size(), 1u);
     EXPECT_TRUE(MessageBox::shown()[0].text.contains(QString::fromStdString(show.audio)));
   }
   window_.document().setFileName(list);
-  window_.saveList();
+  access_.saveList();
   EXPECT_EQ(testing::ReadBytes(list), bytes);
 }
 

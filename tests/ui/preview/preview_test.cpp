@@ -47,7 +47,7 @@ class PreviewTest : public StartedAppFixture {
   // Frame `frame` of the next launch, drawn apart from the window.
   std::vector<uint8_t> NextLaunchFrame(int64_t frame) {
     const Document& document = mainWindow().document();
-    RandomGenerator random = mainWindow().launchSession().random();
+    RandomGenerator random = access().launchSession().random();
     const auto built = Launch::Build(document.sets(), WithinLaunchLimits(document.launchSettings()),
                                      random, INT64_MAX, {});
     Canvas canvas(viewer().picture().Width(), viewer().picture().Height());
@@ -64,7 +64,7 @@ class PreviewTest : public StartedAppFixture {
     mainWindow().preview()->soundPlayback().setSystemClock([this] { return now_; });
     ChangeLaunchSettings(mainWindow().document(),
                          [frames](LaunchSettings& settings) { settings.frameCount = frames; });
-    mainWindow().document().changeShow(show, QStringLiteral("show"));
+    mainWindow().document().changeShowSettings(show, QStringLiteral("show"));
     ChangeOptions(mainWindow().document(), [](Options& o) { o.preview = true; });
     bar().setPlaying(true);
   }
@@ -104,7 +104,7 @@ class FakeSoundOutput : public SoundOutput {
 
 TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_FALSE(bar().isVisible());  // off until asked for
-  const uint32_t seed = mainWindow().launchSession().random().State();
+  const uint32_t seed = access().launchSession().random().State();
   testing::Child<QAction>(mainWindow(), "actionPreview")->trigger();
   EXPECT_TRUE(mainWindow().document().options().preview);
   EXPECT_TRUE(bar().isVisibleTo(&viewer()));
@@ -124,7 +124,7 @@ TEST_F(PreviewTest, ShowsTheNextLaunchsFrameAndFollowsEveryChange) {
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
   mainWindow().applyResolution(kWidth + 8, kHeight);  // cleared, then drawn at the new size
   EXPECT_TRUE(Shows(NextLaunchFrame(3)));
-  EXPECT_EQ(mainWindow().launchSession().random().State(), seed);  // previewing draws from a copy
+  EXPECT_EQ(access().launchSession().random().State(), seed);  // previewing draws from a copy
 
   // Keys on the viewer, then a launch draws what the preview showed.
   viewer().activateWindow();
@@ -260,17 +260,17 @@ TEST_F(PreviewTest, PlaybackWithASoundtrackFollowsTheSound) {
   ASSERT_EQ(sound->starts.size(), 3u);
   EXPECT_NEAR(sound->starts[2], 0.04, 1e-9);
   show.bpm = 120;  // a beat grid alone leaves the sound as it plays
-  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  mainWindow().document().changeShowSettings(show, QStringLiteral("show"));
   EXPECT_EQ(sound->stops, stops + 1);
   show.audioOffset = 0;  // the soundtrack moved: it plays on from the playhead
-  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  mainWindow().document().changeShowSettings(show, QStringLiteral("show"));
   ASSERT_EQ(sound->starts.size(), 4u);
   EXPECT_NEAR(sound->starts[3], 0.2, 1e-9);
 
   bar().setPlaying(false);
   EXPECT_FALSE(sound->heard);
   show.audio.clear();
-  mainWindow().document().changeShow(show, QStringLiteral("show"));
+  mainWindow().document().changeShowSettings(show, QStringLiteral("show"));
   EXPECT_TRUE(rate->isEnabled());
   EXPECT_EQ(rate->value(), 12);
 }

@@ -49,7 +49,7 @@ class TimelineWindowTest : public MainWindowFixture {
   TimelineWindow& timeline() { return window_.timeline(); }
   TimelineView& view() { return timeline().view(); }
   long double birth(std::size_t set) { return document().sets()[set].birthTime; }
-  int gridRow() { return window_.selectedRow(); }
+  int gridRow() { return access_.selectedRow(); }
 
   // Presses at list time `from` in the bar of row `row` (or at its right
   // end), passes `detour` pixels beyond the way and lets go at `to` with
@@ -70,7 +70,7 @@ class TimelineWindowTest : public MainWindowFixture {
 TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
   window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  window_.selectRow(2);  // an invisible set: no row of its own
+  access_.selectRow(2);  // an invisible set: no row of its own
   QTest::keyClick(window_.windowHandle(), Qt::Key_F6);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&timeline()));
   EXPECT_EQ(timeline().windowTitle(), QStringLiteral("タイムライン"));
@@ -98,9 +98,9 @@ TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
   press(Qt::Key_Down, {});
   EXPECT_EQ(view().selectedSet(), 2u);
   EXPECT_EQ(gridRow(), 3);
-  window_.selectRow(1);
+  access_.selectRow(1);
   EXPECT_EQ(view().selectedSet(), 0u);
-  window_.selectRow(2);
+  access_.selectRow(2);
   EXPECT_EQ(view().selectedSet(), std::nullopt);
   press(Qt::Key_Right, Qt::ControlModifier);  // nothing selected: nothing moves
   EXPECT_EQ(document().history().index(), 0);
@@ -112,7 +112,7 @@ TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
 // once the window opens, scrolled no further than that.
 TEST_F(TimelineWindowTest, TheSelectedRowShowsWhenTheWindowOpens) {
   document().apply(ReplaceListCommand(ParticleList(40, Set(12, 6)), std::nullopt, std::string()));
-  window_.selectRow(2);
+  access_.selectRow(2);
   timeline().resize(800, 300);
   timeline().show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&timeline()));
@@ -153,9 +153,9 @@ TEST_F(TimelineWindowTest, DraggingSnapsTheNearerEndToAFrameOrABeatUnlessAltIsHe
   const QPoint to(static_cast<int>(std::lround(geometry.xOf(15) + 3 / geometry.timePerPixel())), y);
   QTest::mousePress(view().viewport(), Qt::LeftButton, {}, from);
   QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, to);
-  EXPECT_NEAR(static_cast<double>(document().show().audioOffset), 0.2, 0.005);
+  EXPECT_NEAR(static_cast<double>(document().showSettings().audioOffset), 0.2, 0.005);
   document().history().undo();
-  EXPECT_EQ(document().show().audioOffset, 0);
+  EXPECT_EQ(document().showSettings().audioOffset, 0);
 
   // The ruler: the preview comes on at the frame nearest to the click.
   QTest::mouseClick(view().viewport(), Qt::LeftButton, {},
@@ -194,9 +194,9 @@ TEST_F(TimelineWindowTest, ADragEndsAsOneStepWhenTheFocusGoes) {
 }
 
 TEST_F(TimelineWindowTest, TheSoundtracksOutlineLiesAtItsOffset) {
-  ShowSettings show = document().show();
+  ShowSettings show = document().showSettings();
   show.audioOffset = -0.5L;
-  document().changeShow(show, QStringLiteral("offset"));
+  document().changeShowSettings(show, QStringLiteral("offset"));
   auto wave = std::make_shared<Waveform>();
   wave->bucketSeconds = 0.1;
   wave->low.assign(20, 0.0f);
@@ -206,7 +206,7 @@ TEST_F(TimelineWindowTest, TheSoundtracksOutlineLiesAtItsOffset) {
   timeline().resize(800, 300);
   const QImage blank = view().viewport()->grab().toImage();
   // As the main window's soundtrack loader hands it over once decoded.
-  emit window_.soundtrackLoader().waveformReady(wave);
+  emit access_.soundtrackLoader().waveformReady(wave);
   const QImage drawn = view().viewport()->grab().toImage();
   const TimelineGeometry& geometry = view().geometry();
   const int y = TimelineGeometry::kRulerHeight + 4;  // near the lane's top: loud samples only

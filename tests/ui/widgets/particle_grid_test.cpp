@@ -1,5 +1,5 @@
-// The particle list grid: cell texts drawn from the list, the colour cell,
-// metrics and column fitting, row count and selection, and its keys.
+// The particle list grid: the colour cell, metrics and column fitting, row
+// count and selection, and its keys.
 #include "ui/widgets/particle_grid.h"
 
 #include <gtest/gtest.h>
@@ -16,46 +16,10 @@
 #include "ui/services/modal_runner.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/document_edits.h"
+#include "ui_support/main_window_test_access.h"
 
 namespace kirabel {
 namespace {
-
-TEST(GridCellTextTest, ColumnsFormatTheSetAsTheGridShowsIt) {
-  ParticleList list{testing::NamedSet("火花 1"), testing::NamedSet("b"), testing::NamedSet("c")};
-  list[0].originX = 255.9L;
-  list[0].originY = 0.5L;
-  list[0].birthTime = 12.5L;
-  list[0].birthSpread = 0;
-  list[1].visible = false;
-  list[1].birthTime = -3;
-  list[1].originX = -1.7L;
-  list[1].child = 1;  // its own child
-  list[2].child = 0;
-
-  EXPECT_EQ(GridCellText(list, 0, 0), QStringLiteral("火花 1"));
-  EXPECT_EQ(GridCellText(list, 0, 1), QStringLiteral("Yes"));
-  EXPECT_EQ(GridCellText(list, 0, 2), QString());
-  EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("255,0"));
-  EXPECT_EQ(GridCellText(list, 0, 4), QStringLiteral("12.50±0.00"));
-  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
-  EXPECT_EQ(GridCellText(list, 1, 1), QStringLiteral("No"));
-  EXPECT_EQ(GridCellText(list, 1, 3), QStringLiteral("-1,256"));
-  EXPECT_EQ(GridCellText(list, 1, 4), QStringLiteral("-3.00±5.00"));
-  EXPECT_EQ(GridCellText(list, 1, 5), QStringLiteral("b"));
-  EXPECT_EQ(GridCellText(list, 2, 5), QStringLiteral("火花 1"));
-  EXPECT_EQ(GridCellText(list, 3, 0), QString());  // beyond the list: nothing
-}
-
-TEST(GridCellTextTest, BrokenValuesShowWithoutFailing) {
-  ParticleList list{testing::NamedSet("a")};
-  list[0].child = 7;  // names no set
-  list[0].originX = 1e30L;
-  list[0].originY = -1e30L;
-  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
-  EXPECT_EQ(GridCellText(list, 0, 3), QStringLiteral("2147483647,-2147483648"));
-  list[0].child = -5;
-  EXPECT_EQ(GridCellText(list, 0, 5), QStringLiteral("(なし)"));
-}
 
 class GridTest : public ::testing::Test {
  protected:
@@ -78,6 +42,11 @@ class GridTest : public ::testing::Test {
   void RemoveLastSet() {
     window_.document().apply(RemoveSetCommand(window_.document().sets().size() - 1));
   }
+  // The row the grid shows current and highlighted, counted with the header.
+  int ShownRow() const {
+    const int row = grid_->currentIndex().row();
+    return grid_->selectionModel()->isRowSelected(row, QModelIndex()) ? row + 1 : -1;
+  }
   QColor PixelAt(int row, int column) {
     QApplication::processEvents();
     const QRect cell = grid_->visualRect(grid_->model()->index(row - 1, column));
@@ -86,12 +55,13 @@ class GridTest : public ::testing::Test {
   }
 
   MainWindow window_;
+  MainWindowTestAccess access_{window_};
   ParticleGrid* grid_;
 };
 
 TEST_F(GridTest, StartsWithHeaderAndNewSetRowAndFontMetrics) {
   EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 2);
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   const QFontMetrics metrics = grid_->fontMetrics();
   EXPECT_EQ(grid_->verticalHeader()->defaultSectionSize(), metrics.height() + 4);
   EXPECT_EQ(grid_->horizontalHeader()->height(), metrics.height() + 4);
@@ -139,18 +109,27 @@ TEST_F(GridTest, TheSelectedRowKeepsItsNumberOrBecomesTheLastRow) {
   EXPECT_EQ(testing::Child<ParticleGrid>(window_, "grid")->rowCount(), 6);
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(5);  // the new-set row
   RemoveLastSet();
-  EXPECT_EQ(window_.selectedRow(), 4);  // the new-set row again
+  EXPECT_EQ(access_.selectedRow(), 4);  // the new-set row again
+  EXPECT_EQ(ShownRow(), 4);
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(2);
   RemoveLastSet();
-  EXPECT_EQ(window_.selectedRow(), 2);  // unchanged when the row survives
+  EXPECT_EQ(access_.selectedRow(), 2);  // unchanged when the row survives
+  EXPECT_EQ(ShownRow(), 2);
   window_.document().apply(RemoveSetCommand(0));
-  EXPECT_EQ(window_.selectedRow(), 2);  // the row, not the set it showed
+  EXPECT_EQ(access_.selectedRow(), 2);  // the row, not the set it showed
+  EXPECT_EQ(ShownRow(), 2);
   window_.document().apply(PasteSetCommand(0, testing::NamedSet("p")));
-  EXPECT_EQ(window_.selectedRow(), 2);
+  EXPECT_EQ(access_.selectedRow(), 2);
+  EXPECT_EQ(ShownRow(), 2);
+  window_.document().apply(RemoveSetCommand(1));  // the selected set itself
+  EXPECT_EQ(ShownRow(), 2);
+  window_.document().history().undo();
+  EXPECT_EQ(ShownRow(), 2);
   testing::Child<ParticleGrid>(window_, "grid")->setSelectedRow(3);
   window_.document().apply(ReplaceListCommand(
       {testing::NamedSet("a"), testing::NamedSet("b"), testing::NamedSet("c")}, std::nullopt, ""));
-  EXPECT_EQ(window_.selectedRow(), 1);  // a new list starts at its first row
+  EXPECT_EQ(access_.selectedRow(), 1);  // a new list starts at its first row
+  EXPECT_EQ(ShownRow(), 1);
 }
 
 TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
@@ -171,10 +150,10 @@ TEST_F(GridTest, ColourCellShowsTheSetColourAlsoWhenSelected) {
 }
 
 TEST_F(GridTest, EscapeStopsAndEnterOrDoubleClickOpensTheDialog) {
-  window_.setBusy(true);
+  access_.setBusy(true);
   grid_->setFocus();
   QTest::keyClick(grid_, Qt::Key_Escape);
-  EXPECT_FALSE(window_.launchSession().busy());
+  EXPECT_FALSE(access_.launchSession().busy());
   EXPECT_FALSE(testing::Child<QToolButton>(window_, "stopButton")->isEnabled());
 
   int opened = 0;
@@ -215,9 +194,9 @@ TEST_F(GridTest, RightButtonKeepsTheSelection) {
   const QRect cell = grid_->visualRect(grid_->model()->index(2, 0));
   QTest::mousePress(grid_->viewport(), Qt::RightButton, {}, cell.center());
   QTest::mouseRelease(grid_->viewport(), Qt::RightButton, {}, cell.center());
-  EXPECT_EQ(window_.selectedRow(), 1);
+  EXPECT_EQ(access_.selectedRow(), 1);
   QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(window_.selectedRow(), 3);
+  EXPECT_EQ(access_.selectedRow(), 3);
 }
 
 }  // namespace
