@@ -143,7 +143,7 @@ void ShellThumbnails::draw(const QString& path) {
     if (fullest->frame == 0)
       return reportFailure(path, tr("この花火玉の打ち上げにはフレームがありません"));
     if (shell.key) store(fullest->picture, *shell.key);
-    reportReady(path, DibToQImage(fullest->picture));
+    reportReady(path, PictureToQImage(fullest->picture));
   } catch (const std::exception& error) {
     reportFailure(path, ErrorText(error));
   }
