@@ -23,6 +23,7 @@
 #include "picture_io/frame_writer.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
+#include "simulation/make_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
 #include "texts/error_texts.h"
@@ -55,6 +56,8 @@ LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRe
   if (r.start) settings.startTime = *r.start;
   if (r.interval) settings.frameInterval = *r.interval;
   if (r.gravity) settings.gravity = *r.gravity;
+  // Held to the limits as the scene holds them: the frames selected and
+  // --dry-run see the same values.
   settings = WithinLaunchLimits(settings);
   settings.autosave = true;
   settings.autosaveName = r.prefix;
@@ -116,7 +119,7 @@ std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r, const Sho
 // The first launch after start-up.
 Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
                       const RenderRequest& r) {
-  return {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
+  return MakeScene(list, settings, RandomGenerator(), {r.width, r.height, r.drawing, r.jobs});
 }
 
 // Draws and writes the selected frames of the first launch after start-up.

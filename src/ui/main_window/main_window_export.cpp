@@ -42,8 +42,7 @@ void MainWindow::exportAnimation() {
   exportChoice_ = dialog.choice();
   if (!confirmExportCount()) return;
   ExportJob job;
-  job.scene = launchSession_.scene(document_, settings, options.resolutionWidth,
-                                   options.resolutionHeight, AvailableCores());
+  job.scene = launchSession_.scene(document_, SceneTarget::Export(options));
   job.firstFrame = exportChoice_.firstFrame;
   job.lastFrame = std::min(exportChoice_.lastFrame, FrameCount(settings.frameCount));
   job.animation = exportChoice_.format;

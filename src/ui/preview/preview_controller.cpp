@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "image/picture.h"
-#include "model/launch_limits.h"
 #include "simulation/launch.h"
 #include "simulation/population.h"
 #include "ui/launch/launch_texts.h"
@@ -88,20 +87,16 @@ void PreviewController::requestPicture() {
   const Document& document = window_.document();
   if (!scene_) {
     const Picture& picture = window_.viewer()->picture();
-    auto scene = std::make_shared<PreviewScene>();
-    scene->scene =
-        window_.launchSession().scene(document, WithinLaunchLimits(document.launchSettings()),
-                                      picture.Width(), picture.Height(), AvailableCores());
-    scene->askFrom = document.options().warningThreshold;
-    scene->countConfirmed = EstimateParticles(scene->scene.sets).particles <= confirmedParticles_;
-    const LaunchSettings& settings = scene->scene.settings;
+    const Options& options = document.options();
+    Scene scene = window_.launchSession().scene(
+        document, SceneTarget::Preview(picture.Width(), picture.Height(), options));
+    const bool confirmed = EstimateParticles(scene.sets).particles <= confirmedParticles_;
+    const LaunchSettings& settings = scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
-    scene_ = std::move(scene);
+    scene_ = std::make_shared<const PreviewScene>(
+        PreviewScene{std::move(scene), options.warningThreshold, confirmed});
   }
-  const Picture& picture = window_.viewer()->picture();
-  const Options& options = document.options();
-  renderer_.request({++serial_, scene_, picture.Width(), picture.Height(), DrawingOptions(options),
-                     bar_->time()});
+  renderer_.request({++serial_, scene_, bar_->time()});
 }
 
 void PreviewController::showResult(const PreviewResult& result) {

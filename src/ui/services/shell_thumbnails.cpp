@@ -6,19 +6,17 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "model/launch_limits.h"
 #include "model/pcl_file.h"
 #include "picture_io/picture_png.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
-#include "simulation/launch_scene.h"
+#include "simulation/make_scene.h"
 #include "texts/error_texts.h"
 
 namespace kirabel {
 
 namespace {
 
-constexpr int32_t kThumbnailSize = 512;
 // Readings of a shell that keeps changing while it is read, before the last
 // one is drawn without being kept.
 constexpr int kShellReadings = 3;
@@ -47,14 +45,6 @@ ShellFile ReadShellFile(const QString& path) {
   }
   shell.key.reset();
   return shell;
-}
-
-// The shell's own launch as kirabel-render draws it by default.
-Scene ThumbnailScene(const PclContents& shell) {
-  return {shell.sets,        WithinLaunchLimits(shell.settings),
-          RandomGenerator(), {false, false},
-          kThumbnailSize,    kThumbnailSize,
-          AvailableCores()};
 }
 
 // The cached picture; a null image when there is none or it cannot be read.
@@ -133,7 +123,9 @@ void ShellThumbnails::lookUp(const QString& path) {
 void ShellThumbnails::draw(const QString& path) {
   try {
     const ShellFile shell = ReadShellFile(path);
-    const Scene scene = ThumbnailScene(shell.contents);
+    // The shell's own first launch, as kirabel-render draws it by default.
+    const Scene scene = MakeScene(shell.contents.sets, shell.contents.settings, RandomGenerator(),
+                                  SceneTarget::Thumbnail());
     FrameLoopHooks hooks;
     hooks.beforeFrame = [this](int64_t, int64_t, int64_t) { return keepDrawing_.load(); };
     hooks.step = [this] { return keepDrawing_.load(); };
