@@ -107,15 +107,6 @@ class ProgressLine {
   std::chrono::steady_clock::time_point start_;
 };
 
-// The sound of an animation: --audio, else the list's soundtrack, at
-// --audio-offset, else the list's offset; none with --no-audio.
-std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r, const ShowSettings& show) {
-  if (r.noAudio) return std::nullopt;
-  if (r.audio) return Soundtrack{*r.audio, r.audioOffset.value_or(0)};
-  if (show.audio.empty()) return std::nullopt;
-  return Soundtrack{show.audio, r.audioOffset.value_or(show.audioOffset)};
-}
-
 // The first launch after start-up.
 Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
                       const RenderRequest& r) {
@@ -125,17 +116,11 @@ Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
                  const RenderRequest& r) {
-  ExportJob job;
-  job.scene = SceneForRequest(list, settings, r);
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
-  job.firstFrame = frames.first;
-  job.lastFrame = frames.last;
-  job.format = r.format;
-  job.skipExisting = r.skipExisting;
-  job.animation = r.animation;
-  job.animationPath = r.prefix;
-  job.rate = r.rate.value_or(show.fps);
-  job.soundtrack = SoundtrackForRequest(r, show);
+  // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
+  const ExportJob job = MakeExportJob(SceneForRequest(list, settings, r), frames.first, frames.last,
+                                      {r.format, r.skipExisting, r.animation, r.prefix}, show,
+                                      {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
