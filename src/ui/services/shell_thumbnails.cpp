@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "model/pcl_file.h"
+#include "model/shell_file.h"
 #include "picture_io/picture_png.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
@@ -29,22 +29,23 @@ std::optional<QString> ContentKey(const QString& path) {
   return QString::fromLatin1(hash.result().toHex());
 }
 
-struct ShellFile {
-  PclContents contents;
-  std::optional<QString> key;  // of the bytes the contents were read from
+struct SteadyShell {
+  Shell shell;
+  std::optional<QString> key;  // of the bytes the shell was read from
 };
 
-// Reads the shell; raises PclReadError when it is no PCL file.
-ShellFile ReadShellFile(const QString& path) {
-  ShellFile shell;
+// Reads the shell (ReadShellFile's errors) until the file's bytes stay the
+// same while it is read; no key when they never did.
+SteadyShell ReadSteadyShell(const QString& path) {
+  SteadyShell read;
   for (int reading = 0; reading < kShellReadings; ++reading) {
     const std::optional<QString> before = ContentKey(path);
-    shell.contents = ReadPclFile(QFile::encodeName(path).toStdString());
-    shell.key = ContentKey(path);
-    if (shell.key && shell.key == before) return shell;
+    read.shell = ReadShellFile(QFile::encodeName(path).toStdString());
+    read.key = ContentKey(path);
+    if (read.key && read.key == before) return read;
   }
-  shell.key.reset();
-  return shell;
+  read.key.reset();
+  return read;
 }
 
 // The cached picture; a null image when there is none or it cannot be read.
@@ -122,9 +123,9 @@ void ShellThumbnails::lookUp(const QString& path) {
 
 void ShellThumbnails::draw(const QString& path) {
   try {
-    const ShellFile shell = ReadShellFile(path);
+    const SteadyShell read = ReadSteadyShell(path);
     // The shell's own first launch, as kirabel-render draws it by default.
-    const Scene scene = MakeScene(shell.contents.sets, shell.contents.settings, RandomGenerator(),
+    const Scene scene = MakeScene(read.shell.sets, read.shell.settings, RandomGenerator(),
                                   SceneTarget::Thumbnail());
     FrameLoopHooks hooks;
     hooks.beforeFrame = [this](int64_t, int64_t, int64_t) { return keepDrawing_.load(); };
@@ -134,7 +135,7 @@ void ShellThumbnails::draw(const QString& path) {
     if (!fullest) return;  // the object is going
     if (fullest->frame == 0)
       return reportFailure(path, tr("この花火玉の打ち上げにはフレームがありません"));
-    if (shell.key) store(fullest->picture, *shell.key);
+    if (read.key) store(fullest->picture, *read.key);
     reportReady(path, PictureToQImage(fullest->picture));
   } catch (const std::exception& error) {
     reportFailure(path, ErrorText(error));
