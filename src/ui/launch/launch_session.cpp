@@ -50,8 +50,7 @@ Scene LaunchSession::scene(const Document& document, const SceneTarget& target) 
 }
 
 void LaunchSession::setDrawingOptions(const RenderOptions& options) {
-  antiAliasing_ = options.antiAlias;
-  wrapSpace_ = options.wrap;
+  drawingOptions_ = options;
 }
 
 template <typename Report>
@@ -97,7 +96,7 @@ void LaunchSession::drawFrames(const Scene& scene) {
     post([this, frame, count] { emit frameStarted(frame, count); });
     return true;
   };
-  hooks.options = [this] { return RenderOptions{antiAliasing_, wrapSpace_}; };
+  hooks.options = [this] { return drawingOptions_.load(); };
   hooks.step = [this] {
     post([this] { emit stepped(); });
     return !stopping_;

@@ -78,8 +78,7 @@ class LaunchSession : public QObject {
   bool busy_ = false;
   bool launching_ = false;
   std::atomic<bool> stopping_{false};
-  std::atomic<bool> antiAliasing_{false};
-  std::atomic<bool> wrapSpace_{false};
+  std::atomic<RenderOptions> drawingOptions_{RenderOptions{}};  // read before every frame
   std::thread worker_;
 };
 
