@@ -41,11 +41,12 @@ class Picture {
   void SetHeight(int32_t h);
   void SetWidth(int32_t w);
 
-  // Writes the picture as a BMP file, its rows bottom row first. Only a bit count of 24 is
-  // supported; any other raises UnsupportedBitDepthError and creates no file. A file that may not
-  // be written raises WriteError, a failing file operation FileIOError with the file name and the
-  // system's reason; an old file of that name is then left as it was and no partial file is left
-  // behind.
+  // Writes the picture as a BMP file, its rows bottom row first. Only a bit
+  // count of 24 is supported; any other raises UnsupportedBitDepthError and
+  // creates no file. A file that may not be written raises WriteError, a
+  // failing file operation FileIOError with the file name and the system's
+  // reason; an old file of that name is then left as it was and no partial
+  // file is left behind.
   void SaveToFile(const std::string& fileName, int bitCount = 24) const;
 
   // Platform colour value 0x00BBGGRR -> pixel triple blue, green, red.
