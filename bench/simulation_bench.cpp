@@ -51,15 +51,15 @@ void BM_RenderFrame(benchmark::State& state) {
   LaunchList launched;
   PopulateLaunchList(scene, kHeavyGravity, random, launched);
   SpaceBuffer space(512, 512);
-  Picture bitmap;
-  bitmap.SetHeight(512);
-  bitmap.SetWidth(512);
+  Picture picture;
+  picture.SetHeight(512);
+  picture.SetWidth(512);
   ParallelRenderer renderer(static_cast<int>(state.range(0)));
   const RenderOptions options{state.range(1) != 0, false};
   for (auto _ : state) {
     space.Clear();
-    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, bitmap);
-    benchmark::DoNotOptimize(bitmap.Bits());
+    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, picture);
+    benchmark::DoNotOptimize(picture.Bits());
   }
   state.counters["samples/s"] = benchmark::Counter(
       static_cast<double>(Samples(launched) * state.iterations()), benchmark::Counter::kIsRate);
@@ -87,14 +87,14 @@ void BM_LiteralFrame(benchmark::State& state) {
 BENCHMARK(BM_LiteralFrame)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBmp(benchmark::State& state) {
-  Picture bitmap;
-  bitmap.SetHeight(512);
-  bitmap.SetWidth(512);
-  std::fill_n(bitmap.Bits(), bitmap.RowBytes() * 512, 7);
+  Picture picture;
+  picture.SetHeight(512);
+  picture.SetWidth(512);
+  std::fill_n(picture.Bits(), picture.RowBytes() * 512, 7);
   const std::string name = "/tmp/kirabel_bench.BMP";
-  for (auto _ : state) bitmap.SaveToFile(name, 24);
+  for (auto _ : state) picture.SaveToFile(name, 24);
   std::remove(name.c_str());
-  state.SetBytesProcessed(state.iterations() * (54 + bitmap.RowBytes() * 512));
+  state.SetBytesProcessed(state.iterations() * (54 + picture.RowBytes() * 512));
 }
 BENCHMARK(BM_SaveBmp)->Unit(benchmark::kMillisecond);
 

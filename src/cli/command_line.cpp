@@ -308,8 +308,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   r.jobs = defaultJobs < 1 ? 1 : defaultJobs;
   r.input = files.front().toLocal8Bit().toStdString();
   r.prefix = parser.isSet(o.output) ? parser.value(o.output).toLocal8Bit().toStdString() : r.input;
-  r.antiAlias = parser.isSet(o.antialias);
-  r.wrap = parser.isSet(o.wrap);
+  r.drawing.antiAlias = parser.isSet(o.antialias);
+  r.drawing.wrap = parser.isSet(o.wrap);
   r.fullest = parser.isSet(o.fullest);
   r.dryRun = parser.isSet(o.dryRun);
   r.quiet = parser.isSet(o.quiet);

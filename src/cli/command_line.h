@@ -10,6 +10,7 @@
 #include "model/frame_rate.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
+#include "simulation/trail.h"
 
 namespace kirabel::cli {
 
@@ -19,8 +20,7 @@ struct RenderRequest {
                        // an animation or the fullest frame goes to this file
   int32_t width = 512;
   int32_t height = 512;
-  bool antiAlias = false;
-  bool wrap = false;
+  RenderOptions drawing;                // --antialias, --wrap
   std::optional<long double> frames;    // overrides NF
   std::optional<long double> start;     // overrides ST
   std::optional<long double> interval;  // overrides IT

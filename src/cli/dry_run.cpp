@@ -28,8 +28,8 @@ QString SetLine(std::size_t index, const ParticleSet& s) {
 QString SizeLine(const RenderRequest& r) {
   QString line =
       QCoreApplication::translate("kirabel::cli", "size: %1x%2").arg(r.width).arg(r.height);
-  if (r.antiAlias) line += QCoreApplication::translate("kirabel::cli", " antialias");
-  if (r.wrap) line += QCoreApplication::translate("kirabel::cli", " wrap");
+  if (r.drawing.antiAlias) line += QCoreApplication::translate("kirabel::cli", " antialias");
+  if (r.drawing.wrap) line += QCoreApplication::translate("kirabel::cli", " wrap");
   return line + QLatin1Char('\n');
 }
 

@@ -23,6 +23,7 @@
 #include "picture_io/frame_writer.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
+#include "simulation/make_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
 #include "texts/error_texts.h"
@@ -55,6 +56,8 @@ LaunchSettings SettingsForRequest(const LaunchSettings& fromFile, const RenderRe
   if (r.start) settings.startTime = *r.start;
   if (r.interval) settings.frameInterval = *r.interval;
   if (r.gravity) settings.gravity = *r.gravity;
+  // Held to the limits as the scene holds them: the frames selected and
+  // --dry-run see the same values.
   settings = WithinLaunchLimits(settings);
   settings.autosave = true;
   settings.autosaveName = r.prefix;
@@ -104,35 +107,20 @@ class ProgressLine {
   std::chrono::steady_clock::time_point start_;
 };
 
-// The sound of an animation: --audio, else the list's soundtrack, at
-// --audio-offset, else the list's offset; none with --no-audio.
-std::optional<Soundtrack> SoundtrackForRequest(const RenderRequest& r, const ShowSettings& show) {
-  if (r.noAudio) return std::nullopt;
-  if (r.audio) return Soundtrack{*r.audio, r.audioOffset.value_or(0)};
-  if (show.audio.empty()) return std::nullopt;
-  return Soundtrack{show.audio, r.audioOffset.value_or(show.audioOffset)};
-}
-
 // The first launch after start-up.
 Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
                       const RenderRequest& r) {
-  return {list, settings, RandomGenerator(), {r.antiAlias, r.wrap}, r.width, r.height, r.jobs};
+  return MakeScene(list, settings, RandomGenerator(), {r.width, r.height, r.drawing, r.jobs});
 }
 
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
                  const RenderRequest& r) {
-  ExportJob job;
-  job.scene = SceneForRequest(list, settings, r);
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
-  job.firstFrame = frames.first;
-  job.lastFrame = frames.last;
-  job.format = r.format;
-  job.skipExisting = r.skipExisting;
-  job.animation = r.animation;
-  job.animationPath = r.prefix;
-  job.rate = r.rate.value_or(show.fps);
-  job.soundtrack = SoundtrackForRequest(r, show);
+  // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
+  const ExportJob job = MakeExportJob(SceneForRequest(list, settings, r), frames.first, frames.last,
+                                      {r.format, r.skipExisting, r.animation, r.prefix}, show,
+                                      {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());

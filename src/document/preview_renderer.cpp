@@ -67,14 +67,15 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
   result.time = request.time;
   try {
     if (!buildFor(request.scene, result)) return result;
-    if (!space_ || space_->Width() != request.width || space_->Height() != request.height) {
+    const Scene& scene = request.scene->scene;
+    if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height) {
       space_.reset();
-      space_ = std::make_unique<SpaceBuffer>(request.width, request.height);
+      space_ = std::make_unique<SpaceBuffer>(scene.width, scene.height);
     }
     auto picture = std::make_shared<Picture>();
-    picture->SetHeight(request.height);
-    picture->SetWidth(request.width);
-    launch_->DrawAt(request.time, *space_, *picture, request.options);
+    picture->SetHeight(scene.height);
+    picture->SetWidth(scene.width);
+    launch_->DrawAt(request.time, *space_, *picture, scene.options);
     result.picture = std::move(picture);
   } catch (...) {
     forgetLaunch();

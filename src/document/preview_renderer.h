@@ -19,11 +19,11 @@ class Launch;
 class Picture;
 class SpaceBuffer;
 
-// What a launch is built from.
+// What a launch is built and drawn from.
 struct PreviewScene {
   // The settings as the launch settings dialog hands them to a launch, a copy
-  // of the generator (previewing never advances the window's generator); each
-  // request gives the size and the drawing options of its picture.
+  // of the generator (previewing never advances the window's generator), the
+  // size and the drawing options of the viewer's picture.
   Scene scene;
   int64_t askFrom = 0;  // the warning threshold
   bool countConfirmed = false;
@@ -31,9 +31,6 @@ struct PreviewScene {
 
 struct PreviewRequest {
   std::shared_ptr<const PreviewScene> scene;  // a new object whenever the scene changed
-  int32_t width = 0;
-  int32_t height = 0;
-  RenderOptions options;
   long double time = 0;
 };
 

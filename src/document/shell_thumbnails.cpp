@@ -7,20 +7,18 @@
 #include <exception>
 #include <optional>
 
-#include "model/launch_limits.h"
-#include "model/pcl_file.h"
+#include "model/shell_file.h"
 #include "picture_io/picture_png.h"
 #include "platform/errors.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
-#include "simulation/launch_scene.h"
+#include "simulation/make_scene.h"
 #include "texts/error_texts.h"
 
 namespace kirabel {
 
 namespace {
 
-constexpr int32_t kThumbnailSize = 512;
 // Readings of a shell that keeps changing while it is read, before the last
 // one is drawn without being kept.
 constexpr int kShellReadings = 3;
@@ -42,30 +40,23 @@ std::optional<QString> ContentKey(const QString& path) {
   return QString::fromLatin1(hash.result().toHex());
 }
 
-struct ShellFile {
-  PclContents contents;
-  std::optional<QString> key;  // of the bytes the contents were read from
+struct SteadyShell {
+  Shell shell;
+  std::optional<QString> key;  // of the bytes the shell was read from
 };
 
-// Reads the shell; raises PclReadError when it is no PCL file.
-ShellFile ReadShellFile(const QString& path) {
-  ShellFile shell;
+// Reads the shell (ReadShellFile's errors) until the file's bytes stay the
+// same while it is read; no key when they never did.
+SteadyShell ReadSteadyShell(const QString& path) {
+  SteadyShell read;
   for (int reading = 0; reading < kShellReadings; ++reading) {
     const std::optional<QString> before = ContentKey(path);
-    shell.contents = ReadPclFile(QFile::encodeName(path).toStdString());
-    shell.key = ContentKey(path);
-    if (shell.key && shell.key == before) return shell;
+    read.shell = ReadShellFile(QFile::encodeName(path).toStdString());
+    read.key = ContentKey(path);
+    if (read.key && read.key == before) return read;
   }
-  shell.key.reset();
-  return shell;
-}
-
-// The shell's own launch as kirabel-render draws it by default.
-Scene ThumbnailScene(const PclContents& shell) {
-  return {shell.sets,        WithinLaunchLimits(shell.settings),
-          RandomGenerator(), {false, false},
-          kThumbnailSize,    kThumbnailSize,
-          AvailableCores()};
+  read.key.reset();
+  return read;
 }
 
 // The cached picture; a null image when there is none or it cannot be read.
@@ -143,8 +134,10 @@ QImage ShellThumbnails::lookUp(const QString& path) const {
 
 // Raises what keeps the shell from being drawn.
 QImage ShellThumbnails::draw(const QString& path, const StillWanted& stillWanted) const {
-  const ShellFile shell = ReadShellFile(path);
-  const Scene scene = ThumbnailScene(shell.contents);
+  const SteadyShell read = ReadSteadyShell(path);
+  // The shell's own first launch, as kirabel-render draws it by default.
+  const Scene scene =
+      MakeScene(read.shell.sets, read.shell.settings, RandomGenerator(), SceneTarget::Thumbnail());
   FrameLoopHooks hooks;
   hooks.beforeFrame = [&](int64_t, int64_t, int64_t) { return stillWanted(); };
   hooks.step = stillWanted;
@@ -152,8 +145,8 @@ QImage ShellThumbnails::draw(const QString& path, const StillWanted& stillWanted
       DrawFullestFrame(scene, 1, FrameCount(scene.settings.frameCount), hooks);
   if (!fullest) return QImage();  // no longer wanted
   if (fullest->frame == 0) throw NoFramesError();
-  if (shell.key) store(fullest->picture, *shell.key);
-  return DibToQImage(fullest->picture);
+  if (read.key) store(fullest->picture, *read.key);
+  return PictureToQImage(fullest->picture);
 }
 
 QString ShellThumbnails::cacheFile(const QString& key) const {

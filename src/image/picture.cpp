@@ -59,7 +59,7 @@ void Picture::Reallocate() {
     RequireAvailableMemory(size);
     bits_.resize(static_cast<std::size_t>(size));
   } catch (const std::exception&) {  // std::bad_alloc or OutOfMemoryError
-    height_ = 0;                     // the bitmap stays empty and consistent
+    height_ = 0;                     // the picture stays empty and consistent
     throw OutOfMemoryError();
   }
 }
@@ -86,9 +86,8 @@ void Picture::SaveToFile(const std::string& fileName, int bitCount) const {
   // A save that fails leaves an old file of that name as it was.
   ReplacingFile file(fileName);
   file.Write(headers, sizeof headers);
-  for (int32_t row = 0; row < height_; ++row) {
-    file.Write(bits_.data() + static_cast<std::size_t>(row) * rowBytes_, rowBytes_);
-  }
+  // The file holds the rows bottom-up: the last row of the picture first.
+  for (int32_t y = height_ - 1; y >= 0; --y) file.Write(Row(y), rowBytes_);
   file.Commit();
 }
 

@@ -202,11 +202,10 @@ AnimationWriter::~AnimationWriter() {
 }
 
 void AnimationWriter::Add(const Picture& picture) {
-  // Raw frames run top down, without the row padding of the picture.
+  // Raw frames are the picture's rows without their padding.
   std::vector<char> frame(static_cast<std::size_t>(width_) * 3 * static_cast<std::size_t>(height_));
   for (int y = 0; y < height_ && y < picture.Height(); ++y) {
-    const uint8_t* row = picture.Bits() + static_cast<std::size_t>(picture.Height() - 1 - y) *
-                                              static_cast<std::size_t>(picture.RowBytes());
+    const uint8_t* row = picture.Row(y);
     std::copy(row, row + 3 * width_, frame.begin() + static_cast<std::ptrdiff_t>(y) * 3 * width_);
   }
   encoder_.write(frame.data(), static_cast<qint64>(frame.size()));

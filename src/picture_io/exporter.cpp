@@ -9,19 +9,20 @@ namespace kirabel {
 
 ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress) {
   const Scene& scene = job.scene;
+  const ExportOutput& output = job.output;
   // The encoder first: a space without pixels is refused before any work.
   std::optional<AnimationWriter> animation;
   std::unique_ptr<FrameSink> sink;
-  if (job.animation) {
+  if (output.animation) {
     std::optional<PlacedSoundtrack> sound;
     if (job.soundtrack)
       sound = PlaceSoundtrack(*job.soundtrack, job.firstFrame, job.lastFrame, job.rate);
-    animation.emplace(job.animationPath, *job.animation, scene.width, scene.height, job.rate,
+    animation.emplace(output.animationPath, *output.animation, scene.width, scene.height, job.rate,
                       sound);
     sink = std::make_unique<AnimationSink>(*animation);
   } else {
-    sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, job.format,
-                                                job.skipExisting);
+    sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, output.format,
+                                                output.skipExisting);
   }
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress;

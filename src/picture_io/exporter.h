@@ -9,30 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "picture_io/animation_writer.h"
-#include "model/frame_rate.h"
+#include "picture_io/export_job.h"
 #include "picture_io/frame_sinks.h"
-#include "picture_io/frame_writer.h"
-#include "picture_io/soundtrack.h"
-#include "simulation/launch_scene.h"
 #include "simulation/particle_count.h"
 
 namespace kirabel {
-
-struct ExportJob {
-  Scene scene;
-  int64_t firstFrame = 1;  // the frames written, numbered as the launch's
-  int64_t lastFrame = 0;
-  // Numbered pictures: the scene's autosaveName with the frame number.
-  PictureFormat format = PictureFormat::kBmp;
-  bool skipExisting = false;  // leave frames whose files exist
-  // Or one animation file.
-  std::optional<AnimationFormat> animation;
-  std::string animationPath;
-  FrameRate rate;  // frames per second of the animation
-  // Played with a WebM or MP4 animation, cut to its frames.
-  std::optional<Soundtrack> soundtrack;
-};
 
 enum class ExportEnd { kDone, kCancelled };
 

@@ -11,15 +11,14 @@
 
 namespace kirabel {
 
-QImage DibToQImage(const Picture& bitmap) {
-  const int width = bitmap.Width();
-  const int height = bitmap.Height();
-  if (width <= 0 || height <= 0 || !bitmap.Bits()) return QImage();
+QImage PictureToQImage(const Picture& picture) {
+  const int width = picture.Width();
+  const int height = picture.Height();
+  if (width <= 0 || height <= 0 || !picture.Bits()) return QImage();
   QImage image(width, height, QImage::Format_RGB888);
   if (image.isNull()) throw OutOfMemoryError();
   for (int y = 0; y < height; ++y) {
-    const uint8_t* source = bitmap.Bits() + static_cast<std::size_t>(height - 1 - y) *
-                                                static_cast<std::size_t>(bitmap.RowBytes());
+    const uint8_t* source = picture.Row(y);
     uchar* target = image.scanLine(y);
     for (int x = 0; x < width; ++x) {
       target[3 * x] = source[3 * x + 2];
@@ -54,8 +53,8 @@ void WritePng(QImage image, const std::string& fileName) {
 
 }  // namespace
 
-void SavePngFile(const Picture& bitmap, const std::string& fileName) {
-  WritePng(DibToQImage(bitmap), fileName);
+void SavePngFile(const Picture& picture, const std::string& fileName) {
+  WritePng(PictureToQImage(picture), fileName);
 }
 
 void SavePng16File(const SpaceBuffer& space, const std::string& fileName) {

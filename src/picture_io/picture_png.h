@@ -9,16 +9,16 @@ namespace kirabel {
 class Picture;
 class SpaceBuffer;
 
-// The picture as a top-down RGB image; a null image for an empty picture.
-// Raises OutOfMemoryError when the image cannot be had.
-QImage DibToQImage(const Picture& bitmap);
+// The picture as an RGB image; a null image for an empty picture. Raises
+// OutOfMemoryError when the image cannot be had.
+QImage PictureToQImage(const Picture& picture);
 
 // Writes the picture as a PNG file. The file is written beside the old one
 // and put in its place only when complete, so a full disk or an unwritable
 // folder leaves an older file untouched. Raises WriteError (a file that may
 // not be written, a picture that cannot be encoded) or FileIOError (the
 // system's reason) on failure.
-void SavePngFile(const Picture& bitmap, const std::string& fileName);
+void SavePngFile(const Picture& picture, const std::string& fileName);
 
 // Writes the space buffer as a 16-bit-per-channel PNG file holding its exact
 // values (the picture's bytes are their high bytes), the same safe way.

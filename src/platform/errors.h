@@ -39,7 +39,7 @@ class WriteError : public KirabelError {
   std::string fileName_;
 };
 
-// Memory that could not be had for a buffer, a bitmap or the launch list.
+// Memory that could not be had for a buffer, a picture or the launch list.
 class OutOfMemoryError : public KirabelError {
  public:
   OutOfMemoryError() : KirabelError(kOutOfMemoryText) {}

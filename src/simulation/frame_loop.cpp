@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "image/picture.h"
 #include "simulation/launch.h"
@@ -42,17 +43,20 @@ FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer
 }
 
 FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
-                             const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks) {
+                             const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks,
+                             SpaceBuffer* space) {
   RandomGenerator random = scene.random;
   const Launch::BuildResult built =
       Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
+  if (hooks.built) hooks.built(random);
   // Only a saturated count reaches the threshold, and it cannot fit.
   if (!built.launch) throw ParticleMemoryError(built.estimate.particles);
-  SpaceBuffer space(scene.width, scene.height);
+  std::optional<SpaceBuffer> ownSpace;
+  if (!space) space = &ownSpace.emplace(scene.width, scene.height);
   Picture picture;
   picture.SetHeight(scene.height);
   picture.SetWidth(scene.width);
-  return DrawFrames(*built.launch, first, last, space, picture, scene.options, sinks, hooks);
+  return DrawFrames(*built.launch, first, last, *space, picture, scene.options, sinks, hooks);
 }
 
 }  // namespace kirabel

@@ -12,6 +12,7 @@ namespace kirabel {
 
 class Launch;
 class Picture;
+class RandomGenerator;
 class SpaceBuffer;
 struct Scene;
 
@@ -32,6 +33,9 @@ struct FrameLoopHooks {
   std::function<RenderOptions()> options;
   // The progress steps of a frame drawn on one thread; false stops it.
   ProgressStep step;
+  // DrawSceneFrames only: told once the launch is built, with the state its
+  // generator was left in (where the next launch goes on from).
+  std::function<void(const RandomGenerator& after)> built;
 };
 
 enum class FrameLoopEnd { kDone, kStopped };
@@ -45,10 +49,11 @@ FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer
 
 // Builds the scene's launch (from a copy of its generator, so the scene is
 // left as it was) and draws frames first .. last of it at the scene's size
-// and options into the sinks. Raises ParticleMemoryError when the launch
+// and options into the sinks, in `space` (of the scene's size) when given,
+// else in a space of its own. Raises ParticleMemoryError when the launch
 // cannot fit into memory.
 FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
-                             const std::vector<FrameSink*>& sinks,
-                             const FrameLoopHooks& hooks = {});
+                             const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks = {},
+                             SpaceBuffer* space = nullptr);
 
 }  // namespace kirabel

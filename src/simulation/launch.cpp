@@ -68,7 +68,7 @@ bool Launch::DrawAt(long double t, SpaceBuffer& space, Picture& picture,
     return true;
   }
   if (!RenderFrame(sets_, t, settings_.gravity, options, step, space)) return false;
-  CopySpaceToBitmap(space, picture);
+  CopySpaceToPicture(space, picture);
   return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A scene: everything a launch is built and drawn from, as one value. The
-// window's launch, the preview, the export and kirabel-render each make one
-// and hand it to the same launch and frame loop.
+// window's launch, the preview, the export, the thumbnails and kirabel-render
+// each make one with MakeScene (simulation/make_scene.h) and hand it to the
+// same launch and frame loop.
 #include <cstdint>
 
 #include "model/launch_settings.h"

@@ -71,12 +71,12 @@ SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
 }
 
 void ParallelRenderer::Render(const LaunchList& launchList, long double t, long double g,
-                              const RenderOptions& options, SpaceBuffer& space, Picture& bitmap) {
+                              const RenderOptions& options, SpaceBuffer& space, Picture& picture) {
   const ParticleIndex index(launchList);
   const int jobs = index.total < kParallelThreshold ? 1 : team_->Jobs();
   if (jobs == 1) {
     DrawRange(index, 0, index.total, t, g, options, space);
-    CopySpaceToBitmap(space, bitmap);
+    CopySpaceToPicture(space, picture);
     return;
   }
   scratch_.resize(static_cast<std::size_t>(jobs - 1));
@@ -101,7 +101,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
     const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
     const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
     for (const SpaceBuffer* other : others) space.AddSaturated(*other, y0, y1);
-    CopySpaceRows(space, bitmap, y0, y1);
+    CopySpaceRows(space, picture, y0, y1);
   });
 }
 

@@ -26,9 +26,9 @@ class ParallelRenderer {
   int Jobs() const;
 
   // Draws the frame for time t under gravity g into space (cleared by the
-  // caller) and copies the result into bitmap.
+  // caller) and copies the result into picture.
   void Render(const LaunchList& launchList, long double t, long double g,
-              const RenderOptions& options, SpaceBuffer& space, Picture& bitmap);
+              const RenderOptions& options, SpaceBuffer& space, Picture& picture);
 
  private:
   // The buffer of thread index + 1, of the size of like (not cleared).

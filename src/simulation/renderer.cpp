@@ -13,16 +13,15 @@ int64_t TotalParticles(const LaunchList& launchList) {
   return total;
 }
 
-void CopySpaceToBitmap(const SpaceBuffer& space, Picture& bitmap) {
-  CopySpaceRows(space, bitmap, 0, space.Height());
+void CopySpaceToPicture(const SpaceBuffer& space, Picture& picture) {
+  CopySpaceRows(space, picture, 0, space.Height());
 }
 
-void CopySpaceRows(const SpaceBuffer& space, Picture& bitmap, int32_t firstRow, int32_t lastRow) {
-  const int32_t w = std::min(space.Width(), bitmap.Width());
-  const int32_t h = std::min({space.Height(), bitmap.Height(), lastRow});
+void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow, int32_t lastRow) {
+  const int32_t w = std::min(space.Width(), picture.Width());
+  const int32_t h = std::min({space.Height(), picture.Height(), lastRow});
   for (int32_t y = std::max(firstRow, 0); y < h; ++y) {
-    uint8_t* row = bitmap.Bits() + static_cast<std::size_t>(bitmap.Height() - 1 - y) *
-                                       static_cast<std::size_t>(bitmap.RowBytes());
+    uint8_t* row = picture.Row(y);
     const uint16_t* pixel = space.Pixel(0, y);
     for (int32_t x = 0; x < w; ++x, pixel += SpaceBuffer::kValuesPerPixel) {
       row[3 * x + 0] = static_cast<uint8_t>(pixel[2] >> 8);

@@ -21,13 +21,12 @@ constexpr int64_t kProgressStepsPerFrame = 100;
 // The number of particles of the launch list.
 int64_t TotalParticles(const LaunchList& launchList);
 
-// Writes the picture of the buffer into the bitmap: picture row y (0 at the
-// top) goes to the stored row Height - 1 - y, each pixel blue, green, red =
-// plane 2, 1, 0 value / 256. selectedRow padding is left alone. Only the part both
-// share is written.
-void CopySpaceToBitmap(const SpaceBuffer& space, Picture& bitmap);
+// Writes the picture of the buffer: space row y goes to picture row y, each
+// pixel blue, green, red = plane 2, 1, 0 value / 256. Row padding is left
+// alone. Only the part both share is written.
+void CopySpaceToPicture(const SpaceBuffer& space, Picture& picture);
 // The same for the picture rows firstRow .. lastRow - 1 only.
-void CopySpaceRows(const SpaceBuffer& space, Picture& bitmap, int32_t firstRow, int32_t lastRow);
+void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow, int32_t lastRow);
 
 // Draws the frame for time t under gravity g into space (cleared by the
 // caller) on the calling thread. options is read again for every particle,

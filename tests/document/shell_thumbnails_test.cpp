@@ -36,6 +36,13 @@ std::string Shell(int red, int frames = 8) {
          "[SHELL]\nNAME=テスト\nNAMEEN=test\n";
 }
 
+// The shell with its rising star hidden as well.
+std::string HiddenShell() {
+  std::string shell = Shell(255);
+  const std::string rising = "name=rising star\n";
+  return shell.insert(shell.find(rising) + rising.size(), "visible=0\n");
+}
+
 QString Sha256Name(const std::string& bytes) {
   return QString::fromLatin1(
              QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256)
@@ -119,7 +126,8 @@ TEST_F(ShellThumbnailsTest, ABrokenShellSaysWhy) {
       {QString::fromStdString(scratch_.File("missing.pcl")), true},
       {notPcl, true},
       {QString::fromStdString(scratch_.path().string()), true},
-      {write("empty.pcl", Shell(255, 0)), false},  // a launch without frames
+      {write("empty.pcl", Shell(255, 0)), false},   // a launch without frames
+      {write("hidden.pcl", HiddenShell()), false},  // no rising set: no shell
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path.toStdString());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -43,29 +44,29 @@ Header SavedHeader(const Picture& picture) {
 }
 
 TEST(PictureTest, SizesRowBytesAndHeader) {
-  Picture bitmap;
-  EXPECT_EQ(bitmap.Width(), 4);
-  EXPECT_EQ(bitmap.Height(), 1);
-  EXPECT_EQ(bitmap.RowBytes(), 12);
-  EXPECT_EQ(SavedHeader(bitmap).pixelBytes, 12u);
+  Picture picture;
+  EXPECT_EQ(picture.Width(), 4);
+  EXPECT_EQ(picture.Height(), 1);
+  EXPECT_EQ(picture.RowBytes(), 12);
+  EXPECT_EQ(SavedHeader(picture).pixelBytes, 12u);
   const std::pair<int32_t, int32_t> rows[] = {{1, 4}, {4, 12}, {5, 16}, {640, 1920}, {641, 1924}};
   for (auto [w, rowBytes] : rows) {
-    bitmap.SetWidth(w);
-    EXPECT_EQ(bitmap.RowBytes(), rowBytes) << w;
+    picture.SetWidth(w);
+    EXPECT_EQ(picture.RowBytes(), rowBytes) << w;
   }
-  bitmap.SetHeight(7);  // either order keeps the pixel bytes = RowBytes x Height
-  const Header header = SavedHeader(bitmap);
+  picture.SetHeight(7);  // either order keeps the pixel bytes = RowBytes x Height
+  const Header header = SavedHeader(picture);
   EXPECT_EQ(header.pixelBytes, 1924u * 7);
   EXPECT_EQ(header.width, 641u);
   EXPECT_EQ(header.height, 7u);
-  bitmap.SetWidth(0);
-  EXPECT_EQ(bitmap.Bits(), nullptr);
-  EXPECT_EQ(SavedHeader(bitmap).pixelBytes, 0u);
-  bitmap.SetHeight(-3);  // a negative size counts as 0
-  EXPECT_EQ(bitmap.Height(), 0);
-  EXPECT_THROW(bitmap.SetWidth(INT32_MAX), OutOfMemoryError);
-  EXPECT_EQ(bitmap.Width(), 0);  // left consistent and empty
-  EXPECT_EQ(SavedHeader(bitmap).pixelBytes, 0u);
+  picture.SetWidth(0);
+  EXPECT_EQ(picture.Bits(), nullptr);
+  EXPECT_EQ(SavedHeader(picture).pixelBytes, 0u);
+  picture.SetHeight(-3);  // a negative size counts as 0
+  EXPECT_EQ(picture.Height(), 0);
+  EXPECT_THROW(picture.SetWidth(INT32_MAX), OutOfMemoryError);
+  EXPECT_EQ(picture.Width(), 0);  // left consistent and empty
+  EXPECT_EQ(SavedHeader(picture).pixelBytes, 0u);
 }
 
 TEST(PictureTest, ColourConversions) {
@@ -83,15 +84,16 @@ TEST(PictureTest, ColourConversions) {
 }
 
 TEST(PictureTest, BmpFileLayout) {
-  Picture bitmap;
-  bitmap.SetHeight(480);
-  bitmap.SetWidth(640);
-  std::fill_n(bitmap.Bits(), 1920 * 480, 0);
-  bitmap.Bits()[0] = 1;  // bottom-left pixel: blue, green, red
-  bitmap.Bits()[1] = 2;
-  bitmap.Bits()[2] = 3;
+  Picture picture;
+  picture.SetHeight(480);
+  picture.SetWidth(640);
+  std::fill_n(picture.Bits(), 1920 * 480, 0);
+  uint8_t* bottomLeft = picture.Row(479);  // blue, green, red
+  bottomLeft[0] = 1;
+  bottomLeft[1] = 2;
+  bottomLeft[2] = 3;
   const std::string name = ::testing::TempDir() + "kirabel_picture_640.BMP";
-  bitmap.SaveToFile(name);
+  picture.SaveToFile(name);
   const std::string bytes = ReadFile(name);
   std::remove(name.c_str());
   ASSERT_EQ(bytes.size(), 921654u);
@@ -112,26 +114,45 @@ TEST(PictureTest, BmpFileLayout) {
   EXPECT_EQ(bytes[56], 3);
 }
 
+// The picture is held top row first; the file holds the bottom row first.
+TEST(PictureTest, BmpRowsGoBottomUp) {
+  Picture picture;
+  picture.SetHeight(3);
+  picture.SetWidth(2);  // 6 bytes of pixels and 2 of padding per row
+  for (int32_t y = 0; y < 3; ++y) std::fill_n(picture.Row(y), 8, static_cast<uint8_t>('a' + y));
+  EXPECT_EQ(picture.Row(1), picture.Bits() + picture.RowBytes());
+  const std::string name = ::testing::TempDir() + "kirabel_picture_rows.BMP";
+  picture.SaveToFile(name);
+  EXPECT_EQ(ReadFile(name).substr(54),
+            "cccccccc"
+            "bbbbbbbb"
+            "aaaaaaaa");
+  std::remove(name.c_str());
+}
+
 TEST(PictureTest, PaddingAndEmptyPictures) {
-  Picture bitmap;
-  bitmap.SetHeight(2);
-  bitmap.SetWidth(1);  // 3 bytes of pixel and one of padding per row
-  for (int i = 0; i < 8; ++i) bitmap.Bits()[i] = static_cast<uint8_t>(10 + i);
+  Picture picture;
+  picture.SetHeight(2);
+  picture.SetWidth(1);  // 3 bytes of pixel and one of padding per row
+  for (int i = 0; i < 4; ++i) {
+    picture.Row(1)[i] = static_cast<uint8_t>(10 + i);  // the bottom row goes first
+    picture.Row(0)[i] = static_cast<uint8_t>(14 + i);
+  }
   const std::string name = ::testing::TempDir() + "kirabel_picture_pad.BMP";
-  ASSERT_NO_THROW(bitmap.SaveToFile(name));
+  ASSERT_NO_THROW(picture.SaveToFile(name));
   EXPECT_EQ(ReadFile(name).substr(54), std::string("\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11"));
-  bitmap.SetWidth(0);
-  ASSERT_NO_THROW(bitmap.SaveToFile(name));
+  picture.SetWidth(0);
+  ASSERT_NO_THROW(picture.SaveToFile(name));
   EXPECT_EQ(ReadFile(name).size(), 54u);
   std::remove(name.c_str());
 }
 
 TEST(PictureTest, UnsupportedDepthAndFileErrors) {
-  Picture bitmap;
+  Picture picture;
   const std::string name = ::testing::TempDir() + "kirabel_picture_16.BMP";
   for (int bitCount : {16, 8}) {
     try {
-      bitmap.SaveToFile(name, bitCount);
+      picture.SaveToFile(name, bitCount);
       ADD_FAILURE() << bitCount << " bits written";
     } catch (const UnsupportedBitDepthError& e) {
       EXPECT_EQ(e.bitCount(), bitCount);
@@ -142,16 +163,16 @@ TEST(PictureTest, UnsupportedDepthAndFileErrors) {
 
   const std::string missing = ::testing::TempDir() + "no_such_folder/x.BMP";
   try {
-    bitmap.SaveToFile(missing, 24);
+    picture.SaveToFile(missing, 24);
     FAIL() << "no error";
   } catch (const FileIOError& e) {
     EXPECT_EQ(e.fileName(), missing);
     EXPECT_EQ(std::string(e.what()), "ﾌｧｲﾙが見つかりません (" + missing + ")");
   }
   if (access("/dev/full", W_OK) == 0) {
-    bitmap.SetHeight(4000);  // more than the stream buffer, so a write fails
-    bitmap.SetWidth(4000);
-    EXPECT_THROW(bitmap.SaveToFile("/dev/full", 24), FileIOError);
+    picture.SetHeight(4000);  // more than the stream buffer, so a write fails
+    picture.SetWidth(4000);
+    EXPECT_THROW(picture.SaveToFile("/dev/full", 24), FileIOError);
   }
   EXPECT_EQ(IOErrorReason(EACCES), "ﾌｧｲﾙへのｱｸｾｽが拒否されました");
   EXPECT_EQ(IOErrorReason(ENOSPC), "ﾃﾞｨｽｸがいっぱいです");

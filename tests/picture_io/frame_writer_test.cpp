@@ -23,18 +23,18 @@ using testing::ScratchFolder;
 
 // A 3 x 2 picture whose pixel (x, y) is red x * 80, green y * 100, blue 7.
 Picture SmallPicture() {
-  Picture bitmap;
-  bitmap.SetHeight(2);
-  bitmap.SetWidth(3);
+  Picture picture;
+  picture.SetHeight(2);
+  picture.SetWidth(3);
   for (int y = 0; y < 2; ++y) {
-    uint8_t* row = bitmap.Bits() + (1 - y) * bitmap.RowBytes();
+    uint8_t* row = picture.Row(y);
     for (int x = 0; x < 3; ++x) {
       row[3 * x] = 7;
       row[3 * x + 1] = static_cast<uint8_t>(y * 100);
       row[3 * x + 2] = static_cast<uint8_t>(x * 80);
     }
   }
-  return bitmap;
+  return picture;
 }
 
 TEST(FrameWriterTest, NamesAndTheirFormats) {
@@ -65,16 +65,16 @@ TEST(FrameWriterTest, NamesAndTheirFormats) {
 
 TEST(FrameWriterTest, PngWritesTheSamePixelsTopDown) {
   ScratchFolder folder;
-  const Picture bitmap = SmallPicture();
+  const Picture picture = SmallPicture();
   const std::string name = folder.File("picture.PNG");
-  WritePicture(bitmap, name, PictureFormat::kPng);
+  WritePicture(picture, name, PictureFormat::kPng);
   const QImage image(QString::fromStdString(name), "PNG");
   ASSERT_EQ(image.size(), QSize(3, 2));
   EXPECT_EQ(image.pixel(2, 1), qRgb(160, 100, 7));
   EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 7));
 
   const std::string bmp = folder.File("picture.bmp");
-  WritePicture(bitmap, bmp, PictureFormat::kBmp);
+  WritePicture(picture, bmp, PictureFormat::kBmp);
   EXPECT_EQ(ReadBytes(bmp).substr(0, 2), "BM");
 }
 
@@ -88,7 +88,7 @@ TEST(FrameWriterTest, Png16HoldsTheSpaceValues) {
   Picture picture;
   picture.SetHeight(2);
   picture.SetWidth(3);
-  CopySpaceToBitmap(space, picture);
+  CopySpaceToPicture(space, picture);
   ScratchFolder folder;
   const std::string name = folder.File("exact.png");
   WriteFrame(space, picture, name, PictureFormat::kPng16);
@@ -101,7 +101,7 @@ TEST(FrameWriterTest, Png16HoldsTheSpaceValues) {
       EXPECT_EQ(value.red(), space.GetValue(0, x, y)) << x << "," << y;
       EXPECT_EQ(value.green(), space.GetValue(1, x, y));
       EXPECT_EQ(value.blue(), space.GetValue(2, x, y));
-      const uint8_t* pixel = picture.Bits() + (1 - y) * picture.RowBytes() + 3 * x;
+      const uint8_t* pixel = picture.Row(y) + 3 * x;
       EXPECT_EQ(pixel[2], space.GetValue(0, x, y) >> 8);
     }
   }

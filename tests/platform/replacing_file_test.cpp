@@ -86,20 +86,20 @@ TEST(ReplacingFileTest, FailuresCarryTheNameAndLeaveTheOldFile) {
     EXPECT_EQ(error.code(), ENOENT);
   }
 
-  // A bitmap larger than the disk allows, saved over an older picture.
+  // A picture larger than the disk allows, saved over an older picture.
   const std::string name = folder.File("frame00001.BMP");
   WriteBytes(name, "the previous frame");
-  Picture bitmap;
-  bitmap.SetHeight(200);
-  bitmap.SetWidth(200);
+  Picture picture;
+  picture.SetHeight(200);
+  picture.SetWidth(200);
   {
     FileSizeLimit limit(4096);
-    EXPECT_THROW(bitmap.SaveToFile(name, 24), FileIOError);
+    EXPECT_THROW(picture.SaveToFile(name, 24), FileIOError);
   }
   EXPECT_EQ(ReadBytes(name), "the previous frame");
   EXPECT_EQ(FilesIn(folder), 1);
   // With room again the same save succeeds.
-  bitmap.SaveToFile(name);
+  picture.SaveToFile(name);
   EXPECT_EQ(ReadBytes(name).size(), 54u + 200u * 600u);
 }
 

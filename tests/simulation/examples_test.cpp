@@ -45,7 +45,7 @@ TEST(ExamplesTest, FirstLaunchMatchesTheLiteralRules) {
       Picture expected;
       expected.SetHeight(kH);
       expected.SetWidth(kW);
-      CopySpaceToBitmap(copy, expected);
+      CopySpaceToPicture(copy, expected);
       const std::vector<uint8_t> bytes(expected.Bits(), expected.Bits() + 3 * kW * kH);
       testing::Canvas canvas(kW, kH);
       ASSERT_TRUE(built.launch->DrawFrame(frame + 1, canvas.space, canvas.picture, {aa, false}));

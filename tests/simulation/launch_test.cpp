@@ -57,8 +57,7 @@ TEST(LaunchTest, FramesAreDrawnAtTheirTimesInAnyOrder) {
     SCOPED_TRACE(frame);
     ASSERT_TRUE(launch->DrawFrame(frame, inOrder.space, inOrder.picture, {}));
     EXPECT_EQ(inOrder.Bytes(), frames[frame]);
-    const uint8_t* row =
-        inOrder.picture.Bits() + (inOrder.picture.Height() - 2) * inOrder.picture.RowBytes();
+    const uint8_t* row = inOrder.picture.Row(1);
     const int x = 2 + 3 * static_cast<int>(frame - 1);
     EXPECT_EQ(row[3 * x], 127);
     EXPECT_EQ(row[3 * (x + 1)], 0);

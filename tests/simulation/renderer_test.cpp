@@ -86,19 +86,19 @@ TEST(RendererTest, OptionsAreReadWhileTheFrameIsDrawn) {
   EXPECT_EQ(canvas.space.GetValue(0, 3, 1), 16320);
 }
 
-TEST(RendererTest, BufferBecomesABottomUpPicture) {
+TEST(RendererTest, BufferBecomesThePicture) {
   SpaceBuffer space(3, 2);
   space.Clear();
   space.SetValue(0, 0, 0, 0x1234);  // red at the top-left
   space.SetValue(1, 2, 1, 0xFFFF);  // green at the bottom-right
   space.SetValue(2, 1, 1, 0x0080);  // too little blue to show
-  Picture bitmap;
-  bitmap.SetHeight(2);
-  bitmap.SetWidth(3);
-  std::memset(bitmap.Bits(), 0xAB, bitmap.RowBytes() * 2);
-  CopySpaceToBitmap(space, bitmap);
-  const uint8_t* bottom = bitmap.Bits();
-  const uint8_t* top = bitmap.Bits() + bitmap.RowBytes();
+  Picture picture;
+  picture.SetHeight(2);
+  picture.SetWidth(3);
+  std::memset(picture.Bits(), 0xAB, picture.RowBytes() * 2);
+  CopySpaceToPicture(space, picture);
+  const uint8_t* top = picture.Bits();
+  const uint8_t* bottom = picture.Bits() + picture.RowBytes();
   EXPECT_EQ(top[2], 0x12);
   EXPECT_EQ(bottom[6 + 1], 0xFF);
   EXPECT_EQ(bottom[3], 0);
@@ -127,17 +127,17 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
     Canvas canvas(200, 160);
     ASSERT_TRUE(RenderFrame(launched, t, g, {aa, wrap}, {}, canvas.space));
     ASSERT_TRUE(SameValues(canvas.space, reference)) << "scene " << seed;
-    CopySpaceToBitmap(canvas.space, canvas.picture);
+    CopySpaceToPicture(canvas.space, canvas.picture);
 
     for (int jobs : {1, 2, 3}) {
       SpaceBuffer space(200, 160);
       space.Clear();
-      Picture bitmap;
-      bitmap.SetHeight(160);
-      bitmap.SetWidth(200);
-      ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, bitmap);
+      Picture picture;
+      picture.SetHeight(160);
+      picture.SetWidth(200);
+      ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, picture);
       ASSERT_TRUE(SameValues(space, reference)) << "scene " << seed << " jobs " << jobs;
-      ASSERT_EQ(0, std::memcmp(bitmap.Bits(), canvas.picture.Bits(), bitmap.RowBytes() * 160));
+      ASSERT_EQ(0, std::memcmp(picture.Bits(), canvas.picture.Bits(), picture.RowBytes() * 160));
     }
   }
   EXPECT_GT(litScenes, 40);  // the scenes do draw something
@@ -155,10 +155,10 @@ TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
   for (int jobs : {2, 4}) {
     SpaceBuffer space(128, 128);
     space.Clear();
-    Picture bitmap;
-    bitmap.SetHeight(128);
-    bitmap.SetWidth(128);
-    ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, bitmap);
+    Picture picture;
+    picture.SetHeight(128);
+    picture.SetWidth(128);
+    ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, picture);
     EXPECT_TRUE(SameValues(space, canvas.space)) << jobs;
   }
 }

@@ -34,11 +34,11 @@ inline ParticleSet Burst() {
 }
 
 // The picture bytes of each row, without the padding.
-inline std::vector<uint8_t> Pixels(const Picture& bitmap) {
+inline std::vector<uint8_t> Pixels(const Picture& picture) {
   std::vector<uint8_t> pixels;
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    const uint8_t* row = bitmap.Bits() + y * bitmap.RowBytes();
-    pixels.insert(pixels.end(), row, row + 3 * bitmap.Width());
+  for (int y = 0; y < picture.Height(); ++y) {
+    const uint8_t* row = picture.Row(y);
+    pixels.insert(pixels.end(), row, row + 3 * picture.Width());
   }
   return pixels;
 }

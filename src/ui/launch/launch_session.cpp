@@ -29,10 +29,6 @@ class ViewerSink : public FrameSink {
 
 }  // namespace
 
-RenderOptions DrawingOptions(const Options& options) {
-  return {options.antiAliasing, options.wrapSpace};
-}
-
 LaunchSession::LaunchSession(QObject* parent) : QObject(parent) {}
 
 LaunchSession::~LaunchSession() {
@@ -54,15 +50,12 @@ void LaunchSession::join() {
   if (worker_.joinable()) worker_.join();
 }
 
-Scene LaunchSession::scene(const Document& document, const LaunchSettings& settings, int32_t width,
-                           int32_t height, int jobs) const {
-  return {document.sets(), settings, random_, DrawingOptions(document.options()),
-          width,           height,   jobs};
+Scene LaunchSession::scene(const Document& document, const SceneTarget& target) const {
+  return MakeScene(document.sets(), document.launchSettings(), random_, target);
 }
 
 void LaunchSession::setDrawingOptions(const RenderOptions& options) {
-  antiAliasing_ = options.antiAlias;
-  wrapSpace_ = options.wrap;
+  drawingOptions_ = options;
 }
 
 template <typename Report>
@@ -93,17 +86,8 @@ void LaunchSession::run(const Scene& scene) {
   });
 }
 
+// The count was checked and confirmed before the launch started.
 void LaunchSession::drawFrames(const Scene& scene) {
-  RandomGenerator random = scene.random;
-  // The count was checked and confirmed before the launch started.
-  Launch::BuildResult built =
-      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
-  post([this, random] { random_ = random; });
-  if (!built.launch) return;
-  Launch& launch = *built.launch;
-  Picture picture;
-  picture.SetHeight(scene.height);
-  picture.SetWidth(scene.width);
   ViewerSink viewer([this](std::shared_ptr<const Picture> drawn) {
     post([this, drawn] { emit frameDrawn(drawn); });
   });
@@ -111,17 +95,18 @@ void LaunchSession::drawFrames(const Scene& scene) {
   std::vector<FrameSink*> sinks{&viewer};
   if (scene.settings.autosave) sinks.push_back(&autosave);
   FrameLoopHooks hooks;
+  hooks.built = [this](const RandomGenerator& after) { post([this, after] { random_ = after; }); };
   hooks.beforeFrame = [this](int64_t, int64_t count, int64_t frame) {
     if (stopping_) return false;
     post([this, frame, count] { emit frameStarted(frame, count); });
     return true;
   };
-  hooks.options = [this] { return RenderOptions{antiAliasing_, wrapSpace_}; };
+  hooks.options = [this] { return drawingOptions_.load(); };
   hooks.step = [this] {
     post([this] { emit stepped(); });
     return !stopping_;
   };
-  DrawFrames(launch, 1, launch.FrameCount(), *space_, picture, scene.options, sinks, hooks);
+  DrawSceneFrames(scene, 1, FrameCount(scene.settings.frameCount), sinks, hooks, space_.get());
 }
 
 }  // namespace kirabel

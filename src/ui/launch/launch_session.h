@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "simulation/launch_scene.h"
+#include "simulation/make_scene.h"
 #include "simulation/random.h"
 
 namespace kirabel {
@@ -20,10 +21,6 @@ namespace kirabel {
 class Document;
 class Picture;
 class SpaceBuffer;
-struct Options;
-
-// The drawing options of the window's options.
-RenderOptions DrawingOptions(const Options& options);
 
 class LaunchSession : public QObject {
   Q_OBJECT
@@ -49,9 +46,9 @@ class LaunchSession : public QObject {
   bool launching() const { return launching_; }
   void setLaunching(bool launching) { launching_ = launching; }
 
-  // The scene of the document's list, drawn from a copy of the generator.
-  Scene scene(const Document& document, const LaunchSettings& settings, int32_t width,
-              int32_t height, int jobs) const;
+  // The scene of the document's list and launch settings for target, drawn
+  // from a copy of the generator.
+  Scene scene(const Document& document, const SceneTarget& target) const;
 
   // Builds the launch of scene and draws all its frames into the space on the
   // session's thread, saving each automatically when its settings say so.
@@ -84,8 +81,7 @@ class LaunchSession : public QObject {
   bool busy_ = false;
   bool launching_ = false;
   std::atomic<bool> stopping_{false};
-  std::atomic<bool> antiAliasing_{false};
-  std::atomic<bool> wrapSpace_{false};
+  std::atomic<RenderOptions> drawingOptions_{RenderOptions{}};  // read before every frame
   std::thread worker_;
 };
 

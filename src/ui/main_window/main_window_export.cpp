@@ -5,7 +5,7 @@
 
 #include "model/launch_limits.h"
 #include "simulation/launch.h"
-#include "simulation/launch_scene.h"
+#include "simulation/make_scene.h"
 #include "simulation/particle_count.h"
 #include "ui/launch/animation_export.h"
 #include "ui/launch/export_texts.h"
@@ -42,17 +42,16 @@ void MainWindow::exportAnimation() {
   if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
   exportChoice_ = dialog.choice();
   if (!confirmExportCount()) return;
-  ExportJob job;
-  job.scene = launchSession_.scene(document_, settings, options.resolutionWidth,
-                                   options.resolutionHeight, AvailableCores());
-  job.firstFrame = exportChoice_.firstFrame;
-  job.lastFrame = std::min(exportChoice_.lastFrame, FrameCount(settings.frameCount));
-  job.animation = exportChoice_.format;
-  job.animationPath = exportChoice_.path;
-  job.rate = exportChoice_.rate;
-  const ShowSettings& show = document_.showSettings();
-  if (!show.audio.empty()) job.soundtrack = Soundtrack{show.audio, show.audioOffset};
-  export_ = std::make_unique<AnimationExport>(std::move(job), this);
+  ExportOutput output;
+  output.animation = exportChoice_.format;
+  output.animationPath = exportChoice_.path;
+  ShowOverrides overrides;
+  overrides.rate = exportChoice_.rate;  // the list's soundtrack plays at the list's offset
+  export_ = std::make_unique<AnimationExport>(
+      MakeExportJob(launchSession_.scene(document_, SceneTarget::Export(options)),
+                    exportChoice_.firstFrame, exportChoice_.lastFrame, output,
+                    document_.showSettings(), overrides),
+      this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
 }
 

@@ -96,8 +96,8 @@ void MainWindow::runLaunch() {
   if (preview_) preview_->launchStarted();
   setBusy(true);
   const Picture& picture = viewer_->picture();
-  Scene scene = launchSession_.scene(document_, document_.launchSettings(), picture.Width(),
-                                     picture.Height(), 1);
+  Scene scene = launchSession_.scene(
+      document_, SceneTarget::WindowLaunch(picture.Width(), picture.Height(), document_.options()));
   try {
     const CountCheck check =
         CheckParticleCount(scene.sets, document_.options().warningThreshold,

@@ -9,7 +9,6 @@
 
 #include "document/document.h"
 #include "image/picture.h"
-#include "model/launch_limits.h"
 #include "simulation/launch.h"
 #include "simulation/population.h"
 #include "simulation/video_clock.h"
@@ -92,19 +91,16 @@ void PreviewController::requestPicture() {
   if (!active()) return;
   if (!scene_) {
     const Picture& picture = viewer_.picture();
-    auto scene = std::make_shared<PreviewScene>();
-    scene->scene = session_.scene(document_, WithinLaunchLimits(document_.launchSettings()),
-                                  picture.Width(), picture.Height(), AvailableCores());
-    scene->askFrom = document_.options().warningThreshold;
-    scene->countConfirmed = EstimateParticles(scene->scene.sets).particles <= confirmedParticles_;
-    const LaunchSettings& settings = scene->scene.settings;
+    const Options& options = document_.options();
+    Scene scene =
+        session_.scene(document_, SceneTarget::Preview(picture.Width(), picture.Height(), options));
+    const bool confirmed = EstimateParticles(scene.sets).particles <= confirmedParticles_;
+    const LaunchSettings& settings = scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
-    scene_ = std::move(scene);
+    scene_ = std::make_shared<const PreviewScene>(
+        PreviewScene{std::move(scene), options.warningThreshold, confirmed});
   }
-  const Picture& picture = viewer_.picture();
-  const Options& options = document_.options();
-  renderer_.request(
-      {scene_, picture.Width(), picture.Height(), DrawingOptions(options), bar_->time()});
+  renderer_.request({scene_, bar_->time()});
 }
 
 // Only the answer to the latest request comes (a launch cancels it).

@@ -49,10 +49,9 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-// Draws the bottom-up picture straight from the bitmap's buffer: the buffer
-// is wrapped, not copied, and a vertical flip puts its first stored row at the
-// bottom. The image carries the device pixel ratio, so that Qt draws it
-// unscaled in device pixels.
+// Draws the picture straight from its buffer, wrapped, not copied. The image
+// carries the device pixel ratio, so that Qt draws it unscaled in device
+// pixels.
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!picture_ || !picture_->Bits() || picture_->Width() <= 0 || picture_->Height() <= 0) {
@@ -65,12 +64,8 @@ void PictureView::paintEvent(QPaintEvent*) {
   image.setDevicePixelRatio(ratio);
   const QSizeF area = image.deviceIndependentSize();
   paintBeyondPicture(painter, area);
-  painter.setTransform(QTransform(1, 0, 0, -1, 0, area.height()));
   painter.drawImage(QPointF(0, 0), image);
-  if (overlay_) {
-    painter.resetTransform();
-    overlay_(painter);
-  }
+  if (overlay_) overlay_(painter);
 }
 
 // The strips right of and below the picture, in the viewer's background.

@@ -23,7 +23,7 @@ class PictureView : public QWidget {
   Q_OBJECT
  public:
   explicit PictureView(QWidget* parent = nullptr);
-  void setPicture(const Picture* bitmap) { picture_ = bitmap; }
+  void setPicture(const Picture* picture) { picture_ = picture; }
   // Drawn over the picture after it, in logical pixels (never into the
   // picture itself).
   void setOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }

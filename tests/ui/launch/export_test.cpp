@@ -108,7 +108,7 @@ TEST_F(ExportTest, WritesTheNextLaunchsFramesInTheBackground) {
   const QImage first(QString::fromStdString(file));
   ASSERT_EQ(first.size(), QSize(kWidth, kHeight));
   for (int y = 0; y < kHeight; ++y) {
-    const uint8_t* row = canvas.picture.Bits() + (kHeight - 1 - y) * canvas.picture.RowBytes();
+    const uint8_t* row = canvas.picture.Row(y);
     for (int x = 0; x < kWidth; ++x) {
       ASSERT_EQ(first.pixel(x, y), qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]))
           << x << "," << y;

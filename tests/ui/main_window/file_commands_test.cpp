@@ -263,11 +263,10 @@ TEST_F(FileCommandsTest, ForeignFilesAreRefusedAndFailedSavesReported) {
 
 TEST_F(FileCommandsTest, SaveImageWritesBmpOrPngWithTheSamePixels) {
   viewer_.fitToPicture(5, 3);
-  Picture& bitmap = viewer_.picture();
-  uint8_t* bottomLeft = bitmap.Bits();  // picture row 2, pixel 0
-  bottomLeft[0] = 10;                   // blue
-  bottomLeft[1] = 20;                   // green
-  bottomLeft[2] = 30;                   // red
+  uint8_t* bottomLeft = viewer_.picture().Row(2);  // pixel 0
+  bottomLeft[0] = 10;                              // blue
+  bottomLeft[1] = 20;                              // green
+  bottomLeft[2] = 30;                              // red
   const QString before = saveFolder();
 
   FileDialogService::setNextFileName(file("picture"));

@@ -21,11 +21,11 @@ QColor PatternColour(int x, int y) {
   return QColor((x * 7) & 255, (y * 5) & 255, (x + y) & 255);
 }
 
-// Picture row y (0 = top) is stored at row Height - 1 - y, blue first.
+// Each pixel blue first.
 void FillWithPattern(Picture& picture) {
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x) {
-      uint8_t* pixel = picture.Bits() + (picture.Height() - 1 - y) * picture.RowBytes() + 3 * x;
+      uint8_t* pixel = picture.Row(y) + 3 * x;
       const QColor colour = PatternColour(x, y);
       pixel[0] = static_cast<uint8_t>(colour.blue());
       pixel[1] = static_cast<uint8_t>(colour.green());

@@ -64,9 +64,9 @@ class OptionsTest : public ::testing::Test {
     });
   }
   bool pictureIsBlack() {
-    Picture& bitmap = viewer_.picture();
-    const uint8_t* bits = bitmap.Bits();
-    const size_t size = static_cast<size_t>(bitmap.RowBytes()) * bitmap.Height();
+    Picture& picture = viewer_.picture();
+    const uint8_t* bits = picture.Bits();
+    const size_t size = static_cast<size_t>(picture.RowBytes()) * picture.Height();
     return std::all_of(bits, bits + size, [](uint8_t b) { return b == 0; });
   }
 

@@ -32,13 +32,12 @@ TEST_F(SpaceViewerTest, CreatedShownWithACaptionAndAPictureOfTheClientSize) {
   EXPECT_EQ(ViewerDrawingCaption(3, 10), QStringLiteral("作画中です...3/10"));
 }
 
-TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
+TEST_F(SpaceViewerTest, PaintsThePictureTopRowFirst) {
   viewer_.fitToPicture(5, 3);
-  Picture& bitmap = viewer_.picture();
+  Picture& picture = viewer_.picture();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) {
-      // Picture row y (0 = top) is stored at row Height - 1 - y.
-      uint8_t* pixel = bitmap.Bits() + (2 - y) * bitmap.RowBytes() + 3 * x;
+      uint8_t* pixel = picture.Row(y) + 3 * x;
       pixel[0] = static_cast<uint8_t>(10 * x);  // blue
       pixel[1] = static_cast<uint8_t>(50 * y);  // green
       pixel[2] = 200;                           // red
@@ -52,11 +51,11 @@ TEST_F(SpaceViewerTest, PaintsTheBottomUpPictureTopRowFirst) {
 
 TEST_F(SpaceViewerTest, NewPictureIsBlackAndTheWindowFitsIt) {
   viewer_.fitToPicture(64, 48);
-  Picture& bitmap = viewer_.picture();
-  EXPECT_EQ(bitmap.Width(), 64);
-  EXPECT_EQ(bitmap.Height(), 48);
+  Picture& picture = viewer_.picture();
+  EXPECT_EQ(picture.Width(), 64);
+  EXPECT_EQ(picture.Height(), 48);
   EXPECT_EQ(viewer_.pictureView->size(), QSize(64, 48));
-  for (int i = 0; i < bitmap.RowBytes() * bitmap.Height(); ++i) ASSERT_EQ(bitmap.Bits()[i], 0);
+  for (int i = 0; i < picture.RowBytes() * picture.Height(); ++i) ASSERT_EQ(picture.Bits()[i], 0);
   EXPECT_EQ(viewer_.size(), QSize(64, 48));
   QApplication::processEvents();  // the scroll bars go once the layout settles
   // Never larger than picture plus border.
