@@ -25,6 +25,15 @@ int FirstBrokenLink(const std::string& path, std::size_t count) {
   return -1;
 }
 
+// A name the section may go without: an empty one leaves no key.
+void WriteOptionalName(IniFile& ini, const char* key, const std::string& name) {
+  if (name.empty()) {
+    ini.RemoveKey(kShellSection, key);
+  } else {
+    ini.WriteString(kShellSection, key, name);
+  }
+}
+
 }  // namespace
 
 std::size_t FirstRisingSet(const ParticleList& sets) {
@@ -45,9 +54,9 @@ Shell ReadShellFile(const std::string& path) {
   if (FirstRisingSet(contents.sets) == contents.sets.size())
     throw ShellError(ShellError::Reason::kNoRisingSet, -1);
   const IniFile ini(path);
-  Shell shell{std::move(contents.sets), contents.settings,
-              ini.ReadString(kShellSection, "NAME", ""),
-              ini.ReadString(kShellSection, "NAMEEN", "")};
+  Shell shell{
+      std::move(contents.sets), contents.settings, ini.ReadString(kShellSection, "NAME", ""),
+      ini.ReadString(kShellSection, "NAMEEN", ""), ini.ReadString(kShellSection, "NAMEROMAJI", "")};
   if (shell.name.empty()) shell.name = std::filesystem::path(path).stem().string();
   return shell;
 }
@@ -56,17 +65,14 @@ void WriteShellFile(const std::string& path, const Shell& shell) {
   IniFile ini(path);
   WriteListToIni(ini, shell.sets, shell.settings);
   ini.WriteString(kShellSection, "NAME", shell.name);
-  if (shell.englishName.empty()) {
-    ini.RemoveKey(kShellSection, "NAMEEN");
-  } else {
-    ini.WriteString(kShellSection, "NAMEEN", shell.englishName);
-  }
+  WriteOptionalName(ini, "NAMEEN", shell.englishName);
+  WriteOptionalName(ini, "NAMEROMAJI", shell.romanisedName);
   ini.Save();
 }
 
 Shell ShellFromList(const ParticleList& list, std::size_t index, const LaunchSettings& settings) {
   std::map<int32_t, int32_t> newIndexOf;
-  Shell shell{{}, settings, {}, {}};
+  Shell shell{{}, settings, {}, {}, {}};
   // A shell shows its effect; it saves no frames of its own.
   shell.settings.autosave = false;
   shell.settings.autosaveName.clear();

@@ -3,7 +3,9 @@
 // its rising sets (normally one; several that fly alike when one burst needs
 // two different children), every other set is launched only as a child. Its
 // launch settings show the effect, and a SHELL section names it in Japanese
-// (NAME) and, optionally, in English (NAMEEN).
+// (NAME) and, optionally, in English (NAMEEN) and in Latin letters as the
+// Japanese name is read (NAMEROMAJI, "kiku"), so that it can be found by
+// either.
 #include <optional>
 #include <string>
 
@@ -16,8 +18,9 @@ namespace kirabel {
 struct Shell {
   ParticleList sets;  // child links count within the shell; -1 for none
   LaunchSettings settings;
-  std::string name;         // UTF-8
-  std::string englishName;  // UTF-8; may be empty
+  std::string name;           // UTF-8
+  std::string englishName;    // UTF-8; may be empty
+  std::string romanisedName;  // ASCII; may be empty
 };
 
 // A PCL file that cannot be used as a shell.

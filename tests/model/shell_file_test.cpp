@@ -68,15 +68,18 @@ TEST(ShellFileTest, NamesComeFromTheShellSectionOrTheFile) {
   ScratchFolder folder;
   const std::string body =
       std::string(kHeader) + "[P0]\nname=star\nchild=1\n[P1]\nname=burst\nvisible=0\n";
-  WriteBytes(folder.File("peony.pcl"), body + "[SHELL]\nNAME=牡丹\nNAMEEN=Peony\n");
+  WriteBytes(folder.File("peony.pcl"),
+             body + "[SHELL]\nNAME=牡丹\nNAMEEN=Peony\nNAMEROMAJI=botan\n");
   WriteBytes(folder.File("plain.pcl"), body);
   const Shell named = ReadShellFile(folder.File("peony.pcl"));
   EXPECT_EQ(named.name, "牡丹");
   EXPECT_EQ(named.englishName, "Peony");
+  EXPECT_EQ(named.romanisedName, "botan");
   EXPECT_EQ(Links(named.sets), "star*>burst burst>- ");
   const Shell plain = ReadShellFile(folder.File("plain.pcl"));
   EXPECT_EQ(plain.name, "plain");
   EXPECT_EQ(plain.englishName, "");
+  EXPECT_EQ(plain.romanisedName, "");
 }
 
 TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
@@ -92,6 +95,7 @@ TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
   EXPECT_EQ(Links(shell.sets), "A*>C C>D D>C ");
   EXPECT_EQ(Links(ShellFromList(list, 0, settings).sets), "B*>- ");
   shell.name = "金の柳";
+  shell.romanisedName = "kin no yanagi";
   ScratchFolder folder;
   const std::string path = folder.File("gold.pcl");
   WriteShellFile(path, shell);
@@ -100,6 +104,7 @@ TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
   EXPECT_EQ(read.settings, shell.settings);
   EXPECT_EQ(read.settings.gravity, 0.25L);
   EXPECT_EQ(read.name, "金の柳");
+  EXPECT_EQ(read.romanisedName, "kin no yanagi");
 }
 
 TEST(ShellFileTest, PlacingMovesEveryRisingSetAlike) {

@@ -52,6 +52,7 @@ void ExpectWellFormed(const std::string& path) {
   const IniFile ini(path);
   EXPECT_FALSE(ini.ReadString("SHELL", "NAME", "").empty());
   EXPECT_TRUE(IsPrintableAscii(ini.ReadString("SHELL", "NAMEEN", "")));
+  EXPECT_TRUE(IsPrintableAscii(ini.ReadString("SHELL", "NAMEROMAJI", "")));
   EXPECT_TRUE(IsPrintableAscii(std::filesystem::path(path).filename().string()));
 
   const PclContents contents = ReadPclFile(path);

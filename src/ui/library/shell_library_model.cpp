@@ -15,6 +15,7 @@
 #include "model/shell_file.h"
 #include "texts/error_texts.h"
 #include "texts/interface_language.h"
+#include "ui/library/effect_square.h"
 
 namespace kirabel {
 
@@ -109,6 +110,7 @@ ShellLibraryModel::Entry ShellLibraryModel::readEntry(const QString& path) {
     const bool inEnglish = InstalledLanguage() == InterfaceLanguage::kEnglish;
     entry.name = inEnglish ? english : japanese;
     entry.otherName = inEnglish ? japanese : english;
+    entry.romanisedName = QString::fromStdString(shell.romanisedName);
   } catch (const std::exception& error) {
     entry.name = QFileInfo(path).completeBaseName();
     entry.problem = ShellProblemText(error);
@@ -134,7 +136,7 @@ QVariant ShellLibraryModel::data(const QModelIndex& index, int role) const {
     case PathRole:
       return entry.path;
     case SearchRole:
-      return entry.name + QLatin1Char('\n') + entry.otherName;
+      return QStringList{entry.name, entry.otherName, entry.romanisedName};
     case InsertableRole:
       return entry.problem.isEmpty();
     default:
@@ -147,8 +149,8 @@ QVariant ShellLibraryModel::headerData(int, Qt::Orientation, int) const {
 }
 
 QIcon ShellLibraryModel::thumbnailIcon(const QImage& image) {
-  return QIcon(QPixmap::fromImage(
-      image.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  return QIcon(QPixmap::fromImage(CroppedToEffect(image).scaled(
+      kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 QString ShellLibraryModel::toolTip(const Entry& entry) const {

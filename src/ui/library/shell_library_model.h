@@ -26,10 +26,11 @@ class ShellLibraryModel : public QAbstractListModel {
  public:
   enum Role {
     PathRole = Qt::UserRole,  // the file's path
-    SearchRole,               // both names, for the filter
+    SearchRole,               // every name (a QStringList), for the filter
     InsertableRole,           // whether the shell may be inserted
   };
-  // How large a thumbnail is shown.
+  // How large a thumbnail is shown: the picture cropped to its effect
+  // (EffectSquare) and scaled to this size.
   static constexpr int kIconSize = 96;
 
   explicit ShellLibraryModel(QObject* parent = nullptr);
@@ -56,11 +57,12 @@ class ShellLibraryModel : public QAbstractListModel {
  private:
   struct Entry {
     QString path;
-    QString name;         // as shown: the name in the interface's language
-    QString otherName;    // the other language's name, for the tool tip and the filter
-    QString problem;      // why it cannot be inserted; empty for a good shell
-    QIcon icon;           // the picture scaled, a placeholder, or the warning sign
-    QString noThumbnail;  // why no picture came
+    QString name;           // as shown: the name in the interface's language
+    QString otherName;      // the other language's name, for the tool tip and the filter
+    QString romanisedName;  // the Japanese name in Latin letters, for the filter; may be empty
+    QString problem;        // why it cannot be inserted; empty for a good shell
+    QIcon icon;             // the picture scaled, a placeholder, or the warning sign
+    QString noThumbnail;    // why no picture came
   };
   static std::vector<Entry> readFolder(const QString& folder);
   static Entry readEntry(const QString& path);

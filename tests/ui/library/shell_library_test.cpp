@@ -2,26 +2,36 @@
 // folders (bad files as warned entries that insert nothing), the filter finds
 // either name, Enter inserts the shell with its links renumbered and its
 // rising set selected, undo takes it out, a drop on the viewer places it, and
-// a selection saved as a shell appears in the library.
+// a selection saved as a shell appears in the library. The library finds a
+// shell by any of its names, the best match first, fills its tiles with the
+// effect and shows whole names.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QListView>
 #include <QMimeData>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
+#include <utility>
 
 #include "model/list_commands.h"
 #include "model/shell_file.h"
 #include "support/particle_sets.h"
 #include "support/scratch_folder.h"
+#include "ui/library/effect_square.h"
 #include "ui/library/shell_library_model.h"
 #include "ui/library/shell_library_window.h"
+#include "ui/library/shell_match.h"
+#include "ui/library/shell_tile_delegate.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
+#include "ui/services/program_font.h"
 #include "ui_support/main_window_fixture.h"
 
 namespace kirabel::testing {
@@ -32,6 +42,7 @@ constexpr char kPeony[] =
     "[P1]\nname=burst\nvisible=0\nchild=-1\n[SHELL]\nNAME=牡丹\nNAMEEN=Peony\n";
 constexpr char kWillow[] =
     "[HEADER]\nID=PCL\nnSET=1\n[P0]\nname=willow\nvisible=1\n[SHELL]\nNAME=柳\nNAMEEN=Willow\n";
+constexpr char kShellBody[] = "[HEADER]\nID=PCL\nnSET=1\n[P0]\nname=star\nvisible=1\n[SHELL]\n";
 constexpr char kBroken[] = "[HEADER]\nID=PCL\nnSET=1\n[P0]\nvisible=1\nchild=5\n";
 
 class ShellLibraryTest : public MainWindowFixture {
@@ -175,6 +186,196 @@ TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
   save->trigger();
   EXPECT_EQ(MessageBox::shown().back().kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::shown().back().text.contains("blocked"));
+}
+
+// The installed shells in a library of their own, shown at the program's font.
+class InstalledShellsTest : public ShellLibraryTest {
+ protected:
+  InstalledShellsTest() {
+    installed_.setFont(ProgramFont());
+    installed_.open({QStringLiteral(KIRABEL_SOURCE_DIR "/shells")});
+  }
+  QListView* installedGrid() { return Child<QListView>(installed_, "shellGrid"); }
+  // The file stem of the shells shown, in order.
+  QStringList shownStems() {
+    QStringList stems;
+    const QAbstractItemModel& model = *installedGrid()->model();
+    for (int row = 0; row < model.rowCount(); ++row)
+      stems << QFileInfo(model.index(row, 0).data(ShellLibraryModel::PathRole).toString())
+                   .completeBaseName();
+    return stems;
+  }
+
+  ShellLibraryWindow installed_;
+};
+
+TEST_F(InstalledShellsTest, EnterInsertsTheBestMatchOfAnyNameIncludingTheRomanisedOne) {
+  QSignalSpy inserted(&installed_, &ShellLibraryWindow::insertRequested);
+  auto* field = Child<QLineEdit>(installed_, "shellFilter");
+  const struct {
+    const char* typed;
+    const char* first;
+  } cases[] = {{"ring", "ring"},     {"kiku", "chrysanthemum"}, {"botan", "peony"},
+               {"yanagi", "willow"}, {"kamuro", "kamuro"},      {"senrin", "thousand_flowers"},
+               {"リング", "ring"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    field->setText(QString::fromUtf8(c.typed));
+    ASSERT_FALSE(shownStems().isEmpty());
+    EXPECT_EQ(shownStems().first(), c.first);
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_FALSE(inserted.isEmpty());
+    EXPECT_TRUE(
+        inserted.takeLast().first().toString().endsWith(QStringLiteral("/") + c.first + ".pcl"));
+  }
+  field->setText("ring");
+  EXPECT_EQ(shownStems(), QStringList({"ring", "double_ring"}));
+}
+
+TEST(ShellMatchTest, AWholeNameBeatsABeginningBeatsAPart) {
+  const QStringList ring = {"Ring", "リング", "ringu"};
+  const QStringList doubleRing = {"Double Ring", "二重リング", "niju ringu"};
+  const struct {
+    QStringList names;
+    const char* typed;
+    std::optional<ShellMatch> match;
+  } cases[] = {
+      {ring, "ring", ShellMatch::kExact},
+      {ring, "Rin", ShellMatch::kPrefix},
+      {ring, "ngu", ShellMatch::kSubstring},
+      {ring, "", ShellMatch::kExact},
+      {doubleRing, "ring", ShellMatch::kSubstring},
+      {doubleRing, "double-ring", ShellMatch::kExact},
+      {doubleRing, "nijuringu", ShellMatch::kExact},
+      {{"芯入菊", "Pistil", "shin'iri giku"}, "shiniri", ShellMatch::kPrefix},
+      {{"柳", "Willow", ""}, "kiku", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MatchShellNames(c.names, QString::fromUtf8(c.typed)), c.match) << c.typed;
+}
+
+TEST_F(ShellLibraryTest, MatchesAreShownExactThenBeginningThenPart) {
+  for (const auto& [stem, name] :
+       {std::pair{"a", "Bring it"}, {"b", "Ringo"}, {"c", "Ring"}, {"d", "Other"}})
+    WriteBytes(scratch_.File(std::string("user/") + stem + ".pcl"),
+               std::string(kShellBody) + "NAME=" + name + "\n");
+  open();
+  filter()->setText("ring");
+  EXPECT_EQ(shownNames(), QStringList({"Ring", "Ringo", "Bring it"}));
+  filter()->clear();
+  // All, in the library's own order.
+  EXPECT_EQ(shownNames(),
+            QStringList({"broken", "junk", "牡丹", "Bring it", "Other", "Ring", "Ringo", "柳"}));
+}
+
+TEST_F(ShellLibraryTest, ReopeningSelectsTheFilterTextAndUpFromTheFirstRowReachesIt) {
+  open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&library()));
+  QTest::keyClicks(grid(), "peo");  // typing in the grid goes into the filter
+  EXPECT_EQ(filter()->text(), "peo");
+  EXPECT_EQ(QApplication::focusWidget(), filter());
+  library().close();
+  open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&library()));
+  EXPECT_EQ(QApplication::focusWidget(), grid());
+  EXPECT_EQ(filter()->selectedText(), "peo");
+  QTest::keyClicks(grid(), "wil");  // replaces what was typed before
+  EXPECT_EQ(filter()->text(), "wil");
+  EXPECT_EQ(shownNames(), QStringList({"柳"}));
+  QTest::keyClick(filter(), Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), grid());
+  QTest::keyClick(grid(), Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), filter());
+}
+
+TEST_F(InstalledShellsTest, OpensOnThreeWholeRowsAndUpMovesWithinTheGridBelowTheFirst) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&installed_));
+  QListView& view = *installedGrid();
+  const QAbstractItemModel& model = *view.model();
+  std::vector<int> rowTops;
+  for (int row = 0; row < model.rowCount(); ++row) {
+    const int top = view.visualRect(model.index(row, 0)).top();
+    if (rowTops.empty() || top > rowTops.back()) rowTops.push_back(top);
+    if (rowTops.size() == 3) {
+      EXPECT_TRUE(view.viewport()->rect().contains(view.visualRect(model.index(row, 0))));
+      view.setCurrentIndex(model.index(row, 0));
+      break;
+    }
+  }
+  ASSERT_EQ(rowTops.size(), 3u);
+  QTest::keyClick(&view, Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), &view);
+  EXPECT_EQ(view.visualRect(view.currentIndex()).top(), rowTops[1]);
+}
+
+TEST_F(InstalledShellsTest, NamesAreShownWholeOnTwoLines) {
+  QListView& view = *installedGrid();
+  const QFontMetrics metrics(view.font());
+  const QRect tile(QPoint(0, 0), ShellTileDelegate::tileSize(metrics));
+  const QRect nameRect = ShellTileDelegate::nameRect(tile, metrics);
+  EXPECT_GE(nameRect.height(), 2 * metrics.lineSpacing());
+  EXPECT_TRUE(tile.contains(nameRect));
+  EXPECT_FALSE(nameRect.intersects(ShellTileDelegate::pictureRect(tile)));
+  const QAbstractItemModel& model = *view.model();
+  for (int row = 0; row < model.rowCount(); ++row) {
+    for (const QString& name :
+         model.index(row, 0).data(ShellLibraryModel::SearchRole).toStringList().mid(0, 2)) {
+      const QStringList lines = ShellTileDelegate::nameLines(name, view.font(), nameRect.width());
+      EXPECT_LE(lines.size(), 2) << name.toStdString();
+      EXPECT_EQ(lines.join("").remove(' ').toStdString(), QString(name).remove(' ').toStdString());
+    }
+  }
+  // Only a name too long for two lines is cut, with an ellipsis.
+  const QStringList tooLong = ShellTileDelegate::nameLines(
+      "Chrysanthemum Chrysanthemum Chrysanthemum Chrysanthemum", view.font(), nameRect.width());
+  ASSERT_EQ(tooLong.size(), 2);
+  EXPECT_TRUE(tooLong.last().endsWith(QChar(0x2026)));
+}
+
+// A lit disc of `radius` pixels around the middle of a dark 512-pixel picture.
+QImage SmallEffect(int radius) {
+  QImage picture(512, 512, QImage::Format_RGB32);
+  picture.fill(Qt::black);
+  QPainter painter(&picture);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QPoint(256, 240), radius, radius);
+  return picture;
+}
+
+// The share of the icon's width that the lit part spans along its middle row.
+double LitShareOfWidth(const QImage& icon) {
+  int lit = 0;
+  for (int x = 0; x < icon.width(); ++x) lit += qGray(icon.pixel(x, icon.height() / 2)) > 128;
+  return static_cast<double>(lit) / icon.width();
+}
+
+TEST_F(ShellLibraryTest, ThumbnailsAreCroppedToTheirEffect) {
+  open();
+  const QString peony = QString::fromStdString(scratch_.File("installed/peony.pcl"));
+  library().model().showThumbnail(peony, SmallEffect(50));
+  const QImage icon = grid()
+                          ->model()
+                          ->index(2, 0)
+                          .data(Qt::DecorationRole)
+                          .value<QIcon>()
+                          .pixmap(ShellLibraryModel::kIconSize)
+                          .toImage();
+  EXPECT_EQ(icon.size(), QSize(ShellLibraryModel::kIconSize, ShellLibraryModel::kIconSize));
+  EXPECT_GT(LitShareOfWidth(icon), 0.75);
+  EXPECT_LT(LitShareOfWidth(icon), 0.95);  // with a margin
+  // The same rule everywhere: a square a little larger than the lit part,
+  // inside the picture, never below a least side, the whole picture when
+  // nothing is lit.
+  const QRect disc = EffectSquare(SmallEffect(50));
+  EXPECT_EQ(disc.width(), disc.height());
+  EXPECT_TRUE(disc.contains(QRect(206, 190, 100, 100)));
+  EXPECT_LE(disc.width(), 120);
+  QImage dark(512, 512, QImage::Format_RGB32);
+  dark.fill(qRgb(10, 10, 10));  // below the lit level
+  EXPECT_EQ(EffectSquare(dark), dark.rect());
+  dark.setPixel(2, 509, qRgb(255, 200, 0));
+  EXPECT_EQ(EffectSquare(dark), QRect(0, 448, 64, 64));
 }
 
 }  // namespace
