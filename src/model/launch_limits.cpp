@@ -8,7 +8,8 @@ NumericProperties LaunchSettingLimits(LaunchSetting setting) {
   NumericProperties limits;
   limits.maxDigits = 9;
   limits.showZero = true;
-  limits.allowNegative = setting == LaunchSetting::kGravity || setting == LaunchSetting::kStartTime;
+  limits.allowNegative = setting == LaunchSetting::kGravity ||
+                         setting == LaunchSetting::kStartTime || setting == LaunchSetting::kWind;
   limits.fixedDecimals = setting == LaunchSetting::kFrameCount ? 0 : -1;
   return limits;
 }
@@ -22,6 +23,7 @@ LaunchSettings WithinLaunchLimits(const LaunchSettings& settings) {
   limited.startTime = held(settings.startTime, LaunchSetting::kStartTime);
   limited.frameInterval = held(settings.frameInterval, LaunchSetting::kInterval);
   limited.frameCount = held(settings.frameCount, LaunchSetting::kFrameCount);
+  limited.wind = held(settings.wind, LaunchSetting::kWind);
   return limited;
 }
 

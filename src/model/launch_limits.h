@@ -1,6 +1,6 @@
 #pragma once
-// The limits of the launch settings: gravity and start time any number within
-// nine digits, the interval and the frame count not negative, the frame count
+// The limits of the launch settings: gravity, start time and wind any number
+// within nine digits, the interval and the frame count not negative, the frame count
 // a whole number (its field takes no decimals). The launch settings dialog
 // builds its fields from these limits, and kirabel-render holds the settings
 // of a file to them, so that both launch with the same values.
@@ -9,7 +9,7 @@
 
 namespace kirabel {
 
-enum class LaunchSetting { kGravity, kStartTime, kInterval, kFrameCount };
+enum class LaunchSetting { kGravity, kStartTime, kInterval, kFrameCount, kWind };
 
 // The numeric field properties that hold a setting to its limits.
 NumericProperties LaunchSettingLimits(LaunchSetting setting);
