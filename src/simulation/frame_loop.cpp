@@ -47,7 +47,7 @@ FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
   const Launch::BuildResult built =
       Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
   // Only a saturated count reaches the threshold, and it cannot fit.
-  if (!built.launch) throw ParticleMemoryError(built.estimate.particles);
+  if (!built.launch) throw ParticleMemoryError(built.estimate.Total());
   SpaceBuffer space(scene.width, scene.height);
   Picture picture;
   picture.SetHeight(scene.height);

@@ -40,21 +40,39 @@ ParticleState ChildParticle(const ParticleSet& set, const MotionFactors& f, cons
   return p;
 }
 
-SpacePoint PositionAtAge(const ParticleState& p, long double a, long double g) {
-  return {p.vx * a + p.x0, (p.vy * a + p.y0) + (g * a * a) / 2};
+SpacePoint PositionAtAge(const ParticleState& p, long double a, const Forces& forces) {
+  const long double g = forces.gravity;
+  if (!forces.HasDrag()) return {p.vx * a + p.x0, (p.vy * a + p.y0) + (g * a * a) / 2};
+  const long double k = forces.drag;
+  const long double w = forces.wind;
+  const long double terminal = g / k;
+  const long double spent = -std::expm1(-k * a) / k;  // (1 - e^(-k a)) / k
+  return {p.x0 + w * a + (p.vx - w) * spent, p.y0 + terminal * a + (p.vy - terminal) * spent};
 }
 
-Burst BurstOf(const ParticleState& p, long double g) {
+SpacePoint VelocityAtAge(const ParticleState& p, long double a, const Forces& forces) {
+  const long double g = forces.gravity;
+  if (!forces.HasDrag()) return {p.vx, g * a + p.vy};
+  const long double k = forces.drag;
+  const long double w = forces.wind;
+  const long double left = std::exp(-k * a);
+  return {w + (p.vx - w) * left, g / k + (p.vy - g / k) * left};
+}
+
+long double DirectionOfMotion(const SpacePoint& velocity) {
+  if (std::fabs(velocity.x) >= 0.00001L) {
+    long double direction = std::atan(-velocity.y / velocity.x) + 3 * kPi / 2;
+    if (velocity.x < 0) direction = direction + kPi;
+    return direction;
+  }
+  return velocity.y > 0 ? kPi : 0;
+}
+
+Burst BurstOf(const ParticleState& p, const Forces& forces) {
   const long double l = p.death - p.birth;
   Burst burst;
-  burst.origin = PositionAtAge(p, l, g);
-  const long double v = g * l + p.vy;
-  if (std::fabs(p.vx) >= 0.00001L) {
-    burst.direction = std::atan(-v / p.vx) + 3 * kPi / 2;
-    if (p.vx < 0) burst.direction = burst.direction + kPi;
-  } else {
-    burst.direction = v > 0 ? kPi : 0;
-  }
+  burst.origin = PositionAtAge(p, l, forces);
+  burst.direction = DirectionOfMotion(VelocityAtAge(p, l, forces));
   return burst;
 }
 

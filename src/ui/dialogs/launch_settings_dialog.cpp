@@ -123,7 +123,7 @@ void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
 }
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
-  LaunchSettings settings;
+  LaunchSettings settings = shownSettings;
   settings.gravity = gravityEdit->value();
   settings.startTime = startTimeEdit->value();
   settings.frameInterval = frameIntervalEdit->value();
@@ -134,6 +134,7 @@ LaunchSettings LaunchSettingsDialog::launchSettings() const {
 }
 
 void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& settings) {
+  shownSettings = settings;
   gravityEdit->setValue(settings.gravity);
   startTimeEdit->setValue(settings.startTime);
   frameIntervalEdit->setValue(settings.frameInterval);

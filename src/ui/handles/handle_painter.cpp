@@ -32,13 +32,12 @@ void DrawHandle(QPainter& painter, QPointF at, const QColor& fill) {
   painter.drawEllipse(at, kHandleRadius, kHandleRadius);
 }
 
-void DrawFlights(QPainter& painter, const std::vector<MeanFlight>& flights, long double g,
-                 qreal ratio) {
+void DrawFlights(QPainter& painter, const std::vector<MeanFlight>& flights, qreal ratio) {
   int alpha = 230;
   for (const MeanFlight& flight : flights) {
     QPainterPath path;
     bool open = false;
-    for (const SpacePoint& point : PathPoints(flight.particle, g, kPathSegments)) {
+    for (const SpacePoint& point : PathPoints(flight.particle, flight.forces, kPathSegments)) {
       if (!IsFinite(point)) {
         open = false;
         continue;
@@ -113,7 +112,7 @@ void PaintHandles(QPainter& painter, const HandleScene& scene, qreal ratio) {
   painter.setBrush(Qt::NoBrush);
   for (const QPointF& origin : scene.origins) painter.drawEllipse(origin / ratio, 3, 3);
   if (scene.selected) {
-    DrawFlights(painter, scene.selected->flights, scene.gravity, ratio);
+    DrawFlights(painter, scene.selected->flights, ratio);
     DrawSetHandles(painter, *scene.selected, ratio);
   }
   painter.restore();

@@ -47,7 +47,7 @@ PreviewController::PreviewController(MainWindow& window)
     if (!sound_.running()) playback_.setInterval(1000 / rate);
   });
   connect(bar_, &PreviewBar::buildRequested, this, [this] {
-    confirmedParticles_ = EstimateParticles(window_.document().sets()).particles;
+    confirmedParticles_ = EstimateParticles(window_.document().sets()).Total();
     sceneChanged();
   });
   // Back from the time field, the picture has the focus and the keys again.
@@ -93,7 +93,7 @@ void PreviewController::requestPicture() {
         window_.launchSession().scene(document, WithinLaunchLimits(document.launchSettings()),
                                       picture.Width(), picture.Height(), AvailableCores());
     scene->askFrom = document.options().warningThreshold;
-    scene->countConfirmed = EstimateParticles(scene->scene.sets).particles <= confirmedParticles_;
+    scene->countConfirmed = EstimateParticles(scene->scene.sets).Total() <= confirmedParticles_;
     const LaunchSettings& settings = scene->scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
     scene_ = std::move(scene);
