@@ -55,6 +55,7 @@ class ParticleSet {
   // keeps none, and copies share them, so that the many copies a launch
   // makes of a set cost no more memory than before.
   const StarEffects& Effects() const { return effects_ ? *effects_ : kNoStarEffects; }
+  bool HasEffects() const { return effects_ != nullptr; }
   void SetEffects(const StarEffects& effects);
 
   // Stores a name cut to kMaxNameBytes (Shift-JIS bytes) without splitting a

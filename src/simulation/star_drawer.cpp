@@ -8,6 +8,10 @@ namespace kirabel {
 void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
   trail_.Load(set);
   forces_ = air.On(set);
+  if (!set.HasEffects()) {
+    classic_ = true;
+    return;
+  }
   light_ = StarLight(set);
   sparks_ = SparkSet(set);
   classic_ = !forces_.HasDrag() && light_.Steady() && !sparks_.Sheds();
