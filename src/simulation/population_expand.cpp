@@ -115,17 +115,23 @@ class Expansion {
   std::size_t Append(const ParticleSet& source, std::size_t parentSet, int32_t parentParticle) {
     LaunchedSet& launched = launchList_.emplace_back(source);
     if (launched.count < 0) launched.count = 0;
-    const bool first = parentSet == kNoParent;
-    const uint32_t depth = first ? 0 : planned_[parentSet].depth + 1;
-    const uint64_t seed = MixBits(StreamSeed(source));
-    const uint64_t key = first ? seed
-                               : CombineKeys(CombineKeys(planned_[parentSet].streamKey,
-                                                         static_cast<uint64_t>(parentParticle)),
-                                             seed);
+    const uint32_t depth = parentSet == kNoParent ? 0 : planned_[parentSet].depth + 1;
+    const uint64_t key = ownRandom_ ? StreamKey(source, parentSet, parentParticle) : 0;
     planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size(), key});
     if (ownRandom_) streams_.emplace_back(static_cast<uint32_t>(key));
     seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.count));
     return launchList_.size() - 1;
+  }
+
+  // The key of the own stream of a launched copy of source: from its seed for
+  // a first generation, else also from the spawning set's key and particle.
+  uint64_t StreamKey(const ParticleSet& source, std::size_t parentSet,
+                     int32_t parentParticle) const {
+    const uint64_t seed = MixBits(StreamSeed(source));
+    if (parentSet == kNoParent) return seed;
+    const uint64_t parent =
+        CombineKeys(planned_[parentSet].streamKey, static_cast<uint64_t>(parentParticle));
+    return CombineKeys(parent, seed);
   }
 
   // Launches one copy of set childIndex as the burst of particle

@@ -1,7 +1,5 @@
 // A star's light over its life, measured from frames: fades, flash, strobe
 // and the change to a second colour.
-#include "simulation/star_light.h"
-
 #include <gtest/gtest.h>
 
 #include "simulation/star_frames.h"
@@ -120,15 +118,6 @@ TEST(StarLightTest, ATrailShowsBothColoursAlongItsLength) {
   }
   EXPECT_GT(red, 5);
   EXPECT_GT(green, 5);
-}
-
-TEST(StarLightTest, NoEffectIsSteady) {
-  EXPECT_TRUE(StarLight(DimStar(StarEffects())).Steady());
-  StarEffects sameColour;
-  sameColour.secondRed = 40;
-  sameColour.secondGreen = sameColour.secondBlue = 0;
-  sameColour.secondColourAge = 3;
-  EXPECT_TRUE(StarLight(DimStar(sameColour)).Steady());
 }
 
 }  // namespace
