@@ -128,9 +128,10 @@ std::optional<std::size_t> HandleEditor::selectedSet() const {
   return static_cast<std::size_t>(set);
 }
 
-// The gravity the launch would use.
-long double HandleEditor::gravity() const {
-  return WithinLaunchLimits(window_.document().launchSettings()).gravity;
+// The gravity and wind the launch would use.
+Forces HandleEditor::air() const {
+  const LaunchSettings settings = WithinLaunchLimits(window_.document().launchSettings());
+  return Forces(settings.gravity, settings.wind);
 }
 
 QPointF HandleEditor::spacePoint(const QPointF& logical) const {
@@ -138,7 +139,7 @@ QPointF HandleEditor::spacePoint(const QPointF& logical) const {
 }
 
 HandleScene HandleEditor::scene() const {
-  return MakeHandleScene(window_.document().sets(), selectedSet(), gravity());
+  return MakeHandleScene(window_.document().sets(), selectedSet(), air());
 }
 
 void HandleEditor::paintOverlay(QPainter& painter) {
@@ -189,13 +190,13 @@ bool HandleEditor::pressed(QMouseEvent* event) {
     }
   }
   const auto picked =
-      PickSet(window_.document().sets(), now.gravity, point.x(), point.y(), kPickReach * ratio);
+      PickSet(window_.document().sets(), now.air, point.x(), point.y(), kPickReach * ratio);
   if (picked) window_.selectRow(static_cast<int>(*picked) + 1);
   return picked.has_value();
 }
 
 void HandleEditor::dragTo(const QPointF& logical, bool snap) {
-  const auto handles = HandlesOfSet(window_.document().sets(), drag_->set(), gravity());
+  const auto handles = HandlesOfSet(window_.document().sets(), drag_->set(), air());
   if (!handles) return;
   const ParticleSet& original = drag_->original();
   // Back where it was pressed (or never moved): the set as it was, not a

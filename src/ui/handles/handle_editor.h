@@ -48,7 +48,7 @@ class HandleEditor : public QObject {
   void followChanges();
   QWidget* view() const;
   std::optional<std::size_t> selectedSet() const;
-  long double gravity() const;
+  Forces air() const;
   QPointF spacePoint(const QPointF& logical) const;
   void paintOverlay(QPainter& painter);
   bool pressed(QMouseEvent* event);

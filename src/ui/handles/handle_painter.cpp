@@ -94,14 +94,14 @@ void DrawSetHandles(QPainter& painter, const SetHandles& handles, qreal ratio) {
 }  // namespace
 
 HandleScene MakeHandleScene(const ParticleList& list, std::optional<std::size_t> selected,
-                            long double g) {
+                            const Forces& air) {
   HandleScene scene;
-  scene.gravity = g;
+  scene.air = air;
   for (const ParticleSet& set : list) {
     if (set.visible)
       scene.origins.emplace_back(static_cast<qreal>(set.originX), static_cast<qreal>(set.originY));
   }
-  if (selected) scene.selected = HandlesOfSet(list, *selected, g);
+  if (selected) scene.selected = HandlesOfSet(list, *selected, air);
   return scene;
 }
 
