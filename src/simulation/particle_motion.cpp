@@ -8,6 +8,23 @@ namespace {
 
 constexpr long double kPi = 3.1415926535897932385L;
 
+// (1 - e^(-k a)) / k: how far a start speed of 1 carries a particle by age a.
+long double Spent(long double k, long double a) {
+  return -std::expm1(-k * a) / k;
+}
+
+// (a - spent) / k: how far a gravity of 1 pulls a particle by age a. The
+// terminal-speed form (g / k) a + (vy - g / k) spent is the same, but for a
+// small k a it subtracts nearly equal large numbers; this one stays exact,
+// with the series a^2 (1/2 - k a / 6 + (k a)^2 / 24 - (k a)^3 / 120) there.
+long double Fallen(long double k, long double a, long double spent) {
+  const long double ka = k * a;
+  if (std::fabs(ka) < 1e-3L) {
+    return a * a * (0.5L - ka * (1.0L / 6 - ka * (1.0L / 24 - ka / 120)));
+  }
+  return (a - spent) / k;
+}
+
 void SetMotion(ParticleState& p, long double theta, long double s) {
   p.vx = std::sin(theta) * (-s);
   p.vy = std::cos(theta) * (-s);
@@ -45,9 +62,8 @@ SpacePoint PositionAtAge(const ParticleState& p, long double a, const Forces& fo
   if (!forces.HasDrag()) return {p.vx * a + p.x0, (p.vy * a + p.y0) + (g * a * a) / 2};
   const long double k = forces.drag;
   const long double w = forces.wind;
-  const long double terminal = g / k;
-  const long double spent = -std::expm1(-k * a) / k;  // (1 - e^(-k a)) / k
-  return {p.x0 + w * a + (p.vx - w) * spent, p.y0 + terminal * a + (p.vy - terminal) * spent};
+  const long double spent = Spent(k, a);
+  return {p.x0 + w * a + (p.vx - w) * spent, p.y0 + p.vy * spent + g * Fallen(k, a, spent)};
 }
 
 SpacePoint VelocityAtAge(const ParticleState& p, long double a, const Forces& forces) {
@@ -56,7 +72,7 @@ SpacePoint VelocityAtAge(const ParticleState& p, long double a, const Forces& fo
   const long double k = forces.drag;
   const long double w = forces.wind;
   const long double left = std::exp(-k * a);
-  return {w + (p.vx - w) * left, g / k + (p.vy - g / k) * left};
+  return {w + (p.vx - w) * left, p.vy * left + g * Spent(k, a)};
 }
 
 long double DirectionOfMotion(const SpacePoint& velocity) {

@@ -55,7 +55,8 @@ ParticleState ChildParticle(const ParticleSet& set, const MotionFactors& f, cons
 // The particle's position at age a (time since its birth). Without drag
 // x = vx a + x0, y = (vy a + y0) + g a^2 / 2; with drag k and wind w
 // x = x0 + w a + (vx - w)(1 - e^(-k a)) / k,
-// y = y0 + (g / k) a + (vy - g / k)(1 - e^(-k a)) / k.
+// y = y0 + (g / k) a + (vy - g / k)(1 - e^(-k a)) / k (computed in a form
+// that stays exact for a tiny drag).
 SpacePoint PositionAtAge(const ParticleState& p, long double a, const Forces& forces);
 
 // The particle's velocity at age a: without drag (vx, g a + vy); with drag

@@ -53,6 +53,29 @@ TEST(AirDragTest, AStarFliesTheClosedFormOverALongFlight) {
   }
 }
 
+TEST(AirDragTest, AFaintDragFliesAlmostAsInAVacuum) {
+  ParticleState p;
+  p.x0 = 10;
+  p.y0 = 20;
+  p.vx = 3;
+  p.vy = -6;
+  const struct {
+    long double drag;
+    long double within;
+  } cases[] = {{1e-30L, 1e-9L}, {1e-12L, 1e-6L}, {1e-5L, 0.2L}};
+  for (const auto& c : cases) {
+    for (const long double age : {0.5L, 50.0L}) {
+      const SpacePoint vacuum = PositionAtAge(p, age, Forces(0.5L, 4));
+      const SpacePoint air = PositionAtAge(p, age, Forces(0.5L, 4, c.drag));
+      EXPECT_NEAR(static_cast<double>(air.x), static_cast<double>(vacuum.x),
+                  static_cast<double>(c.within));
+      EXPECT_NEAR(static_cast<double>(air.y), static_cast<double>(vacuum.y),
+                  static_cast<double>(c.within))
+          << static_cast<double>(c.drag);
+    }
+  }
+}
+
 TEST(AirDragTest, WindActsOnlyThroughDrag) {
   const ParticleList list{testing::SingleStar(100, 200, 5, 1, 30)};
   LaunchSettings still, windy;
