@@ -2,6 +2,7 @@
 #   bin/kirabel, bin/kirabel-render
 #   share/kirabel/kirabel.html, kirabel.en.html  help pages, Japanese and English
 #                                              (found from bin/ via ../share/kirabel)
+#   share/kirabel/kirabel.guide.md             the user's guide, opened from the help menu
 #   share/kirabel/examples/*.pcl, *.ogg        example particle lists, a show's soundtrack
 #   share/kirabel/shells/*.pcl                 ready-made shells of the shell library
 #   share/applications/<id>.desktop            desktop entry
@@ -14,6 +15,8 @@ set(KIRABEL_LINUX_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/linux)
 set(KIRABEL_ICON_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons)
 
 install(FILES ${KIRABEL_HELP_SOURCES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel)
+install(FILES ${KIRABEL_GUIDE_SOURCE} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabel
+        RENAME kirabel.guide.md)
 
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/examples)
   install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/examples/

@@ -531,6 +531,10 @@
         <translation>Kirabel &amp;Help...</translation>
     </message>
     <message>
+        <source>ユーザーガイド(&amp;G)...</source>
+        <translation>User&apos;s &amp;Guide...</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>あばうと(&amp;A)...</source>
         <translation>&amp;About Kirabel...</translation>

@@ -33,7 +33,6 @@
 #include "ui/main_window/recent_files_menu.h"
 #include "ui/main_window/tool_icons.h"
 #include "ui/services/program_font.h"
-#include "document/shell_thumbnails.h"
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
@@ -212,6 +211,7 @@ void MainWindow::createHelpMenu() {
   helpMenu_->setObjectName(QStringLiteral("helpMenu"));
   actionHelp_ = addMenuItem(helpMenu_, "actionHelp", tr("Kirabelのヘルプを表示(&F)..."),
                             &MainWindow::showHelp, QKeySequence(Qt::Key_F1));
+  addMenuItem(helpMenu_, "actionGuide", tr("ユーザーガイド(&G)..."), &MainWindow::showGuide);
   addMenuSeparator(helpMenu_, "helpSeparator");
   actionAbout_ =
       addMenuItem(helpMenu_, "actionAbout", tr("あばうと(&A)..."), &MainWindow::showAbout);

@@ -193,6 +193,7 @@ class MainWindow : public QMainWindow {
   void editResolution();
   void editWarningThreshold();
   void showHelp();
+  void showGuide();
   void showAbout();
   // Ends the program without the close query (after stopping a launch).
   void endProgram();

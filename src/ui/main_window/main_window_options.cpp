@@ -106,6 +106,10 @@ void MainWindow::showHelp() {
   HelpViewer::show(this);
 }
 
+void MainWindow::showGuide() {
+  HelpViewer::showGuide(this);
+}
+
 void MainWindow::showAbout() {
   ModalRunner::exec(aboutDialog());
 }

@@ -32,6 +32,34 @@ QStringList PagesWithExtension(const QString& executablePath, const QString& ext
           QDir::cleanPath(folder.filePath(QStringLiteral("../share/kirabel/") + page))};
 }
 
+// Opens the first of the candidates that exists, at `fragment`; a
+// missing page or a browser that cannot start is warned of.
+bool OpenFirstPage(QWidget* parent, const QStringList& candidates, const QString& fragment) {
+  QString page;
+  for (const QString& candidate : candidates) {
+    if (QFileInfo(candidate).isFile()) {
+      page = candidate;
+      break;
+    }
+  }
+  if (page.isEmpty()) {
+    MessageBox::warning(parent, QCoreApplication::translate("kirabel::HelpViewer",
+                                                            "ヘルプファイル %1 が見つかりません")
+                                    .arg(QDir::toNativeSeparators(candidates.first())));
+    return false;
+  }
+  QUrl url = QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath());
+  if (!fragment.isEmpty()) url.setFragment(fragment);
+  if (!OpenUrl(url)) {
+    MessageBox::warning(parent,
+                        QCoreApplication::translate("kirabel::HelpViewer",
+                                                    "ヘルプファイル %1 を開くことができません")
+                            .arg(QDir::toNativeSeparators(page)));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 QStringList HelpViewer::candidates(const QString& executablePath, InterfaceLanguage language) {
@@ -58,22 +86,19 @@ bool HelpViewer::show(QWidget* parent) {
 }
 
 bool HelpViewer::show(QWidget* parent, const QString& executablePath) {
-  const QString helpFile = find(executablePath);
-  if (helpFile.isEmpty()) {
-    MessageBox::warning(
-        parent,
-        QCoreApplication::translate("kirabel::HelpViewer", "ヘルプファイル %1 が見つかりません")
-            .arg(QDir::toNativeSeparators(candidates(executablePath).first())));
-    return false;
-  }
-  if (!OpenUrl(topicUrl(helpFile))) {
-    MessageBox::warning(parent,
-                        QCoreApplication::translate("kirabel::HelpViewer",
-                                                    "ヘルプファイル %1 を開くことができません")
-                            .arg(QDir::toNativeSeparators(helpFile)));
-    return false;
-  }
-  return true;
+  return OpenFirstPage(parent, candidates(executablePath), kTopic);
+}
+
+QStringList HelpViewer::guideCandidates(const QString& executablePath) {
+  return PagesWithExtension(executablePath, QStringLiteral(".guide.md"));
+}
+
+bool HelpViewer::showGuide(QWidget* parent) {
+  return showGuide(parent, QCoreApplication::applicationFilePath());
+}
+
+bool HelpViewer::showGuide(QWidget* parent, const QString& executablePath) {
+  return OpenFirstPage(parent, guideCandidates(executablePath), QString());
 }
 
 void HelpViewer::setOpener(Opener opener) {

@@ -34,6 +34,12 @@ class HelpViewer {
   static bool show(QWidget* parent);
   static bool show(QWidget* parent, const QString& executablePath);
 
+  // The user's guide (the executable's path with the extension ".guide.md",
+  // or the installed copy), opened as the help page is.
+  static QStringList guideCandidates(const QString& executablePath);
+  static bool showGuide(QWidget* parent);
+  static bool showGuide(QWidget* parent, const QString& executablePath);
+
   // Replaces the URL opener (QDesktopServices::openUrl); an empty one restores it.
   static void setOpener(Opener opener);
 };

@@ -71,6 +71,19 @@ TEST_F(HelpViewerTest, ExtensionOfTheProgramIsReplacedAndInstalledCopyIsFound) {
   EXPECT_EQ(opened_[0].fragment(), QStringLiteral("HID00000001"));
 }
 
+// The user's guide: beside the program or installed, opened without a topic;
+// a missing guide is warned of like a missing help page.
+TEST_F(HelpViewerTest, TheGuideOpensBesideTheProgramOrInstalled) {
+  EXPECT_FALSE(HelpViewer::showGuide(nullptr, path("bin/kirabel")));
+  EXPECT_EQ(MessageBox::shown().size(), 1u);
+  touch(path("share/kirabel/kirabel.guide.md"));
+  EXPECT_TRUE(HelpViewer::showGuide(nullptr, path("bin/kirabel")));
+  ASSERT_EQ(opened_.size(), 1);
+  EXPECT_EQ(opened_[0].toLocalFile(),
+            QFileInfo(path("share/kirabel/kirabel.guide.md")).absoluteFilePath());
+  EXPECT_TRUE(opened_[0].fragment().isEmpty());
+}
+
 TEST(HelpLanguageTest, PageInTheInterfaceLanguageComesFirstThenTheJapaneseOne) {
   constexpr auto kEn = InterfaceLanguage::kEnglish;
   constexpr auto kJa = InterfaceLanguage::kJapanese;
