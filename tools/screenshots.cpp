@@ -1,6 +1,7 @@
 // Takes the pictures of docs/screenshots: the main window with an example list
 // (with and without the tool bar), the viewer after a launch and with the
-// preview, and every dialog.
+// preview and the selected set's handles, the timeline, the shell library
+// with its pictures, and every dialog.
 //   kirabel-screenshots FOLDER [LIST.pcl]
 // Run it under a display (xvfb-run) for real window frames, or with
 // QT_QPA_PLATFORM=offscreen for the window contents alone. The texts follow the
@@ -17,6 +18,7 @@
 #include <functional>
 
 #include "texts/interface_language.h"
+#include "ui/library/shell_library_window.h"
 #include "ui/main_window/kirabel_application.h"
 #include "ui/main_window/main_window.h"
 #include "ui/preview/preview_bar.h"
@@ -27,6 +29,14 @@
 #include "ui/widgets/space_viewer.h"
 
 namespace {
+
+// Lets the background work (preview pictures, thumbnails) arrive.
+void Settle(int milliseconds) {
+  for (int waited = 0; waited < milliseconds; waited += 10) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
 
 void Save(QWidget& window, const QDir& folder, const char* name) {
   window.show();
@@ -87,16 +97,18 @@ int main(int argc, char** argv) {
   // The preview at the launch's third frame, once drawn.
   Trigger(window, "actionPreview");
   window.preview()->bar().setFrame(3);
-  for (int i = 0; i < 300; ++i) {
-    QApplication::processEvents();
-    QThread::msleep(10);
-  }
+  Settle(3000);
   Save(app.viewer(), folder, "viewer-preview.png");
   // The timeline over the same launch, its playhead at that frame.
   Trigger(window, "actionTimeline");
   Save(window.timeline(), folder, "timeline.png");
   window.timeline().close();
   Trigger(window, "actionPreview");
+  // The shell library once its pictures have been drawn.
+  Trigger(window, "actionShellLibrary");
+  Settle(8000);
+  Save(window.shellLibrary(), folder, "shell-library.png");
+  window.shellLibrary().close();
 
   // The first set's properties (a new set's for an empty list: the first
   // place is then the new-set row); the launch settings are asked only for a
