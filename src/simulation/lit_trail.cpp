@@ -1,15 +1,18 @@
 #include "simulation/lit_trail.h"
 
+#include <cmath>
+
 #include "simulation/space_plot.h"
 
 namespace kirabel {
 
 namespace {
 
-// One amount: the colour x weight x brightness, within 16 bits.
+// One amount: the colour x weight x brightness, within 16 bits (truncated
+// through a 32-bit integer, the processor's fast conversion).
 uint64_t Amount(double light) {
   if (!(light > 0)) return 0;
-  return light >= 65535 ? 65535 : static_cast<uint64_t>(light);
+  return light >= 65535 ? 65535 : static_cast<uint64_t>(static_cast<int32_t>(light));
 }
 
 // The living samples of one trail in one frame, from the first on.
@@ -50,39 +53,56 @@ void LitTrail::Load(const ParticleSet& set, const TrailSet& trail, const Forces&
   weightFloor_ = trailSamples_ == 0 ? 1 : 0;
   light_ = StarLight(set);
   forces_ = forces;
-  step_ = MotionStep(forces, static_cast<double>(dt_));
-  strobeStep_ = light_.StrobeCycleStep(dt_);
+  const long double ageStep = std::fabs(dt_);
+  step_ = MotionStep(forces, static_cast<double>(ageStep));
+  strobeStep_ = light_.StrobeCycleStep(ageStep);
+}
+
+LitTrail::LivingRun LitTrail::LivingSamples(long double a, long double life) const {
+  // The ages accumulate from a as the classic trail steps them and move
+  // monotonically, so the living samples form one run.
+  LivingRun run;
+  const int64_t last = trailSamples_;
+  int64_t k = 0;
+  if (dt_ > 0) {
+    for (; k <= last && a < 0; ++k) a = a + dt_;
+    if (k <= last && a <= life) run = {k, 1, last - k + 1, a};
+  } else if (dt_ < 0) {
+    for (; k <= last && a > life; ++k) a = a + dt_;
+    if (k > last || !(a >= 0)) return run;
+    const int64_t oldest = k;
+    for (; k < last && a + dt_ >= 0; ++k) a = a + dt_;
+    run = {k, -1, k - oldest + 1, a};
+  } else if (a >= 0 && a <= life) {
+    run = {0, 1, dt_ == 0 ? last + 1 : 1, a};  // NaN: only the first age is a number
+  }
+  return run;
 }
 
 void LitTrail::Draw(const ParticleState& p, uint64_t strobePhase, long double t,
                     const RenderOptions& options, SpaceBuffer& space) const {
   if (trailSamples_ < 0) return;
-  // The ages accumulate from a as the classic trail steps them; the living
-  // samples form one run, found in extended precision.
-  long double a = (t - p.birth) - trailLength_;
   const long double life = p.death - p.birth;
-  int64_t k = 0;
-  int64_t last = trailSamples_;
-  if (dt_ > 0) {
-    for (; k <= last && a < 0; ++k) a = a + dt_;
-  } else if (dt_ < 0) {
-    for (; k <= last && a > life; ++k) a = a + dt_;
-  } else if (dt_ != 0) {
-    last = 0;  // NaN: only the first age is a number
-  }
-  double age = static_cast<double>(a);
+  const LivingRun run = LivingSamples((t - p.birth) - trailLength_, life);
+  if (run.count <= 0) return;
+  // From the youngest living sample on, stepping forwards in age keeps the
+  // stepped motion as exact as the closed form (backwards, a drag would
+  // magnify its rounding); a trail whose ages fall runs down its numbers.
+  // Every sample adds its own light, so the order leaves the sum alone.
   const double lifeTime = static_cast<double>(life);
-  if (k > last || !(age >= 0 && age <= lifeTime)) return;
-
   const LitSamples samples(light_, lifeTime, options, space);
-  const double dt = static_cast<double>(dt_);
+  const double ageStep = static_cast<double>(std::fabs(dt_));
+  const double oldest = dt_ > 0 ? lifeTime : HUGE_VAL;  // with falling ages the count decides
+  double age = static_cast<double>(run.youngestAge);
+  int64_t k = run.youngest;
   MovingPoint at = PointAtAge(p, age, forces_);
   uint64_t cycle = light_.StrobeCycleAt(age, strobePhase);
-  for (;;) {
+  for (int64_t drawn = 1;; ++drawn) {
     samples.Sample(static_cast<double>(k) * weightStep_ + weightFloor_, age, at, cycle);
-    if (++k > last) return;
-    age += dt;
-    if (!(age >= 0 && age <= lifeTime)) return;
+    if (drawn == run.count) return;
+    k += run.direction;
+    age += ageStep;
+    if (!(age <= oldest)) return;
     cycle += strobeStep_;
     if (step_.usable) {
       at.Advance(step_);

@@ -6,8 +6,8 @@
 // leaves a fading trail, a strobing one a dashed trail, a changing one a
 // trail of both colours.
 //
-// A frame finds the trail's first living sample from the star's age and
-// works out its point and strobe place in closed form; the later samples
+// A frame finds the trail's youngest living sample from the star's age and
+// works out its point and strobe place in closed form; the older samples
 // step from it (motion_step), so a frame depends on nothing but its time.
 #include <cstdint>
 
@@ -32,6 +32,15 @@ class LitTrail {
             const RenderOptions& options, SpaceBuffer& space) const;
 
  private:
+  // The living samples of a trail whose first sample is at age a.
+  struct LivingRun {
+    int64_t youngest = 0;   // the number of the youngest sample
+    int64_t direction = 1;  // +1 when the numbers rise with the age, -1 when they fall
+    int64_t count = 0;      // how many samples live
+    long double youngestAge = 0;
+  };
+  LivingRun LivingSamples(long double a, long double life) const;
+
   long double trailLength_ = 0;
   long double dt_ = 0;
   int32_t trailSamples_ = -1;
@@ -39,8 +48,8 @@ class LitTrail {
   double weightFloor_ = 1;
   StarLight light_;
   Forces forces_;
-  MotionStep step_;          // from one sample to the next
-  uint64_t strobeStep_ = 0;  // the strobe's move from one sample to the next
+  MotionStep step_;          // from one sample to the next older one
+  uint64_t strobeStep_ = 0;  // the strobe's move from one sample to the next older one
 };
 
 }  // namespace kirabel

@@ -99,7 +99,9 @@ void SparkSet::Draw(const ParticleState& p, uint64_t key, long double t,
     int32_t px, py;
     if (!ToFixedPoint(spark.x, px) || !ToFixedPoint(spark.y, py)) continue;
     const double fade = 1 - sparkAge / lifetime;
-    const auto amount = [&](int c) { return static_cast<uint64_t>(colour_[c] * fade); };
+    const auto amount = [&](int c) {  // within 16 bits, through a 32-bit integer
+      return static_cast<uint64_t>(static_cast<int32_t>(colour_[c] * fade));
+    };
     PlotLight(target, options.antiAlias, options.wrap, px, py,
               PackColour(amount(0), amount(1), amount(2)));
   }
