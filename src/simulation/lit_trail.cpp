@@ -15,7 +15,7 @@ uint64_t Amount(double light) {
   return light >= 65535 ? 65535 : static_cast<uint64_t>(static_cast<int32_t>(light));
 }
 
-// The living samples of one trail in one frame, from the first on.
+// The drawing of one trail's living samples in one frame.
 class LitSamples {
  public:
   LitSamples(const StarLight& light, double life, const RenderOptions& options, SpaceBuffer& space)

@@ -83,28 +83,32 @@ void SparkSet::Draw(const ParticleState& p, uint64_t key, long double t,
   const PixelTarget target(space);
   const UnitCircle& circle = TheUnitCircle();
   const double starAge = static_cast<double>(age);
-  const double lifetime = static_cast<double>(lifetime_);
   const auto starAt = [&](int64_t j) {
     return PointAtAge(p, static_cast<double>(j) * interval_, forces_);
   };
   MovingPoint star = starAt(first);
   for (int64_t j = first; j <= last; ++j, star = shedStep_.usable ? Advanced(star) : starAt(j)) {
     const double sparkAge = starAge - static_cast<double>(j) * interval_;
-    if (!(sparkAge >= 0 && sparkAge < lifetime)) continue;
+    if (!(sparkAge >= 0 && sparkAge < static_cast<double>(lifetime_))) continue;
     const UnitVector& away = circle.At(CombineKeys(key, static_cast<uint64_t>(j)));
-    MovingPoint spark = star;
-    spark.airX -= away.x * speed_;
-    spark.vy -= away.y * speed_;
-    spark.Advance(MotionStep(forces_, sparkAge));
-    int32_t px, py;
-    if (!ToFixedPoint(spark.x, px) || !ToFixedPoint(spark.y, py)) continue;
-    const double fade = 1 - sparkAge / lifetime;
-    const auto amount = [&](int c) {  // within 16 bits, through a 32-bit integer
-      return static_cast<uint64_t>(static_cast<int32_t>(colour_[c] * fade));
-    };
-    PlotLight(target, options.antiAlias, options.wrap, px, py,
-              PackColour(amount(0), amount(1), amount(2)));
+    PlotSpark(star, away.x, away.y, sparkAge, options, target);
   }
+}
+
+void SparkSet::PlotSpark(const MovingPoint& star, double awayX, double awayY, double sparkAge,
+                         const RenderOptions& options, const PixelTarget& target) const {
+  MovingPoint spark = star;
+  spark.airX -= awayX * speed_;
+  spark.vy -= awayY * speed_;
+  spark.Advance(MotionStep(forces_, sparkAge));
+  int32_t px, py;
+  if (!ToFixedPoint(spark.x, px) || !ToFixedPoint(spark.y, py)) return;
+  const double fade = 1 - sparkAge / static_cast<double>(lifetime_);
+  const auto amount = [&](int c) {  // within 16 bits, through a 32-bit integer
+    return static_cast<uint64_t>(static_cast<int32_t>(colour_[c] * fade));
+  };
+  PlotLight(target, options.antiAlias, options.wrap, px, py,
+            PackColour(amount(0), amount(1), amount(2)));
 }
 
 int64_t SparksPerStar(const ParticleSet& set) {

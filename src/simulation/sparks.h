@@ -16,6 +16,7 @@
 namespace kirabel {
 
 class SpaceBuffer;
+struct PixelTarget;
 
 // Most sparks one star sheds; later ones are not shed. It bounds the work of
 // a frame (and the estimate) whatever the rate and the star's life.
@@ -38,6 +39,10 @@ class SparkSet {
 
  private:
   MovingPoint Advanced(MovingPoint star) const;
+  // Plots the spark shed from `star` (its point at the shedding) in the
+  // direction (awayX, awayY), of age sparkAge.
+  void PlotSpark(const MovingPoint& star, double awayX, double awayY, double sparkAge,
+                 const RenderOptions& options, const PixelTarget& target) const;
 
   long double rate_ = 0;
   double interval_ = 0;  // the time between two sheddings
