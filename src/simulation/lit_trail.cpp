@@ -1,6 +1,6 @@
 #include "simulation/lit_trail.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include "simulation/space_plot.h"
 
@@ -8,82 +8,108 @@ namespace kirabel {
 
 namespace {
 
-// One amount: the colour x weight x brightness, within 16 bits.
-uint64_t Amount(long double colour, long double weight) {
-  const long double amount = colour * weight;
-  if (!(amount > 0)) return 0;
-  return amount >= 65535 ? 65535 : static_cast<uint64_t>(amount);
+// One amount: the colour x weight x brightness, within 16 bits (truncated
+// through a 32-bit integer, the processor's fast conversion).
+uint64_t Amount(double light) {
+  if (!(light > 0)) return 0;
+  return light >= 65535 ? 65535 : static_cast<uint64_t>(static_cast<int32_t>(light));
 }
 
-class LitTrailDrawer {
+// The drawing of one trail's living samples in one frame.
+class LitSamples {
  public:
-  LitTrailDrawer(const TrailSet& trail, const StarLight& light, const ParticleState& p,
-                 long double phase, const Forces& forces, const RenderOptions& options,
-                 SpaceBuffer& space)
-      : trail_(trail),
-        light_(light),
-        p_(p),
-        life_(p.death - p.birth),
-        phase_(phase),
-        forces_(forces),
-        options_(options),
-        target_(space) {}
+  LitSamples(const StarLight& light, double life, const RenderOptions& options, SpaceBuffer& space)
+      : light_(light), life_(life), options_(options), target_(space) {}
 
-  void Sample(int64_t k, long double a) const {
-    const long double weight =
-        trail_.trailSamples == 0 ? 1 : static_cast<long double>(k) / trail_.trailSamples;
-    const long double brightness = weight * light_.Brightness(a, life_, phase_);
+  // Draws the sample of trail weight `weight` at age a, at point `at` and
+  // strobe place `cycle`.
+  void Sample(double weight, double a, const MovingPoint& at, uint64_t cycle) const {
+    const double brightness = weight * light_.Brightness(a, life_, cycle);
     if (!(brightness > 0)) return;
-    const SpacePoint at = PositionAtAge(p_, a, forces_);
     int32_t px, py;
     if (!ToFixedPoint(at.x, px) || !ToFixedPoint(at.y, py)) return;
-    long double colour[3];
+    double colour[3];
     light_.ColourAt(a, colour);
     const uint64_t amounts =
-        PackColour(Amount(colour[0], brightness), Amount(colour[1], brightness),
-                   Amount(colour[2], brightness));
+        PackColour(Amount(colour[0] * brightness), Amount(colour[1] * brightness),
+                   Amount(colour[2] * brightness));
     PlotLight(target_, options_.antiAlias, options_.wrap, px, py, amounts);
   }
 
-  // Samples k = 0 .. trailSamples at ages accumulated from a (as the classic
-  // trail steps them) while the star lives: they form one run.
-  void Run(long double a) const {
-    const long double dt = trail_.dt;
-    const int64_t last = trail_.trailSamples;
-    int64_t k = 0;
-    if (dt > 0) {
-      for (; k <= last && a < 0; ++k) a = a + dt;
-      for (; k <= last && a <= life_; ++k, a = a + dt) Sample(k, a);
-    } else if (dt < 0) {
-      for (; k <= last && a > life_; ++k) a = a + dt;
-      for (; k <= last && a >= 0; ++k, a = a + dt) Sample(k, a);
-    } else if (a >= 0 && a <= life_) {
-      if (dt == 0)
-        for (; k <= last; ++k) Sample(k, a);
-      else
-        Sample(0, a);  // NaN: only the first age is a number
-    }
-  }
-
  private:
-  const TrailSet& trail_;
   const StarLight& light_;
-  const ParticleState& p_;
-  long double life_;
-  long double phase_;
-  const Forces& forces_;
+  double life_;
   const RenderOptions& options_;
   PixelTarget target_;
 };
 
 }  // namespace
 
-void DrawLitTrail(const TrailSet& trail, const StarLight& light, const ParticleState& p,
-                  long double phase, long double t, const Forces& forces,
-                  const RenderOptions& options, SpaceBuffer& space) {
-  if (trail.trailSamples < 0) return;
-  const long double a = (t - p.birth) - trail.trailLength;
-  LitTrailDrawer(trail, light, p, phase, forces, options, space).Run(a);
+void LitTrail::Load(const ParticleSet& set, const TrailSet& trail, const Forces& forces) {
+  trailLength_ = trail.trailLength;
+  dt_ = trail.dt;
+  trailSamples_ = trail.trailSamples;
+  weightStep_ = trailSamples_ > 0 ? 1.0 / trailSamples_ : 0;
+  weightFloor_ = trailSamples_ == 0 ? 1 : 0;
+  light_ = StarLight(set);
+  forces_ = forces;
+  const long double ageStep = std::fabs(dt_);
+  step_ = MotionStep(forces, static_cast<double>(ageStep));
+  strobeStep_ = light_.StrobeCycleStep(ageStep);
+}
+
+LitTrail::LivingRun LitTrail::LivingSamples(long double a, long double life) const {
+  // The ages accumulate from a as the classic trail steps them and move
+  // monotonically, so the living samples form one run.
+  LivingRun run;
+  const int64_t last = trailSamples_;
+  int64_t k = 0;
+  if (dt_ > 0) {
+    for (; k <= last && a < 0; ++k) a = a + dt_;
+    if (k <= last && a <= life) run = {k, 1, last - k + 1, a};
+  } else if (dt_ < 0) {
+    for (; k <= last && a > life; ++k) a = a + dt_;
+    if (k > last || !(a >= 0)) return run;
+    const int64_t oldest = k;
+    for (; k < last && a + dt_ >= 0; ++k) a = a + dt_;
+    run = {k, -1, k - oldest + 1, a};
+  } else if (a >= 0 && a <= life) {
+    run = {0, 1, dt_ == 0 ? last + 1 : 1, a};  // NaN: only the first age is a number
+  }
+  return run;
+}
+
+void LitTrail::Draw(const ParticleState& p, uint64_t strobePhase, long double t,
+                    const RenderOptions& options, SpaceBuffer& space) const {
+  if (trailSamples_ < 0) return;
+  const long double life = p.death - p.birth;
+  const LivingRun run = LivingSamples((t - p.birth) - trailLength_, life);
+  if (run.count <= 0) return;
+  // From the youngest living sample on, stepping forwards in age keeps the
+  // stepped motion as exact as the closed form (backwards, a drag would
+  // magnify its rounding); a trail whose ages fall runs down its numbers.
+  // Every sample adds its own light, so the order leaves the sum alone.
+  const double lifeTime = static_cast<double>(life);
+  const LitSamples samples(light_, lifeTime, options, space);
+  const double ageStep = static_cast<double>(std::fabs(dt_));
+  const double oldest = dt_ > 0 ? lifeTime : HUGE_VAL;  // with falling ages the count decides
+  double age = static_cast<double>(run.youngestAge);
+  int64_t k = run.youngest;
+  MovingPoint at = PointAtAge(p, age, forces_);
+  uint64_t cycle = light_.StrobeCycleAt(age, strobePhase);
+  for (int64_t drawn = 1;; ++drawn) {
+    samples.Sample(static_cast<double>(k) * weightStep_ + weightFloor_, age, at, cycle);
+    if (drawn == run.count) return;
+    k += run.direction;
+    age += ageStep;
+    if (!(age <= oldest)) return;
+    cycle += strobeStep_;
+    if (step_.usable) {
+      at.Advance(step_);
+    } else {
+      at = PointAtAge(p, age, forces_);
+    }
+  }
 }
 
 }  // namespace kirabel

@@ -3,27 +3,11 @@
 #include <cmath>
 
 #include "model/angles.h"
+#include "simulation/drag_law.h"
 
 namespace kirabel {
 
 namespace {
-
-// (1 - e^(-k a)) / k: how far a start speed of 1 carries a particle by age a.
-long double Spent(long double k, long double a) {
-  return -std::expm1(-k * a) / k;
-}
-
-// (a - spent) / k: how far a gravity of 1 pulls a particle by age a. The
-// terminal-speed form (g / k) a + (vy - g / k) spent is the same, but for a
-// small k a it subtracts nearly equal large numbers; this one stays exact,
-// with the series a^2 (1/2 - k a / 6 + (k a)^2 / 24 - (k a)^3 / 120) there.
-long double Fallen(long double k, long double a, long double spent) {
-  const long double ka = k * a;
-  if (std::fabs(ka) < 1e-3L) {
-    return a * a * (0.5L - ka * (1.0L / 6 - ka * (1.0L / 24 - ka / 120)));
-  }
-  return (a - spent) / k;
-}
 
 void SetMotion(ParticleState& p, long double theta, long double s) {
   const Velocity v = VelocityFromDirection(theta, s);

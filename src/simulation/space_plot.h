@@ -116,6 +116,13 @@ inline bool ToFixedPoint(long double v, int32_t& out) {
   return true;
 }
 
+inline bool ToFixedPoint(double v, int32_t& out) {
+  const double scaled = v * 256;
+  if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return false;
+  out = static_cast<int32_t>(scaled);
+  return true;
+}
+
 // Adds one sample at the 24.8 fixed-point position (px, py): with
 // antiAlias spread over four pixels, else into pixel (px >> 8, py >> 8).
 inline void PlotLight(const PixelTarget& t, bool antiAlias, bool wrap, int32_t px, int32_t py,

@@ -3,16 +3,20 @@
 // leaves it at age j / sparkN with the star's velocity plus sparkV in a
 // direction drawn from the star's key and j, then flies under the same
 // gravity, drag and wind as the star and fades linearly over sparkLT. A frame
-// draws the sparks alive at its time as single points, without any state.
+// draws the sparks alive at its time as single points, without any state:
+// it takes the star's point at the first living spark's shedding in closed
+// form and steps it to the later ones. The directions are 4096 even ones,
+// picked by the random number.
 #include <cstdint>
 
 #include "model/particle.h"
-#include "simulation/particle_motion.h"
+#include "simulation/motion_step.h"
 #include "simulation/trail.h"
 
 namespace kirabel {
 
 class SpaceBuffer;
+struct PixelTarget;
 
 // Most sparks one star sheds; later ones are not shed. It bounds the work of
 // a frame (and the estimate) whatever the rate and the star's life.
@@ -22,21 +26,31 @@ constexpr int64_t kMaxSparksPerStar = 4096;
 class SparkSet {
  public:
   SparkSet() = default;
-  // The effects are held within their limits first.
-  explicit SparkSet(const ParticleSet& set);
+  // The effects are held within their limits first; forces: the air on the
+  // set's stars and sparks.
+  SparkSet(const ParticleSet& set, const Forces& forces);
 
   // Whether the set's stars shed sparks at all.
   bool Sheds() const { return rate_ > 0; }
 
   // Draws the sparks of star p (its key from ParticleKey) alive at time t.
-  void Draw(const ParticleState& p, uint64_t key, long double t, const Forces& forces,
-            const RenderOptions& options, SpaceBuffer& space) const;
+  void Draw(const ParticleState& p, uint64_t key, long double t, const RenderOptions& options,
+            SpaceBuffer& space) const;
 
  private:
+  MovingPoint Advanced(MovingPoint star) const;
+  // Plots the spark shed from `star` (its point at the shedding) in the
+  // direction (awayX, awayY), of age sparkAge.
+  void PlotSpark(const MovingPoint& star, double awayX, double awayY, double sparkAge,
+                 const RenderOptions& options, const PixelTarget& target) const;
+
   long double rate_ = 0;
+  double interval_ = 0;  // the time between two sheddings
   long double lifetime_ = 0;
-  long double speed_ = 0;
-  long double colour_[3] = {0, 0, 0};  // red, green, blue x 128
+  double speed_ = 0;
+  double colour_[3] = {0, 0, 0};  // red, green, blue x 128
+  Forces forces_;
+  MotionStep shedStep_;  // the star's motion from one shedding to the next
 };
 
 // How many sparks one star of set sheds at most in a whole launch (its

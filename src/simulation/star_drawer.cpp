@@ -1,7 +1,6 @@
 #include "simulation/star_drawer.h"
 
 #include "simulation/counter_random.h"
-#include "simulation/lit_trail.h"
 
 namespace kirabel {
 
@@ -12,9 +11,10 @@ void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
     classic_ = true;
     return;
   }
-  light_ = StarLight(set);
-  sparks_ = SparkSet(set);
-  classic_ = !forces_.HasDrag() && light_.Steady() && !sparks_.Sheds();
+  lit_.Load(set, trail_, forces_);
+  sparks_ = SparkSet(set, forces_);
+  classic_ = !forces_.HasDrag() && lit_.Light().Steady() && !sparks_.Sheds();
+  needsKey_ = lit_.Light().Strobes() || sparks_.Sheds();
 }
 
 void StarDrawer::Draw(const ParticleState& p, int64_t index, long double t,
@@ -23,10 +23,9 @@ void StarDrawer::Draw(const ParticleState& p, int64_t index, long double t,
     DrawTrail(trail_, p, t, forces_.gravity, options, space);
     return;
   }
-  const uint64_t key = ParticleKey(p, index);
-  const long double strobePhase = UnitRandom(key, ~uint64_t{0});
-  DrawLitTrail(trail_, light_, p, strobePhase, t, forces_, options, space);
-  sparks_.Draw(p, key, t, forces_, options, space);
+  const uint64_t key = needsKey_ ? ParticleKey(p, index) : 0;
+  lit_.Draw(p, CombineKeys(key, ~uint64_t{0}), t, options, space);
+  sparks_.Draw(p, key, t, options, space);
 }
 
 }  // namespace kirabel

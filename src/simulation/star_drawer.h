@@ -5,10 +5,10 @@
 // sparks it sheds. Loaded once per launched set and shared by the renderers.
 #include <cstdint>
 
+#include "simulation/lit_trail.h"
 #include "simulation/particle_motion.h"
 #include "simulation/population.h"
 #include "simulation/sparks.h"
-#include "simulation/star_light.h"
 #include "simulation/trail.h"
 
 namespace kirabel {
@@ -27,9 +27,10 @@ class StarDrawer {
  private:
   TrailSet trail_;
   Forces forces_;
-  StarLight light_;
+  LitTrail lit_;
   SparkSet sparks_;
-  bool classic_ = true;  // no effect: the classic trail alone
+  bool classic_ = true;    // no effect: the classic trail alone
+  bool needsKey_ = false;  // the stars' own random numbers are drawn from (strobe, sparks)
 };
 
 }  // namespace kirabel

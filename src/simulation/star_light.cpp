@@ -1,6 +1,5 @@
 #include "simulation/star_light.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "model/star_effect_fields.h"
@@ -9,51 +8,56 @@ namespace kirabel {
 
 namespace {
 
-// The share of a linear ramp reached `into` its `span` (1 beyond it).
-long double Ramp(long double into, long double span) {
-  if (!(span > 0) || into >= span) return 1;
-  return into > 0 ? into / span : 0;
+// The rate and floor of a ramp over span (see StarLight).
+void SetRamp(long double span, double& rate, double& floor) {
+  const bool ramps = span > 0;
+  rate = ramps ? static_cast<double>(1 / span) : 0;
+  floor = ramps ? 0 : 1;
+}
+
+// The fraction x - floor(x) as a 64-bit fraction (0 when x is no finite number).
+template <typename Real>
+uint64_t FractionBits(Real x) {
+  constexpr Real kCycle = 18446744073709551616.0L;  // 2^64
+  const Real fraction = x - std::floor(x);
+  if (!(fraction >= 0 && fraction < 1)) return 0;
+  const Real bits = fraction * kCycle;
+  return bits < kCycle ? static_cast<uint64_t>(bits) : UINT64_MAX;
 }
 
 }  // namespace
 
 StarLight::StarLight(const ParticleSet& set) {
   const StarEffects effects = WithinEffectLimits(set.Effects());
-  fadeIn_ = effects.fadeIn;
-  fadeOut_ = effects.fadeOut;
-  flash_ = effects.flashTime > 0 ? effects.flash : 0;
-  flashTime_ = effects.flashTime;
-  const bool strobes = effects.strobePeriod > 0 && effects.strobeLit > 0 && effects.strobeLit < 1;
-  strobePeriod_ = strobes ? effects.strobePeriod : 0;
-  strobeLit_ = effects.strobeLit;
-  colourAge_ = effects.secondColourAge;
-  colourBlend_ = effects.secondColourBlend;
-  const long double first[3] = {set.red * 128.0L, set.green * 128.0L, set.blue * 128.0L};
-  const long double second[3] = {effects.secondRed * 128.0L, effects.secondGreen * 128.0L,
-                                 effects.secondBlue * 128.0L};
+  SetRamp(effects.fadeIn, riseRate_, riseFloor_);
+  SetRamp(effects.fadeOut, fallRate_, fallFloor_);
+  if (effects.flashTime > 0 && effects.flash > 0) {
+    flash_ = static_cast<double>(effects.flash);
+    flashRate_ = static_cast<double>(1 / effects.flashTime);
+  }
+  strobes_ = effects.strobePeriod > 0 && effects.strobeLit > 0 && effects.strobeLit < 1;
+  if (strobes_) {
+    strobePeriod_ = effects.strobePeriod;
+    litCycles_ = FractionBits(effects.strobeLit);
+  }
+  const double first[3] = {set.red * 128.0, set.green * 128.0, set.blue * 128.0};
+  const double second[3] = {effects.secondRed * 128.0, effects.secondGreen * 128.0,
+                            effects.secondBlue * 128.0};
   std::copy(first, first + 3, first_);
   std::copy(second, second + 3, second_);
-  const bool changesColour = colourAge_ >= 0 && !std::equal(first, first + 3, second);
-  if (!changesColour) colourAge_ = -1;
-  steady_ = fadeIn_ == 0 && fadeOut_ == 0 && flash_ == 0 && strobePeriod_ == 0 && !changesColour;
+  changesColour_ = effects.secondColourAge >= 0 && !std::equal(first, first + 3, second);
+  colourAge_ = static_cast<double>(effects.secondColourAge);
+  SetRamp(effects.secondColourBlend, blendRate_, blendFloor_);
+  steady_ = riseFloor_ == 1 && fallFloor_ == 1 && flash_ == 0 && !strobes_ && !changesColour_;
 }
 
-long double StarLight::StrobeFactor(long double a, long double phase) const {
-  if (strobePeriod_ == 0) return 1;
-  const long double cycles = a / strobePeriod_ + phase;
-  return cycles - std::floor(cycles) < strobeLit_ ? 1 : 0;
+uint64_t StarLight::StrobeCycleAt(double a, uint64_t phase) const {
+  if (!strobes_) return 0;
+  return phase + FractionBits(a / static_cast<double>(strobePeriod_));
 }
 
-long double StarLight::Brightness(long double a, long double life, long double phase) const {
-  const long double fades = Ramp(a, fadeIn_) * Ramp(life - a, fadeOut_);
-  const long double flash = flash_ > 0 ? flash_ * (1 - Ramp(a, flashTime_)) : 0;
-  return fades * StrobeFactor(a, phase) + flash;
-}
-
-void StarLight::ColourAt(long double a, long double amounts[3]) const {
-  const long double change =
-      colourAge_ < 0 || a < colourAge_ ? 0 : Ramp(a - colourAge_, colourBlend_);
-  for (int c = 0; c < 3; ++c) amounts[c] = first_[c] + (second_[c] - first_[c]) * change;
+uint64_t StarLight::StrobeCycleStep(long double dt) const {
+  return strobes_ ? FractionBits(dt / strobePeriod_) : 0;
 }
 
 }  // namespace kirabel

@@ -3,7 +3,9 @@
 // follow the same law.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "simulation/flight_path.h"
 #include "simulation/particle_motion.h"
@@ -49,6 +51,41 @@ TEST(AirDragTest, AStarFliesTheClosedFormOverALongFlight) {
       const Expected at = ClosedForm(air, 256, 300, vx, vy, age);
       EXPECT_NEAR(lit[0].x, at.x, 1) << air.drag << " at " << age;
       EXPECT_NEAR(lit[0].y, at.y, 1) << air.drag << " at " << age;
+    }
+  }
+}
+
+TEST(AirDragTest, ATrailLiesOnTheClosedFormPath) {
+  // Every sample of a long trail, behind the star or (a negative length)
+  // ahead of it, where the closed form puts it at its age.
+  const struct {
+    AirCase air;
+    double length;
+    std::size_t pixels;  // at least this many lit
+  } cases[] = {{kAirCases[0], 6, 30}, {kAirCases[2], -6, 10}, {{4, 1, 0.2}, -3, 3}};
+  for (const auto& c : cases) {
+    StarEffects effects;
+    effects.drag = c.air.drag;
+    ParticleSet set = testing::SingleStar(100, 400, 20, -0.8L, 40);
+    set.trailLength = c.length;
+    set.trailSamples = 60;
+    LaunchSettings settings;
+    settings.gravity = c.air.gravity;
+    settings.wind = c.air.wind;
+    const double t = 9;
+    const auto frame = testing::FrameAt({testing::WithEffects(set, effects)}, settings, t);
+    const double vx = -std::sin(-0.8) * 20, vy = -std::cos(-0.8) * 20;
+    std::vector<Expected> samples;
+    for (int k = 1; k <= 60; ++k) {
+      samples.push_back(ClosedForm(c.air, 100, 400, vx, vy, t - c.length + k * c.length / 60));
+    }
+    const auto lit = testing::LitPixels(*frame);
+    EXPECT_GE(lit.size(), c.pixels) << c.air.drag;
+    for (const testing::LitPixel& pixel : lit) {
+      const bool onPath = std::any_of(samples.begin(), samples.end(), [&](const Expected& at) {
+        return std::floor(at.x) == pixel.x && std::floor(at.y) == pixel.y;
+      });
+      EXPECT_TRUE(onPath) << c.air.drag << ": " << pixel.x << ", " << pixel.y;
     }
   }
 }

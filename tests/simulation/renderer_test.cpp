@@ -163,5 +163,36 @@ TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
   }
 }
 
+TEST(RendererTest, EffectFramesAreTheSameForAnyNumberOfJobs) {
+  ParticleList list{testing::MakeSet(3000, 1, 2), testing::MakeSet(4)};
+  list[0].originX = list[0].originY = 64;
+  StarEffects effects;
+  effects.drag = 0.1L;
+  effects.fadeOut = 3;
+  effects.strobePeriod = 0.7L;
+  effects.strobeLit = 0.6L;
+  effects.sparkRate = 2;
+  effects.sparkLifetime = 3;
+  effects.sparkSpeed = 1;
+  for (ParticleSet& set : list) set.SetEffects(effects);
+  LaunchSettings settings;
+  settings.wind = 2;
+  RandomGenerator random(3);
+  LaunchList launched;
+  PopulateLaunchList(list, settings, random, launched);
+  const Forces air(settings.gravity, settings.wind);
+  Canvas canvas(128, 128);
+  ASSERT_TRUE(RenderFrame(launched, 24, air, {true, false}, {}, canvas.space));
+  for (int jobs : {2, 3}) {
+    SpaceBuffer space(128, 128);
+    space.Clear();
+    Picture picture;
+    picture.SetHeight(128);
+    picture.SetWidth(128);
+    ParallelRenderer(jobs).Render(launched, 24, air, {true, false}, space, picture);
+    EXPECT_TRUE(SameValues(space, canvas.space)) << jobs;
+  }
+}
+
 }  // namespace
 }  // namespace kirabel

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -47,6 +48,36 @@ TEST(SparksTest, AStarLeavesSparksBelowAndBehindIt) {
   EXPECT_EQ(above, 0u);
   EXPECT_GT(below, 0u);
   EXPECT_EQ(testing::TotalLight(*testing::FrameAt({RisingStar(0)}, settings, t, 200, 256), 2), 0u);
+}
+
+TEST(SparksTest, SparksOfAStillStarLieOnTheirRingsInAir) {
+  // A star standing still in air sheds a spark a time unit; spark j, of age
+  // t - j, has flown (1 - e^(-k age)) / k times its speed from the star.
+  ParticleSet set = RisingStar(1);
+  set.speed = 0;
+  StarEffects sparks = set.Effects();
+  sparks.drag = 0.3L;
+  sparks.sparkLifetime = 10;
+  sparks.sparkSpeed = 20;
+  LaunchSettings settings;
+  settings.gravity = 0;
+  const double t = 9.5, k = 0.3;
+  const auto frame = testing::FrameAt({testing::WithEffects(set, sparks)}, settings, t, 200, 400);
+  int lit = 0;
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      if (frame->space.GetValue(2, x, y) == 0) continue;
+      ++lit;
+      const double distance = std::hypot(x + 0.5 - 100, y + 0.5 - 200);
+      double nearest = 1e9;
+      for (int j = 0; j < 10; ++j) {
+        const double radius = 20 * (1 - std::exp(-k * (t - j))) / k;
+        nearest = std::min(nearest, std::fabs(distance - radius));
+      }
+      EXPECT_LT(nearest, 1.0) << x << ", " << y;
+    }
+  }
+  EXPECT_GE(lit, 9);
 }
 
 TEST(SparksTest, TheEstimateCountsTheSparksUpToTheCapPerStar) {

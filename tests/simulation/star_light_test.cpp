@@ -68,6 +68,28 @@ TEST(StarLightTest, AStrobeDarkensItsShareOfEveryPeriodFromAPhaseOfEachStar) {
   EXPECT_LT(shining.size(), 45u);
 }
 
+TEST(StarLightTest, AStrobingTrailIsDashedInItsLitShare) {
+  // A trail of 400 samples over 40 periods, lit for 30% of each.
+  StarEffects strobe;
+  strobe.strobePeriod = 0.5L;
+  strobe.strobeLit = 0.3L;
+  ParticleSet set = testing::SingleStar(10, 100.5L, 20, -1.5707963267948966L, 40);
+  set.trailLength = 20;
+  set.trailSamples = 400;
+  const auto frame =
+      testing::FrameAt({testing::WithEffects(set, strobe)}, StillAir(), 30, 700, 200);
+  int lit = 0, dashes = 0;
+  bool before = false;
+  for (int x = 0; x < 700; ++x) {
+    const bool on = frame->space.GetValue(0, x, 100) != 0;
+    lit += on;
+    dashes += on && !before;
+    before = on;
+  }
+  EXPECT_NEAR(lit, 0.3 * 400, 4);
+  EXPECT_NEAR(dashes, 40, 1);
+}
+
 TEST(StarLightTest, TheColourChangesFromItsAgeOverItsBlend) {
   StarEffects change;
   change.secondRed = 0;
