@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/frame_rate.h"
 #include "picture_io/animation_writer.h"
+#include "model/frame_rate.h"
 
 class QComboBox;
 class QLineEdit;
