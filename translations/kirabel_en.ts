@@ -311,6 +311,22 @@
         <source>参照(&amp;B)...</source>
         <translation>&amp;Browse...</translation>
     </message>
+    <message>
+        <source>風</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>空気の流れる速さです。+は右向き、-は左向きです</source>
+        <translation>The speed of the air: + blows to the right, - to the left</translation>
+    </message>
+    <message>
+        <source>セットごとに乱数を持つ</source>
+        <translation>Each set keeps its own randomness</translation>
+    </message>
+    <message>
+        <source>どのセットも自分の乱数で粒子を作るので、他のセットを変えても粒子が変わりません</source>
+        <translation>Every set makes its particles from random numbers of its own, so changing other sets leaves them as they are</translation>
+    </message>
 </context>
 <context>
     <name>kirabel::LaunchTexts</name>
@@ -1005,6 +1021,146 @@
         <location line="+8"/>
         <source>これでよし</source>
         <translation>Accept these settings</translation>
+    </message>
+    <message>
+        <source>基本</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>星</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>空気抵抗</source>
+        <translation>Air drag</translation>
+    </message>
+    <message>
+        <source>空気が星を減速させる強さ (0で空気なし)</source>
+        <translation>How strongly the air slows a star (0: no air)</translation>
+    </message>
+    <message>
+        <source>明るくなる</source>
+        <translation>Fade in</translation>
+    </message>
+    <message>
+        <source>生まれてから明るさが満ちるまでの時間</source>
+        <translation>The time a star&apos;s light takes to rise after its birth</translation>
+    </message>
+    <message>
+        <source>消えていく</source>
+        <translation>Fade out</translation>
+    </message>
+    <message>
+        <source>寿命が尽きる前に暗くなっていく時間</source>
+        <translation>The time a star dims over before its life ends</translation>
+    </message>
+    <message>
+        <source>閃光</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>生まれた瞬間に加わる光 (色の何倍か)</source>
+        <translation>Extra light at birth (a multiple of the color)</translation>
+    </message>
+    <message>
+        <source>[倍]</source>
+        <translation>[times]</translation>
+    </message>
+    <message>
+        <source>閃光の時間</source>
+        <translation>Flash time</translation>
+    </message>
+    <message>
+        <source>閃光が消えるまでの時間 (0で閃光なし)</source>
+        <translation>The time the flash dies away over (0: no flash)</translation>
+    </message>
+    <message>
+        <source>点滅の周期</source>
+        <translation>Strobe period</translation>
+    </message>
+    <message>
+        <source>点いて消えるまでの一回りの時間</source>
+        <translation>The time of one on-off cycle</translation>
+    </message>
+    <message>
+        <source>点灯の割合</source>
+        <translation>Lit fraction</translation>
+    </message>
+    <message>
+        <source>一回りのうち点いている割合 (0で点滅なし、1未満)</source>
+        <translation>The part of each cycle a star is lit (0: no strobe; below 1)</translation>
+    </message>
+    <message>
+        <source>変わり始め</source>
+        <translation>Change at</translation>
+    </message>
+    <message>
+        <source>色が変わり始める星の年齢</source>
+        <translation>The star&apos;s age at which its color starts to change</translation>
+    </message>
+    <message>
+        <source>変わる時間</source>
+        <translation>Blend time</translation>
+    </message>
+    <message>
+        <source>色が変わりきるまでの時間 (0で一瞬)</source>
+        <translation>The time the change of color takes (0: at once)</translation>
+    </message>
+    <message>
+        <source>火の粉の数</source>
+        <translation>Sparks</translation>
+    </message>
+    <message>
+        <source>一つの星が単位時間に散らす火の粉の数 (0で火の粉なし)</source>
+        <translation>How many sparks each star sheds per time unit (0: no sparks)</translation>
+    </message>
+    <message>
+        <source>[個/Time]</source>
+        <translation>[pcs/Time]</translation>
+    </message>
+    <message>
+        <source>火の粉の寿命</source>
+        <translation>Spark life</translation>
+    </message>
+    <message>
+        <source>火の粉が光っている時間</source>
+        <translation>How long a spark glows</translation>
+    </message>
+    <message>
+        <source>火の粉の速さ</source>
+        <translation>Spark speed</translation>
+    </message>
+    <message>
+        <source>火の粉が星から離れていく速さ</source>
+        <translation>How fast a spark moves away from its star</translation>
+    </message>
+    <message>
+        <source>火の粉の色</source>
+        <translation>Spark color</translation>
+    </message>
+    <message>
+        <source>火の粉の色です</source>
+        <translation>The color of the sparks</translation>
+    </message>
+    <message>
+        <source>星の一生の明るさと色 (左が誕生、右が寿命の尽きる時)</source>
+        <translation>A star&apos;s brightness and color over its life (birth on the left, the end of its life on the right)</translation>
+    </message>
+    <message>
+        <source>色を変える</source>
+        <translation>Change color</translation>
+    </message>
+    <message>
+        <source>星の色を途中で別の色に変えます</source>
+        <translation>The star&apos;s color turns into another one during its life</translation>
+    </message>
+    <message>
+        <source>変わる色</source>
+        <translation>New color</translation>
+    </message>
+    <message>
+        <source>星が変わっていく色です</source>
+        <translation>The color the star turns into</translation>
     </message>
 </context>
 <context>

@@ -200,18 +200,61 @@ class ListReplacing : public ListCommand {
   std::optional<ShowSettings> show_;
 };
 
+// Whether any set of the list has no seed of its own yet.
+bool AnySetWithoutSeed(const ParticleList& sets) {
+  return std::any_of(sets.begin(), sets.end(),
+                     [](const ParticleSet& set) { return set.Effects().seed == 0; });
+}
+
 // Swaps the launch settings with the document's; swapping again reverts it.
+// Settings that turn own random streams on give every set without a seed a
+// fresh one in the same step (the same seeds again when redone), so that
+// each set keeps its particles from then on.
 class SettingsChanging : public ListCommand {
  public:
   explicit SettingsChanging(LaunchSettings settings) : settings_(std::move(settings)) {}
-  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
-  void Apply(DocumentData& data) override { std::swap(data.settings, settings_); }
-  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
-  void Revert(DocumentData& data) override { Apply(data); }
+  RowChange RowsToApply(const DocumentData& data) const override {
+    if (!TurnsOwnRandomOn(data) || !AnySetWithoutSeed(data.sets)) return {RowChange::Kind::kNone};
+    return Rows(RowChange::Kind::kUpdate, 0, data.sets.size());
+  }
+  void Apply(DocumentData& data) override {
+    const bool seeding = TurnsOwnRandomOn(data);
+    std::swap(data.settings, settings_);
+    seeded_.clear();
+    if (seeding) SeedSetsWithout(data.sets);
+  }
+  RowChange RowsToRevert(const DocumentData& data) const override {
+    if (seeded_.empty()) return {RowChange::Kind::kNone};
+    return Rows(RowChange::Kind::kUpdate, 0, data.sets.size());
+  }
+  void Revert(DocumentData& data) override {
+    std::swap(data.settings, settings_);
+    for (const std::size_t index : seeded_) SetSeed(data.sets.at(index), 0);
+    seeded_.clear();
+  }
   bool ChangesLaunchSettings() const override { return true; }
 
  private:
-  LaunchSettings settings_;  // the settings the document does not hold now
+  bool TurnsOwnRandomOn(const DocumentData& data) const {
+    return settings_.ownRandom && !data.settings.ownRandom;
+  }
+  static void SetSeed(ParticleSet& set, int32_t seed) {
+    StarEffects effects = set.Effects();
+    effects.seed = seed;
+    set.SetEffects(effects);
+  }
+  void SeedSetsWithout(ParticleList& sets) {
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+      if (sets[i].Effects().seed != 0) continue;
+      if (seeded_.size() == seeds_.size()) seeds_.push_back(NewSetSeed());
+      SetSeed(sets[i], seeds_[seeded_.size()]);
+      seeded_.push_back(i);
+    }
+  }
+
+  LaunchSettings settings_;          // the settings the document does not hold now
+  std::vector<int32_t> seeds_;       // the seeds made, given again when redone
+  std::vector<std::size_t> seeded_;  // the sets that got one
 };
 
 // Swaps the show's settings with the document's; swapping again reverts it.
@@ -298,7 +341,7 @@ std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show) {
 }
 
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set) {
-  return std::make_unique<Appending>(WithSeed(std::move(set)));
+  return std::make_unique<Appending>(std::move(set));
 }
 
 std::unique_ptr<ListCommand> ReplaceSetCommand(std::size_t index, ParticleSet set) {

@@ -45,7 +45,7 @@ class ListCommand {
   virtual bool ChangesShow() const { return ReplacesFile(); }
 };
 
-// A set added at the end of the list, with a fresh seed when it has none.
+// A set added at the end of the list, as it is given.
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set);
 // Set `index` replaced by `set`.
 std::unique_ptr<ListCommand> ReplaceSetCommand(std::size_t index, ParticleSet set);
@@ -65,7 +65,8 @@ std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName,
                                                 std::optional<ShowSettings> show = std::nullopt);
-// The launch settings replaced; the list stays as it is.
+// The launch settings replaced. Settings that turn own random streams on
+// also give every set without a seed a fresh one; otherwise the list stays.
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);
 // The show's settings replaced; the list and the launch settings stay.
 std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show);

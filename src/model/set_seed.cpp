@@ -1,6 +1,7 @@
 #include "model/set_seed.h"
 
 #include <random>
+#include <utility>
 
 namespace kirabel {
 
@@ -19,6 +20,10 @@ ParticleSet WithSeed(ParticleSet set) {
   effects.seed = NewSetSeed();
   set.SetEffects(effects);
   return set;
+}
+
+ParticleSet SeededForList(ParticleSet set, const LaunchSettings& settings) {
+  return settings.ownRandom ? WithSeed(std::move(set)) : set;
 }
 
 }  // namespace kirabel

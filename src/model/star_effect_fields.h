@@ -13,6 +13,7 @@
 #include <tuple>
 #include <type_traits>
 
+#include "model/field_limits.h"
 #include "model/star_effects.h"
 
 namespace kirabel {
@@ -83,6 +84,22 @@ inline StarEffects WithinEffectLimits(StarEffects effects) {
     effects.*field.member = WithinEffectLimits(effects.*field.member, field);
   });
   return effects;
+}
+
+// The limits of the properties dialog's field for an amount of the table:
+// nine digits (the longest time, 1e9, is just beyond them), free decimals, no
+// negatives (the one negative value, col2T's "none", is a check box there),
+// starting at the row's default. The row's own limits hold the value when the
+// dialog reads it (WithinEffectLimits).
+inline FieldLimits EffectFieldLimits(long double StarEffects::*member) {
+  FieldLimits limits{9, false, -1, 0};
+  ForEachStarEffectField([&](const auto& field) {
+    if constexpr (std::is_same_v<std::remove_cv_t<decltype(field.member)>,
+                                 long double StarEffects::*>) {
+      if (field.member == member) limits.initial = std::max(field.fallback, 0.0L);
+    }
+  });
+  return limits;
 }
 
 }  // namespace kirabel

@@ -7,6 +7,7 @@
 
 #include "model/list_commands.h"
 #include "model/pcl_file.h"
+#include "model/set_seed.h"
 #include "model/star_effect_fields.h"
 #include "support/particle_sets.h"
 #include "support/scratch_folder.h"
@@ -107,16 +108,63 @@ TEST(StarEffectsLimitsTest, NegativeAgeMeansNoSecondColour) {
 }
 
 TEST(SetSeedTest, AnAddedSetGetsASeedAndASeededSetKeepsItsOwn) {
+  LaunchSettings own;
+  own.ownRandom = true;
   DocumentData data;
-  AppendSetCommand(testing::NamedSet("new"))->Apply(data);
+  AppendSetCommand(SeededForList(testing::NamedSet("new"), own))->Apply(data);
   ParticleSet seeded = testing::NamedSet("seeded");
-  StarEffects own;
-  own.seed = 77;
-  seeded.SetEffects(own);
-  AppendSetCommand(seeded)->Apply(data);
-  ASSERT_EQ(data.sets.size(), 2u);
+  StarEffects effects;
+  effects.seed = 77;
+  seeded.SetEffects(effects);
+  AppendSetCommand(SeededForList(seeded, own))->Apply(data);
+  AppendSetCommand(SeededForList(testing::NamedSet("plain"), LaunchSettings()))->Apply(data);
+  ASSERT_EQ(data.sets.size(), 3u);
   EXPECT_NE(data.sets[0].Effects().seed, 0);
   EXPECT_EQ(data.sets[1].Effects().seed, 77);
+  EXPECT_EQ(data.sets[2].Effects().seed, 0);  // appended as given
+}
+
+TEST_F(StarEffectsFileTest, AddingASetToAPlainListWritesNoSeed) {
+  DocumentData data;
+  AppendSetCommand(testing::NamedSet("first"))->Apply(data);
+  AppendSetCommand(testing::NamedSet("second"))->Apply(data);
+  const std::string text = Save(data.sets);
+  EXPECT_EQ(text.find("\nseed="), std::string::npos);
+  EXPECT_EQ(Save(data.sets), text);  // and saving again writes the same bytes
+}
+
+// Turning own random streams on seeds every set without one in the same step;
+// undoing it takes exactly those seeds back, redoing gives the same seeds.
+TEST(SetSeedTest, TurningOwnRandomOnSeedsTheSetsWithoutOne) {
+  DocumentData data;
+  data.sets = {testing::NamedSet("a"), testing::NamedSet("b")};
+  StarEffects effects;
+  effects.seed = 5;
+  data.sets[1].SetEffects(effects);
+  LaunchSettings on;
+  on.ownRandom = true;
+  auto command = ChangeLaunchSettingsCommand(on);
+  EXPECT_EQ(command->RowsToApply(data).kind, RowChange::Kind::kUpdate);
+  command->Apply(data);
+  EXPECT_TRUE(data.settings.ownRandom);
+  const int32_t made = data.sets[0].Effects().seed;
+  EXPECT_NE(made, 0);
+  EXPECT_EQ(data.sets[1].Effects().seed, 5);
+  command->Revert(data);
+  EXPECT_FALSE(data.settings.ownRandom);
+  EXPECT_EQ(data.sets[0].Effects().seed, 0);
+  EXPECT_EQ(data.sets[1].Effects().seed, 5);
+  command->Apply(data);
+  EXPECT_EQ(data.sets[0].Effects().seed, made);
+
+  // Other changes, with own random streams on or off, leave the seeds alone.
+  LaunchSettings windy = on;
+  windy.wind = 3;
+  data.sets[0].SetEffects(StarEffects());
+  auto wind = ChangeLaunchSettingsCommand(windy);
+  EXPECT_EQ(wind->RowsToApply(data).kind, RowChange::Kind::kNone);
+  wind->Apply(data);
+  EXPECT_EQ(data.sets[0].Effects().seed, 0);
 }
 
 }  // namespace

@@ -7,10 +7,16 @@
 
 namespace kirabel::testing {
 
+// Whether the Tab key can stop at the widget: it takes focus by Tab and is
+// shown with its window (not on a hidden page of tabs).
+inline bool IsTabStop(const QWidget* widget) {
+  return (widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(widget->window());
+}
+
 // The next widget that the Tab key reaches.
 inline QWidget* NextTabStop(QWidget* from) {
   QWidget* next = from->nextInFocusChain();
-  while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  while (next != from && !IsTabStop(next)) next = next->nextInFocusChain();
   return next;
 }
 

@@ -33,20 +33,6 @@ QSpacerItem* GrowingRoom() {
   return new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
 }
 
-// Every row of the grid takes an equal share of the room the dialog leaves,
-// its controls centred in it (an item with an alignment may grow beyond its
-// control's size).
-void SpreadEvenly(QGridLayout& grid) {
-  for (int i = 0; i < grid.count(); ++i) {
-    QLayoutItem* item = grid.itemAt(i);
-    if (item->alignment() & Qt::AlignVertical_Mask) continue;
-    item->setAlignment(item->alignment() | Qt::AlignVCenter);
-    if (item->widget()) item->widget()->updateGeometry();  // drops the item's cached sizes
-  }
-  const int rows = grid.rowCount();
-  for (int row = 0; row < rows; ++row) grid.addItem(GrowingRoom(), row, 0);
-}
-
 }  // namespace
 
 FixedDialog::FixedDialog(QWidget* parent, const QString& caption, Placement placement)
@@ -127,6 +113,18 @@ void FixedDialog::centreOnScreen() {
   move(frame.topLeft());
 }
 
+// An item with an alignment may grow beyond its control's size.
+void SpreadEvenly(QGridLayout& grid) {
+  for (int i = 0; i < grid.count(); ++i) {
+    QLayoutItem* item = grid.itemAt(i);
+    if (item->alignment() & Qt::AlignVertical_Mask) continue;
+    item->setAlignment(item->alignment() | Qt::AlignVCenter);
+    if (item->widget()) item->widget()->updateGeometry();  // drops the item's cached sizes
+  }
+  const int rows = grid.rowCount();
+  for (int row = 0; row < rows; ++row) grid.addItem(GrowingRoom(), row, 0);
+}
+
 QGridLayout* NewRowGrid(QWidget* owner) {
   auto* grid = new QGridLayout(owner);
   if (owner) {
@@ -135,6 +133,12 @@ QGridLayout* NewRowGrid(QWidget* owner) {
     grid->setContentsMargins(0, 0, 0, 0);
   }
   grid->setVerticalSpacing(kRowSpacing);
+  return grid;
+}
+
+QGridLayout* NewPageGrid(QWidget* page) {
+  QGridLayout* grid = NewRowGrid(page);
+  grid->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
   return grid;
 }
 

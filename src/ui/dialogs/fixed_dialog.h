@@ -53,6 +53,13 @@ class FixedDialog : public QDialog {
 // A grid of rows with the dialogs' row spacing; with an owner (a group box)
 // it is the owner's layout, with the dialogs' margins.
 QGridLayout* NewRowGrid(QWidget* owner = nullptr);
+// A grid of rows filling a page of a dialog's tabs: the dialogs' row spacing
+// and side margins, no margin above or below (the page's frame is there).
+QGridLayout* NewPageGrid(QWidget* page);
+// Every row of the grid takes an equal share of the room its owner leaves,
+// its controls centred in it: a page of a dialog's tabs spread as the
+// dialog's own rows are.
+void SpreadEvenly(QGridLayout& grid);
 // A one-line field or selector as high as a line of its text and its frame,
 // so that the dialogs' rows stay as close as they were designed.
 void MakeCompactHeight(QWidget& control);

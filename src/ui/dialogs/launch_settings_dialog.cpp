@@ -21,7 +21,7 @@ namespace kirabel {
 namespace {
 
 // The designed client size; larger where the system's font needs it.
-const QSize kDesignedSize(370, 265);
+const QSize kDesignedSize(370, 290);
 // The widest text the fields are made to show: nine digits and six decimals.
 const char kWidestNumber[] = "-999,999,999.999999";
 
@@ -70,6 +70,7 @@ void LaunchSettingsDialog::addRows() {
   const NumberRow numbers[] = {
       {&D::gravityEdit, "gravityEdit", QT_TR_NOOP("重力"), "[Pixels/Time^2]",
        LaunchSetting::kGravity},
+      {&D::windEdit, "windEdit", QT_TR_NOOP("風"), "[Pixels/Time]", LaunchSetting::kWind},
       {&D::startTimeEdit, "startTimeEdit", QT_TR_NOOP("開始時間"), "[Time]",
        LaunchSetting::kStartTime},
       {&D::frameIntervalEdit, "frameIntervalEdit", QT_TR_NOOP("出力間隔"), "[Time]",
@@ -81,7 +82,14 @@ void LaunchSettingsDialog::addRows() {
   for (int row = 0; row < static_cast<int>(std::size(numbers)); ++row)
     addNumberRow(grid, row, numbers[row]);
   grid->setColumnStretch(2, 1);  // the units take the room the fields leave
-  addAutosaveGroup(grid, static_cast<int>(std::size(numbers)));
+  windEdit->setToolTip(tr("空気の流れる速さです。+は右向き、-は左向きです"));
+  const int checkRow = static_cast<int>(std::size(numbers));
+  ownRandomCheck = new QCheckBox(tr("セットごとに乱数を持つ"), this);
+  ownRandomCheck->setObjectName(QStringLiteral("ownRandomCheck"));
+  ownRandomCheck->setToolTip(
+      tr("どのセットも自分の乱数で粒子を作るので、他のセットを変えても粒子が変わりません"));
+  grid->addWidget(ownRandomCheck, checkRow, 0, 1, 3);
+  addAutosaveGroup(grid, checkRow + 1);
   addSpreadRows(grid);
 }
 
@@ -120,22 +128,25 @@ void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
 }
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
-  LaunchSettings settings = shownSettings;
+  LaunchSettings settings;
   settings.gravity = gravityEdit->value();
   settings.startTime = startTimeEdit->value();
   settings.frameInterval = frameIntervalEdit->value();
   settings.frameCount = frameCountEdit->value();
+  settings.wind = windEdit->value();
+  settings.ownRandom = ownRandomCheck->isChecked();
   settings.autosaveName = CleanAutosaveName(autosaveNameEdit->text());
   settings.autosave = autosaveCheck->isChecked();
   return settings;
 }
 
 void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& settings) {
-  shownSettings = settings;
   gravityEdit->setValue(settings.gravity);
   startTimeEdit->setValue(settings.startTime);
   frameIntervalEdit->setValue(settings.frameInterval);
   frameCountEdit->setValue(settings.frameCount);
+  windEdit->setValue(settings.wind);
+  ownRandomCheck->setChecked(settings.ownRandom);
   autosaveNameEdit->setText(QString::fromStdString(settings.autosaveName));
   autosaveCheck->setChecked(settings.autosave);
   updateAutosaveControls();

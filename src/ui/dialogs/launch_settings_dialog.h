@@ -32,8 +32,7 @@ class LaunchSettingsDialog : public FixedDialog {
 
   // The fields show these settings, each number through its field's rules.
   void setLaunchSettings(const LaunchSettings& settings);
-  // The settings the fields show (the name trimmed and cut to 255 bytes), the
-  // rest as last set.
+  // The settings the fields show (the name trimmed and cut to 255 bytes).
   LaunchSettings launchSettings() const;
 
  public slots:
@@ -48,9 +47,11 @@ class LaunchSettingsDialog : public FixedDialog {
   void addAutosaveGroup(QGridLayout* rowsGrid, int row);
 
   NumericField* gravityEdit;        // gravity [Pixels/Time^2]
+  NumericField* windEdit;           // wind [Pixels/Time], + to the right
   NumericField* startTimeEdit;      // time of the first frame [Time]
   NumericField* frameIntervalEdit;  // time between frames [Time], no negatives
   NumericField* frameCountEdit;     // number of frames, whole, no negatives
+  QCheckBox* ownRandomCheck;        // every set draws from its own random stream
   QGroupBox* autosaveGroup;         // "空間画像の保存"
   QCheckBox* autosaveCheck;         // save every frame
   QLabel* autosaveNameLabel;        // "ファイル名"
@@ -58,9 +59,6 @@ class LaunchSettingsDialog : public FixedDialog {
   QPushButton* browseButton;        // "参照(&B)..."
   QPushButton* okButton;            // OK
   QPushButton* cancelButton;        // ｷｬﾝｾﾙ
-  // The settings last shown: what no field shows yet (the wind, own random
-  // streams) comes back from here.
-  LaunchSettings shownSettings;
 };
 
 // NAME as the dialog stores it: blanks and control characters removed from

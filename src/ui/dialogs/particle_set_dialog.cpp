@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -78,19 +79,36 @@ struct ParticleSetDialog::NumberRow {
 ParticleSetDialog::ParticleSetDialog(QWidget* parent)
     : FixedDialog(parent, tr("パーティクルセットの個別設定"), Placement::kWhereItWasPut) {
   setObjectName(QStringLiteral("particleSetDialog"));
-  QGridLayout* grid = NewRowGrid();
-  addNameAndColourRows(grid);
-  const int childRow = addNumberRows(grid);
-  addChildAndGenerationRows(grid, childRow);
-  addVisibleCheck(grid, childRow + 2);
-  grid->setColumnStretch(kUnitColumn, 1);
-  addSpreadRows(grid);
+  pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("pages"));
+  pages->addTab(newBasicPage(), tr("基本"));
+  pages->addTab(newStarPage(), tr("星"));
+  rows()->addWidget(pages, 1);
 
   okButton = addOkButton();
   okButton->setToolTip(tr("これでよし"));
   cancelButton = addCancelButton();
   addButtonRow({okButton, cancelButton}, Qt::AlignRight);
   fixSize(kDesignedSize);
+  // The strip follows every change of a field (the lifetime and the effects
+  // draw it), the check box and the swatches.
+  for (NumericField* field : findChildren<NumericField*>())
+    connect(field, &QLineEdit::textChanged, this, &ParticleSetDialog::updateStarLife);
+  updateSecondColourControls();
+}
+
+// The classic numbers of a set, its name, colour, child and visibility.
+QWidget* ParticleSetDialog::newBasicPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("basicPage"));
+  QGridLayout* grid = NewPageGrid(page);
+  addNameAndColourRows(grid);
+  const int childRow = addNumberRows(grid);
+  addChildAndGenerationRows(grid, childRow);
+  addVisibleCheck(grid, childRow + 2);
+  grid->setColumnStretch(kUnitColumn, 1);
+  SpreadEvenly(*grid);
+  return page;
 }
 
 // The rows of numbers under the colour; returns the row after them.
@@ -176,12 +194,8 @@ void ParticleSetDialog::addNameAndColourRows(QGridLayout* grid) {
   grid->addWidget(nameEdit, kNameRow, kFieldColumn, 1, kUnitColumn - kFieldColumn);
 
   grid->addWidget(new QLabel(tr("色合い"), this), kColourRow, kLabelColumn);
-  colorSwatch = new ColorSwatch(this);
-  colorSwatch->setObjectName(QStringLiteral("colorSwatch"));
-  colorSwatch->setFixedSize(49, 33);
-  colorSwatch->setBrushColor(Qt::white);
-  colorSwatch->setToolTip(tr("粒子が集まると、この色になります"));
-  connect(colorSwatch, &ColorSwatch::activated, this, &ParticleSetDialog::chooseColor);
+  colorSwatch =
+      addSwatch("colorSwatch", QT_TR_NOOP("粒子が集まると、この色になります"), QSize(49, 33));
   grid->addWidget(colorSwatch, kColourRow, kFieldColumn, 1, kUnitColumn - kFieldColumn,
                   Qt::AlignLeft);
 }
@@ -254,10 +268,27 @@ void ParticleSetDialog::addVisibleCheck(QGridLayout* grid, int row) {
   grid->addWidget(visibleCheck, row, kFieldColumn, 1, kColumnCount - kFieldColumn);
 }
 
+// A white swatch whose activation offers the colour chooser; a chosen colour
+// redraws the star's life.
+ColorSwatch* ParticleSetDialog::addSwatch(const char* objectName, const char* hint, QSize size) {
+  auto* swatch = new ColorSwatch(this);
+  swatch->setObjectName(QLatin1String(objectName));
+  swatch->setFixedSize(size);
+  swatch->setBrushColor(Qt::white);
+  swatch->setToolTip(tr(hint));
+  connect(swatch, &ColorSwatch::activated, this, [this, swatch] { chooseColorOf(swatch); });
+  return swatch;
+}
+
 void ParticleSetDialog::chooseColor() {
-  const std::optional<QColor> chosen =
-      ColorDialogService::getColor(colorSwatch->brushColor(), this);
-  if (chosen) colorSwatch->setBrushColor(*chosen);
+  chooseColorOf(colorSwatch);
+}
+
+void ParticleSetDialog::chooseColorOf(ColorSwatch* swatch) {
+  const std::optional<QColor> chosen = ColorDialogService::getColor(swatch->brushColor(), this);
+  if (!chosen) return;
+  swatch->setBrushColor(*chosen);
+  updateStarLife();
 }
 
 }  // namespace kirabel

@@ -4,7 +4,11 @@
 // a set, shows the dialog modally and reads the set back after OK. Created once at start-up and
 // reused, so its controls keep their values between uses. It is not centred: the main window places
 // it (the settings file keeps its position), and it opens there unless no screen shows that place
-// any more.
+// any more. Two pages: "基本" (the classic numbers) and "星" (the star effects,
+// with a strip that draws a star's light over its life as the fields change).
+#include <cstdint>
+#include <vector>
+
 #include "model/star_effects.h"
 #include "ui/dialogs/fixed_dialog.h"
 
@@ -13,12 +17,14 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QTabWidget;
 
 namespace kirabel {
 
 class ColorSwatch;
 class NumericField;
 class ParticleSet;
+class StarLifeStrip;
 
 class ParticleSetDialog : public FixedDialog {
   Q_OBJECT
@@ -35,7 +41,7 @@ class ParticleSetDialog : public FixedDialog {
   ParticleSet particleSet() const;
   // Prepares the controls for a new set: this name, no child and the first
   // distribution of each selector; colour, numbers and the show check box
-  // keep what the dialog showed last; it has no star effects.
+  // keep what the dialog showed last; it has no star effects and no seed.
   void proposeNewSet(const QString& name);
   // The child choices (the document's "(なし)" and set names).
   void setChildChoices(QAbstractItemModel* choices);
@@ -49,7 +55,12 @@ class ParticleSetDialog : public FixedDialog {
  private:
   struct NumberField;
   struct NumberRow;
+  struct StarNumber;
+  // The amounts of the star page, row by row.
+  static std::vector<StarNumber> starNumbers();
 
+  QWidget* newBasicPage();
+  QWidget* newStarPage();
   void addNameAndColourRows(QGridLayout* grid);
   int addNumberRows(QGridLayout* grid);
   void addNumberRow(QGridLayout* grid, int row, const NumberRow& numbers);
@@ -57,6 +68,17 @@ class ParticleSetDialog : public FixedDialog {
   QComboBox* addDistributionSelector(const char* objectName);
   void addChildAndGenerationRows(QGridLayout* grid, int row);
   void addVisibleCheck(QGridLayout* grid, int row);
+  void addStarNumber(QGridLayout* grid, const StarNumber& number);
+  void addSecondColourRow(QGridLayout* grid, int row);
+  ColorSwatch* addSwatch(const char* objectName, const char* hint, QSize size);
+  void chooseColorOf(ColorSwatch* swatch);
+  // The star page shows these effects; they are read back held within the
+  // effect table's limits, with the seed of the set shown.
+  void showEffects(const StarEffects& effects);
+  StarEffects effects() const;
+  void updateSecondColourControls();
+  // The strip draws the set the controls show now.
+  void updateStarLife();
 
   QLineEdit* nameEdit;            // name, at most 40 bytes
   ColorSwatch* colorSwatch;       // colour swatch; a press, Space or Enter opens the colour chooser
@@ -66,25 +88,42 @@ class ParticleSetDialog : public FixedDialog {
   NumericField* speedEdit;        // explosion strength
   NumericField* speedSpreadEdit;  // spread of the strength
   NumericField* directionEdit;    // direction [deg]
-  NumericField* directionSpreadEdit;      // spread of the direction [deg]
-  NumericField* birthTimeEdit;            // time of appearance
-  NumericField* birthSpreadEdit;          // spread of the time of appearance
-  NumericField* lifetimeEdit;             // lifetime
-  NumericField* lifetimeSpreadEdit;       // spread of the lifetime
-  NumericField* trailLengthEdit;          // afterimage length
-  NumericField* trailSamplesEdit;         // afterimage divisions
-  QComboBox* childSetCombo;               // child: item 0 "(なし)", item i + 1 the name of set i
-  NumericField* maxGenerationsEdit;       // maximum generations
-  QComboBox* speedDistributionCombo;      // distribution of the strength
-  QComboBox* directionDistributionCombo;  // distribution of the direction
-  QComboBox* birthDistributionCombo;      // distribution of the time of appearance
-  QComboBox* lifetimeDistributionCombo;   // distribution of the lifetime
-  QCheckBox* visibleCheck;                // show this particle set
-  QPushButton* okButton;                  // OK (default button)
-  QPushButton* cancelButton;              // ｷｬﾝｾﾙ (Esc)
-  // The star effects of the set shown, which no control shows yet: a changed
-  // set keeps them, a new set starts without any.
-  StarEffects shownEffects;
+  NumericField* directionSpreadEdit;       // spread of the direction [deg]
+  NumericField* birthTimeEdit;             // time of appearance
+  NumericField* birthSpreadEdit;           // spread of the time of appearance
+  NumericField* lifetimeEdit;              // lifetime
+  NumericField* lifetimeSpreadEdit;        // spread of the lifetime
+  NumericField* trailLengthEdit;           // afterimage length
+  NumericField* trailSamplesEdit;          // afterimage divisions
+  QComboBox* childSetCombo;                // child: item 0 "(なし)", item i + 1 the name of set i
+  NumericField* maxGenerationsEdit;        // maximum generations
+  QComboBox* speedDistributionCombo;       // distribution of the strength
+  QComboBox* directionDistributionCombo;   // distribution of the direction
+  QComboBox* birthDistributionCombo;       // distribution of the time of appearance
+  QComboBox* lifetimeDistributionCombo;    // distribution of the lifetime
+  QCheckBox* visibleCheck;                 // show this particle set
+  QTabWidget* pages;                       // "基本" and "星"
+  NumericField* dragEdit;                  // air drag [1/Time]
+  NumericField* fadeInEdit;                // time the light rises after birth
+  NumericField* fadeOutEdit;               // time the light falls before death
+  NumericField* flashEdit;                 // flash at birth, a multiple of the colour
+  NumericField* flashTimeEdit;             // time the flash dies away over
+  NumericField* strobePeriodEdit;          // time of one on-off cycle
+  NumericField* strobeLitEdit;             // lit fraction of each cycle
+  QCheckBox* secondColorCheck;             // "色を変える": the second colour's controls
+  ColorSwatch* secondColorSwatch;          // the colour a star changes to
+  NumericField* secondColorAgeEdit;        // age at which the change starts
+  NumericField* secondColorBlendEdit;      // time the change takes
+  NumericField* sparkRateEdit;             // sparks shed per time by a star
+  NumericField* sparkLifetimeEdit;         // how long a spark glows
+  NumericField* sparkSpeedEdit;            // a spark's speed away from its star
+  ColorSwatch* sparkColorSwatch;           // the sparks' colour
+  StarLifeStrip* starLifeStrip = nullptr;  // the star's light over its life
+  QPushButton* okButton;                   // OK (default button)
+  QPushButton* cancelButton;               // ｷｬﾝｾﾙ (Esc)
+  // The seed of the set shown, which no control shows: a changed set keeps
+  // it, a new set starts without one.
+  int32_t shownSeed = 0;
 };
 
 }  // namespace kirabel

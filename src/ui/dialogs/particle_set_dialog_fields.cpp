@@ -6,35 +6,18 @@
 #include <cmath>
 #include <cstdint>
 
-#include "image/picture.h"
 #include "model/angles.h"
 #include "model/particle.h"
 #include "platform/sjis.h"
 #include "ui/dialogs/numeric_value.h"
 #include "ui/dialogs/particle_set_dialog.h"
+#include "ui/dialogs/set_colour.h"
 #include "ui/widgets/color_swatch.h"
 #include "ui/widgets/numeric_field.h"
 
 namespace kirabel {
 
 namespace {
-
-QColor SetColour(const ParticleSet& set) {
-  const uint8_t pixel[3] = {set.blue, set.green, set.red};
-  const uint32_t c = Picture::PixelToColor(pixel);
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-void StoreColour(const QColor& colour, ParticleSet& set) {
-  const uint32_t c = static_cast<uint32_t>(colour.red()) |
-                     (static_cast<uint32_t>(colour.green()) << 8) |
-                     (static_cast<uint32_t>(colour.blue()) << 16);
-  uint8_t pixel[3];
-  Picture::ColorToPixel(c, pixel);
-  set.blue = pixel[0];
-  set.green = pixel[1];
-  set.red = pixel[2];
-}
 
 // A mode outside the selector's items shows no choice (and reads back as -1).
 void ShowMode(QComboBox* selector, Distribution mode) {
@@ -55,7 +38,7 @@ int32_t ReadChild(const QComboBox* selector) {
 }  // namespace
 
 void ParticleSetDialog::setParticleSet(const ParticleSet& set) {
-  colorSwatch->setBrushColor(SetColour(set));
+  colorSwatch->setBrushColor(ColourOf(set.red, set.green, set.blue));
   countEdit->setValue(set.count);
   speedEdit->setValue(set.speed);
   originXEdit->setValue(set.originX);
@@ -77,12 +60,12 @@ void ParticleSetDialog::setParticleSet(const ParticleSet& set) {
   ShowMode(directionDistributionCombo, set.directionDistribution);
   ShowMode(birthDistributionCombo, set.birthDistribution);
   ShowMode(lifetimeDistributionCombo, set.lifetimeDistribution);
-  shownEffects = set.Effects();
+  showEffects(set.Effects());
 }
 
 ParticleSet ParticleSetDialog::particleSet() const {
   ParticleSet set;
-  StoreColour(colorSwatch->brushColor(), set);
+  StoreColour(colorSwatch->brushColor(), set.red, set.green, set.blue);
   set.count = TruncateToInt32(countEdit->value());
   set.speed = speedEdit->value();
   set.originX = originXEdit->value();
@@ -104,13 +87,13 @@ ParticleSet ParticleSetDialog::particleSet() const {
   set.directionDistribution = directionDistributionCombo->currentIndex();
   set.birthDistribution = birthDistributionCombo->currentIndex();
   set.lifetimeDistribution = lifetimeDistributionCombo->currentIndex();
-  set.SetEffects(shownEffects);
+  set.SetEffects(effects());
   return set;
 }
 
 void ParticleSetDialog::proposeNewSet(const QString& name) {
   nameEdit->setText(name);
-  shownEffects = StarEffects();
+  showEffects(StarEffects());
   for (QComboBox* selector : {childSetCombo, speedDistributionCombo, directionDistributionCombo,
                               birthDistributionCombo, lifetimeDistributionCombo}) {
     selector->setCurrentIndex(0);

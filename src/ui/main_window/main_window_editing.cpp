@@ -1,10 +1,12 @@
 // Editing commands of the main window: adding and changing sets through the
 // properties dialog, deleting, and the one-set clipboard. Each change goes to
 // the document as a command, which renumbers the child links; the grid and
-// the child choices follow the document.
+// the child choices follow the document. A set added or pasted into a list
+// with own random streams gets a seed when it has none.
 #include <QDialog>
 #include <optional>
 
+#include "model/set_seed.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/services/message_box.h"
@@ -15,7 +17,9 @@ namespace kirabel {
 void MainWindow::addSet() {
   setDialog().proposeNewSet(QStringLiteral("火花 %1").arg(document_.sets().size() + 1));
   if (ModalRunner::exec(setDialog()) != QDialog::Accepted) return;
-  document_.apply(AppendSetCommand(setDialog().particleSet()), tr("追加", "undo step"));
+  document_.apply(
+      AppendSetCommand(SeededForList(setDialog().particleSet(), document_.launchSettings())),
+      tr("追加", "undo step"));
 }
 
 void MainWindow::changeSelectedSet() {
@@ -87,7 +91,8 @@ void MainWindow::pasteSet() {
     case PasteResult::kPasted:
       break;
   }
-  document_.apply(PasteSetCommand(selection_.index(), std::move(pasted)),
+  document_.apply(PasteSetCommand(selection_.index(),
+                                  SeededForList(std::move(pasted), document_.launchSettings())),
                   tr("貼り付け", "undo step"));
 }
 

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTabWidget>
 #include <QTranslator>
 #include <memory>
 
@@ -76,8 +77,8 @@ QList<const QWidget*> Controls(const QDialog& dialog) {
   return controls;
 }
 
-void ExpectTextsFit(QDialog& dialog) {
-  dialog.show();
+// The texts of the page shown.
+void ExpectPageTextsFit(const QDialog& dialog) {
   const QRect client = dialog.rect();
   const QList<const QWidget*> controls = Controls(dialog);
   for (const QWidget* widget : controls) {
@@ -95,6 +96,19 @@ void ExpectTextsFit(QDialog& dialog) {
           << "\" runs into " << other->objectName().toStdString();
     }
   }
+}
+
+// Every page of a dialog with tabs is looked at in turn.
+void ExpectTextsFit(QDialog& dialog) {
+  dialog.show();
+  auto* pages = dialog.findChild<QTabWidget*>();
+  const int count = pages ? pages->count() : 1;
+  for (int page = 0; page < count; ++page) {
+    if (pages) pages->setCurrentIndex(page);
+    SCOPED_TRACE(pages ? pages->tabText(page).toStdString() : std::string());
+    ExpectPageTextsFit(dialog);
+  }
+  if (pages) pages->setCurrentIndex(0);
   dialog.hide();
 }
 
@@ -121,6 +135,7 @@ void ExpectNumberShown(const NumericField& field) {
 
 TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
   ParticleSetDialog dialog;
+  dialog.show();  // the pages of its tabs take their places when first shown
   for (QComboBox* selector : {testing::Child<QComboBox>(dialog, "speedDistributionCombo"),
                               testing::Child<QComboBox>(dialog, "directionDistributionCombo"),
                               testing::Child<QComboBox>(dialog, "birthDistributionCombo"),
@@ -133,6 +148,8 @@ TEST(DialogLayoutTest, PropertiesShowSelectorItemsAndNumbersWhole) {
   ExpectNumberShown(*testing::Child<NumericField>(dialog, "directionSpreadEdit"));
   testing::Child<NumericField>(dialog, "speedEdit")->setValue(-999999999);
   ExpectNumberShown(*testing::Child<NumericField>(dialog, "speedEdit"));
+  testing::Child<NumericField>(dialog, "sparkSpeedEdit")->setValue(999999999);
+  ExpectNumberShown(*testing::Child<NumericField>(dialog, "sparkSpeedEdit"));
   ExpectTextsFit(dialog);  // the columns moved along with the wider controls
 }
 

@@ -62,7 +62,7 @@ TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheirStartingValues) {
   EXPECT_TRUE(settings.autosaveName.empty());
   EXPECT_FALSE(settings.autosave);
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("打ち上げ設定"));
-  EXPECT_EQ(dialog_.size(), QSize(370, 265));
+  EXPECT_EQ(dialog_.size(), QSize(370, 290));
   EXPECT_TRUE(testing::Child<NumericField>(dialog_, "gravityEdit")->allowNegative());
   EXPECT_TRUE(testing::Child<NumericField>(dialog_, "startTimeEdit")->allowNegative());
   EXPECT_FALSE(testing::Child<NumericField>(dialog_, "frameIntervalEdit")->allowNegative());
@@ -73,8 +73,9 @@ TEST_F(LaunchSettingsDialogTest, FieldsStartWithTheirStartingValues) {
 
 TEST_F(LaunchSettingsDialogTest, TabOrderFollowsTheRows) {
   testing::ExpectTabOrder(
-      dialog_, {"gravityEdit", "startTimeEdit", "frameIntervalEdit", "frameCountEdit",
-                "autosaveCheck", "autosaveNameEdit", "browseButton", "okButton", "cancelButton"});
+      dialog_, {"gravityEdit", "windEdit", "startTimeEdit", "frameIntervalEdit", "frameCountEdit",
+                "ownRandomCheck", "autosaveCheck", "autosaveNameEdit", "browseButton", "okButton",
+                "cancelButton"});
 }
 
 TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
@@ -105,6 +106,35 @@ TEST_F(LaunchSettingsDialogTest, ShowingFillsTheFieldsAndEveryCloseStoresThem) {
                 },
                 true),
             QDialog::Accepted);
+}
+
+// The wind (either way) and own random streams travel through the dialog; a
+// wind beyond nine digits is held as its field holds it.
+TEST_F(LaunchSettingsDialogTest, WindAndOwnRandomTravelThroughTheDialog) {
+  const struct {
+    long double wind;
+    bool ownRandom;
+    long double stored;
+  } cases[] = {{-2.5L, true, -2.5L}, {3, false, 3}, {0, true, 0}, {1e12L, false, 999999999}};
+  for (const auto& c : cases) {
+    env_.wind = c.wind;
+    env_.ownRandom = c.ownRandom;
+    Run(
+        [&](LaunchSettingsDialog& d) {
+          EXPECT_EQ(testing::Child<QCheckBox>(d, "ownRandomCheck")->isChecked(), c.ownRandom);
+        },
+        true);
+    EXPECT_EQ(env_.wind, c.stored) << double(c.wind);
+    EXPECT_EQ(env_.ownRandom, c.ownRandom) << double(c.wind);
+  }
+  Run(
+      [](LaunchSettingsDialog& d) {
+        testing::Child<NumericField>(d, "windEdit")->setValue(-4);
+        testing::Child<QCheckBox>(d, "ownRandomCheck")->click();
+      },
+      false);
+  EXPECT_EQ(env_.wind, -4);
+  EXPECT_TRUE(env_.ownRandom);
 }
 
 TEST_F(LaunchSettingsDialogTest, NegativeIntervalBecomesItsMagnitude) {

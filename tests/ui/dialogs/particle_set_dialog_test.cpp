@@ -7,7 +7,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "model/angles.h"
 #include "model/particle.h"
@@ -15,6 +19,7 @@
 #include "ui/services/modal_runner.h"
 #include "ui/widgets/color_swatch.h"
 #include "ui/widgets/numeric_field.h"
+#include "ui/widgets/star_life_strip.h"
 #include "ui_support/child_widget.h"
 #include "ui_support/first_new_set.h"
 #include "ui_support/tab_order.h"
@@ -227,6 +232,120 @@ TEST(ParticleSetDialogTest, KeepsItsPlaceBetweenUses) {
     EXPECT_EQ(ModalRunner::exec(dialog), QDialog::Accepted);
     EXPECT_EQ(dialog.pos(), QPoint(123, 45));
   }
+}
+
+// Effects with every field away from its default and within its limits.
+StarEffects SampleEffects() {
+  StarEffects e;
+  e.drag = 0.25L;
+  e.fadeIn = 1.5L;
+  e.fadeOut = 2.5L;
+  e.flash = 3;
+  e.flashTime = 0.75L;
+  e.strobePeriod = 0.5L;
+  e.strobeLit = 0.4L;
+  e.secondRed = 10;
+  e.secondGreen = 20;
+  e.secondBlue = 30;
+  e.secondColourAge = 4;
+  e.secondColourBlend = 1.25L;
+  e.sparkRate = 6;
+  e.sparkLifetime = 2;
+  e.sparkSpeed = 1.5L;
+  e.sparkRed = 40;
+  e.sparkGreen = 50;
+  e.sparkBlue = 60;
+  e.seed = -123456;
+  return e;
+}
+
+TEST(ParticleSetDialogTest, StarPageRoundTripsEveryEffectAndKeepsTheSeed) {
+  ParticleSetDialog dialog;
+  ParticleSet source = SampleSet();
+  source.SetEffects(SampleEffects());
+  dialog.setParticleSet(source);
+  const struct {
+    const char* field;
+    long double shown;
+  } fields[] = {
+      {"dragEdit", 0.25L},     {"fadeInEdit", 1.5L},      {"fadeOutEdit", 2.5L},
+      {"flashEdit", 3},        {"flashTimeEdit", 0.75L},  {"strobePeriodEdit", 0.5L},
+      {"strobeLitEdit", 0.4L}, {"secondColorAgeEdit", 4}, {"secondColorBlendEdit", 1.25L},
+      {"sparkRateEdit", 6},    {"sparkLifetimeEdit", 2},  {"sparkSpeedEdit", 1.5L},
+  };
+  for (const auto& f : fields)
+    EXPECT_EQ(testing::Child<NumericField>(dialog, f.field)->value(), f.shown) << f.field;
+  EXPECT_TRUE(testing::Child<QCheckBox>(dialog, "secondColorCheck")->isChecked());
+  EXPECT_EQ(testing::Child<ColorSwatch>(dialog, "secondColorSwatch")->brushColor(),
+            QColor(10, 20, 30));
+  EXPECT_EQ(testing::Child<ColorSwatch>(dialog, "sparkColorSwatch")->brushColor(),
+            QColor(40, 50, 60));
+  EXPECT_EQ(dialog.particleSet().Effects(), source.Effects());
+
+  // Without the check box the second colour is off (its age -1) and its
+  // controls wait disabled; amounts beyond the effects' limits are held.
+  testing::Child<QCheckBox>(dialog, "secondColorCheck")->setChecked(false);
+  EXPECT_FALSE(testing::Child<NumericField>(dialog, "secondColorAgeEdit")->isEnabled());
+  EXPECT_FALSE(testing::Child<ColorSwatch>(dialog, "secondColorSwatch")->isEnabled());
+  testing::Child<NumericField>(dialog, "dragEdit")->setValue(5000);
+  testing::Child<NumericField>(dialog, "strobeLitEdit")->setValue(7);
+  const StarEffects read = dialog.particleSet().Effects();
+  EXPECT_EQ(read.secondColourAge, -1);
+  EXPECT_EQ(read.drag, 100);
+  EXPECT_EQ(read.strobeLit, 1);
+
+  // A new set starts without effects and without a seed.
+  dialog.proposeNewSet(QStringLiteral("new"));
+  EXPECT_EQ(dialog.particleSet().Effects(), StarEffects());
+}
+
+TEST(ParticleSetDialogTest, StarPageTabOrderFollowsTheRows) {
+  ParticleSetDialog dialog;
+  testing::Child<QTabWidget>(dialog, "pages")->setCurrentIndex(1);
+  testing::ExpectTabOrder(
+      dialog, {"dragEdit", "fadeInEdit", "fadeOutEdit", "flashEdit", "flashTimeEdit",
+               "strobePeriodEdit", "strobeLitEdit", "secondColorCheck", "secondColorSwatch",
+               "secondColorAgeEdit", "secondColorBlendEdit", "sparkRateEdit", "sparkColorSwatch",
+               "sparkLifetimeEdit", "sparkSpeedEdit", "okButton", "cancelButton"});
+}
+
+// The strip follows every change of a field, the check box and a swatch, and
+// draws the light the launch gives a star.
+TEST(ParticleSetDialogTest, StarLifeStripFollowsTheFields) {
+  ParticleSetDialog dialog;
+  testing::Child<QTabWidget>(dialog, "pages")->setCurrentIndex(1);
+  dialog.show();
+  auto* strip = testing::Child<StarLifeStrip>(dialog, "starLifeStrip");
+  QImage before = strip->grab().toImage();
+  const auto changes = std::vector<std::pair<const char*, std::function<void()>>>{
+      {"fade in", [&] { testing::Child<NumericField>(dialog, "fadeInEdit")->setValue(10); }},
+      {"lifetime", [&] { testing::Child<NumericField>(dialog, "lifetimeEdit")->setValue(30); }},
+      {"strobe",
+       [&] {
+         testing::Child<NumericField>(dialog, "strobePeriodEdit")->setValue(4);
+         testing::Child<NumericField>(dialog, "strobeLitEdit")->setValue(0.5L);
+       }},
+      {"second colour",
+       [&] {
+         testing::Child<NumericField>(dialog, "secondColorAgeEdit")->setValue(5);
+         testing::Child<QCheckBox>(dialog, "secondColorCheck")->setChecked(true);
+         ColorDialogService::setNextColor(QColor(255, 0, 0));
+         QTest::mouseClick(testing::Child<ColorSwatch>(dialog, "secondColorSwatch"),
+                           Qt::LeftButton);
+       }},
+      {"blend", [&] { testing::Child<NumericField>(dialog, "secondColorBlendEdit")->setValue(9); }},
+  };
+  for (const auto& [what, change] : changes) {
+    change();
+    const QImage after = strip->grab().toImage();
+    EXPECT_NE(after, before) << what;
+    before = after;
+  }
+  const std::vector<StarLifeColumn> expected =
+      StarLifeColumns(dialog.particleSet(), static_cast<int>(strip->columns().size()));
+  ASSERT_FALSE(expected.empty());
+  for (std::size_t x : {std::size_t{0}, expected.size() / 3, expected.size() - 1})
+    EXPECT_EQ(strip->columns()[x].brightness, expected[x].brightness) << x;
 }
 
 }  // namespace

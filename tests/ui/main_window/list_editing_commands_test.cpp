@@ -279,5 +279,39 @@ TEST_F(ListEditingCommandsTest, ClipboardKeysWorkFromTheGrid) {
   expectInStep();
 }
 
+// A list without own random streams makes no seeds; turning them on seeds
+// every set in one step, and from then on a set added gets a seed of its own
+// while a pasted copy and a changed set keep theirs.
+TEST_F(ListEditingCommandsTest, SetsGetSeedsOnlyUnderOwnRandomAndCopiesKeepThem) {
+  const auto seed = [this](std::size_t i) { return window_.document().sets()[i].Effects().seed; };
+  addSet(QStringLiteral("A"));
+  EXPECT_EQ(seed(0), 0);
+
+  LaunchSettings own = window_.document().launchSettings();
+  own.ownRandom = true;
+  window_.document().changeLaunchSettings(own, QStringLiteral("own"));
+  const int32_t seedOfA = seed(0);
+  EXPECT_NE(seedOfA, 0);
+  window_.document().history().undo();
+  EXPECT_EQ(seed(0), 0);
+  window_.document().history().redo();
+  EXPECT_EQ(seed(0), seedOfA);
+
+  addSet(QStringLiteral("B"));
+  EXPECT_NE(seed(1), 0);
+  EXPECT_NE(seed(1), seedOfA);
+  selectRow(2);
+  testing::Child<QAction>(window_, "actionCopy")->trigger();
+  selectRow(3);
+  testing::Child<QAction>(window_, "actionPaste")->trigger();
+  ASSERT_EQ(names(), (Strings{"A", "B", "B'"}));
+  EXPECT_EQ(seed(2), seed(1));
+  answerDialog([](ParticleSetDialog& dialog) {
+    testing::Child<NumericField>(dialog, "countEdit")->setValue(3);
+  });
+  access_.editSet(0);
+  EXPECT_EQ(seed(0), seedOfA);
+}
+
 }  // namespace
 }  // namespace kirabel
