@@ -29,9 +29,10 @@ std::vector<StarLifeColumn> StarLifeColumns(const ParticleSet& set, int width) {
   for (int x = 0; x < width; ++x) {
     StarLifeColumn& column = columns[static_cast<std::size_t>(x)];
     column.age = life * (x + 0.5L) / width;
-    column.brightness = light.Brightness(column.age, life, 0);
-    long double amounts[3];
-    light.ColourAt(column.age, amounts);
+    const auto age = static_cast<double>(column.age);
+    column.brightness = light.Brightness(age, static_cast<double>(life), 0);
+    double amounts[3];
+    light.ColourAt(age, amounts);
     column.colour = QColor(Channel(amounts[0]), Channel(amounts[1]), Channel(amounts[2]));
   }
   return columns;

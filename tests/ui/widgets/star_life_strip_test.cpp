@@ -32,9 +32,10 @@ TEST(StarLifeStripTest, ColumnsAreTheLaunchsLightAtTheirAges) {
   for (const int x : {0, 9, 35, 99, 110, 150, 199}) {
     const StarLifeColumn& column = columns[static_cast<std::size_t>(x)];
     EXPECT_EQ(column.age, 20 * (x + 0.5L) / 200) << x;
-    EXPECT_EQ(column.brightness, light.Brightness(column.age, 20, 0)) << x;
-    long double amounts[3];
-    light.ColourAt(column.age, amounts);
+    const auto age = static_cast<double>(column.age);
+    EXPECT_EQ(column.brightness, light.Brightness(age, 20, 0)) << x;
+    double amounts[3];
+    light.ColourAt(age, amounts);
     EXPECT_EQ(column.colour.green(), std::lround(amounts[1] / 128)) << x;
   }
   // A star that does not live draws nothing.
