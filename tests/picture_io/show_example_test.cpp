@@ -1,12 +1,21 @@
 // The show among the examples: its shells burst on the beats of its own
-// soundtrack, and its launch lasts as long as that soundtrack.
+// soundtrack with their light jumping on the beat's frame, it stays under the
+// particle warning, and its launch lasts as long as that soundtrack.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <numeric>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "model/options.h"
 #include "model/pcl_file.h"
 #include "picture_io/soundtrack.h"
+#include "simulation/canvas.h"
+#include "simulation/launch.h"
 #include "simulation/population.h"
 #include "simulation/random.h"
 
@@ -54,6 +63,78 @@ TEST(ShowExample, ShellsBurstOnTheBeatsOfItsSoundtrack) {
     shellsOnBeat += onBeat;
   }
   EXPECT_GE(shellsOnBeat, 20);
+}
+
+// The frame of the beat nearest to a video time (frame k plays at (k - 1) / fps).
+int64_t BeatFrame(const ShowSettings& show, long double seconds) {
+  const long double beat = 60 / show.bpm;
+  const long double beatSeconds =
+      show.beatOffset + std::round((seconds - show.beatOffset) / beat) * beat;
+  const long double fps =
+      static_cast<long double>(show.fps.numerator) / static_cast<long double>(show.fps.denominator);
+  return std::llround(beatSeconds * fps) + 1;
+}
+
+// The rising sets of each burst (whose stars are all born within a frame;
+// not a fountain's mouth), keyed by where and when they burst: a shell's
+// rising sets fly exactly alike.
+std::map<std::tuple<long double, long double, long double, long double>, std::vector<std::size_t>>
+Bursts(const ParticleList& sets, long double frameInterval) {
+  std::map<std::tuple<long double, long double, long double, long double>, std::vector<std::size_t>>
+      bursts;
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    const ParticleSet& set = sets[i];
+    if (!set.visible || set.child < 0) continue;
+    const ParticleSet& child = sets[static_cast<std::size_t>(set.child)];
+    if (std::fabs(child.birthSpread) > frameInterval) continue;
+    bursts[{set.birthTime + set.lifetime, set.originX, set.speed, set.direction}].push_back(i);
+  }
+  return bursts;
+}
+
+// The sum of the picture's bytes of frames first..last of a launch of the
+// show in which only the rising sets `shell` fly.
+std::vector<uint64_t> LightOfShell(const PclContents& show, const std::vector<std::size_t>& shell,
+                                   int64_t first, int64_t last) {
+  ParticleList sets = show.sets;
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    sets[i].visible = sets[i].visible && std::count(shell.begin(), shell.end(), i) > 0;
+  }
+  RandomGenerator random;
+  const auto built = Launch::Build(sets, show.settings, random, INT64_MAX, {});
+  testing::Canvas canvas(512, 512);
+  const uint8_t* bytes = canvas.picture.Bits();
+  const std::size_t size = static_cast<std::size_t>(canvas.picture.RowBytes()) * 512;
+  std::vector<uint64_t> light;
+  for (int64_t frame = first; frame <= last; ++frame) {
+    built.launch->DrawFrame(frame, canvas.space, canvas.picture, {false, false});
+    light.push_back(std::accumulate(bytes, bytes + size, uint64_t{0}));
+  }
+  return light;
+}
+
+TEST(ShowExample, EveryBurstsLightJumpsMostOnItsBeatFrame) {
+  constexpr int64_t kFramesBefore = 3;
+  constexpr int64_t kFramesAfter = 30;
+  const PclContents show = ReadPclFile(KIRABEL_SOURCE_DIR "/examples/show.pcl");
+  const auto bursts = Bursts(show.sets, show.settings.frameInterval);
+  EXPECT_GE(bursts.size(), 30u);
+  for (const auto& [where, shell] : bursts) {
+    const ParticleSet& rising = show.sets[shell.front()];
+    const ParticleSet& child = show.sets[static_cast<std::size_t>(rising.child)];
+    const int64_t beatFrame = BeatFrame(show.show, BurstSeconds(show, std::get<0>(where), child));
+    const std::vector<uint64_t> light =
+        LightOfShell(show, shell, beatFrame - kFramesBefore, beatFrame + kFramesAfter);
+    std::vector<int64_t> jumps(light.size());
+    std::adjacent_difference(light.begin(), light.end(), jumps.begin());
+    const auto largest = std::max_element(jumps.begin() + 1, jumps.end());
+    EXPECT_EQ(largest - jumps.begin(), kFramesBefore) << rising.name;
+  }
+}
+
+TEST(ShowExample, StaysUnderTheParticleWarningSparksIncluded) {
+  const PclContents show = ReadPclFile(KIRABEL_SOURCE_DIR "/examples/show.pcl");
+  EXPECT_LT(EstimateParticles(show.sets).Total(), Options().warningThreshold);
 }
 
 TEST(ShowExample, LaunchCoversItsSoundtrackOfFortySecondsOrMore) {
