@@ -1,5 +1,7 @@
 #include "simulation/star_drawer.h"
 
+#include <algorithm>
+
 #include "simulation/counter_random.h"
 #include "simulation/lit_trail.h"
 
@@ -8,6 +10,8 @@ namespace kirabel {
 void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
   trail_.Load(set);
   forces_ = air.On(set);
+  const int64_t trailPoints = std::max<int64_t>(set.trailSamples, 0) + 1;
+  work_ = trailPoints;
   if (!set.HasEffects()) {
     classic_ = true;
     return;
@@ -15,6 +19,7 @@ void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
   light_ = StarLight(set);
   sparks_ = SparkSet(set);
   classic_ = !forces_.HasDrag() && light_.Steady() && !sparks_.Sheds();
+  work_ = trailPoints * (1 + SparksPerStar(set));
 }
 
 void StarDrawer::Draw(const ParticleState& p, int64_t index, long double t,
