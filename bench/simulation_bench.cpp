@@ -3,6 +3,7 @@
 // the frame rules.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <string>
 
 #include "heavy_scene.h"
@@ -56,20 +57,27 @@ void BM_RenderFrame(benchmark::State& state) {
   picture.SetWidth(512);
   ParallelRenderer renderer(static_cast<int>(state.range(0)));
   const RenderOptions options{state.range(1) != 0, false};
+  // With a stop request that is asked all along and never stops: what the
+  // checks cost.
+  std::atomic<bool> stopped{false};
+  StopRequest stop;
+  if (state.range(2) != 0) stop = [&] { return stopped.load(); };
   for (auto _ : state) {
     space.Clear();
-    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, picture);
+    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, picture, stop);
     benchmark::DoNotOptimize(picture.Bits());
   }
   state.counters["samples/s"] = benchmark::Counter(
       static_cast<double>(Samples(launched) * state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RenderFrame)
-    ->ArgNames({"jobs", "aa"})
-    ->Args({1, 0})
-    ->Args({2, 0})
-    ->Args({1, 1})
-    ->Args({2, 1})
+    ->ArgNames({"jobs", "aa", "stop"})
+    ->Args({1, 0, 0})
+    ->Args({1, 0, 1})
+    ->Args({2, 0, 0})
+    ->Args({2, 0, 1})
+    ->Args({1, 1, 0})
+    ->Args({2, 1, 0})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

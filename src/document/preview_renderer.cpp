@@ -10,7 +10,8 @@ namespace kirabel {
 
 PreviewRenderer::PreviewRenderer(QObject* parent)
     : QObject(parent),
-      worker_([this](const PreviewRequest& request, const StillWanted&) { return render(request); },
+      worker_([this](const PreviewRequest& request,
+                     const StillWanted& stillWanted) { return render(request, stillWanted); },
               [this](const PreviewResult& result) { emit finished(result); },
               [this](const std::exception_ptr& error) { emit failed(error); }) {}
 
@@ -62,7 +63,8 @@ void PreviewRenderer::forgetLaunch() {
 }
 
 // Memory running out while building or drawing is the request's failure.
-PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
+PreviewResult PreviewRenderer::render(const PreviewRequest& request,
+                                      const StillWanted& stillWanted) {
   PreviewResult result;
   result.time = request.time;
   try {
@@ -75,7 +77,11 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request) {
     auto picture = std::make_shared<Picture>();
     picture->SetHeight(scene.height);
     picture->SetWidth(scene.width);
-    launch_->DrawAt(request.time, *space_, *picture, scene.options);
+    // A frame no longer wanted is abandoned; its result is never reported.
+    if (!launch_->DrawAt(request.time, *space_, *picture, scene.options, {},
+                         [&] { return !stillWanted(); })) {
+      return result;
+    }
     result.picture = std::move(picture);
   } catch (...) {
     forgetLaunch();

@@ -66,7 +66,7 @@ class PreviewRenderer : public QObject {
   void failed(const std::exception_ptr& error);
 
  private:
-  PreviewResult render(const PreviewRequest& request);
+  PreviewResult render(const PreviewRequest& request, const StillWanted& stillWanted);
   bool buildFor(const std::shared_ptr<const PreviewScene>& scene, PreviewResult& result);
   void forgetLaunch();
 

@@ -141,6 +141,7 @@ QImage ShellThumbnails::draw(const QString& path, const StillWanted& stillWanted
   FrameLoopHooks hooks;
   hooks.beforeFrame = [&](int64_t, int64_t, int64_t) { return stillWanted(); };
   hooks.step = stillWanted;
+  hooks.stop = [&] { return !stillWanted(); };
   const std::optional<FullestFrame> fullest =
       DrawFullestFrame(scene, 1, FrameCount(scene.settings.frameCount), hooks);
   if (!fullest) return QImage();  // no longer wanted

@@ -7,7 +7,7 @@
 
 namespace kirabel {
 
-ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress) {
+ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const StopRequest& stop) {
   const Scene& scene = job.scene;
   const ExportOutput& output = job.output;
   // The encoder first: a space without pixels is refused before any work.
@@ -26,6 +26,7 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress) {
   }
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress;
+  hooks.stop = stop;
   if (DrawSceneFrames(scene, job.firstFrame, job.lastFrame, {sink.get()}, hooks) ==
       FrameLoopEnd::kStopped) {
     return ExportEnd::kCancelled;

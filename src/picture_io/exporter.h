@@ -12,6 +12,7 @@
 #include "picture_io/export_job.h"
 #include "picture_io/frame_sinks.h"
 #include "simulation/particle_count.h"
+#include "simulation/stop_request.h"
 
 namespace kirabel {
 
@@ -26,7 +27,10 @@ using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t f
 // the launch cannot fit into memory, FrameNotWrittenError (the cause nested)
 // when a file cannot be written, SoundtrackError when the soundtrack cannot
 // be had, or EncoderError when the encoder cannot be had (an animation of a space without pixels is
-// refused before the launch is built).
-ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress);
+// refused before the launch is built). stop is asked every so many particles
+// while the launch is built and a frame drawn (from every thread at work):
+// true cancels there, as progress does before a frame.
+ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress,
+                    const StopRequest& stop = {});
 
 }  // namespace kirabel

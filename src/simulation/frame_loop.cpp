@@ -34,7 +34,7 @@ FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer
     const std::vector<FrameSink*> wanting = SinksWanting(sinks, frame);
     if (wanting.empty()) continue;
     const RenderOptions frameOptions = hooks.options ? hooks.options() : options;
-    if (!launch.DrawFrame(frame, space, picture, frameOptions, hooks.step)) {
+    if (!launch.DrawFrame(frame, space, picture, frameOptions, hooks.step, hooks.stop)) {
       return FrameLoopEnd::kStopped;
     }
     for (FrameSink* sink : wanting) sink->Take(frame, space, picture);
@@ -47,8 +47,9 @@ FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
                              SpaceBuffer* space) {
   RandomGenerator random = scene.random;
   const Launch::BuildResult built =
-      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
+      Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs, hooks.stop);
   if (hooks.built) hooks.built(random);
+  if (built.outcome == Launch::Outcome::kStopped) return FrameLoopEnd::kStopped;
   // Only a saturated count reaches the threshold, and it cannot fit.
   if (!built.launch) throw ParticleMemoryError(built.estimate.Total());
   std::optional<SpaceBuffer> ownSpace;

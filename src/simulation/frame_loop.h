@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "simulation/renderer.h"
+#include "simulation/stop_request.h"
 #include "simulation/trail.h"
 
 namespace kirabel {
@@ -33,8 +34,12 @@ struct FrameLoopHooks {
   std::function<RenderOptions()> options;
   // The progress steps of a frame drawn on one thread; false stops it.
   ProgressStep step;
+  // Asked every so many particles, from every thread at work, while the
+  // launch is built and while a frame is drawn; true stops the loop there.
+  StopRequest stop;
   // DrawSceneFrames only: told once the launch is built, with the state its
-  // generator was left in (where the next launch goes on from).
+  // generator was left in (where the next launch goes on from), also when
+  // stop stopped the build.
   std::function<void(const RandomGenerator& after)> built;
 };
 
@@ -50,7 +55,8 @@ FrameLoopEnd DrawFrames(Launch& launch, int64_t first, int64_t last, SpaceBuffer
 // Builds the scene's launch (from a copy of its generator, so the scene is
 // left as it was) and draws frames first .. last of it at the scene's size
 // and options into the sinks, in `space` (of the scene's size) when given,
-// else in a space of its own. Raises ParticleMemoryError when the launch
+// else in a space of its own. A build that hooks.stop stopped ends the loop
+// as kStopped before any frame. Raises ParticleMemoryError when the launch
 // cannot fit into memory.
 FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
                              const std::vector<FrameSink*>& sinks, const FrameLoopHooks& hooks = {},

@@ -5,6 +5,7 @@
 
 #include "image/picture.h"
 #include "simulation/parallel_renderer.h"
+#include "simulation/random.h"
 #include "simulation/space_buffer.h"
 
 namespace kirabel {
@@ -17,7 +18,8 @@ int64_t FrameCount(long double nf) {
 
 Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings& settings,
                                   RandomGenerator& random, int64_t askFrom,
-                                  const ConfirmParticleCountFn& confirm, int jobs) {
+                                  const ConfirmParticleCountFn& confirm, int jobs,
+                                  const StopRequest& stop) {
   // A copy: commands that run while the count is asked (or later, inside a
   // progress step) may replace the settings; the launch keeps these.
   const LaunchSettings kept = settings;
@@ -29,7 +31,15 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings
     return result;
   }
   LaunchList sets;
-  PopulateLaunchList(list, kept, random, sets, jobs);
+  const RandomGenerator before = random;
+  if (!PopulateLaunchList(list, kept, random, sets, jobs, stop)) {
+    // Where a complete build leaves the generator, as if its numbers were
+    // drawn: the next launch is the same whenever this one was stopped.
+    random = before;
+    if (!kept.ownRandom) random.Leap(static_cast<uint64_t>(check.estimate.draws));
+    result.outcome = Outcome::kStopped;
+    return result;
+  }
   result.outcome = Outcome::kBuilt;
   result.launch = std::make_unique<Launch>(kept, std::move(sets), jobs);
   return result;
@@ -56,19 +66,18 @@ long double Launch::FrameTime(int64_t frame) const {
 }
 
 bool Launch::DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture,
-                       const RenderOptions& options, const ProgressStep& step) {
-  return DrawAt(FrameTime(frame), space, picture, options, step);
+                       const RenderOptions& options, const ProgressStep& step,
+                       const StopRequest& stop) {
+  return DrawAt(FrameTime(frame), space, picture, options, step, stop);
 }
 
 bool Launch::DrawAt(long double t, SpaceBuffer& space, Picture& picture,
-                    const RenderOptions& options, const ProgressStep& step) {
+                    const RenderOptions& options, const ProgressStep& step,
+                    const StopRequest& stop) {
   space.Clear();
   const Forces air(settings_.gravity, settings_.wind);
-  if (parallel_) {
-    parallel_->Render(sets_, t, air, options, space, picture);
-    return true;
-  }
-  if (!RenderFrame(sets_, t, air, options, step, space)) return false;
+  if (parallel_) return parallel_->Render(sets_, t, air, options, space, picture, stop);
+  if (!RenderFrame(sets_, t, air, options, step, space, stop)) return false;
   CopySpaceToPicture(space, picture);
   return true;
 }

@@ -7,9 +7,10 @@
 // and comes out byte for byte as in a run from the first.
 //
 // The launch knows nothing of windows: it asks its caller for the particle
-// count through a callback, and a frame reports progress (and can be
-// stopped) through a ProgressStep. Captions, message texts, cursors and
-// buttons belong to the callers.
+// count through a callback, a frame reports progress (and can be stopped)
+// through a ProgressStep, and the build and every frame ask a StopRequest
+// every so many particles, so that a stop is answered at once. Captions,
+// message texts, cursors and buttons belong to the callers.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "simulation/particle_count.h"
 #include "simulation/population.h"
 #include "simulation/renderer.h"
+#include "simulation/stop_request.h"
 
 namespace kirabel {
 
@@ -37,6 +39,7 @@ class Launch {
   enum class Outcome {
     kBuilt,
     kDeclined,  // the caller declined the particle count; nothing was drawn
+    kStopped,   // the stop request stopped the build; nothing was kept
   };
   struct BuildResult {
     Outcome outcome = Outcome::kDeclined;
@@ -48,11 +51,14 @@ class Launch {
   // what cannot fit, confirm asked from askFrom particles on); then expands
   // every visible set, drawing from random (only when built). jobs > 1
   // builds large generations and draws frames on that many threads (the
-  // same bytes; frames then have no progress steps). Raises
-  // OutOfMemoryError when memory runs out while building.
+  // same bytes; frames then have no progress steps). stop is asked every so
+  // many particles; a build it stopped keeps nothing and leaves random where
+  // a complete build leaves it. Raises OutOfMemoryError when memory
+  // runs out while building.
   static BuildResult Build(const ParticleList& list, const LaunchSettings& settings,
                            RandomGenerator& random, int64_t askFrom,
-                           const ConfirmParticleCountFn& confirm, int jobs = 1);
+                           const ConfirmParticleCountFn& confirm, int jobs = 1,
+                           const StopRequest& stop = {});
 
   Launch(const LaunchSettings& settings, LaunchList sets, int jobs);
   ~Launch();
@@ -68,12 +74,12 @@ class Launch {
 
   // Clears space, draws frame into it and copies it into picture (both of
   // the same size). options is read for every particle. Returns false when
-  // a progress step stopped the frame: picture is then left as it was.
+  // a progress step or stop stopped the frame: picture is then left as it was.
   bool DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture, const RenderOptions& options,
-                 const ProgressStep& step = {});
+                 const ProgressStep& step = {}, const StopRequest& stop = {});
   // The same at any time t (a frame's own time gives that frame's bytes).
   bool DrawAt(long double t, SpaceBuffer& space, Picture& picture, const RenderOptions& options,
-              const ProgressStep& step = {});
+              const ProgressStep& step = {}, const StopRequest& stop = {});
 
  private:
   LaunchSettings settings_;

@@ -32,9 +32,12 @@ struct ParticleIndex {
   int64_t total = 0;
 };
 
-void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t,
-               const Forces& air, const RenderOptions& options, SpaceBuffer& space) {
-  if (begin >= end) return;
+// Draws the particles begin .. end - 1 of the frame. False when the poller
+// saw a stop: space then holds part of them.
+bool DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t,
+               const Forces& air, const RenderOptions& options, SpaceBuffer& space,
+               StopPoller& poller) {
+  if (begin >= end) return true;
   auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
   std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
   StarDrawer stars;
@@ -46,10 +49,12 @@ void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long doub
         std::min<int64_t>(static_cast<int64_t>(set.states.size()), end - index.starts[s]);
     for (int64_t i = first; i < stop; ++i) {
       stars.Draw(set.states[static_cast<std::size_t>(i)], i, t, options, space);
+      if (poller.Poll(stars.Work())) return false;
     }
     begin = index.starts[s] + stop;
     ++s;
   }
+  return true;
 }
 
 }  // namespace
@@ -71,14 +76,16 @@ SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
   return *slot;
 }
 
-void ParallelRenderer::Render(const LaunchList& launchList, long double t, const Forces& air,
-                              const RenderOptions& options, SpaceBuffer& space, Picture& picture) {
+bool ParallelRenderer::Render(const LaunchList& launchList, long double t, const Forces& air,
+                              const RenderOptions& options, SpaceBuffer& space, Picture& picture,
+                              const StopRequest& stop) {
   const ParticleIndex index(launchList);
   const int jobs = index.total < kParallelThreshold ? 1 : team_->Jobs();
   if (jobs == 1) {
-    DrawRange(index, 0, index.total, t, air, options, space);
+    StopPoller poller(stop);
+    if (!DrawRange(index, 0, index.total, t, air, options, space, poller)) return false;
     CopySpaceToPicture(space, picture);
-    return;
+    return true;
   }
   scratch_.resize(static_cast<std::size_t>(jobs - 1));
   std::vector<SpaceBuffer*> targets{&space};
@@ -86,15 +93,20 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, const
 
   const int64_t chunk = std::max<int64_t>(256, index.total / (int64_t{jobs} * 64));
   std::atomic<int64_t> next{0};
+  std::atomic<bool> stopped{false};
   team_->Run(jobs, [&](int job) {
     if (job > 0) targets[static_cast<std::size_t>(job)]->Clear();
-    for (;;) {
+    StopPoller poller(stop);
+    while (!stopped) {
       const int64_t begin = next.fetch_add(chunk);
       if (begin >= index.total) return;
-      DrawRange(index, begin, std::min(index.total, begin + chunk), t, air, options,
-                *targets[static_cast<std::size_t>(job)]);
+      if (!DrawRange(index, begin, std::min(index.total, begin + chunk), t, air, options,
+                     *targets[static_cast<std::size_t>(job)], poller)) {
+        stopped = true;
+      }
     }
   });
+  if (stopped) return false;
 
   const std::vector<SpaceBuffer*> others(targets.begin() + 1, targets.end());
   const int32_t rows = space.Height();
@@ -104,6 +116,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, const
     for (const SpaceBuffer* other : others) space.AddSaturated(*other, y0, y1);
     CopySpaceRows(space, picture, y0, y1);
   });
+  return true;
 }
 
 }  // namespace kirabel

@@ -3,6 +3,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "simulation/random.h"
 #include "simulation/sparks.h"
 
 namespace kirabel {
@@ -33,6 +34,7 @@ bool IsSetIndex(const ParticleList& list, int32_t index) {
 void AddGeneration(const ParticleSet& set, int64_t product, ParticleEstimate& est) {
   est.particles = SatAdd(est.particles, product);
   est.sparks = SatAdd(est.sparks, SatMul(product, SparksPerStar(set)));
+  est.draws = SatAdd(est.draws, SatMul(product, DrawsPerParticle(set)));
 }
 
 // Where the walk of one chain stood when it last left a set.
@@ -69,6 +71,7 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
         est.launchedSets =
             SatAdd(est.launchedSets, SatMul(rounds, est.launchedSets - v.estimate.launchedSets));
         est.sparks = SatAdd(est.sparks, SatMul(rounds, est.sparks - v.estimate.sparks));
+        est.draws = SatAdd(est.draws, SatMul(rounds, est.draws - v.estimate.draws));
         stepsLeft -= rounds * length;
         looped = true;
         continue;

@@ -8,6 +8,7 @@
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
+#include "simulation/stop_request.h"
 
 namespace kirabel {
 
@@ -42,6 +43,9 @@ struct ParticleEstimate {
   // The sparks the particles shed at most (saturating). They are drawn from
   // their stars alone, so they cost drawing time but no memory.
   int64_t sparks = 0;
+  // The numbers the launch draws from its generator without own random
+  // streams (saturating).
+  int64_t draws = 0;
   // Particles and sparks together: what the warning and the refusal count.
   int64_t Total() const;
   // Bytes the launch list needs (saturating).
@@ -67,8 +71,11 @@ void PopulateLaunchList(const ParticleList& list, long double g, RandomGenerator
                         LaunchList& launchList, int jobs = 1);
 // The same under a launch's settings: its gravity and wind, and with
 // ownRandom every set drawing from its own stream (random is then left as it
-// was).
-void PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
-                        RandomGenerator& random, LaunchList& launchList, int jobs = 1);
+// was). stop is asked every so many particles: false when it stopped the
+// expansion, launchList then emptied again and random advanced part of the
+// way.
+bool PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
+                        RandomGenerator& random, LaunchList& launchList, int jobs = 1,
+                        const StopRequest& stop = {});
 
 }  // namespace kirabel

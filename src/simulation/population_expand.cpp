@@ -19,6 +19,9 @@
 // first generation's stream starts from its set's seed, a burst's from the
 // stream of the spawning set, the spawning particle and the burst set's
 // seed. No set then draws numbers another set would have drawn.
+//
+// Both passes ask the stop request every so many particles; a stop abandons
+// the expansion and the launch list is emptied again.
 #include <algorithm>
 #include <atomic>
 #include <limits>
@@ -32,6 +35,7 @@
 #include "simulation/particle_motion.h"
 #include "simulation/population.h"
 #include "simulation/random.h"
+#include "simulation/stop_request.h"
 
 namespace kirabel {
 
@@ -40,6 +44,9 @@ namespace {
 constexpr std::size_t kNoParent = std::numeric_limits<std::size_t>::max();
 // A generation with fewer particles is computed on the calling thread.
 constexpr int64_t kParallelParticles = 8192;
+
+// Raised inside the expansion when the stop request said to stop.
+struct ExpansionStopped {};
 
 // The four factors of particle i, replayed from the generator state before
 // them, in draw order: birth time, lifetime, direction, speed.
@@ -82,16 +89,22 @@ struct Pending {
 class Expansion {
  public:
   Expansion(const ParticleList& list, const Forces& air, bool ownRandom, RandomGenerator& random,
-            LaunchList& launchList)
-      : list_(list), air_(air), ownRandom_(ownRandom), random_(random), launchList_(launchList) {}
+            LaunchList& launchList, const StopRequest& stop)
+      : list_(list),
+        air_(air),
+        ownRandom_(ownRandom),
+        random_(random),
+        launchList_(launchList),
+        stop_(stop),
+        planPoller_(stop) {}
 
-  // The plan pass for one visible set of the list.
+  // The plan pass for one visible set of the list. Raises ExpansionStopped.
   void PlanFirstGeneration(std::size_t index) {
     stack_.push_back(Pending{Append(list_[index], kNoParent, 0), 0, 0});
     Plan();
   }
 
-  // The compute pass: generation by generation.
+  // The compute pass: generation by generation. Raises ExpansionStopped.
   void Compute(int jobs) {
     std::vector<std::size_t> order(planned_.size());
     for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
@@ -157,12 +170,12 @@ class Expansion {
         stack_.pop_back();
         continue;
       }
+      if (planPoller_.Poll()) throw ExpansionStopped();
       const int32_t i = top.next++;
       const int32_t generationsLeft = top.generationsLeft;
       RandomGenerator& random = ownRandom_ ? streams_[launched] : random_;
       seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = random.State();
-      random.Skip(DrawCount(set.birthDistribution) + DrawCount(set.lifetimeDistribution) +
-                  DrawCount(set.directionDistribution) + DrawCount(set.speedDistribution));
+      random.Skip(DrawsPerParticle(set));
       if (planned_[launched].parentSet == kNoParent) {
         if (set.maxGenerations >= 2 && set.child != -1)
           LaunchChildren(set.maxGenerations - 2, set.child, launched, i);
@@ -172,41 +185,56 @@ class Expansion {
     }
   }
 
-  void ComputeSet(std::size_t s) {
+  // Gives launched set s its states; false when poller saw a stop.
+  bool ComputeSet(std::size_t s, StopPoller& poller) {
     LaunchedSet& set = launchList_[s];
     set.states.resize(static_cast<std::size_t>(set.count));
     const Planned& plan = planned_[s];
     const uint32_t* seeds = seeds_.data() + plan.firstSeed;
     if (plan.parentSet == kNoParent) {
-      for (int32_t i = 0; i < set.count; ++i)
+      for (int32_t i = 0; i < set.count; ++i) {
         set.states[i] = FirstGenerationParticle(set, DrawFactors(set, i, seeds[i]));
-      return;
+        if (poller.Poll()) return false;
+      }
+      return true;
     }
     const ParticleState& parent =
         launchList_[plan.parentSet].states[static_cast<std::size_t>(plan.parentParticle)];
     const Burst burst = BurstOf(parent, air_.On(launchList_[plan.parentSet]));
     for (int32_t i = 0; i < set.count; ++i) {
       set.states[i] = ChildParticle(set, DrawFactors(set, i, seeds[i]), burst, parent.death);
+      if (poller.Poll()) return false;
     }
+    return true;
   }
 
   void ComputeGeneration(const std::vector<std::size_t>& order, std::size_t begin, std::size_t end,
                          int jobs) {
     if (jobs <= 1) {
-      for (std::size_t k = begin; k < end; ++k) ComputeSet(order[k]);
+      StopPoller poller(stop_);
+      for (std::size_t k = begin; k < end; ++k) {
+        if (!ComputeSet(order[k], poller)) throw ExpansionStopped();
+      }
       return;
     }
     std::atomic<std::size_t> next{begin};
     std::atomic<bool> outOfMemory{false};
+    std::atomic<bool> stopped{false};
     RunJobs(jobs, [&](int) {
+      StopPoller poller(stop_);
       try {
-        for (std::size_t k = next++; k < end; k = next++) ComputeSet(order[k]);
+        for (std::size_t k = next++; k < end; k = next++) {
+          if (ComputeSet(order[k], poller)) continue;
+          stopped = true;
+          next = end;
+        }
       } catch (const std::bad_alloc&) {
         outOfMemory = true;
         next = end;
       }
     });
     if (outOfMemory) throw std::bad_alloc();
+    if (stopped) throw ExpansionStopped();
   }
 
   const ParticleList& list_;
@@ -215,6 +243,8 @@ class Expansion {
   RandomGenerator& random_;
   std::vector<RandomGenerator> streams_;  // per launched set, with own random streams
   LaunchList& launchList_;
+  const StopRequest& stop_;
+  StopPoller planPoller_;
   std::vector<Pending> stack_;
   std::vector<Planned> planned_;
   std::vector<uint32_t> seeds_;
@@ -229,15 +259,20 @@ void PopulateLaunchList(const ParticleList& list, long double g, RandomGenerator
   PopulateLaunchList(list, settings, random, launchList, jobs);
 }
 
-void PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
-                        RandomGenerator& random, LaunchList& launchList, int jobs) {
+bool PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
+                        RandomGenerator& random, LaunchList& launchList, int jobs,
+                        const StopRequest& stop) {
   try {
     Expansion expansion(list, Forces(settings.gravity, settings.wind), settings.ownRandom, random,
-                        launchList);
+                        launchList, stop);
     for (std::size_t i = 0; i < list.size(); ++i) {
       if (list[i].visible) expansion.PlanFirstGeneration(i);
     }
     expansion.Compute(jobs);
+    return true;
+  } catch (const ExpansionStopped&) {
+    launchList.clear();
+    return false;
   } catch (const std::bad_alloc&) {
     launchList.clear();
     throw OutOfMemoryError();

@@ -25,6 +25,8 @@ class RandomGenerator {
   void Skip(int draws) {
     for (int d = 0; d < draws; ++d) state_ = state_ * 134775813u + 1u;
   }
+  // The same for any number of draws, in at most 64 steps.
+  void Leap(uint64_t draws);
   uint32_t State() const { return state_; }
 
  private:
@@ -39,5 +41,7 @@ long double RandomFactor(Distribution mode, int32_t i, int32_t n, RandomGenerato
 
 // How many draws RandomFactor makes in this mode: 1, 2 or 0.
 int DrawCount(Distribution mode);
+// How many draws the four factors of one particle of set make.
+int DrawsPerParticle(const ParticleSet& set);
 
 }  // namespace kirabel

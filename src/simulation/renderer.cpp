@@ -33,10 +33,12 @@ void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow,
 }
 
 bool RenderFrame(const LaunchList& launchList, long double t, const Forces& air,
-                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space) {
+                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space,
+                 const StopRequest& stop) {
   const int64_t interval =
       std::max<int64_t>(TotalParticles(launchList) / kProgressStepsPerFrame, 1);
   int64_t counter = 1;
+  StopPoller poller(stop);
   StarDrawer stars;
   for (const LaunchedSet& launched : launchList) {
     stars.Load(launched, air);
@@ -44,6 +46,7 @@ bool RenderFrame(const LaunchList& launchList, long double t, const Forces& air,
     for (int64_t i = 0; i < count; ++i) {
       stars.Draw(launched.states[static_cast<std::size_t>(i)], i, t, options, space);
       if (counter++ % interval == 0 && step && !step()) return false;
+      if (poller.Poll(stars.Work())) return false;
     }
   }
   return true;

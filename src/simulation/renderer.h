@@ -6,6 +6,7 @@
 
 #include "simulation/particle_motion.h"
 #include "simulation/population.h"
+#include "simulation/stop_request.h"
 #include "simulation/trail.h"
 
 namespace kirabel {
@@ -32,8 +33,10 @@ void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow,
 // Draws the frame for time t under the launch's gravity and wind (air) into
 // space (cleared by the caller) on the calling thread. options is read again for every particle,
 // so a change made in a progress step acts at once. Returns false when a
-// progress step stopped the frame; space then keeps what was drawn.
+// progress step or the stop request stopped the frame; space then keeps what
+// was drawn.
 bool RenderFrame(const LaunchList& launchList, long double t, const Forces& air,
-                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space);
+                 const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space,
+                 const StopRequest& stop = {});
 
 }  // namespace kirabel

@@ -1,5 +1,7 @@
 #include "simulation/star_drawer.h"
 
+#include <algorithm>
+
 #include "simulation/counter_random.h"
 
 namespace kirabel {
@@ -7,6 +9,8 @@ namespace kirabel {
 void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
   trail_.Load(set);
   forces_ = air.On(set);
+  const int64_t trailPoints = std::max<int64_t>(set.trailSamples, 0) + 1;
+  work_ = trailPoints;
   if (!set.HasEffects()) {
     classic_ = true;
     return;
@@ -15,6 +19,7 @@ void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
   sparks_ = SparkSet(set, forces_);
   classic_ = !forces_.HasDrag() && lit_.Light().Steady() && !sparks_.Sheds();
   needsKey_ = lit_.Light().Strobes() || sparks_.Sheds();
+  work_ = trailPoints * (1 + SparksPerStar(set));
 }
 
 void StarDrawer::Draw(const ParticleState& p, int64_t index, long double t,

@@ -23,6 +23,9 @@ class StarDrawer {
   // Draws particle `index` of the set, p, at time t.
   void Draw(const ParticleState& p, int64_t index, long double t, const RenderOptions& options,
             SpaceBuffer& space) const;
+  // About how many points drawing one particle of the loaded set plots (its
+  // trail's, and at most its sparks'): the work a stop check counts.
+  int64_t Work() const { return work_; }
 
  private:
   TrailSet trail_;
@@ -31,6 +34,7 @@ class StarDrawer {
   SparkSet sparks_;
   bool classic_ = true;    // no effect: the classic trail alone
   bool needsKey_ = false;  // the stars' own random numbers are drawn from (strobe, sparks)
+  int64_t work_ = 1;       // the points one particle plots, for the stop checks
 };
 
 }  // namespace kirabel

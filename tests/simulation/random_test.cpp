@@ -24,6 +24,25 @@ TEST(RandomTest, SequenceFromProgramStart) {
   EXPECT_EQ(last.State(), 0xFFFFFFFFu * 134775813u + 1u);
 }
 
+// A leap lands where as many single draws land, also past 2^32 draws (the
+// generator's period).
+TEST(RandomTest, LeapIsManyDrawsAtOnce) {
+  for (const uint64_t draws : {0ull, 1ull, 2ull, 3ull, 1000ull, 123457ull}) {
+    SCOPED_TRACE(draws);
+    RandomGenerator stepped(12345), leapt(12345);
+    stepped.Skip(static_cast<int>(draws));
+    leapt.Leap(draws);
+    EXPECT_EQ(leapt.State(), stepped.State());
+  }
+  RandomGenerator period(777);
+  period.Leap(uint64_t{1} << 32);
+  EXPECT_EQ(period.State(), 777u);
+  period.Leap((uint64_t{5} << 32) + 1000);
+  RandomGenerator thousand(777);
+  thousand.Skip(1000);
+  EXPECT_EQ(period.State(), thousand.State());
+}
+
 TEST(RandomTest, FactorModesAndTheirDraws) {
   RandomGenerator uniform;
   EXPECT_EQ(RandomFactor(kUniformDistribution, 0, 1, uniform), 2 / kTwoPow32 - 1);

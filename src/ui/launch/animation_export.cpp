@@ -24,11 +24,14 @@ AnimationExport::AnimationExport(ExportJob job, QWidget* window)
   worker_ = std::thread([this, job = std::move(job)] {
     QString error;
     try {
-      RunExport(job, [this](int64_t done, int64_t total, int64_t) {
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
-        return !cancelled_;
-      });
+      RunExport(
+          job,
+          [this](int64_t done, int64_t total, int64_t) {
+            QMetaObject::invokeMethod(
+                this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
+            return !cancelled_;
+          },
+          [this] { return cancelled_.load(); });
     } catch (const ParticleMemoryError& e) {
       error = ParticleMemoryRefusal(e.particles());
     } catch (const std::exception& e) {

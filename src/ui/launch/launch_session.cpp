@@ -106,6 +106,7 @@ void LaunchSession::drawFrames(const Scene& scene) {
     post([this] { emit stepped(); });
     return !stopping_;
   };
+  hooks.stop = [this] { return stopping_.load(); };
   DrawSceneFrames(scene, 1, FrameCount(scene.settings.frameCount), sinks, hooks, space_.get());
 }
 

@@ -40,7 +40,8 @@ class LaunchSession : public QObject {
   bool busy() const { return busy_; }
   // The next launch may run (and the one starting).
   void allowRun();
-  // The launch running stops at its next progress step.
+  // The launch running stops at once, building or drawing (the generator
+  // still goes on from where the whole launch would leave it).
   void requestStop();
   // A launch is running (until its end has been reported).
   bool launching() const { return launching_; }

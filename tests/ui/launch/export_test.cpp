@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -131,6 +132,30 @@ TEST_F(ExportTest, ACancelledExportLeavesNothing) {
   EXPECT_EQ(cancel->text(), QStringLiteral("ｷｬﾝｾﾙ"));
   cancel->click();
   ASSERT_TRUE(ExportEnded());
+  EXPECT_FALSE(std::filesystem::exists(file));
+  ExpectNoTemporaryFiles();
+}
+
+// A cancel in the middle of a frame that takes many seconds ends the export
+// within about a second (a generous bound for sanitizer builds), leaving
+// nothing.
+TEST_F(ExportTest, ACancelMidFrameEndsPromptly) {
+  ParticleSet heavy = Burst();
+  heavy.count = 50000;
+  heavy.trailSamples = 8000;
+  mainWindow().document().apply(ReplaceSetCommand(0, heavy));
+  mainWindow().applyResolution(512, 512);
+  const std::string file = scratch_.File("heavy.apng");
+  AnswerExport(file, 1, 40);
+  testing::Child<QAction>(mainWindow(), "actionExportAnimation")->trigger();
+  QTest::qWait(300);  // building the launch or drawing its first frame
+  QProgressDialog* progress = Progress();
+  ASSERT_NE(progress, nullptr);
+  const auto cancelledAt = std::chrono::steady_clock::now();
+  progress->findChild<QPushButton*>()->click();
+  ASSERT_TRUE(ExportEnded());
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - cancelledAt).count(),
+            2.0);
   EXPECT_FALSE(std::filesystem::exists(file));
   ExpectNoTemporaryFiles();
 }
