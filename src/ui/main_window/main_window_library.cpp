@@ -11,6 +11,7 @@
 #include "document/shell_thumbnails.h"
 #include "model/list_commands.h"
 #include "model/shell_file.h"
+#include "model/shell_insertion.h"
 #include "texts/error_texts.h"
 #include "ui/library/shell_drop_target.h"
 #include "ui/library/shell_folders.h"
@@ -22,6 +23,7 @@
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
 #include "ui/widgets/space_viewer.h"
+#include "ui/widgets/status_message.h"
 
 namespace kirabel {
 
@@ -67,13 +69,23 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
     return;
   }
   const Options& options = document_.options();
-  const long double column = spacePoint ? spacePoint->x() : options.resolutionWidth / 2.0L;
-  std::optional<long double> birthTime;
-  if (options.preview && preview_) birthTime = preview_->bar().time();
-  PlaceShell(shell.sets, column, options.resolutionHeight, birthTime);
-  const std::size_t risingSet = document_.sets().size() + FirstRisingSet(shell.sets);
-  document_.apply(AppendSetsCommand(std::move(shell.sets)), tr("花火玉の挿入", "undo step"));
+  ShellPlace place;
+  place.column = spacePoint ? spacePoint->x() : options.resolutionWidth / 2.0L;
+  place.spaceHeight = options.resolutionHeight;
+  if (options.preview && preview_) place.birthTime = preview_->bar().time();
+  const QString name = QString::fromStdString(shell.name);
+  ShellInsertion insertion = FitShellIntoList(std::move(shell), !document_.sets().empty(),
+                                              document_.launchSettings(), place);
+  const std::size_t risingSet = document_.sets().size() + FirstRisingSet(insertion.sets);
+  std::optional<LaunchSettings> settings;
+  if (insertion.settings != document_.launchSettings()) settings = insertion.settings;
+  document_.apply(AppendSetsCommand(std::move(insertion.sets), std::move(settings)),
+                  tr("花火玉の挿入", "undo step"));
   selection_.select(risingSet);
+  if (insertion.scaled)
+    statusMessage_->showMessage(
+        tr("花火玉「%1」の時間と速さを重力 %2 に合わせました")
+            .arg(name, QString::number(static_cast<double>(insertion.settings.gravity), 'g', 9)));
 }
 
 std::optional<QString> MainWindow::askShellName(const QString& proposal) {
