@@ -223,6 +223,7 @@ class MainWindow : public QMainWindow {
   void createShellLibrary();
   void showSelectionActions();
   std::optional<QString> askShellName(const QString& proposal);
+  QString shellNameProblem(const QString& name) const;
   bool writeShell(std::size_t set, const QString& path, const QString& name);
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});

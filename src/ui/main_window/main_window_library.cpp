@@ -88,18 +88,42 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
             .arg(name, QString::number(static_cast<double>(insertion.settings.gravity), 'g', 9)));
 }
 
+namespace {
+
+// Wide enough for a long name and the dialog's title. The dialog's layout
+// sizes it to its field, so the field is given the width.
+constexpr int kShellNameFieldWidth = 340;
+
+}  // namespace
+
+// Asks again, with what was typed, until the name is one a shell can have or
+// the user cancels.
 std::optional<QString> MainWindow::askShellName(const QString& proposal) {
-  QInputDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("shellNameDialog"));
-  dialog.setWindowTitle(tr("選択を花火玉として保存"));
-  dialog.setLabelText(tr("花火玉の名前:"));
-  dialog.setTextValue(proposal);
-  dialog.setOkButtonText(tr("OK"));
-  dialog.setCancelButtonText(tr("ｷｬﾝｾﾙ"));
-  if (ModalRunner::exec(dialog) != QDialog::Accepted) return std::nullopt;
-  const QString name = dialog.textValue().simplified();
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  QString typed = proposal;
+  for (;;) {
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("shellNameDialog"));
+    dialog.setWindowTitle(tr("選択を花火玉として保存"));
+    dialog.setLabelText(tr("花火玉の名前:"));
+    dialog.setTextValue(typed);
+    dialog.setOkButtonText(tr("OK"));
+    dialog.setCancelButtonText(tr("ｷｬﾝｾﾙ"));
+    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMinimumWidth(kShellNameFieldWidth);
+    if (ModalRunner::exec(dialog) != QDialog::Accepted) return std::nullopt;
+    typed = dialog.textValue();
+    const QString name = typed.simplified();
+    const QString problem = shellNameProblem(name);
+    if (problem.isEmpty()) return name;
+    MessageBox::warning(this, problem);
+  }
+}
+
+// Why a shell cannot have the name; empty when it can.
+QString MainWindow::shellNameProblem(const QString& name) const {
+  if (name.isEmpty()) return tr("花火玉の名前を入力してください");
+  if (name.toUcs4().size() > static_cast<qsizetype>(kMaxShellNameLength))
+    return tr("花火玉の名前は %1 文字までです").arg(kMaxShellNameLength);
+  return QString();
 }
 
 void MainWindow::saveSelectionAsShell() {
