@@ -170,10 +170,10 @@ int Render(const RenderRequest& r) {
     return Fail(QCoreApplication::translate("kirabel::cli", "%1: the file holds no particle sets")
                     .arg(FromLocal(r.input)));
   }
-  if (r.maxParticles && estimate.particles >= *r.maxParticles) {
+  if (r.maxParticles && estimate.Total() >= *r.maxParticles) {
     return Fail(QCoreApplication::translate("kirabel::cli",
                                             "%1 particles reach the limit --max-particles %2")
-                    .arg(estimate.particles)
+                    .arg(estimate.Total())
                     .arg(*r.maxParticles));
   }
   if (r.fullest) return RenderFullestFrame(list, settings, r);

@@ -40,7 +40,7 @@ bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
       Launch::BuildResult built = Launch::Build(
           scene->scene.sets, scene->scene.settings, random, scene->askFrom,
           [&](int64_t) { return scene->countConfirmed; }, scene->scene.jobs);
-      builtParticles_ = built.estimate.particles;
+      builtParticles_ = built.estimate.Total();
       builtState_ = built.outcome == Launch::Outcome::kDeclined
                         ? PreviewResult::State::kNeedsConfirmation
                         : PreviewResult::State::kPicture;

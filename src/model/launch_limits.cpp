@@ -13,6 +13,8 @@ FieldLimits LaunchSettingLimits(LaunchSetting setting) {
       return {9, false, -1, defaults.frameInterval};
     case LaunchSetting::kFrameCount:
       return {9, false, 0, defaults.frameCount};
+    case LaunchSetting::kWind:
+      return {9, true, -1, defaults.wind};
   }
   return {};
 }
@@ -26,6 +28,7 @@ LaunchSettings WithinLaunchLimits(const LaunchSettings& settings) {
   limited.startTime = held(settings.startTime, LaunchSetting::kStartTime);
   limited.frameInterval = held(settings.frameInterval, LaunchSetting::kInterval);
   limited.frameCount = held(settings.frameCount, LaunchSetting::kFrameCount);
+  limited.wind = held(settings.wind, LaunchSetting::kWind);
   return limited;
 }
 

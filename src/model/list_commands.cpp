@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/pcl_file.h"
+#include "model/set_seed.h"
 
 namespace kirabel {
 
@@ -306,7 +307,7 @@ std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show) {
 }
 
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set) {
-  return std::make_unique<Appending>(std::move(set));
+  return std::make_unique<Appending>(WithSeed(std::move(set)));
 }
 
 std::unique_ptr<ListCommand> ReplaceSetCommand(std::size_t index, ParticleSet set) {

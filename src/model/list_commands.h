@@ -45,7 +45,7 @@ class ListCommand {
   virtual bool ChangesShow() const { return ReplacesFile(); }
 };
 
-// A set added at the end of the list.
+// A set added at the end of the list, with a fresh seed when it has none.
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set);
 // Set `index` replaced by `set`.
 std::unique_ptr<ListCommand> ReplaceSetCommand(std::size_t index, ParticleSet set);

@@ -3,8 +3,11 @@
 // random spreads, optionally naming the set that bursts out of each particle
 // when it dies.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "model/star_effects.h"
 
 namespace kirabel {
 
@@ -48,6 +51,13 @@ class ParticleSet {
   Distribution lifetimeDistribution = 0;
   std::string name;  // UTF-8; at most kMaxNameBytes once encoded as Shift-JIS
 
+  // The stars' optional effects: all off unless given. A set without any
+  // keeps none, and copies share them, so that the many copies a launch
+  // makes of a set cost no more memory than before.
+  const StarEffects& Effects() const { return effects_ ? *effects_ : kNoStarEffects; }
+  bool HasEffects() const { return effects_ != nullptr; }
+  void SetEffects(const StarEffects& effects);
+
   // Stores a name cut to kMaxNameBytes (Shift-JIS bytes) without splitting a
   // character.
   void SetName(const std::string& utf8);
@@ -60,6 +70,9 @@ class ParticleSet {
   // Every field equal.
   friend bool operator==(const ParticleSet& a, const ParticleSet& b);
   friend bool operator!=(const ParticleSet& a, const ParticleSet& b) { return !(a == b); }
+
+ private:
+  std::shared_ptr<const StarEffects> effects_;  // null: every effect off
 };
 
 // The ordered list of particle sets; the position is the index that child

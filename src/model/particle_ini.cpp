@@ -3,6 +3,7 @@
 
 #include "model/particle.h"
 #include "model/particle_fields.h"
+#include "model/star_effect_fields.h"
 #include "platform/ini_file.h"
 #include "platform/sjis.h"
 
@@ -48,12 +49,42 @@ struct FieldReader {
   }
 };
 
+// An effect field is written only when it differs from its default; a key
+// left from an earlier save is then taken out, so the file says what the set is.
+template <typename T>
+void WriteEffect(IniFile& ini, const std::string& section, const StarEffectField<T>& field,
+                 T value) {
+  if (value == field.fallback) {
+    ini.RemoveKey(section, field.key);
+  } else if constexpr (std::is_same_v<T, long double>) {
+    ini.WriteReal(section, field.key, value);
+  } else {
+    ini.WriteInteger(section, field.key, value);
+  }
+}
+
+// Colour components keep the low 8 bits of the integer read, as the set's own colour.
+template <typename T>
+T ReadEffect(const IniFile& ini, const std::string& section, const StarEffectField<T>& field) {
+  if constexpr (std::is_same_v<T, long double>) {
+    return WithinEffectLimits(ini.ReadReal(section, field.key, field.fallback), field);
+  } else if constexpr (std::is_same_v<T, uint8_t>) {
+    return static_cast<uint8_t>(
+        static_cast<uint32_t>(ini.ReadInteger(section, field.key, field.fallback)));
+  } else {
+    return ini.ReadInteger(section, field.key, field.fallback);
+  }
+}
+
 }  // namespace
 
 void ParticleSet::SaveToIni(IniFile& ini, int index) const {
   const std::string section = SectionName(index);
   const FieldWriter write{ini, section};
   ForEachParticleField([&](const auto& field) { write(field.key, this->*field.member); });
+  const StarEffects& effects = Effects();
+  ForEachStarEffectField(
+      [&](const auto& field) { WriteEffect(ini, section, field, effects.*field.member); });
 }
 
 void ParticleSet::LoadFromIni(const IniFile& ini, int index) {
@@ -61,6 +92,10 @@ void ParticleSet::LoadFromIni(const IniFile& ini, int index) {
   const FieldReader read{ini, section, index};
   ForEachParticleField(
       [&](const auto& field) { read(field.key, this->*field.member, field.fallback); });
+  StarEffects effects;
+  ForEachStarEffectField(
+      [&](const auto& field) { effects.*field.member = ReadEffect(ini, section, field); });
+  SetEffects(effects);
 }
 
 }  // namespace kirabel

@@ -50,7 +50,7 @@ FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
       Launch::Build(scene.sets, scene.settings, random, INT64_MAX, {}, scene.jobs);
   if (hooks.built) hooks.built(random);
   // Only a saturated count reaches the threshold, and it cannot fit.
-  if (!built.launch) throw ParticleMemoryError(built.estimate.particles);
+  if (!built.launch) throw ParticleMemoryError(built.estimate.Total());
   std::optional<SpaceBuffer> ownSpace;
   if (!space) space = &ownSpace.emplace(scene.width, scene.height);
   Picture picture;

@@ -29,7 +29,7 @@ Launch::BuildResult Launch::Build(const ParticleList& list, const LaunchSettings
     return result;
   }
   LaunchList sets;
-  PopulateLaunchList(list, kept.gravity, random, sets, jobs);
+  PopulateLaunchList(list, kept, random, sets, jobs);
   result.outcome = Outcome::kBuilt;
   result.launch = std::make_unique<Launch>(kept, std::move(sets), jobs);
   return result;
@@ -63,11 +63,12 @@ bool Launch::DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture,
 bool Launch::DrawAt(long double t, SpaceBuffer& space, Picture& picture,
                     const RenderOptions& options, const ProgressStep& step) {
   space.Clear();
+  const Forces air(settings_.gravity, settings_.wind);
   if (parallel_) {
-    parallel_->Render(sets_, t, settings_.gravity, options, space, picture);
+    parallel_->Render(sets_, t, air, options, space, picture);
     return true;
   }
-  if (!RenderFrame(sets_, t, settings_.gravity, options, step, space)) return false;
+  if (!RenderFrame(sets_, t, air, options, step, space)) return false;
   CopySpaceToPicture(space, picture);
   return true;
 }

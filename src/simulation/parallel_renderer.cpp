@@ -6,6 +6,7 @@
 #include "image/picture.h"
 #include "simulation/renderer.h"
 #include "simulation/space_buffer.h"
+#include "simulation/star_drawer.h"
 #include "simulation/worker_team.h"
 
 namespace kirabel {
@@ -31,20 +32,20 @@ struct ParticleIndex {
   int64_t total = 0;
 };
 
-void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t, long double g,
-               const RenderOptions& options, SpaceBuffer& space) {
+void DrawRange(const ParticleIndex& index, int64_t begin, int64_t end, long double t,
+               const Forces& air, const RenderOptions& options, SpaceBuffer& space) {
   if (begin >= end) return;
   auto at = std::upper_bound(index.starts.begin(), index.starts.end(), begin) - 1;
   std::size_t s = static_cast<std::size_t>(at - index.starts.begin());
-  TrailSet trail;
+  StarDrawer stars;
   while (begin < end) {
     const LaunchedSet& set = *index.sets[s];
-    trail.Load(set);
+    stars.Load(set, air);
     const int64_t first = begin - index.starts[s];
     const int64_t stop =
         std::min<int64_t>(static_cast<int64_t>(set.states.size()), end - index.starts[s]);
     for (int64_t i = first; i < stop; ++i) {
-      DrawTrail(trail, set.states[static_cast<std::size_t>(i)], t, g, options, space);
+      stars.Draw(set.states[static_cast<std::size_t>(i)], i, t, options, space);
     }
     begin = index.starts[s] + stop;
     ++s;
@@ -70,12 +71,12 @@ SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
   return *slot;
 }
 
-void ParallelRenderer::Render(const LaunchList& launchList, long double t, long double g,
+void ParallelRenderer::Render(const LaunchList& launchList, long double t, const Forces& air,
                               const RenderOptions& options, SpaceBuffer& space, Picture& picture) {
   const ParticleIndex index(launchList);
   const int jobs = index.total < kParallelThreshold ? 1 : team_->Jobs();
   if (jobs == 1) {
-    DrawRange(index, 0, index.total, t, g, options, space);
+    DrawRange(index, 0, index.total, t, air, options, space);
     CopySpaceToPicture(space, picture);
     return;
   }
@@ -90,7 +91,7 @@ void ParallelRenderer::Render(const LaunchList& launchList, long double t, long 
     for (;;) {
       const int64_t begin = next.fetch_add(chunk);
       if (begin >= index.total) return;
-      DrawRange(index, begin, std::min(index.total, begin + chunk), t, g, options,
+      DrawRange(index, begin, std::min(index.total, begin + chunk), t, air, options,
                 *targets[static_cast<std::size_t>(job)]);
     }
   });

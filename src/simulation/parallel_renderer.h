@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "simulation/particle_motion.h"
 #include "simulation/population.h"
 #include "simulation/trail.h"
 
@@ -25,9 +26,9 @@ class ParallelRenderer {
   ~ParallelRenderer();
   int Jobs() const;
 
-  // Draws the frame for time t under gravity g into space (cleared by the
-  // caller) and copies the result into picture.
-  void Render(const LaunchList& launchList, long double t, long double g,
+  // Draws the frame for time t under the launch's gravity and wind into space
+  // (cleared by the caller) and copies the result into picture.
+  void Render(const LaunchList& launchList, long double t, const Forces& air,
               const RenderOptions& options, SpaceBuffer& space, Picture& picture);
 
  private:

@@ -11,10 +11,10 @@ CountCheck CheckParticleCount(const ParticleList& list, int64_t askFrom,
   CountCheck check;
   check.estimate = EstimateParticles(list);
   if (!FitsInMemory(check.estimate, PhysicalMemoryBytes())) {
-    throw ParticleMemoryError(check.estimate.particles);
+    throw ParticleMemoryError(check.estimate.Total());
   }
-  check.accepted =
-      check.estimate.particles < askFrom || (confirm && confirm(check.estimate.particles));
+  const int64_t total = check.estimate.Total();
+  check.accepted = total < askFrom || (confirm && confirm(total));
   return check;
 }
 

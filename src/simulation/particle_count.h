@@ -1,7 +1,8 @@
 #pragma once
 // The one check of a launch's particle count before it is built: what cannot
 // fit into the machine's memory is refused with ParticleMemoryError, and from
-// the warning threshold on the caller is asked through a callback.
+// the warning threshold on the caller is asked through a callback. Both
+// count the sparks with the particles.
 #include <cstdint>
 #include <functional>
 

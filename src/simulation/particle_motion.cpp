@@ -8,6 +8,23 @@ namespace kirabel {
 
 namespace {
 
+// (1 - e^(-k a)) / k: how far a start speed of 1 carries a particle by age a.
+long double Spent(long double k, long double a) {
+  return -std::expm1(-k * a) / k;
+}
+
+// (a - spent) / k: how far a gravity of 1 pulls a particle by age a. The
+// terminal-speed form (g / k) a + (vy - g / k) spent is the same, but for a
+// small k a it subtracts nearly equal large numbers; this one stays exact,
+// with the series a^2 (1/2 - k a / 6 + (k a)^2 / 24 - (k a)^3 / 120) there.
+long double Fallen(long double k, long double a, long double spent) {
+  const long double ka = k * a;
+  if (std::fabs(ka) < 1e-3L) {
+    return a * a * (0.5L - ka * (1.0L / 6 - ka * (1.0L / 24 - ka / 120)));
+  }
+  return (a - spent) / k;
+}
+
 void SetMotion(ParticleState& p, long double theta, long double s) {
   const Velocity v = VelocityFromDirection(theta, s);
   p.vx = v.x;
@@ -41,23 +58,40 @@ ParticleState ChildParticle(const ParticleSet& set, const MotionFactors& f, cons
   return p;
 }
 
-SpacePoint PositionAtAge(const ParticleState& p, long double a, long double g) {
-  return {p.vx * a + p.x0, (p.vy * a + p.y0) + (g * a * a) / 2};
+SpacePoint PositionAtAge(const ParticleState& p, long double a, const Forces& forces) {
+  const long double g = forces.gravity;
+  if (!forces.HasDrag()) return {p.vx * a + p.x0, (p.vy * a + p.y0) + (g * a * a) / 2};
+  const long double k = forces.drag;
+  const long double w = forces.wind;
+  const long double spent = Spent(k, a);
+  return {p.x0 + w * a + (p.vx - w) * spent, p.y0 + p.vy * spent + g * Fallen(k, a, spent)};
 }
 
-Burst BurstOf(const ParticleState& p, long double g) {
+SpacePoint VelocityAtAge(const ParticleState& p, long double a, const Forces& forces) {
+  const long double g = forces.gravity;
+  if (!forces.HasDrag()) return {p.vx, g * a + p.vy};
+  const long double k = forces.drag;
+  const long double w = forces.wind;
+  const long double left = std::exp(-k * a);
+  return {w + (p.vx - w) * left, p.vy * left + g * Spent(k, a)};
+}
+
+// The direction by the slope's arctangent rather than DirectionOfVelocity:
+// its range and rounding are part of the launch.
+long double DirectionOfMotion(const SpacePoint& velocity) {
+  if (std::fabs(velocity.x) >= 0.00001L) {
+    long double direction = std::atan(-velocity.y / velocity.x) + 3 * kPi / 2;
+    if (velocity.x < 0) direction = direction + kPi;
+    return direction;
+  }
+  return velocity.y > 0 ? kPi : 0;
+}
+
+Burst BurstOf(const ParticleState& p, const Forces& forces) {
   const long double l = p.death - p.birth;
   Burst burst;
-  burst.origin = PositionAtAge(p, l, g);
-  const long double v = g * l + p.vy;
-  // The direction of the velocity (vx, v) by the slope's arctangent rather
-  // than DirectionOfVelocity: its range and rounding are part of the launch.
-  if (std::fabs(p.vx) >= 0.00001L) {
-    burst.direction = std::atan(-v / p.vx) + 3 * kPi / 2;
-    if (p.vx < 0) burst.direction = burst.direction + kPi;
-  } else {
-    burst.direction = v > 0 ? kPi : 0;
-  }
+  burst.origin = PositionAtAge(p, l, forces);
+  burst.direction = DirectionOfMotion(VelocityAtAge(p, l, forces));
   return burst;
 }
 

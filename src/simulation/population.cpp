@@ -3,6 +3,8 @@
 #include <limits>
 #include <unordered_map>
 
+#include "simulation/sparks.h"
+
 namespace kirabel {
 
 namespace {
@@ -27,6 +29,12 @@ bool IsSetIndex(const ParticleList& list, int32_t index) {
   return index >= 0 && static_cast<std::size_t>(index) < list.size();
 }
 
+// Adds a generation of `product` particles of set.
+void AddGeneration(const ParticleSet& set, int64_t product, ParticleEstimate& est) {
+  est.particles = SatAdd(est.particles, product);
+  est.sparks = SatAdd(est.sparks, SatMul(product, SparksPerStar(set)));
+}
+
 // Where the walk of one chain stood when it last left a set.
 struct Visit {
   int64_t stepsLeft;
@@ -42,7 +50,7 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
   const ParticleSet& first = list[start];
   int64_t product = Count(first);
   est.launchedSets = SatAdd(est.launchedSets, 1);
-  est.particles = SatAdd(est.particles, product);
+  AddGeneration(first, product, est);
   if (first.maxGenerations < 2) return;
   int64_t stepsLeft = static_cast<int64_t>(first.maxGenerations) - 1;
   std::size_t current = start;
@@ -60,6 +68,7 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
         est.particles = SatAdd(est.particles, SatMul(rounds, est.particles - v.estimate.particles));
         est.launchedSets =
             SatAdd(est.launchedSets, SatMul(rounds, est.launchedSets - v.estimate.launchedSets));
+        est.sparks = SatAdd(est.sparks, SatMul(rounds, est.sparks - v.estimate.sparks));
         stepsLeft -= rounds * length;
         looped = true;
         continue;
@@ -69,7 +78,7 @@ void AddChain(const ParticleList& list, std::size_t start, ParticleEstimate& est
     current = static_cast<std::size_t>(child);
     est.launchedSets = SatAdd(est.launchedSets, product);
     product = SatMul(product, Count(list[current]));
-    est.particles = SatAdd(est.particles, product);
+    AddGeneration(list[current], product, est);
     --stepsLeft;
   }
 }
@@ -85,6 +94,10 @@ uint64_t ParticleEstimate::Bytes() const {
                             static_cast<long double>(launchedSets) * kPerSet;
   constexpr long double kLimit = 18446744073709551615.0L;
   return bytes >= kLimit ? std::numeric_limits<uint64_t>::max() : static_cast<uint64_t>(bytes);
+}
+
+int64_t ParticleEstimate::Total() const {
+  return SatAdd(particles, sparks);
 }
 
 ParticleEstimate EstimateParticles(const ParticleList& list) {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <vector>
 
+#include "model/launch_settings.h"
 #include "model/particle.h"
 
 namespace kirabel {
@@ -38,14 +39,19 @@ using LaunchList = std::deque<LaunchedSet>;
 struct ParticleEstimate {
   int64_t particles = 0;     // saturates at INT64_MAX
   int64_t launchedSets = 0;  // saturates at INT64_MAX
+  // The sparks the particles shed at most (saturating). They are drawn from
+  // their stars alone, so they cost drawing time but no memory.
+  int64_t sparks = 0;
+  // Particles and sparks together: what the warning and the refusal count.
+  int64_t Total() const;
   // Bytes the launch list needs (saturating).
   uint64_t Bytes() const;
 };
 
 // Counts the particles and launched sets that a launch of the list creates:
 // every visible set with its chain of child generations up to its
-// maxGenerations. A negative count counts as 0; a child naming no set ends
-// the chain.
+// maxGenerations, and the sparks their stars shed. A negative count counts
+// as 0; a child naming no set ends the chain.
 ParticleEstimate EstimateParticles(const ParticleList& list);
 
 // Whether the launch list of this estimate fits into memoryBytes (0: unknown,
@@ -54,10 +60,15 @@ bool FitsInMemory(const ParticleEstimate& estimate, uint64_t memoryBytes);
 
 // Appends the launched sets of every visible set of list to launchList,
 // drawing from random in the depth-first order of the launch. g is the
-// gravity of the launch. If memory runs out, launchList is emptied again and
+// gravity of the launch, in still air. If memory runs out, launchList is emptied again and
 // OutOfMemoryError is raised. jobs > 1 computes large generations on that
 // many threads; the result is the same.
 void PopulateLaunchList(const ParticleList& list, long double g, RandomGenerator& random,
                         LaunchList& launchList, int jobs = 1);
+// The same under a launch's settings: its gravity and wind, and with
+// ownRandom every set drawing from its own stream (random is then left as it
+// was).
+void PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
+                        RandomGenerator& random, LaunchList& launchList, int jobs = 1);
 
 }  // namespace kirabel

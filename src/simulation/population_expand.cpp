@@ -13,6 +13,12 @@
 // particle's factors from its recorded state and computes its kinematics. A burst set needs only
 // the state of the particle that spawns it, so all sets of one generation depth can be computed at
 // the same time; large generations are shared out among threads.
+//
+// With own random streams (OWNRANDOM) the plan records the states of a
+// stream of each launched set's own instead of the launch's generator: a
+// first generation's stream starts from its set's seed, a burst's from the
+// stream of the spawning set, the spawning particle and the burst set's
+// seed. No set then draws numbers another set would have drawn.
 #include <algorithm>
 #include <atomic>
 #include <limits>
@@ -21,6 +27,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "simulation/counter_random.h"
 #include "simulation/parallel_jobs.h"
 #include "simulation/particle_motion.h"
 #include "simulation/population.h"
@@ -52,7 +59,18 @@ struct Planned {
   int32_t parentParticle;  // its index there
   uint32_t depth;          // generation - 1
   std::size_t firstSeed;   // where the set's particles start in the seed list
+  uint64_t streamKey;      // the key of its own random stream (own random streams only)
 };
+
+// The seed a set's own stream starts from: its own, or for a set without one
+// a seed made from its name (so such sets keep their particles too, unless
+// renamed; sets of the same name then share a stream).
+uint64_t StreamSeed(const ParticleSet& set) {
+  if (set.Effects().seed != 0) return static_cast<uint32_t>(set.Effects().seed);
+  uint64_t hash = 0xCBF29CE484222325ull;  // FNV-1a
+  for (const char c : set.name) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+  return hash;
+}
 
 // A launched set whose particles are still being planned.
 struct Pending {
@@ -63,9 +81,9 @@ struct Pending {
 
 class Expansion {
  public:
-  Expansion(const ParticleList& list, long double g, RandomGenerator& random,
+  Expansion(const ParticleList& list, const Forces& air, bool ownRandom, RandomGenerator& random,
             LaunchList& launchList)
-      : list_(list), g_(g), random_(random), launchList_(launchList) {}
+      : list_(list), air_(air), ownRandom_(ownRandom), random_(random), launchList_(launchList) {}
 
   // The plan pass for one visible set of the list.
   void PlanFirstGeneration(std::size_t index) {
@@ -98,9 +116,22 @@ class Expansion {
     LaunchedSet& launched = launchList_.emplace_back(source);
     if (launched.count < 0) launched.count = 0;
     const uint32_t depth = parentSet == kNoParent ? 0 : planned_[parentSet].depth + 1;
-    planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size()});
+    const uint64_t key = ownRandom_ ? StreamKey(source, parentSet, parentParticle) : 0;
+    planned_.push_back(Planned{parentSet, parentParticle, depth, seeds_.size(), key});
+    if (ownRandom_) streams_.emplace_back(static_cast<uint32_t>(key));
     seeds_.resize(seeds_.size() + static_cast<std::size_t>(launched.count));
     return launchList_.size() - 1;
+  }
+
+  // The key of the own stream of a launched copy of source: from its seed for
+  // a first generation, else also from the spawning set's key and particle.
+  uint64_t StreamKey(const ParticleSet& source, std::size_t parentSet,
+                     int32_t parentParticle) const {
+    const uint64_t seed = MixBits(StreamSeed(source));
+    if (parentSet == kNoParent) return seed;
+    const uint64_t parent =
+        CombineKeys(planned_[parentSet].streamKey, static_cast<uint64_t>(parentParticle));
+    return CombineKeys(parent, seed);
   }
 
   // Launches one copy of set childIndex as the burst of particle
@@ -128,9 +159,10 @@ class Expansion {
       }
       const int32_t i = top.next++;
       const int32_t generationsLeft = top.generationsLeft;
-      seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = random_.State();
-      random_.Skip(DrawCount(set.birthDistribution) + DrawCount(set.lifetimeDistribution) +
-                   DrawCount(set.directionDistribution) + DrawCount(set.speedDistribution));
+      RandomGenerator& random = ownRandom_ ? streams_[launched] : random_;
+      seeds_[planned_[launched].firstSeed + static_cast<std::size_t>(i)] = random.State();
+      random.Skip(DrawCount(set.birthDistribution) + DrawCount(set.lifetimeDistribution) +
+                  DrawCount(set.directionDistribution) + DrawCount(set.speedDistribution));
       if (planned_[launched].parentSet == kNoParent) {
         if (set.maxGenerations >= 2 && set.child != -1)
           LaunchChildren(set.maxGenerations - 2, set.child, launched, i);
@@ -152,7 +184,7 @@ class Expansion {
     }
     const ParticleState& parent =
         launchList_[plan.parentSet].states[static_cast<std::size_t>(plan.parentParticle)];
-    const Burst burst = BurstOf(parent, g_);
+    const Burst burst = BurstOf(parent, air_.On(launchList_[plan.parentSet]));
     for (int32_t i = 0; i < set.count; ++i) {
       set.states[i] = ChildParticle(set, DrawFactors(set, i, seeds[i]), burst, parent.death);
     }
@@ -178,8 +210,10 @@ class Expansion {
   }
 
   const ParticleList& list_;
-  long double g_;
+  Forces air_;
+  bool ownRandom_;
   RandomGenerator& random_;
+  std::vector<RandomGenerator> streams_;  // per launched set, with own random streams
   LaunchList& launchList_;
   std::vector<Pending> stack_;
   std::vector<Planned> planned_;
@@ -190,8 +224,16 @@ class Expansion {
 
 void PopulateLaunchList(const ParticleList& list, long double g, RandomGenerator& random,
                         LaunchList& launchList, int jobs) {
+  LaunchSettings settings;
+  settings.gravity = g;
+  PopulateLaunchList(list, settings, random, launchList, jobs);
+}
+
+void PopulateLaunchList(const ParticleList& list, const LaunchSettings& settings,
+                        RandomGenerator& random, LaunchList& launchList, int jobs) {
   try {
-    Expansion expansion(list, g, random, launchList);
+    Expansion expansion(list, Forces(settings.gravity, settings.wind), settings.ownRandom, random,
+                        launchList);
     for (std::size_t i = 0; i < list.size(); ++i) {
       if (list[i].visible) expansion.PlanFirstGeneration(i);
     }

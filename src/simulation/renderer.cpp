@@ -4,6 +4,7 @@
 
 #include "image/picture.h"
 #include "simulation/space_buffer.h"
+#include "simulation/star_drawer.h"
 
 namespace kirabel {
 
@@ -31,16 +32,17 @@ void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow,
   }
 }
 
-bool RenderFrame(const LaunchList& launchList, long double t, long double g,
+bool RenderFrame(const LaunchList& launchList, long double t, const Forces& air,
                  const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space) {
   const int64_t interval =
       std::max<int64_t>(TotalParticles(launchList) / kProgressStepsPerFrame, 1);
   int64_t counter = 1;
-  TrailSet set;
+  StarDrawer stars;
   for (const LaunchedSet& launched : launchList) {
-    set.Load(launched);
-    for (const ParticleState& particle : launched.states) {
-      DrawTrail(set, particle, t, g, options, space);
+    stars.Load(launched, air);
+    const int64_t count = static_cast<int64_t>(launched.states.size());
+    for (int64_t i = 0; i < count; ++i) {
+      stars.Draw(launched.states[static_cast<std::size_t>(i)], i, t, options, space);
       if (counter++ % interval == 0 && step && !step()) return false;
     }
   }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "simulation/particle_motion.h"
 #include "simulation/population.h"
 #include "simulation/trail.h"
 
@@ -28,11 +29,11 @@ void CopySpaceToPicture(const SpaceBuffer& space, Picture& picture);
 // The same for the picture rows firstRow .. lastRow - 1 only.
 void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow, int32_t lastRow);
 
-// Draws the frame for time t under gravity g into space (cleared by the
-// caller) on the calling thread. options is read again for every particle,
+// Draws the frame for time t under the launch's gravity and wind (air) into
+// space (cleared by the caller) on the calling thread. options is read again for every particle,
 // so a change made in a progress step acts at once. Returns false when a
 // progress step stopped the frame; space then keeps what was drawn.
-bool RenderFrame(const LaunchList& launchList, long double t, long double g,
+bool RenderFrame(const LaunchList& launchList, long double t, const Forces& air,
                  const RenderOptions& options, const ProgressStep& step, SpaceBuffer& space);
 
 }  // namespace kirabel

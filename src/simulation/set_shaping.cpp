@@ -57,7 +57,7 @@ long double AngleBetween(long double a, long double b) {
   return d > kPi ? kFullTurn - d : d;
 }
 
-std::optional<std::size_t> PickSet(const ParticleList& list, long double g, long double x,
+std::optional<std::size_t> PickSet(const ParticleList& list, const Forces& air, long double x,
                                    long double y, long double reach) {
   std::optional<std::size_t> nearest;
   long double nearestDistance = 0;
@@ -71,7 +71,7 @@ std::optional<std::size_t> PickSet(const ParticleList& list, long double g, long
   for (std::size_t set = 0; set < list.size(); ++set) {
     if (!list[set].visible) continue;
     consider(set, list[set].originX, list[set].originY);
-    const std::vector<MeanFlight> chain = MeanFlightChain(list, set, g, 2);
+    const std::vector<MeanFlight> chain = MeanFlightChain(list, set, air, 2);
     if (chain.size() >= 2) consider(set, chain[1].particle.x0, chain[1].particle.y0);
   }
   return nearest;

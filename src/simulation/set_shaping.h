@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/particle.h"
+#include "simulation/particle_motion.h"
 
 namespace kirabel {
 
@@ -28,7 +29,7 @@ long double AngleBetween(long double a, long double b);
 
 // The visible set whose origin or mean burst point (when it bursts) lies
 // nearest to (x, y), within `reach`; none when every set is farther.
-std::optional<std::size_t> PickSet(const ParticleList& list, long double g, long double x,
+std::optional<std::size_t> PickSet(const ParticleList& list, const Forces& air, long double x,
                                    long double y, long double reach);
 
 }  // namespace kirabel

@@ -4,10 +4,7 @@
 #include <cmath>
 
 #include "simulation/space_buffer.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "simulation/space_plot.h"
 
 namespace kirabel {
 
@@ -57,99 +54,6 @@ bool TruncFixed(long double v, int64_t& out) {
   return true;
 }
 
-// The space's pixels with its size, for the inner loop.
-struct Target {
-  explicit Target(SpaceBuffer& space) : pixels(space.Data()), w(space.Width()), h(space.Height()) {}
-  uint16_t* pixels;
-  int32_t w;
-  int32_t h;
-};
-
-// Adds the amounts r | g << 16 | b << 32 to the pixel's values, each
-// saturating at 65535 (the amounts are at most 32640).
-inline void AddLight(uint16_t* pixel, uint64_t amounts) {
-#if defined(__SSE2__)
-  const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixel));
-  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(pixel), _mm_adds_epu16(v, c));
-#else
-  for (int i = 0; i < 3; ++i) {
-    const uint32_t v = uint32_t{pixel[i]} + static_cast<uint32_t>((amounts >> (16 * i)) & 0xFFFF);
-    pixel[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
-  }
-#endif
-}
-
-// (amount x w) >> 16 for each of the three amounts; w <= 65536.
-inline uint64_t Weighted(uint64_t amounts, uint32_t w) {
-  if (w >= 65536) return amounts;
-#if defined(__SSE2__)
-  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
-  const __m128i weight = _mm_set1_epi16(static_cast<short>(w));
-  return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_mulhi_epu16(c, weight)));
-#else
-  uint64_t out = 0;
-  for (int i = 0; i < 3; ++i) out |= ((((amounts >> (16 * i)) & 0xFFFF) * w) >> 16) << (16 * i);
-  return out;
-#endif
-}
-
-int32_t WrapInto(int32_t v, int32_t size) {
-  const int32_t m = v % size;
-  return m < 0 ? m + size : m;
-}
-
-inline uint16_t* PixelAt(const Target& t, int32_t x, int32_t y) {
-  return t.pixels + (static_cast<std::size_t>(y) * static_cast<std::size_t>(t.w) +
-                     static_cast<std::size_t>(x)) *
-                        SpaceBuffer::kValuesPerPixel;
-}
-
-template <bool kWrap>
-inline void Plot(const Target& t, int32_t x, int32_t y, uint64_t amounts) {
-  if (kWrap) {
-    if (t.w <= 0 || t.h <= 0) return;
-    x = WrapInto(x, t.w);
-    y = WrapInto(y, t.h);
-  } else if (x < 0 || x >= t.w || y < 0 || y >= t.h) {
-    return;
-  }
-  AddLight(PixelAt(t, x, y), amounts);
-}
-
-// One sample spread over four pixels by bilinear weights of its 8-bit
-// fractions, in the order (ix, iy), (ix + 1, iy), (ix, iy + 1), (ix + 1, iy + 1).
-// A weight of 0 adds nothing and is skipped.
-template <bool kWrap>
-inline void PlotAntiAliased(const Target& t, int32_t px, int32_t py, uint64_t amounts) {
-  const int32_t ix = px >> 8;
-  const int32_t iy = py >> 8;
-  const uint32_t fx = static_cast<uint32_t>(px) & 255u;
-  const uint32_t fy = static_cast<uint32_t>(py) & 255u;
-  const uint32_t w00 = (256 - fx) * (256 - fy);
-  const uint32_t w10 = fx * (256 - fy);
-  const uint32_t w01 = (256 - fx) * fy;
-  const uint32_t w11 = fx * fy;
-  if (!kWrap && ix >= 0 && iy >= 0 && ix < t.w - 1 && iy < t.h - 1) {
-    uint16_t* p = PixelAt(t, ix, iy);
-    const std::size_t down = static_cast<std::size_t>(t.w) * SpaceBuffer::kValuesPerPixel;
-    constexpr std::size_t right = SpaceBuffer::kValuesPerPixel;
-    AddLight(p, Weighted(amounts, w00));
-    if (w10) AddLight(p + right, Weighted(amounts, w10));
-    if (w01) AddLight(p + down, Weighted(amounts, w01));
-    if (w11) AddLight(p + down + right, Weighted(amounts, w11));
-    return;
-  }
-  Plot<kWrap>(t, ix, iy, Weighted(amounts, w00));
-  if (w10) Plot<kWrap>(t, ix + 1, iy, Weighted(amounts, w10));
-  if (w01) Plot<kWrap>(t, ix, iy + 1, Weighted(amounts, w01));
-  if (w11) Plot<kWrap>(t, ix + 1, iy + 1, Weighted(amounts, w11));
-}
-
-uint64_t PackColour(uint64_t r, uint64_t g, uint64_t b) {
-  return r | g << 16 | b << 32;
-}
-
 // The samples k in [0, last] whose fixed-point x, px0 + k * dpx, lies in the
 // 32-bit range; false when there are none.
 bool XRange(int64_t px0, int64_t dpx, int64_t last, int64_t& kLo, int64_t& kHi) {
@@ -194,7 +98,7 @@ struct ScaledY {
 template <bool kAntiAlias, bool kWrap, bool kFisttp, class YOf>
 class TrailDrawer {
  public:
-  TrailDrawer(const TrailSet& set, const YOf& yOf, const Target& target)
+  TrailDrawer(const TrailSet& set, const YOf& yOf, const PixelTarget& target)
       : set_(set), yOf_(yOf), target_(target) {}
 
   // Draws the sample k at age a with fixed-point x px (within 32 bits).
@@ -240,12 +144,12 @@ class TrailDrawer {
  private:
   const TrailSet& set_;
   const YOf& yOf_;
-  const Target& target_;
+  const PixelTarget& target_;
 };
 
 template <bool kAntiAlias, bool kWrap, bool kFisttp>
 void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, long double g,
-                   const Target& target) {
+                   const PixelTarget& target) {
   if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
     return;  // no light
   const long double a = (t - p.birth) - set.trailLength;
@@ -294,7 +198,7 @@ uint64_t TrailSet::ComputeColour(int64_t k) const {
 
 void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
                 uint32_t b) {
-  const Target target(space);
+  const PixelTarget target(space);
   const uint64_t amounts =
       PackColour(std::min(r, 65535u), std::min(g, 65535u), std::min(b, 65535u));
   if (wrap) {
@@ -307,14 +211,14 @@ void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r,
 void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
                const RenderOptions& options, SpaceBuffer& space) {
   using Draw =
-      void (*)(const TrailSet&, const ParticleState&, long double, long double, const Target&);
+      void (*)(const TrailSet&, const ParticleState&, long double, long double, const PixelTarget&);
   static const Draw kDraw[2][2][2] = {
       {{DrawTrailWith<false, false, false>, DrawTrailWith<false, false, true>},
        {DrawTrailWith<false, true, false>, DrawTrailWith<false, true, true>}},
       {{DrawTrailWith<true, false, false>, DrawTrailWith<true, false, true>},
        {DrawTrailWith<true, true, false>, DrawTrailWith<true, true, true>}}};
   static const bool fisttp = HasFisttp();
-  kDraw[options.antiAlias][options.wrap][fisttp](set, p, t, g, Target(space));
+  kDraw[options.antiAlias][options.wrap][fisttp](set, p, t, g, PixelTarget(space));
 }
 
 }  // namespace kirabel

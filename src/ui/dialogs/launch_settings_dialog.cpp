@@ -120,7 +120,7 @@ void LaunchSettingsDialog::addAutosaveGroup(QGridLayout* rowsGrid, int row) {
 }
 
 LaunchSettings LaunchSettingsDialog::launchSettings() const {
-  LaunchSettings settings;
+  LaunchSettings settings = shownSettings;
   settings.gravity = gravityEdit->value();
   settings.startTime = startTimeEdit->value();
   settings.frameInterval = frameIntervalEdit->value();
@@ -131,6 +131,7 @@ LaunchSettings LaunchSettingsDialog::launchSettings() const {
 }
 
 void LaunchSettingsDialog::setLaunchSettings(const LaunchSettings& settings) {
+  shownSettings = settings;
   gravityEdit->setValue(settings.gravity);
   startTimeEdit->setValue(settings.startTime);
   frameIntervalEdit->setValue(settings.frameInterval);

@@ -32,7 +32,8 @@ class LaunchSettingsDialog : public FixedDialog {
 
   // The fields show these settings, each number through its field's rules.
   void setLaunchSettings(const LaunchSettings& settings);
-  // The settings the fields show (the name trimmed and cut to 255 bytes).
+  // The settings the fields show (the name trimmed and cut to 255 bytes), the
+  // rest as last set.
   LaunchSettings launchSettings() const;
 
  public slots:
@@ -57,6 +58,9 @@ class LaunchSettingsDialog : public FixedDialog {
   QPushButton* browseButton;        // "参照(&B)..."
   QPushButton* okButton;            // OK
   QPushButton* cancelButton;        // ｷｬﾝｾﾙ
+  // The settings last shown: what no field shows yet (the wind, own random
+  // streams) comes back from here.
+  LaunchSettings shownSettings;
 };
 
 // NAME as the dialog stores it: blanks and control characters removed from

@@ -5,6 +5,7 @@
 // reused, so its controls keep their values between uses. It is not centred: the main window places
 // it (the settings file keeps its position), and it opens there unless no screen shows that place
 // any more.
+#include "model/star_effects.h"
 #include "ui/dialogs/fixed_dialog.h"
 
 class QAbstractItemModel;
@@ -34,7 +35,7 @@ class ParticleSetDialog : public FixedDialog {
   ParticleSet particleSet() const;
   // Prepares the controls for a new set: this name, no child and the first
   // distribution of each selector; colour, numbers and the show check box
-  // keep what the dialog showed last.
+  // keep what the dialog showed last; it has no star effects.
   void proposeNewSet(const QString& name);
   // The child choices (the document's "(なし)" and set names).
   void setChildChoices(QAbstractItemModel* choices);
@@ -81,6 +82,9 @@ class ParticleSetDialog : public FixedDialog {
   QCheckBox* visibleCheck;                // show this particle set
   QPushButton* okButton;                  // OK (default button)
   QPushButton* cancelButton;              // ｷｬﾝｾﾙ (Esc)
+  // The star effects of the set shown, which no control shows yet: a changed
+  // set keeps them, a new set starts without any.
+  StarEffects shownEffects;
 };
 
 }  // namespace kirabel

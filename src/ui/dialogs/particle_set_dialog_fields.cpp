@@ -77,6 +77,7 @@ void ParticleSetDialog::setParticleSet(const ParticleSet& set) {
   ShowMode(directionDistributionCombo, set.directionDistribution);
   ShowMode(birthDistributionCombo, set.birthDistribution);
   ShowMode(lifetimeDistributionCombo, set.lifetimeDistribution);
+  shownEffects = set.Effects();
 }
 
 ParticleSet ParticleSetDialog::particleSet() const {
@@ -103,11 +104,13 @@ ParticleSet ParticleSetDialog::particleSet() const {
   set.directionDistribution = directionDistributionCombo->currentIndex();
   set.birthDistribution = birthDistributionCombo->currentIndex();
   set.lifetimeDistribution = lifetimeDistributionCombo->currentIndex();
+  set.SetEffects(shownEffects);
   return set;
 }
 
 void ParticleSetDialog::proposeNewSet(const QString& name) {
   nameEdit->setText(name);
+  shownEffects = StarEffects();
   for (QComboBox* selector : {childSetCombo, speedDistributionCombo, directionDistributionCombo,
                               birthDistributionCombo, lifetimeDistributionCombo}) {
     selector->setCurrentIndex(0);

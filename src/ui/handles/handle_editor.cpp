@@ -121,9 +121,10 @@ bool HandleEditor::shown() const {
   return toggle_.isChecked() && document_.options().preview;
 }
 
-// The gravity the launch would use.
-long double HandleEditor::gravity() const {
-  return WithinLaunchLimits(document_.launchSettings()).gravity;
+// The gravity and wind the launch would use.
+Forces HandleEditor::air() const {
+  const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
+  return Forces(settings.gravity, settings.wind);
 }
 
 QPointF HandleEditor::spacePoint(const QPointF& logical) const {
@@ -131,7 +132,7 @@ QPointF HandleEditor::spacePoint(const QPointF& logical) const {
 }
 
 HandleScene HandleEditor::scene() const {
-  return MakeHandleScene(document_.sets(), selection_.set(), gravity());
+  return MakeHandleScene(document_.sets(), selection_.set(), air());
 }
 
 void HandleEditor::paintOverlay(QPainter& painter) {
@@ -182,13 +183,13 @@ bool HandleEditor::pressed(QMouseEvent* event) {
     }
   }
   const auto picked =
-      PickSet(document_.sets(), now.gravity, point.x(), point.y(), kPickReach * ratio);
+      PickSet(document_.sets(), now.air, point.x(), point.y(), kPickReach * ratio);
   if (picked) selection_.select(*picked);
   return picked.has_value();
 }
 
 void HandleEditor::dragTo(const QPointF& logical, bool snap) {
-  const auto handles = HandlesOfSet(document_.sets(), drag_->set(), gravity());
+  const auto handles = HandlesOfSet(document_.sets(), drag_->set(), air());
   if (!handles) return;
   const ParticleSet& original = drag_->original();
   // Back where it was pressed (or never moved): the set as it was, not a

@@ -50,7 +50,7 @@ class HandleEditor : public QObject {
   void addBarButton(PreviewBar& bar);
   void followChanges();
   QWidget* view() const;
-  long double gravity() const;
+  Forces air() const;
   QPointF spacePoint(const QPointF& logical) const;
   void paintOverlay(QPainter& painter);
   bool pressed(QMouseEvent* event);

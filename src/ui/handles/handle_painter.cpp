@@ -32,13 +32,12 @@ void DrawHandle(QPainter& painter, QPointF at, const QColor& fill) {
   painter.drawEllipse(at, kHandleRadius, kHandleRadius);
 }
 
-void DrawFlights(QPainter& painter, const std::vector<MeanFlight>& flights, long double g,
-                 qreal ratio) {
+void DrawFlights(QPainter& painter, const std::vector<MeanFlight>& flights, qreal ratio) {
   int alpha = 230;
   for (const MeanFlight& flight : flights) {
     QPainterPath path;
     bool open = false;
-    for (const SpacePoint& point : PathPoints(flight.particle, g, kPathSegments)) {
+    for (const SpacePoint& point : PathPoints(flight.particle, flight.forces, kPathSegments)) {
       if (!IsFinite(point)) {
         open = false;
         continue;
@@ -95,14 +94,14 @@ void DrawSetHandles(QPainter& painter, const SetHandles& handles, qreal ratio) {
 }  // namespace
 
 HandleScene MakeHandleScene(const ParticleList& list, std::optional<std::size_t> selected,
-                            long double g) {
+                            const Forces& air) {
   HandleScene scene;
-  scene.gravity = g;
+  scene.air = air;
   for (const ParticleSet& set : list) {
     if (set.visible)
       scene.origins.emplace_back(static_cast<qreal>(set.originX), static_cast<qreal>(set.originY));
   }
-  if (selected) scene.selected = HandlesOfSet(list, *selected, g);
+  if (selected) scene.selected = HandlesOfSet(list, *selected, air);
   return scene;
 }
 
@@ -113,7 +112,7 @@ void PaintHandles(QPainter& painter, const HandleScene& scene, qreal ratio) {
   painter.setBrush(Qt::NoBrush);
   for (const QPointF& origin : scene.origins) painter.drawEllipse(origin / ratio, 3, 3);
   if (scene.selected) {
-    DrawFlights(painter, scene.selected->flights, scene.gravity, ratio);
+    DrawFlights(painter, scene.selected->flights, ratio);
     DrawSetHandles(painter, *scene.selected, ratio);
   }
   painter.restore();

@@ -18,13 +18,13 @@ namespace kirabel {
 struct HandleScene {
   std::vector<QPointF> origins;        // of the visible sets
   std::optional<SetHandles> selected;  // the selected set's handles
-  long double gravity = 0;
+  Forces air;                          // the launch's gravity and wind
 };
 
 // The scene of a list: the visible sets' origins and the handles of set
-// `selected` (none when no set is selected) under gravity g.
+// `selected` (none when no set is selected) in the launch's air.
 HandleScene MakeHandleScene(const ParticleList& list, std::optional<std::size_t> selected,
-                            long double g);
+                            const Forces& air);
 
 // Paints the scene with a painter in logical pixels; `ratio` space pixels
 // make one logical pixel.

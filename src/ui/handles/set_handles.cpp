@@ -18,12 +18,13 @@ QPointF Along(QPointF from, long double theta, qreal length) {
 
 }  // namespace
 
-std::optional<SetHandles> HandlesOfSet(const ParticleList& list, std::size_t set, long double g) {
+std::optional<SetHandles> HandlesOfSet(const ParticleList& list, std::size_t set,
+                                       const Forces& air) {
   if (set >= list.size()) return std::nullopt;
   const ParticleSet& shown = list[set];
   SetHandles handles;
   handles.set = set;
-  handles.flights = FlightsOfSet(list, set, g);
+  handles.flights = FlightsOfSet(list, set, air);
   handles.originMovable = shown.visible;
   if (shown.visible) {
     handles.anchor = QPointF(static_cast<qreal>(shown.originX), static_cast<qreal>(shown.originY));

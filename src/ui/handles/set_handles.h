@@ -33,9 +33,10 @@ struct SetHandles {
   std::vector<MeanFlight> flights;
 };
 
-// The handles of set `set` under gravity g; none when there is no such set
+// The handles of set `set` in the launch's air; none when there is no such set
 // or it never flies.
-std::optional<SetHandles> HandlesOfSet(const ParticleList& list, std::size_t set, long double g);
+std::optional<SetHandles> HandlesOfSet(const ParticleList& list, std::size_t set,
+                                       const Forces& air);
 
 // The handle nearest to `point` within `reach` (all in space pixels).
 HandlePart HandleAt(const SetHandles& handles, QPointF point, qreal reach);

@@ -54,7 +54,7 @@ PreviewController::PreviewController(const Document& document, const LaunchSessi
     if (!sound_.running()) playback_.setInterval(1000 / rate);
   });
   connect(bar_, &PreviewBar::buildRequested, this, [this] {
-    confirmedParticles_ = EstimateParticles(document_.sets()).particles;
+    confirmedParticles_ = EstimateParticles(document_.sets()).Total();
     sceneChanged();
   });
   // Back from the time field, the picture has the focus and the keys again.
@@ -94,7 +94,7 @@ void PreviewController::requestPicture() {
     const Options& options = document_.options();
     Scene scene =
         session_.scene(document_, SceneTarget::Preview(picture.Width(), picture.Height(), options));
-    const bool confirmed = EstimateParticles(scene.sets).particles <= confirmedParticles_;
+    const bool confirmed = EstimateParticles(scene.sets).Total() <= confirmedParticles_;
     const LaunchSettings& settings = scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
     scene_ = std::make_shared<const PreviewScene>(

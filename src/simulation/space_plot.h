@@ -1,0 +1,135 @@
+#pragma once
+// Adding a sample's light to the space buffer's pixels: one pixel, or four
+// by bilinear weights with anti-aliasing, with or without wrapping at the
+// edges. The amounts of the three planes travel packed as r | g << 16 | b << 32.
+#include <cstddef>
+#include <cstdint>
+
+#include "simulation/space_buffer.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace kirabel {
+
+// The space's pixels with its size, for the inner loop.
+struct PixelTarget {
+  explicit PixelTarget(SpaceBuffer& space)
+      : pixels(space.Data()), w(space.Width()), h(space.Height()) {}
+  uint16_t* pixels;
+  int32_t w;
+  int32_t h;
+};
+
+// Adds the amounts r | g << 16 | b << 32 to the pixel's values, each
+// saturating at 65535.
+inline void AddLight(uint16_t* pixel, uint64_t amounts) {
+#if defined(__SSE2__)
+  const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixel));
+  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(pixel), _mm_adds_epu16(v, c));
+#else
+  for (int i = 0; i < 3; ++i) {
+    const uint32_t v = uint32_t{pixel[i]} + static_cast<uint32_t>((amounts >> (16 * i)) & 0xFFFF);
+    pixel[i] = static_cast<uint16_t>(v > 65535u ? 65535u : v);
+  }
+#endif
+}
+
+// (amount x w) >> 16 for each of the three amounts; w <= 65536.
+inline uint64_t Weighted(uint64_t amounts, uint32_t w) {
+  if (w >= 65536) return amounts;
+#if defined(__SSE2__)
+  const __m128i c = _mm_cvtsi64_si128(static_cast<long long>(amounts));
+  const __m128i weight = _mm_set1_epi16(static_cast<short>(w));
+  return static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_mulhi_epu16(c, weight)));
+#else
+  uint64_t out = 0;
+  for (int i = 0; i < 3; ++i) out |= ((((amounts >> (16 * i)) & 0xFFFF) * w) >> 16) << (16 * i);
+  return out;
+#endif
+}
+
+inline int32_t WrapInto(int32_t v, int32_t size) {
+  const int32_t m = v % size;
+  return m < 0 ? m + size : m;
+}
+
+inline uint16_t* PixelAt(const PixelTarget& t, int32_t x, int32_t y) {
+  return t.pixels + (static_cast<std::size_t>(y) * static_cast<std::size_t>(t.w) +
+                     static_cast<std::size_t>(x)) *
+                        SpaceBuffer::kValuesPerPixel;
+}
+
+template <bool kWrap>
+inline void Plot(const PixelTarget& t, int32_t x, int32_t y, uint64_t amounts) {
+  if (kWrap) {
+    if (t.w <= 0 || t.h <= 0) return;
+    x = WrapInto(x, t.w);
+    y = WrapInto(y, t.h);
+  } else if (x < 0 || x >= t.w || y < 0 || y >= t.h) {
+    return;
+  }
+  AddLight(PixelAt(t, x, y), amounts);
+}
+
+// One sample spread over four pixels by bilinear weights of its 8-bit
+// fractions, in the order (ix, iy), (ix + 1, iy), (ix, iy + 1), (ix + 1, iy + 1).
+// A weight of 0 adds nothing and is skipped.
+template <bool kWrap>
+inline void PlotAntiAliased(const PixelTarget& t, int32_t px, int32_t py, uint64_t amounts) {
+  const int32_t ix = px >> 8;
+  const int32_t iy = py >> 8;
+  const uint32_t fx = static_cast<uint32_t>(px) & 255u;
+  const uint32_t fy = static_cast<uint32_t>(py) & 255u;
+  const uint32_t w00 = (256 - fx) * (256 - fy);
+  const uint32_t w10 = fx * (256 - fy);
+  const uint32_t w01 = (256 - fx) * fy;
+  const uint32_t w11 = fx * fy;
+  if (!kWrap && ix >= 0 && iy >= 0 && ix < t.w - 1 && iy < t.h - 1) {
+    uint16_t* p = PixelAt(t, ix, iy);
+    const std::size_t down = static_cast<std::size_t>(t.w) * SpaceBuffer::kValuesPerPixel;
+    constexpr std::size_t right = SpaceBuffer::kValuesPerPixel;
+    AddLight(p, Weighted(amounts, w00));
+    if (w10) AddLight(p + right, Weighted(amounts, w10));
+    if (w01) AddLight(p + down, Weighted(amounts, w01));
+    if (w11) AddLight(p + down + right, Weighted(amounts, w11));
+    return;
+  }
+  Plot<kWrap>(t, ix, iy, Weighted(amounts, w00));
+  if (w10) Plot<kWrap>(t, ix + 1, iy, Weighted(amounts, w10));
+  if (w01) Plot<kWrap>(t, ix, iy + 1, Weighted(amounts, w01));
+  if (w11) Plot<kWrap>(t, ix + 1, iy + 1, Weighted(amounts, w11));
+}
+
+inline uint64_t PackColour(uint64_t r, uint64_t g, uint64_t b) {
+  return r | g << 16 | b << 32;
+}
+
+// The 24.8 fixed-point form of a coordinate, trunc(v x 256), when it fits
+// into 32 bits; false when it does not or is no number.
+inline bool ToFixedPoint(long double v, int32_t& out) {
+  const long double scaled = v * 256;
+  if (!(scaled > -2147483649.0L && scaled < 2147483648.0L)) return false;
+  out = static_cast<int32_t>(scaled);
+  return true;
+}
+
+// Adds one sample at the 24.8 fixed-point position (px, py): with
+// antiAlias spread over four pixels, else into pixel (px >> 8, py >> 8).
+inline void PlotLight(const PixelTarget& t, bool antiAlias, bool wrap, int32_t px, int32_t py,
+                      uint64_t amounts) {
+  if (antiAlias) {
+    if (wrap)
+      PlotAntiAliased<true>(t, px, py, amounts);
+    else
+      PlotAntiAliased<false>(t, px, py, amounts);
+  } else if (wrap) {
+    Plot<true>(t, px >> 8, py >> 8, amounts);
+  } else {
+    Plot<false>(t, px >> 8, py >> 8, amounts);
+  }
+}
+
+}  // namespace kirabel
