@@ -6,6 +6,7 @@
 #include "model/launch_limits.h"
 #include "model/set_number_limits.h"
 #include "model/shell_file.h"
+#include "model/star_effect_fields.h"
 
 namespace kirabel {
 
@@ -35,10 +36,29 @@ void Scale(ParticleSet& set, const ScaledNumber& field, long double factor) {
   set.*field.member = StoredWithinLimits(field.number, set.*field.member * factor);
 }
 
-// The set's star effects (drag and spark rates per time unit, fade, flash,
-// strobe, second colour and spark times, spark speed) scale here alike once
-// a set carries them: times by scale.time, rates and speeds by scale.speed.
-void ScaleStarEffects(ParticleSet& /*set*/, const GravityScale& /*scale*/) {}
+// Every time of a set's star effects.
+constexpr long double StarEffects::*kEffectTimes[] = {
+    &StarEffects::fadeIn,       &StarEffects::fadeOut,           &StarEffects::flashTime,
+    &StarEffects::strobePeriod, &StarEffects::secondColourBlend, &StarEffects::sparkLifetime,
+};
+
+// Every speed and every rate per time unit of a set's star effects.
+constexpr long double StarEffects::*kEffectSpeeds[] = {
+    &StarEffects::drag,
+    &StarEffects::sparkRate,
+    &StarEffects::sparkSpeed,
+};
+
+// The star effects scaled alike; the flash, the strobe's lit share and the
+// colours have no unit of time. A negative second colour age (none) stays.
+void ScaleStarEffects(ParticleSet& set, const GravityScale& scale) {
+  if (!set.HasEffects()) return;
+  StarEffects effects = set.Effects();
+  for (const auto time : kEffectTimes) effects.*time *= scale.time;
+  for (const auto speed : kEffectSpeeds) effects.*speed *= scale.speed;
+  if (effects.secondColourAge >= 0) effects.secondColourAge *= scale.time;
+  set.SetEffects(WithinEffectLimits(effects));
+}
 
 }  // namespace
 
@@ -62,8 +82,8 @@ Shell ScaledToGravity(Shell shell, long double gravity) {
   const GravityScale scale = GravityScaleBetween(shell.settings.gravity, gravity);
   if (scale.changesNothing()) return shell;
   for (ParticleSet& set : shell.sets) set = ScaledSet(set, scale);
-  // The launch's wind, a speed, scales here too once the settings carry it.
   shell.settings.gravity = gravity;
+  shell.settings.wind *= scale.speed;
   shell.settings.startTime *= scale.time;
   shell.settings.frameInterval *= scale.time;
   shell.settings = WithinLaunchLimits(shell.settings);

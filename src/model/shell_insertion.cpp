@@ -21,13 +21,15 @@ long double RisingBirth(const ParticleList& sets) {
   return rising < sets.size() ? sets[rising].birthTime : 0;
 }
 
-// The list's settings with the shell's gravity, start, interval and frame
-// count; its automatic saving stays the list's.
+// The list's settings with the shell's gravity, start, interval, frame
+// count, wind and random streams; its automatic saving stays the list's.
 LaunchSettings WithShellLaunch(LaunchSettings list, const LaunchSettings& shell) {
   list.gravity = shell.gravity;
   list.startTime = shell.startTime;
   list.frameInterval = shell.frameInterval;
   list.frameCount = shell.frameCount;
+  list.wind = shell.wind;
+  list.ownRandom = shell.ownRandom;
   return list;
 }
 

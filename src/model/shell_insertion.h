@@ -1,6 +1,7 @@
 #pragma once
 // What inserting a shell does to a list. Into a list without sets the shell
-// brings its launch settings (gravity, start, interval, frame count), so it
+// brings its launch settings (gravity, start, interval, frame count, wind and
+// its sets' own random streams; automatic saving stays the list's), so it
 // plays at once as it does in the library. Into any other list it keeps its
 // picture under the list's gravity (model/shell_gravity), and the list gets
 // frames enough to show the shell to its last frame.

@@ -11,6 +11,7 @@
 
 #include "model/shell_file.h"
 #include "model/shell_insertion.h"
+#include "model/star_effect_fields.h"
 #include "simulation/particle_motion.h"
 
 namespace kirabel {
@@ -23,6 +24,7 @@ Shell TwoStageShell() {
   shell.settings.startTime = 0;
   shell.settings.frameInterval = 0.5L;
   shell.settings.frameCount = 150;  // the last frame at 74.5
+  shell.settings.wind = 0.3L;
   ParticleSet star;
   star.visible = true;
   star.child = 1;
@@ -38,6 +40,9 @@ Shell TwoStageShell() {
   star.lifetimeSpread = 3;
   star.trailLength = 1.5L;
   star.trailSamples = 40;
+  StarEffects air;
+  air.drag = 0.02L;
+  star.SetEffects(air);
   ParticleSet burst = star;
   burst.visible = false;
   burst.child = -1;
@@ -71,8 +76,35 @@ TEST(ShellGravityTest, FactorsScaleTimesAndSpeedsOnlyBetweenGravitiesPullingAlik
 }
 
 TEST(ShellGravityTest, EveryTimeAndSpeedOfASetScalesAndNothingElse) {
-  const ParticleSet set = TwoStageShell().sets[0];
+  ParticleSet set = TwoStageShell().sets[0];
+  StarEffects effects;
+  effects.drag = 0.5L;
+  effects.fadeIn = 1;
+  effects.fadeOut = 2;
+  effects.flash = 3;
+  effects.flashTime = 4;
+  effects.strobePeriod = 5;
+  effects.strobeLit = 0.25L;
+  effects.secondColourAge = 6;
+  effects.secondColourBlend = 7;
+  effects.sparkRate = 8;
+  effects.sparkLifetime = 9;
+  effects.sparkSpeed = 10;
+  effects.seed = 11;
+  set.SetEffects(effects);
   ParticleSet expected = set;
+  StarEffects scaledEffects = effects;
+  scaledEffects.drag = 1;
+  scaledEffects.fadeIn = 0.5L;
+  scaledEffects.fadeOut = 1;
+  scaledEffects.flashTime = 2;
+  scaledEffects.strobePeriod = 2.5L;
+  scaledEffects.secondColourAge = 3;
+  scaledEffects.secondColourBlend = 3.5L;
+  scaledEffects.sparkRate = 16;
+  scaledEffects.sparkLifetime = 4.5L;
+  scaledEffects.sparkSpeed = 20;
+  expected.SetEffects(scaledEffects);
   expected.speed = 60;
   expected.speedSpread = 4;
   expected.birthTime = 2;
@@ -82,19 +114,25 @@ TEST(ShellGravityTest, EveryTimeAndSpeedOfASetScalesAndNothingElse) {
   expected.trailLength = 0.75L;
   EXPECT_EQ(ScaledSet(set, {0.5L, 2}), expected);
   EXPECT_EQ(ScaledSet(set, {}), set);
-  // Scaled numbers are held to their fields' limits.
+  // Scaled numbers are held to their fields' limits; no second colour stays none.
   EXPECT_EQ(ScaledSet(set, {1, 1e9L}).speed, 999999999);
+  EXPECT_EQ(ScaledSet(set, {1, 1e9L}).Effects().sparkRate, kMaxSparkRate);
+  effects.secondColourAge = -1;
+  set.SetEffects(effects);
+  EXPECT_EQ(ScaledSet(set, {0.5L, 2}).Effects().secondColourAge, -1);
+  // A set without effects gains none.
+  EXPECT_FALSE(ScaledSet(ParticleSet(), {0.5L, 2}).HasEffects());
 }
 
-// Where a particle of each stage of the shell bursts under its own gravity,
-// its random factors away from zero so that the spreads count.
+// Where a particle of each stage of the shell bursts under its own gravity
+// and wind, its random factors away from zero so that the spreads count.
 std::vector<Burst> Bursts(const Shell& shell) {
   const MotionFactors factors{0.3L, -0.4L, 0.2L, 0.7L};
-  const long double g = shell.settings.gravity;
+  const Forces air(shell.settings.gravity, shell.settings.wind);
   const ParticleState star = FirstGenerationParticle(shell.sets[0], factors);
-  const Burst first = BurstOf(star, g);
+  const Burst first = BurstOf(star, air.On(shell.sets[0]));
   const ParticleState child = ChildParticle(shell.sets[1], factors, first, star.death);
-  return {first, BurstOf(child, g)};
+  return {first, BurstOf(child, air.On(shell.sets[1]))};
 }
 
 TEST(ShellGravityTest, AScaledShellBurstsWhereItDidUnderTheNewGravity) {
@@ -103,6 +141,7 @@ TEST(ShellGravityTest, AScaledShellBurstsWhereItDidUnderTheNewGravity) {
     SCOPED_TRACE(static_cast<double>(gravity));
     const Shell scaled = ScaledToGravity(shell, gravity);
     EXPECT_EQ(scaled.settings.gravity, gravity);
+    EXPECT_NEAR(scaled.settings.wind, 0.3L / std::sqrt(0.1L / gravity), 1e-12L);
     const long double time = std::sqrt(0.1L / gravity);
     EXPECT_NEAR(LastFrameTime(scaled.settings), 74.5L * time, 1e-9L);
     const std::vector<Burst> before = Bursts(shell), after = Bursts(scaled);
@@ -156,6 +195,7 @@ TEST(ShellInsertionTest, AListTakesTheShellsLaunchOrItsPictureWithFramesEnough) 
     EXPECT_EQ(insertion.settings.frameInterval, c.interval);
     EXPECT_EQ(insertion.settings.frameCount, c.frames);
     EXPECT_TRUE(insertion.settings.autosave);  // automatic saving stays the list's
+    EXPECT_EQ(insertion.settings.wind, c.listHasSets ? 0 : 0.3L);
     EXPECT_EQ(insertion.scaled, c.scaled);
     ASSERT_EQ(insertion.sets.size(), 2u);
     EXPECT_EQ(insertion.sets[0].originX, 100);
