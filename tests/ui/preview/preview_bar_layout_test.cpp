@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSlider>
+#include <QToolButton>
 
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
@@ -22,8 +23,7 @@ constexpr int kLeastSliderWidth = 100;
 std::string Describe(const QWidget& widget) {
   const QRect r = widget.geometry();
   return widget.objectName().toStdString() + " at " + std::to_string(r.x()) + "," +
-         std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-         std::to_string(r.height());
+         std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" + std::to_string(r.height());
 }
 
 void ExpectRoomForEveryControl(const PreviewBar& bar) {
@@ -45,18 +45,33 @@ void ExpectRoomForEveryControl(const PreviewBar& bar) {
 
 class HighDpiPreviewBarTest : public StartedAppFixture {};
 
-TEST_F(HighDpiPreviewBarTest, EveryControlHasRoomAtTheViewersWidthAndAtAnyOther) {
+TEST_F(HighDpiPreviewBarTest, EveryControlHasRoomAtTheViewersWidth) {
   Start();  // a first start: the preview is on, its bar under the picture
   QApplication::processEvents();
   PreviewBar& bar = mainWindow().preview()->bar();
   ASSERT_TRUE(bar.isVisibleTo(&viewer()));
   EXPECT_EQ(bar.width(), viewer().width());
   ExpectRoomForEveryControl(bar);
-  for (const int width : {bar.minimumSizeHint().width(), 256, 300, 420, 800}) {
-    bar.resize(std::max(width, bar.minimumSizeHint().width()), 0);
-    bar.resize(bar.width(), bar.heightForWidth(bar.width()));
+}
+
+TEST(HighDpiPreviewBarWidthTest, ANarrowBarPutsTheSliderAboveTheOtherControls) {
+  QWidget viewer;  // placing the bar as the viewer does, by its geometry
+  viewer.resize(1200, 200);
+  PreviewBar bar(&viewer);
+  bar.addControl(new QToolButton);  // as the handles add their button
+  viewer.show();
+  const auto sliderAbove = [&] {
+    return Child<QSlider>(bar, "previewSlider")->geometry().bottom() <
+           Child<QToolButton>(bar, "previewPlayButton")->geometry().top();
+  };
+  const int least = bar.minimumSizeHint().width();
+  for (const int width : {least, least + 30, bar.sizeHint().width() - 1, bar.sizeHint().width(),
+                          bar.sizeHint().width() + 200}) {
+    SCOPED_TRACE(width);
+    bar.resize(width, bar.heightForWidth(width));
     QApplication::processEvents();
     ExpectRoomForEveryControl(bar);
+    EXPECT_EQ(sliderAbove(), width < bar.sizeHint().width());
   }
 }
 
