@@ -182,11 +182,11 @@ class MainWindow : public QMainWindow {
   void saveSelectionAsShell();
   // Appends the shell of a file as one undoable step: its rising set starts
   // on the space's bottom edge at the column of `spacePoint` (the centre
-  // column without one) and at the preview's time (its own without the
-  // preview), and becomes the selected set. Into a list without sets it
-  // brings its launch settings; into another it keeps its picture under the
-  // list's gravity (the status panel says so) and the list gets frames enough
-  // to show it. A bad file gives a warning.
+  // column without one) and becomes the selected set. Into a list without
+  // sets it brings its launch settings and keeps its own times; into another
+  // it starts at the preview's time (its own without the preview), keeps its
+  // picture under the list's gravity (the status panel says so) and the list
+  // gets frames enough to show it. A bad file gives a warning.
   void insertShell(const QString& path, std::optional<QPointF> spacePoint = std::nullopt);
   // Options and small dialogs (main_window_options.cpp).
   void applyLanguage(LanguageChoice choice);
