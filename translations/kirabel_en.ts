@@ -462,6 +462,21 @@
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>花火玉の名前を入力してください</source>
+        <translation>Enter a name for the shell.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>花火玉の名前は %1 文字までです</source>
+        <translation>A shell name can be at most %1 characters long.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main_window/main_window_library.cpp" line="+1"/>
+        <source>花火玉「%1」の時間と速さを重力 %2 に合わせました</source>
+        <translation>Shell &quot;%1&quot; scaled in time and speed to gravity %2</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>打ち上げ(&amp;L)</source>
         <translation>&amp;Launch</translation>
@@ -1352,6 +1367,11 @@
 </context>
 <context>
     <name>kirabel::ShellLibraryModel</name>
+    <message>
+        <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
+        <source>自分の花火玉</source>
+        <translation>Your own shell</translation>
+    </message>
     <message>
         <location filename="../src/ui/library/shell_library_model.cpp" line="+1"/>
         <source>ファイルが見つかりません</source>

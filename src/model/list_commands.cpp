@@ -272,23 +272,32 @@ class ShowChanging : public ListCommand {
   ShowSettings show_;  // the settings the document does not hold now
 };
 
+// Appends sets and, when given, swaps the launch settings with the
+// document's; reverting takes the sets out and swaps them back.
 class AppendingSets : public ListCommand {
  public:
-  explicit AppendingSets(ParticleList sets) : sets_(std::move(sets)) {}
+  AppendingSets(ParticleList sets, std::optional<LaunchSettings> settings)
+      : sets_(std::move(sets)), settings_(std::move(settings)) {}
   RowChange RowsToApply(const DocumentData& data) const override {
     return Rows(RowChange::Kind::kInsert, data.sets.size(), sets_.size());
   }
   void Apply(DocumentData& data) override {
     oldSize_ = data.sets.size();
     AppendSets(data.sets, sets_);
+    if (settings_) std::swap(data.settings, *settings_);
   }
   RowChange RowsToRevert(const DocumentData&) const override {
     return Rows(RowChange::Kind::kRemove, oldSize_, sets_.size());
   }
-  void Revert(DocumentData& data) override { data.sets.resize(oldSize_); }
+  void Revert(DocumentData& data) override {
+    data.sets.resize(oldSize_);
+    if (settings_) std::swap(data.settings, *settings_);
+  }
+  bool ChangesLaunchSettings() const override { return settings_.has_value(); }
 
  private:
   ParticleList sets_;
+  std::optional<LaunchSettings> settings_;  // the settings the document does not hold now
   std::size_t oldSize_ = 0;
 };
 
@@ -372,8 +381,9 @@ std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                          std::move(show));
 }
 
-std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets) {
-  return std::make_unique<AppendingSets>(std::move(sets));
+std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets,
+                                               std::optional<LaunchSettings> settings) {
+  return std::make_unique<AppendingSets>(std::move(sets), std::move(settings));
 }
 
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,

@@ -71,8 +71,10 @@ std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings
 // The show's settings replaced; the list and the launch settings stay.
 std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show);
 // Sets appended at the end (their links counting within them), renumbered to
-// name the appended copies: inserting a shell.
-std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets);
+// name the appended copies, and the launch settings replaced when given:
+// inserting a shell.
+std::unique_ptr<ListCommand> AppendSetsCommand(
+    ParticleList sets, std::optional<LaunchSettings> settings = std::nullopt);
 // A file's sets appended (their links counting within the file), its launch
 // settings, show settings and name taking the place of the document's.
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,

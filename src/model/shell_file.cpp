@@ -27,11 +27,7 @@ int FirstBrokenLink(const std::string& path, std::size_t count) {
 
 // A name the section may go without: an empty one leaves no key.
 void WriteOptionalName(IniFile& ini, const char* key, const std::string& name) {
-  if (name.empty()) {
-    ini.RemoveKey(kShellSection, key);
-  } else {
-    ini.WriteString(kShellSection, key, name);
-  }
+  if (!name.empty()) ini.WriteString(kShellSection, key, name);
 }
 
 }  // namespace
@@ -62,7 +58,9 @@ Shell ReadShellFile(const std::string& path) {
 }
 
 void WriteShellFile(const std::string& path, const Shell& shell) {
-  IniFile ini(path);
+  // A fresh file: nothing of a shell saved there before (its sets beyond
+  // this one's count, keys of another version) stays behind.
+  IniFile ini(path, IniFile::Empty{});
   WriteListToIni(ini, shell.sets, shell.settings);
   ini.WriteString(kShellSection, "NAME", shell.name);
   WriteOptionalName(ini, "NAMEEN", shell.englishName);

@@ -48,8 +48,13 @@ std::size_t FirstRisingSet(const ParticleList& sets);
 // ShellError. A shell without a NAME is named after its file.
 Shell ReadShellFile(const std::string& path);
 
-// Writes the shell as a PCL file with its SHELL section; replaced atomically,
-// WriteError on failure.
+// The longest shell name, in characters: its file name and its NAME key stay
+// well within what file systems and INI values hold.
+constexpr std::size_t kMaxShellNameLength = 100;
+
+// Writes the shell as a PCL file with its SHELL section, holding exactly this
+// shell whatever the file held before; replaced atomically, WriteError on
+// failure.
 void WriteShellFile(const std::string& path, const Shell& shell);
 
 // The set `index` and every set it launches (through child links,

@@ -54,6 +54,9 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
   doc_ = std::make_unique<IniDocument>(std::move(text));
 }
 
+IniFile::IniFile(std::string path, Empty)
+    : path_(std::move(path)), doc_(std::make_unique<IniDocument>(std::string())) {}
+
 IniFile::~IniFile() = default;
 
 bool IniFile::HasSection(const std::string& section) const {

@@ -27,6 +27,10 @@ class IniFile {
   // Reads the whole file. A missing file reads as empty; so does an unreadable
   // one, but Save() then refuses to replace what it could not read.
   explicit IniFile(std::string path);
+  // Starts from an empty file without reading the one at path: Save() then
+  // replaces it with exactly what was written.
+  struct Empty {};
+  IniFile(std::string path, Empty);
   ~IniFile();
   IniFile(const IniFile&) = delete;
   IniFile& operator=(const IniFile&) = delete;

@@ -101,6 +101,10 @@ TEST(ListCommandsTest, ApplyRenumbersAndRevertRestores) {
        },
        {Kind::kInsert, 4, 2},
        "A>C B>A C>- D>D P>Q Q>P | B"},
+      {"append sets with launch settings",
+       [] { return AppendSetsCommand({testing::NamedSet("P")}, LaunchSettings()); },
+       {Kind::kInsert, 4, 1},
+       "A>C B>A C>- D>D P>- | B"},
       {"merge",
        [] {
          return MergeListCommand({testing::NamedSet("P", 1), testing::NamedSet("Q")}, {},
@@ -124,6 +128,17 @@ TEST(ListCommandsTest, ApplyRenumbersAndRevertRestores) {
     EXPECT_TRUE(Same(data, sample)) << Links(data);
     command->Apply(data);  // again, as a redo would
     EXPECT_EQ(Links(data), c.links);
+  }
+}
+
+TEST(ListCommandsTest, AppendedSetsBringLaunchSettingsOnlyWhenGiven) {
+  for (const bool given : {false, true}) {
+    DocumentData data = Sample();
+    const auto command = AppendSetsCommand({testing::NamedSet("P")},
+                                           given ? std::optional(LaunchSettings()) : std::nullopt);
+    EXPECT_EQ(command->ChangesLaunchSettings(), given);
+    command->Apply(data);
+    EXPECT_EQ(data.settings.gravity, given ? 0.5L : 1);
   }
 }
 

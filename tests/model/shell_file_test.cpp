@@ -13,6 +13,7 @@ namespace kirabel {
 namespace {
 
 using testing::NamedSet;
+using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -105,6 +106,21 @@ TEST(ShellFileTest, ASetAndWhatItLaunchesBecomeAShellThatSurvivesAFile) {
   EXPECT_EQ(read.settings.gravity, 0.25L);
   EXPECT_EQ(read.name, "金の柳");
   EXPECT_EQ(read.romanisedName, "kin no yanagi");
+}
+
+TEST(ShellFileTest, AShellWrittenOverAnotherHoldsItAlone) {
+  ParticleList list = {NamedSet("A", 1), NamedSet("B", 2), NamedSet("C")};
+  Shell large = ShellFromList(list, 0, LaunchSettings());
+  large.name = "old";
+  large.englishName = "Old";
+  Shell small = ShellFromList(list, 2, LaunchSettings());
+  small.name = "new";
+  ScratchFolder folder;
+  WriteShellFile(folder.File("over.pcl"), large);
+  WriteShellFile(folder.File("over.pcl"), small);
+  WriteShellFile(folder.File("fresh.pcl"), small);
+  EXPECT_EQ(ReadBytes(folder.File("over.pcl")), ReadBytes(folder.File("fresh.pcl")));
+  EXPECT_EQ(ReadBytes(folder.File("over.pcl")).find("[P1]"), std::string::npos);
 }
 
 TEST(ShellFileTest, PlacingMovesEveryRisingSetAlike) {

@@ -93,7 +93,7 @@ void HandleEditor::addBarButton(PreviewBar& bar) {
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
-  bar.layout()->addWidget(button);
+  bar.addControl(button);
 }
 
 // The handles follow the list, the options, the toggle and the selection; a
@@ -182,8 +182,7 @@ bool HandleEditor::pressed(QMouseEvent* event) {
       return true;
     }
   }
-  const auto picked =
-      PickSet(document_.sets(), now.air, point.x(), point.y(), kPickReach * ratio);
+  const auto picked = PickSet(document_.sets(), now.air, point.x(), point.y(), kPickReach * ratio);
   if (picked) selection_.select(*picked);
   return picked.has_value();
 }

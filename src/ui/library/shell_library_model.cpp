@@ -16,6 +16,7 @@
 #include "texts/error_texts.h"
 #include "texts/interface_language.h"
 #include "ui/library/effect_square.h"
+#include "ui/library/shell_folders.h"
 
 namespace kirabel {
 
@@ -89,7 +90,12 @@ std::vector<ShellLibraryModel::Entry> ShellLibraryModel::readFolder(const QStrin
   std::vector<Entry> entries;
   const QFileInfoList files =
       QDir(folder).entryInfoList({QStringLiteral("*.pcl"), QStringLiteral("*.PCL")}, QDir::Files);
-  for (const QFileInfo& file : files) entries.push_back(readEntry(file.absoluteFilePath()));
+  const bool own = QDir::cleanPath(QDir(folder).absolutePath()) ==
+                   QDir::cleanPath(QDir(UserShellFolder()).absolutePath());
+  for (const QFileInfo& file : files) {
+    entries.push_back(readEntry(file.absoluteFilePath()));
+    entries.back().own = own;
+  }
   QCollator collator;
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
@@ -139,6 +145,8 @@ QVariant ShellLibraryModel::data(const QModelIndex& index, int role) const {
       return QStringList{entry.name, entry.otherName, entry.romanisedName};
     case InsertableRole:
       return entry.problem.isEmpty();
+    case OwnRole:
+      return entry.own;
     default:
       return QVariant();
   }
@@ -157,6 +165,7 @@ QString ShellLibraryModel::toolTip(const Entry& entry) const {
   if (!entry.problem.isEmpty()) return entry.path + QLatin1Char('\n') + entry.problem;
   QString tip = entry.name;
   if (entry.otherName != entry.name) tip += QStringLiteral(" / ") + entry.otherName;
+  if (entry.own) tip += QLatin1Char('\n') + tr("自分の花火玉");
   if (!entry.noThumbnail.isEmpty()) tip += QLatin1Char('\n') + entry.noThumbnail;
   return tip;
 }

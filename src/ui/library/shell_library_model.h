@@ -2,6 +2,8 @@
 // The entries of the shell library: every shell file of the installed folder,
 // then of the user's folder, each folder sorted by name. A file that cannot be
 // inserted stays an entry with a warning icon and the reason as its tool tip.
+// The shells of the user's own folder are marked as theirs (OwnRole, and a
+// line of the tool tip), so that a saved copy is told from an installed one.
 // Pictures arrive later: thumbnailWanted asks for one, showThumbnail and
 // showThumbnailFailure bring the answer; until then a placeholder shows.
 #include <QAbstractListModel>
@@ -28,6 +30,7 @@ class ShellLibraryModel : public QAbstractListModel {
     PathRole = Qt::UserRole,  // the file's path
     SearchRole,               // every name (a QStringList), for the filter
     InsertableRole,           // whether the shell may be inserted
+    OwnRole,                  // whether it lies in the user's own folder
   };
   // How large a thumbnail is shown: the picture cropped to its effect
   // (EffectSquare) and scaled to this size.
@@ -63,6 +66,7 @@ class ShellLibraryModel : public QAbstractListModel {
     QString problem;        // why it cannot be inserted; empty for a good shell
     QIcon icon;             // the picture scaled, a placeholder, or the warning sign
     QString noThumbnail;    // why no picture came
+    bool own = false;       // in the user's own folder
   };
   static std::vector<Entry> readFolder(const QString& folder);
   static Entry readEntry(const QString& path);

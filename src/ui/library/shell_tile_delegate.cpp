@@ -70,7 +70,8 @@ void ShellTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
       .value<QIcon>()
       .paint(painter, pictureRect(option.rect), Qt::AlignCenter, QIcon::Normal);
   paintFrame(*painter, option);
-  paintName(*painter, option, index.data(Qt::DisplayRole).toString());
+  paintName(*painter, option, index.data(Qt::DisplayRole).toString(),
+            index.data(ShellLibraryModel::OwnRole).toBool());
   painter->restore();
 }
 
@@ -83,8 +84,9 @@ void ShellTileDelegate::paintFrame(QPainter& painter, const QStyleOptionViewItem
   painter.drawRoundedRect(QRectF(option.rect).adjusted(half, half, -half, -half), 4, 4);
 }
 
+// The user's own shells are named in the link colour.
 void ShellTileDelegate::paintName(QPainter& painter, const QStyleOptionViewItem& option,
-                                  const QString& name) {
+                                  const QString& name, bool own) {
   const QRect area = nameRect(option.rect, option.fontMetrics);
   const QStringList lines = nameLines(name, option.font, area.width());
   const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -97,7 +99,7 @@ void ShellTileDelegate::paintName(QPainter& painter, const QStyleOptionViewItem&
       painter.fillRect(behind, option.palette.brush(QPalette::Highlight));
       painter.setPen(option.palette.color(QPalette::HighlightedText));
     } else {
-      painter.setPen(option.palette.color(QPalette::Text));
+      painter.setPen(option.palette.color(own ? QPalette::Link : QPalette::Text));
     }
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, text);
     line.translate(0, line.height());

@@ -2,7 +2,8 @@
 // How the shell library draws an entry: a tile with the shell's picture at
 // the top and its name below, wrapped onto two lines rather than cut short.
 // The chosen tile is framed and its name highlighted; its picture is drawn as
-// it is, never darkened by a selection colour.
+// it is, never darkened by a selection colour. The user's own shells have their
+// names in the link colour.
 #include <QFontMetrics>
 #include <QRect>
 #include <QSize>
@@ -35,7 +36,8 @@ class ShellTileDelegate : public QStyledItemDelegate {
 
  private:
   static void paintFrame(QPainter& painter, const QStyleOptionViewItem& option);
-  static void paintName(QPainter& painter, const QStyleOptionViewItem& option, const QString& name);
+  static void paintName(QPainter& painter, const QStyleOptionViewItem& option, const QString& name,
+                        bool own);
 };
 
 }  // namespace kirabel

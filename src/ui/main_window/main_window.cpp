@@ -36,6 +36,7 @@
 #include "ui/timeline/timeline_window.h"
 #include "ui/widgets/particle_grid.h"
 #include "ui/widgets/space_viewer.h"
+#include "ui/widgets/status_message.h"
 
 namespace kirabel {
 
@@ -297,9 +298,10 @@ void MainWindow::createStatusPanel() {
   progressBar_->setTextVisible(false);
   progressBar_->setFixedWidth(kProgressWidth);
   progressBar_->setToolTip(tr("[ESC]キーで計算をキャンセルできます"));
+  statusMessage_ = new StatusMessage(statusPanel_);
   auto* layout = new QHBoxLayout(statusPanel_);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addStretch(1);
+  layout->addWidget(statusMessage_, 1);
   layout->addWidget(progressBar_);
 }
 

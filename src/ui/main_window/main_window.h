@@ -60,6 +60,7 @@ class ShellThumbnails;
 class SpaceBuffer;
 class SoundtrackDialog;
 class SpaceViewer;
+class StatusMessage;
 class ThresholdDialog;
 class TimelineWindow;
 class WindowLaunch;
@@ -181,8 +182,11 @@ class MainWindow : public QMainWindow {
   void saveSelectionAsShell();
   // Appends the shell of a file as one undoable step: its rising set starts
   // on the space's bottom edge at the column of `spacePoint` (the centre
-  // column without one) and at the preview's time (its own without the
-  // preview), and becomes the selected set. A bad file gives a warning.
+  // column without one) and becomes the selected set. Into a list without
+  // sets it brings its launch settings and keeps its own times; into another
+  // it starts at the preview's time (its own without the preview), keeps its
+  // picture under the list's gravity (the status panel says so) and the list
+  // gets frames enough to show it. A bad file gives a warning.
   void insertShell(const QString& path, std::optional<QPointF> spacePoint = std::nullopt);
   // Options and small dialogs (main_window_options.cpp).
   void applyLanguage(LanguageChoice choice);
@@ -220,6 +224,7 @@ class MainWindow : public QMainWindow {
   void createShellLibrary();
   void showSelectionActions();
   std::optional<QString> askShellName(const QString& proposal);
+  QString shellNameProblem(const QString& name) const;
   bool writeShell(std::size_t set, const QString& path, const QString& name);
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
@@ -260,6 +265,7 @@ class MainWindow : public QMainWindow {
   ParticleGrid* grid_;
   QFrame* statusPanel_;
   QProgressBar* progressBar_;
+  StatusMessage* statusMessage_;  // what a command did by itself, for a few seconds
   QMenu* gridMenu_;
   QMenu *fileMenu_, *editMenu_, *launchMenu_, *optionsMenu_, *helpMenu_;
   RecentFilesMenu* recentFilesMenu_;  // files last opened or saved

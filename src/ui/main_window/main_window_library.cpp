@@ -11,6 +11,7 @@
 #include "document/shell_thumbnails.h"
 #include "model/list_commands.h"
 #include "model/shell_file.h"
+#include "model/shell_insertion.h"
 #include "texts/error_texts.h"
 #include "ui/library/shell_drop_target.h"
 #include "ui/library/shell_folders.h"
@@ -22,6 +23,7 @@
 #include "ui/services/message_box.h"
 #include "ui/services/modal_runner.h"
 #include "ui/widgets/space_viewer.h"
+#include "ui/widgets/status_message.h"
 
 namespace kirabel {
 
@@ -67,27 +69,61 @@ void MainWindow::insertShell(const QString& path, std::optional<QPointF> spacePo
     return;
   }
   const Options& options = document_.options();
-  const long double column = spacePoint ? spacePoint->x() : options.resolutionWidth / 2.0L;
-  std::optional<long double> birthTime;
-  if (options.preview && preview_) birthTime = preview_->bar().time();
-  PlaceShell(shell.sets, column, options.resolutionHeight, birthTime);
-  const std::size_t risingSet = document_.sets().size() + FirstRisingSet(shell.sets);
-  document_.apply(AppendSetsCommand(std::move(shell.sets)), tr("花火玉の挿入", "undo step"));
+  ShellPlace place;
+  place.column = spacePoint ? spacePoint->x() : options.resolutionWidth / 2.0L;
+  place.spaceHeight = options.resolutionHeight;
+  if (options.preview && preview_) place.birthTime = preview_->bar().time();
+  const QString name = QString::fromStdString(shell.name);
+  ShellInsertion insertion = FitShellIntoList(std::move(shell), !document_.sets().empty(),
+                                              document_.launchSettings(), place);
+  const std::size_t risingSet = document_.sets().size() + FirstRisingSet(insertion.sets);
+  std::optional<LaunchSettings> settings;
+  if (insertion.settings != document_.launchSettings()) settings = insertion.settings;
+  document_.apply(AppendSetsCommand(std::move(insertion.sets), std::move(settings)),
+                  tr("花火玉の挿入", "undo step"));
   selection_.select(risingSet);
+  if (insertion.scaled)
+    statusMessage_->showMessage(
+        tr("花火玉「%1」の時間と速さを重力 %2 に合わせました")
+            .arg(name, QString::number(static_cast<double>(insertion.settings.gravity), 'g', 9)));
 }
 
+namespace {
+
+// Wide enough for a long name and the dialog's title. The dialog's layout
+// sizes it to its field, so the field is given the width.
+constexpr int kShellNameFieldWidth = 340;
+
+}  // namespace
+
+// Asks again, with what was typed, until the name is one a shell can have or
+// the user cancels.
 std::optional<QString> MainWindow::askShellName(const QString& proposal) {
-  QInputDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("shellNameDialog"));
-  dialog.setWindowTitle(tr("選択を花火玉として保存"));
-  dialog.setLabelText(tr("花火玉の名前:"));
-  dialog.setTextValue(proposal);
-  dialog.setOkButtonText(tr("OK"));
-  dialog.setCancelButtonText(tr("ｷｬﾝｾﾙ"));
-  if (ModalRunner::exec(dialog) != QDialog::Accepted) return std::nullopt;
-  const QString name = dialog.textValue().simplified();
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  QString typed = proposal;
+  for (;;) {
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("shellNameDialog"));
+    dialog.setWindowTitle(tr("選択を花火玉として保存"));
+    dialog.setLabelText(tr("花火玉の名前:"));
+    dialog.setTextValue(typed);
+    dialog.setOkButtonText(tr("OK"));
+    dialog.setCancelButtonText(tr("ｷｬﾝｾﾙ"));
+    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMinimumWidth(kShellNameFieldWidth);
+    if (ModalRunner::exec(dialog) != QDialog::Accepted) return std::nullopt;
+    typed = dialog.textValue();
+    const QString name = typed.simplified();
+    const QString problem = shellNameProblem(name);
+    if (problem.isEmpty()) return name;
+    MessageBox::warning(this, problem);
+  }
+}
+
+// Why a shell cannot have the name; empty when it can.
+QString MainWindow::shellNameProblem(const QString& name) const {
+  if (name.isEmpty()) return tr("花火玉の名前を入力してください");
+  if (name.toUcs4().size() > static_cast<qsizetype>(kMaxShellNameLength))
+    return tr("花火玉の名前は %1 文字までです").arg(kMaxShellNameLength);
+  return QString();
 }
 
 void MainWindow::saveSelectionAsShell() {

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
@@ -26,9 +27,14 @@ constexpr int64_t kLargestSliderFrame = std::numeric_limits<int>::max();
 PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("previewBar"));
   setAutoFillBackground(true);
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->setSpacing(2);
+  auto* rows = new QVBoxLayout(this);
+  rows->setContentsMargins(2, 2, 2, 2);
+  rows->setSpacing(2);
+  sliderRow_ = new QHBoxLayout;
+  controls_ = new QHBoxLayout;
+  controls_->setSpacing(2);
+  rows->addLayout(sliderRow_);
+  rows->addLayout(controls_);
   startButton_ = addButton("previewStartButton", QStyle::SP_MediaSkipBackward, tr("最初へ (Home)"));
   backButton_ =
       addButton("previewBackButton", QStyle::SP_MediaSeekBackward, tr("1フレーム戻る (←)"));
@@ -38,6 +44,7 @@ PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   slider_ = new QSlider(Qt::Horizontal, this);
   slider_->setObjectName(QStringLiteral("previewSlider"));
   slider_->setFocusPolicy(Qt::NoFocus);
+  slider_->setMinimumWidth(kLeastSliderWidth);
   timeEdit_ = new NumericField(this);
   timeEdit_->setObjectName(QStringLiteral("previewTimeEdit"));
   timeEdit_->setShowZero(true);
@@ -57,7 +64,7 @@ PreviewBar::PreviewBar(QWidget* parent) : QWidget(parent) {
   for (QWidget* widget : {static_cast<QWidget*>(slider_), static_cast<QWidget*>(timeEdit_),
                           static_cast<QWidget*>(frameLabel_), static_cast<QWidget*>(rate_),
                           static_cast<QWidget*>(message_), static_cast<QWidget*>(buildButton_)})
-    layout->addWidget(widget, widget == slider_ ? 1 : 0);
+    controls_->addWidget(widget, widget == slider_ ? 1 : 0);
   message_->hide();
   buildButton_->hide();
 
@@ -80,8 +87,59 @@ QToolButton* PreviewBar::addButton(const char* name, int icon, const QString& hi
   button->setToolTip(hint);
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(true);
-  layout()->addWidget(button);
+  controls_->addWidget(button);
   return button;
+}
+
+void PreviewBar::addControl(QWidget* control) {
+  controls_->addWidget(control);
+  updateGeometry();
+}
+
+int PreviewBar::controlsWidth() const {
+  const bool sliderInRow = controls_->indexOf(slider_) >= 0;
+  const int slider = sliderInRow ? slider_->minimumWidth() + controls_->spacing() : 0;
+  const QMargins margins = layout()->contentsMargins();
+  return controls_->minimumSize().width() - slider + margins.left() + margins.right();
+}
+
+int PreviewBar::oneRowWidth() const {
+  return controlsWidth() + controls_->spacing() + kLeastSliderWidth;
+}
+
+QSize PreviewBar::sizeHint() const {
+  return {oneRowWidth(), heightForWidth(oneRowWidth())};
+}
+
+QSize PreviewBar::minimumSizeHint() const {
+  const QMargins margins = layout()->contentsMargins();
+  const int width = std::max(controlsWidth(), kLeastSliderWidth + margins.left() + margins.right());
+  return {width, heightForWidth(width)};
+}
+
+int PreviewBar::heightForWidth(int width) const {
+  const QMargins margins = layout()->contentsMargins();
+  int height = margins.top() + margins.bottom() + controls_->sizeHint().height();
+  if (width < oneRowWidth()) height += layout()->spacing() + slider_->sizeHint().height();
+  return height;
+}
+
+void PreviewBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeSlider(width() >= oneRowWidth());
+}
+
+// The slider's place in the controls' row: after the stepping buttons.
+void PreviewBar::placeSlider(bool inControlsRow) {
+  if ((controls_->indexOf(slider_) >= 0) == inControlsRow) return;
+  (inControlsRow ? sliderRow_ : controls_)->removeWidget(slider_);
+  if (inControlsRow) {
+    controls_->insertWidget(controls_->indexOf(forwardButton_) + 1, slider_, 1);
+  } else {
+    sliderRow_->addWidget(slider_);
+  }
+  layout()->activate();
+  updateGeometry();
 }
 
 // Escape and Enter end an entry in the time field once the field has dealt

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/services/wrappable_text.h"
+
 namespace kirabel {
 
 namespace {
@@ -60,7 +62,8 @@ MsgAnswer TakeTestAnswer(MsgButtons buttons) {
 
 MsgAnswer RunBox(QWidget* parent, MsgKind kind, const QString& title, const QString& text,
                  MsgButtons buttons) {
-  QMessageBox box(IconOf(kind), title, text, QMessageBox::NoButton, parent);
+  // Long paths and names wrap instead of widening the box past the screen.
+  QMessageBox box(IconOf(kind), title, WrappableText(text), QMessageBox::NoButton, parent);
   if (buttons == MsgButtons::Ok) {
     box.setDefaultButton(box.addButton(QCoreApplication::translate("kirabel::MessageBox", "OK"),
                                        QMessageBox::AcceptRole));

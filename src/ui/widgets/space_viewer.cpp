@@ -153,7 +153,8 @@ void SpaceViewer::screenChanged() {
 // screen.
 void SpaceViewer::fitWindow() {
   // A window of no size cannot be shown: an empty picture keeps one pixel.
-  const QSize content = shownArea() + QSize(0, timeBarHeight());
+  const QSize area = shownArea();
+  const QSize content = area + QSize(0, timeBarHeight(area.width()));
   const QSize size = fittedSize(content).expandedTo(QSize(1, 1));
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   resize(size);
@@ -164,36 +165,48 @@ void SpaceViewer::setTimeBar(QWidget* bar) {
   timeBar_ = bar;
   bar->setParent(this);
   bar->hide();
+  // A control shown, hidden or added changes the room the bar needs.
+  bar->installEventFilter(this);
 }
 
 void SpaceViewer::showTimeBar(bool show) {
   if (!timeBar_ || timeBar_->isVisibleTo(this) == show) return;
   timeBar_->setVisible(show);
-  setViewportMargins(0, 0, 0, timeBarHeight());
   placeTimeBar();
   fitWindow();
+}
+
+bool SpaceViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == timeBar_ && event->type() == QEvent::LayoutRequest) placeTimeBar();
+  return QScrollArea::eventFilter(watched, event);
 }
 
 bool SpaceViewer::timeBarShown() const {
   return timeBar_ && timeBar_->isVisibleTo(this);
 }
 
-int SpaceViewer::timeBarHeight() const {
-  return timeBarShown() ? timeBar_->sizeHint().height() : 0;
+// The bar's height at a width (a narrow bar may take a second row).
+int SpaceViewer::timeBarHeight(int width) const {
+  if (!timeBarShown()) return 0;
+  return timeBar_->hasHeightForWidth() ? timeBar_->heightForWidth(width)
+                                       : timeBar_->sizeHint().height();
 }
 
-// The picture's area, widened to what the time bar needs when a narrow
+// The picture's area, widened to the least the time bar needs when a narrow
 // picture (few logical pixels on a high-DPI screen) would cut the bar short.
 QSize SpaceViewer::shownArea() const {
-  const int barWidth = timeBarShown() ? timeBar_->sizeHint().width() : 0;
+  const int barWidth = timeBarShown() ? timeBar_->minimumSizeHint().width() : 0;
   return pictureView->size().expandedTo(QSize(barWidth, 0));
 }
 
-// Right below the picture's area, above a horizontal scroll bar.
+// Right below the picture's area, above a horizontal scroll bar, as high as
+// it needs at the window's width.
 void SpaceViewer::placeTimeBar() {
   if (!timeBar_) return;
+  const int height = timeBarHeight(width());
+  if (viewportMargins().bottom() != height) setViewportMargins(0, 0, 0, height);
   const QRect area = viewport()->geometry();
-  timeBar_->setGeometry(0, area.bottom() + 1, width(), timeBarHeight());
+  timeBar_->setGeometry(0, area.bottom() + 1, width(), height);
 }
 
 namespace {

@@ -71,6 +71,7 @@ class SpaceViewer : public QScrollArea {
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void clearPicture();
@@ -78,7 +79,7 @@ class SpaceViewer : public QScrollArea {
   void screenChanged();
   void fitWindow();
   bool timeBarShown() const;
-  int timeBarHeight() const;
+  int timeBarHeight(int width) const;
   QSize shownArea() const;
   void placeTimeBar();
   QSize fittedSize(QSize picture) const;

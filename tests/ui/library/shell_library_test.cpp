@@ -25,6 +25,7 @@
 #include "support/particle_sets.h"
 #include "support/scratch_folder.h"
 #include "ui/library/effect_square.h"
+#include "ui/library/shell_folders.h"
 #include "ui/library/shell_library_model.h"
 #include "ui/library/shell_library_window.h"
 #include "ui/library/shell_match.h"
@@ -186,6 +187,48 @@ TEST_F(ShellLibraryTest, ASavedSelectionAppearsInTheLibrary) {
   save->trigger();
   EXPECT_EQ(MessageBox::shown().back().kind, MsgKind::Error);
   EXPECT_TRUE(MessageBox::shown().back().text.contains("blocked"));
+}
+
+TEST_F(ShellLibraryTest, ANameTooLongOrEmptyIsExplainedAndAskedForAgain) {
+  const QString tooLong(300, QLatin1Char('a'));
+  int width = 0;
+  QString shownAgain;
+  const auto answer = [](QDialog& dialog, const QString& name) {
+    static_cast<QInputDialog&>(dialog).setTextValue(name);
+    dialog.accept();
+  };
+  ModalRunner::setNextHandler([&](QDialog& dialog) {
+    width = dialog.width();
+    answer(dialog, tooLong);
+  });
+  ModalRunner::setNextHandler([&](QDialog& dialog) {
+    shownAgain = static_cast<QInputDialog&>(dialog).textValue();
+    answer(dialog, "   ");
+  });
+  ModalRunner::setNextHandler([&](QDialog& dialog) { answer(dialog, "Short"); });
+  access_.selectRow(1);
+  Child<QAction>(window_, "actionSaveShell")->trigger();
+  EXPECT_GE(width, 360);
+  EXPECT_EQ(shownAgain, tooLong);  // what was typed, to be shortened
+  const auto& shown = MessageBox::shown();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].kind, MsgKind::Warning);
+  EXPECT_EQ(shown[0].text, "花火玉の名前は 100 文字までです");
+  EXPECT_EQ(shown[1].text, "花火玉の名前を入力してください");
+  EXPECT_EQ(ReadShellFile(scratch_.File("data/Kirabel/shells/short.pcl")).name, "Short");
+}
+
+TEST_F(ShellLibraryTest, TheUsersOwnShellsAreMarkedAsTheirs) {
+  // A copy of an installed shell saved under the same name.
+  std::filesystem::create_directories(scratch_.path() / "data/Kirabel/shells");
+  WriteBytes(scratch_.File("data/Kirabel/shells/peony.pcl"), kPeony);
+  library().open({QString::fromStdString(scratch_.File("installed")), UserShellFolder()});
+  const QAbstractItemModel& model = *grid()->model();
+  ASSERT_EQ(shownNames(), QStringList({"broken", "junk", "牡丹", "牡丹"}));
+  EXPECT_FALSE(model.index(2, 0).data(ShellLibraryModel::OwnRole).toBool());
+  EXPECT_FALSE(model.index(2, 0).data(Qt::ToolTipRole).toString().contains("自分の花火玉"));
+  EXPECT_TRUE(model.index(3, 0).data(ShellLibraryModel::OwnRole).toBool());
+  EXPECT_TRUE(model.index(3, 0).data(Qt::ToolTipRole).toString().endsWith("\n自分の花火玉"));
 }
 
 // The installed shells in a library of their own, shown at the program's font.
