@@ -30,7 +30,8 @@ std::vector<StarLifeColumn> StarLifeColumns(const ParticleSet& set, int width) {
     StarLifeColumn& column = columns[static_cast<std::size_t>(x)];
     column.age = life * (x + 0.5L) / width;
     const auto age = static_cast<double>(column.age);
-    column.brightness = light.Brightness(age, static_cast<double>(life), 0);
+    column.brightness =
+        light.Brightness(age, static_cast<double>(life), light.StrobeCycleAt(age, 0));
     double amounts[3];
     light.ColourAt(age, amounts);
     column.colour = QColor(Channel(amounts[0]), Channel(amounts[1]), Channel(amounts[2]));

@@ -33,7 +33,7 @@ TEST(StarLifeStripTest, ColumnsAreTheLaunchsLightAtTheirAges) {
     const StarLifeColumn& column = columns[static_cast<std::size_t>(x)];
     EXPECT_EQ(column.age, 20 * (x + 0.5L) / 200) << x;
     const auto age = static_cast<double>(column.age);
-    EXPECT_EQ(column.brightness, light.Brightness(age, 20, 0)) << x;
+    EXPECT_EQ(column.brightness, light.Brightness(age, 20, light.StrobeCycleAt(age, 0))) << x;
     double amounts[3];
     light.ColourAt(age, amounts);
     EXPECT_EQ(column.colour.green(), std::lround(amounts[1] / 128)) << x;
