@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   Trigger(window, "actionPreview");
   // The shell library once its pictures have been drawn.
   Trigger(window, "actionShellLibrary");
-  Settle(8000);
+  Settle(25000);
   Save(window.shellLibrary(), folder, "shell-library.png");
   window.shellLibrary().close();
 
