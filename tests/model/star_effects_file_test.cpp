@@ -15,31 +15,6 @@
 namespace kirabel {
 namespace {
 
-// Effects with every field away from its default.
-StarEffects EveryEffect() {
-  StarEffects e;
-  e.drag = 0.25L;
-  e.fadeIn = 1.5L;
-  e.fadeOut = 2.5L;
-  e.flash = 3;
-  e.flashTime = 0.75L;
-  e.strobePeriod = 0.5L;
-  e.strobeLit = 0.4L;
-  e.secondRed = 10;
-  e.secondGreen = 20;
-  e.secondBlue = 30;
-  e.secondColourAge = 4;
-  e.secondColourBlend = 1.25L;
-  e.sparkRate = 6;
-  e.sparkLifetime = 2;
-  e.sparkSpeed = 1.5L;
-  e.sparkRed = 40;
-  e.sparkGreen = 50;
-  e.sparkBlue = 60;
-  e.seed = -123456;
-  return e;
-}
-
 class StarEffectsFileTest : public ::testing::Test {
  protected:
   std::string Save(const ParticleList& list, const LaunchSettings& settings = LaunchSettings()) {
@@ -53,7 +28,7 @@ class StarEffectsFileTest : public ::testing::Test {
 TEST_F(StarEffectsFileTest, EveryKeyTravelsThroughAFileAndIsWrittenOnlyWhenUsed) {
   ParticleList list{testing::NamedSet("plain"), testing::NamedSet("lit")};
   const std::string plainText = Save(list);
-  list[1].SetEffects(EveryEffect());
+  list[1].SetEffects(testing::EveryStarEffect());
   LaunchSettings settings;
   settings.wind = -2.5L;
   settings.ownRandom = true;

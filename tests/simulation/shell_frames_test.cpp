@@ -18,24 +18,15 @@
 namespace kirabel {
 namespace {
 
-constexpr int32_t kSpace = 512;
 constexpr uint64_t kLastLightShare = 20;  // the last frame: at most 1/20 of the fullest
 constexpr std::size_t kMostBlackFramesAtTheEnd = 3;
 
 // The sum of the picture's bytes of every frame of the shell's own launch,
 // drawn without anti-aliasing or wrapping.
 std::vector<uint64_t> LightOfEveryFrame(const std::string& path) {
-  const PclContents contents = ReadPclFile(path);
-  RandomGenerator random;
-  const auto built = Launch::Build(contents.sets, contents.settings, random, INT64_MAX, {});
-  testing::Canvas canvas(kSpace, kSpace);
-  const uint8_t* bytes = canvas.picture.Bits();
-  const std::size_t size = static_cast<std::size_t>(canvas.picture.RowBytes()) * kSpace;
   std::vector<uint64_t> light;
-  for (int64_t frame = 1; frame <= FrameCount(contents.settings.frameCount); ++frame) {
-    built.launch->DrawFrame(frame, canvas.space, canvas.picture, {false, false});
-    light.push_back(std::accumulate(bytes, bytes + size, uint64_t{0}));
-  }
+  testing::ForEachShellFrame(
+      path, [&](const uint8_t*, std::size_t, uint64_t sum) { light.push_back(sum); });
   return light;
 }
 

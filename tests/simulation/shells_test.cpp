@@ -79,22 +79,14 @@ void ExpectWellFormed(const std::string& path) {
 // The frame of the shell's own launch with the largest sum of bytes (the
 // first on ties), drawn without anti-aliasing or wrapping.
 std::vector<uint8_t> FullestPicture(const std::string& path) {
-  const PclContents contents = ReadPclFile(path);
-  RandomGenerator random;
-  const auto built = Launch::Build(contents.sets, contents.settings, random, INT64_MAX, {});
-  testing::Canvas canvas(kSpace, kSpace);
-  const uint8_t* bytes = canvas.picture.Bits();
-  const std::size_t size = static_cast<std::size_t>(canvas.picture.RowBytes()) * kSpace;
   std::vector<uint8_t> fullest;
   uint64_t largest = 0;
-  for (int64_t frame = 1; frame <= FrameCount(contents.settings.frameCount); ++frame) {
-    built.launch->DrawFrame(frame, canvas.space, canvas.picture, {false, false});
-    const uint64_t sum = std::accumulate(bytes, bytes + size, uint64_t{0});
+  testing::ForEachShellFrame(path, [&](const uint8_t* bytes, std::size_t size, uint64_t sum) {
     if (fullest.empty() || sum > largest) {
       fullest.assign(bytes, bytes + size);
       largest = sum;
     }
-  }
+  });
   return fullest;
 }
 

@@ -15,6 +15,7 @@
 
 #include "model/angles.h"
 #include "model/particle.h"
+#include "support/particle_sets.h"
 #include "ui/services/color_dialog_service.h"
 #include "ui/services/modal_runner.h"
 #include "ui/widgets/color_swatch.h"
@@ -234,35 +235,10 @@ TEST(ParticleSetDialogTest, KeepsItsPlaceBetweenUses) {
   }
 }
 
-// Effects with every field away from its default and within its limits.
-StarEffects SampleEffects() {
-  StarEffects e;
-  e.drag = 0.25L;
-  e.fadeIn = 1.5L;
-  e.fadeOut = 2.5L;
-  e.flash = 3;
-  e.flashTime = 0.75L;
-  e.strobePeriod = 0.5L;
-  e.strobeLit = 0.4L;
-  e.secondRed = 10;
-  e.secondGreen = 20;
-  e.secondBlue = 30;
-  e.secondColourAge = 4;
-  e.secondColourBlend = 1.25L;
-  e.sparkRate = 6;
-  e.sparkLifetime = 2;
-  e.sparkSpeed = 1.5L;
-  e.sparkRed = 40;
-  e.sparkGreen = 50;
-  e.sparkBlue = 60;
-  e.seed = -123456;
-  return e;
-}
-
 TEST(ParticleSetDialogTest, StarPageRoundTripsEveryEffectAndKeepsTheSeed) {
   ParticleSetDialog dialog;
   ParticleSet source = SampleSet();
-  source.SetEffects(SampleEffects());
+  source.SetEffects(testing::EveryStarEffect());
   dialog.setParticleSet(source);
   const struct {
     const char* field;
