@@ -14,8 +14,8 @@ namespace kirabel {
 void MainWindow::createTimeline() {
   timeline_ = std::make_unique<TimelineWindow>(document_, selection_);
   timeline_->setFont(font());
-  timeline_->addActions(
-      {actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_, actionHelp_});
+  timeline_->addActions({actionUndo_, actionRedo_, actionLaunch_, actionPreview_, actionTimeline_,
+                         actionShellLibrary_, actionHelp_});
   connect(timeline_.get(), &TimelineWindow::frameChosen, this, &MainWindow::showPreviewFrame);
   // The soundtrack's outline reaches the timeline once it is decoded.
   connect(&soundtrackLoader_, &SoundtrackLoader::waveformReady, timeline_.get(),

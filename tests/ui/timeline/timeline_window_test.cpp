@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "model/list_commands.h"
+#include "ui/library/shell_library_window.h"
 #include "ui/preview/preview_bar.h"
 #include "ui/preview/preview_controller.h"
 #include "ui/timeline/timeline_view.h"
@@ -93,6 +94,11 @@ TEST_F(TimelineWindowTest, F6OpensItAndKeysTimeTheSelectedSetOneStepEach) {
   press(Qt::Key_Z, Qt::ControlModifier);
   press(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(birth(0), 12);
+  press(Qt::Key_B, Qt::ControlModifier);  // the shell library opens from here too
+  EXPECT_TRUE(window_.shellLibrary().isVisible());
+  window_.shellLibrary().close();
+  timeline().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&timeline()));
 
   // The selection, both ways.
   press(Qt::Key_Down, {});
