@@ -15,6 +15,11 @@ class SpaceBuffer;
 struct RenderOptions {
   bool antiAlias = false;  // spread each sample over four pixels
   bool wrap = false;       // join the space's opposite edges
+  // Film light: the space is in linear mode and light adds up unsaturated.
+  bool linearLight = false;
+  // With film light: the radius in pixels of a star's head, drawn as a soft
+  // disc, its trail thinning towards the tail; 0 draws points.
+  double starRadius = 0;
 };
 
 // Per-set values of the trail arithmetic, loaded once per launched set. The
