@@ -26,14 +26,14 @@ struct Look {
   enum class Light { kClassic, kFilm };
 
   Light light = Light::kClassic;
-  double exposure = 0;     // stops: the film light is multiplied by 2^exposure
-  double glow = 0;         // strength of the light bled around bright light; 0: none
-  double glowRadius = 2;   // the glow's reach in percent of the picture's height
-  double starSize = 0;     // the radius of a star's head in pixels; 0: a point
-  SkyColour skyTop;        // the sky's colour at the top of the picture
-  SkyColour skyBottom;     // and at its bottom (a vertical gradient between them)
-  std::string skyPhoto;    // a photo behind the fireworks (absolute path, UTF-8), or empty
-  double skyGlow = 0;      // how strongly the frame's own light lights the sky; 0: not at all
+  double exposure = 0;    // stops: the film light is multiplied by 2^exposure
+  double glow = 0;        // strength of the light bled around bright light; 0: none
+  double glowRadius = 2;  // the glow's reach in percent of the picture's height
+  double starSize = 0;    // the radius of a star's head in pixels; 0: a point
+  SkyColour skyTop;       // the sky's colour at the top of the picture
+  SkyColour skyBottom;    // and at its bottom (a vertical gradient between them)
+  std::string skyPhoto;   // a photo behind the fireworks (absolute path, UTF-8), or empty
+  double skyGlow = 0;     // how strongly the frame's own light lights the sky; 0: not at all
 
   bool Film() const { return light == Light::kFilm; }
 
