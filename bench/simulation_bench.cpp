@@ -64,7 +64,7 @@ void BM_RenderFrame(benchmark::State& state) {
   if (state.range(2) != 0) stop = [&] { return stopped.load(); };
   for (auto _ : state) {
     space.Clear();
-    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, picture, stop);
+    renderer.Render(launched, kHeavyFrameTime, kHeavyGravity, options, space, &picture, stop);
     benchmark::DoNotOptimize(picture.Bits());
   }
   state.counters["samples/s"] = benchmark::Counter(

@@ -61,7 +61,7 @@ void BM_EffectFrame(benchmark::State& state) {
   }
   for (auto _ : state) {
     space.Clear();
-    renderer.Render(launched, kHeavyFrameTime, Forces(kHeavyGravity, 1), {}, space, bitmap);
+    renderer.Render(launched, kHeavyFrameTime, Forces(kHeavyGravity, 1), {}, space, &bitmap);
     benchmark::DoNotOptimize(bitmap.Bits());
   }
   state.counters["samples/s"] = benchmark::Counter(

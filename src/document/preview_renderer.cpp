@@ -72,11 +72,12 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request,
     const Scene& scene = request.scene->scene;
     if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height) {
       space_.reset();
-      space_ = std::make_unique<SpaceBuffer>(scene.width, scene.height);
+      space_ = std::make_unique<SpaceBuffer>(scene.width, scene.height, scene.options.linearLight);
     }
     auto picture = std::make_shared<Picture>();
     picture->SetHeight(scene.height);
     picture->SetWidth(scene.width);
+    launch_->SetDeveloper(scene.developer);
     // A frame no longer wanted is abandoned; its result is never reported.
     if (!launch_->DrawAt(request.time, *space_, *picture, scene.options, {},
                          [&] { return !stillWanted(); })) {

@@ -52,8 +52,9 @@ FrameLoopEnd DrawSceneFrames(const Scene& scene, int64_t first, int64_t last,
   if (built.outcome == Launch::Outcome::kStopped) return FrameLoopEnd::kStopped;
   // Only a saturated count reaches the threshold, and it cannot fit.
   if (!built.launch) throw ParticleMemoryError(built.estimate.Total());
+  built.launch->SetDeveloper(scene.developer);
   std::optional<SpaceBuffer> ownSpace;
-  if (!space) space = &ownSpace.emplace(scene.width, scene.height);
+  if (!space) space = &ownSpace.emplace(scene.width, scene.height, scene.options.linearLight);
   Picture picture;
   picture.SetHeight(scene.height);
   picture.SetWidth(scene.width);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "image/picture.h"
+#include "simulation/frame_developer.h"
 #include "simulation/parallel_renderer.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
@@ -74,11 +75,20 @@ bool Launch::DrawFrame(int64_t frame, SpaceBuffer& space, Picture& picture,
 bool Launch::DrawAt(long double t, SpaceBuffer& space, Picture& picture,
                     const RenderOptions& options, const ProgressStep& step,
                     const StopRequest& stop) {
+  space.SetLinear(options.linearLight);
   space.Clear();
   const Forces air(settings_.gravity, settings_.wind);
-  if (parallel_) return parallel_->Render(sets_, t, air, options, space, picture, stop);
-  if (!RenderFrame(sets_, t, air, options, step, space, stop)) return false;
-  CopySpaceToPicture(space, picture);
+  // The classic picture is copied while the threads are still at work; a
+  // developed one needs the whole frame first.
+  const bool develop = developer_ && !developer_->Classic();
+  Picture* copyTo = develop ? nullptr : &picture;
+  if (parallel_) {
+    if (!parallel_->Render(sets_, t, air, options, space, copyTo, stop)) return false;
+  } else {
+    if (!RenderFrame(sets_, t, air, options, step, space, stop)) return false;
+    if (copyTo) CopySpaceToPicture(space, *copyTo);
+  }
+  if (develop) developer_->DevelopPicture(space, picture);
   return true;
 }
 

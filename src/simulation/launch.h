@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
@@ -25,6 +26,7 @@
 
 namespace kirabel {
 
+class FrameDeveloper;
 class ParallelRenderer;
 class RandomGenerator;
 class Picture;
@@ -71,6 +73,10 @@ class Launch {
   // The time of frame (1-based).
   long double FrameTime(int64_t frame) const;
   const LaunchList& Sets() const { return sets_; }
+  // How frames become pictures from now on (null: the classic picture).
+  void SetDeveloper(std::shared_ptr<const FrameDeveloper> developer) {
+    developer_ = std::move(developer);
+  }
 
   // Clears space, draws frame into it and copies it into picture (both of
   // the same size). options is read for every particle. Returns false when
@@ -85,6 +91,7 @@ class Launch {
   LaunchSettings settings_;
   LaunchList sets_;
   std::unique_ptr<ParallelRenderer> parallel_;  // null: draw on the calling thread
+  std::shared_ptr<const FrameDeveloper> developer_;
   FrameClock clock_;
 };
 

@@ -4,6 +4,7 @@
 // each make one with MakeScene (simulation/make_scene.h) and hand it to the
 // same launch and frame loop.
 #include <cstdint>
+#include <memory>
 
 #include "model/launch_settings.h"
 #include "model/particle.h"
@@ -11,6 +12,8 @@
 #include "simulation/trail.h"
 
 namespace kirabel {
+
+class FrameDeveloper;
 
 struct Scene {
   ParticleList sets;
@@ -20,6 +23,8 @@ struct Scene {
   int32_t width = 512;
   int32_t height = 512;
   int jobs = 1;  // threads that build and draw (1: frames have progress steps)
+  // How a frame's light becomes its picture (the list's look); null: classic.
+  std::shared_ptr<const FrameDeveloper> developer;
 };
 
 // The machine's cores, at least 1: the default number of jobs.

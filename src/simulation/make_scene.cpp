@@ -1,6 +1,9 @@
 #include "simulation/make_scene.h"
 
+#include <utility>
+
 #include "model/launch_limits.h"
+#include "simulation/frame_developer.h"
 
 namespace kirabel {
 
@@ -32,9 +35,16 @@ SceneTarget SceneTarget::Thumbnail() {
 }
 
 Scene MakeScene(const ParticleList& sets, const LaunchSettings& settings,
-                const RandomGenerator& random, const SceneTarget& target) {
-  return {sets,         WithinLaunchLimits(settings), random, target.options,
-          target.width, target.height,                target.jobs};
+                const RandomGenerator& random, const SceneTarget& target,
+                std::shared_ptr<const FrameDeveloper> developer) {
+  Scene scene{sets,         WithinLaunchLimits(settings),
+              random,       target.options,
+              target.width, target.height,
+              target.jobs,  std::move(developer)};
+  const bool film = scene.developer && !scene.developer->Classic();
+  scene.options.linearLight = film;
+  scene.options.starRadius = film ? static_cast<float>(scene.developer->GetLook().starSize) : 0.0f;
+  return scene;
 }
 
 }  // namespace kirabel

@@ -3,6 +3,7 @@
 // the shell thumbnails and kirabel-render all make their scenes here, so that
 // a list launches alike wherever it is drawn; only the target differs.
 #include <cstdint>
+#include <memory>
 
 #include "model/launch_settings.h"
 #include "model/options.h"
@@ -38,8 +39,10 @@ struct SceneTarget {
 
 // The scene of a list's launch: the sets, the settings held to the launch
 // limits (as the launch settings dialog hands them over), the generator's
-// state the launch starts from, and the target.
+// state the launch starts from, the target and the look's developer (null:
+// the classic look). A film look draws into linear light with its star size.
 Scene MakeScene(const ParticleList& sets, const LaunchSettings& settings,
-                const RandomGenerator& random, const SceneTarget& target);
+                const RandomGenerator& random, const SceneTarget& target,
+                std::shared_ptr<const FrameDeveloper> developer = nullptr);
 
 }  // namespace kirabel

@@ -69,22 +69,23 @@ ParallelRenderer::~ParallelRenderer() = default;
 
 SpaceBuffer& ParallelRenderer::Scratch(int index, const SpaceBuffer& like) {
   auto& slot = scratch_[static_cast<std::size_t>(index)];
-  if (!slot || slot->Width() != like.Width() || slot->Height() != like.Height()) {
+  if (!slot || slot->Width() != like.Width() || slot->Height() != like.Height() ||
+      slot->Linear() != like.Linear()) {
     slot.reset();
-    slot = std::make_unique<SpaceBuffer>(like.Width(), like.Height());
+    slot = std::make_unique<SpaceBuffer>(like.Width(), like.Height(), like.Linear());
   }
   return *slot;
 }
 
 bool ParallelRenderer::Render(const LaunchList& launchList, long double t, const Forces& air,
-                              const RenderOptions& options, SpaceBuffer& space, Picture& picture,
+                              const RenderOptions& options, SpaceBuffer& space, Picture* picture,
                               const StopRequest& stop) {
   const ParticleIndex index(launchList);
   const int jobs = index.total < kParallelThreshold ? 1 : team_->Jobs();
   if (jobs == 1) {
     StopPoller poller(stop);
     if (!DrawRange(index, 0, index.total, t, air, options, space, poller)) return false;
-    CopySpaceToPicture(space, picture);
+    if (picture) CopySpaceToPicture(space, *picture);
     return true;
   }
   scratch_.resize(static_cast<std::size_t>(jobs - 1));
@@ -114,7 +115,7 @@ bool ParallelRenderer::Render(const LaunchList& launchList, long double t, const
     const int32_t y0 = static_cast<int32_t>(int64_t{rows} * job / jobs);
     const int32_t y1 = static_cast<int32_t>(int64_t{rows} * (job + 1) / jobs);
     for (const SpaceBuffer* other : others) space.AddSaturated(*other, y0, y1);
-    CopySpaceRows(space, picture, y0, y1);
+    if (picture) CopySpaceRows(space, *picture, y0, y1);
   });
   return true;
 }

@@ -29,10 +29,10 @@ class ParallelRenderer {
   int Jobs() const;
 
   // Draws the frame for time t under the launch's gravity and wind into space
-  // (cleared by the caller) and copies the result into picture. Returns
-  // false when stop stopped the frame: picture is then left as it was.
+  // (cleared by the caller) and copies the result into picture when given.
+  // Returns false when stop stopped the frame: picture is then left as it was.
   bool Render(const LaunchList& launchList, long double t, const Forces& air,
-              const RenderOptions& options, SpaceBuffer& space, Picture& picture,
+              const RenderOptions& options, SpaceBuffer& space, Picture* picture,
               const StopRequest& stop = {});
 
  private:

@@ -19,7 +19,7 @@ struct RenderOptions {
   bool linearLight = false;
   // With film light: the radius in pixels of a star's head, drawn as a soft
   // disc, its trail thinning towards the tail; 0 draws points.
-  double starRadius = 0;
+  float starRadius = 0;
 };
 
 // Per-set values of the trail arithmetic, loaded once per launched set. The

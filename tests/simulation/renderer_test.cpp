@@ -135,7 +135,7 @@ TEST(RendererTest, MatchesTheLiteralRulesOnRandomScenes) {
       Picture picture;
       picture.SetHeight(160);
       picture.SetWidth(200);
-      ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, picture);
+      ParallelRenderer(jobs).Render(launched, t, g, {aa, wrap}, space, &picture);
       ASSERT_TRUE(SameValues(space, reference)) << "scene " << seed << " jobs " << jobs;
       ASSERT_EQ(0, std::memcmp(picture.Bits(), canvas.picture.Bits(), picture.RowBytes() * 160));
     }
@@ -158,7 +158,7 @@ TEST(RendererTest, ParallelFrameOfManyParticlesEqualsTheSingleThreadedOne) {
     Picture picture;
     picture.SetHeight(128);
     picture.SetWidth(128);
-    ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, picture);
+    ParallelRenderer(jobs).Render(launched, 24, 0.5L, {}, space, &picture);
     EXPECT_TRUE(SameValues(space, canvas.space)) << jobs;
   }
 }
@@ -189,7 +189,7 @@ TEST(RendererTest, EffectFramesAreTheSameForAnyNumberOfJobs) {
     Picture picture;
     picture.SetHeight(128);
     picture.SetWidth(128);
-    ParallelRenderer(jobs).Render(launched, 24, air, {true, false}, space, picture);
+    ParallelRenderer(jobs).Render(launched, 24, air, {true, false}, space, &picture);
     EXPECT_TRUE(SameValues(space, canvas.space)) << jobs;
   }
 }
