@@ -33,6 +33,14 @@ QString HelpText() {
       "      --start T          override the start time ST\n"
       "      --interval T       override the interval IT\n"
       "      --gravity G        override the gravity G\n"
+      "      --look L           classic (the saturating picture) or film (light that\n"
+      "                         keeps its colour, glow, sky); default: the list's look\n"
+      "      --exposure STOPS   the film light's exposure, -10 to 10 (+1 doubles it)\n"
+      "      --glow STRENGTH    how much bright light glows, 0 (none) to 4\n"
+      "      --background B     the sky: a photo (PNG, JPEG), a colour (#102040 or a\n"
+      "                         name) or two (top,bottom: a gradient); --exposure,\n"
+      "                         --glow and --background turn the film look on\n"
+      "                         unless --look says otherwise\n"
       "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
       "                         values), or one animation file: gif, apng, webm, mp4\n"
       "                         (also chosen by the output's extension; needs ffmpeg)\n"
@@ -105,6 +113,10 @@ struct Options {
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
   QCommandLineOption fullest{"fullest"};
+  QCommandLineOption look{"look", "", "L"};
+  QCommandLineOption exposure{"exposure", "", "STOPS"};
+  QCommandLineOption glow{"glow", "", "STRENGTH"};
+  QCommandLineOption background{"background", "", "B"};
   QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption audio{"audio", "", "FILE"};
   QCommandLineOption audioOffset{"audio-offset", "", "S"};
@@ -121,10 +133,10 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,       &size,    &antialias,    &wrap,    &frames, &start,
-          &interval,     &gravity, &format,       &fullest, &fps,    &audio,
-          &audioOffset,  &noAudio, &maxParticles, &jobs,    &range,  &shard,
-          &skipExisting, &dryRun,  &quiet,        &help,    &version}) {
+         {&output,       &size,    &antialias, &wrap,     &frames,       &start,       &interval,
+          &gravity,      &format,  &fullest,   &fps,      &audio,        &audioOffset, &noAudio,
+          &maxParticles, &jobs,    &range,     &shard,    &skipExisting, &dryRun,      &quiet,
+          &help,         &version, &look,      &exposure, &glow,         &background}) {
       parser.addOption(*o);
     }
   }
@@ -146,6 +158,40 @@ bool ReadReal(const QCommandLineParser& parser, const QCommandLineOption& option
   result = Error(QCoreApplication::translate("kirabel::cli", "--%1: not a number: %2")
                      .arg(option.names().last(), parser.value(option)));
   return false;
+}
+
+// An overriding real within low .. high; false (with the error in result)
+// otherwise.
+bool ReadBoundedReal(const QCommandLineParser& parser, const QCommandLineOption& option, double low,
+                     double high, std::optional<double>& into, ParseResult& result) {
+  std::optional<long double> value;
+  if (!ReadReal(parser, option, value, result)) return false;
+  if (!value) return true;
+  if (*value < low || *value > high) {
+    result = Error(QCoreApplication::translate("kirabel::cli", "--%1: expected %2 to %3: %4")
+                       .arg(option.names().last(), QString::number(low), QString::number(high),
+                            parser.value(option)));
+    return false;
+  }
+  into = static_cast<double>(*value);
+  return true;
+}
+
+bool ReadLook(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  LookOverrides& look = result.request.look;
+  if (parser.isSet(o.look)) {
+    look.light = LookLightNamed(parser.value(o.look));
+    if (!look.light) {
+      result =
+          Error(QCoreApplication::translate("kirabel::cli", "--look: expected classic or film: %1")
+                    .arg(parser.value(o.look)));
+      return false;
+    }
+  }
+  if (parser.isSet(o.background))
+    look.background = parser.value(o.background).toLocal8Bit().toStdString();
+  return ReadBoundedReal(parser, o.exposure, -10, 10, look.exposure, result) &&
+         ReadBoundedReal(parser, o.glow, 0, 4, look.glow, result);
 }
 
 bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
@@ -256,7 +302,7 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
       !ReadReal(parser, o.audioOffset, r.audioOffset, result)) {
     return false;
   }
-  if (!ReadFormat(parser, o, result)) return false;
+  if (!ReadFormat(parser, o, result) || !ReadLook(parser, o, result)) return false;
   if (parser.isSet(o.maxParticles)) {
     r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);
     if (!r.maxParticles) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/frame_selection.h"
+#include "cli/look_options.h"
 #include "model/frame_rate.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
@@ -21,6 +22,7 @@ struct RenderRequest {
   int32_t width = 512;
   int32_t height = 512;
   RenderOptions drawing;                // --antialias, --wrap
+  LookOverrides look;                   // --look, --exposure, --glow, --background
   std::optional<long double> frames;    // overrides NF
   std::optional<long double> start;     // overrides ST
   std::optional<long double> interval;  // overrides IT

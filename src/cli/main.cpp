@@ -21,6 +21,7 @@
 #include "model/pcl_file.h"
 #include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"
+#include "picture_io/sky_photo.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
 #include "simulation/make_scene.h"
@@ -109,18 +110,20 @@ class ProgressLine {
 
 // The first launch after start-up.
 Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
-                      const RenderRequest& r) {
-  return MakeScene(list, settings, RandomGenerator(), {r.width, r.height, r.drawing, r.jobs});
+                      const RenderRequest& r, const Look& look) {
+  return MakeScene(list, settings, RandomGenerator(), {r.width, r.height, r.drawing, r.jobs},
+                   MakeFrameDeveloper(look));
 }
 
 // Draws and writes the selected frames of the first launch after start-up.
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
-                 const RenderRequest& r) {
+                 const Look& look, const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
-  const ExportJob job = MakeExportJob(SceneForRequest(list, settings, r), frames.first, frames.last,
-                                      {r.format, r.skipExisting, r.animation, r.prefix}, show,
-                                      {r.rate, r.audio, r.audioOffset, r.noAudio});
+  const ExportJob job =
+      MakeExportJob(SceneForRequest(list, settings, r, look), frames.first, frames.last,
+                    {r.format, r.skipExisting, r.animation, r.prefix}, show,
+                    {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
@@ -133,7 +136,7 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
 
 // Draws the selected frames of the first launch after start-up and writes
 // the fullest of them to the output file.
-int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
+int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings, const Look& look,
                        const RenderRequest& r) {
   if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
@@ -141,15 +144,16 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress.Follow();
   try {
+    const Scene scene = SceneForRequest(list, settings, r, look);
     const std::optional<FullestFrame> fullest =
-        DrawFullestFrame(SceneForRequest(list, settings, r), frames.first, frames.last, hooks);
+        DrawFullestFrame(scene, frames.first, frames.last, hooks);
     progress.End();
     if (fullest->frame == 0) {
       return Fail(
           QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to choose from")
               .arg(FromLocal(r.input)));
     }
-    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format);
+    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format, scene.developer.get());
   } catch (const std::exception& e) {
     progress.End();
     return Fail(e);
@@ -176,8 +180,11 @@ int Render(const RenderRequest& r) {
                     .arg(estimate.Total())
                     .arg(*r.maxParticles));
   }
-  if (r.fullest) return RenderFullestFrame(list, settings, r);
-  return RenderFrames(list, settings, read.show, r);
+  Look look = read.look;
+  if (const std::optional<QString> error = ApplyLookOverrides(r.look, look)) return Fail(*error);
+  look = WithinLookLimits(look);
+  if (r.fullest) return RenderFullestFrame(list, settings, look, r);
+  return RenderFrames(list, settings, read.show, look, r);
 }
 
 int Main(const std::vector<std::string>& args) {

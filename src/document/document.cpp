@@ -124,6 +124,7 @@ void Document::announceAfter(const RowChange& change, const ListCommand& command
   if (change.kind != RowChange::Kind::kNone) emit setsChanged();
   if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
   if (command.ChangesShow()) emit showSettingsChanged();
+  if (command.ChangesLook()) emit lookChanged();
   if (command.ReplacesFile()) emit fileNameChanged();
 }
 
@@ -133,6 +134,10 @@ bool Document::copySet(int index) {
 
 void Document::changeLaunchSettings(const LaunchSettings& settings, const QString& step) {
   if (settings != data_.settings) apply(ChangeLaunchSettingsCommand(settings), step);
+}
+
+void Document::changeLook(const Look& look, const QString& step) {
+  if (look != data_.look) apply(ChangeLookCommand(look), step);
 }
 
 void Document::changeShowSettings(const ShowSettings& show, const QString& step) {

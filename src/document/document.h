@@ -27,6 +27,7 @@ class Document : public QObject {
   const LaunchSettings& launchSettings() const { return data_.settings; }
   // The video rate, the soundtrack and the beat grid of the list.
   const ShowSettings& showSettings() const { return data_.show; }
+  const Look& look() const { return data_.look; }
   const std::string& fileName() const { return data_.fileName; }
   const Options& options() const { return options_; }
   const DocumentData& data() const { return data_; }
@@ -55,6 +56,9 @@ class Document : public QObject {
   // New show settings as one step of the history named `step`; settings
   // equal to the document's make no step.
   void changeShowSettings(const ShowSettings& show, const QString& step);
+  // A new look as one step of the history named `step`; the same look
+  // leaves the history alone.
+  void changeLook(const Look& look, const QString& step);
   void setFileName(const std::string& fileName);
   void setOptions(const Options& options);
 
@@ -74,6 +78,7 @@ class Document : public QObject {
   void launchSettingsChanged();
   // The rate, the soundtrack or the beat grid changed (or a file replaced them).
   void showSettingsChanged();
+  void lookChanged();
   void fileNameChanged();
   void optionsChanged();
   void modifiedChanged(bool modified);

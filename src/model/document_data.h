@@ -5,6 +5,7 @@
 
 #include "model/launch_settings.h"
 #include "model/list_editing.h"
+#include "model/look.h"
 #include "model/particle.h"
 #include "model/show_settings.h"
 
@@ -15,6 +16,7 @@ struct DocumentData {
   ParticleClipboard clipboard;
   LaunchSettings settings;
   ShowSettings show;     // the video rate, the soundtrack and the beat grid
+  Look look;             // how the light becomes the pictures
   std::string fileName;  // the PCL file last loaded or saved (UTF-8 full path), or empty
 };
 

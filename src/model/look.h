@@ -53,4 +53,11 @@ struct Look {
   bool operator!=(const Look& o) const { return !(*this == o); }
 };
 
+// The look's reals held within their limits (exposure -10..10 stops, glow
+// 0..4, glow radius 0.1..20 percent, star size 0..8 pixels, sky glow 0..4); a
+// value that is no number takes its default.
+Look WithinLookLimits(const Look& look);
+// One of them by its file key ("EXPOSURE", "GLOW", ...).
+double HeldWithinLookLimits(const char* key, double value);
+
 }  // namespace kirabel

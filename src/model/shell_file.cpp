@@ -50,9 +50,12 @@ Shell ReadShellFile(const std::string& path) {
   if (FirstRisingSet(contents.sets) == contents.sets.size())
     throw ShellError(ShellError::Reason::kNoRisingSet, -1);
   const IniFile ini(path);
-  Shell shell{
-      std::move(contents.sets), contents.settings, ini.ReadString(kShellSection, "NAME", ""),
-      ini.ReadString(kShellSection, "NAMEEN", ""), ini.ReadString(kShellSection, "NAMEROMAJI", "")};
+  Shell shell{std::move(contents.sets),
+              contents.settings,
+              contents.look,
+              ini.ReadString(kShellSection, "NAME", ""),
+              ini.ReadString(kShellSection, "NAMEEN", ""),
+              ini.ReadString(kShellSection, "NAMEROMAJI", "")};
   if (shell.name.empty()) shell.name = std::filesystem::path(path).stem().string();
   return shell;
 }
@@ -61,7 +64,7 @@ void WriteShellFile(const std::string& path, const Shell& shell) {
   // A fresh file: nothing of a shell saved there before (its sets beyond
   // this one's count, keys of another version) stays behind.
   IniFile ini(path, IniFile::Empty{});
-  WriteListToIni(ini, shell.sets, shell.settings);
+  WriteListToIni(ini, shell.sets, shell.settings, ShowSettings(), shell.look);
   ini.WriteString(kShellSection, "NAME", shell.name);
   WriteOptionalName(ini, "NAMEEN", shell.englishName);
   WriteOptionalName(ini, "NAMEROMAJI", shell.romanisedName);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/launch_settings.h"
+#include "model/look.h"
 #include "model/particle.h"
 #include "platform/errors.h"
 
@@ -18,6 +19,7 @@ namespace kirabel {
 struct Shell {
   ParticleList sets;  // child links count within the shell; -1 for none
   LaunchSettings settings;
+  Look look;                  // how its pictures are drawn
   std::string name;           // UTF-8
   std::string englishName;    // UTF-8; may be empty
   std::string romanisedName;  // ASCII; may be empty

@@ -22,7 +22,7 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const 
     sink = std::make_unique<AnimationSink>(*animation);
   } else {
     sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, output.format,
-                                                output.skipExisting);
+                                                output.skipExisting, scene.developer);
   }
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress;

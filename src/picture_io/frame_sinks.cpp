@@ -13,7 +13,7 @@ bool NumberedFramesSink::Wants(int64_t frame) {
 
 void NumberedFramesSink::Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) {
   try {
-    WriteFrame(space, picture, NumberedFrameName(name_, frame, format_), format_);
+    WriteFrame(space, picture, NumberedFrameName(name_, frame, format_), format_, developer_.get());
   } catch (const std::exception& e) {
     std::throw_with_nested(FrameNotWrittenError(frame, e.what()));
   }

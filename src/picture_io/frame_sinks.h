@@ -2,6 +2,7 @@
 // The frame loop's sinks that write files: numbered pictures (the export,
 // kirabel-render and the window's automatic saving) and one animation.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "picture_io/frame_writer.h"
@@ -28,8 +29,13 @@ class FrameNotWrittenError : public KirabelError {
 // Frame i goes to NumberedFrameName(name, i, format).
 class NumberedFramesSink : public FrameSink {
  public:
-  NumberedFramesSink(std::string name, PictureFormat format, bool skipExisting = false)
-      : name_(std::move(name)), format_(format), skipExisting_(skipExisting) {}
+  // developer: the look's (null: the classic picture), for 16-bit frames.
+  NumberedFramesSink(std::string name, PictureFormat format, bool skipExisting = false,
+                     std::shared_ptr<const FrameDeveloper> developer = nullptr)
+      : name_(std::move(name)),
+        format_(format),
+        skipExisting_(skipExisting),
+        developer_(std::move(developer)) {}
   // False for a frame whose file exists when existing files are left alone.
   bool Wants(int64_t frame) override;
   void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) override;
@@ -38,6 +44,7 @@ class NumberedFramesSink : public FrameSink {
   std::string name_;
   PictureFormat format_;
   bool skipExisting_;
+  std::shared_ptr<const FrameDeveloper> developer_;
 };
 
 // Every frame is added to the animation.

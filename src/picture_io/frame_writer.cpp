@@ -4,6 +4,8 @@
 
 #include "image/picture.h"
 #include "picture_io/picture_png.h"
+#include "simulation/frame_developer.h"
+#include "simulation/space_buffer.h"
 
 namespace kirabel {
 
@@ -38,8 +40,12 @@ void WritePicture(const Picture& picture, const std::string& path, PictureFormat
 }
 
 void WriteFrame(const SpaceBuffer& space, const Picture& picture, const std::string& path,
-                PictureFormat format) {
-  if (format == PictureFormat::kPng16) {
+                PictureFormat format, const FrameDeveloper* developer) {
+  if (format == PictureFormat::kPng16 && developer && !developer->Classic()) {
+    std::vector<uint16_t> rgb;
+    developer->Develop16(space, rgb);
+    SavePng16File(rgb, space.Width(), space.Height(), path);
+  } else if (format == PictureFormat::kPng16) {
     SavePng16File(space, path);
   } else {
     WritePicture(picture, path, format);

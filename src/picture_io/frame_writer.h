@@ -8,6 +8,7 @@
 
 namespace kirabel {
 
+class FrameDeveloper;
 class Picture;
 class SpaceBuffer;
 
@@ -33,9 +34,10 @@ std::string NumberedFrameName(const std::string& name, int64_t frame, PictureFor
 // it was.
 void WritePicture(const Picture& picture, const std::string& path, PictureFormat format);
 
-// A drawn frame in any of the formats: kPng16 from the space buffer, the
-// others from the picture.
+// A drawn frame in any of the formats: kPng16 from the space buffer (its
+// values, or developed at 16 bits by a film look's developer), the others
+// from the picture.
 void WriteFrame(const SpaceBuffer& space, const Picture& picture, const std::string& path,
-                PictureFormat format);
+                PictureFormat format, const FrameDeveloper* developer = nullptr);
 
 }  // namespace kirabel

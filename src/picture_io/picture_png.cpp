@@ -57,20 +57,38 @@ void SavePngFile(const Picture& picture, const std::string& fileName) {
   WritePng(PictureToQImage(picture), fileName);
 }
 
-void SavePng16File(const SpaceBuffer& space, const std::string& fileName) {
-  QImage image(space.Width(), space.Height(), QImage::Format_RGBX64);
-  if (space.Width() > 0 && space.Height() > 0 && image.isNull()) throw OutOfMemoryError();
-  for (int32_t y = 0; y < space.Height(); ++y) {
+// A 16-bit image whose pixel (x, y) has the channels valueAt(x, y, c).
+template <class ValueAt>
+QImage Image16(int32_t width, int32_t height, const ValueAt& valueAt) {
+  QImage image(width, height, QImage::Format_RGBX64);
+  if (width > 0 && height > 0 && image.isNull()) throw OutOfMemoryError();
+  for (int32_t y = 0; y < height; ++y) {
     auto* target = reinterpret_cast<uint16_t*>(image.scanLine(y));
-    const uint16_t* pixel = space.Pixel(0, y);
-    for (int32_t x = 0; x < space.Width(); ++x, pixel += SpaceBuffer::kValuesPerPixel) {
-      target[4 * x] = pixel[0];
-      target[4 * x + 1] = pixel[1];
-      target[4 * x + 2] = pixel[2];
+    for (int32_t x = 0; x < width; ++x) {
+      for (int c = 0; c < 3; ++c) target[4 * x + c] = valueAt(x, y, c);
       target[4 * x + 3] = 0xFFFF;
     }
   }
-  WritePng(image, fileName);
+  return image;
+}
+
+void SavePng16File(const SpaceBuffer& space, const std::string& fileName) {
+  WritePng(Image16(space.Width(), space.Height(),
+                   [&](int32_t x, int32_t y, int c) {
+                     return static_cast<uint16_t>(std::min<uint32_t>(space.Value(c, x, y), 65535u));
+                   }),
+           fileName);
+}
+
+void SavePng16File(const std::vector<uint16_t>& rgb, int32_t width, int32_t height,
+                   const std::string& fileName) {
+  WritePng(Image16(width, height,
+                   [&](int32_t x, int32_t y, int c) {
+                     return rgb[3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                     static_cast<std::size_t>(x)) +
+                                static_cast<std::size_t>(c)];
+                   }),
+           fileName);
 }
 
 }  // namespace kirabel

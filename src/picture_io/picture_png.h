@@ -2,7 +2,9 @@
 // The space picture as a Qt image and as a PNG file, for the desktop program's
 // "save image" command and the headless renderer's PNG frames (Qt Gui only).
 #include <QImage>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kirabel {
 
@@ -23,5 +25,9 @@ void SavePngFile(const Picture& picture, const std::string& fileName);
 // Writes the space buffer as a 16-bit-per-channel PNG file holding its exact
 // values (the picture's bytes are their high bytes), the same safe way.
 void SavePng16File(const SpaceBuffer& space, const std::string& fileName);
+// 16-bit red, green, blue values (3 a pixel, top row first) as a PNG file,
+// the same safe way.
+void SavePng16File(const std::vector<uint16_t>& rgb, int32_t width, int32_t height,
+                   const std::string& fileName);
 
 }  // namespace kirabel

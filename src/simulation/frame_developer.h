@@ -12,6 +12,7 @@
 // to the same bytes wherever and on however many threads it is drawn.
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "model/look.h"
@@ -19,7 +20,9 @@
 namespace kirabel {
 
 class Picture;
+class SkyBackdrop;
 class SpaceBuffer;
+struct LightImage;
 
 class FrameDeveloper {
  public:
@@ -50,8 +53,21 @@ class FrameDeveloper {
   void LinearLight(const SpaceBuffer& space, std::vector<float>& rgba) const;
 
  private:
+  // The film light of the frame: exposure and glow applied.
+  LightImage FilmLight(const SpaceBuffer& space) const;
+  // The sky for a picture of that size (made once per size), or null for a
+  // black sky without a photo.
+  std::shared_ptr<const SkyBackdrop> Sky(int32_t width, int32_t height) const;
+  // The film picture: each pixel's red, green, blue in 0..1 (the picture's
+  // values) handed to put(x, y, rgb, lit) with lit false for a pixel the sky
+  // alone shows; withSky false leaves the sky out.
+  template <class Put>
+  void Compose(const SpaceBuffer& space, bool withSky, const Put& put) const;
+
   Look look_;
   std::shared_ptr<const Picture> photo_;
+  mutable std::mutex skyMutex_;
+  mutable std::shared_ptr<const SkyBackdrop> sky_;
 };
 
 }  // namespace kirabel

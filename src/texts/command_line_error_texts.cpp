@@ -4,6 +4,7 @@
 
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
+#include "picture_io/sky_photo.h"
 #include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "texts/voiced_error_texts.h"
@@ -69,6 +70,13 @@ std::optional<QString> CommandLineErrorText(const std::exception& error) {
   }
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderTextWithReason(*e);
   if (const auto* e = dynamic_cast<const SoundtrackError*>(&error)) return SoundtrackText(*e);
+  if (const auto* e = dynamic_cast<const SkyPhotoError*>(&error)) {
+    return (e->missing()
+                ? QCoreApplication::translate("kirabel::cli", "the sky photo %1 does not exist")
+                : QCoreApplication::translate("kirabel::cli",
+                                              "the sky photo %1 cannot be read as a picture"))
+        .arg(QString::fromUtf8(e->fileName().c_str()));
+  }
   if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {
     return QCoreApplication::translate("kirabel::cli",
                                        "%1 particles do not fit into this machine's memory")

@@ -77,6 +77,8 @@ bool InstallTranslations(InterfaceLanguage language, const QString& englishCatal
   return japaneseCatalogue.isEmpty() || Install(japaneseCatalogue, QStringLiteral(":/i18n"));
 }
 
-InterfaceLanguage InstalledLanguage() { return installedLanguage; }
+InterfaceLanguage InstalledLanguage() {
+  return installedLanguage;
+}
 
 }  // namespace kirabel

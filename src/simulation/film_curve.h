@@ -1,0 +1,26 @@
+#pragma once
+// The film look's tone curve and the picture's transfer function.
+//
+// The curve maps a pixel's brightest channel m through 1 - e^-m and scales all
+// three channels alike, so a colour keeps its hue and saturation however
+// bright it gets; only far above full light (the core of a dense burst) does
+// it turn towards white, as film does. The result is linear light in 0..1;
+// Encode gives its picture value (the sRGB curve).
+#include <cstdint>
+
+namespace kirabel {
+
+// The brightest channel from which light starts to turn white, and the one
+// from which it is white.
+constexpr float kWhiteningStart = 4.0f;
+constexpr float kWhiteningFull = 16.0f;
+
+// rgb (linear light, >= 0) -> out (linear, 0..1).
+void ToneMap(const float rgb[3], float out[3]);
+
+// Linear 0..1 -> the picture's value 0..1 (sRGB), through a table.
+float Encode(float linear);
+// A picture byte -> linear light (sRGB), exact per byte.
+float DecodeByte(uint8_t value);
+
+}  // namespace kirabel
