@@ -5,6 +5,7 @@
 
 #include "simulation/space_buffer.h"
 #include "simulation/space_plot.h"
+#include "simulation/star_plotter.h"
 
 namespace kirabel {
 
@@ -95,11 +96,20 @@ struct ScaledY {
   long double vy, y0, g;
 };
 
-template <bool kAntiAlias, bool kWrap, bool kFisttp, class YOf>
+// Sample k's share of the full trail light, which sizes a star's disc.
+struct TrailWeight {
+  explicit TrailWeight(int32_t trailSamples)
+      : step(trailSamples > 0 ? 1.0f / static_cast<float>(trailSamples) : 0),
+        floor(trailSamples == 0 ? 1.0f : 0) {}
+  float operator()(int64_t k) const { return static_cast<float>(k) * step + floor; }
+  float step, floor;
+};
+
+template <class Plotter, bool kFisttp, class YOf>
 class TrailDrawer {
  public:
-  TrailDrawer(const TrailSet& set, const YOf& yOf, const PixelTarget& target)
-      : set_(set), yOf_(yOf), target_(target) {}
+  TrailDrawer(const TrailSet& set, const YOf& yOf, const Plotter& plot)
+      : set_(set), yOf_(yOf), plot_(plot), weight_(set.trailSamples) {}
 
   // Draws the sample k at age a with fixed-point x px (within 32 bits).
   void Sample(int64_t k, long double a, int64_t px) const {
@@ -108,10 +118,10 @@ class TrailDrawer {
     const uint64_t amounts = set_.SampleColour(k);
     const int32_t x32 = static_cast<int32_t>(px);
     const int32_t y32 = Trunc32<kFisttp>(y);
-    if (kAntiAlias) {
-      PlotAntiAliased<kWrap>(target_, x32, y32, amounts);
+    if constexpr (Plotter::kSizesSamples) {
+      plot_(x32, y32, amounts, weight_(k));
     } else {
-      Plot<kWrap>(target_, x32 >> 8, y32 >> 8, amounts);
+      plot_(x32, y32, amounts);
     }
   }
 
@@ -144,14 +154,13 @@ class TrailDrawer {
  private:
   const TrailSet& set_;
   const YOf& yOf_;
-  const PixelTarget& target_;
+  const Plotter& plot_;
+  TrailWeight weight_;
 };
 
-template <bool kAntiAlias, bool kWrap, bool kFisttp>
+template <bool kFisttp, class Plotter>
 void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, long double g,
-                   const PixelTarget& target) {
-  if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
-    return;  // no light
+                   const Plotter& plot) {
   const long double a = (t - p.birth) - set.trailLength;
   const long double life = p.death - p.birth;
   int64_t px0;
@@ -163,12 +172,22 @@ void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, l
   if (!XRange(px0, dpx, last, kLo, kHi)) return;
   const ScaledY scaled(p, g);
   if (scaled.Usable()) {
-    TrailDrawer<kAntiAlias, kWrap, kFisttp, ScaledY>(set, scaled, target)
+    TrailDrawer<Plotter, kFisttp, ScaledY>(set, scaled, plot)
         .Run(a, life, set.dt, px0, dpx, kLo, kHi);
   } else {
     const LiteralY literal(p, g);
-    TrailDrawer<kAntiAlias, kWrap, kFisttp, LiteralY>(set, literal, target)
+    TrailDrawer<Plotter, kFisttp, LiteralY>(set, literal, plot)
         .Run(a, life, set.dt, px0, dpx, kLo, kHi);
+  }
+}
+
+template <class Value>
+void PlotPixel(const PixelTarget<Value>& target, bool wrap, int32_t x, int32_t y,
+               uint64_t amounts) {
+  if (wrap) {
+    Plot<true>(target, x, y, amounts);
+  } else {
+    Plot<false>(target, x, y, amounts);
   }
 }
 
@@ -198,27 +217,32 @@ uint64_t TrailSet::ComputeColour(int64_t k) const {
 
 void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
                 uint32_t b) {
-  const PixelTarget target(space);
   const uint64_t amounts =
       PackColour(std::min(r, 65535u), std::min(g, 65535u), std::min(b, 65535u));
-  if (wrap) {
-    Plot<true>(target, x, y, amounts);
+  if (space.Linear()) {
+    PlotPixel(PixelTarget<uint32_t>(space), wrap, x, y, amounts);
   } else {
-    Plot<false>(target, x, y, amounts);
+    PlotPixel(PixelTarget<uint16_t>(space), wrap, x, y, amounts);
   }
 }
 
 void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
                const RenderOptions& options, SpaceBuffer& space) {
-  using Draw =
-      void (*)(const TrailSet&, const ParticleState&, long double, long double, const PixelTarget&);
-  static const Draw kDraw[2][2][2] = {
-      {{DrawTrailWith<false, false, false>, DrawTrailWith<false, false, true>},
-       {DrawTrailWith<false, true, false>, DrawTrailWith<false, true, true>}},
-      {{DrawTrailWith<true, false, false>, DrawTrailWith<true, false, true>},
-       {DrawTrailWith<true, true, false>, DrawTrailWith<true, true, true>}}};
+  DrawTrail(set, p, t, g, options, StarDiscs(), space);
+}
+
+void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
+               const RenderOptions& options, const StarDiscs& discs, SpaceBuffer& space) {
+  if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
+    return;  // no light
   static const bool fisttp = HasFisttp();
-  kDraw[options.antiAlias][options.wrap][fisttp](set, p, t, g, PixelTarget(space));
+  WithStarPlotter(space, options, discs, [&](const auto& plot) {
+    if (fisttp) {
+      DrawTrailWith<true>(set, p, t, g, plot);
+    } else {
+      DrawTrailWith<false>(set, p, t, g, plot);
+    }
+  });
 }
 
 }  // namespace kirabel
