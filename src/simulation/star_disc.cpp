@@ -66,21 +66,29 @@ void PlotDisc(const PixelTarget<uint32_t>& target, const DiscKernel& kernel, int
   const int32_t span = 2 * reach + 2;  // the kernel widened by the bilinear spread
   const bool inside =
       !kWrap && left >= 0 && top >= 0 && left <= target.w - span && top <= target.h - span;
-  const uint64_t red = amounts & 0xFFFF;
-  const uint64_t green = (amounts >> 16) & 0xFFFF;
-  const uint64_t blue = (amounts >> 32) & 0xFFFF;
+  const uint64_t channels[3] = {amounts & 0xFFFF, (amounts >> 16) & 0xFFFF,
+                                (amounts >> 32) & 0xFFFF};
   // The kernel's weights spread to the right by fx and down by fy.
   const auto across = [&](int32_t dx, int32_t dy) {
     return (256 - fx) * kernel.Weight(dx, dy) + fx * kernel.Weight(dx - 1, dy);
   };
+  // What each pixel's whole amounts leave over is carried to the next pixel,
+  // so that the disc adds up to its sample's light.
   constexpr int kShift = DiscKernel::kWeightBits + 16;
+  constexpr uint64_t kFraction = (uint64_t{1} << kShift) - 1;
+  uint64_t carried[3] = {0, 0, 0};
+  const auto share = [&](int c, uint64_t weight) {
+    const uint64_t exact = channels[c] * weight + carried[c];
+    carried[c] = exact & kFraction;
+    return exact >> kShift;
+  };
   for (int32_t v = 0; v < span; ++v) {
     for (int32_t u = 0; u < span; ++u) {
       const uint64_t weight =
           (256 - fy) * across(u - reach, v - reach) + fy * across(u - reach, v - reach - 1);
       if (weight == 0) continue;
-      const uint64_t light = PackColour((red * weight) >> kShift, (green * weight) >> kShift,
-                                        (blue * weight) >> kShift);
+      const uint64_t light = PackColour(share(0, weight), share(1, weight), share(2, weight));
+      if (light == 0) continue;
       if (inside) {
         AddLight(PixelAt(target, left + u, top + v), light);
       } else {

@@ -13,7 +13,7 @@ namespace kirabel {
 
 // Whether the options draw stars as discs into space.
 inline bool DrawsDiscs(const SpaceBuffer& space, const RenderOptions& options) {
-  return space.Linear() && options.linearLight && options.starRadius >= 0.5f;
+  return space.Linear() && options.linearLight && options.starRadius > 0;
 }
 
 // Calls draw with the point plotter of the space's values and the options.
