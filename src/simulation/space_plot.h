@@ -53,14 +53,37 @@ inline void AddLight(uint16_t* pixel, uint64_t amounts) {
 #endif
 }
 
+#if defined(__SSE2__)
+// Sets the linear pixel's values that wrapped (all ones in wrapped) to 2^32 - 1.
+[[gnu::noinline, gnu::cold]] inline void HoldAtLimit(uint32_t* pixel, __m128i wrapped) {
+  __m128i* at = reinterpret_cast<__m128i*>(pixel);
+  _mm_storeu_si128(at, _mm_or_si128(_mm_loadu_si128(at), wrapped));
+}
+#endif
+
 // Adds the amounts r | g << 16 | b << 32 to the linear pixel's values, each
 // saturating at 2^32 - 1.
 inline void AddLight(uint32_t* pixel, uint64_t amounts) {
+#if defined(__SSE2__)
+  __m128i* at = reinterpret_cast<__m128i*>(pixel);
+  const __m128i v = _mm_loadu_si128(at);
+  const __m128i c =
+      _mm_unpacklo_epi16(_mm_cvtsi64_si128(static_cast<long long>(amounts)), _mm_setzero_si128());
+  _mm_storeu_si128(at, _mm_add_epi32(v, c));
+  // A value wraps when it is above 2^32 - 1 - its amount (compared as
+  // unsigned numbers by moving both into the signed range). No real frame
+  // gets there, so the sum is stored first and only a wrapped one is held
+  // at 2^32 - 1 afterwards: the check stays off the path of the sum.
+  const __m128i wraps = _mm_cmpgt_epi32(_mm_xor_si128(v, _mm_set1_epi32(INT32_MIN)),
+                                        _mm_xor_si128(c, _mm_set1_epi32(INT32_MAX)));
+  if (__builtin_expect(_mm_movemask_epi8(wraps) != 0, 0)) HoldAtLimit(pixel, wraps);
+#else
   for (int i = 0; i < 3; ++i) {
     const uint32_t amount = static_cast<uint32_t>((amounts >> (16 * i)) & 0xFFFF);
     const uint32_t sum = pixel[i] + amount;
     pixel[i] = sum < amount ? UINT32_MAX : sum;
   }
+#endif
 }
 
 // (amount x w) >> 16 for each of the three amounts; w <= 65536.

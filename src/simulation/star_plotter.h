@@ -26,16 +26,10 @@ void WithPointPlotter(SpaceBuffer& space, const RenderOptions& options, Draw&& d
   }
 }
 
-// Calls draw with the plotter of a star's samples: discs when the options
-// draw them, else points.
+// Calls draw with the disc plotter of the options into target.
 template <class Draw>
-void WithStarPlotter(SpaceBuffer& space, const RenderOptions& options, const StarDiscs& discs,
-                     Draw&& draw) {
-  if (!DrawsDiscs(space, options)) {
-    WithPointPlotter(space, options, draw);
-    return;
-  }
-  const PixelTarget<uint32_t> target(space);
+void WithDiscPlotter(const PixelTarget<uint32_t>& target, const RenderOptions& options,
+                     const StarDiscs& discs, Draw&& draw) {
   const float radius = options.starRadius;
   if (options.antiAlias) {
     if (options.wrap)
@@ -46,6 +40,18 @@ void WithStarPlotter(SpaceBuffer& space, const RenderOptions& options, const Sta
     draw(DiscPlotter<false, true>(target, radius, discs));
   } else {
     draw(DiscPlotter<false, false>(target, radius, discs));
+  }
+}
+
+// Calls draw with the plotter of a star's samples: discs when the options
+// draw them, else points.
+template <class Draw>
+void WithStarPlotter(SpaceBuffer& space, const RenderOptions& options, const StarDiscs& discs,
+                     Draw&& draw) {
+  if (DrawsDiscs(space, options)) {
+    WithDiscPlotter(PixelTarget<uint32_t>(space), options, discs, draw);
+  } else {
+    WithPointPlotter(space, options, draw);
   }
 }
 
