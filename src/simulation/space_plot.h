@@ -59,24 +59,29 @@ inline void AddLight(uint16_t* pixel, uint64_t amounts) {
   __m128i* at = reinterpret_cast<__m128i*>(pixel);
   _mm_storeu_si128(at, _mm_or_si128(_mm_loadu_si128(at), wrapped));
 }
+
+// Adds the four 32-bit amounts of light to the linear pixel's values, each
+// saturating at 2^32 - 1.
+inline void AddLight(uint32_t* pixel, __m128i light) {
+  __m128i* at = reinterpret_cast<__m128i*>(pixel);
+  const __m128i v = _mm_loadu_si128(at);
+  _mm_storeu_si128(at, _mm_add_epi32(v, light));
+  // A value wraps when it is above 2^32 - 1 - its amount (compared as
+  // unsigned numbers by moving both into the signed range). No real frame
+  // gets there, so the sum is stored first and only a wrapped one is held
+  // at 2^32 - 1 afterwards: the check stays off the path of the sum.
+  const __m128i wraps = _mm_cmpgt_epi32(_mm_xor_si128(v, _mm_set1_epi32(INT32_MIN)),
+                                        _mm_xor_si128(light, _mm_set1_epi32(INT32_MAX)));
+  if (__builtin_expect(_mm_movemask_epi8(wraps) != 0, 0)) HoldAtLimit(pixel, wraps);
+}
 #endif
 
 // Adds the amounts r | g << 16 | b << 32 to the linear pixel's values, each
 // saturating at 2^32 - 1.
 inline void AddLight(uint32_t* pixel, uint64_t amounts) {
 #if defined(__SSE2__)
-  __m128i* at = reinterpret_cast<__m128i*>(pixel);
-  const __m128i v = _mm_loadu_si128(at);
-  const __m128i c =
-      _mm_unpacklo_epi16(_mm_cvtsi64_si128(static_cast<long long>(amounts)), _mm_setzero_si128());
-  _mm_storeu_si128(at, _mm_add_epi32(v, c));
-  // A value wraps when it is above 2^32 - 1 - its amount (compared as
-  // unsigned numbers by moving both into the signed range). No real frame
-  // gets there, so the sum is stored first and only a wrapped one is held
-  // at 2^32 - 1 afterwards: the check stays off the path of the sum.
-  const __m128i wraps = _mm_cmpgt_epi32(_mm_xor_si128(v, _mm_set1_epi32(INT32_MIN)),
-                                        _mm_xor_si128(c, _mm_set1_epi32(INT32_MAX)));
-  if (__builtin_expect(_mm_movemask_epi8(wraps) != 0, 0)) HoldAtLimit(pixel, wraps);
+  AddLight(pixel, _mm_unpacklo_epi16(_mm_cvtsi64_si128(static_cast<long long>(amounts)),
+                                     _mm_setzero_si128()));
 #else
   for (int i = 0; i < 3; ++i) {
     const uint32_t amount = static_cast<uint32_t>((amounts >> (16 * i)) & 0xFFFF);
@@ -112,16 +117,23 @@ inline Value* PixelAt(const PixelTarget<Value>& t, int32_t x, int32_t y) {
                         SpaceBuffer::kValuesPerPixel;
 }
 
+// Pixel (x, y) of the target, with kWrap taken modulo its size; null when
+// it lies outside (or the target is empty).
 template <bool kWrap, class Value>
-inline void Plot(const PixelTarget<Value>& t, int32_t x, int32_t y, uint64_t amounts) {
+inline Value* PixelFor(const PixelTarget<Value>& t, int32_t x, int32_t y) {
   if (kWrap) {
-    if (t.w <= 0 || t.h <= 0) return;
+    if (t.w <= 0 || t.h <= 0) return nullptr;
     x = WrapInto(x, t.w);
     y = WrapInto(y, t.h);
   } else if (x < 0 || x >= t.w || y < 0 || y >= t.h) {
-    return;
+    return nullptr;
   }
-  AddLight(PixelAt(t, x, y), amounts);
+  return PixelAt(t, x, y);
+}
+
+template <bool kWrap, class Value>
+inline void Plot(const PixelTarget<Value>& t, int32_t x, int32_t y, uint64_t amounts) {
+  if (Value* pixel = PixelFor<kWrap>(t, x, y)) AddLight(pixel, amounts);
 }
 
 // One sample spread over four pixels by bilinear weights of its 8-bit

@@ -32,9 +32,10 @@ class DiscKernel {
 
   // The offsets reach from -Reach() to Reach() in both directions.
   int32_t Reach() const { return reach_; }
-  // The weight at offset (dx, dy); 0 outside the reach.
-  uint32_t Weight(int32_t dx, int32_t dy) const {
-    return weights_[static_cast<std::size_t>((dy + reach_ + 1) * side_ + dx + reach_ + 1)];
+  // The weights of row dy (-Reach() .. Reach()) from offset dx = -Reach() - 1
+  // to Reach() + 1, the first and the last 0.
+  const uint32_t* Row(int32_t dy) const {
+    return weights_.data() + static_cast<std::size_t>((dy + reach_ + 1) * side_);
   }
 
  private:
