@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "simulation/space_plot.h"
+#include "simulation/star_plotter.h"
 
 namespace kirabel {
 
@@ -16,10 +17,11 @@ uint64_t Amount(double light) {
 }
 
 // The drawing of one trail's living samples in one frame.
+template <class Plotter>
 class LitSamples {
  public:
-  LitSamples(const StarLight& light, double life, const RenderOptions& options, SpaceBuffer& space)
-      : light_(light), life_(life), options_(options), target_(space) {}
+  LitSamples(const StarLight& light, double life, const Plotter& plot)
+      : light_(light), life_(life), plot_(plot) {}
 
   // Draws the sample of trail weight `weight` at age a, at point `at` and
   // strobe place `cycle`.
@@ -33,14 +35,13 @@ class LitSamples {
     const uint64_t amounts =
         PackColour(Amount(colour[0] * brightness), Amount(colour[1] * brightness),
                    Amount(colour[2] * brightness));
-    PlotLight(target_, options_.antiAlias, options_.wrap, px, py, amounts);
+    plot_(px, py, amounts, static_cast<float>(weight));
   }
 
  private:
   const StarLight& light_;
   double life_;
-  const RenderOptions& options_;
-  PixelTarget target_;
+  const Plotter& plot_;
 };
 
 }  // namespace
@@ -80,17 +81,25 @@ LitTrail::LivingRun LitTrail::LivingSamples(long double a, long double life) con
 }
 
 void LitTrail::Draw(const ParticleState& p, uint64_t strobePhase, long double t,
-                    const RenderOptions& options, SpaceBuffer& space) const {
+                    const RenderOptions& options, const StarDiscs& discs,
+                    SpaceBuffer& space) const {
   if (trailSamples_ < 0) return;
   const long double life = p.death - p.birth;
   const LivingRun run = LivingSamples((t - p.birth) - trailLength_, life);
   if (run.count <= 0) return;
+  WithStarPlotter(space, options, discs,
+                  [&](const auto& plot) { DrawRun(p, strobePhase, life, run, plot); });
+}
+
+template <class Plotter>
+void LitTrail::DrawRun(const ParticleState& p, uint64_t strobePhase, long double life,
+                       const LivingRun& run, const Plotter& plot) const {
   // From the youngest living sample on, stepping forwards in age keeps the
   // stepped motion as exact as the closed form (backwards, a drag would
   // magnify its rounding); a trail whose ages fall runs down its numbers.
   // Every sample adds its own light, so the order leaves the sum alone.
   const double lifeTime = static_cast<double>(life);
-  const LitSamples samples(light_, lifeTime, options, space);
+  const LitSamples<Plotter> samples(light_, lifeTime, plot);
   const double ageStep = static_cast<double>(std::fabs(dt_));
   const double oldest = dt_ > 0 ? lifeTime : HUGE_VAL;  // with falling ages the count decides
   double age = static_cast<double>(run.youngestAge);

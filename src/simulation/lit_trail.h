@@ -18,6 +18,7 @@
 namespace kirabel {
 
 class SpaceBuffer;
+class StarDiscs;
 
 class LitTrail {
  public:
@@ -27,9 +28,10 @@ class LitTrail {
   const StarLight& Light() const { return light_; }
 
   // Draws the trail of star p at time t; strobePhase is the star's own
-  // place in its strobe's cycle (a fraction x 2^64).
+  // place in its strobe's cycle (a fraction x 2^64). With a star radius in
+  // the options its samples are discs from discs, sized by their trail weight.
   void Draw(const ParticleState& p, uint64_t strobePhase, long double t,
-            const RenderOptions& options, SpaceBuffer& space) const;
+            const RenderOptions& options, const StarDiscs& discs, SpaceBuffer& space) const;
 
  private:
   // The living samples of a trail whose first sample is at age a.
@@ -40,6 +42,10 @@ class LitTrail {
     long double youngestAge = 0;
   };
   LivingRun LivingSamples(long double a, long double life) const;
+  // Draws the run's samples with plot.
+  template <class Plotter>
+  void DrawRun(const ParticleState& p, uint64_t strobePhase, long double life, const LivingRun& run,
+               const Plotter& plot) const;
 
   long double trailLength_ = 0;
   long double dt_ = 0;

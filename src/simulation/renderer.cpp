@@ -18,17 +18,41 @@ void CopySpaceToPicture(const SpaceBuffer& space, Picture& picture) {
   CopySpaceRows(space, picture, 0, space.Height());
 }
 
+namespace {
+
+inline uint8_t PictureByte(uint16_t value) {
+  return static_cast<uint8_t>(value >> 8);
+}
+inline uint8_t PictureByte(uint32_t value) {
+  return static_cast<uint8_t>(value >= 65535u ? 255u : value >> 8);
+}
+
+template <class Value>
+void CopyRows(const Value* pixels, int32_t spaceWidth, Picture& picture, int32_t width,
+              int32_t firstRow, int32_t lastRow) {
+  for (int32_t y = firstRow; y < lastRow; ++y) {
+    uint8_t* row = picture.Row(y);
+    const Value* pixel = pixels + static_cast<std::size_t>(y) *
+                                      static_cast<std::size_t>(spaceWidth) *
+                                      SpaceBuffer::kValuesPerPixel;
+    for (int32_t x = 0; x < width; ++x, pixel += SpaceBuffer::kValuesPerPixel) {
+      row[3 * x + 0] = PictureByte(pixel[2]);
+      row[3 * x + 1] = PictureByte(pixel[1]);
+      row[3 * x + 2] = PictureByte(pixel[0]);
+    }
+  }
+}
+
+}  // namespace
+
 void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow, int32_t lastRow) {
   const int32_t w = std::min(space.Width(), picture.Width());
   const int32_t h = std::min({space.Height(), picture.Height(), lastRow});
-  for (int32_t y = std::max(firstRow, 0); y < h; ++y) {
-    uint8_t* row = picture.Row(y);
-    const uint16_t* pixel = space.Pixel(0, y);
-    for (int32_t x = 0; x < w; ++x, pixel += SpaceBuffer::kValuesPerPixel) {
-      row[3 * x + 0] = static_cast<uint8_t>(pixel[2] >> 8);
-      row[3 * x + 1] = static_cast<uint8_t>(pixel[1] >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(pixel[0] >> 8);
-    }
+  const int32_t y0 = std::max(firstRow, 0);
+  if (space.Linear()) {
+    CopyRows(space.LinearData(), space.Width(), picture, w, y0, h);
+  } else {
+    CopyRows(space.Data(), space.Width(), picture, w, y0, h);
   }
 }
 

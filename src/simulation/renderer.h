@@ -25,7 +25,8 @@ int64_t TotalParticles(const LaunchList& launchList);
 
 // Writes the picture of the buffer: space row y goes to picture row y, each
 // pixel blue, green, red = plane 2, 1, 0 value / 256. Row padding is left
-// alone. Only the part both share is written.
+// alone. Only the part both share is written. The values of a space in linear
+// mode are held at 65535 first.
 void CopySpaceToPicture(const SpaceBuffer& space, Picture& picture);
 // The same for the picture rows firstRow .. lastRow - 1 only.
 void CopySpaceRows(const SpaceBuffer& space, Picture& picture, int32_t firstRow, int32_t lastRow);

@@ -7,6 +7,7 @@
 #include "model/star_effect_fields.h"
 #include "simulation/counter_random.h"
 #include "simulation/space_plot.h"
+#include "simulation/star_plotter.h"
 
 namespace kirabel {
 
@@ -73,6 +74,12 @@ MovingPoint SparkSet::Advanced(MovingPoint star) const {
 void SparkSet::Draw(const ParticleState& p, uint64_t key, long double t,
                     const RenderOptions& options, SpaceBuffer& space) const {
   if (!Sheds()) return;
+  WithPointPlotter(space, options, [&](const auto& plot) { DrawWith(p, key, t, plot); });
+}
+
+template <class Plotter>
+void SparkSet::DrawWith(const ParticleState& p, uint64_t key, long double t,
+                        const Plotter& plot) const {
   const long double age = t - p.birth;
   const long double life = p.death - p.birth;
   const int64_t last = LastSparkBy(std::min(age, life), rate_);
@@ -80,7 +87,6 @@ void SparkSet::Draw(const ParticleState& p, uint64_t key, long double t,
   if (first > last) return;
   // The star is followed from shedding to shedding; each spark flies from
   // there by the closed form over its own age.
-  const PixelTarget target(space);
   const UnitCircle& circle = TheUnitCircle();
   const double starAge = static_cast<double>(age);
   const auto starAt = [&](int64_t j) {
@@ -91,12 +97,13 @@ void SparkSet::Draw(const ParticleState& p, uint64_t key, long double t,
     const double sparkAge = starAge - static_cast<double>(j) * interval_;
     if (!(sparkAge >= 0 && sparkAge < static_cast<double>(lifetime_))) continue;
     const UnitVector& away = circle.At(CombineKeys(key, static_cast<uint64_t>(j)));
-    PlotSpark(star, away.x, away.y, sparkAge, options, target);
+    PlotSpark(star, away.x, away.y, sparkAge, plot);
   }
 }
 
+template <class Plotter>
 void SparkSet::PlotSpark(const MovingPoint& star, double awayX, double awayY, double sparkAge,
-                         const RenderOptions& options, const PixelTarget& target) const {
+                         const Plotter& plot) const {
   MovingPoint spark = star;
   spark.airX -= awayX * speed_;
   spark.vy -= awayY * speed_;
@@ -107,8 +114,7 @@ void SparkSet::PlotSpark(const MovingPoint& star, double awayX, double awayY, do
   const auto amount = [&](int c) {  // within 16 bits, through a 32-bit integer
     return static_cast<uint64_t>(static_cast<int32_t>(colour_[c] * fade));
   };
-  PlotLight(target, options.antiAlias, options.wrap, px, py,
-            PackColour(amount(0), amount(1), amount(2)));
+  plot(px, py, PackColour(amount(0), amount(1), amount(2)));
 }
 
 int64_t SparksPerStar(const ParticleSet& set) {

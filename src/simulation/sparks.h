@@ -3,7 +3,8 @@
 // leaves it at age j / sparkN with the star's velocity plus sparkV in a
 // direction drawn from the star's key and j, then flies under the same
 // gravity, drag and wind as the star and fades linearly over sparkLT. A frame
-// draws the sparks alive at its time as single points, without any state:
+// draws the sparks alive at its time as single points (with film light and
+// a star size too: they are glitter), without any state:
 // it takes the star's point at the first living spark's shedding in closed
 // form and steps it to the later ones. The directions are 4096 even ones,
 // picked by the random number.
@@ -16,7 +17,6 @@
 namespace kirabel {
 
 class SpaceBuffer;
-struct PixelTarget;
 
 // Most sparks one star sheds; later ones are not shed. It bounds the work of
 // a frame (and the estimate) whatever the rate and the star's life.
@@ -39,10 +39,14 @@ class SparkSet {
 
  private:
   MovingPoint Advanced(MovingPoint star) const;
+  // Draws the sparks with plot (a PointPlotter).
+  template <class Plotter>
+  void DrawWith(const ParticleState& p, uint64_t key, long double t, const Plotter& plot) const;
   // Plots the spark shed from `star` (its point at the shedding) in the
   // direction (awayX, awayY), of age sparkAge.
+  template <class Plotter>
   void PlotSpark(const MovingPoint& star, double awayX, double awayY, double sparkAge,
-                 const RenderOptions& options, const PixelTarget& target) const;
+                 const Plotter& plot) const;
 
   long double rate_ = 0;
   double interval_ = 0;  // the time between two sheddings

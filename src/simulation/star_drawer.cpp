@@ -25,11 +25,11 @@ void StarDrawer::Load(const ParticleSet& set, const Forces& air) {
 void StarDrawer::Draw(const ParticleState& p, int64_t index, long double t,
                       const RenderOptions& options, SpaceBuffer& space) const {
   if (classic_) {
-    DrawTrail(trail_, p, t, forces_.gravity, options, space);
+    DrawTrail(trail_, p, t, forces_.gravity, options, discs_, space);
     return;
   }
   const uint64_t key = needsKey_ ? ParticleKey(p, index) : 0;
-  lit_.Draw(p, CombineKeys(key, ~uint64_t{0}), t, options, space);
+  lit_.Draw(p, CombineKeys(key, ~uint64_t{0}), t, options, discs_, space);
   sparks_.Draw(p, key, t, options, space);
 }
 

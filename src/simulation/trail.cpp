@@ -5,170 +5,20 @@
 
 #include "simulation/space_buffer.h"
 #include "simulation/space_plot.h"
+#include "simulation/star_plotter.h"
+#include "simulation/trail_drawer.h"
 
 namespace kirabel {
 
 namespace {
 
-constexpr long double kInt32Low = -2147483649.0L;  // exclusive bounds of values whose
-constexpr long double kInt32High = 2147483648.0L;  // truncation fits into 32 bits
-constexpr int64_t kFixedLimit = int64_t{1} << 61;
-
-bool FitsInt32(long double v) {
-  return v > kInt32Low && v < kInt32High;
-}
-bool FitsInt32(int64_t v) {
-  return v >= INT32_MIN && v <= INT32_MAX;
-}
-
-// trunc(v) for a v whose truncation fits into 32 bits. With kFisttp the x87
-// instruction that truncates by itself is used (SSE3 processors) instead of
-// switching the rounding mode around a rounding store.
-template <bool kFisttp>
-inline int32_t Trunc32(long double v) {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  if (kFisttp) {
-    int32_t result;
-    asm("fisttpl %0" : "=m"(result) : "t"(v) : "st");
-    return result;
-  }
-#endif
-  return static_cast<int32_t>(v);
-}
-
-bool HasFisttp() {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  static const bool has = __builtin_cpu_supports("sse3");
-  return has;
-#else
-  return false;
-#endif
-}
-
-// trunc(v) when |v| < 2^61; false for larger values and NaN.
-bool TruncFixed(long double v, int64_t& out) {
-  if (!(v > -static_cast<long double>(kFixedLimit) && v < static_cast<long double>(kFixedLimit))) {
-    return false;
-  }
-  out = static_cast<int64_t>(v);
-  return true;
-}
-
-// The samples k in [0, last] whose fixed-point x, px0 + k * dpx, lies in the
-// 32-bit range; false when there are none.
-bool XRange(int64_t px0, int64_t dpx, int64_t last, int64_t& kLo, int64_t& kHi) {
-  if (dpx == 0) {
-    kLo = 0;
-    kHi = last;
-    return FitsInt32(px0);
-  }
-  auto floorDiv = [](int64_t n, int64_t d) {
-    const int64_t q = n / d;
-    return (n % d != 0 && ((n < 0) != (d < 0))) ? q - 1 : q;
-  };
-  auto ceilDiv = [](int64_t n, int64_t d) {
-    const int64_t q = n / d;
-    return (n % d != 0 && ((n < 0) == (d < 0))) ? q + 1 : q;
-  };
-  const int64_t toLow = int64_t{INT32_MIN} - px0;
-  const int64_t toHigh = int64_t{INT32_MAX} - px0;
-  kLo = std::max<int64_t>(0, dpx > 0 ? ceilDiv(toLow, dpx) : ceilDiv(toHigh, dpx));
-  kHi = std::min<int64_t>(last, dpx > 0 ? floorDiv(toHigh, dpx) : floorDiv(toLow, dpx));
-  return kLo <= kHi;
-}
-
-// The fixed-point y of a sample at age a: ((a vy + y0) + (g a a) / 2) x 256.
-// The scaled form multiplies vy and y0 by 256 and g by 128 beforehand; as
-// scaling by a power of two commutes with rounding, it gives the same value
-// with two operations fewer per sample. It is used when the scaled factors
-// are finite.
-struct LiteralY {
-  LiteralY(const ParticleState& p, long double g) : vy(p.vy), y0(p.y0), g(g) {}
-  long double operator()(long double a) const { return ((a * vy + y0) + (g * a * a) / 2) * 256; }
-  long double vy, y0, g;
-};
-
-struct ScaledY {
-  ScaledY(const ParticleState& p, long double g) : vy(p.vy * 256), y0(p.y0 * 256), g(g * 128) {}
-  bool Usable() const { return std::isfinite(vy) && std::isfinite(y0) && std::isfinite(g); }
-  long double operator()(long double a) const { return (a * vy + y0) + (g * a) * a; }
-  long double vy, y0, g;
-};
-
-template <bool kAntiAlias, bool kWrap, bool kFisttp, class YOf>
-class TrailDrawer {
- public:
-  TrailDrawer(const TrailSet& set, const YOf& yOf, const PixelTarget& target)
-      : set_(set), yOf_(yOf), target_(target) {}
-
-  // Draws the sample k at age a with fixed-point x px (within 32 bits).
-  void Sample(int64_t k, long double a, int64_t px) const {
-    const long double y = yOf_(a);
-    if (!FitsInt32(y)) return;
-    const uint64_t amounts = set_.SampleColour(k);
-    const int32_t x32 = static_cast<int32_t>(px);
-    const int32_t y32 = Trunc32<kFisttp>(y);
-    if (kAntiAlias) {
-      PlotAntiAliased<kWrap>(target_, x32, y32, amounts);
-    } else {
-      Plot<kWrap>(target_, x32 >> 8, y32 >> 8, amounts);
-    }
-  }
-
-  // Samples k = kLo .. kHi at ages a_k (accumulated from a_0 = a) while the
-  // particle lives. The age moves monotonically, so the living samples form
-  // one run: skip to its start, draw until it ends.
-  void Run(long double a, long double life, long double dt, int64_t px0, int64_t dpx, int64_t kLo,
-           int64_t kHi) const {
-    int64_t k = 0;
-    for (; k < kLo; ++k) a = a + dt;
-    int64_t px = px0 + k * dpx;
-    auto next = [&] {
-      a = a + dt;
-      px += dpx;
-      ++k;
-    };
-    if (dt > 0) {
-      while (k <= kHi && a < 0) next();
-      for (; k <= kHi && a <= life; next()) Sample(k, a, px);
-    } else if (dt < 0) {
-      while (k <= kHi && a > life) next();
-      for (; k <= kHi && a >= 0; next()) Sample(k, a, px);
-    } else if (dt == 0 && a >= 0 && a <= life) {  // every sample at the same age
-      for (; k <= kHi; ++k) Sample(k, a, px);
-    } else if (dt != dt && k == 0 && a >= 0 && a <= life) {  // NaN: only a_0 is a number
-      Sample(0, a, px);
-    }
-  }
-
- private:
-  const TrailSet& set_;
-  const YOf& yOf_;
-  const PixelTarget& target_;
-};
-
-template <bool kAntiAlias, bool kWrap, bool kFisttp>
-void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, long double g,
-                   const PixelTarget& target) {
-  if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
-    return;  // no light
-  const long double a = (t - p.birth) - set.trailLength;
-  const long double life = p.death - p.birth;
-  int64_t px0;
-  if (!TruncFixed((a * p.vx + p.x0) * 256, px0)) return;
-  int64_t dpx = 0;
-  int64_t last = set.trailSamples;
-  if (!TruncFixed(set.dt * p.vx * 256, dpx)) last = 0;  // no later sample stays in range
-  int64_t kLo, kHi;
-  if (!XRange(px0, dpx, last, kLo, kHi)) return;
-  const ScaledY scaled(p, g);
-  if (scaled.Usable()) {
-    TrailDrawer<kAntiAlias, kWrap, kFisttp, ScaledY>(set, scaled, target)
-        .Run(a, life, set.dt, px0, dpx, kLo, kHi);
+template <class Value>
+void PlotPixel(const PixelTarget<Value>& target, bool wrap, int32_t x, int32_t y,
+               uint64_t amounts) {
+  if (wrap) {
+    Plot<true>(target, x, y, amounts);
   } else {
-    const LiteralY literal(p, g);
-    TrailDrawer<kAntiAlias, kWrap, kFisttp, LiteralY>(set, literal, target)
-        .Run(a, life, set.dt, px0, dpx, kLo, kHi);
+    Plot<false>(target, x, y, amounts);
   }
 }
 
@@ -198,27 +48,32 @@ uint64_t TrailSet::ComputeColour(int64_t k) const {
 
 void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r, uint32_t g,
                 uint32_t b) {
-  const PixelTarget target(space);
   const uint64_t amounts =
       PackColour(std::min(r, 65535u), std::min(g, 65535u), std::min(b, 65535u));
-  if (wrap) {
-    Plot<true>(target, x, y, amounts);
+  if (space.Linear()) {
+    PlotPixel(PixelTarget<uint32_t>(space), wrap, x, y, amounts);
   } else {
-    Plot<false>(target, x, y, amounts);
+    PlotPixel(PixelTarget<uint16_t>(space), wrap, x, y, amounts);
   }
 }
 
 void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
                const RenderOptions& options, SpaceBuffer& space) {
-  using Draw =
-      void (*)(const TrailSet&, const ParticleState&, long double, long double, const PixelTarget&);
-  static const Draw kDraw[2][2][2] = {
-      {{DrawTrailWith<false, false, false>, DrawTrailWith<false, false, true>},
-       {DrawTrailWith<false, true, false>, DrawTrailWith<false, true, true>}},
-      {{DrawTrailWith<true, false, false>, DrawTrailWith<true, false, true>},
-       {DrawTrailWith<true, true, false>, DrawTrailWith<true, true, true>}}};
-  static const bool fisttp = HasFisttp();
-  kDraw[options.antiAlias][options.wrap][fisttp](set, p, t, g, PixelTarget(space));
+  DrawTrail(set, p, t, g, options, StarDiscs(), space);
+}
+
+void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
+               const RenderOptions& options, const StarDiscs& discs, SpaceBuffer& space) {
+  if (set.trailSamples < 0 || (set.colour[0] | set.colour[1] | set.colour[2]) == 0)
+    return;  // no light
+  if (DrawsDiscs(space, options)) {
+    DrawDiscTrail(set, p, t, g, options, discs, space);
+  } else if (space.Linear()) {
+    DrawLinearTrail(set, p, t, g, options, space);
+  } else {
+    WithPointPlotter(PixelTarget<uint16_t>(space), options.antiAlias, options.wrap,
+                     [&](const auto& plot) { trail_drawing::DrawTrailWith(set, p, t, g, plot); });
+  }
 }
 
 }  // namespace kirabel

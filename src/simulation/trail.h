@@ -11,6 +11,7 @@
 namespace kirabel {
 
 class SpaceBuffer;
+class StarDiscs;
 
 struct RenderOptions {
   bool antiAlias = false;  // spread each sample over four pixels
@@ -66,6 +67,13 @@ void PlotSample(SpaceBuffer& space, bool wrap, int32_t x, int32_t y, uint32_t r,
 //
 // A sample whose fixed-point x or y lies outside the 32-bit range is dropped
 // (so is the whole trail when its starting x is beyond 2^61 or not a number).
+//
+// A space in linear mode takes the same amounts unsaturated; with a star
+// radius in the options sample k is a disc of radius starRadius x k /
+// trailSamples (the head the full one), from discs.
+void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
+               const RenderOptions& options, const StarDiscs& discs, SpaceBuffer& space);
+// The same with discs of its own (for a single trail).
 void DrawTrail(const TrailSet& set, const ParticleState& p, long double t, long double g,
                const RenderOptions& options, SpaceBuffer& space);
 
