@@ -25,7 +25,7 @@ DiscKernel::DiscKernel(float radius) {
   double sum = 0;
   for (int32_t dy = -reach_; dy <= reach_; ++dy) {
     for (int32_t dx = -reach_; dx <= reach_; ++dx) {
-      profile.push_back(Profile(std::sqrt(double(dx * dx + dy * dy)), r));
+      profile.push_back(Profile(std::sqrt(static_cast<double>(dx * dx + dy * dy)), r));
       sum += profile.back();
     }
   }
@@ -58,13 +58,12 @@ const DiscKernel* StarDiscs::For(float radius) const {
 namespace {
 
 // The light of one sample shared out over the pixels of a disc and added to
-// them. A pixel's weight (in units of 2^kWeightShift) becomes a 16-bit share
-// of the sample (out of 65536), and its amounts amount x share / 65536; what
-// each of these divisions leaves over is carried to the next pixel, so that
-// the disc adds up to its sample's light.
+// them. A pixel's weight (the weights of a disc, spread bilinearly, add up to
+// 2^(kWeightBits + 16)) becomes its share of the sample out of 65536, and its
+// amounts amount x share / 65536; what each of these divisions leaves over is
+// carried to the next pixel, so that the disc adds up to its sample's light.
 class LightShares {
  public:
-  // The weights of a disc add up to 2^(kWeightBits + 16).
   static constexpr int kWeightShift = DiscKernel::kWeightBits;
 
   explicit LightShares(uint64_t amounts) : amounts_(amounts) {}

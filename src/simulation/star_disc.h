@@ -25,7 +25,7 @@ constexpr int kDiscRadiusSteps = 16;
 // The weights of one disc at whole pixel offsets from its centre.
 class DiscKernel {
  public:
-  // The unit of the weights: a disc's weights add up to about this.
+  // A disc's weights add up to about 2^kWeightBits.
   static constexpr int kWeightBits = 24;
 
   explicit DiscKernel(float radius);

@@ -175,8 +175,8 @@ class TrailDrawer {
 };
 
 template <bool kFisttp, class Plotter>
-void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, long double g,
-                   const Plotter& plot) {
+void DrawTrailSamples(const TrailSet& set, const ParticleState& p, long double t, long double g,
+                      const Plotter& plot) {
   const long double a = (t - p.birth) - set.trailLength;
   const long double life = p.death - p.birth;
   int64_t px0;
@@ -203,9 +203,9 @@ void DrawTrailWith(const TrailSet& set, const ParticleState& p, long double t, l
                    const Plotter& plot) {
   static const bool fisttp = HasFisttp();
   if (fisttp) {
-    DrawTrailWith<true>(set, p, t, g, plot);
+    DrawTrailSamples<true>(set, p, t, g, plot);
   } else {
-    DrawTrailWith<false>(set, p, t, g, plot);
+    DrawTrailSamples<false>(set, p, t, g, plot);
   }
 }
 
