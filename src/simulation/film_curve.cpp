@@ -29,6 +29,24 @@ const std::array<float, kEncodeSteps + 2>& EncodeTable() {
   return table;
 }
 
+const std::array<float, kEncodeSteps + 2>& ProportionTable() {
+  static const auto table = [] {
+    std::array<float, kEncodeSteps + 2> t{};
+    for (int i = 0; i <= kEncodeSteps; ++i)
+      t[i] = static_cast<float>(SrgbDecode(double(i) / kEncodeSteps));
+    t[kEncodeSteps + 1] = t[kEncodeSteps];
+    return t;
+  }();
+  return table;
+}
+
+float Interpolated(const std::array<float, kEncodeSteps + 2>& table, float v) {
+  const float at = std::clamp(v, 0.0f, 1.0f) * kEncodeSteps;
+  const int i = static_cast<int>(at);
+  const float f = at - static_cast<float>(i);
+  return table[i] + (table[i + 1] - table[i]) * f;
+}
+
 const std::array<float, 256>& DecodeTable() {
   static const auto table = [] {
     std::array<float, 256> t{};
@@ -47,21 +65,20 @@ void ToneMap(const float rgb[3], float out[3]) {
     return;
   }
   const float mapped = -std::expm1(-m);
-  const float scale = mapped / m;
   float white = std::clamp((m - kWhiteningStart) / (kWhiteningFull - kWhiteningStart), 0.0f, 1.0f);
   white *= white;
   for (int c = 0; c < 3; ++c) {
-    const float kept = rgb[c] * scale;
+    const float kept = mapped * Decode(rgb[c] / m);
     out[c] = kept + (mapped - kept) * white;
   }
 }
 
 float Encode(float linear) {
-  const auto& table = EncodeTable();
-  const float at = std::clamp(linear, 0.0f, 1.0f) * kEncodeSteps;
-  const int i = static_cast<int>(at);
-  const float f = at - static_cast<float>(i);
-  return table[i] + (table[i + 1] - table[i]) * f;
+  return Interpolated(EncodeTable(), linear);
+}
+
+float Decode(float encoded) {
+  return Interpolated(ProportionTable(), encoded);
 }
 
 float DecodeByte(uint8_t value) {
