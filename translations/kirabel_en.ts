@@ -174,6 +174,14 @@
         <translation>The soundtrack %1 cannot be found</translation>
     </message>
     <message>
+        <source>空の写真 %1 が見つかりません</source>
+        <translation>The sky photo %1 cannot be found</translation>
+    </message>
+    <message>
+        <source>空の写真 %1 を画像として読み取れません</source>
+        <translation>The sky photo %1 cannot be read as a picture</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>サウンドトラック %1 から音を読み取れません</source>
         <translation>No sound can be read from the soundtrack %1</translation>
