@@ -124,6 +124,7 @@ void Document::announceAfter(const RowChange& change, const ListCommand& command
   if (change.kind != RowChange::Kind::kNone) emit setsChanged();
   if (command.ChangesLaunchSettings()) emit launchSettingsChanged();
   if (command.ChangesShow()) emit showSettingsChanged();
+  if (command.ChangesLook()) emit lookChanged();
   if (command.ReplacesFile()) emit fileNameChanged();
 }
 
@@ -137,6 +138,10 @@ void Document::changeLaunchSettings(const LaunchSettings& settings, const QStrin
 
 void Document::changeShowSettings(const ShowSettings& show, const QString& step) {
   if (show != data_.show) apply(ChangeShowCommand(show), step);
+}
+
+void Document::changeLook(const Look& look, const QString& step) {
+  if (look != data_.look) apply(ChangeLookCommand(look), step);
 }
 
 void Document::setFileName(const std::string& fileName) {

@@ -29,12 +29,15 @@ bool PreviewRenderer::busy() const {
   return worker_.busy();
 }
 
-// Builds the launch when the scene changed. False (with the result's state
+// Builds the launch when the scene asks for another one. False (with the result's state
 // set) when the launch is not built: the count needs confirming or cannot fit.
 bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
                                PreviewResult& result) {
-  if (scene != builtScene_) {
-    builtScene_ = scene;
+  const bool sameLaunch =
+      scene == builtScene_ ||
+      (builtScene_ && scene->launchNumber != 0 && scene->launchNumber == builtScene_->launchNumber);
+  builtScene_ = scene;
+  if (!sameLaunch) {
     launch_.reset();
     RandomGenerator random = scene->scene.random;
     try {
@@ -70,7 +73,8 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request,
   try {
     if (!buildFor(request.scene, result)) return result;
     const Scene& scene = request.scene->scene;
-    if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height) {
+    if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height ||
+        space_->Linear() != scene.options.linearLight) {
       space_.reset();
       space_ = std::make_unique<SpaceBuffer>(scene.width, scene.height, scene.options.linearLight);
     }

@@ -27,6 +27,9 @@ struct PreviewScene {
   Scene scene;
   int64_t askFrom = 0;  // the warning threshold
   bool countConfirmed = false;
+  // Scenes with the same number (not 0) build the same launch: they differ in
+  // their look alone, so the launch built for one draws the other.
+  int64_t launchNumber = 0;
 };
 
 struct PreviewRequest {

@@ -177,16 +177,18 @@ class Moving : public ListCommand {
 class ListReplacing : public ListCommand {
  public:
   ListReplacing(ParticleList sets, std::optional<LaunchSettings> settings, std::string fileName,
-                std::optional<ShowSettings> show)
+                std::optional<ShowSettings> show, std::optional<Look> look)
       : sets_(std::move(sets)),
         settings_(std::move(settings)),
         fileName_(std::move(fileName)),
-        show_(std::move(show)) {}
+        show_(std::move(show)),
+        look_(std::move(look)) {}
   RowChange RowsToApply(const DocumentData&) const override { return {}; }
   void Apply(DocumentData& data) override {
     std::swap(data.sets, sets_);
     if (settings_) std::swap(data.settings, *settings_);
     if (show_) std::swap(data.show, *show_);
+    if (look_) std::swap(data.look, *look_);
     std::swap(data.fileName, fileName_);
   }
   RowChange RowsToRevert(const DocumentData&) const override { return {}; }
@@ -198,6 +200,7 @@ class ListReplacing : public ListCommand {
   std::optional<LaunchSettings> settings_;
   std::string fileName_;
   std::optional<ShowSettings> show_;
+  std::optional<Look> look_;
 };
 
 // Whether any set of the list has no seed of its own yet.
@@ -272,6 +275,22 @@ class ShowChanging : public ListCommand {
   ShowSettings show_;  // the settings the document does not hold now
 };
 
+// Swaps the look with the document's; swapping again reverts it.
+class LookChanging : public ListCommand {
+ public:
+  explicit LookChanging(Look look) : look_(std::move(look)) {}
+  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
+  void Apply(DocumentData& data) override { std::swap(data.look, look_); }
+  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
+  void Revert(DocumentData& data) override { Apply(data); }
+  bool ChangesLaunchSettings() const override { return false; }
+  bool ChangesShow() const override { return false; }
+  bool ChangesLook() const override { return true; }
+
+ private:
+  Look look_;  // the look the document does not hold now
+};
+
 // Appends sets and, when given, swaps the launch settings with the
 // document's; reverting takes the sets out and swaps them back.
 class AppendingSets : public ListCommand {
@@ -303,11 +322,13 @@ class AppendingSets : public ListCommand {
 
 class Merging : public ListCommand {
  public:
-  Merging(ParticleList sets, LaunchSettings settings, std::string fileName, ShowSettings show)
+  Merging(ParticleList sets, LaunchSettings settings, std::string fileName, ShowSettings show,
+          Look look)
       : sets_(std::move(sets)),
         settings_(std::move(settings)),
         fileName_(std::move(fileName)),
-        show_(std::move(show)) {}
+        show_(std::move(show)),
+        look_(std::move(look)) {}
   RowChange RowsToApply(const DocumentData& data) const override {
     return Rows(RowChange::Kind::kInsert, data.sets.size(), sets_.size());
   }
@@ -329,6 +350,7 @@ class Merging : public ListCommand {
   void SwapFileParts(DocumentData& data) {
     std::swap(data.settings, settings_);
     std::swap(data.show, show_);
+    std::swap(data.look, look_);
     std::swap(data.fileName, fileName_);
   }
 
@@ -336,6 +358,7 @@ class Merging : public ListCommand {
   LaunchSettings settings_;
   std::string fileName_;
   ShowSettings show_;
+  Look look_;
   std::size_t oldSize_ = 0;
 };
 
@@ -347,6 +370,10 @@ std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings
 
 std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show) {
   return std::make_unique<ShowChanging>(std::move(show));
+}
+
+std::unique_ptr<ListCommand> ChangeLookCommand(Look look) {
+  return std::make_unique<LookChanging>(std::move(look));
 }
 
 std::unique_ptr<ListCommand> AppendSetCommand(ParticleSet set) {
@@ -376,9 +403,10 @@ std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to) {
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName,
-                                                std::optional<ShowSettings> show) {
+                                                std::optional<ShowSettings> show,
+                                                std::optional<Look> look) {
   return std::make_unique<ListReplacing>(std::move(sets), std::move(settings), std::move(fileName),
-                                         std::move(show));
+                                         std::move(show), std::move(look));
 }
 
 std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets,
@@ -387,9 +415,9 @@ std::unique_ptr<ListCommand> AppendSetsCommand(ParticleList sets,
 }
 
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,
-                                              std::string fileName, ShowSettings show) {
+                                              std::string fileName, ShowSettings show, Look look) {
   return std::make_unique<Merging>(std::move(sets), std::move(settings), std::move(fileName),
-                                   std::move(show));
+                                   std::move(show), std::move(look));
 }
 
 }  // namespace kirabel

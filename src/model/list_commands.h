@@ -43,6 +43,8 @@ class ListCommand {
   virtual bool ChangesLaunchSettings() const { return ReplacesFile(); }
   // Whether the command changes the show's settings (rate, soundtrack, beats).
   virtual bool ChangesShow() const { return ReplacesFile(); }
+  // Whether the command changes the look of the list's pictures.
+  virtual bool ChangesLook() const { return ReplacesFile(); }
 };
 
 // A set added at the end of the list, as it is given.
@@ -58,27 +60,31 @@ std::unique_ptr<ListCommand> CutSetCommand(std::size_t index);
 std::unique_ptr<ListCommand> PasteSetCommand(std::size_t position, ParticleSet pasted);
 // Set `from` moved to position `to`.
 std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to);
-// The whole list replaced, with the launch settings and the show's settings
-// (each kept when none are given) and the current file name: opening a file,
-// or a new list.
+// The whole list replaced, with the launch settings, the show's settings and
+// the look (each kept when none are given) and the current file name: opening
+// a file, or a new list.
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName,
-                                                std::optional<ShowSettings> show = std::nullopt);
+                                                std::optional<ShowSettings> show = std::nullopt,
+                                                std::optional<Look> look = std::nullopt);
 // The launch settings replaced. Settings that turn own random streams on
 // also give every set without a seed a fresh one; otherwise the list stays.
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);
 // The show's settings replaced; the list and the launch settings stay.
 std::unique_ptr<ListCommand> ChangeShowCommand(ShowSettings show);
+// The look replaced; everything else stays.
+std::unique_ptr<ListCommand> ChangeLookCommand(Look look);
 // Sets appended at the end (their links counting within them), renumbered to
 // name the appended copies, and the launch settings replaced when given:
 // inserting a shell.
 std::unique_ptr<ListCommand> AppendSetsCommand(
     ParticleList sets, std::optional<LaunchSettings> settings = std::nullopt);
 // A file's sets appended (their links counting within the file), its launch
-// settings, show settings and name taking the place of the document's.
+// settings, show settings, look and name taking the place of the document's.
 std::unique_ptr<ListCommand> MergeListCommand(ParticleList sets, LaunchSettings settings,
                                               std::string fileName,
-                                              ShowSettings show = ShowSettings());
+                                              ShowSettings show = ShowSettings(),
+                                              Look look = Look());
 
 }  // namespace kirabel

@@ -6,6 +6,7 @@
 // fireworks over a sky. The look travels in the LOOK section of a PCL file,
 // which a list that keeps every default never gets.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kirabel {
@@ -21,6 +22,11 @@ struct SkyColour {
   }
   bool operator!=(const SkyColour& o) const { return !(*this == o); }
 };
+
+// "#RRGGBB", as the file keeps a sky colour.
+std::string SkyColourText(const SkyColour& colour);
+// The colour of "#RRGGBB" (hex digits of either case), or nothing.
+std::optional<SkyColour> ParseSkyColour(const std::string& text);
 
 struct Look {
   enum class Light { kClassic, kFilm };

@@ -56,6 +56,7 @@ PclContents ReadPclFile(const std::string& path) {
   contents.settings.LoadFromIni(ini);
   contents.path = AbsolutePath(path);
   contents.show.LoadFromIni(ini, FolderOf(contents.path));
+  contents.look.LoadFromIni(ini, FolderOf(contents.path));
   return contents;
 }
 
@@ -69,19 +70,21 @@ void AppendSets(ParticleList& list, ParticleList sets) {
 }
 
 void WriteListToIni(IniFile& ini, const ParticleList& list, const LaunchSettings& settings,
-                    const ShowSettings& show) {
+                    const ShowSettings& show, const Look& look) {
   ini.WriteString(kHeader, "ID", "PCL");
   ini.WriteString(kHeader, "VER", "0020");
   settings.SaveToIni(ini);
   ini.WriteInteger(kHeader, "nSET", static_cast<int32_t>(list.size()));
   for (std::size_t i = 0; i < list.size(); ++i) list[i].SaveToIni(ini, static_cast<int>(i));
-  show.SaveToIni(ini, FolderOf(AbsolutePath(ini.Path())));
+  const std::string listFolder = FolderOf(AbsolutePath(ini.Path()));
+  show.SaveToIni(ini, listFolder);
+  look.SaveToIni(ini, listFolder);
 }
 
 void SaveListToFile(const std::string& path, const ParticleList& list,
-                    const LaunchSettings& settings, const ShowSettings& show) {
+                    const LaunchSettings& settings, const ShowSettings& show, const Look& look) {
   IniFile ini(path);
-  WriteListToIni(ini, list, settings, show);
+  WriteListToIni(ini, list, settings, show, look);
   ini.Save();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/launch_settings.h"
+#include "model/look.h"
 #include "model/particle.h"
 #include "model/show_settings.h"
 
@@ -21,6 +22,7 @@ struct PclContents {
   ParticleList sets;        // child links count within the file; -1 for none
   LaunchSettings settings;  // the ENV section
   ShowSettings show;        // the SHOW section (its defaults when there is none)
+  Look look;                // the LOOK section (its defaults when there is none)
   std::string path;         // the file's absolute path
 };
 
@@ -33,17 +35,19 @@ PclContents ReadPclFile(const std::string& path);
 // sets already there, so that they keep naming the same sets.
 void AppendSets(ParticleList& list, ParticleList sets);
 
-// Writes list, settings and show into the file, in place: every section and
-// key it does not write (for instance the sets beyond the list of a longer
-// older file) stays; a show that keeps every default adds no SHOW section.
+// Writes list, settings, show and look into the file, in place: every section
+// and key it does not write (for instance the sets beyond the list of a longer
+// older file) stays; a show or a look that keeps every default adds no SHOW or
+// LOOK section.
 // The file is replaced atomically; on failure it is left exactly as it was
 // and WriteError names it.
 void SaveListToFile(const std::string& path, const ParticleList& list,
-                    const LaunchSettings& settings, const ShowSettings& show = ShowSettings());
+                    const LaunchSettings& settings, const ShowSettings& show = ShowSettings(),
+                    const Look& look = Look());
 
-// Writes list, settings and show into the INI text (HEADER, ENV, the sets, SHOW)
-// without saving it.
+// Writes list, settings, show and look into the INI text (HEADER, ENV, the
+// sets, SHOW, LOOK) without saving it.
 void WriteListToIni(IniFile& ini, const ParticleList& list, const LaunchSettings& settings,
-                    const ShowSettings& show = ShowSettings());
+                    const ShowSettings& show = ShowSettings(), const Look& look = Look());
 
 }  // namespace kirabel

@@ -80,9 +80,10 @@ std::optional<PclContents> MainWindow::readList(const std::string& path) {
 void MainWindow::openFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return;
-  document_.apply(ReplaceListCommand(std::move(read->sets), std::move(read->settings),
-                                     std::move(read->path), std::move(read->show)),
-                  tr("読み込み", "undo step"));
+  document_.apply(
+      ReplaceListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path),
+                         std::move(read->show), std::move(read->look)),
+      tr("読み込み", "undo step"));
   document_.markSaved();
   noteRecentFile(path);
   warnOfMissingSoundtrack();
@@ -114,9 +115,10 @@ void MainWindow::mergeList() {
 bool MainWindow::loadFile(const std::string& path) {
   std::optional<PclContents> read = readList(path);
   if (!read) return false;
-  document_.apply(MergeListCommand(std::move(read->sets), std::move(read->settings),
-                                   std::move(read->path), std::move(read->show)),
-                  tr("追加読み込み", "undo step"));
+  document_.apply(
+      MergeListCommand(std::move(read->sets), std::move(read->settings), std::move(read->path),
+                       std::move(read->show), std::move(read->look)),
+      tr("追加読み込み", "undo step"));
   warnOfMissingSoundtrack();
   return true;
 }
@@ -154,7 +156,8 @@ bool MainWindow::saveAsInteractively() {
 // Saves the list; the file becomes the current file.
 bool MainWindow::writeList(const std::string& path) {
   return RunCommand(this, [&] {
-    SaveListToFile(path, document_.sets(), document_.launchSettings(), document_.showSettings());
+    SaveListToFile(path, document_.sets(), document_.launchSettings(), document_.showSettings(),
+                   document_.look());
     document_.setFileName(path);
     document_.markSaved();
     noteRecentFile(path);

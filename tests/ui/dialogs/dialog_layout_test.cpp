@@ -22,6 +22,7 @@
 #include "ui/dialogs/launch_settings_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
+#include "ui/dialogs/look_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
 #include "ui/widgets/numeric_field.h"
@@ -168,6 +169,8 @@ void ExpectEveryDialogsTextsFit() {
   SoundtrackLoader loader(document);
   SoundtrackDialog soundtrack(loader);
   ExpectTextsFit(soundtrack);
+  LookDialog look;
+  ExpectTextsFit(look);
 }
 
 TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
