@@ -73,8 +73,7 @@ PreviewResult PreviewRenderer::render(const PreviewRequest& request,
   try {
     if (!buildFor(request.scene, result)) return result;
     const Scene& scene = request.scene->scene;
-    if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height ||
-        space_->Linear() != scene.options.linearLight) {
+    if (!space_ || space_->Width() != scene.width || space_->Height() != scene.height) {
       space_.reset();
       space_ = std::make_unique<SpaceBuffer>(scene.width, scene.height, scene.options.linearLight);
     }
