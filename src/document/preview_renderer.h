@@ -3,7 +3,8 @@
 // next launch would be (from a copy of the list, the launch settings and the
 // generator's state) and draws the picture at any time, on all cores. Only
 // the newest request counts (BackgroundWorker): one still waiting is replaced
-// by a newer one, and the launch is built again only when the scene changed.
+// by a newer one, and the launch is built again only when the scene asks for
+// another launch (a scene that differs in its look alone draws the one built).
 // Results and failures come back on the thread that owns the renderer.
 #include <QObject>
 #include <cstdint>
