@@ -102,6 +102,10 @@
         <source>I/O ｴﾗｰ (%1)</source>
         <translation>I/O error (%1)</translation>
     </message>
+    <message>
+        <source>空の写真 %1 を読み込めません</source>
+        <translation>The sky photo %1 cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>kirabel::ExportDialog</name>
@@ -172,14 +176,6 @@
         <location line="+3"/>
         <source>サウンドトラック %1 が見つかりません</source>
         <translation>The soundtrack %1 cannot be found</translation>
-    </message>
-    <message>
-        <source>空の写真 %1 が見つかりません</source>
-        <translation>The sky photo %1 cannot be found</translation>
-    </message>
-    <message>
-        <source>空の写真 %1 を画像として読み取れません</source>
-        <translation>The sky photo %1 cannot be read as a picture</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -347,6 +343,81 @@
         <location line="+6"/>
         <source>%1個の粒子はメモリに収まりません。粒子の数を減らしてください</source>
         <translation>%1 particles do not fit in memory. Please reduce the number of particles.</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::LookDialog</name>
+    <message>
+        <source>見た目</source>
+        <translation>Look</translation>
+    </message>
+    <message>
+        <source>空の写真</source>
+        <translation>Sky Photo</translation>
+    </message>
+    <message>
+        <source>写真(*.png;*.jpg;*.jpeg)</source>
+        <translation>Photos (*.png;*.jpg;*.jpeg)</translation>
+    </message>
+    <message>
+        <source>露出</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>[段]</source>
+        <translation>[stops]</translation>
+    </message>
+    <message>
+        <source>にじみの強さ</source>
+        <translation>Glow</translation>
+    </message>
+    <message>
+        <source>にじみの広がり</source>
+        <translation>Glow radius</translation>
+    </message>
+    <message>
+        <source>[画像の高さの%]</source>
+        <translation>[% of the height]</translation>
+    </message>
+    <message>
+        <source>星の大きさ</source>
+        <translation>Star size</translation>
+    </message>
+    <message>
+        <source>[ﾋﾟｸｾﾙ]</source>
+        <translation>[pixels]</translation>
+    </message>
+    <message>
+        <source>空の色 (上)</source>
+        <translation>Sky at the top</translation>
+    </message>
+    <message>
+        <source>空の色 (下)</source>
+        <translation>Sky at the bottom</translation>
+    </message>
+    <message>
+        <source>空の照り返し</source>
+        <translation>Sky glow</translation>
+    </message>
+    <message>
+        <source>クラシック</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>フィルム</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>光</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
     </message>
 </context>
 <context>
@@ -769,6 +840,15 @@
         <location line="+20"/>
         <source>%1に上書き保存していいですね</source>
         <translation>Overwrite %1?</translation>
+    </message>
+    <message>
+        <source>見た目(&amp;K)...</source>
+        <translation>Loo&amp;k...</translation>
+    </message>
+    <message>
+        <source>見た目</source>
+        <comment>undo step</comment>
+        <translation>Look</translation>
     </message>
 </context>
 <context>

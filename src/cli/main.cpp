@@ -18,6 +18,7 @@
 #include "cli/dry_run.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
+#include "model/look_limits.h"
 #include "model/pcl_file.h"
 #include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"

@@ -12,7 +12,8 @@
 // (the space resolution), main_window_lifecycle.cpp (closing and ending),
 // main_window_dialogs.cpp (the dialogs and their places),
 // main_window_timeline.cpp (the timeline window), main_window_library.cpp
-// (the shell library, inserting and saving shells).
+// (the shell library, inserting and saving shells), main_window_look.cpp (the
+// look of the pictures and its dialog).
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
@@ -59,6 +60,8 @@ class ShellLibraryWindow;
 class ShellThumbnails;
 class SpaceBuffer;
 class SoundtrackDialog;
+class LookDialog;
+struct Look;
 class SpaceViewer;
 class StatusMessage;
 class ThresholdDialog;
@@ -176,6 +179,12 @@ class MainWindow : public QMainWindow {
   void applyHandles();
   void fitLaunchToSoundtrack();
   void editSoundtrack();
+  // The look (main_window_look.cpp): the Look dialog, tried out in the
+  // preview while it is open, as one step of the history.
+  void editLook();
+  // The window's scenes develop in `look`; a sky photo that cannot be read
+  // is reported once and left out.
+  void developInLook(const Look& look);
   void showTimeline();
   // The shell library (main_window_library.cpp).
   void showShellLibrary();
@@ -209,6 +218,7 @@ class MainWindow : public QMainWindow {
   ThresholdDialog& thresholdDialog();
   AboutDialog& aboutDialog();
   SoundtrackDialog& soundtrackDialog();
+  LookDialog& lookDialog();
   void createMenus();
   void createFileMenu();
   void createEditMenu();
@@ -275,7 +285,7 @@ class MainWindow : public QMainWindow {
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
   QAction *actionShellLibrary_, *actionSaveShell_;
   QAction *actionLaunch_, *actionPreview_, *actionHandles_, *actionFitToSoundtrack_,
-      *actionSoundtrack_, *actionTimeline_;
+      *actionSoundtrack_, *actionLook_, *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -311,6 +321,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ThresholdDialog> thresholdDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
   std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
+  std::unique_ptr<LookDialog> lookDialog_;
   std::unique_ptr<TimelineWindow> timeline_;
   std::unique_ptr<ShellLibraryWindow> shellLibrary_;
   std::unique_ptr<ShellThumbnails> shellThumbnails_;  // goes before the library

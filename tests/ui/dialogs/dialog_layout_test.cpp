@@ -20,6 +20,7 @@
 #include "document/soundtrack_loader.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/look_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
@@ -168,6 +169,8 @@ void ExpectEveryDialogsTextsFit() {
   SoundtrackLoader loader(document);
   SoundtrackDialog soundtrack(loader);
   ExpectTextsFit(soundtrack);
+  LookDialog look;
+  ExpectTextsFit(look);
 }
 
 TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {
