@@ -23,6 +23,7 @@
 #include "picture_io/frame_writer.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
+#include "simulation/long_exposure.h"
 #include "simulation/make_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
@@ -157,6 +158,32 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
   return kExitDone;
 }
 
+// Draws the selected frames of the first launch after start-up, stacks them
+// and writes the still to the output file.
+int RenderLongExposure(const ParticleList& list, const LaunchSettings& settings,
+                       const RenderRequest& r) {
+  if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, std::nullopt);
+  ProgressLine progress(r, frames);
+  FrameLoopHooks hooks;
+  hooks.beforeFrame = progress.Follow();
+  try {
+    const std::optional<LongExposure> still = DrawLongExposure(
+        SceneForRequest(list, settings, r), frames.first, frames.last, *r.longExposure, hooks);
+    progress.End();
+    if (still->frames == 0) {
+      return Fail(
+          QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to stack")
+              .arg(FromLocal(r.input)));
+    }
+    WriteFrame(still->values, still->picture, r.prefix, r.format);
+  } catch (const std::exception& e) {
+    progress.End();
+    return Fail(e);
+  }
+  return kExitDone;
+}
+
 int Render(const RenderRequest& r) {
   const PclContents read = ReadPclFile(r.input);
   const ParticleList& list = read.sets;
@@ -177,6 +204,7 @@ int Render(const RenderRequest& r) {
                     .arg(*r.maxParticles));
   }
   if (r.fullest) return RenderFullestFrame(list, settings, r);
+  if (r.longExposure) return RenderLongExposure(list, settings, r);
   return RenderFrames(list, settings, read.show, r);
 }
 
