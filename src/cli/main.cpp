@@ -119,9 +119,10 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
                  const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
-  const ExportJob job = MakeExportJob(SceneForRequest(list, settings, r), frames.first, frames.last,
-                                      {r.format, r.skipExisting, r.animation, r.prefix}, show,
-                                      {r.rate, r.audio, r.audioOffset, r.noAudio});
+  const ExportJob job =
+      MakeExportJob(SceneForRequest(list, settings, r), frames.first, frames.last,
+                    {r.format, r.skipExisting, r.animation, r.prefix, std::nullopt, {}}, show,
+                    {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());

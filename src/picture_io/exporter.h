@@ -1,6 +1,6 @@
 #pragma once
-// Writes frames of a launch to files: numbered pictures (BMP, PNG, 16-bit PNG)
-// or one animation. Used by kirabel-render and by the desktop program's
+// Writes frames of a launch to files: numbered pictures (BMP, PNG, 16-bit PNG),
+// one animation or one long exposure. Used by kirabel-render and by the desktop program's
 // export, so both write the same bytes. The launch is built from the scene
 // given (the caller passes a copy of its generator, so exporting never
 // changes what its next launch draws).
