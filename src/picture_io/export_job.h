@@ -24,7 +24,7 @@ struct ExportOutput {
   bool skipExisting = false;  // leave frames whose files exist
   std::optional<AnimationFormat> animation;
   std::string animationPath;
-  std::optional<StackMode> longExposure;
+  std::optional<StackMode> longExposure;  // the frames stacked into one picture
   std::string longExposurePath;
 };
 
