@@ -32,6 +32,10 @@
         <translation>Exporting the animation...</translation>
     </message>
     <message>
+        <source>長時間露光を書き出しています...</source>
+        <translation>Exporting the long exposure...</translation>
+    </message>
+    <message>
         <location line="+0"/>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
@@ -142,6 +146,53 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>kirabel::LongExposureDialog</name>
+    <message>
+        <source>長時間露光で書き出す</source>
+        <translation>Export Long Exposure</translation>
+    </message>
+    <message>
+        <source>加算 (光を足し合わせる)</source>
+        <translation>Add (the light adds up)</translation>
+    </message>
+    <message>
+        <source>比較明 (明るい方を残す)</source>
+        <translation>Lighten (the brightest stays)</translation>
+    </message>
+    <message>
+        <source>PNG (16 ビット)</source>
+        <translation>PNG (16-bit)</translation>
+    </message>
+    <message>
+        <source>参照(&amp;B)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重ね方</source>
+        <translation>Stacking</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>最初のフレーム</source>
+        <translation>First frame</translation>
+    </message>
+    <message>
+        <source>最後のフレーム</source>
+        <translation>Last frame</translation>
+    </message>
+    <message>
         <source>ファイル名</source>
         <translation>File name</translation>
     </message>
@@ -390,6 +441,10 @@
         <location line="+2"/>
         <source>アニメーションを書き出す(&amp;V)...</source>
         <translation>&amp;Export Animation...</translation>
+    </message>
+    <message>
+        <source>長時間露光で書き出す(&amp;L)...</source>
+        <translation>Export &amp;Long Exposure...</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -115,15 +115,16 @@ Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
                    MakeFrameDeveloper(look));
 }
 
-// Draws and writes the selected frames of the first launch after start-up.
+// Draws and writes the selected frames of the first launch after start-up
+// (or stacks them into one picture).
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
                  const Look& look, const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
   const ExportJob job =
       MakeExportJob(SceneForRequest(list, settings, r, look), frames.first, frames.last,
-                    {r.format, r.skipExisting, r.animation, r.prefix}, show,
-                    {r.rate, r.audio, r.audioOffset, r.noAudio});
+                    {r.format, r.skipExisting, r.animation, r.prefix, r.longExposure, r.prefix},
+                    show, {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
@@ -161,6 +162,19 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
   return kExitDone;
 }
 
+// Stacks the selected frames of the first launch after start-up into the
+// output file; a range without frames is a failure that writes nothing.
+int RenderLongExposure(const ParticleList& list, const LaunchSettings& settings,
+                       const ShowSettings& show, const Look& look, const RenderRequest& r) {
+  if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
+  if (frames.first > frames.last) {
+    return Fail(QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to stack")
+                    .arg(FromLocal(r.input)));
+  }
+  return RenderFrames(list, settings, show, look, r);
+}
+
 int Render(const RenderRequest& r) {
   const PclContents read = ReadPclFile(r.input);
   const ParticleList& list = read.sets;
@@ -184,6 +198,7 @@ int Render(const RenderRequest& r) {
   if (const std::optional<QString> error = ApplyLookOverrides(r.look, look)) return Fail(*error);
   look = WithinLookLimits(look);
   if (r.fullest) return RenderFullestFrame(list, settings, look, r);
+  if (r.longExposure) return RenderLongExposure(list, settings, read.show, look, r);
   return RenderFrames(list, settings, read.show, look, r);
 }
 

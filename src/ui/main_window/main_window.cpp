@@ -125,6 +125,9 @@ void MainWindow::createFileMenu() {
   actionExportAnimation_ =
       addMenuItem(fileMenu_, "actionExportAnimation", tr("アニメーションを書き出す(&V)..."),
                   &MainWindow::exportAnimation);
+  actionExportLongExposure_ =
+      addMenuItem(fileMenu_, "actionExportLongExposure", tr("長時間露光で書き出す(&L)..."),
+                  &MainWindow::exportLongExposure);
   addMenuSeparator(fileMenu_, "fileSeparator2");
   recentFilesMenu_ = new RecentFilesMenu(this);
   connect(recentFilesMenu_, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);

@@ -32,6 +32,7 @@
 #include "model/pcl_file.h"
 #include "simulation/random.h"
 #include "ui/dialogs/export_dialog.h"
+#include "ui/dialogs/long_exposure_dialog.h"
 #include "ui/launch/launch_session.h"
 #include "ui/services/pcl_dialogs.h"
 
@@ -142,6 +143,9 @@ class MainWindow : public QMainWindow {
   void saveListAs();
   void saveImage();
   void exportAnimation();
+  // Stacks the frames the next launch would draw into one picture (a long
+  // exposure), in the background as the animation export runs.
+  void exportLongExposure();
   void exitProgram();
   // Merges a PCL file into the list (drop, command line); a file that is no
   // PCL file gives a warning and changes nothing.
@@ -248,6 +252,9 @@ class MainWindow : public QMainWindow {
   bool mayRemoveSet(std::size_t index);
   // Asks whether a launch of this many particles may be built.
   bool confirmParticleCount(int64_t particles);
+  // Whether an export can start: none running, sets to draw and a picture
+  // to draw them in (else a beep or a warning).
+  bool readyToExport();
   bool confirmExportCount();
   void exportEnded(const QString& error);
   void runLaunch();
@@ -271,7 +278,7 @@ class MainWindow : public QMainWindow {
   RecentFilesMenu* recentFilesMenu_;  // files last opened or saved
   LanguageMenu* languageMenu_;        // the interface language, from the next start
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
-      *actionExportAnimation_, *actionExit_;
+      *actionExportAnimation_, *actionExportLongExposure_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
   QAction *actionShellLibrary_, *actionSaveShell_;
   QAction *actionLaunch_, *actionPreview_, *actionHandles_, *actionFitToSoundtrack_,
@@ -299,6 +306,7 @@ class MainWindow : public QMainWindow {
   HandleEditor* handles_ = nullptr;          // the selected set's handles over the preview
   std::unique_ptr<AnimationExport> export_;  // the export running, if any
   ExportChoice exportChoice_;                // the last choices of the export dialog
+  LongExposureChoice longExposureChoice_;    // and of the long exposure dialog
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
