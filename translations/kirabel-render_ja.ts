@@ -19,6 +19,14 @@ desktop program&apos;s automatic saving writes it.
       --start T          override the start time ST
       --interval T       override the interval IT
       --gravity G        override the gravity G
+      --look L           classic (the saturating picture) or film (light that
+                         keeps its colour, glow, sky); default: the list&apos;s look
+      --exposure STOPS   the film light&apos;s exposure, -10 to 10 (+1 doubles it)
+      --glow STRENGTH    how much bright light glows, 0 (none) to 4
+      --background B     the sky: a photo (PNG, JPEG), a colour (#102040 or a
+                         name) or two (top,bottom: a gradient); --exposure,
+                         --glow and --background turn the film look on
+                         unless --look says otherwise
       --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
                          values), or one animation file: gif, apng, webm, mp4
                          (also chosen by the output&apos;s extension; needs ffmpeg)
@@ -68,6 +76,13 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
       --start T          開始時間 ST を上書きする
       --interval T       出力間隔 IT を上書きする
       --gravity G        重力 G を上書きする
+      --look L           classic (飽和する従来の絵) か film (色を保つ光、グロー、
+                         空)。既定値: リストの見え方
+      --exposure STOPS   フィルムの光の露出。-10 から 10 (+1 で 2 倍)
+      --glow STRENGTH    明るい光がにじむ強さ。0 (なし) から 4
+      --background B     空: 写真 (PNG、JPEG)、色 (#102040 か色の名前)、または
+                         2 色 (上,下: グラデーション)。--look で指定しない限り
+                         --exposure、--glow、--background はフィルムの見え方にする
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4
                          (出力先の拡張子でも選べる。ffmpeg が必要)
