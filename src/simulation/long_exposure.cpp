@@ -47,18 +47,12 @@ LongExposureSink::~LongExposureSink() = default;
 
 void LongExposureSink::Take(int64_t, const SpaceBuffer& space, const Picture& picture) {
   if (space.Width() != width_ || space.Height() != height_) return;
+  if (picture.Width() != width_ || picture.Height() != height_) return;
   ++frames_;
   if (mode_ == StackMode::kAdd) {
     Add(space);
-    return;
-  }
-  Lighten(space);
-  // The frame's own picture is what the developer made of its space.
-  const std::size_t rowBytes = 3 * static_cast<std::size_t>(width_);
-  for (int32_t y = 0; y < height_ && y < picture.Height(); ++y) {
-    const uint8_t* from = picture.Row(y);
-    uint8_t* into = brightestPicture_.Row(y);
-    for (std::size_t i = 0; i < rowBytes; ++i) into[i] = std::max(into[i], from[i]);
+  } else {
+    Lighten(space, picture);
   }
 }
 
@@ -67,16 +61,30 @@ void LongExposureSink::Add(const SpaceBuffer& space) {
   constexpr uint64_t kMost = std::numeric_limits<uint32_t>::max();
   uint32_t* sum = sum_.LinearData();
   const std::size_t values = SpaceBuffer::kValuesPerPixel * PixelCount(width_, height_);
-  for (std::size_t i = 0; i < values; ++i) {
-    const uint64_t value = space.Linear() ? space.LinearData()[i] : space.Data()[i];
-    sum[i] = static_cast<uint32_t>(std::min(kMost, sum[i] + value));
+  const auto addAll = [&](const auto* frame) {
+    for (std::size_t i = 0; i < values; ++i) {
+      sum[i] = static_cast<uint32_t>(std::min<uint64_t>(kMost, uint64_t{sum[i]} + frame[i]));
+    }
+  };
+  if (space.Linear()) {
+    addAll(space.LinearData());
+  } else {
+    addAll(space.Data());
   }
 }
 
-void LongExposureSink::Lighten(const SpaceBuffer& space) {
+// The 16-bit values developed from the space, the bytes from the frame's
+// picture (what the same developer made of it while the frame was drawn).
+void LongExposureSink::Lighten(const SpaceBuffer& space, const Picture& picture) {
   developer_->Develop16(space, frame16_);
   for (std::size_t i = 0; i < brightest_.size(); ++i) {
     brightest_[i] = std::max(brightest_[i], frame16_[i]);
+  }
+  const std::size_t rowBytes = 3 * static_cast<std::size_t>(width_);
+  for (int32_t y = 0; y < height_; ++y) {
+    const uint8_t* from = picture.Row(y);
+    uint8_t* into = brightestPicture_.Row(y);
+    for (std::size_t i = 0; i < rowBytes; ++i) into[i] = std::max(into[i], from[i]);
   }
 }
 

@@ -35,13 +35,15 @@ class LongExposureSink : public FrameSink {
                    std::shared_ptr<const FrameDeveloper> developer = nullptr);
   ~LongExposureSink() override;
 
+  // picture: the frame as the developer made it. A frame of another size
+  // than the sink's is left out.
   void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) override;
   // The still of the frames taken so far.
   LongExposure Result() const;
 
  private:
   void Add(const SpaceBuffer& space);
-  void Lighten(const SpaceBuffer& space);
+  void Lighten(const SpaceBuffer& space, const Picture& picture);
 
   StackMode mode_;
   int32_t width_;
