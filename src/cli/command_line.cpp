@@ -117,11 +117,11 @@ struct Options {
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
   QCommandLineOption fullest{"fullest"};
+  QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption look{"look", "", "L"};
   QCommandLineOption exposure{"exposure", "", "STOPS"};
   QCommandLineOption glow{"glow", "", "STRENGTH"};
   QCommandLineOption background{"background", "", "B"};
-  QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption audio{"audio", "", "FILE"};
   QCommandLineOption audioOffset{"audio-offset", "", "S"};
@@ -138,11 +138,11 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,   &size,         &antialias, &wrap,         &frames,       &start,
-          &interval, &gravity,      &format,    &fullest,      &longExposure, &fps,
-          &audio,    &audioOffset,  &noAudio,   &maxParticles, &jobs,         &range,
-          &shard,    &skipExisting, &dryRun,    &quiet,        &help,         &version,
-          &look,     &exposure,     &glow,      &background}) {
+         {&output,       &size,    &antialias,    &wrap,        &frames,  &start,
+          &interval,     &gravity, &format,       &fullest,     &fps,     &audio,
+          &audioOffset,  &noAudio, &maxParticles, &jobs,        &range,   &shard,
+          &skipExisting, &dryRun,  &quiet,        &help,        &version, &look,
+          &exposure,     &glow,    &background,   &longExposure}) {
       parser.addOption(*o);
     }
   }
