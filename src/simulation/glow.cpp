@@ -28,53 +28,85 @@ LightImage Halved(const LightImage& in) {
   return out;
 }
 
-// The binomial filter 1 4 6 4 1 along rows (dx = 1) or columns, edges held.
-void BlurAlong(LightImage& image, bool rows) {
-  static constexpr float kTaps[5] = {1 / 16.0f, 4 / 16.0f, 6 / 16.0f, 4 / 16.0f, 1 / 16.0f};
-  const int32_t length = rows ? image.width : image.height;
-  const int32_t lines = rows ? image.height : image.width;
-  std::vector<float> line(3 * static_cast<std::size_t>(length));
-  for (int32_t l = 0; l < lines; ++l) {
-    auto at = [&](int32_t i) { return rows ? image.Pixel(i, l) : image.Pixel(l, i); };
-    for (int32_t i = 0; i < length; ++i) {
-      for (int c = 0; c < 3; ++c) {
-        float sum = 0;
-        for (int k = -2; k <= 2; ++k) {
-          sum += kTaps[k + 2] * at(std::clamp(i + k, 0, length - 1))[c];
-        }
-        line[3 * static_cast<std::size_t>(i) + c] = sum;
-      }
+constexpr float kTaps[5] = {1 / 16.0f, 4 / 16.0f, 6 / 16.0f, 4 / 16.0f, 1 / 16.0f};
+
+// The binomial filter 1 4 6 4 1 along each row, edges held.
+void BlurRows(LightImage& image) {
+  const int32_t w = image.width;
+  std::vector<float> padded(3 * static_cast<std::size_t>(w + 4));
+  for (int32_t y = 0; y < image.height; ++y) {
+    float* row = image.Pixel(0, y);
+    std::copy_n(row, 3 * static_cast<std::size_t>(w), &padded[6]);
+    for (int c = 0; c < 3; ++c) {
+      padded[c] = padded[3 + c] = row[c];
+      padded[3 * (w + 2) + c] = padded[3 * (w + 3) + c] = row[3 * (w - 1) + c];
     }
-    for (int32_t i = 0; i < length; ++i)
-      std::copy_n(&line[3 * static_cast<std::size_t>(i)], 3, at(i));
+    for (std::size_t i = 0; i < 3 * static_cast<std::size_t>(w); ++i) {
+      const float* p = &padded[i];
+      row[i] =
+          kTaps[0] * p[0] + kTaps[1] * p[3] + kTaps[2] * p[6] + kTaps[3] * p[9] + kTaps[4] * p[12];
+    }
+  }
+}
+
+// The same down each column, a whole row at a time, edges held.
+void BlurColumns(LightImage& image) {
+  const std::size_t values = 3 * static_cast<std::size_t>(image.width);
+  const int32_t h = image.height;
+  const LightImage source = image;
+  for (int32_t y = 0; y < h; ++y) {
+    const float* rows[5];
+    for (int k = -2; k <= 2; ++k) rows[k + 2] = source.Pixel(0, std::clamp(y + k, 0, h - 1));
+    float* out = image.Pixel(0, y);
+    for (std::size_t i = 0; i < values; ++i) {
+      out[i] = kTaps[0] * rows[0][i] + kTaps[1] * rows[1][i] + kTaps[2] * rows[2][i] +
+               kTaps[3] * rows[3][i] + kTaps[4] * rows[4][i];
+    }
   }
 }
 
 void Blur(LightImage& image) {
-  BlurAlong(image, true);
-  BlurAlong(image, false);
+  BlurRows(image);
+  BlurColumns(image);
 }
 
-// Adds `coarse` (about half the size of `fine`) to fine, scaled up bilinearly
-// with pixel centres kept in place.
+// Where fine pixel i falls between two coarse pixels of a line of `coarse`
+// pixels, pixel centres kept in place: the two and the weight of the second.
+struct Tap {
+  int32_t first;
+  int32_t second;
+  float weight;
+};
+
+std::vector<Tap> Taps(int32_t fine, int32_t coarse) {
+  std::vector<Tap> taps(static_cast<std::size_t>(fine));
+  for (int32_t i = 0; i < fine; ++i) {
+    const float at = std::clamp((i + 0.5f) / 2 - 0.5f, 0.0f, static_cast<float>(coarse - 1));
+    const int32_t first = static_cast<int32_t>(at);
+    taps[static_cast<std::size_t>(i)] = {first, std::min(first + 1, coarse - 1),
+                                         at - static_cast<float>(first)};
+  }
+  return taps;
+}
+
+// Adds weight x `coarse` (about half the size of `fine`) to fine, scaled up
+// bilinearly: each coarse row pair is first blended into one row.
 void AddDoubled(const LightImage& coarse, LightImage& fine, float weight) {
+  const std::vector<Tap> columns = Taps(fine.width, coarse.width);
+  const std::vector<Tap> rows = Taps(fine.height, coarse.height);
+  std::vector<float> blended(3 * static_cast<std::size_t>(coarse.width));
   for (int32_t y = 0; y < fine.height; ++y) {
-    const float cy = std::clamp((y + 0.5f) / 2 - 0.5f, 0.0f, static_cast<float>(coarse.height - 1));
-    const int32_t y0 = static_cast<int32_t>(cy);
-    const int32_t y1 = std::min(y0 + 1, coarse.height - 1);
-    const float fy = cy - static_cast<float>(y0);
-    for (int32_t x = 0; x < fine.width; ++x) {
-      const float cx =
-          std::clamp((x + 0.5f) / 2 - 0.5f, 0.0f, static_cast<float>(coarse.width - 1));
-      const int32_t x0 = static_cast<int32_t>(cx);
-      const int32_t x1 = std::min(x0 + 1, coarse.width - 1);
-      const float fx = cx - static_cast<float>(x0);
-      float* o = fine.Pixel(x, y);
-      for (int c = 0; c < 3; ++c) {
-        const float top = coarse.Pixel(x0, y0)[c] * (1 - fx) + coarse.Pixel(x1, y0)[c] * fx;
-        const float bottom = coarse.Pixel(x0, y1)[c] * (1 - fx) + coarse.Pixel(x1, y1)[c] * fx;
-        o[c] += weight * (top * (1 - fy) + bottom * fy);
-      }
+    const Tap& row = rows[static_cast<std::size_t>(y)];
+    const float* top = coarse.Pixel(0, row.first);
+    const float* bottom = coarse.Pixel(0, row.second);
+    for (std::size_t i = 0; i < blended.size(); ++i) {
+      blended[i] = weight * (top[i] + (bottom[i] - top[i]) * row.weight);
+    }
+    float* out = fine.Pixel(0, y);
+    for (const Tap& column : columns) {
+      const float* a = &blended[3 * static_cast<std::size_t>(column.first)];
+      const float* b = &blended[3 * static_cast<std::size_t>(column.second)];
+      for (int c = 0; c < 3; ++c) *out++ += a[c] + (b[c] - a[c]) * column.weight;
     }
   }
 }
