@@ -1,6 +1,7 @@
 // What the live preview costs at 512 x 512 on all cores, for each example and
 // the heavy scene: a change (the launch built again, then one frame drawn),
-// and one frame of playback (drawn from the built launch).
+// and one frame of playback (drawn from the built launch), each in the list's
+// own look (the examples' film look with glow; the heavy scene classic).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -9,6 +10,7 @@
 #include "image/picture.h"
 #include "model/launch_limits.h"
 #include "model/pcl_file.h"
+#include "picture_io/sky_photo.h"
 #include "simulation/launch.h"
 #include "simulation/launch_scene.h"
 #include "simulation/random.h"
@@ -42,9 +44,20 @@ struct Canvas {
 
 std::unique_ptr<Launch> Build(const PclContents& scene) {
   RandomGenerator random;
-  return Launch::Build(scene.sets, WithinLaunchLimits(scene.settings), random, INT64_MAX, {},
-                       AvailableCores())
-      .launch;
+  std::unique_ptr<Launch> launch = Launch::Build(scene.sets, WithinLaunchLimits(scene.settings),
+                                                 random, INT64_MAX, {}, AvailableCores())
+                                       .launch;
+  launch->SetDeveloper(MakeFrameDeveloper(scene.look));
+  return launch;
+}
+
+// The drawing options of the preview in the list's look.
+RenderOptions Drawing(const PclContents& scene, bool antiAlias) {
+  RenderOptions options;
+  options.antiAlias = antiAlias;
+  options.linearLight = scene.look.Film();
+  options.starRadius = static_cast<float>(scene.look.starSize);
+  return options;
 }
 
 void BM_PreviewChange(benchmark::State& state) {
@@ -52,7 +65,7 @@ void BM_PreviewChange(benchmark::State& state) {
   Canvas canvas;
   for (auto _ : state) {
     const std::unique_ptr<Launch> launch = Build(scene);
-    launch->DrawFrame(1, canvas.space, canvas.picture, {true, false});
+    launch->DrawFrame(1, canvas.space, canvas.picture, Drawing(scene, true));
     benchmark::DoNotOptimize(canvas.picture.Bits());
   }
   state.SetLabel(kScenes[state.range(0)]);
@@ -61,7 +74,7 @@ BENCHMARK(BM_PreviewChange)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Us
 
 void BM_PreviewPlayback(benchmark::State& state) {
   const PclContents scene = Scene(static_cast<int>(state.range(0)));
-  const RenderOptions options{state.range(1) != 0, false};
+  const RenderOptions options = Drawing(scene, state.range(1) != 0);
   const std::unique_ptr<Launch> launch = Build(scene);
   Canvas canvas;
   int64_t frame = 0;
