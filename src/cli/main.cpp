@@ -122,7 +122,7 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
   const ExportJob job =
       MakeExportJob(SceneForRequest(list, settings, r, look), frames.first, frames.last,
-                    {r.format, r.skipExisting, r.animation, r.prefix}, show,
+                    {r.format, r.skipExisting, r.animation, r.prefix, r.alpha, r.video}, show,
                     {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
@@ -153,7 +153,8 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
           QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to choose from")
               .arg(FromLocal(r.input)));
     }
-    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format, scene.developer.get());
+    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format, scene.developer.get(),
+               r.alpha);
   } catch (const std::exception& e) {
     progress.End();
     return Fail(e);

@@ -22,6 +22,8 @@ struct ExportOutput {
   bool skipExisting = false;  // leave frames whose files exist
   std::optional<AnimationFormat> animation;
   std::string animationPath;
+  bool withAlpha = false;  // PNG frames or an animation with transparency, without the sky
+  VideoOptions video;      // how an animation is encoded (its alpha follows withAlpha)
 };
 
 // What the user chose instead of the list's show for an animation: a rate,
