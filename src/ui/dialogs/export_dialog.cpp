@@ -1,5 +1,6 @@
 #include "ui/dialogs/export_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "picture_io/frame_writer.h"
@@ -21,6 +23,12 @@ namespace {
 constexpr int kLargestFrame = std::numeric_limits<int>::max();
 // The rates offered; any other can be typed.
 const char* const kCommonRates[] = {"23.976", "24", "25", "29.97", "30", "50", "59.94", "60"};
+
+// The format list: the animations, then numbered OpenEXR frames.
+constexpr int kAnimationCount = static_cast<int>(std::size(kAnimationFormats));
+constexpr int kExrFramesIndex = kAnimationCount;
+// The quality spin box's lowest value stands for the format's usual quality.
+constexpr int kUsualQuality = -1;
 
 QSpinBox* FrameSpin(QWidget* parent, const char* name) {
   auto* spin = new QSpinBox(parent);
@@ -39,7 +47,17 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   formatCombo_ = new QComboBox(this);
   formatCombo_->setObjectName(QStringLiteral("formatCombo"));
   formatCombo_->addItems({QStringLiteral("GIF"), QStringLiteral("APNG"), QStringLiteral("WebM"),
-                          QStringLiteral("MP4")});
+                          QStringLiteral("MP4"), QStringLiteral("MOV (ProRes 4444)"),
+                          tr("OpenEXR (連番)")});
+  alphaCheck_ = new QCheckBox(tr("透明 (アルファ)"), this);
+  alphaCheck_->setObjectName(QStringLiteral("alphaCheck"));
+  qualitySpin_ = new QSpinBox(this);
+  qualitySpin_->setObjectName(QStringLiteral("qualitySpin"));
+  qualitySpin_->setRange(kUsualQuality, 100);
+  qualitySpin_->setSpecialValueText(tr("標準"));
+  chromaCombo_ = new QComboBox(this);
+  chromaCombo_->setObjectName(QStringLiteral("chromaCombo"));
+  chromaCombo_->addItems({QStringLiteral("4:2:0"), QStringLiteral("4:4:4")});
   rateCombo_ = new QComboBox(this);
   rateCombo_->setObjectName(QStringLiteral("rateCombo"));
   rateCombo_->setEditable(true);
@@ -62,6 +80,9 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
       ->setObjectName(QStringLiteral("cancelButton"));
   auto* form = new QFormLayout(this);
   form->addRow(tr("形式"), formatCombo_);
+  form->addRow(QString(), alphaCheck_);
+  form->addRow(tr("画質"), qualitySpin_);
+  form->addRow(tr("色の細かさ"), chromaCombo_);
   form->addRow(tr("毎秒のフレーム数"), rateCombo_);
   form->addRow(tr("最初のフレーム"), firstSpin_);
   form->addRow(tr("最後のフレーム"), lastSpin_);
@@ -75,15 +96,22 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   connect(fileEdit_, &QLineEdit::textChanged, this, &ExportDialog::updateOkButton);
   connect(rateCombo_, &QComboBox::editTextChanged, this, &ExportDialog::updateOkButton);
   okButton_->setEnabled(false);
+  enableFormatChoices();
 }
 
 void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
   const int last = static_cast<int>(std::clamp<int64_t>(frameCount, 1, kLargestFrame));
   firstSpin_->setRange(1, last);
   lastSpin_->setRange(1, last);
-  formatCombo_->setCurrentIndex(static_cast<int>(
-      std::find(std::begin(kAnimationFormats), std::end(kAnimationFormats), choice.format) -
-      std::begin(kAnimationFormats)));
+  formatCombo_->setCurrentIndex(
+      choice.exrFrames ? kExrFramesIndex
+                       : static_cast<int>(std::find(std::begin(kAnimationFormats),
+                                                    std::end(kAnimationFormats), choice.format) -
+                                          std::begin(kAnimationFormats)));
+  alphaCheck_->setChecked(choice.withAlpha);
+  qualitySpin_->setValue(choice.video.quality.value_or(kUsualQuality));
+  chromaCombo_->setCurrentIndex(choice.video.chroma == ChromaSampling::k444 ? 1 : 0);
+  enableFormatChoices();
   rateCombo_->setEditText(QString::fromStdString(FrameRateText(choice.rate)));
   const bool keepRange = !choice.wholeLaunch && choice.firstFrame >= 1 && choice.lastFrame <= last;
   firstSpin_->setValue(keepRange ? static_cast<int>(choice.firstFrame) : 1);
@@ -93,7 +121,13 @@ void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
 
 ExportChoice ExportDialog::choice() const {
   ExportChoice choice;
-  choice.format = kAnimationFormats[std::clamp(formatCombo_->currentIndex(), 0, 3)];
+  const int format = formatCombo_->currentIndex();
+  choice.exrFrames = format == kExrFramesIndex;
+  choice.format = kAnimationFormats[std::clamp(format, 0, kAnimationCount - 1)];
+  choice.withAlpha = alphaCheck_->isChecked();
+  if (qualitySpin_->value() != kUsualQuality) choice.video.quality = qualitySpin_->value();
+  choice.video.chroma =
+      chromaCombo_->currentIndex() == 1 ? ChromaSampling::k444 : ChromaSampling::k420;
   choice.rate = ParseFrameRate(rateCombo_->currentText().toStdString()).value_or(FrameRate{});
   choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
   choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
@@ -107,19 +141,36 @@ void ExportDialog::updateOkButton() {
                         ParseFrameRate(rateCombo_->currentText().toStdString()));
 }
 
+void ExportDialog::enableFormatChoices() {
+  const int format = formatCombo_->currentIndex();
+  const bool animation = format >= 0 && format < kAnimationCount;
+  const AnimationFormat chosen = kAnimationFormats[std::clamp(format, 0, kAnimationCount - 1)];
+  alphaCheck_->setEnabled(animation && AnimationHoldsAlpha(chosen));
+  qualitySpin_->setEnabled(animation && AnimationTakesQuality(chosen));
+  chromaCombo_->setEnabled(animation && AnimationTakesQuality(chosen));
+}
+
+QString ExportDialog::chosenExtension() const {
+  const ExportChoice chosen = choice();
+  if (chosen.exrFrames) return QStringLiteral("exr");
+  return QString::fromLatin1(AnimationExtension(chosen.format) + 1);
+}
+
 // The file name takes the chosen format's extension.
 void ExportDialog::followFormat() {
+  enableFormatChoices();
   const QString name = fileEdit_->text().trimmed();
   if (name.isEmpty()) return;
   const std::string path = name.toStdString();
-  const std::string stem = AnimationFormatForName(path) ? RemoveExtension(path) : path;
-  fileEdit_->setText(QString::fromStdString(stem + AnimationExtension(choice().format)));
+  const bool known =
+      AnimationFormatForName(path) || name.endsWith(QLatin1String(".exr"), Qt::CaseInsensitive);
+  const std::string stem = known ? RemoveExtension(path) : path;
+  fileEdit_->setText(QString::fromStdString(stem) + QLatin1Char('.') + chosenExtension());
 }
 
 void ExportDialog::browse() {
   if (!chooser_) return;
-  const AnimationFormat format = choice().format;
-  const QString extension = QString::fromLatin1(AnimationExtension(format) + 1);
+  const QString extension = chosenExtension();
   FileChooser dialog(FileChooser::Kind::Save, extension.toUpper() + QStringLiteral("(*.") +
                                                   extension + QStringLiteral(")|*.") + extension);
   dialog.title = windowTitle();
