@@ -35,6 +35,10 @@ desktop program&apos;s automatic saving writes it.
                          to the output file itself: PNG, or BMP for --format
                          bmp or an output ending in .bmp, or png16 (default
                          output: FILE with the extension .png or .bmp)
+      --long-exposure [MODE]  stack the frames (of the range) into one
+                         picture, written as --fullest writes its frame; MODE
+                         add (default): their light added up, then developed
+                         once; lighten: each pixel&apos;s brightest of the frames
       --fps R            frames per second of an animation, 1 to 1000: a whole
                          number, a decimal (29.97) or N/D (30000/1001);
                          default: the list&apos;s FPS, else 30
@@ -87,6 +91,10 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
                          PNG (--format bmp か出力先が .bmp で終わるときは BMP、
                          または png16)。既定の出力先: ファイルの拡張子を .png か
                          .bmp にしたもの
+      --long-exposure [MODE]  (範囲内の) コマを重ねて 1 枚の絵にし、--fullest と
+                         同じように書き出す。MODE は add (既定値): 光を足し合わせて
+                         から 1 回だけ現像する、lighten: 画素ごとにいちばん明るい
+                         コマの値を取る
       --fps R            アニメーションの毎秒コマ数。1 から 1000 までの整数、
                          小数 (29.97) または N/D (30000/1001)。既定値: リストの FPS、なければ 30
       --audio FILE       WebM、MP4、MOV のアニメーションのサウンドトラック
@@ -126,8 +134,20 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
     </message>
     <message>
         <location line="+15"/>
-        <source>--fullest: expected --format bmp, png, png16 or exr: %1</source>
-        <translation>--fullest: --format には bmp、png、png16、exr のいずれかを指定してください: %1</translation>
+        <source>--fullest: expected --format bmp, png or png16: %1</source>
+        <translation>--fullest: --format には bmp、png、png16 のいずれかを指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--long-exposure: expected --format bmp, png or png16: %1</source>
+        <translation>--long-exposure: --format には bmp、png、png16 のいずれかを指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--long-exposure: expected add or lighten: %1</source>
+        <translation>--long-exposure: add か lighten を指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--long-exposure cannot go with %1</source>
+        <translation>--long-exposure は %1 と一緒に使えません</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -320,6 +340,10 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
         <location line="+11"/>
         <source>%1: the launch has no frame to choose from</source>
         <translation>%1: 打ち上げに選べるコマがありません</translation>
+    </message>
+    <message>
+        <source>%1: the launch has no frame to stack</source>
+        <translation>%1: 打ち上げに重ねるコマがありません</translation>
     </message>
     <message>
         <location line="+11"/>

@@ -32,6 +32,10 @@
         <translation>Exporting the animation...</translation>
     </message>
     <message>
+        <source>長時間露光を書き出しています...</source>
+        <translation>Exporting the long exposure...</translation>
+    </message>
+    <message>
         <location line="+0"/>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
@@ -102,6 +106,10 @@
         <source>I/O ｴﾗｰ (%1)</source>
         <translation>I/O error (%1)</translation>
     </message>
+    <message>
+        <source>空の写真 %1 を読み込めません</source>
+        <translation>The sky photo %1 cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>kirabel::ExportDialog</name>
@@ -167,6 +175,53 @@
     </message>
 </context>
 <context>
+    <name>kirabel::LongExposureDialog</name>
+    <message>
+        <source>長時間露光で書き出す</source>
+        <translation>Export Long Exposure</translation>
+    </message>
+    <message>
+        <source>加算 (光を足し合わせる)</source>
+        <translation>Add (the light adds up)</translation>
+    </message>
+    <message>
+        <source>比較明 (明るい方を残す)</source>
+        <translation>Lighten (the brightest stays)</translation>
+    </message>
+    <message>
+        <source>PNG (16 ビット)</source>
+        <translation>PNG (16-bit)</translation>
+    </message>
+    <message>
+        <source>参照(&amp;B)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重ね方</source>
+        <translation>Stacking</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>最初のフレーム</source>
+        <translation>First frame</translation>
+    </message>
+    <message>
+        <source>最後のフレーム</source>
+        <translation>Last frame</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::ExportTexts</name>
     <message>
         <location filename="../src/texts/window_error_texts.cpp" line="+15"/>
@@ -192,14 +247,6 @@
         <location line="+3"/>
         <source>サウンドトラック %1 が見つかりません</source>
         <translation>The soundtrack %1 cannot be found</translation>
-    </message>
-    <message>
-        <source>空の写真 %1 が見つかりません</source>
-        <translation>The sky photo %1 cannot be found</translation>
-    </message>
-    <message>
-        <source>空の写真 %1 を画像として読み取れません</source>
-        <translation>The sky photo %1 cannot be read as a picture</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -370,6 +417,81 @@
     </message>
 </context>
 <context>
+    <name>kirabel::LookDialog</name>
+    <message>
+        <source>見た目</source>
+        <translation>Look</translation>
+    </message>
+    <message>
+        <source>空の写真</source>
+        <translation>Sky Photo</translation>
+    </message>
+    <message>
+        <source>写真(*.png;*.jpg;*.jpeg)</source>
+        <translation>Photos (*.png;*.jpg;*.jpeg)</translation>
+    </message>
+    <message>
+        <source>露出</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>[段]</source>
+        <translation>[stops]</translation>
+    </message>
+    <message>
+        <source>にじみの強さ</source>
+        <translation>Glow</translation>
+    </message>
+    <message>
+        <source>にじみの広がり</source>
+        <translation>Glow radius</translation>
+    </message>
+    <message>
+        <source>[画像の高さの%]</source>
+        <translation>[% of the height]</translation>
+    </message>
+    <message>
+        <source>星の大きさ</source>
+        <translation>Star size</translation>
+    </message>
+    <message>
+        <source>[ﾋﾟｸｾﾙ]</source>
+        <translation>[pixels]</translation>
+    </message>
+    <message>
+        <source>空の色 (上)</source>
+        <translation>Sky at the top</translation>
+    </message>
+    <message>
+        <source>空の色 (下)</source>
+        <translation>Sky at the bottom</translation>
+    </message>
+    <message>
+        <source>空の照り返し</source>
+        <translation>Sky glow</translation>
+    </message>
+    <message>
+        <source>クラシック</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>フィルム</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>光</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
     <name>kirabel::MainWindow</name>
     <message>
         <location filename="../src/ui/main_window.cpp" line="+88"/>
@@ -410,6 +532,10 @@
         <location line="+2"/>
         <source>アニメーションを書き出す(&amp;V)...</source>
         <translation>&amp;Export Animation...</translation>
+    </message>
+    <message>
+        <source>長時間露光で書き出す(&amp;L)...</source>
+        <translation>Export &amp;Long Exposure...</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -789,6 +915,15 @@
         <location line="+20"/>
         <source>%1に上書き保存していいですね</source>
         <translation>Overwrite %1?</translation>
+    </message>
+    <message>
+        <source>見た目(&amp;K)...</source>
+        <translation>Loo&amp;k...</translation>
+    </message>
+    <message>
+        <source>見た目</source>
+        <comment>undo step</comment>
+        <translation>Look</translation>
     </message>
 </context>
 <context>

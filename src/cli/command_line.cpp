@@ -57,6 +57,10 @@ QString HelpText() {
       "                         to the output file itself: PNG, or BMP for --format\n"
       "                         bmp or an output ending in .bmp, or png16 (default\n"
       "                         output: FILE with the extension .png or .bmp)\n"
+      "      --long-exposure [MODE]  stack the frames (of the range) into one\n"
+      "                         picture, written as --fullest writes its frame; MODE\n"
+      "                         add (default): their light added up, then developed\n"
+      "                         once; lighten: each pixel's brightest of the frames\n"
       "      --fps R            frames per second of an animation, 1 to 1000: a whole\n"
       "                         number, a decimal (29.97) or N/D (30000/1001);\n"
       "                         default: the list's FPS, else 30\n"
@@ -128,6 +132,7 @@ struct Options {
   QCommandLineOption exposure{"exposure", "", "STOPS"};
   QCommandLineOption glow{"glow", "", "STRENGTH"};
   QCommandLineOption background{"background", "", "B"};
+  QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption audio{"audio", "", "FILE"};
   QCommandLineOption audioOffset{"audio-offset", "", "S"};
@@ -144,11 +149,12 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,       &size,    &antialias,    &wrap,    &frames,  &start,
-          &interval,     &gravity, &format,       &fullest, &fps,     &audio,
-          &audioOffset,  &noAudio, &maxParticles, &jobs,    &range,   &shard,
-          &skipExisting, &dryRun,  &quiet,        &help,    &version, &look,
-          &exposure,     &glow,    &background,   &alpha,   &quality, &chroma}) {
+         {&output,   &size,         &antialias, &wrap,         &frames,       &start,
+          &interval, &gravity,      &format,    &fullest,      &longExposure, &fps,
+          &audio,    &audioOffset,  &noAudio,   &maxParticles, &jobs,         &range,
+          &shard,    &skipExisting, &dryRun,    &quiet,        &help,         &version,
+          &look,     &exposure,     &glow,      &background,   &alpha,        &quality,
+          &chroma}) {
       parser.addOption(*o);
     }
   }
@@ -234,14 +240,18 @@ bool EndsWithBmp(const std::string& name) {
   return QString::fromLocal8Bit(name.c_str()).endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
 }
 
-// The fullest frame goes to one picture: the output itself, else FILE with
-// the picture's extension. False (with the error in result) for an animation.
-bool ReadFullestFile(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+// The fullest frame or a long exposure goes to one picture: the output
+// itself, else FILE with the picture's extension. False (with the error in
+// result) for an animation.
+bool ReadStillFile(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
   RenderRequest& r = result.request;
   if (r.animation) {
-    result = Error(QCoreApplication::translate(
-                       "kirabel::cli", "--fullest: expected --format bmp, png, png16 or exr: %1")
-                       .arg(parser.value(o.format)));
+    const QString expected =
+        r.fullest ? QCoreApplication::translate(
+                        "kirabel::cli", "--fullest: expected --format bmp, png or png16: %1")
+                  : QCoreApplication::translate(
+                        "kirabel::cli", "--long-exposure: expected --format bmp, png or png16: %1");
+    result = Error(expected.arg(parser.value(o.format)));
     return false;
   }
   if (!parser.isSet(o.output))
@@ -269,12 +279,12 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
                          .arg(QString::fromStdString(f)));
       return false;
     }
-  } else if (r.fullest) {
+  } else if (r.fullest || r.longExposure) {
     r.format = EndsWithBmp(r.prefix) ? PictureFormat::kBmp : PictureFormat::kPng;
   } else if (parser.isSet(o.output)) {
     r.animation = AnimationFormatForName(r.prefix);
   }
-  if (r.fullest && !ReadFullestFile(parser, o, result)) return false;
+  if ((r.fullest || r.longExposure) && !ReadStillFile(parser, o, result)) return false;
   if (r.animation && !parser.isSet(o.output))
     r.prefix = RemoveExtension(r.input) + AnimationExtension(*r.animation);
   if (parser.isSet(o.fps)) {
@@ -297,6 +307,28 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
     return false;
   }
   return true;
+}
+
+// --long-exposure MODE: add or lighten. One still from all the frames: no
+// shard of them, and not the fullest frame too.
+bool ReadLongExposure(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  if (!parser.isSet(o.longExposure)) return true;
+  const QString mode = parser.value(o.longExposure).toLower();
+  if (mode != QLatin1String("add") && mode != QLatin1String("lighten")) {
+    result = Error(
+        QCoreApplication::translate("kirabel::cli", "--long-exposure: expected add or lighten: %1")
+            .arg(parser.value(o.longExposure)));
+    return false;
+  }
+  r.longExposure = mode == QLatin1String("add") ? StackMode::kAdd : StackMode::kLighten;
+  const QString other = r.fullest               ? QStringLiteral("--fullest")
+                        : parser.isSet(o.shard) ? QStringLiteral("--shard")
+                                                : QString();
+  if (other.isEmpty()) return true;
+  result = Error(
+      QCoreApplication::translate("kirabel::cli", "--long-exposure cannot go with %1").arg(other));
+  return false;
 }
 
 // --alpha, --quality and --chroma, each refused where the output cannot
@@ -340,6 +372,7 @@ bool ReadVideo(const QCommandLineParser& parser, const Options& o, ParseResult& 
 
 bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
   RenderRequest& r = result.request;
+  if (!ReadLongExposure(parser, o, result)) return false;
   if (parser.isSet(o.size) && !ParseSize(parser.value(o.size), r)) {
     result = Error(
         QCoreApplication::translate("kirabel::cli", "--size: expected WxH with 0..9999 each: %1")
@@ -376,6 +409,22 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
   return ReadSelection(parser, o, result);
 }
 
+// --long-exposure takes its mode word only when one follows: "--long-exposure
+// lighten" and "--long-exposure=lighten" are the same, a bare one adds.
+QStringList WithLongExposureMode(const QStringList& arguments) {
+  QStringList joined;
+  for (int i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] != QLatin1String("--long-exposure")) {
+      joined << arguments[i];
+      continue;
+    }
+    const QString next = i + 1 < arguments.size() ? arguments[i + 1].toLower() : QString();
+    const bool named = next == QLatin1String("add") || next == QLatin1String("lighten");
+    joined << QStringLiteral("--long-exposure=") + (named ? arguments[++i] : QStringLiteral("add"));
+  }
+  return joined;
+}
+
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJobs) {
@@ -385,7 +434,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, int defaultJo
   o.AddTo(parser);
   QStringList list{"kirabel-render"};
   for (const std::string& a : args) list << QString::fromLocal8Bit(a.c_str());
-  if (!parser.parse(list)) return Error(parser.errorText());
+  if (!parser.parse(WithLongExposureMode(list))) return Error(parser.errorText());
 
   ParseResult result;
   if (parser.isSet(o.help)) {

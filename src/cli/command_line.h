@@ -11,6 +11,7 @@
 #include "model/frame_rate.h"
 #include "picture_io/animation_writer.h"
 #include "picture_io/frame_writer.h"
+#include "simulation/long_exposure.h"
 #include "simulation/trail.h"
 
 namespace kirabel::cli {
@@ -18,7 +19,8 @@ namespace kirabel::cli {
 struct RenderRequest {
   std::string input;   // the PCL file
   std::string prefix;  // frame i goes to prefix (extension removed) + %05d + ".BMP"/".png";
-                       // an animation or the fullest frame goes to this file
+                       // an animation, the fullest frame or a long exposure goes
+                       // to this file
   int32_t width = 512;
   int32_t height = 512;
   RenderOptions drawing;                // --antialias, --wrap
@@ -32,6 +34,7 @@ struct RenderRequest {
   bool alpha = false;                        // --alpha: transparency instead of the sky
   VideoOptions video;                        // --quality, --chroma (its alpha follows --alpha)
   bool fullest = false;  // only the selected frame with the most light, to one picture file
+  std::optional<StackMode> longExposure;   // the selected frames stacked into one picture file
   std::optional<FrameRate> rate;           // --fps; else the list's rate
   std::optional<std::string> audio;        // the soundtrack of a WebM or MP4 animation
   std::optional<long double> audioOffset;  // its offset in video seconds

@@ -18,12 +18,14 @@
 #include "cli/dry_run.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
+#include "model/look_limits.h"
 #include "model/pcl_file.h"
 #include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"
 #include "picture_io/sky_photo.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
+#include "simulation/long_exposure.h"
 #include "simulation/make_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
@@ -120,10 +122,10 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
                  const Look& look, const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
-  const ExportJob job =
-      MakeExportJob(SceneForRequest(list, settings, r, look), frames.first, frames.last,
-                    {r.format, r.skipExisting, r.animation, r.prefix, r.alpha, r.video}, show,
-                    {r.rate, r.audio, r.audioOffset, r.noAudio});
+  const ExportJob job = MakeExportJob(
+      SceneForRequest(list, settings, r, look), frames.first, frames.last,
+      {r.format, r.skipExisting, r.animation, r.prefix, std::nullopt, {}, r.alpha, r.video}, show,
+      {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
@@ -162,6 +164,33 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
   return kExitDone;
 }
 
+// Draws the selected frames of the first launch after start-up, stacks them
+// and writes the still to the output file.
+int RenderLongExposure(const ParticleList& list, const LaunchSettings& settings, const Look& look,
+                       const RenderRequest& r) {
+  if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, std::nullopt);
+  ProgressLine progress(r, frames);
+  FrameLoopHooks hooks;
+  hooks.beforeFrame = progress.Follow();
+  try {
+    const std::optional<LongExposure> still =
+        DrawLongExposure(SceneForRequest(list, settings, r, look), frames.first, frames.last,
+                         *r.longExposure, hooks);
+    progress.End();
+    if (still->frames == 0) {
+      return Fail(
+          QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to stack")
+              .arg(FromLocal(r.input)));
+    }
+    WriteFrame(still->values, still->picture, r.prefix, r.format);
+  } catch (const std::exception& e) {
+    progress.End();
+    return Fail(e);
+  }
+  return kExitDone;
+}
+
 int Render(const RenderRequest& r) {
   const PclContents read = ReadPclFile(r.input);
   const ParticleList& list = read.sets;
@@ -185,6 +214,7 @@ int Render(const RenderRequest& r) {
   if (const std::optional<QString> error = ApplyLookOverrides(r.look, look)) return Fail(*error);
   look = WithinLookLimits(look);
   if (r.fullest) return RenderFullestFrame(list, settings, look, r);
+  if (r.longExposure) return RenderLongExposure(list, settings, look, r);
   return RenderFrames(list, settings, read.show, look, r);
 }
 

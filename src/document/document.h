@@ -1,7 +1,7 @@
 #pragma once
 // The document of the desktop program: the one owner of the particle list,
-// the one-set clipboard, the launch settings, the current file name and the
-// options. Every change to the list is a command object that the document
+// the one-set clipboard, the launch settings, the show, the look, the current
+// file name and the options. Every change to the list is a command object that the document
 // applies and announces; views (the grid, the child chooser, the caption)
 // follow the signals and keep nothing of their own.
 #include <QObject>
@@ -27,6 +27,7 @@ class Document : public QObject {
   const LaunchSettings& launchSettings() const { return data_.settings; }
   // The video rate, the soundtrack and the beat grid of the list.
   const ShowSettings& showSettings() const { return data_.show; }
+  // How the light of the list's trails becomes pictures.
   const Look& look() const { return data_.look; }
   const std::string& fileName() const { return data_.fileName; }
   const Options& options() const { return options_; }
@@ -56,9 +57,9 @@ class Document : public QObject {
   // New show settings as one step of the history named `step`; settings
   // equal to the document's make no step.
   void changeShowSettings(const ShowSettings& show, const QString& step);
-  // A new look as one step of the history named `step`; the same look
-  // leaves the history alone.
-  void changeLook(const Look& look, const QString& step);
+  // A new look as one step of the history named `step`; a look equal to the
+  // document's makes no step.
+  void changeLook(const Look& look, const QString& step = QString());
   void setFileName(const std::string& fileName);
   void setOptions(const Options& options);
 
@@ -78,6 +79,7 @@ class Document : public QObject {
   void launchSettingsChanged();
   // The rate, the soundtrack or the beat grid changed (or a file replaced them).
   void showSettingsChanged();
+  // The look changed (or a file replaced it).
   void lookChanged();
   void fileNameChanged();
   void optionsChanged();

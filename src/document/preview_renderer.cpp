@@ -29,12 +29,15 @@ bool PreviewRenderer::busy() const {
   return worker_.busy();
 }
 
-// Builds the launch when the scene changed. False (with the result's state
+// Builds the launch when the scene asks for another one. False (with the result's state
 // set) when the launch is not built: the count needs confirming or cannot fit.
 bool PreviewRenderer::buildFor(const std::shared_ptr<const PreviewScene>& scene,
                                PreviewResult& result) {
-  if (scene != builtScene_) {
-    builtScene_ = scene;
+  const bool sameLaunch =
+      scene == builtScene_ ||
+      (builtScene_ && scene->launchNumber != 0 && scene->launchNumber == builtScene_->launchNumber);
+  builtScene_ = scene;
+  if (!sameLaunch) {
     launch_.reset();
     RandomGenerator random = scene->scene.random;
     try {

@@ -3,7 +3,8 @@
 // next launch would be (from a copy of the list, the launch settings and the
 // generator's state) and draws the picture at any time, on all cores. Only
 // the newest request counts (BackgroundWorker): one still waiting is replaced
-// by a newer one, and the launch is built again only when the scene changed.
+// by a newer one, and the launch is built again only when the scene asks for
+// another launch (a scene that differs in its look alone draws the one built).
 // Results and failures come back on the thread that owns the renderer.
 #include <QObject>
 #include <cstdint>
@@ -27,6 +28,9 @@ struct PreviewScene {
   Scene scene;
   int64_t askFrom = 0;  // the warning threshold
   bool countConfirmed = false;
+  // Scenes with the same number (not 0) build the same launch: they differ in
+  // their look alone, so the launch built for one draws the other.
+  int64_t launchNumber = 0;
 };
 
 struct PreviewRequest {

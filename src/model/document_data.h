@@ -1,6 +1,7 @@
 #pragma once
 // Everything a document holds besides its options: the particle list, the
-// one-set clipboard, the launch settings and the current file.
+// one-set clipboard, the launch settings, the show, the look and the current
+// file.
 #include <string>
 
 #include "model/launch_settings.h"
@@ -16,7 +17,7 @@ struct DocumentData {
   ParticleClipboard clipboard;
   LaunchSettings settings;
   ShowSettings show;     // the video rate, the soundtrack and the beat grid
-  Look look;             // how the light becomes the pictures
+  Look look;             // how the light becomes pictures
   std::string fileName;  // the PCL file last loaded or saved (UTF-8 full path), or empty
 };
 

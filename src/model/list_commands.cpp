@@ -177,7 +177,7 @@ class Moving : public ListCommand {
 class ListReplacing : public ListCommand {
  public:
   ListReplacing(ParticleList sets, std::optional<LaunchSettings> settings, std::string fileName,
-                std::optional<ShowSettings> show, Look look)
+                std::optional<ShowSettings> show, std::optional<Look> look)
       : sets_(std::move(sets)),
         settings_(std::move(settings)),
         fileName_(std::move(fileName)),
@@ -188,7 +188,7 @@ class ListReplacing : public ListCommand {
     std::swap(data.sets, sets_);
     if (settings_) std::swap(data.settings, *settings_);
     if (show_) std::swap(data.show, *show_);
-    std::swap(data.look, look_);
+    if (look_) std::swap(data.look, *look_);
     std::swap(data.fileName, fileName_);
   }
   RowChange RowsToRevert(const DocumentData&) const override { return {}; }
@@ -200,7 +200,7 @@ class ListReplacing : public ListCommand {
   std::optional<LaunchSettings> settings_;
   std::string fileName_;
   std::optional<ShowSettings> show_;
-  Look look_;
+  std::optional<Look> look_;
 };
 
 // Whether any set of the list has no seed of its own yet.
@@ -260,6 +260,21 @@ class SettingsChanging : public ListCommand {
   std::vector<std::size_t> seeded_;  // the sets that got one
 };
 
+// Swaps the show's settings with the document's; swapping again reverts it.
+class ShowChanging : public ListCommand {
+ public:
+  explicit ShowChanging(ShowSettings show) : show_(std::move(show)) {}
+  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
+  void Apply(DocumentData& data) override { std::swap(data.show, show_); }
+  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
+  void Revert(DocumentData& data) override { Apply(data); }
+  bool ChangesLaunchSettings() const override { return false; }
+  bool ChangesShow() const override { return true; }
+
+ private:
+  ShowSettings show_;  // the settings the document does not hold now
+};
+
 // Swaps the look with the document's; swapping again reverts it.
 class LookChanging : public ListCommand {
  public:
@@ -274,21 +289,6 @@ class LookChanging : public ListCommand {
 
  private:
   Look look_;  // the look the document does not hold now
-};
-
-// Swaps the show's settings with the document's; swapping again reverts it.
-class ShowChanging : public ListCommand {
- public:
-  explicit ShowChanging(ShowSettings show) : show_(std::move(show)) {}
-  RowChange RowsToApply(const DocumentData&) const override { return {RowChange::Kind::kNone}; }
-  void Apply(DocumentData& data) override { std::swap(data.show, show_); }
-  RowChange RowsToRevert(const DocumentData& data) const override { return RowsToApply(data); }
-  void Revert(DocumentData& data) override { Apply(data); }
-  bool ChangesLaunchSettings() const override { return false; }
-  bool ChangesShow() const override { return true; }
-
- private:
-  ShowSettings show_;  // the settings the document does not hold now
 };
 
 // Appends sets and, when given, swaps the launch settings with the
@@ -403,7 +403,8 @@ std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to) {
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName,
-                                                std::optional<ShowSettings> show, Look look) {
+                                                std::optional<ShowSettings> show,
+                                                std::optional<Look> look) {
   return std::make_unique<ListReplacing>(std::move(sets), std::move(settings), std::move(fileName),
                                          std::move(show), std::move(look));
 }

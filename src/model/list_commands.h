@@ -43,7 +43,7 @@ class ListCommand {
   virtual bool ChangesLaunchSettings() const { return ReplacesFile(); }
   // Whether the command changes the show's settings (rate, soundtrack, beats).
   virtual bool ChangesShow() const { return ReplacesFile(); }
-  // Whether the command changes the look of the pictures.
+  // Whether the command changes the look of the list's pictures.
   virtual bool ChangesLook() const { return ReplacesFile(); }
 };
 
@@ -60,14 +60,14 @@ std::unique_ptr<ListCommand> CutSetCommand(std::size_t index);
 std::unique_ptr<ListCommand> PasteSetCommand(std::size_t position, ParticleSet pasted);
 // Set `from` moved to position `to`.
 std::unique_ptr<ListCommand> MoveSetCommand(std::size_t from, std::size_t to);
-// The whole list replaced, with the launch settings, the show's settings
-// (each kept when none are given), the look and the current file name:
-// opening a file, or a new list.
+// The whole list replaced, with the launch settings, the show's settings and
+// the look (each kept when none are given) and the current file name: opening
+// a file, or a new list.
 std::unique_ptr<ListCommand> ReplaceListCommand(ParticleList sets,
                                                 std::optional<LaunchSettings> settings,
                                                 std::string fileName,
                                                 std::optional<ShowSettings> show = std::nullopt,
-                                                Look look = Look());
+                                                std::optional<Look> look = std::nullopt);
 // The launch settings replaced. Settings that turn own random streams on
 // also give every set without a seed a fresh one; otherwise the list stays.
 std::unique_ptr<ListCommand> ChangeLaunchSettingsCommand(LaunchSettings settings);

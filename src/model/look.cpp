@@ -1,121 +1,87 @@
 #include "model/look.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <filesystem>
+#include <optional>
 
+#include "model/list_folder_path.h"
+#include "model/look_limits.h"
 #include "platform/ini_file.h"
 
 namespace kirabel {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr char kSection[] = "LOOK";
 
-// One real of the look: its key, its member, its limits.
-struct LookReal {
-  const char* key;
-  double Look::*member;
-  double low;
-  double high;
-};
+void WriteTextOrRemove(IniFile& ini, const char* key, const std::string& text, bool keep) {
+  if (keep)
+    ini.WriteString(kSection, key, text);
+  else
+    ini.RemoveKey(kSection, key);
+}
 
-constexpr LookReal kReals[] = {
-    {"EXPOSURE", &Look::exposure, -10, 10},     {"GLOW", &Look::glow, 0, 4},
-    {"GLOWRADIUS", &Look::glowRadius, 0.1, 20}, {"STARSIZE", &Look::starSize, 0, 8},
-    {"SKYGLOW", &Look::skyGlow, 0, 4},
-};
+void WriteRealOrRemove(IniFile& ini, const char* key, double value, double defaultValue) {
+  if (value != defaultValue)
+    ini.WriteReal(kSection, key, value);
+  else
+    ini.RemoveKey(kSection, key);
+}
 
-std::string ColourText(const SkyColour& colour) {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string SkyColourText(const SkyColour& colour) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
   return text;
 }
 
-// "#RRGGBB"; anything else gives the default.
-SkyColour ParseColour(const std::string& text, const SkyColour& fallback) {
-  unsigned r, g, b;
-  char end;
-  if (text.size() != 7 || std::sscanf(text.c_str(), "#%2x%2x%2x%c", &r, &g, &b, &end) != 3) {
-    return fallback;
+std::optional<SkyColour> ParseSkyColour(const std::string& text) {
+  if (text.size() != 7 || text[0] != '#') return std::nullopt;
+  uint8_t parts[3];
+  for (int i = 0; i < 3; ++i) {
+    const int high = HexDigit(text[1 + 2 * i]);
+    const int low = HexDigit(text[2 + 2 * i]);
+    if (high < 0 || low < 0) return std::nullopt;
+    parts[i] = static_cast<uint8_t>(high * 16 + low);
   }
-  return {static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b)};
-}
-
-void WriteColour(IniFile& ini, const char* key, const SkyColour& colour) {
-  if (colour != SkyColour{})
-    ini.WriteString(kSection, key, ColourText(colour));
-  else
-    ini.RemoveKey(kSection, key);
-}
-
-// The photo as the file keeps it: relative to the list's folder when it lies
-// below it, so that a folder moved with its photo keeps working.
-std::string StoredPath(const std::string& path, const std::string& listFolder) {
-  if (path.empty() || listFolder.empty()) return path;
-  const fs::path relative = fs::path(path).lexically_relative(listFolder);
-  if (relative.empty() || *relative.begin() == "..") return path;
-  return relative.generic_string();
-}
-
-std::string AbsolutePath(const std::string& stored, const std::string& listFolder) {
-  if (stored.empty() || fs::path(stored).is_absolute() || listFolder.empty()) return stored;
-  return (fs::path(listFolder) / stored).lexically_normal().string();
-}
-
-}  // namespace
-
-double HeldWithinLookLimits(const char* key, double value) {
-  for (const LookReal& real : kReals) {
-    if (std::string(real.key) == key) {
-      return std::isfinite(value) ? std::clamp(value, real.low, real.high) : Look().*real.member;
-    }
-  }
-  return value;
-}
-
-Look WithinLookLimits(const Look& look) {
-  Look held = look;
-  for (const LookReal& real : kReals)
-    held.*real.member = HeldWithinLookLimits(real.key, look.*real.member);
-  return held;
+  return SkyColour{parts[0], parts[1], parts[2]};
 }
 
 void Look::SaveToIni(IniFile& ini, const std::string& listFolder) const {
-  if (Film())
-    ini.WriteString(kSection, "LIGHT", "FILM");
-  else
-    ini.RemoveKey(kSection, "LIGHT");
   const Look defaults;
-  for (const LookReal& real : kReals) {
-    if (this->*real.member != defaults.*real.member)
-      ini.WriteReal(kSection, real.key, this->*real.member);
-    else
-      ini.RemoveKey(kSection, real.key);
-  }
-  WriteColour(ini, "SKYTOP", skyTop);
-  WriteColour(ini, "SKYBOTTOM", skyBottom);
-  if (!skyPhoto.empty())
-    ini.WriteString(kSection, "SKYPHOTO", StoredPath(skyPhoto, listFolder));
-  else
-    ini.RemoveKey(kSection, "SKYPHOTO");
+  WriteTextOrRemove(ini, "LIGHT", "FILM", Film());
+  WriteRealOrRemove(ini, "EXPOSURE", exposure, defaults.exposure);
+  WriteRealOrRemove(ini, "GLOW", glow, defaults.glow);
+  WriteRealOrRemove(ini, "GLOWRADIUS", glowRadius, defaults.glowRadius);
+  WriteRealOrRemove(ini, "STARSIZE", starSize, defaults.starSize);
+  WriteTextOrRemove(ini, "SKYTOP", SkyColourText(skyTop), skyTop != defaults.skyTop);
+  WriteTextOrRemove(ini, "SKYBOTTOM", SkyColourText(skyBottom), skyBottom != defaults.skyBottom);
+  WriteTextOrRemove(ini, "SKYPHOTO", PathStoredInList(skyPhoto, listFolder), !skyPhoto.empty());
+  WriteRealOrRemove(ini, "SKYGLOW", skyGlow, defaults.skyGlow);
 }
 
 void Look::LoadFromIni(const IniFile& ini, const std::string& listFolder) {
-  *this = Look();
-  std::string light = ini.ReadString(kSection, "LIGHT", "");
-  std::transform(light.begin(), light.end(), light.begin(),
-                 [](unsigned char c) { return std::toupper(c); });
-  if (light == "FILM") this->light = Light::kFilm;
-  for (const LookReal& real : kReals) {
-    this->*real.member = HeldWithinLookLimits(
-        real.key, static_cast<double>(ini.ReadReal(kSection, real.key, this->*real.member)));
-  }
-  skyTop = ParseColour(ini.ReadString(kSection, "SKYTOP", ""), skyTop);
-  skyBottom = ParseColour(ini.ReadString(kSection, "SKYBOTTOM", ""), skyBottom);
-  skyPhoto = AbsolutePath(ini.ReadString(kSection, "SKYPHOTO", ""), listFolder);
+  Look read;
+  if (ini.ReadString(kSection, "LIGHT", "") == "FILM") read.light = Light::kFilm;
+  const auto real = [&](const char* key, double defaultValue) {
+    return static_cast<double>(ini.ReadReal(kSection, key, defaultValue));
+  };
+  read.exposure = real("EXPOSURE", read.exposure);
+  read.glow = real("GLOW", read.glow);
+  read.glowRadius = real("GLOWRADIUS", read.glowRadius);
+  read.starSize = real("STARSIZE", read.starSize);
+  read.skyTop = ParseSkyColour(ini.ReadString(kSection, "SKYTOP", "")).value_or(read.skyTop);
+  read.skyBottom =
+      ParseSkyColour(ini.ReadString(kSection, "SKYBOTTOM", "")).value_or(read.skyBottom);
+  read.skyPhoto = PathFromList(ini.ReadString(kSection, "SKYPHOTO", ""), listFolder);
+  read.skyGlow = real("SKYGLOW", read.skyGlow);
+  *this = WithinLookLimits(read);
 }
 
 }  // namespace kirabel

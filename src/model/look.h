@@ -6,6 +6,7 @@
 // fireworks over a sky. The look travels in the LOOK section of a PCL file,
 // which a list that keeps every default never gets.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kirabel {
@@ -21,6 +22,11 @@ struct SkyColour {
   }
   bool operator!=(const SkyColour& o) const { return !(*this == o); }
 };
+
+// "#RRGGBB", as the file keeps a sky colour.
+std::string SkyColourText(const SkyColour& colour);
+// The colour of "#RRGGBB" (hex digits of either case), or nothing.
+std::optional<SkyColour> ParseSkyColour(const std::string& text);
 
 struct Look {
   enum class Light { kClassic, kFilm };
@@ -52,12 +58,5 @@ struct Look {
   }
   bool operator!=(const Look& o) const { return !(*this == o); }
 };
-
-// The look's reals held within their limits (exposure -10..10 stops, glow
-// 0..4, glow radius 0.1..20 percent, star size 0..8 pixels, sky glow 0..4); a
-// value that is no number takes its default.
-Look WithinLookLimits(const Look& look);
-// One of them by its file key ("EXPOSURE", "GLOW", ...).
-double HeldWithinLookLimits(const char* key, double value);
 
 }  // namespace kirabel

@@ -76,8 +76,9 @@ void WriteListToIni(IniFile& ini, const ParticleList& list, const LaunchSettings
   settings.SaveToIni(ini);
   ini.WriteInteger(kHeader, "nSET", static_cast<int32_t>(list.size()));
   for (std::size_t i = 0; i < list.size(); ++i) list[i].SaveToIni(ini, static_cast<int>(i));
-  show.SaveToIni(ini, FolderOf(AbsolutePath(ini.Path())));
-  look.SaveToIni(ini, FolderOf(AbsolutePath(ini.Path())));
+  const std::string listFolder = FolderOf(AbsolutePath(ini.Path()));
+  show.SaveToIni(ini, listFolder);
+  look.SaveToIni(ini, listFolder);
 }
 
 void SaveListToFile(const std::string& path, const ParticleList& list,

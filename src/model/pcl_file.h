@@ -22,7 +22,7 @@ struct PclContents {
   ParticleList sets;        // child links count within the file; -1 for none
   LaunchSettings settings;  // the ENV section
   ShowSettings show;        // the SHOW section (its defaults when there is none)
-  Look look;                // the LOOK section (the classic look when there is none)
+  Look look;                // the LOOK section (its defaults when there is none)
   std::string path;         // the file's absolute path
 };
 
@@ -35,10 +35,10 @@ PclContents ReadPclFile(const std::string& path);
 // sets already there, so that they keep naming the same sets.
 void AppendSets(ParticleList& list, ParticleList sets);
 
-// Writes list, settings and show into the file, in place: every section and
-// key it does not write (for instance the sets beyond the list of a longer
-// older file) stays; a show that keeps every default adds no SHOW section,
-// nor does the classic look a LOOK section.
+// Writes list, settings, show and look into the file, in place: every section
+// and key it does not write (for instance the sets beyond the list of a longer
+// older file) stays; a show or a look that keeps every default adds no SHOW or
+// LOOK section.
 // The file is replaced atomically; on failure it is left exactly as it was
 // and WriteError names it.
 void SaveListToFile(const std::string& path, const ParticleList& list,

@@ -12,16 +12,20 @@
 #include "picture_io/frame_writer.h"
 #include "picture_io/soundtrack.h"
 #include "simulation/launch_scene.h"
+#include "simulation/long_exposure.h"
 
 namespace kirabel {
 
 // Where the frames go: numbered pictures, named after the scene's
-// autosaveName with the frame number, or one animation file.
+// autosaveName with the frame number, one animation file, or one picture of
+// them all stacked (a long exposure, in format).
 struct ExportOutput {
   PictureFormat format = PictureFormat::kBmp;
   bool skipExisting = false;  // leave frames whose files exist
   std::optional<AnimationFormat> animation;
   std::string animationPath;
+  std::optional<StackMode> longExposure;  // the frames stacked into one picture
+  std::string longExposurePath;
   bool withAlpha = false;  // PNG frames or an animation with transparency, without the sky
   VideoOptions video;      // how an animation is encoded (its alpha follows withAlpha)
 };

@@ -13,7 +13,13 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const 
   // The encoder first: a space without pixels is refused before any work.
   std::optional<AnimationWriter> animation;
   std::unique_ptr<FrameSink> sink;
-  if (output.animation) {
+  LongExposureSink* stack = nullptr;
+  if (output.longExposure) {
+    auto stacking = std::make_unique<LongExposureSink>(*output.longExposure, scene.width,
+                                                       scene.height, scene.developer);
+    stack = stacking.get();
+    sink = std::move(stacking);
+  } else if (output.animation) {
     std::optional<PlacedSoundtrack> sound;
     if (job.soundtrack)
       sound = PlaceSoundtrack(*job.soundtrack, job.firstFrame, job.lastFrame, job.rate);
@@ -39,6 +45,10 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const 
   const int64_t total = std::max<int64_t>(job.lastFrame - job.firstFrame + 1, 0);
   const auto keepGoing = [&] { return !progress || progress(total, total, job.lastFrame); };
   if (animation && !animation->Finish(keepGoing)) return ExportEnd::kCancelled;
+  if (stack) {
+    const LongExposure still = stack->Result();
+    WriteFrame(still.values, still.picture, output.longExposurePath, output.format);
+  }
   if (progress) progress(total, total, job.lastFrame);
   return ExportEnd::kDone;
 }

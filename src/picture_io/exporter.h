@@ -1,9 +1,9 @@
 #pragma once
-// Writes frames of a launch to files: numbered pictures (BMP, PNG, 16-bit PNG)
-// or one animation. Used by kirabel-render and by the desktop program's
-// export, so both write the same bytes. The launch is built from the scene
-// given (the caller passes a copy of its generator, so exporting never
-// changes what its next launch draws).
+// Writes frames of a launch to files: numbered pictures (BMP, PNG, 16-bit PNG),
+// one animation or one long exposure. Used by kirabel-render and by the
+// desktop program's export, so both write the same bytes. The launch is built
+// from the scene given (the caller passes a copy of its generator, so
+// exporting never changes what its next launch draws).
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -30,6 +30,8 @@ using ExportProgress = std::function<bool(int64_t done, int64_t total, int64_t f
 // refused before the launch is built). stop is asked every so many particles
 // while the launch is built and a frame drawn (from every thread at work):
 // true cancels there, as progress does before a frame.
+// A long exposure is written once every frame is stacked; WriteError or
+// FileIOError when it cannot be.
 ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress,
                     const StopRequest& stop = {});
 

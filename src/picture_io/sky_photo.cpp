@@ -1,6 +1,5 @@
 #include "picture_io/sky_photo.h"
 
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -8,27 +7,33 @@
 #include "simulation/frame_developer.h"
 
 namespace kirabel {
+namespace {
 
-std::shared_ptr<const Picture> LoadSkyPhoto(const std::string& fileName) {
-  const QString name = QString::fromUtf8(fileName.c_str());
-  if (!QFileInfo(name).isFile()) throw SkyPhotoError(fileName, true);
-  QImageReader reader(name);
-  reader.setAutoTransform(true);
-  const QImage image = reader.read().convertToFormat(QImage::Format_RGB888);
-  if (image.isNull()) throw SkyPhotoError(fileName, false);
-  auto photo = std::make_shared<Picture>();
-  photo->SetHeight(image.height());
-  photo->SetWidth(image.width());
+// The image's pixels into the picture's blue, green, red rows.
+std::shared_ptr<const Picture> ToPicture(const QImage& image) {
+  auto picture = std::make_shared<Picture>();
+  picture->SetHeight(image.height());
+  picture->SetWidth(image.width());
   for (int y = 0; y < image.height(); ++y) {
-    const uchar* source = image.constScanLine(y);
-    uint8_t* row = photo->Row(y);
+    const uint8_t* from = image.constScanLine(y);
+    uint8_t* to = picture->Row(y);
     for (int x = 0; x < image.width(); ++x) {
-      row[3 * x] = source[3 * x + 2];
-      row[3 * x + 1] = source[3 * x + 1];
-      row[3 * x + 2] = source[3 * x];
+      to[3 * x] = from[3 * x + 2];
+      to[3 * x + 1] = from[3 * x + 1];
+      to[3 * x + 2] = from[3 * x];
     }
   }
-  return photo;
+  return picture;
+}
+
+}  // namespace
+
+std::shared_ptr<const Picture> LoadSkyPhoto(const std::string& path) {
+  QImageReader reader(QString::fromStdString(path));
+  reader.setAutoTransform(true);  // a camera's photo stands the way it was taken
+  const QImage image = reader.read();
+  if (image.isNull() || image.width() <= 0 || image.height() <= 0) throw SkyPhotoError(path);
+  return ToPicture(image.convertToFormat(QImage::Format_RGB888));
 }
 
 std::shared_ptr<const FrameDeveloper> MakeFrameDeveloper(const Look& look) {

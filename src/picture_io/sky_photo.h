@@ -1,6 +1,6 @@
 #pragma once
-// The photo behind the film look's fireworks, read with Qt's image readers
-// (PNG, JPEG and whatever else they know) and made a developer of.
+// The photo a film look puts behind the fireworks, decoded from a PNG or
+// JPEG file into a picture (Qt Gui only).
 #include <memory>
 #include <string>
 
@@ -12,27 +12,26 @@ namespace kirabel {
 class FrameDeveloper;
 class Picture;
 
-// A sky photo that is missing or cannot be read as a picture.
+inline constexpr char kSkyPhotoErrorText[] =
+    KIRABEL_TRANSLATABLE("kirabel::ErrorTexts", "空の写真 %1 を読み込めません");
+
+// A sky photo that is missing or cannot be decoded; ErrorText words it.
 class SkyPhotoError : public KirabelError {
  public:
-  SkyPhotoError(const std::string& fileName, bool missing)
-      : KirabelError("the sky photo " + fileName +
-                     (missing ? " does not exist" : " cannot be read")),
-        fileName_(fileName),
-        missing_(missing) {}
+  explicit SkyPhotoError(const std::string& fileName)
+      : KirabelError(FillIn(kSkyPhotoErrorText, fileName)), fileName_(fileName) {}
   const std::string& fileName() const { return fileName_; }
-  bool missing() const { return missing_; }
 
  private:
   std::string fileName_;
-  bool missing_;
 };
 
-// The photo's pixels (UTF-8 file name). Raises SkyPhotoError.
-std::shared_ptr<const Picture> LoadSkyPhoto(const std::string& fileName);
+// The photo at path (UTF-8) as a picture of its own size. Raises
+// SkyPhotoError when the file is missing, unreadable or holds no picture.
+std::shared_ptr<const Picture> LoadSkyPhoto(const std::string& path);
 
-// The developer of a look, its photo loaded (SkyPhotoError when it cannot
-// be); null for the classic look, which needs none.
+// The developer of a look with its photo (SkyPhotoError when it cannot be
+// read); null for the classic look, which needs none.
 std::shared_ptr<const FrameDeveloper> MakeFrameDeveloper(const Look& look);
 
 }  // namespace kirabel

@@ -71,10 +71,7 @@ std::optional<QString> CommandLineErrorText(const std::exception& error) {
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderTextWithReason(*e);
   if (const auto* e = dynamic_cast<const SoundtrackError*>(&error)) return SoundtrackText(*e);
   if (const auto* e = dynamic_cast<const SkyPhotoError*>(&error)) {
-    return (e->missing()
-                ? QCoreApplication::translate("kirabel::cli", "the sky photo %1 does not exist")
-                : QCoreApplication::translate("kirabel::cli",
-                                              "the sky photo %1 cannot be read as a picture"))
+    return QCoreApplication::translate("kirabel::cli", "the sky photo %1 cannot be read")
         .arg(QString::fromUtf8(e->fileName().c_str()));
   }
   if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {

@@ -5,6 +5,7 @@
 #include <exception>
 #include <new>
 
+#include "picture_io/sky_photo.h"
 #include "platform/errors.h"
 #include "platform/io_error.h"
 #include "texts/voiced_error_texts.h"
@@ -33,6 +34,8 @@ QString ReasonText(int code) {
 QString SharedErrorText(const std::exception& error, ErrorVoice voice) {
   if (const auto* e = dynamic_cast<const WriteError*>(&error))
     return CannotWriteText(FromCore(e->fileName()));
+  if (const auto* e = dynamic_cast<const SkyPhotoError*>(&error))
+    return Translated(kSkyPhotoErrorText).arg(FromCore(e->fileName()));
   if (const auto* e = dynamic_cast<const FileIOError*>(&error)) {
     if (voice == ErrorVoice::kWindowSave)
       return CannotWriteText(FromCore(e->fileName()), ReasonText(e->code()));

@@ -3,7 +3,6 @@
 
 #include "picture_io/animation_writer.h"
 #include "picture_io/exporter.h"
-#include "picture_io/sky_photo.h"
 #include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "texts/voiced_error_texts.h"
@@ -26,10 +25,6 @@ const char kEmptyAnimation[] = QT_TRANSLATE_NOOP(
     "空間の解像度が %1 ではアニメーションを書き出せません。幅と高さを 1 以上にしてください");
 const char kSoundtrackMissing[] =
     QT_TRANSLATE_NOOP("kirabel::ExportTexts", "サウンドトラック %1 が見つかりません");
-const char kSkyPhotoMissing[] =
-    QT_TRANSLATE_NOOP("kirabel::ExportTexts", "空の写真 %1 が見つかりません");
-const char kSkyPhotoUnreadable[] =
-    QT_TRANSLATE_NOOP("kirabel::ExportTexts", "空の写真 %1 を画像として読み取れません");
 const char kSoundtrackUndecodable[] =
     QT_TRANSLATE_NOOP("kirabel::ExportTexts", "サウンドトラック %1 から音を読み取れません");
 
@@ -79,10 +74,6 @@ std::optional<QString> WindowErrorText(const std::exception& error, ErrorVoice v
   }
   if (const auto* e = dynamic_cast<const EncoderError*>(&error)) return EncoderText(*e);
   if (const auto* e = dynamic_cast<const SoundtrackError*>(&error)) return SoundtrackText(*e);
-  if (const auto* e = dynamic_cast<const SkyPhotoError*>(&error)) {
-    return Translated(e->missing() ? kSkyPhotoMissing : kSkyPhotoUnreadable)
-        .arg(QString::fromUtf8(e->fileName().c_str()));
-  }
   if (const auto* e = dynamic_cast<const ParticleMemoryError*>(&error)) {
     return QCoreApplication::translate("kirabel::LaunchTexts", kParticleMemoryText)
         .arg(qlonglong(e->particles()));

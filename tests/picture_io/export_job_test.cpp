@@ -15,7 +15,7 @@ Scene SceneOfFrames(long double frameCount) {
 }
 
 TEST(ExportJobTest, TheLastFrameIsHeldToTheLaunchsFrames) {
-  const ExportOutput output{PictureFormat::kPng, true, std::nullopt, ""};
+  const ExportOutput output{PictureFormat::kPng, true, std::nullopt, "", std::nullopt, ""};
   const ExportJob job = MakeExportJob(SceneOfFrames(12.7L), 3, 20, output, {});
   EXPECT_EQ(job.firstFrame, 3);
   EXPECT_EQ(job.lastFrame, 12);

@@ -10,8 +10,10 @@
 namespace kirabel {
 
 AnimationExport::AnimationExport(ExportJob job, QWidget* window)
-    : progress_(new QProgressDialog(tr("アニメーションを書き出しています..."), tr("ｷｬﾝｾﾙ"), 0, 1,
-                                    window)) {
+    : progress_(new QProgressDialog(job.output.longExposure
+                                        ? tr("長時間露光を書き出しています...")
+                                        : tr("アニメーションを書き出しています..."),
+                                    tr("ｷｬﾝｾﾙ"), 0, 1, window)) {
   progress_->setObjectName(QStringLiteral("exportProgress"));
   progress_->setWindowModality(Qt::NonModal);
   progress_->setMinimumDuration(0);

@@ -1,7 +1,8 @@
 #pragma once
-// An export running in the background: the frames are drawn and encoded on a
-// thread of their own while the window stays usable; a progress window shows
-// how far it is and can cancel it (a cancelled animation leaves nothing).
+// An export running in the background (an animation or a long exposure): the
+// frames are drawn and encoded on a thread of their own while the window
+// stays usable; a progress window shows how far it is and can cancel it (a
+// cancelled export leaves nothing).
 #include <QObject>
 #include <QPointer>
 #include <QString>

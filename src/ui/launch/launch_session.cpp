@@ -6,6 +6,8 @@
 #include "document/document.h"
 #include "image/picture.h"
 #include "picture_io/frame_sinks.h"
+#include "picture_io/sky_photo.h"
+#include "simulation/frame_developer.h"
 #include "simulation/frame_loop.h"
 #include "simulation/launch.h"
 #include "simulation/space_buffer.h"
@@ -51,7 +53,30 @@ void LaunchSession::join() {
 }
 
 Scene LaunchSession::scene(const Document& document, const SceneTarget& target) const {
-  return MakeScene(document.sets(), document.launchSettings(), random_, target);
+  return MakeScene(document.sets(), document.launchSettings(), random_, target, developer_);
+}
+
+void LaunchSession::setLook(const Look& look) {
+  look_ = look;
+  developer_.reset();
+  if (look.Film()) {
+    try {
+      readSkyPhoto(look.skyPhoto);
+    } catch (const SkyPhotoError&) {
+      developer_ = std::make_shared<const FrameDeveloper>(look);
+      emit lookChanged();
+      throw;
+    }
+    developer_ = std::make_shared<const FrameDeveloper>(look, photo_);
+  }
+  emit lookChanged();
+}
+
+void LaunchSession::readSkyPhoto(const std::string& path) {
+  if (path == photoPath_) return;
+  photoPath_ = path;
+  photo_.reset();
+  if (!path.empty()) photo_ = LoadSkyPhoto(path);
 }
 
 void LaunchSession::setDrawingOptions(const RenderOptions& options) {

@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <string>
 #include <thread>
 
+#include "model/look.h"
 #include "simulation/launch_scene.h"
 #include "simulation/make_scene.h"
 #include "simulation/random.h"
@@ -48,8 +50,17 @@ class LaunchSession : public QObject {
   void setLaunching(bool launching) { launching_ = launching; }
 
   // The scene of the document's list and launch settings for target, drawn
-  // from a copy of the generator.
+  // from a copy of the generator and developed in the session's look.
   Scene scene(const Document& document, const SceneTarget& target) const;
+
+  // The look the window's scenes are developed in: the document's, or the
+  // one the Look dialog is trying out. Raises SkyPhotoError when the film
+  // look's photo cannot be read; the look then develops without it, and the
+  // same photo is not read again until another one was given.
+  void setLook(const Look& look);
+  const Look& look() const { return look_; }
+  // Null for the classic look.
+  const std::shared_ptr<const FrameDeveloper>& developer() const { return developer_; }
 
   // Builds the launch of scene and draws all its frames into the space on the
   // session's thread, saving each automatically when its settings say so.
@@ -68,6 +79,8 @@ class LaunchSession : public QObject {
   void saveFailed(const std::exception_ptr& error);
   // The launch has ended: error is null when it was drawn or stopped.
   void ended(const std::exception_ptr& error);
+  // setLook gave the scenes another look.
+  void lookChanged();
 
  private:
   void run(const Scene& scene);
@@ -77,8 +90,15 @@ class LaunchSession : public QObject {
   void post(Report report);
   void join();
 
+  // The photo of the film look, read again only when another one is given.
+  void readSkyPhoto(const std::string& path);
+
   RandomGenerator random_;
   std::unique_ptr<SpaceBuffer> space_;
+  Look look_;
+  std::shared_ptr<const FrameDeveloper> developer_;
+  std::string photoPath_;  // the photo last read (or tried)
+  std::shared_ptr<const Picture> photo_;
   bool busy_ = false;
   bool launching_ = false;
   std::atomic<bool> stopping_{false};

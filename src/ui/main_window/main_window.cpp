@@ -22,6 +22,7 @@
 #include "simulation/space_buffer.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/look_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
@@ -125,6 +126,9 @@ void MainWindow::createFileMenu() {
   actionExportAnimation_ =
       addMenuItem(fileMenu_, "actionExportAnimation", tr("アニメーションを書き出す(&V)..."),
                   &MainWindow::exportAnimation);
+  actionExportLongExposure_ =
+      addMenuItem(fileMenu_, "actionExportLongExposure", tr("長時間露光で書き出す(&L)..."),
+                  &MainWindow::exportLongExposure);
   addMenuSeparator(fileMenu_, "fileSeparator2");
   recentFilesMenu_ = new RecentFilesMenu(this);
   connect(recentFilesMenu_, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecentFile);
@@ -175,6 +179,7 @@ void MainWindow::createLaunchMenu() {
                   &MainWindow::fitLaunchToSoundtrack);
   actionSoundtrack_ = addMenuItem(launchMenu_, "actionSoundtrack",
                                   tr("サウンドトラックと拍(&B)..."), &MainWindow::editSoundtrack);
+  actionLook_ = addMenuItem(launchMenu_, "actionLook", tr("見た目(&K)..."), &MainWindow::editLook);
   actionTimeline_ = addMenuItem(launchMenu_, "actionTimeline", tr("タイムライン(&T)"),
                                 &MainWindow::showTimeline, QKeySequence(Qt::Key_F6));
 }
@@ -330,6 +335,7 @@ void MainWindow::connectDocument() {
   connect(&history, &QUndoStack::indexChanged, this, &MainWindow::showHistory);
   showHistory();
   connect(&document_, &Document::optionsChanged, this, &MainWindow::showOptions);
+  connect(&document_, &Document::lookChanged, this, [this] { developInLook(document_.look()); });
 }
 
 // Undo and redo are there when there is a step to take back or redo, and

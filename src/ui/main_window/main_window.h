@@ -12,7 +12,8 @@
 // (the space resolution), main_window_lifecycle.cpp (closing and ending),
 // main_window_dialogs.cpp (the dialogs and their places),
 // main_window_timeline.cpp (the timeline window), main_window_library.cpp
-// (the shell library, inserting and saving shells).
+// (the shell library, inserting and saving shells), main_window_look.cpp (the
+// look of the pictures and its dialog).
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
@@ -32,6 +33,7 @@
 #include "model/pcl_file.h"
 #include "simulation/random.h"
 #include "ui/dialogs/export_dialog.h"
+#include "ui/dialogs/long_exposure_dialog.h"
 #include "ui/launch/launch_session.h"
 #include "ui/services/pcl_dialogs.h"
 
@@ -59,6 +61,8 @@ class ShellLibraryWindow;
 class ShellThumbnails;
 class SpaceBuffer;
 class SoundtrackDialog;
+class LookDialog;
+struct Look;
 class SpaceViewer;
 class StatusMessage;
 class ThresholdDialog;
@@ -142,6 +146,9 @@ class MainWindow : public QMainWindow {
   void saveListAs();
   void saveImage();
   void exportAnimation();
+  // Stacks the frames the next launch would draw into one picture (a long
+  // exposure), in the background as the animation export runs.
+  void exportLongExposure();
   void exitProgram();
   // Merges a PCL file into the list (drop, command line); a file that is no
   // PCL file gives a warning and changes nothing.
@@ -176,6 +183,12 @@ class MainWindow : public QMainWindow {
   void applyHandles();
   void fitLaunchToSoundtrack();
   void editSoundtrack();
+  // The look (main_window_look.cpp): the Look dialog, tried out in the
+  // preview while it is open, as one step of the history.
+  void editLook();
+  // The window's scenes develop in `look`; a sky photo that cannot be read
+  // is reported once and left out.
+  void developInLook(const Look& look);
   void showTimeline();
   // The shell library (main_window_library.cpp).
   void showShellLibrary();
@@ -209,6 +222,7 @@ class MainWindow : public QMainWindow {
   ThresholdDialog& thresholdDialog();
   AboutDialog& aboutDialog();
   SoundtrackDialog& soundtrackDialog();
+  LookDialog& lookDialog();
   void createMenus();
   void createFileMenu();
   void createEditMenu();
@@ -248,6 +262,9 @@ class MainWindow : public QMainWindow {
   bool mayRemoveSet(std::size_t index);
   // Asks whether a launch of this many particles may be built.
   bool confirmParticleCount(int64_t particles);
+  // Whether an export can start: none running, sets to draw and a picture
+  // to draw them in (else a beep or a warning).
+  bool readyToExport();
   bool confirmExportCount();
   void exportEnded(const QString& error);
   void runLaunch();
@@ -271,11 +288,11 @@ class MainWindow : public QMainWindow {
   RecentFilesMenu* recentFilesMenu_;  // files last opened or saved
   LanguageMenu* languageMenu_;        // the interface language, from the next start
   QAction *actionNew_, *actionOpen_, *actionMerge_, *actionSave_, *actionSaveAs_, *actionSaveImage_,
-      *actionExportAnimation_, *actionExit_;
+      *actionExportAnimation_, *actionExportLongExposure_, *actionExit_;
   QAction *actionUndo_, *actionRedo_, *actionCut_, *actionCopy_, *actionPaste_;
   QAction *actionShellLibrary_, *actionSaveShell_;
   QAction *actionLaunch_, *actionPreview_, *actionHandles_, *actionFitToSoundtrack_,
-      *actionSoundtrack_, *actionTimeline_;
+      *actionSoundtrack_, *actionLook_, *actionTimeline_;
   QAction *actionFitColumns_, *actionShowToolBar_, *actionResolution_, *actionWarningThreshold_,
       *actionAntiAliasing_, *actionWrapSpace_;
   QAction *actionHelp_, *actionAbout_;
@@ -299,6 +316,7 @@ class MainWindow : public QMainWindow {
   HandleEditor* handles_ = nullptr;          // the selected set's handles over the preview
   std::unique_ptr<AnimationExport> export_;  // the export running, if any
   ExportChoice exportChoice_;                // the last choices of the export dialog
+  LongExposureChoice longExposureChoice_;    // and of the long exposure dialog
   std::function<void()> settingsWriter_;
   bool closeAfterLaunch_ = false;
   bool exitAfterLaunch_ = false;
@@ -311,6 +329,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ThresholdDialog> thresholdDialog_;
   std::unique_ptr<AboutDialog> aboutDialog_;
   std::unique_ptr<SoundtrackDialog> soundtrackDialog_;
+  std::unique_ptr<LookDialog> lookDialog_;
   std::unique_ptr<TimelineWindow> timeline_;
   std::unique_ptr<ShellLibraryWindow> shellLibrary_;
   std::unique_ptr<ShellThumbnails> shellThumbnails_;  // goes before the library

@@ -4,6 +4,7 @@
 #include "document/child_set_model.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/look_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
@@ -59,6 +60,14 @@ SoundtrackDialog& MainWindow::soundtrackDialog() {
     soundtrackDialog_->browseDialog.startFolder = openDialog_.startFolder;
   }
   return *soundtrackDialog_;
+}
+
+LookDialog& MainWindow::lookDialog() {
+  if (!lookDialog_) {
+    Made(lookDialog_).photoDialog.startFolder = openDialog_.startFolder;
+    connect(lookDialog_.get(), &LookDialog::lookEdited, this, &MainWindow::developInLook);
+  }
+  return *lookDialog_;
 }
 
 MainWindow::DialogPlaces MainWindow::dialogPlaces() const {

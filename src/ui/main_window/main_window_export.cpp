@@ -1,6 +1,6 @@
-// The animation export of the main window: the export dialog, then the frames
-// the next launch would draw (from a copy of the generator) written in the
-// background into one animation file.
+// The exports of the main window: a dialog, then the frames the next launch
+// would draw (from a copy of the generator) written in the background into
+// one animation file, or stacked into one picture (a long exposure).
 #include <QDialog>
 
 #include "model/launch_limits.h"
@@ -16,14 +16,14 @@
 
 namespace kirabel {
 
-void MainWindow::exportAnimation() {
+bool MainWindow::readyToExport() {
   if (export_) {  // one export at a time
     MessageBox::beep();
-    return;
+    return false;
   }
   if (document_.sets().empty()) {
     MessageBox::warning(this, tr("パーティクルがありません"));
-    return;
+    return false;
   }
   const Options& options = document_.options();
   if (options.resolutionWidth < 1 || options.resolutionHeight < 1) {  // no picture to encode
@@ -31,8 +31,14 @@ void MainWindow::exportAnimation() {
         this,
         EmptyAnimationText(
             QStringLiteral("%1x%2").arg(options.resolutionWidth).arg(options.resolutionHeight)));
-    return;
+    return false;
   }
+  return true;
+}
+
+void MainWindow::exportAnimation() {
+  if (!readyToExport()) return;
+  const Options& options = document_.options();
   const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
   ExportDialog dialog(this);
   dialog.setFileChooser(&saveDialog_);
@@ -59,6 +65,28 @@ void MainWindow::exportAnimation() {
   // Numbered frames are named after the chosen file, its number before the extension.
   if (exportChoice_.exrFrames) job.scene.settings.autosaveName = exportChoice_.path;
   export_ = std::make_unique<AnimationExport>(std::move(job), this);
+  connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
+}
+
+void MainWindow::exportLongExposure() {
+  if (!readyToExport()) return;
+  const LaunchSettings settings = WithinLaunchLimits(document_.launchSettings());
+  LongExposureDialog dialog(this);
+  dialog.setFileChooser(&saveDialog_);
+  dialog.setChoice(longExposureChoice_, FrameCount(settings.frameCount));
+  if (ModalRunner::exec(dialog) != QDialog::Accepted) return;
+  longExposureChoice_ = dialog.choice();
+  if (!confirmExportCount()) return;
+  ExportOutput output;
+  output.format = longExposureChoice_.format;
+  output.longExposure = longExposureChoice_.mode;
+  output.longExposurePath = longExposureChoice_.path;
+  const Options& options = document_.options();
+  export_ = std::make_unique<AnimationExport>(
+      MakeExportJob(launchSession_.scene(document_, SceneTarget::Export(options)),
+                    longExposureChoice_.firstFrame, longExposureChoice_.lastFrame, output,
+                    document_.showSettings()),
+      this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
 }
 

@@ -109,9 +109,15 @@ void MainWindow::runLaunch() {
   windowLaunch_ = std::make_unique<WindowLaunch>(launchSession_, viewer_, *progressBar_, *this);
   connect(&launchSession_, &LaunchSession::ended, this, &MainWindow::launchEnded,
           Qt::UniqueConnection);
-  optionsFollower_ = connect(&document_, &Document::optionsChanged, this, [this] {
-    launchSession_.setDrawingOptions(DrawingOptions(document_.options()));
-  });
+  // The options changed during the launch reach its next frames; the light
+  // of its look stays.
+  optionsFollower_ =
+      connect(&document_, &Document::optionsChanged, this, [this, launched = scene.options] {
+        RenderOptions options = DrawingOptions(document_.options());
+        options.linearLight = launched.linearLight;
+        options.starRadius = launched.starRadius;
+        launchSession_.setDrawingOptions(options);
+      });
   launchSession_.start(std::move(scene));
 }
 

@@ -44,6 +44,7 @@ PreviewController::PreviewController(const Document& document, const LaunchSessi
     showOrHide();
   });
   connect(&document, &Document::showSettingsChanged, this, &PreviewController::showSettingsChanged);
+  connect(&session, &LaunchSession::lookChanged, this, &PreviewController::lookChanged);
   connect(bar_, &PreviewBar::timeChanged, this, [this] {
     // Moved by hand while playing: the sound jumps with the playhead.
     if (sound_.running() && !followingClock_) sound_.jumpTo(std::max<int64_t>(bar_->frame(), 1));
@@ -85,20 +86,33 @@ void PreviewController::sceneChanged() {
   requestPicture();
 }
 
+// Another look develops the same launch: the scene made again keeps the
+// number of the launch already built, so that the renderer does not build it
+// once more.
+void PreviewController::lookChanged() {
+  if (scene_) scene_ = makeScene(scene_->launchNumber);
+  requestPicture();
+}
+
 // The scene as the next launch would be built: the settings as the launch
-// settings dialog would hand them over, a copy of the generator.
+// settings dialog would hand them over, a copy of the generator, the
+// session's look.
+std::shared_ptr<const PreviewScene> PreviewController::makeScene(int64_t launchNumber) const {
+  const Picture& picture = viewer_.picture();
+  const Options& options = document_.options();
+  Scene scene =
+      session_.scene(document_, SceneTarget::Preview(picture.Width(), picture.Height(), options));
+  const bool confirmed = EstimateParticles(scene.sets).Total() <= confirmedParticles_;
+  return std::make_shared<const PreviewScene>(
+      PreviewScene{std::move(scene), options.warningThreshold, confirmed, launchNumber});
+}
+
 void PreviewController::requestPicture() {
   if (!active()) return;
   if (!scene_) {
-    const Picture& picture = viewer_.picture();
-    const Options& options = document_.options();
-    Scene scene =
-        session_.scene(document_, SceneTarget::Preview(picture.Width(), picture.Height(), options));
-    const bool confirmed = EstimateParticles(scene.sets).Total() <= confirmedParticles_;
-    const LaunchSettings& settings = scene.settings;
+    scene_ = makeScene(++launchNumber_);
+    const LaunchSettings& settings = scene_->scene.settings;
     bar_->setFrames(settings.startTime, settings.frameInterval, FrameCount(settings.frameCount));
-    scene_ = std::make_shared<const PreviewScene>(
-        PreviewScene{std::move(scene), options.warningThreshold, confirmed});
   }
   renderer_.request({scene_, bar_->time()});
 }

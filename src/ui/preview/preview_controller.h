@@ -45,6 +45,9 @@ class PreviewController : public QObject {
   bool active() const;
   void showOrHide();
   void sceneChanged();
+  void lookChanged();
+  // The scene as the next launch would be built, numbered as launchNumber.
+  std::shared_ptr<const PreviewScene> makeScene(int64_t launchNumber) const;
   void requestPicture();
   void showResult(const PreviewResult& result);
   void showFailure(const std::exception_ptr& error);
@@ -66,6 +69,7 @@ class PreviewController : public QObject {
   bool followingClock_ = false;                // the playhead moves because its frame is due
   std::shared_ptr<const PreviewScene> scene_;  // null: to be made again
   int64_t confirmedParticles_ = 0;             // the count the user chose to build
+  int64_t launchNumber_ = 0;                   // of the latest scene that built a launch
 };
 
 }  // namespace kirabel

@@ -20,6 +20,8 @@
 #include "document/soundtrack_loader.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/long_exposure_dialog.h"
+#include "ui/dialogs/look_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/soundtrack_dialog.h"
@@ -168,6 +170,13 @@ void ExpectEveryDialogsTextsFit() {
   SoundtrackLoader loader(document);
   SoundtrackDialog soundtrack(loader);
   ExpectTextsFit(soundtrack);
+  LookDialog look;
+  ExpectTextsFit(look);
+  LongExposureDialog longExposure;
+  ExpectTextsFit(longExposure);
+  longExposure.show();
+  for (const char* selector : {"modeCombo", "formatCombo"})
+    ExpectItemsFit(*testing::Child<QComboBox>(longExposure, selector));
 }
 
 TEST(DialogLayoutTest, TextsFitAndDoNotOverlap) {

@@ -20,6 +20,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/export_dialog.h"
 #include "ui/dialogs/launch_settings_dialog.h"
+#include "ui/dialogs/long_exposure_dialog.h"
 #include "ui/dialogs/particle_set_dialog.h"
 #include "ui/dialogs/resolution_dialog.h"
 #include "ui/dialogs/threshold_dialog.h"
@@ -123,6 +124,7 @@ class InterfaceTextsTest : public StartedAppFixture {
     mainWindow().show();  // laid out: no tool button waits in the overflow menu
     testing::Child<QAction>(mainWindow(), "actionPreview")->trigger();
     ExportDialog exportDialog(&mainWindow());  // a top-level window of its own
+    LongExposureDialog longExposureDialog(&mainWindow());
     // The main window makes its dialogs when first needed: the same ones here.
     ParticleSetDialog setDialog;
     setDialog.setChildChoices(access().childChoices());

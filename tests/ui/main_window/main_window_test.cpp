@@ -36,6 +36,7 @@ TEST(MainWindowTest, MenusAndPopupMatchTheirTable) {
       {"actionSaveAs", "パーティクルリストに名前を付けて保存(&A)...", {}, false},
       {"actionSaveImage", "空間画像の保存(&I)...", {}, false},
       {"actionExportAnimation", "アニメーションを書き出す(&V)...", {}, false},
+      {"actionExportLongExposure", "長時間露光で書き出す(&L)...", {}, false},
       {"actionExit", "終了(&X)", {}, false},
       {"actionUndo", "元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z), false},
       {"actionRedo", "やり直し(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y), false},
