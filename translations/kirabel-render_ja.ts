@@ -19,6 +19,14 @@ desktop program&apos;s automatic saving writes it.
       --start T          override the start time ST
       --interval T       override the interval IT
       --gravity G        override the gravity G
+      --look L           classic (the saturating picture) or film (light that
+                         keeps its colour, glow, sky); default: the list&apos;s look
+      --exposure STOPS   the film light&apos;s exposure, -10 to 10 (+1 doubles it)
+      --glow STRENGTH    how much bright light glows, 0 (none) to 4
+      --background B     the sky: a photo (PNG, JPEG), a colour (#102040 or a
+                         name) or two (top,bottom: a gradient); --exposure,
+                         --glow and --background turn the film look on
+                         unless --look says otherwise
       --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
                          values), exr (linear light, half floats, premultiplied
                          alpha), or one animation file: gif, apng, webm, mp4,
@@ -76,6 +84,14 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
       --start T          開始時間 ST を上書きする
       --interval T       出力間隔 IT を上書きする
       --gravity G        重力 G を上書きする
+      --look L           classic (飽和する従来の絵) か film (色を保つ光、グロー、
+                         空)。既定値: リストの見た目
+      --exposure STOPS   film の光の露出 (段)。-10 から 10 (+1 で光が 2 倍)
+      --glow STRENGTH    明るい光がにじむ強さ。0 (なし) から 4
+      --background B     空: 写真 (PNG、JPEG)、色 (#102040 か色の名前)、または
+                         2 色 (上,下: グラデーション)。--exposure、--glow、
+                         --background は --look で指定しない限り film の見た目に
+                         する
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
                          exr (リニアな光、半精度浮動小数点、アルファを掛けた形)、
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4、
@@ -140,6 +156,22 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
     <message>
         <source>--long-exposure: expected --format bmp, png or png16: %1</source>
         <translation>--long-exposure: --format には bmp、png、png16 のいずれかを指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--look: expected classic or film: %1</source>
+        <translation>--look: classic か film を指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--%1: expected %2 to %3: %4</source>
+        <translation>--%1: %2 から %3 までの値を指定してください: %4</translation>
+    </message>
+    <message>
+        <source>--background: neither a picture file nor a colour such as #102040: %1</source>
+        <translation>--background: 画像ファイルでも #102040 のような色でもありません: %1</translation>
+    </message>
+    <message>
+        <source>the sky photo %1 cannot be read</source>
+        <translation>空の写真 %1 を読み込めません</translation>
     </message>
     <message>
         <source>--long-exposure: expected add or lighten: %1</source>

@@ -9,6 +9,7 @@
 
 #include "model/shell_file.h"
 #include "picture_io/picture_png.h"
+#include "picture_io/sky_photo.h"
 #include "platform/errors.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
@@ -36,6 +37,9 @@ class NoFramesError : public KirabelError {
 std::optional<QString> ContentKey(const QString& path) {
   QFile file(path);
   QCryptographicHash hash(QCryptographicHash::Sha256);
+  // The way thumbnails are drawn is part of the key: pictures cached before
+  // they were anti-aliased and drawn in the shell's look are drawn again.
+  hash.addData(QByteArrayView("anti-aliased, in the shell's look\n"));
   if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) return std::nullopt;
   return QString::fromLatin1(hash.result().toHex());
 }
@@ -135,9 +139,10 @@ QImage ShellThumbnails::lookUp(const QString& path) const {
 // Raises what keeps the shell from being drawn.
 QImage ShellThumbnails::draw(const QString& path, const StillWanted& stillWanted) const {
   const SteadyShell read = ReadSteadyShell(path);
-  // The shell's own first launch, as kirabel-render draws it by default.
-  const Scene scene =
-      MakeScene(read.shell.sets, read.shell.settings, RandomGenerator(), SceneTarget::Thumbnail());
+  // The shell's own first launch in its own look, as kirabel-render
+  // --antialias draws it.
+  const Scene scene = MakeScene(read.shell.sets, read.shell.settings, RandomGenerator(),
+                                SceneTarget::Thumbnail(), MakeFrameDeveloper(read.shell.look));
   FrameLoopHooks hooks;
   hooks.beforeFrame = [&](int64_t, int64_t, int64_t) { return stillWanted(); };
   hooks.step = stillWanted;

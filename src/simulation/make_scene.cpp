@@ -31,7 +31,9 @@ SceneTarget SceneTarget::Export(const Options& options) {
 }
 
 SceneTarget SceneTarget::Thumbnail() {
-  return {kThumbnailSize, kThumbnailSize, RenderOptions{}, AvailableCores()};
+  RenderOptions antiAliased;
+  antiAliased.antiAlias = true;
+  return {kThumbnailSize, kThumbnailSize, antiAliased, AvailableCores()};
 }
 
 Scene MakeScene(const ParticleList& sets, const LaunchSettings& settings,

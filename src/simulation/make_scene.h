@@ -32,8 +32,8 @@ struct SceneTarget {
   static SceneTarget Preview(int32_t width, int32_t height, const Options& options);
   // The window's export at the space resolution, on all cores.
   static SceneTarget Export(const Options& options);
-  // A shell's thumbnail: 512 x 512 and plain drawing, as kirabel-render draws
-  // by default, on all cores.
+  // A shell's thumbnail: 512 x 512 and anti-aliased, as kirabel-render
+  // --antialias draws, on all cores.
   static SceneTarget Thumbnail();
 };
 
