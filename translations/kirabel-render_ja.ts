@@ -85,13 +85,12 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
       --interval T       出力間隔 IT を上書きする
       --gravity G        重力 G を上書きする
       --look L           classic (飽和する従来の絵) か film (色を保つ光、グロー、
-                         空)。既定値: リストの見た目
-      --exposure STOPS   film の光の露出 (段)。-10 から 10 (+1 で光が 2 倍)
+                         空)。既定値: リストの見え方
+      --exposure STOPS   フィルムの光の露出。-10 から 10 (+1 で 2 倍)
       --glow STRENGTH    明るい光がにじむ強さ。0 (なし) から 4
       --background B     空: 写真 (PNG、JPEG)、色 (#102040 か色の名前)、または
-                         2 色 (上,下: グラデーション)。--exposure、--glow、
-                         --background は --look で指定しない限り film の見た目に
-                         する
+                         2 色 (上,下: グラデーション)。--look で指定しない限り
+                         --exposure、--glow、--background はフィルムの見え方にする
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
                          exr (リニアな光、半精度浮動小数点、アルファを掛けた形)、
                          またはアニメーション 1 ファイル: gif、apng、webm、mp4、

@@ -128,11 +128,11 @@ struct Options {
   QCommandLineOption alpha{"alpha"};
   QCommandLineOption quality{"quality", "", "Q"};
   QCommandLineOption chroma{"chroma", "", "C"};
+  QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption look{"look", "", "L"};
   QCommandLineOption exposure{"exposure", "", "STOPS"};
   QCommandLineOption glow{"glow", "", "STRENGTH"};
   QCommandLineOption background{"background", "", "B"};
-  QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption fps{"fps", "", "R"};
   QCommandLineOption audio{"audio", "", "FILE"};
   QCommandLineOption audioOffset{"audio-offset", "", "S"};
@@ -149,11 +149,11 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,   &size,         &antialias, &wrap,         &frames,       &start,
-          &interval, &gravity,      &format,    &fullest,      &longExposure, &fps,
-          &audio,    &audioOffset,  &noAudio,   &maxParticles, &jobs,         &range,
-          &shard,    &skipExisting, &dryRun,    &quiet,        &help,         &version,
-          &look,     &exposure,     &glow,      &background,   &alpha,        &quality,
+         {&output,       &size,    &antialias,    &wrap,         &frames,  &start,
+          &interval,     &gravity, &format,       &fullest,      &fps,     &audio,
+          &audioOffset,  &noAudio, &maxParticles, &jobs,         &range,   &shard,
+          &skipExisting, &dryRun,  &quiet,        &help,         &version, &look,
+          &exposure,     &glow,    &background,   &longExposure, &alpha,   &quality,
           &chroma}) {
       parser.addOption(*o);
     }

@@ -25,7 +25,6 @@
 #include "picture_io/sky_photo.h"
 #include "simulation/fullest_frame.h"
 #include "simulation/launch.h"
-#include "simulation/long_exposure.h"
 #include "simulation/make_scene.h"
 #include "simulation/random.h"
 #include "simulation/space_buffer.h"
@@ -117,15 +116,16 @@ Scene SceneForRequest(const ParticleList& list, const LaunchSettings& settings,
                    MakeFrameDeveloper(look));
 }
 
-// Draws and writes the selected frames of the first launch after start-up.
+// Draws and writes the selected frames of the first launch after start-up
+// (or stacks them into one picture).
 int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const ShowSettings& show,
                  const Look& look, const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
   const ExportJob job = MakeExportJob(
       SceneForRequest(list, settings, r, look), frames.first, frames.last,
-      {r.format, r.skipExisting, r.animation, r.prefix, std::nullopt, {}, r.alpha, r.video}, show,
-      {r.rate, r.audio, r.audioOffset, r.noAudio});
+      {r.format, r.skipExisting, r.animation, r.prefix, r.longExposure, r.prefix, r.alpha, r.video},
+      show, {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
@@ -164,31 +164,17 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
   return kExitDone;
 }
 
-// Draws the selected frames of the first launch after start-up, stacks them
-// and writes the still to the output file.
-int RenderLongExposure(const ParticleList& list, const LaunchSettings& settings, const Look& look,
-                       const RenderRequest& r) {
+// Stacks the selected frames of the first launch after start-up into the
+// output file; a range without frames is a failure that writes nothing.
+int RenderLongExposure(const ParticleList& list, const LaunchSettings& settings,
+                       const ShowSettings& show, const Look& look, const RenderRequest& r) {
   if (r.skipExisting && std::filesystem::exists(r.prefix)) return kExitDone;
-  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, std::nullopt);
-  ProgressLine progress(r, frames);
-  FrameLoopHooks hooks;
-  hooks.beforeFrame = progress.Follow();
-  try {
-    const std::optional<LongExposure> still =
-        DrawLongExposure(SceneForRequest(list, settings, r, look), frames.first, frames.last,
-                         *r.longExposure, hooks);
-    progress.End();
-    if (still->frames == 0) {
-      return Fail(
-          QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to stack")
-              .arg(FromLocal(r.input)));
-    }
-    WriteFrame(still->values, still->picture, r.prefix, r.format);
-  } catch (const std::exception& e) {
-    progress.End();
-    return Fail(e);
+  const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
+  if (frames.first > frames.last) {
+    return Fail(QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to stack")
+                    .arg(FromLocal(r.input)));
   }
-  return kExitDone;
+  return RenderFrames(list, settings, show, look, r);
 }
 
 int Render(const RenderRequest& r) {
@@ -214,7 +200,7 @@ int Render(const RenderRequest& r) {
   if (const std::optional<QString> error = ApplyLookOverrides(r.look, look)) return Fail(*error);
   look = WithinLookLimits(look);
   if (r.fullest) return RenderFullestFrame(list, settings, look, r);
-  if (r.longExposure) return RenderLongExposure(list, settings, look, r);
+  if (r.longExposure) return RenderLongExposure(list, settings, read.show, look, r);
   return RenderFrames(list, settings, read.show, look, r);
 }
 

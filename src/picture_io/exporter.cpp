@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "picture_io/long_exposure_writer.h"
 #include "simulation/frame_loop.h"
+#include "simulation/long_exposure.h"
 
 namespace kirabel {
 
@@ -46,8 +48,7 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const 
   const auto keepGoing = [&] { return !progress || progress(total, total, job.lastFrame); };
   if (animation && !animation->Finish(keepGoing)) return ExportEnd::kCancelled;
   if (stack) {
-    const LongExposure still = stack->Result();
-    WriteFrame(still.values, still.picture, output.longExposurePath, output.format);
+    WriteLongExposure(stack->Result(), output.longExposurePath, output.format);
   }
   if (progress) progress(total, total, job.lastFrame);
   return ExportEnd::kDone;

@@ -17,21 +17,15 @@ std::size_t PixelCount(int32_t width, int32_t height) {
          static_cast<std::size_t>(std::max(height, 0));
 }
 
+// A black picture of that size.
 Picture SizedPicture(int32_t width, int32_t height) {
   Picture picture;
   picture.SetHeight(height);
   picture.SetWidth(width);
-  return picture;
-}
-
-// A 16-bit space holding red, green, blue values given per pixel.
-SpaceBuffer SpaceOfValues(int32_t width, int32_t height, const std::vector<uint16_t>& rgb) {
-  SpaceBuffer space(width, height);
-  uint16_t* values = space.Data();
-  for (std::size_t p = 0; p < PixelCount(width, height); ++p) {
-    std::copy_n(&rgb[3 * p], 3, &values[SpaceBuffer::kValuesPerPixel * p]);
+  if (uint8_t* bits = picture.Bits()) {
+    std::fill_n(bits, static_cast<std::size_t>(picture.RowBytes()) * picture.Height(), 0);
   }
-  return space;
+  return picture;
 }
 
 }  // namespace
@@ -53,18 +47,12 @@ LongExposureSink::~LongExposureSink() = default;
 
 void LongExposureSink::Take(int64_t, const SpaceBuffer& space, const Picture& picture) {
   if (space.Width() != width_ || space.Height() != height_) return;
+  if (picture.Width() != width_ || picture.Height() != height_) return;
   ++frames_;
   if (mode_ == StackMode::kAdd) {
     Add(space);
-    return;
-  }
-  Lighten(space);
-  // The frame's own picture is what the developer made of its space.
-  const std::size_t rowBytes = 3 * static_cast<std::size_t>(width_);
-  for (int32_t y = 0; y < height_ && y < picture.Height(); ++y) {
-    const uint8_t* from = picture.Row(y);
-    uint8_t* into = brightestPicture_.Row(y);
-    for (std::size_t i = 0; i < rowBytes; ++i) into[i] = std::max(into[i], from[i]);
+  } else {
+    Lighten(space, picture);
   }
 }
 
@@ -73,16 +61,30 @@ void LongExposureSink::Add(const SpaceBuffer& space) {
   constexpr uint64_t kMost = std::numeric_limits<uint32_t>::max();
   uint32_t* sum = sum_.LinearData();
   const std::size_t values = SpaceBuffer::kValuesPerPixel * PixelCount(width_, height_);
-  for (std::size_t i = 0; i < values; ++i) {
-    const uint64_t value = space.Linear() ? space.LinearData()[i] : space.Data()[i];
-    sum[i] = static_cast<uint32_t>(std::min(kMost, sum[i] + value));
+  const auto addAll = [&](const auto* frame) {
+    for (std::size_t i = 0; i < values; ++i) {
+      sum[i] = static_cast<uint32_t>(std::min<uint64_t>(kMost, uint64_t{sum[i]} + frame[i]));
+    }
+  };
+  if (space.Linear()) {
+    addAll(space.LinearData());
+  } else {
+    addAll(space.Data());
   }
 }
 
-void LongExposureSink::Lighten(const SpaceBuffer& space) {
+// The 16-bit values developed from the space, the bytes from the frame's
+// picture (what the same developer made of it while the frame was drawn).
+void LongExposureSink::Lighten(const SpaceBuffer& space, const Picture& picture) {
   developer_->Develop16(space, frame16_);
   for (std::size_t i = 0; i < brightest_.size(); ++i) {
     brightest_[i] = std::max(brightest_[i], frame16_[i]);
+  }
+  const std::size_t rowBytes = 3 * static_cast<std::size_t>(width_);
+  for (int32_t y = 0; y < height_; ++y) {
+    const uint8_t* from = picture.Row(y);
+    uint8_t* into = brightestPicture_.Row(y);
+    for (std::size_t i = 0; i < rowBytes; ++i) into[i] = std::max(into[i], from[i]);
   }
 }
 
@@ -91,15 +93,13 @@ LongExposure LongExposureSink::Result() const {
   still.frames = frames_;
   if (mode_ == StackMode::kLighten) {
     still.picture = brightestPicture_;
-    still.values = SpaceOfValues(width_, height_, brightest_);
+    still.rgb16 = brightest_;
     return still;
   }
   // The sum is developed once: the sky shows once, under all the light.
   still.picture = SizedPicture(width_, height_);
   developer_->DevelopPicture(sum_, still.picture);
-  std::vector<uint16_t> rgb;
-  developer_->Develop16(sum_, rgb);
-  still.values = SpaceOfValues(width_, height_, rgb);
+  developer_->Develop16(sum_, still.rgb16);
   return still;
 }
 

@@ -19,13 +19,13 @@ struct Scene;
 
 enum class StackMode { kAdd, kLighten };
 
-// The still: its picture and its 16-bit values (a space in 16-bit mode whose
-// values are the still's red, green and blue, the picture's bytes their high
-// bytes for the classic look), as WriteFrame takes them.
+// The still: its picture and the same at 16 bits a channel (red, green, blue
+// per pixel, top row first; for the classic look the picture's bytes are
+// their high bytes).
 struct LongExposure {
   int64_t frames = 0;  // frames stacked; 0: none was drawn
   Picture picture;
-  SpaceBuffer values{0, 0};
+  std::vector<uint16_t> rgb16;
 };
 
 // Stacks the frames it takes. developer: the scene's (null: classic).
@@ -35,13 +35,15 @@ class LongExposureSink : public FrameSink {
                    std::shared_ptr<const FrameDeveloper> developer = nullptr);
   ~LongExposureSink() override;
 
+  // picture: the frame as the developer made it. A frame of another size
+  // than the sink's is left out.
   void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) override;
   // The still of the frames taken so far.
   LongExposure Result() const;
 
  private:
   void Add(const SpaceBuffer& space);
-  void Lighten(const SpaceBuffer& space);
+  void Lighten(const SpaceBuffer& space, const Picture& picture);
 
   StackMode mode_;
   int32_t width_;
@@ -51,9 +53,7 @@ class LongExposureSink : public FrameSink {
   SpaceBuffer sum_;                  // add: the light of all frames, unsaturated
   std::vector<uint16_t> brightest_;  // lighten: the largest 16-bit value
   Picture brightestPicture_;         // lighten: the largest picture byte
-  // Scratch for one frame's developed values, kept between frames.
-  std::vector<uint16_t> frame16_;
-  Picture framePicture_;
+  std::vector<uint16_t> frame16_;    // scratch: one frame's developed values
 };
 
 // Builds the scene's launch (from a copy of its generator) and stacks frames

@@ -60,6 +60,11 @@ run --long-exposure --format png16 --range 3-7 -o "$work/add.png" || fail "add: 
 stack add "$work/add.png" "$work"/f0000[3-7].png
 run --long-exposure lighten --format png16 --range 3-7 -o "$work/lighten.png" || fail "lighten: exit $?"
 stack lighten "$work/lighten.png" "$work"/f0000[3-7].png
+# The film look's frames are developed before they are compared.
+run --look film --format png16 --range 3-7 -o "$work/film" || fail "film frames: exit $?"
+run --look film --long-exposure lighten --format png16 --range 3-7 -o "$work/film.png" ||
+  fail "film lighten: exit $?"
+stack lighten "$work/film.png" "$work"/film0000[3-7].png
 
 # The mode word is optional; the output name picks BMP; without -o the
 # input's name with the picture's extension; the range defaults to all frames.

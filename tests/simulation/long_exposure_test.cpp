@@ -73,7 +73,7 @@ struct Still {
 };
 
 Still Got(const LongExposure& still) {
-  return {Values(still.values), Values(still.picture)};
+  return {std::vector<uint32_t>(still.rgb16.begin(), still.rgb16.end()), Values(still.picture)};
 }
 
 // Classic adding: each value the frames' sum held at 65535, its high byte.
@@ -177,7 +177,8 @@ TEST(LongExposureTest, AStoppedLoopGivesNothingAndNoFramesAnEmptyStill) {
   const auto none = DrawLongExposure(scene, 5, 4, StackMode::kLighten);
   ASSERT_TRUE(none);
   EXPECT_EQ(none->frames, 0);
-  EXPECT_EQ(none->values.Width(), 32);
+  EXPECT_EQ(none->picture.Width(), 32);
+  EXPECT_EQ(none->rgb16, std::vector<uint16_t>(3 * 32 * 24, 0));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(MakeSceneTest, EveryTargetHoldsTheSettingsToTheLaunchLimits) {
       {"window", SceneTarget::WindowLaunch(64, 48, options), {64, 48, {true, false}, 1}},
       {"preview", SceneTarget::Preview(64, 48, options), {64, 48, {true, false}, cores}},
       {"export", SceneTarget::Export(options), {320, 200, {true, false}, cores}},
-      {"thumbnail", SceneTarget::Thumbnail(), {512, 512, {false, false}, cores}},
+      {"thumbnail", SceneTarget::Thumbnail(), {512, 512, {true, false}, cores}},
       {"command line", {100, 80, {false, true}, 3}, {100, 80, {false, true}, 3}},
   };
   const ParticleList sets = {testing::MakeSet(10), testing::MakeSet(20, 0)};

@@ -10,17 +10,15 @@
 #include <QSpinBox>
 #include <algorithm>
 #include <iterator>
-#include <limits>
 
 #include "picture_io/frame_writer.h"
-#include "ui/services/file_dialog_service.h"
+#include "ui/dialogs/export_fields.h"
 #include "ui/services/program_font.h"
 
 namespace kirabel {
 
 namespace {
 
-constexpr int kLargestFrame = std::numeric_limits<int>::max();
 // The rates offered; any other can be typed.
 const char* const kCommonRates[] = {"23.976", "24", "25", "29.97", "30", "50", "59.94", "60"};
 
@@ -29,13 +27,6 @@ constexpr int kAnimationCount = static_cast<int>(std::size(kAnimationFormats));
 constexpr int kExrFramesIndex = kAnimationCount;
 // The quality spin box's lowest value stands for the format's usual quality.
 constexpr int kUsualQuality = -1;
-
-QSpinBox* FrameSpin(QWidget* parent, const char* name) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QLatin1String(name));
-  spin->setRange(1, 1);
-  return spin;
-}
 
 }  // namespace
 
@@ -63,8 +54,8 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   rateCombo_->setEditable(true);
   rateCombo_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* rate : kCommonRates) rateCombo_->addItem(QLatin1String(rate));
-  firstSpin_ = FrameSpin(this, "firstFrameSpin");
-  lastSpin_ = FrameSpin(this, "lastFrameSpin");
+  firstSpin_ = NewFrameSpin(this, "firstFrameSpin");
+  lastSpin_ = NewFrameSpin(this, "lastFrameSpin");
   fileEdit_ = new QLineEdit(this);
   fileEdit_->setObjectName(QStringLiteral("fileEdit"));
   browseButton_ = new QPushButton(tr("参照(&B)..."), this);
@@ -100,9 +91,6 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
-  const int last = static_cast<int>(std::clamp<int64_t>(frameCount, 1, kLargestFrame));
-  firstSpin_->setRange(1, last);
-  lastSpin_->setRange(1, last);
   formatCombo_->setCurrentIndex(
       choice.exrFrames ? kExrFramesIndex
                        : static_cast<int>(std::find(std::begin(kAnimationFormats),
@@ -113,9 +101,8 @@ void ExportDialog::setChoice(const ExportChoice& choice, int64_t frameCount) {
   chromaCombo_->setCurrentIndex(choice.video.chroma == ChromaSampling::k444 ? 1 : 0);
   enableFormatChoices();
   rateCombo_->setEditText(QString::fromStdString(FrameRateText(choice.rate)));
-  const bool keepRange = !choice.wholeLaunch && choice.firstFrame >= 1 && choice.lastFrame <= last;
-  firstSpin_->setValue(keepRange ? static_cast<int>(choice.firstFrame) : 1);
-  lastSpin_->setValue(keepRange ? static_cast<int>(choice.lastFrame) : last);
+  ProposeFrames(*firstSpin_, *lastSpin_, frameCount, choice.wholeLaunch, choice.firstFrame,
+                choice.lastFrame);
   fileEdit_->setText(QString::fromStdString(choice.path));
 }
 
@@ -129,9 +116,10 @@ ExportChoice ExportDialog::choice() const {
   choice.video.chroma =
       chromaCombo_->currentIndex() == 1 ? ChromaSampling::k444 : ChromaSampling::k420;
   choice.rate = ParseFrameRate(rateCombo_->currentText().toStdString()).value_or(FrameRate{});
-  choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
-  choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
-  choice.wholeLaunch = choice.firstFrame == 1 && choice.lastFrame == lastSpin_->maximum();
+  const ChosenFrames frames = ReadFrames(*firstSpin_, *lastSpin_);
+  choice.wholeLaunch = frames.wholeLaunch;
+  choice.firstFrame = frames.first;
+  choice.lastFrame = frames.last;
   choice.path = fileEdit_->text().trimmed().toStdString();
   return choice;
 }
@@ -170,15 +158,7 @@ void ExportDialog::followFormat() {
 
 void ExportDialog::browse() {
   if (!chooser_) return;
-  const QString extension = chosenExtension();
-  FileChooser dialog(FileChooser::Kind::Save, extension.toUpper() + QStringLiteral("(*.") +
-                                                  extension + QStringLiteral(")|*.") + extension);
-  dialog.title = windowTitle();
-  dialog.startFolder = chooser_->startFolder;
-  dialog.defaultExtension = extension;
-  if (!dialog.execute(this)) return;
-  fileEdit_->setText(dialog.fileName);
-  chooser_->startFolder = dialog.fileFolder();
+  BrowseForFile(*this, *chooser_, chosenExtension(), *fileEdit_);
 }
 
 }  // namespace kirabel

@@ -8,16 +8,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
-#include <limits>
 
-#include "ui/services/file_dialog_service.h"
+#include "ui/dialogs/export_fields.h"
 #include "ui/services/program_font.h"
 
 namespace kirabel {
 
 namespace {
 
-constexpr int kLargestFrame = std::numeric_limits<int>::max();
 // The formats in the order the selector offers them.
 constexpr PictureFormat kFormats[] = {PictureFormat::kPng, PictureFormat::kPng16,
                                       PictureFormat::kBmp};
@@ -33,13 +31,6 @@ QComboBox* Selector(QWidget* parent, const char* name, const QStringList& items)
   return combo;
 }
 
-QSpinBox* FrameSpin(QWidget* parent, const char* name) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QLatin1String(name));
-  spin->setRange(1, 1);
-  return spin;
-}
-
 }  // namespace
 
 LongExposureDialog::LongExposureDialog(QWidget* parent) : QDialog(parent) {
@@ -51,8 +42,8 @@ LongExposureDialog::LongExposureDialog(QWidget* parent) : QDialog(parent) {
       Selector(this, "modeCombo", {tr("加算 (光を足し合わせる)"), tr("比較明 (明るい方を残す)")});
   formatCombo_ = Selector(this, "formatCombo",
                           {QStringLiteral("PNG"), tr("PNG (16 ビット)"), QStringLiteral("BMP")});
-  firstSpin_ = FrameSpin(this, "firstFrameSpin");
-  lastSpin_ = FrameSpin(this, "lastFrameSpin");
+  firstSpin_ = NewFrameSpin(this, "firstFrameSpin");
+  lastSpin_ = NewFrameSpin(this, "lastFrameSpin");
   fileEdit_ = new QLineEdit(this);
   fileEdit_->setObjectName(QStringLiteral("fileEdit"));
   auto* browseButton = new QPushButton(tr("参照(&B)..."), this);
@@ -84,15 +75,11 @@ LongExposureDialog::LongExposureDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void LongExposureDialog::setChoice(const LongExposureChoice& choice, int64_t frameCount) {
-  const int last = static_cast<int>(std::clamp<int64_t>(frameCount, 1, kLargestFrame));
-  firstSpin_->setRange(1, last);
-  lastSpin_->setRange(1, last);
   modeCombo_->setCurrentIndex(choice.mode == StackMode::kAdd ? 0 : 1);
   formatCombo_->setCurrentIndex(static_cast<int>(
       std::find(std::begin(kFormats), std::end(kFormats), choice.format) - std::begin(kFormats)));
-  const bool keepRange = !choice.wholeLaunch && choice.firstFrame >= 1 && choice.lastFrame <= last;
-  firstSpin_->setValue(keepRange ? static_cast<int>(choice.firstFrame) : 1);
-  lastSpin_->setValue(keepRange ? static_cast<int>(choice.lastFrame) : last);
+  ProposeFrames(*firstSpin_, *lastSpin_, frameCount, choice.wholeLaunch, choice.firstFrame,
+                choice.lastFrame);
   fileEdit_->setText(QString::fromStdString(choice.path));
 }
 
@@ -100,9 +87,10 @@ LongExposureChoice LongExposureDialog::choice() const {
   LongExposureChoice choice;
   choice.mode = modeCombo_->currentIndex() == 1 ? StackMode::kLighten : StackMode::kAdd;
   choice.format = kFormats[std::clamp(formatCombo_->currentIndex(), 0, 2)];
-  choice.firstFrame = std::min(firstSpin_->value(), lastSpin_->value());
-  choice.lastFrame = std::max(firstSpin_->value(), lastSpin_->value());
-  choice.wholeLaunch = choice.firstFrame == 1 && choice.lastFrame == lastSpin_->maximum();
+  const ChosenFrames frames = ReadFrames(*firstSpin_, *lastSpin_);
+  choice.wholeLaunch = frames.wholeLaunch;
+  choice.firstFrame = frames.first;
+  choice.lastFrame = frames.last;
   choice.path = fileEdit_->text().trimmed().toStdString();
   return choice;
 }
@@ -116,16 +104,7 @@ void LongExposureDialog::followFormat() {
 }
 
 void LongExposureDialog::browse() {
-  if (!chooser_) return;
-  const QString extension = Extension(choice().format);
-  FileChooser dialog(FileChooser::Kind::Save, extension.toUpper() + QStringLiteral("(*.") +
-                                                  extension + QStringLiteral(")|*.") + extension);
-  dialog.title = windowTitle();
-  dialog.startFolder = chooser_->startFolder;
-  dialog.defaultExtension = extension;
-  if (!dialog.execute(this)) return;
-  fileEdit_->setText(dialog.fileName);
-  chooser_->startFolder = dialog.fileFolder();
+  if (chooser_) BrowseForFile(*this, *chooser_, Extension(choice().format), *fileEdit_);
 }
 
 }  // namespace kirabel

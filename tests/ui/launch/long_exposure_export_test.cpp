@@ -70,7 +70,7 @@ TEST_F(LongExposureExportTest, TheDialogsChoicesStackTheNextLaunchIntoOnePicture
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const QRgba64 pixel = written.pixelColor(x, y).rgba64();
-      const uint16_t* values = still.values.Pixel(x, y);
+      const uint16_t* values = &still.rgb16[3 * static_cast<std::size_t>(y * kWidth + x)];
       ASSERT_EQ((std::array<int, 3>{pixel.red(), pixel.green(), pixel.blue()}),
                 (std::array<int, 3>{values[0], values[1], values[2]}))
           << x << "," << y;
