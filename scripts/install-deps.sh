@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
   qt6-l10n-tools qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libaubio-dev
+  libaubio-dev libopenexr-dev
   fonts-noto-cjk xvfb xauth desktop-file-utils locales parallel ffmpeg
   dpkg-dev file lintian groff-base
 )

@@ -28,8 +28,16 @@ desktop program&apos;s automatic saving writes it.
                          --glow and --background turn the film look on
                          unless --look says otherwise
       --format F         bmp (default), png, png16 (the space&apos;s exact 16-bit
-                         values), or one animation file: gif, apng, webm, mp4
-                         (also chosen by the output&apos;s extension; needs ffmpeg)
+                         values), exr (linear light, half floats, premultiplied
+                         alpha), or one animation file: gif, apng, webm, mp4,
+                         mov (ProRes 4444) (also chosen by the output&apos;s
+                         extension; needs ffmpeg)
+      --alpha            transparency instead of the sky: straight colour and
+                         coverage, for png, png16, apng, webm and mov
+      --quality Q        webm and mp4: 0 (smallest) to 100 (best); default: the
+                         format&apos;s usual quality
+      --chroma C         webm and mp4: 420 (default, plays everywhere) or 444
+                         (every pixel its own colour, 10 bits)
       --fullest          write only the frame with the most light (the largest
                          sum of its picture&apos;s bytes, the first of equal ones)
                          to the output file itself: PNG, or BMP for --format
@@ -42,8 +50,8 @@ desktop program&apos;s automatic saving writes it.
       --fps R            frames per second of an animation, 1 to 1000: a whole
                          number, a decimal (29.97) or N/D (30000/1001);
                          default: the list&apos;s FPS, else 30
-      --audio FILE       the soundtrack of a WebM or MP4 animation (ignored by
-                         the other formats); default: the list&apos;s AUDIO
+      --audio FILE       the soundtrack of a WebM, MP4 or MOV animation (ignored
+                         by the other formats); default: the list&apos;s AUDIO
       --audio-offset S   the video time in seconds at which the soundtrack&apos;s
                          first sample plays (negative skips its beginning);
                          default: the list&apos;s AUDIOOFFSET, else 0
@@ -84,8 +92,15 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
                          2 色 (上,下: グラデーション)。--look で指定しない限り
                          --exposure、--glow、--background はフィルムの見え方にする
       --format F         bmp (既定値)、png、png16 (空間の 16 ビット値そのまま)、
-                         またはアニメーション 1 ファイル: gif、apng、webm、mp4
-                         (出力先の拡張子でも選べる。ffmpeg が必要)
+                         exr (リニアな光、半精度浮動小数点、アルファを掛けた形)、
+                         またはアニメーション 1 ファイル: gif、apng、webm、mp4、
+                         mov (ProRes 4444) (出力先の拡張子でも選べる。ffmpeg が必要)
+      --alpha            空の代わりに透明にする: ストレートな色と被覆率。png、
+                         png16、apng、webm、mov で使える
+      --quality Q        webm と mp4: 0 (いちばん小さい) から 100 (いちばんきれい)。
+                         既定値: 形式ごとのふだんの画質
+      --chroma C         webm と mp4: 420 (既定値、どこでも再生できる) か 444
+                         (画素ごとに色を持つ、10 ビット)
       --fullest          いちばん明るいコマ (絵のバイトの合計が最大のもの。同じなら
                          最初のもの) だけを出力先のファイルそのものに書き出す。
                          PNG (--format bmp か出力先が .bmp で終わるときは BMP、
@@ -97,7 +112,7 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
                          コマの値を取る
       --fps R            アニメーションの毎秒コマ数。1 から 1000 までの整数、
                          小数 (29.97) または N/D (30000/1001)。既定値: リストの FPS、なければ 30
-      --audio FILE       WebM か MP4 のアニメーションのサウンドトラック
+      --audio FILE       WebM、MP4、MOV のアニメーションのサウンドトラック
                          (ほかの形式では使わない)。既定値: リストの AUDIO
       --audio-offset S   サウンドトラックの最初のサンプルが鳴る動画の時刻 (秒)
                          (負の値ならその分だけ先頭を飛ばす)。既定値: リストの AUDIOOFFSET、なければ 0
@@ -167,8 +182,20 @@ Exit status: 0 done; 1 the file could not be read or a frame not written;
     </message>
     <message>
         <location line="+24"/>
-        <source>--format: expected bmp, png, png16, gif, apng, webm or mp4: %1</source>
-        <translation>--format: bmp、png、png16、gif、apng、webm、mp4 のいずれかを指定してください: %1</translation>
+        <source>--format: expected bmp, png, png16, exr, gif, apng, webm, mp4 or mov: %1</source>
+        <translation>--format: bmp、png、png16、exr、gif、apng、webm、mp4、mov のいずれかを指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--alpha: expected --format png, png16, exr, apng, webm or mov</source>
+        <translation>--alpha: --format には png、png16、exr、apng、webm、mov のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <source>--quality: expected 0 to 100 with --format webm or mp4: %1</source>
+        <translation>--quality: --format webm か mp4 とともに 0 から 100 までを指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--chroma: expected 420 or 444 with --format webm or mp4: %1</source>
+        <translation>--chroma: --format webm か mp4 とともに 420 か 444 を指定してください: %1</translation>
     </message>
     <message>
         <location line="+13"/>

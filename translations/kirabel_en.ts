@@ -139,6 +139,26 @@
         <translation>Frames per second</translation>
     </message>
     <message>
+        <source>OpenEXR (連番)</source>
+        <translation>OpenEXR (numbered frames)</translation>
+    </message>
+    <message>
+        <source>透明 (アルファ)</source>
+        <translation>Transparent (alpha)</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Usual</translation>
+    </message>
+    <message>
+        <source>画質</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>色の細かさ</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>最初のフレーム</source>
         <translation>First frame</translation>

@@ -42,8 +42,16 @@ QString HelpText() {
       "                         --glow and --background turn the film look on\n"
       "                         unless --look says otherwise\n"
       "      --format F         bmp (default), png, png16 (the space's exact 16-bit\n"
-      "                         values), or one animation file: gif, apng, webm, mp4\n"
-      "                         (also chosen by the output's extension; needs ffmpeg)\n"
+      "                         values), exr (linear light, half floats, premultiplied\n"
+      "                         alpha), or one animation file: gif, apng, webm, mp4,\n"
+      "                         mov (ProRes 4444) (also chosen by the output's\n"
+      "                         extension; needs ffmpeg)\n"
+      "      --alpha            transparency instead of the sky: straight colour and\n"
+      "                         coverage, for png, png16, apng, webm and mov\n"
+      "      --quality Q        webm and mp4: 0 (smallest) to 100 (best); default: the\n"
+      "                         format's usual quality\n"
+      "      --chroma C         webm and mp4: 420 (default, plays everywhere) or 444\n"
+      "                         (every pixel its own colour, 10 bits)\n"
       "      --fullest          write only the frame with the most light (the largest\n"
       "                         sum of its picture's bytes, the first of equal ones)\n"
       "                         to the output file itself: PNG, or BMP for --format\n"
@@ -56,8 +64,8 @@ QString HelpText() {
       "      --fps R            frames per second of an animation, 1 to 1000: a whole\n"
       "                         number, a decimal (29.97) or N/D (30000/1001);\n"
       "                         default: the list's FPS, else 30\n"
-      "      --audio FILE       the soundtrack of a WebM or MP4 animation (ignored by\n"
-      "                         the other formats); default: the list's AUDIO\n"
+      "      --audio FILE       the soundtrack of a WebM, MP4 or MOV animation (ignored\n"
+      "                         by the other formats); default: the list's AUDIO\n"
       "      --audio-offset S   the video time in seconds at which the soundtrack's\n"
       "                         first sample plays (negative skips its beginning);\n"
       "                         default: the list's AUDIOOFFSET, else 0\n"
@@ -117,6 +125,9 @@ struct Options {
   QCommandLineOption gravity{"gravity", "", "G"};
   QCommandLineOption format{"format", "", "FORMAT"};
   QCommandLineOption fullest{"fullest"};
+  QCommandLineOption alpha{"alpha"};
+  QCommandLineOption quality{"quality", "", "Q"};
+  QCommandLineOption chroma{"chroma", "", "C"};
   QCommandLineOption longExposure{"long-exposure", "", "MODE"};
   QCommandLineOption look{"look", "", "L"};
   QCommandLineOption exposure{"exposure", "", "STOPS"};
@@ -138,11 +149,12 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     for (const QCommandLineOption* o :
-         {&output,       &size,    &antialias,    &wrap,        &frames,  &start,
-          &interval,     &gravity, &format,       &fullest,     &fps,     &audio,
-          &audioOffset,  &noAudio, &maxParticles, &jobs,        &range,   &shard,
-          &skipExisting, &dryRun,  &quiet,        &help,        &version, &look,
-          &exposure,     &glow,    &background,   &longExposure}) {
+         {&output,       &size,    &antialias,    &wrap,         &frames,  &start,
+          &interval,     &gravity, &format,       &fullest,      &fps,     &audio,
+          &audioOffset,  &noAudio, &maxParticles, &jobs,         &range,   &shard,
+          &skipExisting, &dryRun,  &quiet,        &help,         &version, &look,
+          &exposure,     &glow,    &background,   &longExposure, &alpha,   &quality,
+          &chroma}) {
       parser.addOption(*o);
     }
   }
@@ -243,7 +255,9 @@ bool ReadStillFile(const QCommandLineParser& parser, const Options& o, ParseResu
     return false;
   }
   if (!parser.isSet(o.output))
-    r.prefix = RemoveExtension(r.input) + (r.format == PictureFormat::kBmp ? ".bmp" : ".png");
+    r.prefix = RemoveExtension(r.input) + (r.format == PictureFormat::kBmp   ? ".bmp"
+                                           : r.format == PictureFormat::kExr ? ".exr"
+                                                                             : ".png");
   return true;
 }
 
@@ -254,17 +268,15 @@ bool ReadFormat(const QCommandLineParser& parser, const Options& o, ParseResult&
   if (parser.isSet(o.format)) {
     const std::string f = parser.value(o.format).toLower().toStdString();
     const auto animation = AnimationFormatNamed(f);
-    if (f == "bmp" || f == "png" || f == "png16") {
-      r.format = f == "bmp"   ? PictureFormat::kBmp
-                 : f == "png" ? PictureFormat::kPng
-                              : PictureFormat::kPng16;
+    if (const auto picture = PictureFormatNamed(f)) {
+      r.format = *picture;
     } else if (animation) {
       r.animation = animation;
     } else {
-      result = Error(
-          QCoreApplication::translate(
-              "kirabel::cli", "--format: expected bmp, png, png16, gif, apng, webm or mp4: %1")
-              .arg(QString::fromStdString(f)));
+      result = Error(QCoreApplication::translate(
+                         "kirabel::cli",
+                         "--format: expected bmp, png, png16, exr, gif, apng, webm, mp4 or mov: %1")
+                         .arg(QString::fromStdString(f)));
       return false;
     }
   } else if (r.fullest || r.longExposure) {
@@ -319,6 +331,45 @@ bool ReadLongExposure(const QCommandLineParser& parser, const Options& o, ParseR
   return false;
 }
 
+// --alpha, --quality and --chroma, each refused where the output cannot
+// follow it.
+bool ReadVideo(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
+  RenderRequest& r = result.request;
+  r.alpha = parser.isSet(o.alpha);
+  const bool takesQuality = r.animation && AnimationTakesQuality(*r.animation);
+  const bool holdsAlpha =
+      r.animation ? AnimationHoldsAlpha(*r.animation) : r.format != PictureFormat::kBmp;
+  if (r.alpha && !holdsAlpha) {
+    result = Error(QCoreApplication::translate(
+        "kirabel::cli", "--alpha: expected --format png, png16, exr, apng, webm or mov"));
+    return false;
+  }
+  if (parser.isSet(o.quality)) {
+    const auto quality = ParseInteger(parser.value(o.quality), 0, 100);
+    if (!quality || !takesQuality) {
+      result =
+          Error(QCoreApplication::translate(
+                    "kirabel::cli", "--quality: expected 0 to 100 with --format webm or mp4: %1")
+                    .arg(parser.value(o.quality)));
+      return false;
+    }
+    r.video.quality = static_cast<int>(*quality);
+  }
+  if (parser.isSet(o.chroma)) {
+    const QString chroma = parser.value(o.chroma).trimmed();
+    if ((chroma != QLatin1String("420") && chroma != QLatin1String("444")) || !takesQuality) {
+      result =
+          Error(QCoreApplication::translate(
+                    "kirabel::cli", "--chroma: expected 420 or 444 with --format webm or mp4: %1")
+                    .arg(parser.value(o.chroma)));
+      return false;
+    }
+    r.video.chroma = chroma == QLatin1String("444") ? ChromaSampling::k444 : ChromaSampling::k420;
+  }
+  r.video.alpha = r.alpha;
+  return true;
+}
+
 bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult& result) {
   RenderRequest& r = result.request;
   if (!ReadLongExposure(parser, o, result)) return false;
@@ -335,7 +386,9 @@ bool ReadValues(const QCommandLineParser& parser, const Options& o, ParseResult&
       !ReadReal(parser, o.audioOffset, r.audioOffset, result)) {
     return false;
   }
-  if (!ReadFormat(parser, o, result) || !ReadLook(parser, o, result)) return false;
+  if (!ReadFormat(parser, o, result) || !ReadVideo(parser, o, result) ||
+      !ReadLook(parser, o, result))
+    return false;
   if (parser.isSet(o.maxParticles)) {
     r.maxParticles = ParseInteger(parser.value(o.maxParticles), 0, INT64_MAX);
     if (!r.maxParticles) {

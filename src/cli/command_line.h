@@ -31,6 +31,8 @@ struct RenderRequest {
   std::optional<long double> gravity;   // overrides G
   PictureFormat format = PictureFormat::kBmp;
   std::optional<AnimationFormat> animation;  // one file instead of numbered frames
+  bool alpha = false;                        // --alpha: transparency instead of the sky
+  VideoOptions video;                        // --quality, --chroma (its alpha follows --alpha)
   bool fullest = false;  // only the selected frame with the most light, to one picture file
   std::optional<StackMode> longExposure;   // the selected frames stacked into one picture file
   std::optional<FrameRate> rate;           // --fps; else the list's rate

@@ -18,8 +18,8 @@
 #include "cli/dry_run.h"
 #include "image/picture.h"
 #include "model/launch_limits.h"
-#include "model/pcl_file.h"
 #include "model/look_limits.h"
+#include "model/pcl_file.h"
 #include "picture_io/exporter.h"
 #include "picture_io/frame_writer.h"
 #include "picture_io/sky_photo.h"
@@ -122,10 +122,10 @@ int RenderFrames(const ParticleList& list, const LaunchSettings& settings, const
                  const Look& look, const RenderRequest& r) {
   const FrameRange frames = SelectFrames(FrameCount(settings.frameCount), r.range, r.shard);
   // --fps, --audio, --audio-offset and --no-audio stand in for the list's show.
-  const ExportJob job =
-      MakeExportJob(SceneForRequest(list, settings, r, look), frames.first, frames.last,
-                    {r.format, r.skipExisting, r.animation, r.prefix, r.longExposure, r.prefix},
-                    show, {r.rate, r.audio, r.audioOffset, r.noAudio});
+  const ExportJob job = MakeExportJob(
+      SceneForRequest(list, settings, r, look), frames.first, frames.last,
+      {r.format, r.skipExisting, r.animation, r.prefix, r.longExposure, r.prefix, r.alpha, r.video},
+      show, {r.rate, r.audio, r.audioOffset, r.noAudio});
   ProgressLine progress(r, frames);
   try {
     RunExport(job, progress.Follow());
@@ -155,7 +155,8 @@ int RenderFullestFrame(const ParticleList& list, const LaunchSettings& settings,
           QCoreApplication::translate("kirabel::cli", "%1: the launch has no frame to choose from")
               .arg(FromLocal(r.input)));
     }
-    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format, scene.developer.get());
+    WriteFrame(fullest->space, fullest->picture, r.prefix, r.format, scene.developer.get(),
+               r.alpha);
   } catch (const std::exception& e) {
     progress.End();
     return Fail(e);

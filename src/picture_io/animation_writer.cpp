@@ -17,39 +17,6 @@ namespace kirabel {
 
 namespace {
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return text;
-}
-
-// How ffmpeg encodes the sound of the formats that hold it.
-QStringList SoundEncoderArguments(AnimationFormat format) {
-  if (format == AnimationFormat::kWebm) return {"-c:a", "libopus", "-b:a", "128k"};
-  return {"-c:a", "aac", "-b:a", "192k"};
-}
-
-// What ffmpeg makes of raw frames for each format.
-QStringList EncoderArguments(AnimationFormat format) {
-  switch (format) {
-    case AnimationFormat::kGif:  // one palette for the whole animation, looping
-      return {"-filter_complex",
-              "[0:v]split[a][b];[a]palettegen[p];[b][p]paletteuse",
-              "-loop",
-              "0",
-              "-f",
-              "gif"};
-    case AnimationFormat::kApng:
-      return {"-plays", "0", "-f", "apng"};
-    case AnimationFormat::kWebm:
-      return {"-c:v", "libvpx-vp9", "-b:v", "0", "-crf", "30", "-f", "webm"};
-    case AnimationFormat::kMp4:  // H.264 wants even sizes: pad by a black line
-      return {
-          "-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-f",
-          "mp4"};
-  }
-  return {};
-}
-
 std::string TemporaryBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   const std::size_t slash = path.rfind('/');
@@ -59,43 +26,6 @@ std::string TemporaryBeside(const std::string& path) {
 }
 
 }  // namespace
-
-std::optional<AnimationFormat> AnimationFormatForName(const std::string& name) {
-  const std::string lower = Lower(name);
-  for (AnimationFormat format : kAnimationFormats) {
-    const std::string extension = AnimationExtension(format);
-    if (lower.size() > extension.size() &&
-        lower.compare(lower.size() - extension.size(), extension.size(), extension) == 0)
-      return format;
-  }
-  return std::nullopt;
-}
-
-std::optional<AnimationFormat> AnimationFormatNamed(const std::string& word) {
-  const std::string lower = Lower(word);
-  for (AnimationFormat format : kAnimationFormats) {
-    if (lower == AnimationExtension(format) + 1) return format;
-  }
-  return std::nullopt;
-}
-
-const char* AnimationExtension(AnimationFormat format) {
-  switch (format) {
-    case AnimationFormat::kGif:
-      return ".gif";
-    case AnimationFormat::kApng:
-      return ".apng";
-    case AnimationFormat::kWebm:
-      return ".webm";
-    case AnimationFormat::kMp4:
-      return ".mp4";
-  }
-  return "";
-}
-
-bool AnimationHoldsSound(AnimationFormat format) {
-  return format == AnimationFormat::kWebm || format == AnimationFormat::kMp4;
-}
 
 namespace {
 
@@ -167,12 +97,14 @@ EncoderError::EncoderError(Kind kind, const std::string& subject, const std::str
       reason_(reason) {}
 
 AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int width, int height,
-                                 FrameRate rate, const std::optional<PlacedSoundtrack>& soundtrack)
+                                 FrameRate rate, const std::optional<PlacedSoundtrack>& soundtrack,
+                                 const VideoOptions& video)
     : path_(std::move(path)),
       file_(path_),
       temporary_(TemporaryBeside(path_)),
       width_(width),
-      height_(height) {
+      height_(height),
+      alpha_(video.alpha) {
   if (width < 1 || height < 1) {
     throw EncoderError(EncoderError::Kind::kEmptyPicture,
                        std::to_string(width) + "x" + std::to_string(height));
@@ -182,12 +114,12 @@ AnimationWriter::AnimationWriter(std::string path, AnimationFormat format, int w
   QStringList arguments{"-hide_banner", "-loglevel",
                         "error",        "-y",
                         "-f",           "rawvideo",
-                        "-pix_fmt",     "bgr24",
+                        "-pix_fmt",     RawPixelFormat(video),
                         "-s",           QStringLiteral("%1x%2").arg(width).arg(height),
                         "-framerate",   QString::fromStdString(FrameRateArgument(rate)),
                         "-i",           "-"};
   if (withSound) arguments << SoundtrackArguments(*soundtrack) << SoundEncoderArguments(format);
-  arguments << EncoderArguments(format) << QString::fromStdString(temporary_);
+  arguments << EncoderArguments(format, video) << QString::fromStdString(temporary_);
   // What the encoder says is kept for the reason of a failure, never shown raw.
   encoder_.setProcessChannelMode(QProcess::SeparateChannels);
   encoder_.setStandardOutputFile(QProcess::nullDevice());
@@ -208,7 +140,18 @@ void AnimationWriter::Add(const Picture& picture) {
     const uint8_t* row = picture.Row(y);
     std::copy(row, row + 3 * width_, frame.begin() + static_cast<std::ptrdiff_t>(y) * 3 * width_);
   }
-  encoder_.write(frame.data(), static_cast<qint64>(frame.size()));
+  Feed(frame.data(), frame.size());
+}
+
+void AnimationWriter::AddWithAlpha(const std::vector<uint8_t>& rgba) {
+  const std::size_t size = static_cast<std::size_t>(width_) * 4 * static_cast<std::size_t>(height_);
+  std::vector<char> frame(size, 0);
+  std::copy_n(rgba.begin(), std::min(size, rgba.size()), frame.begin());
+  Feed(frame.data(), frame.size());
+}
+
+void AnimationWriter::Feed(const char* data, std::size_t size) {
+  encoder_.write(data, static_cast<qint64>(size));
   while (encoder_.bytesToWrite() > 0) {
     if (!encoder_.waitForBytesWritten(-1)) {
       WaitForEncoder();

@@ -1,5 +1,5 @@
 #pragma once
-// An animation in one file (GIF, APNG, WebM, MP4) from the frames of a launch,
+// An animation in one file (GIF, APNG, WebM, MP4, MOV) from the frames of a launch,
 // encoded by the ffmpeg program, fed raw pictures over a pipe. The file is
 // made beside its name and put in place only when complete, through the same
 // safe save path as every other file: a failure or an abandoned animation
@@ -8,8 +8,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/frame_rate.h"
+#include "picture_io/animation_format.h"
 #include "picture_io/soundtrack.h"
 #include "platform/errors.h"
 #include "platform/replacing_file.h"
@@ -17,20 +19,6 @@
 namespace kirabel {
 
 class Picture;
-
-enum class AnimationFormat { kGif, kApng, kWebm, kMp4 };
-constexpr AnimationFormat kAnimationFormats[] = {AnimationFormat::kGif, AnimationFormat::kApng,
-                                                 AnimationFormat::kWebm, AnimationFormat::kMp4};
-
-// The format a name's extension asks for (".gif", ".apng", ".webm", ".mp4",
-// any letter case); nothing for any other name.
-std::optional<AnimationFormat> AnimationFormatForName(const std::string& name);
-// The format a word names ("gif", "apng", "webm", "mp4", any letter case).
-std::optional<AnimationFormat> AnimationFormatNamed(const std::string& word);
-// The extension of a format, with its dot.
-const char* AnimationExtension(AnimationFormat format);
-// Whether the format carries sound (WebM and MP4 do, GIF and APNG do not).
-bool AnimationHoldsSound(AnimationFormat format);
 
 // The encoder could not do its work. what() says so in English; the kind, its
 // subject (the extension of the format, the animation's file, or the size
@@ -60,8 +48,10 @@ class AnimationWriter {
   // can be written (WriteError or FileIOError), both before any encoder runs,
   // then checks the soundtrack (SoundtrackError), if the format holds sound,
   // and starts the encoder. Raises EncoderError when ffmpeg cannot be started.
+  // video.alpha asks for frames with transparency (AddWithAlpha).
   AnimationWriter(std::string path, AnimationFormat format, int width, int height, FrameRate rate,
-                  const std::optional<PlacedSoundtrack>& soundtrack = std::nullopt);
+                  const std::optional<PlacedSoundtrack>& soundtrack = std::nullopt,
+                  const VideoOptions& video = {});
   // An animation not finished is abandoned: the encoder stops, nothing stays.
   ~AnimationWriter();
   AnimationWriter(const AnimationWriter&) = delete;
@@ -69,6 +59,10 @@ class AnimationWriter {
 
   // Adds the next frame (of the size given at the start).
   void Add(const Picture& picture);
+  // Adds the next frame as straight red, green, blue, alpha bytes (4 a pixel,
+  // top row first), for an animation with alpha.
+  void AddWithAlpha(const std::vector<uint8_t>& rgba);
+  bool WithAlpha() const { return alpha_; }
   // Ends the animation and puts the file in place. Raises EncoderError (the
   // encoder failed) or WriteError (the file cannot be written). While the
   // encoder finishes, keepGoing is asked now and then; when it says false the
@@ -80,6 +74,7 @@ class AnimationWriter {
   // Waits for the encoder to end and keeps the end of what it said.
   void WaitForEncoder();
   void KeepErrorOutput();
+  void Feed(const char* data, std::size_t size);
 
   bool EncoderEnded(const std::function<bool()>& keepGoing);
   bool CopyEncoded(const std::function<bool()>& keepGoing);
@@ -90,6 +85,7 @@ class AnimationWriter {
   QProcess encoder_;
   std::string errorOutput_;  // the end of the encoder's error output
   int width_, height_;
+  bool alpha_;
   bool finished_ = false;
 };
 

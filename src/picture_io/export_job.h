@@ -26,6 +26,8 @@ struct ExportOutput {
   std::string animationPath;
   std::optional<StackMode> longExposure;  // the frames stacked into one picture
   std::string longExposurePath;
+  bool withAlpha = false;  // PNG frames or an animation with transparency, without the sky
+  VideoOptions video;      // how an animation is encoded (its alpha follows withAlpha)
 };
 
 // What the user chose instead of the list's show for an animation: a rate,

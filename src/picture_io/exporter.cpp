@@ -25,12 +25,15 @@ ExportEnd RunExport(const ExportJob& job, const ExportProgress& progress, const 
     std::optional<PlacedSoundtrack> sound;
     if (job.soundtrack)
       sound = PlaceSoundtrack(*job.soundtrack, job.firstFrame, job.lastFrame, job.rate);
+    VideoOptions video = output.video;
+    video.alpha = output.withAlpha;
     animation.emplace(output.animationPath, *output.animation, scene.width, scene.height, job.rate,
-                      sound);
-    sink = std::make_unique<AnimationSink>(*animation);
+                      sound, video);
+    sink = std::make_unique<AnimationSink>(*animation, scene.developer);
   } else {
     sink = std::make_unique<NumberedFramesSink>(scene.settings.autosaveName, output.format,
-                                                output.skipExisting, scene.developer);
+                                                output.skipExisting, scene.developer,
+                                                output.withAlpha);
   }
   FrameLoopHooks hooks;
   hooks.beforeFrame = progress;

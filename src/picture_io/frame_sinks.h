@@ -29,13 +29,16 @@ class FrameNotWrittenError : public KirabelError {
 // Frame i goes to NumberedFrameName(name, i, format).
 class NumberedFramesSink : public FrameSink {
  public:
-  // developer: the look's (null: the classic picture), for 16-bit frames.
+  // developer: the look's (null: the classic picture), for 16-bit, EXR and
+  // alpha frames; withAlpha: PNG frames with transparency.
   NumberedFramesSink(std::string name, PictureFormat format, bool skipExisting = false,
-                     std::shared_ptr<const FrameDeveloper> developer = nullptr)
+                     std::shared_ptr<const FrameDeveloper> developer = nullptr,
+                     bool withAlpha = false)
       : name_(std::move(name)),
         format_(format),
         skipExisting_(skipExisting),
-        developer_(std::move(developer)) {}
+        developer_(std::move(developer)),
+        withAlpha_(withAlpha) {}
   // False for a frame whose file exists when existing files are left alone.
   bool Wants(int64_t frame) override;
   void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) override;
@@ -45,16 +48,20 @@ class NumberedFramesSink : public FrameSink {
   PictureFormat format_;
   bool skipExisting_;
   std::shared_ptr<const FrameDeveloper> developer_;
+  bool withAlpha_;
 };
 
-// Every frame is added to the animation.
+// Every frame is added to the animation; for one with alpha, developed with
+// its coverage by developer (null: the classic look).
 class AnimationSink : public FrameSink {
  public:
-  explicit AnimationSink(AnimationWriter& writer) : writer_(writer) {}
+  explicit AnimationSink(AnimationWriter& writer,
+                         std::shared_ptr<const FrameDeveloper> developer = nullptr);
   void Take(int64_t frame, const SpaceBuffer& space, const Picture& picture) override;
 
  private:
   AnimationWriter& writer_;
+  std::shared_ptr<const FrameDeveloper> developer_;
 };
 
 }  // namespace kirabel

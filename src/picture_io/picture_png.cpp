@@ -91,4 +91,34 @@ void SavePng16File(const std::vector<uint16_t>& rgb, int32_t width, int32_t heig
            fileName);
 }
 
+namespace {
+
+// The image of straight RGBA values; Qt keeps them unmultiplied in the file.
+template <class Value>
+QImage ImageWithAlpha(const std::vector<Value>& rgba, int32_t width, int32_t height,
+                      QImage::Format format) {
+  QImage image(width, height, format);
+  if (width > 0 && height > 0 && image.isNull()) throw OutOfMemoryError();
+  const std::size_t row = 4 * static_cast<std::size_t>(std::max(width, 0));
+  for (int32_t y = 0; y < height; ++y) {
+    const std::size_t start = row * static_cast<std::size_t>(y);
+    if (rgba.size() < start + row) break;
+    std::copy_n(rgba.begin() + static_cast<std::ptrdiff_t>(start), row,
+                reinterpret_cast<Value*>(image.scanLine(y)));
+  }
+  return image;
+}
+
+}  // namespace
+
+void SavePngWithAlpha(const std::vector<uint8_t>& rgba, int32_t width, int32_t height,
+                      const std::string& fileName) {
+  WritePng(ImageWithAlpha(rgba, width, height, QImage::Format_RGBA8888), fileName);
+}
+
+void SavePngWithAlpha(const std::vector<uint16_t>& rgba, int32_t width, int32_t height,
+                      const std::string& fileName) {
+  WritePng(ImageWithAlpha(rgba, width, height, QImage::Format_RGBA64), fileName);
+}
+
 }  // namespace kirabel

@@ -30,4 +30,11 @@ void SavePng16File(const SpaceBuffer& space, const std::string& fileName);
 void SavePng16File(const std::vector<uint16_t>& rgb, int32_t width, int32_t height,
                    const std::string& fileName);
 
+// Straight red, green, blue, alpha values (4 a pixel, top row first, 8 or 16
+// bits) as an RGBA PNG file, the same safe way.
+void SavePngWithAlpha(const std::vector<uint8_t>& rgba, int32_t width, int32_t height,
+                      const std::string& fileName);
+void SavePngWithAlpha(const std::vector<uint16_t>& rgba, int32_t width, int32_t height,
+                      const std::string& fileName);
+
 }  // namespace kirabel

@@ -1,14 +1,17 @@
 #pragma once
-// The animation export dialog ("アニメーションを書き出す"): the format, the
-// frames per second (a whole number, a decimal or N/D), the frames of the launch and the file. It
-// holds no data: the main window fills it before showing it and reads the choice afterwards.
+// The animation export dialog ("アニメーションを書き出す"): the format (an
+// animation, or numbered OpenEXR frames), transparency, the video's quality
+// and chroma, the frames per second (a whole number, a decimal or N/D), the
+// frames of the launch and the file. It holds no data: the main window fills
+// it before showing it and reads the choice afterwards.
 #include <QDialog>
 #include <cstdint>
 #include <string>
 
-#include "picture_io/animation_writer.h"
 #include "model/frame_rate.h"
+#include "picture_io/animation_writer.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +23,9 @@ class FileChooser;
 
 struct ExportChoice {
   AnimationFormat format = AnimationFormat::kGif;
+  bool exrFrames = false;  // numbered OpenEXR frames named after path instead of an animation
+  bool withAlpha = false;  // transparency instead of the sky (APNG, WebM, MOV)
+  VideoOptions video;      // quality and chroma of a WebM or MP4 animation
   FrameRate rate;
   bool wholeLaunch = true;  // frames 1 to the launch's last, following its frame count
   int64_t firstFrame = 1;   // a range the user typed, when not the whole launch
@@ -42,10 +48,17 @@ class ExportDialog : public QDialog {
  private:
   void browse();
   void followFormat();
+  // The choices the format takes are the ones that can be changed.
+  void enableFormatChoices();
+  // The extension of the chosen output, without its dot.
+  QString chosenExtension() const;
   // OK needs a file name and a frame rate that can be read.
   void updateOkButton();
 
   QComboBox* formatCombo_;
+  QCheckBox* alphaCheck_;
+  QSpinBox* qualitySpin_;
+  QComboBox* chromaCombo_;
   QComboBox* rateCombo_;
   QSpinBox* firstSpin_;
   QSpinBox* lastSpin_;

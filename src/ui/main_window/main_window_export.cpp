@@ -49,15 +49,22 @@ void MainWindow::exportAnimation() {
   exportChoice_ = dialog.choice();
   if (!confirmExportCount()) return;
   ExportOutput output;
-  output.animation = exportChoice_.format;
-  output.animationPath = exportChoice_.path;
+  if (exportChoice_.exrFrames) {
+    output.format = PictureFormat::kExr;
+  } else {
+    output.animation = exportChoice_.format;
+    output.animationPath = exportChoice_.path;
+    output.withAlpha = exportChoice_.withAlpha && AnimationHoldsAlpha(exportChoice_.format);
+    if (AnimationTakesQuality(exportChoice_.format)) output.video = exportChoice_.video;
+  }
   ShowOverrides overrides;
   overrides.rate = exportChoice_.rate;  // the list's soundtrack plays at the list's offset
-  export_ = std::make_unique<AnimationExport>(
-      MakeExportJob(launchSession_.scene(document_, SceneTarget::Export(options)),
-                    exportChoice_.firstFrame, exportChoice_.lastFrame, output,
-                    document_.showSettings(), overrides),
-      this);
+  ExportJob job = MakeExportJob(launchSession_.scene(document_, SceneTarget::Export(options)),
+                                exportChoice_.firstFrame, exportChoice_.lastFrame, output,
+                                document_.showSettings(), overrides);
+  // Numbered frames are named after the chosen file, its number before the extension.
+  if (exportChoice_.exrFrames) job.scene.settings.autosaveName = exportChoice_.path;
+  export_ = std::make_unique<AnimationExport>(std::move(job), this);
   connect(export_.get(), &AnimationExport::finished, this, &MainWindow::exportEnded);
 }
 
