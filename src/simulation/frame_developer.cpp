@@ -66,11 +66,16 @@ FrameDeveloper::~FrameDeveloper() = default;
 LightImage FrameDeveloper::FilmLight(const SpaceBuffer& space) const {
   LightImage light(space.Width(), space.Height());
   const float scale = static_cast<float>(std::exp2(look_.exposure) / kFullSample);
-  float* out = light.rgb.data();
-  for (int32_t y = 0; y < space.Height(); ++y) {
-    for (int32_t x = 0; x < space.Width(); ++x) {
-      for (int c = 0; c < 3; ++c) *out++ = static_cast<float>(space.Value(c, x, y)) * scale;
+  const auto convert = [&](const auto* values) {
+    float* out = light.rgb.data();
+    for (std::size_t p = 0; p < light.PixelCount(); ++p, values += SpaceBuffer::kValuesPerPixel) {
+      for (int c = 0; c < 3; ++c) *out++ = static_cast<float>(values[c]) * scale;
     }
+  };
+  if (space.Linear()) {
+    convert(space.LinearData());
+  } else {
+    convert(space.Data());
   }
   AddGlow(light, look_.glow, look_.glowRadius / 100 * space.Height());
   return light;
@@ -95,7 +100,9 @@ void FrameDeveloper::Compose(const SpaceBuffer& space, bool withSky, const Put& 
   float skyLight[3] = {0, 0, 0};
   if (withSky && look_.skyGlow > 0 && light.PixelCount() > 0) {
     double sums[3] = {0, 0, 0};
-    for (std::size_t i = 0; i < light.rgb.size(); ++i) sums[i % 3] += light.rgb[i];
+    for (std::size_t i = 0; i < light.rgb.size(); i += 3) {
+      for (int c = 0; c < 3; ++c) sums[c] += light.rgb[i + c];
+    }
     for (int c = 0; c < 3; ++c) {
       skyLight[c] = static_cast<float>(look_.skyGlow * sums[c] / light.PixelCount());
     }
