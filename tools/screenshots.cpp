@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
   // list with sets.
   SaveDialog([&window] { Trigger(window, "actionAddSet"); }, folder, "properties.png");
   SaveDialog([&window] { Trigger(window, "actionLaunch"); }, folder, "launch-settings.png");
+  SaveDialog([&window] { Trigger(window, "actionLook"); }, folder, "look.png");
   SaveDialog([&window] { Trigger(window, "actionResolution"); }, folder, "resolution.png");
   SaveDialog([&window] { Trigger(window, "actionWarningThreshold"); }, folder, "threshold.png");
   SaveDialog([&window] { Trigger(window, "actionAbout"); }, folder, "about.png");
