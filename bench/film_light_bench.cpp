@@ -17,11 +17,7 @@ void BM_FilmLightFrame(benchmark::State& state) {
   const int32_t width = static_cast<int32_t>(state.range(0));
   const int32_t height = static_cast<int32_t>(state.range(1));
   const int64_t mode = state.range(2);
-  ParticleList scene = HeavyScene();
-  for (ParticleSet& set : scene) {
-    set.originX += (width - 512) / 2;
-    set.originY += (height - 512) / 2;
-  }
+  const ParticleList scene = CentredHeavyScene(width, height);
   LaunchSettings settings;
   settings.gravity = kHeavyGravity;
   RandomGenerator random;

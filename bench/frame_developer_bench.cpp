@@ -22,11 +22,7 @@ Look LookNumbered(int64_t kind) {
 }
 
 std::unique_ptr<Launch> HeavyLaunch(int32_t width, int32_t height) {
-  ParticleList scene = HeavyScene();
-  for (ParticleSet& set : scene) {
-    set.originX += (width - 512) / 2;
-    set.originY += (height - 512) / 2;
-  }
+  const ParticleList scene = CentredHeavyScene(width, height);
   LaunchSettings settings;
   settings.gravity = kHeavyGravity;
   settings.frameCount = 1;
@@ -34,22 +30,29 @@ std::unique_ptr<Launch> HeavyLaunch(int32_t width, int32_t height) {
   return std::move(Launch::Build(scene, settings, random, INT64_MAX, {}, 2).launch);
 }
 
+// The space, picture and drawing options of a frame in the look.
+struct FrameTarget {
+  FrameTarget(int32_t width, int32_t height, const Look& look) : space(width, height, look.Film()) {
+    picture.SetHeight(height);
+    picture.SetWidth(width);
+    options.linearLight = look.Film();
+  }
+  SpaceBuffer space;
+  Picture picture;
+  RenderOptions options;
+};
+
 void BM_DevelopFrame(benchmark::State& state) {
   const int32_t width = static_cast<int32_t>(state.range(0));
   const int32_t height = static_cast<int32_t>(state.range(1));
   const Look look = LookNumbered(state.range(2));
   std::unique_ptr<Launch> launch = HeavyLaunch(width, height);
-  SpaceBuffer space(width, height, look.Film());
-  Picture picture;
-  picture.SetHeight(height);
-  picture.SetWidth(width);
-  RenderOptions options;
-  options.linearLight = look.Film();
-  launch->DrawAt(kHeavyFrameTime, space, picture, options);
+  FrameTarget frame(width, height, look);
+  launch->DrawAt(kHeavyFrameTime, frame.space, frame.picture, frame.options);
   const FrameDeveloper developer(look);
   for (auto _ : state) {
-    developer.DevelopPicture(space, picture);
-    benchmark::DoNotOptimize(picture.Bits());
+    developer.DevelopPicture(frame.space, frame.picture);
+    benchmark::DoNotOptimize(frame.picture.Bits());
   }
 }
 BENCHMARK(BM_DevelopFrame)
@@ -64,15 +67,10 @@ void BM_WholeFrame(benchmark::State& state) {
   const Look look = LookNumbered(state.range(2));
   std::unique_ptr<Launch> launch = HeavyLaunch(width, height);
   if (look.Film()) launch->SetDeveloper(std::make_shared<FrameDeveloper>(look));
-  SpaceBuffer space(width, height, look.Film());
-  Picture picture;
-  picture.SetHeight(height);
-  picture.SetWidth(width);
-  RenderOptions options;
-  options.linearLight = look.Film();
+  FrameTarget frame(width, height, look);
   for (auto _ : state) {
-    launch->DrawAt(kHeavyFrameTime, space, picture, options);
-    benchmark::DoNotOptimize(picture.Bits());
+    launch->DrawAt(kHeavyFrameTime, frame.space, frame.picture, frame.options);
+    benchmark::DoNotOptimize(frame.picture.Bits());
   }
 }
 BENCHMARK(BM_WholeFrame)

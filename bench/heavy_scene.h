@@ -32,6 +32,16 @@ inline ParticleList HeavyScene() {
   return {HeavySet(500, 1), HeavySet(500, -1)};
 }
 
+// The heavy scene centred in a space of width x height.
+inline ParticleList CentredHeavyScene(int32_t width, int32_t height) {
+  ParticleList scene = HeavyScene();
+  for (ParticleSet& set : scene) {
+    set.originX += (width - 512) / 2;
+    set.originY += (height - 512) / 2;
+  }
+  return scene;
+}
+
 // Time of a frame in the middle of the children's lives.
 constexpr long double kHeavyFrameTime = 16;
 constexpr long double kHeavyGravity = 0.05L;
