@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/look_limits.h"
 #include "picture_io/animation_writer.h"
 #include "platform/c_numbers.h"
 #include "texts/error_texts.h"
@@ -178,10 +179,12 @@ bool ReadReal(const QCommandLineParser& parser, const QCommandLineOption& option
   return false;
 }
 
-// An overriding real within low .. high; false (with the error in result)
-// otherwise.
-bool ReadBoundedReal(const QCommandLineParser& parser, const QCommandLineOption& option, double low,
-                     double high, std::optional<double>& into, ParseResult& result) {
+// An overriding look number within its range; false (with the error in
+// result) otherwise.
+bool ReadBoundedReal(const QCommandLineParser& parser, const QCommandLineOption& option,
+                     LookNumber number, std::optional<double>& into, ParseResult& result) {
+  const double low = LookNumberRange(number).lowest;
+  const double high = LookNumberRange(number).highest;
   std::optional<long double> value;
   if (!ReadReal(parser, option, value, result)) return false;
   if (!value) return true;
@@ -208,8 +211,8 @@ bool ReadLook(const QCommandLineParser& parser, const Options& o, ParseResult& r
   }
   if (parser.isSet(o.background))
     look.background = parser.value(o.background).toLocal8Bit().toStdString();
-  return ReadBoundedReal(parser, o.exposure, -10, 10, look.exposure, result) &&
-         ReadBoundedReal(parser, o.glow, 0, 4, look.glow, result);
+  return ReadBoundedReal(parser, o.exposure, LookNumber::kExposure, look.exposure, result) &&
+         ReadBoundedReal(parser, o.glow, LookNumber::kGlow, look.glow, result);
 }
 
 bool ReadSelection(const QCommandLineParser& parser, const Options& o, ParseResult& result) {

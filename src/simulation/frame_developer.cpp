@@ -8,6 +8,7 @@
 #include "simulation/film_curve.h"
 #include "simulation/glow.h"
 #include "simulation/light_image.h"
+#include "simulation/renderer.h"
 #include "simulation/sky_backdrop.h"
 #include "simulation/space_buffer.h"
 
@@ -138,16 +139,7 @@ void FrameDeveloper::DevelopPicture(const SpaceBuffer& space, Picture& picture) 
     });
     return;
   }
-  const int32_t w = std::min(space.Width(), picture.Width());
-  const int32_t h = std::min(space.Height(), picture.Height());
-  for (int32_t y = 0; y < h; ++y) {
-    uint8_t* row = picture.Row(y);
-    for (int32_t x = 0; x < w; ++x) {
-      for (int c = 0; c < 3; ++c) {
-        row[3 * x + 2 - c] = static_cast<uint8_t>(ClassicValue(space, c, x, y) >> 8);
-      }
-    }
-  }
+  CopySpaceToPicture(space, picture);
 }
 
 void FrameDeveloper::Develop16(const SpaceBuffer& space, std::vector<uint16_t>& rgb) const {
